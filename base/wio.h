@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class iwstream;
+class owstream;
+
+// Little-endian primitive encodings of the document file. Readers answer whether the value
+// was read completely; on failure the target keeps its value.
+constexpr size_t kMaxStoredTextLength = 0xFFFE;
+
+void WriteU8(owstream& os, uint8_t v);
+void WriteU16(owstream& os, uint16_t v);
+void WriteI16(owstream& os, int16_t v);
+void WriteU32(owstream& os, uint32_t v);
+void WriteI32(owstream& os, int32_t v);
+
+bool ReadU8(iwstream& is, uint8_t& v);
+bool ReadU16(iwstream& is, uint16_t& v);
+bool ReadI16(iwstream& is, int16_t& v);
+bool ReadU32(iwstream& is, uint32_t& v);
+bool ReadI32(iwstream& is, int32_t& v);

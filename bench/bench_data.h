@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cctype>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// The whole file as bytes; empty when it cannot be read.
+inline std::string ReadWholeFile(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+inline std::string WorldReportPath() {
+    return std::string(VEXLOR_REPORTS_DIR) + "/large/head-standard-world.rep";
+}
+
+// The report with every "(x,y" coordinate moved east by dx.
+inline std::string ShiftCoordinates(const std::string& text, int dx) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 50);
+    for (size_t i = 0; i < text.size(); ++i) {
+        out += text[i];
+        if (text[i] != '(' || i + 1 >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i + 1])))
+            continue;
+        size_t j = i + 1;
+        int x = 0;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) x = x * 10 + (text[j++] - '0');
+        if (j < text.size() && text[j] == ',') {
+            out += std::to_string(x + dx);
+            i = j - 1;
+        }
+    }
+    return out;
+}
+
+// A report `factor` times the size of the world report: its region blocks repeated, each copy
+// moved to fresh coordinates so that every block is a new region.
+inline std::string LargerWorldReport(int factor) {
+    std::string one = ReadWholeFile(WorldReportPath());
+    size_t rule = one.find("\n-----------");
+    if (rule == std::string::npos || factor <= 1) return one;
+    size_t regions = one.rfind("\n\n", rule) + 1;
+    std::string head = one.substr(0, regions), body = one.substr(regions);
+    std::string text = head;
+    for (int i = 0; i < factor; ++i) text += i == 0 ? body : ShiftCoordinates(body, 200 * i);
+    return text;
+}

@@ -1,0 +1,46 @@
+#include "cli/commands.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const Command kCommands[] = {
+    {"lines", "lines REPORT", "print the report's logical lines, one per text line", RunLines},
+};
+
+void PrintHelp(FILE* out) {
+    std::fprintf(out, "Usage: vexlor-cli COMMAND [ARGS...]\n\nCommands:\n");
+    for (const Command& c : kCommands)
+        std::fprintf(out, "  %-36s %s\n", c.usage, c.summary);
+    std::fprintf(out, "\n  %-36s %s\n", "--help", "show this list");
+}
+
+} // namespace
+
+int Fail(const char* format, ...) {
+    std::fputs("vexlor-cli: ", stderr);
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stderr, format, args);
+    va_end(args);
+    std::fputc('\n', stderr);
+    return 1;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintHelp(stderr);
+        return 1;
+    }
+    if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") ||
+        !std::strcmp(argv[1], "help")) {
+        PrintHelp(stdout);
+        return 0;
+    }
+    for (const Command& c : kCommands)
+        if (!std::strcmp(argv[1], c.name)) return c.run(argc - 2, argv + 2);
+    Fail("unknown command '%s' (see vexlor-cli --help)", argv[1]);
+    return 1;
+}

@@ -1,0 +1,41 @@
+#include "model/atlcoord.h"
+
+#include "base/debugtrap.h"
+#include "base/wio.h"
+#include "base/wstream.h"
+
+#include <string>
+
+AtlCoord AtlCoord::Move(AtlDirection::Type direction) {
+    static const int kDx[6] = {0, 1, -1, 0, 1, -1};
+    static const int kDy[6] = {-2, -1, -1, 2, 1, 1};
+    int d = static_cast<int>(direction);
+    if (d < 0 || d > 5) {
+        DebugTrap("AtlCoord::Move: no such direction");
+        return *this;
+    }
+    x = static_cast<int16_t>(x + kDx[d]);
+    y = static_cast<int16_t>(y + kDy[d]);
+    return *this;
+}
+
+Str AtlCoord::GetString() const {
+    std::string text = "(" + std::to_string(x) + "," + std::to_string(y);
+    if (z != 0) text += z == 1 ? ",underworld" : z == 2 ? ",nexus" : ",<unknown>";
+    text += ")";
+    return Str(text);
+}
+
+int AtlCoord::read(iwstream& is) {
+    ReadI16(is, x);
+    ReadI16(is, y);
+    ReadU8(is, z);
+    return is.good() ? 0 : 1;
+}
+
+int AtlCoord::write(owstream& os) const {
+    WriteI16(os, x);
+    WriteI16(os, y);
+    WriteU8(os, z);
+    return os.good() ? 0 : 1;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "base/list.h"
+#include "base/str.h"
+#include "model/atldate.h"
+#include "model/items.h"
+
+#include <cstdint>
+
+// One unit line of a region, in report order.
+class UnitNode : public Node {
+public:
+    enum Flags : uint32_t {
+        OnGuard = 1,
+        Behind = 2,
+        Holding = 4,
+        Avoiding = 8,
+        RevealingFaction = 16
+    };
+
+    UnitNode() = default;
+    UnitNode(const UnitNode& o);
+
+    int write(owstream& os) const override;
+    int read(iwstream& is, unsigned long version) override;
+    static Node* builder(iwstream& is, unsigned long version);
+
+    ListT<ItemNode> items;
+    AtlFaction faction;
+    Str name;
+    int32_t number = 0;
+    uint16_t building = 0; // 0 outside any building
+    uint32_t flags = 0;
+};

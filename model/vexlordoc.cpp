@@ -1,0 +1,49 @@
+#include "model/vexlordoc.h"
+
+#include "base/wstream.h"
+
+void VexlorDoc::SetFaction(AtlFaction faction) {
+    if (turns_.IsEmpty() && faction_.Number() == 0) faction_ = faction;
+}
+
+TurnNode* VexlorDoc::FindTurn(AtlDate date) const {
+    for (TurnNode* t = turns_.GetFirst(); t; t = t->Next())
+        if (t->date == date) return t;
+    return nullptr;
+}
+
+TurnNode* VexlorDoc::RegisterTurn(AtlDate date, bool* isNew) {
+    if (TurnNode* same = FindTurn(date)) {
+        if (isNew) *isNew = false;
+        return same;
+    }
+    TurnNode* later = turns_.GetFirst();
+    while (later && !(later->date > date))
+        later = later->Next();
+    auto* turn = new TurnNode(date);
+    if (later)
+        turns_.Insert(turn, later);
+    else
+        turns_.Add(turn);
+    if (isNew) *isNew = true;
+    return turn;
+}
+
+void VexlorDoc::Clear() {
+    faction_ = AtlFaction();
+    turns_.Empty();
+    fileName_.Set(nullptr);
+    modified_ = false;
+}
+
+int VexlorDoc::write(owstream& os) const {
+    faction_.write(os);
+    turns_.WriteNodes(os);
+    return os.good() ? 0 : 1;
+}
+
+int VexlorDoc::read(iwstream& is, unsigned long version) {
+    faction_.read(is);
+    turns_.read(is, version);
+    return is.good() ? 0 : 1;
+}

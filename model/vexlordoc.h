@@ -1,0 +1,42 @@
+#pragma once
+
+#include "base/list.h"
+#include "base/str.h"
+#include "model/atldate.h"
+#include "model/turn.h"
+
+class iwstream;
+class owstream;
+
+// Everything known about one faction's game: per turn, the regions its report described.
+class VexlorDoc {
+public:
+    VexlorDoc() = default;
+    VexlorDoc(const VexlorDoc&) = delete;
+    VexlorDoc& operator=(const VexlorDoc&) = delete;
+
+    AtlFaction GetFaction() const { return faction_; }
+    // Takes the faction only while the document is empty and has none.
+    void SetFaction(AtlFaction faction);
+    // Turns in ascending date order: the first is the earliest, the last the latest.
+    const ListT<TurnNode>& Turns() const { return turns_; }
+    TurnNode* FirstTurn() const { return turns_.GetFirst(); }
+    TurnNode* LastTurn() const { return turns_.GetLast(); }
+    TurnNode* FindTurn(AtlDate date) const;
+    TurnNode* RegisterTurn(AtlDate date, bool* isNew = nullptr);
+    void Clear();
+
+    const Str& GetFileName() const { return fileName_; }
+    void SetFileName(const char* name) { fileName_.Set(name); }
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    int write(owstream& os) const;
+    int read(iwstream& is, unsigned long version);
+
+private:
+    AtlFaction faction_;
+    ListT<TurnNode> turns_;
+    Str fileName_;
+    bool modified_ = false;
+};

@@ -1,0 +1,105 @@
+#include "report/lines.h"
+
+#include "base/wstream.h"
+#include "report/linetype.h"
+
+#include <string>
+
+namespace {
+
+// One character with a CR-LF pair read as a newline; counts the bytes taken so that the
+// reader can step back exactly.
+inline int NextChar(iwstream& is, int& taken) {
+    int c = is.get();
+    if (c < 0) return c;
+    ++taken;
+    if (c == '\r') {
+        int d = is.get();
+        if (d == '\n') {
+            ++taken;
+            return '\n';
+        }
+        if (d >= 0) is.seekrel(-1);
+    }
+    return c;
+}
+
+} // namespace
+
+int read_line(iwstream& is, StrNode& node, int& indent, bool& regionFlag, bool& buildingFlag) {
+    std::string buffer;
+    buffer.reserve(80);
+    int taken = 0;
+    int c = NextChar(is, taken);
+    bool firstCharacter = true;
+    while (c >= 0) {
+        if (c == '\n') {
+            if (!firstCharacter) return -1; // blanks alone where a continuation was due
+            node.text.Set(nullptr);
+            indent = 0;
+            buildingFlag = false;
+            return 0;
+        }
+        while (c >= 0 && c != '\n') {
+            buffer.push_back(static_cast<char>(c));
+            c = NextChar(is, taken);
+        }
+        int type = GetLineType(buffer.c_str());
+        if (type == LineType::Rule || type == LineType::Exits) {
+            regionFlag = true;
+            indent = 2;
+        } else if (regionFlag && type == LineType::Building) {
+            buildingFlag = true;
+        }
+        if (c < 0) break;
+
+        taken = 0;
+        int blanks = 0;
+        c = NextChar(is, taken);
+        while (c == ' ') {
+            ++blanks;
+            c = NextChar(is, taken);
+        }
+        if (buildingFlag && (c == '-' || c == '*')) indent = 2;
+        if (blanks > indent) {
+            buffer.push_back(' ');
+            firstCharacter = false;
+            continue;
+        }
+        // The next physical line stands alone: step back to its beginning.
+        is.seekrel(-taken);
+        break;
+    }
+    node.text = Str(std::string_view(buffer));
+    return 0;
+}
+
+int SplitLines(iwstream& is, StrList& lines, const char* debugFile) {
+    int indent = 0;
+    bool regionFlag = false, buildingFlag = false;
+    while (is.good()) {
+        // Nothing left: no trailing empty line for a report that ends with one.
+        if (is.get() < 0) break;
+        is.seekrel(-1);
+        auto* node = new StrNode();
+        if (read_line(is, *node, indent, regionFlag, buildingFlag) != 0) {
+            delete node;
+            return -1;
+        }
+        lines.List::Add(node);
+    }
+    if (debugFile) {
+        ofwstream out(debugFile, true, true);
+        for (StrNode* n = lines.GetFirst(); n; n = n->Next()) {
+            out.write(n->text.Get(), n->text.Length());
+            out.put('\n');
+        }
+    }
+    return is.rdstate() & 0x86;
+}
+
+StrNode* NextEmptyLine(StrNode* node) {
+    for (StrNode* n = node ? node->Next() : nullptr; n; n = n->Next())
+        if (n->text.IsEmpty()) return n;
+    return nullptr;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "base/str.h"
+#include "model/atlcoord.h"
+
+// Cursor scanners over one logical line. Each returns 0 on success and -1 on failure, and
+// moves the cursor only on success.
+
+void skipspaces(const char*& cursor);
+// Moves end back over blanks while it is after start.
+void skipspacesback(const char* start, const char*& end);
+// The nearest position from `from` back to `start` that holds c, or null.
+const char* searchback(const char* start, const char* from, char c);
+int skiptempl(const char*& cursor, const char* templ);
+// The first position in text whose character is in set, or null.
+const char* FindSet(const char* text, const char* set);
+// Text up to the first delimiter of set, trimmed; the cursor stays on the delimiter.
+int read_before(const char*& cursor, Str& result, const char* set);
+int ReadNumber(const char*& cursor, int& result);
+int ReadParanNumber(const char*& cursor, int& result);
+int ReadBracketNumber(const char*& cursor, int& result);
+int ReadParanStr(const char*& cursor, Str& result);
+int ReadBracketStr(const char*& cursor, Str& result);
+// "(x,y)" or "(x,y,level words)".
+int ReadCoords(const char*& cursor, AtlCoord& coord);
+// The level number of a coordinate's level words.
+int LevelFromWord(const char* word);
+// The first "(" of text when it encloses digits only, else null.
+const char* FindNumInParan(const char* text);
+// The first "[" of text when it encloses capitals A-Z only, else null.
+const char* FindContraction(const char* text);

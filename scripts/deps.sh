@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs with apt-get whatever the build, the tests and the program need and is missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Run as root (or install these yourself): ${missing[*]}" >&2
+        exit 1
+    fi
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

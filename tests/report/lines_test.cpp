@@ -1,0 +1,144 @@
+#include "base/wstream.h"
+#include "report/lines.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text, int* result = nullptr) {
+    imwstream in(text.data(), text.size());
+    StrList lines;
+    int r = SplitLines(in, lines, nullptr);
+    if (result) *result = r;
+    std::vector<std::string> out;
+    for (StrNode* n = lines.GetFirst(); n; n = n->Next())
+        out.emplace_back(n->text.Get());
+    return out;
+}
+
+using Lines = std::vector<std::string>;
+
+} // namespace
+
+TEST(SplitLines, ContinuationsJoinWithOneBlankWhileTheIndentIsZero) {
+    EXPECT_EQ(Split("jungle (0,32) in Erisort, contains Verdorf [city], 25570 peasants\n"
+                    "  (wood elves), $21478.\n"),
+              Lines{"jungle (0,32) in Erisort, contains Verdorf [city], 25570 peasants (wood "
+                    "elves), $21478."});
+    // Trailing blanks of the first part stay.
+    EXPECT_EQ(Split("a \n   b\n"), Lines{"a  b"});
+}
+
+TEST(SplitLines, AfterARuleTwoBlankLinesStandAloneAndDeeperOnesJoin) {
+    EXPECT_EQ(Split("plain (36,4) in Cluen.\n"
+                    "------------------------------------------------------------\n"
+                    "  Wages: $15.1 (Max: $1786).\n"
+                    "  For Sale: unlimited iron [IRON] at $75, unlimited wood [WOOD] at\n"
+                    "    $75.\n"
+                    "\n"
+                    "Exits:\n"
+                    "  North : ocean (36,2) in Wyreth Ocean.\n"),
+              (Lines{"plain (36,4) in Cluen.", std::string(60, '-'), "  Wages: $15.1 (Max: $1786).",
+                     "  For Sale: unlimited iron [IRON] at $75, unlimited wood [WOOD] at $75.", "",
+                     "Exits:", "  North : ocean (36,2) in Wyreth Ocean."}));
+}
+
+TEST(SplitLines, EmptyLineResetsTheIndentAndEndsTheBuilding) {
+    // After the empty line the indent is 0 again, so the indented line joins.
+    EXPECT_EQ(Split("Exits:\n  North : x.\n\nEvent one\n  continued\n"),
+              (Lines{"Exits:", "  North : x.", "", "Event one continued"}));
+}
+
+TEST(SplitLines, UnitsUnderABuildingStandAlone) {
+    const std::string text = "--------------\n\n"
+                             "+ Ship [100] : Longship; 0% damaged; Load: 65/150; Sailors: 4/4;\n"
+                             "  MaxSpeed: 4.\n"
+                             "  * Shipwrights (360), Red Wolves (3), won't cross water, 2 leaders\n"
+                             "    [LEAD], 9 wood [WOOD].\n"
+                             "  - Pirates (12), 3 leaders [LEAD].\n"
+                             "\n";
+    EXPECT_EQ(
+        Split(text),
+        (Lines{std::string(14, '-'), "",
+               "+ Ship [100] : Longship; 0% damaged; Load: 65/150; Sailors: 4/4; MaxSpeed: 4.",
+               "  * Shipwrights (360), Red Wolves (3), won't cross water, 2 leaders [LEAD], 9 wood "
+               "[WOOD].",
+               "  - Pirates (12), 3 leaders [LEAD].", ""}));
+}
+
+TEST(SplitLines, LastLineWithoutNewlineIsKept) {
+    EXPECT_EQ(Split("one\ntwo"), (Lines{"one", "two"}));
+    EXPECT_EQ(Split("one\n  two"), (Lines{"one two"}));
+}
+
+TEST(SplitLines, CarriageReturnLineEndsReadLikeNewlines) {
+    EXPECT_EQ(Split("a\r\n  b\r\n\r\nc\r\n"), (Lines{"a b", "", "c"}));
+}
+
+TEST(SplitLines, BlanksAloneWhereAContinuationIsDueFail) {
+    int result = 0;
+    Lines got = Split("first\nsecond\n   \nthird\n", &result);
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(got, Lines{"first"}); // what was read before stays
+}
+
+TEST(SplitLines, WritesTheDebugFileWithOneLinePerLogicalLine) {
+    auto dir =
+        std::filesystem::temp_directory_path() / ("vexlor-lines-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    auto file = dir / kLinesDebugFile;
+    const std::string text = "a\n  b\n\nc";
+    imwstream in(text.data(), text.size());
+    StrList lines;
+    ASSERT_EQ(SplitLines(in, lines, file.c_str()), 0);
+    std::ifstream f(file);
+    std::stringstream got;
+    got << f.rdbuf();
+    EXPECT_EQ(got.str(), "a b\n\nc\n");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(NextEmptyLine, FindsTheParagraphEnd) {
+    StrList lines;
+    StrNode* a = lines.Add("a");
+    lines.Add("b");
+    StrNode* empty = lines.Add("");
+    lines.Add("c");
+    EXPECT_EQ(NextEmptyLine(a), empty);
+    EXPECT_EQ(NextEmptyLine(empty), nullptr);
+    EXPECT_EQ(NextEmptyLine(nullptr), nullptr);
+}
+
+// Every real report splits, and no character of it is lost: the logical lines, with each
+// joined blank put back as a newline and its indentation, give the report again.
+TEST(SplitLines, EveryRealReportSplitsWithoutLoss) {
+    int reports = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(VEXLOR_REPORTS_DIR)) {
+        if (entry.path().extension() != ".rep") continue;
+        ++reports;
+        std::ifstream f(entry.path(), std::ios::binary);
+        std::stringstream raw;
+        raw << f.rdbuf();
+        std::string text = raw.str();
+        int result = 1;
+        Lines lines = Split(text, &result);
+        ASSERT_EQ(result, 0) << entry.path();
+        // Compare the non-blank characters in order: joining only removes newlines and indents.
+        std::string want, got;
+        for (char c : text)
+            if (c != ' ' && c != '\n') want += c;
+        for (const auto& l : lines)
+            for (char c : l)
+                if (c != ' ') got += c;
+        ASSERT_EQ(got, want) << entry.path();
+        size_t physical = std::count(text.begin(), text.end(), '\n');
+        EXPECT_LE(lines.size(), physical + 1) << entry.path();
+    }
+    EXPECT_GE(reports, 129); // every folder of the README
+}
