@@ -1,0 +1,35 @@
+#pragma once
+
+class iwstream;
+class owstream;
+class VexlorDoc;
+
+// The document file: 17 signature bytes ("Atlantis Vexlor", 0x1A, 0x00), the format version
+// (uint32, 1), then the document record. One reader and one writer for the program, the
+// command-line companion and the tests.
+
+enum DocReadResult {
+    DocRead = 0,         // read completely
+    DocReadFailed = 1,   // truncated or unreadable: what was read completely stays
+    DocNotADocument = 2, // wrong signature: nothing read
+    DocWrongVersion = 3, // version other than 1: nothing read
+    DocCannotOpen = -1,  // the file could not be opened
+};
+
+enum DocSaveResult {
+    DocSaved = 0,
+    DocSaveCannotOpen = -1,  // the file (or its temporary beside it) could not be created
+    DocSaveWriteFailed = -2, // writing failed; the old file is untouched
+};
+
+// Writes the framing and the document and flushes; 0 when the stream is good afterwards,
+// else 1. Clears the modified flag only on success.
+int WriteDocFile(owstream& os, VexlorDoc& doc);
+// Reads the framing and the document into doc (which the caller has cleared).
+DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc);
+
+// Saves to path without ever destroying what was there: writes a temporary file beside it,
+// syncs it, checks it, and only then renames it over the old one. Records the file name.
+DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path);
+// Clears doc, then reads the file; records the file name unless it could not be opened.
+DocReadResult OpenDocFile(VexlorDoc& doc, const char* path);
