@@ -148,6 +148,9 @@ bool IniText::RemoveSection(std::string_view section) {
     for (size_t header; (header = FindSection(section)) != npos; found = true)
         lines_.erase(lines_.begin() + static_cast<long>(header),
                      lines_.begin() + static_cast<long>(SectionEnd(header)));
+    // The blank line that set a last section apart goes with it.
+    while (found && !lines_.empty() && Trim(lines_.back()).empty())
+        lines_.pop_back();
     return found;
 }
 
