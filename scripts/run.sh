@@ -6,3 +6,4 @@ scripts/deps.sh
 scripts/build.sh
 build="${VEXLOR_BUILD_DIR:-build}"
 "$build/cli/vexlor-cli" lines samples/3-turn1.rep
+echo "The window program is $build/vexlor/vexlor (it needs a display)."

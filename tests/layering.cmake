@@ -1,12 +1,14 @@
 cmake_minimum_required(VERSION 3.25)
 # The layers are chained one way: a folder never includes a header of a layer above it, and
 # only the toolkit, the drawing layer and the program's entry point see Qt.
-set(order base model report map descr)
+set(order base model report map descr app errlex)
 set(allowed_base base)
 set(allowed_model base model)
 set(allowed_report base model report)
 set(allowed_map base model map ui)
 set(allowed_descr base model map descr ui)
+set(allowed_app base app errlex)
+set(allowed_errlex base errlex)
 set(failures "")
 foreach(layer IN LISTS order)
     file(GLOB_RECURSE sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")

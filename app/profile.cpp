@@ -1,0 +1,151 @@
+#include "app/profile.h"
+
+#include "app/initext.h"
+#include "base/replacefile.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+// A profile is a few hundred bytes; anything much larger is not one, and is left alone.
+constexpr std::uintmax_t kMaxProfileBytes = 1 << 20;
+
+template <class Number> std::optional<Number> ParseDecimal(std::string_view text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    Number value{};
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::string FileNameOf(const char* path) {
+    return std::filesystem::path(path ? path : "").filename().string();
+}
+
+} // namespace
+
+ApplicationProfile::ApplicationProfile(HINSTANCE module) {
+    const char* program = module ? module->FileName().Get() : "";
+    path_ = IniPathFor(program);
+    std::string dir = std::filesystem::path(path_.Get()).parent_path().string();
+    if (access(dir.empty() ? "." : dir.c_str(), W_OK) != 0) path_ = UserIniPathFor(program);
+}
+
+Str ApplicationProfile::IniPathFor(const char* programPath) {
+    std::string path = programPath ? programPath : "";
+    for (size_t i = path.size(); i-- > 0;) {
+        char c = path[i];
+        if (c == '\\' || c == '/' || c == ':') break;
+        if (c == '.') {
+            path.resize(i);
+            break;
+        }
+    }
+    return Str(path + ".INI");
+}
+
+Str ApplicationProfile::UserIniPathFor(const char* programPath) {
+    std::filesystem::path dir;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    if (config && *config == '/')
+        dir = config;
+    else if (home && *home)
+        dir = std::filesystem::path(home) / ".config";
+    else
+        dir = "/tmp";
+    return Str((dir / FileNameOf(IniPathFor(programPath).Get())).string());
+}
+
+ApplicationProfile::Load ApplicationProfile::Read(IniText& text) const {
+    std::error_code ec;
+    auto status = std::filesystem::status(path_.Get(), ec);
+    if (!std::filesystem::exists(status)) return path_.IsEmpty() ? Load::Failed : Load::Missing;
+    if (!std::filesystem::is_regular_file(status)) return Load::Failed;
+    auto size = std::filesystem::file_size(path_.Get(), ec);
+    if (ec || size > kMaxProfileBytes) return Load::Failed;
+    std::ifstream in(path_.Get(), std::ios::binary);
+    std::string bytes(size, '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return Load::Failed;
+    text = IniText(bytes);
+    return Load::Read;
+}
+
+template <class Edit> bool ApplicationProfile::Change(Edit edit) {
+    IniText text;
+    // A file that exists but cannot be read is not overwritten: its contents would be lost.
+    if (Read(text) == Load::Failed) return false;
+    std::string before = text.Text();
+    if (!edit(text)) return false;
+    if (text.Text() == before) return true; // already so: the file is not touched
+    std::filesystem::path dir = std::filesystem::path(path_.Get()).parent_path();
+    std::error_code ec;
+    if (!dir.empty()) std::filesystem::create_directories(dir, ec);
+    return ReplaceFileContents(path_.Get(), text.Text());
+}
+
+Str ApplicationProfile::GetString(const char* section, const char* key, const char* def,
+                                  int size) const {
+    IniText text;
+    std::optional<std::string> value;
+    if (section && key && Read(text) == Load::Read) value = text.Get(section, key);
+    Str result = value ? Str(*value) : Str(def);
+    if (size <= 0) return Str();
+    if (result.Length() > size - 1) result = Str(result.Get(), 0, size - 1);
+    return result;
+}
+
+int ApplicationProfile::GetInt(const char* section, const char* key, int def) const {
+    IniText text;
+    if (!section || !key || Read(text) != Load::Read) return def;
+    auto value = text.Get(section, key);
+    if (!value) return def;
+    return ParseDecimal<int>(*value).value_or(def);
+}
+
+long ApplicationProfile::GetLong(const char* section, const char* key, long def) const {
+    IniText text;
+    if (!section || !key || Read(text) != Load::Read) return def;
+    auto value = text.Get(section, key);
+    if (!value) return def;
+    return ParseDecimal<long>(*value).value_or(def);
+}
+
+bool ApplicationProfile::WriteString(const char* section, const char* key, const char* value) {
+    if (!section || !key) return false;
+    return Change([&](IniText& text) { return text.Set(section, key, value ? value : ""); });
+}
+
+bool ApplicationProfile::WriteInt(const char* section, const char* key, int value) {
+    return WriteString(section, key, std::to_string(value).c_str());
+}
+
+bool ApplicationProfile::WriteLong(const char* section, const char* key, long value) {
+    return WriteString(section, key, std::to_string(value).c_str());
+}
+
+bool ApplicationProfile::ClearEntry(const char* section, const char* key) {
+    if (!section || !key) return false;
+    return Change([&](IniText& text) {
+        text.Remove(section, key);
+        return true;
+    });
+}
+
+bool ApplicationProfile::ClearGroup(const char* section) {
+    if (!section) return false;
+    return Change([&](IniText& text) {
+        text.RemoveSection(section);
+        return true;
+    });
+}

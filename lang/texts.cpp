@@ -1,0 +1,62 @@
+// The English texts of the program. To make another language, copy this folder, set the
+// language code in its CMakeLists.txt and translate the quoted texts here and the help page;
+// the identifiers and the layout stay as they are. Texts are UTF-8.
+#include "app/langres.h"
+
+#include <iterator>
+
+namespace {
+
+const VexStringRes kStrings[] = {
+    {1000, "Vexlor"},
+    {1001, "English"}, // the language's own name: a library without it is not used
+    {1100, "File %s has changed.\n\nDo you want to save the changes?"},
+    {1101, "This report is for turn (%s) which is already loaded. Rewrite old turn information?"},
+    {1102, "This report is for another faction. You can not combine reports for different "
+           "factions in one document."},
+    {1103, "Unable to save document"},
+    {1104, "Unable to open file"},
+};
+
+// Menu 1, the main window's menu bar. A null text is a separator.
+const VexMenuItemRes kMainMenu[] = {
+    {0, 0, "&File"},         {1, 101, "&New"},
+    {1, 102, "&Open"},       {1, 103, "&Save"},
+    {1, 104, "&SaveAs"},     {1, 0, nullptr},
+    {1, 105, "&Add report"}, {1, 0, nullptr},
+    {1, 100, "E&xit"},       {0, 0, "&View"},
+    {1, 200, "Plain up"},    {1, 201, "Plain down"},
+    {1, 202, "Next turn"},   {1, 203, "Prev turn"},
+    {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
+    {1, 901, "&Index\tF1"},  {1, 902, "&Using help"},
+    {1, 0, nullptr},         {1, 903, "&About..."},
+};
+
+const VexMenuRes kMenus[] = {
+    {1, kMainMenu, static_cast<int>(std::size(kMainMenu))},
+};
+
+// Dialog 300, the About box (148 by 92 dialog units).
+const VexControlRes kAboutControls[] = {
+    {VEX_CTEXT, -1, "Vexlor", 4, 12, 140, 10},
+    {VEX_CTEXT, -1, "Version 1.0", 4, 26, 140, 10},
+    {VEX_CTEXT, -1, "Copyright (C) 2025 the Vexlor developers", 4, 40, 140, 10},
+    {VEX_DEFPUSHBUTTON, 1, "OK", 49, 66, 50, 14},
+};
+
+const VexDialogRes kDialogs[] = {
+    {300, "About", "MS Sans Serif", 8, 148, 92, kAboutControls,
+     static_cast<int>(std::size(kAboutControls))},
+};
+
+} // namespace
+
+extern const VexLangRes kLanguageTables = {
+    VEX_LANG_RES_VERSION,
+    kStrings,
+    static_cast<int>(std::size(kStrings)),
+    kMenus,
+    static_cast<int>(std::size(kMenus)),
+    kDialogs,
+    static_cast<int>(std::size(kDialogs)),
+};

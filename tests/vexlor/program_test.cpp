@@ -1,0 +1,165 @@
+#include "app/globals.h"
+#include "testdir.h"
+#include "ui/dwindow.h"
+#include "vexlor/winmain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+QMainWindow* MainWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frameWindow") && w->isVisible())
+            return qobject_cast<QMainWindow*>(w);
+    return nullptr;
+}
+
+QAction* Command(QWidget* window, unsigned id) {
+    return window ? window->findChild<QAction*>(QStringLiteral("cmd%1").arg(id)) : nullptr;
+}
+
+// Runs the program from a folder laid out like an installed one, with drive run once the
+// main window is up; drive must end the program. Returns the program's result.
+int RunProgram(const TestDir& dir, std::function<void()> drive) {
+    Profile.SetIniFile(dir.File("vexlor.INI").c_str());
+    AppOptions = Options();
+    QTimer::singleShot(0, [drive] {
+        drive();
+        // Whatever drive did, the program ends: a failed check must not leave the loop running.
+        if (QMainWindow* still = MainWindow()) still->close();
+    });
+    DynLib program(dir.File("vexlor").c_str());
+    char noArguments[] = "";
+    int result = WinMain(&program, nullptr, noArguments, SW_SHOWNORMAL);
+    Language.SetModule(nullptr, false);
+    return result;
+}
+
+} // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithTheLanguagesMenuAnswersAboutAndExitsSavingItsOptions() {
+        TestDir dir;
+        dir.Copy(VEXLOR_VEXENU_SO, "vexenu.so");
+        dir.Copy(VEXLOR_VEXENU_HTML, "vexenu.html");
+        dir.Write("vexlor.INI", "[Options]\nLanguage=deu\n[RightPane]\nbProductsOpen=2\n");
+
+        QString caption, aboutCaption, helpSource;
+        std::map<unsigned, QString> entries;
+        std::map<unsigned, bool> enabled;
+        QStringList titles, aboutTexts;
+        bool aboutClosed = false, exited = false;
+
+        int result = RunProgram(dir, [&] {
+            QMainWindow* window = MainWindow();
+            if (!window) return;
+            caption = window->windowTitle();
+            for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+                for (QAction* title : bar->actions())
+                    titles << title->text();
+            for (QAction* action : window->findChildren<QAction*>())
+                if (action->objectName().startsWith(QLatin1String("cmd"))) {
+                    entries[action->data().toUInt()] = action->text();
+                    enabled[action->data().toUInt()] = action->isEnabled();
+                }
+
+            QTimer::singleShot(0, [&] {
+                QWidget* about = QApplication::activeModalWidget();
+                if (!about) return;
+                aboutCaption = about->windowTitle();
+                for (QLabel* label : about->findChildren<QLabel*>())
+                    aboutTexts << label->text();
+                if (auto* ok = about->findChild<QPushButton*>(QStringLiteral("button1"))) {
+                    ok->click();
+                    aboutClosed = true;
+                }
+            });
+            Command(window, 903)->trigger(); // returns once the About box is closed
+
+            Command(window, 902)->trigger();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("helpWindow") && w->isVisible())
+                    helpSource = w->findChild<QTextBrowser*>()->source().toString();
+
+            Command(window, 100)->trigger();
+            exited = !window->isVisible();
+        });
+
+        QCOMPARE(result, 0);
+        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>"));
+        QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
+        std::map<unsigned, QString> expected = {
+            {101, "&New"},        {102, "&Open"},     {103, "&Save"},      {104, "&SaveAs"},
+            {105, "&Add report"}, {100, "E&xit"},     {200, "Plain up"},   {201, "Plain down"},
+            {202, "Next turn"},   {203, "Prev turn"}, {901, "&Index\tF1"}, {902, "&Using help"},
+            {903, "&About..."}};
+        QCOMPARE(entries, expected);
+        // Exit, help and About work in this window; the rest are not there yet and stand greyed.
+        for (auto [id, on] : enabled)
+            QCOMPARE(on, id == 100 || id == 901 || id == 902 || id == 903);
+
+        QVERIFY(aboutClosed);
+        QCOMPARE(aboutCaption, QStringLiteral("About"));
+        QVERIFY(aboutTexts.contains("Vexlor") && aboutTexts.contains("Version 1.0"));
+        QVERIFY(helpSource.endsWith(QLatin1String("vexenu.html#using")));
+        QVERIFY(exited);
+
+        // The language fell back to English, and that is what the profile keeps.
+        ApplicationProfile written(dir.File("vexlor.INI").c_str());
+        QCOMPARE(written.GetString("Options", "Language", "", 64), Str("enu"));
+        QCOMPARE(written.GetString("RightPane", "bProductsOpen", "", 8), Str("1"));
+        QCOMPARE(written.GetString("RightPane", "bBuildingsOpen", "", 8), Str("0"));
+        QVERIFY(written.GetInt("Window", "W", 0) >= 100);
+        QCOMPARE(written.GetInt("Window", "show", -1), int(SW_SHOWNORMAL));
+        QVERIFY(written.GetString("Options", "LastDir", "none", 64).IsEmpty());
+    }
+
+    void startsWithoutAnyLanguageLibrary() {
+        TestDir dir;
+        QString caption;
+        int menuEntries = -1;
+        int result = RunProgram(dir, [&] {
+            QMainWindow* window = MainWindow();
+            if (!window) return;
+            caption = window->windowTitle();
+            menuEntries = window->menuBar()->actions().size();
+            window->close();
+        });
+        QCOMPARE(result, 0);
+        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>"));
+        QCOMPARE(menuEntries, 0);
+        ApplicationProfile written(dir.File("vexlor.INI").c_str());
+        QCOMPARE(written.GetString("Options", "Language", "", 64), Str("enu"));
+    }
+
+    void placesTheWindowWhereItWasLastTime() {
+        TestDir dir;
+        dir.Copy(VEXLOR_VEXENU_SO, "vexenu.so");
+        dir.Write("vexlor.INI", "[Window]\nX=20\nY=30\nW=500\nH=400\nshow=1\n");
+        QRect placed;
+        RunProgram(dir, [&] {
+            if (QMainWindow* window = MainWindow()) placed = window->geometry();
+        });
+        QCOMPARE(placed, QRect(20, 30, 500, 400));
+        ApplicationProfile written(dir.File("vexlor.INI").c_str());
+        QCOMPARE(written.GetInt("Window", "X", 0), 20);
+        QCOMPARE(written.GetInt("Window", "H", 0), 400);
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"

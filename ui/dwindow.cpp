@@ -1,0 +1,71 @@
+#include "ui/dwindow.h"
+
+#include "ui/qtext.h"
+
+#include <QWidget>
+
+DWindow::DWindow(QWidget* widget) : widget_(widget) {
+    QObject::connect(widget_, &QObject::destroyed, [this] { widget_ = nullptr; });
+}
+
+DWindow::~DWindow() {
+    delete widget_;
+}
+
+void DWindow::SetCaption(const char* text) {
+    if (!widget_) return;
+    widget_->setWindowTitle(ToQt(text));
+}
+
+Str DWindow::GetCaption() const {
+    if (!widget_) return Str();
+    return FromQt(widget_->windowTitle());
+}
+
+void DWindow::Show(int cmdShow) {
+    if (!widget_) return;
+    switch (cmdShow) {
+    case SW_HIDE:
+        widget_->hide();
+        break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        widget_->showMinimized();
+        break;
+    case SW_SHOWMAXIMIZED:
+        widget_->showMaximized();
+        break;
+    default:
+        widget_->showNormal();
+        break;
+    }
+}
+
+bool DWindow::IsVisible() const {
+    return widget_ && widget_->isVisible();
+}
+
+DWindow::Rect DWindow::GetRestoredRect() const {
+    if (!widget_) return {};
+    QRect r = widget_->isMinimized() || widget_->isMaximized() ? widget_->normalGeometry()
+                                                               : widget_->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void DWindow::SetRestoredRect(const Rect& rect) {
+    if (!widget_) return;
+    widget_->setGeometry(rect.x, rect.y, rect.w, rect.h);
+}
+
+void DWindow::Resize(int w, int h) {
+    if (!widget_) return;
+    widget_->resize(w, h);
+}
+
+int DWindow::GetShowState() const {
+    if (!widget_) return SW_SHOWNORMAL;
+    if (widget_->isMinimized()) return SW_SHOWMINIMIZED;
+    if (widget_->isMaximized()) return SW_SHOWMAXIMIZED;
+    return SW_SHOWNORMAL;
+}
