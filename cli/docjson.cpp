@@ -2,7 +2,7 @@
 
 #include "model/vexlordoc.h"
 
-#include <cstdint>
+#include <string>
 
 namespace {
 
@@ -33,141 +33,105 @@ void AppendEscaped(std::string& out, unsigned code) {
     out += kHex[code & 0xF];
 }
 
-void Key(std::string& out, const char* key) {
-    out += '"';
-    out += key;
-    out += "\": ";
-}
+// One JSON object: members with the separators between them, braces on both ends.
+class Object {
+public:
+    explicit Object(std::string& out) : out_(out) { out_ += '{'; }
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+    ~Object() { out_ += '}'; }
 
-void Number(std::string& out, const char* key, long long value) {
-    Key(out, key);
-    out += std::to_string(value);
-}
-
-void Text(std::string& out, const char* key, const Str& value) {
-    Key(out, key);
-    AppendJsonText(out, value.View());
-}
-
-// key: [item, item, ...] with each item written by append.
-template <class T, class F>
-void Array(std::string& out, const char* key, const ListT<T>& list, F append) {
-    Key(out, key);
-    out += '[';
-    for (const T* n = list.GetFirst(); n; n = static_cast<const T*>(n->GetNext())) {
-        if (n != list.GetFirst()) out += ", ";
-        append(out, *n);
+    std::string& Key(const char* key) {
+        if (!first_) out_ += ", ";
+        first_ = false;
+        out_ += '"';
+        out_ += key;
+        out_ += "\": ";
+        return out_;
     }
-    out += ']';
-}
+    void Number(const char* key, long long value) { Key(key) += std::to_string(value); }
+    void Text(const char* key, const Str& value) { AppendJsonText(Key(key), value.View()); }
+    // key: [node, node, ...] with each node written by append.
+    template <class L, class F> void Array(const char* key, const L& list, F append) {
+        Key(key) += '[';
+        for (auto* n = list.GetFirst(); n; n = static_cast<decltype(n)>(n->GetNext())) {
+            if (n != list.GetFirst()) out_ += ", ";
+            append(out_, *n);
+        }
+        out_ += ']';
+    }
+
+private:
+    std::string& out_;
+    bool first_ = true;
+};
 
 void AppendItem(std::string& out, const ItemNode& item) {
-    out += '{';
-    Number(out, "count", item.count);
-    out += ", ";
-    Text(out, "name", item.name);
-    out += ", ";
-    Text(out, "abbr", item.abbr);
-}
-
-void AppendPlainItem(std::string& out, const ItemNode& item) {
-    AppendItem(out, item);
-    out += '}';
+    Object o(out);
+    o.Number("count", item.count);
+    o.Text("name", item.name);
+    o.Text("abbr", item.abbr);
 }
 
 void AppendPricedItem(std::string& out, const ItemPriceNode& item) {
-    AppendItem(out, item);
-    out += ", ";
-    Number(out, "price", item.price);
-    out += '}';
+    Object o(out);
+    o.Number("count", item.count);
+    o.Text("name", item.name);
+    o.Text("abbr", item.abbr);
+    o.Number("price", item.price);
 }
 
 void AppendUnit(std::string& out, const UnitNode& unit) {
-    out += '{';
-    Text(out, "name", unit.name);
-    out += ", ";
-    Number(out, "number", unit.number);
-    out += ", ";
-    Number(out, "faction", unit.faction.Number());
-    out += ", ";
-    Number(out, "building", unit.building);
-    out += ", ";
-    Number(out, "flags", unit.flags);
-    out += ", ";
-    Array(out, "items", unit.items, AppendPlainItem);
-    out += '}';
+    Object o(out);
+    o.Text("name", unit.name);
+    o.Number("number", unit.number);
+    o.Number("faction", unit.faction.Number());
+    o.Number("building", unit.building);
+    o.Number("flags", unit.flags);
+    o.Array("items", unit.items, AppendItem);
 }
 
 void AppendBuilding(std::string& out, const BuildingNode& building) {
-    out += '{';
-    Text(out, "name", building.name);
-    out += ", ";
-    Number(out, "number", building.number);
-    out += ", ";
-    Text(out, "text", building.text);
-    out += '}';
+    Object o(out);
+    o.Text("name", building.name);
+    o.Number("number", building.number);
+    o.Text("text", building.text);
 }
 
 void AppendLocation(std::string& out, const LocationNode& loc) {
-    out += '{';
-    Number(out, "terrain", loc.terrain.GetType());
-    out += ", ";
-    Text(out, "terrainName", loc.terrain.GetString());
-    out += ", ";
-    Number(out, "x", loc.coord.x);
-    out += ", ";
-    Number(out, "y", loc.coord.y);
-    out += ", ";
-    Number(out, "z", loc.coord.z);
-    out += ", ";
-    Text(out, "regionName", loc.regionName);
-    out += ", ";
-    Text(out, "townName", loc.townName);
-    out += ", ";
-    Text(out, "townType", loc.townType);
-    out += ", ";
-    Number(out, "peasants", loc.peasants);
-    out += ", ";
-    Text(out, "peasantRace", loc.peasantRace);
-    out += ", ";
-    Number(out, "silver", loc.silver);
-    out += ", ";
-    Number(out, "wages", loc.wages);
-    out += ", ";
-    Number(out, "maxWages", loc.maxWages);
-    out += ", ";
-    Number(out, "entertainment", loc.entertainment);
-    out += ", ";
-    Array(out, "wanted", loc.wanted, AppendPricedItem);
-    out += ", ";
-    Array(out, "forSale", loc.forSale, AppendPricedItem);
-    out += ", ";
-    Array(out, "products", loc.products, AppendPlainItem);
-    out += ", ";
-    Array(out, "units", loc.units, AppendUnit);
-    out += ", ";
-    Array(out, "buildings", loc.buildings, AppendBuilding);
-    out += ", ";
-    Number(out, "flags", loc.flags);
-    out += '}';
+    Object o(out);
+    o.Number("terrain", loc.terrain.GetType());
+    o.Text("terrainName", loc.terrain.GetString());
+    o.Number("x", loc.coord.x);
+    o.Number("y", loc.coord.y);
+    o.Number("z", loc.coord.z);
+    o.Text("regionName", loc.regionName);
+    o.Text("townName", loc.townName);
+    o.Text("townType", loc.townType);
+    o.Number("peasants", loc.peasants);
+    o.Text("peasantRace", loc.peasantRace);
+    o.Number("silver", loc.silver);
+    o.Number("wages", loc.wages);
+    o.Number("maxWages", loc.maxWages);
+    o.Number("entertainment", loc.entertainment);
+    o.Array("wanted", loc.wanted, AppendPricedItem);
+    o.Array("forSale", loc.forSale, AppendPricedItem);
+    o.Array("products", loc.products, AppendItem);
+    o.Array("units", loc.units, AppendUnit);
+    o.Array("buildings", loc.buildings, AppendBuilding);
+    o.Number("flags", loc.flags);
 }
 
 void AppendFaction(std::string& out, const StrAssocNode& faction) {
-    out += '{';
-    Number(out, "number", faction.key);
-    out += ", ";
-    Text(out, "name", faction.name);
-    out += '}';
+    Object o(out);
+    o.Number("number", faction.key);
+    o.Text("name", faction.name);
 }
 
 // Builds the document in chunk turn by turn; drain(chunk) may take what is there after each
 // turn and at the end. False when drain reports a failure.
 template <class Drain> bool EmitDoc(std::string& chunk, const VexlorDoc& doc, Drain drain) {
-    chunk += '{';
-    Number(chunk, "faction", doc.GetFaction().Number());
-    chunk += ", ";
-    Key(chunk, "turns");
-    chunk += '[';
+    chunk += "{\"faction\": " + std::to_string(doc.GetFaction().Number()) + ", \"turns\": [";
     for (const TurnNode* t = doc.FirstTurn(); t; t = t->Next()) {
         if (t != doc.FirstTurn()) chunk += ", ";
         AppendTurnJson(chunk, *t);
@@ -219,22 +183,12 @@ void AppendJsonText(std::string& out, std::string_view cp1252) {
 }
 
 void AppendTurnJson(std::string& out, const TurnNode& turn) {
-    out += '{';
-    Number(out, "date", turn.date.Value());
-    out += ", ";
-    Text(out, "dateText", turn.date.GetString());
-    out += ", ";
-    Text(out, "text", turn.text);
-    out += ", ";
-    Key(out, "factions");
-    out += '[';
-    for (const StrAssocNode* f = turn.factions.GetFirst(); f; f = f->Next()) {
-        if (f != turn.factions.GetFirst()) out += ", ";
-        AppendFaction(out, *f);
-    }
-    out += "], ";
-    Array(out, "locations", turn.Locations(), AppendLocation);
-    out += '}';
+    Object o(out);
+    o.Number("date", turn.date.Value());
+    o.Text("dateText", turn.date.GetString());
+    o.Text("text", turn.text);
+    o.Array("factions", turn.factions, AppendFaction);
+    o.Array("locations", turn.Locations(), AppendLocation);
 }
 
 void AppendDocJson(std::string& out, const VexlorDoc& doc) {
