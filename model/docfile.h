@@ -21,7 +21,8 @@ enum DocReadResult {
 
 enum DocSaveResult {
     DocSaved = 0,
-    DocSaveCannotOpen = -1,  // the file (or its temporary beside it) could not be created
+    // The target is no regular file, or no temporary file could be made beside it.
+    DocSaveCannotOpen = -1,
     DocSaveWriteFailed = -2, // writing failed; the old file is untouched
 };
 
