@@ -34,7 +34,7 @@ int iwstream::GetSlow() {
     return *cur_++;
 }
 
-long iwstream::read(void* dst, long n) {
+long iwstream::ReadSlow(void* dst, long n) {
     if (n <= 0) return 0;
     auto* out = static_cast<unsigned char*>(dst);
     long total = 0;
@@ -72,7 +72,7 @@ owstream::~owstream() {
     flush();
 }
 
-long owstream::write(const void* src, long n) {
+long owstream::WriteSlow(const void* src, long n) {
     if (n <= 0) return 0;
     if (!channel_) {
         state_ |= NoChannel;

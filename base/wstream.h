@@ -3,6 +3,7 @@
 #include "base/wstreambuf.h"
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -34,7 +35,15 @@ public:
         return GetSlow();
     }
     // Reads up to n bytes; fewer sets the short-transfer bit. Returns the count.
-    long read(void* dst, long n);
+    long read(void* dst, long n) {
+        // The small fields of the document file are nearly always in the buffer already.
+        if (n > 0 && end_ - cur_ >= n) {
+            std::memcpy(dst, cur_, static_cast<size_t>(n));
+            cur_ += n;
+            return n;
+        }
+        return ReadSlow(dst, n);
+    }
     // Moves the read position by delta bytes from where it is; false on failure.
     bool seekrel(long delta);
 
@@ -44,6 +53,7 @@ protected:
 
 private:
     int GetSlow();
+    long ReadSlow(void* dst, long n);
     bool Fill();
 
     wstreambuf* channel_;
@@ -63,7 +73,14 @@ public:
     virtual ~owstream();
 
     void put(unsigned char c) { write(&c, 1); }
-    long write(const void* src, long n);
+    long write(const void* src, long n) {
+        if (n > 0 && channel_ && buffer_.size() - used_ >= static_cast<size_t>(n)) {
+            std::memcpy(buffer_.data() + used_, src, static_cast<size_t>(n));
+            used_ += static_cast<size_t>(n);
+            return n;
+        }
+        return WriteSlow(src, n);
+    }
     // Moves the write position by delta bytes; false on failure.
     bool seekrel(long delta);
     // Hands the buffer to the channel; answers whether the stream is good afterwards.
@@ -74,6 +91,8 @@ protected:
     void SetChannel(wstreambuf* channel) { channel_ = channel; }
 
 private:
+    long WriteSlow(const void* src, long n);
+
     wstreambuf* channel_;
     std::vector<unsigned char> buffer_;
     size_t used_ = 0;

@@ -110,7 +110,8 @@ long mwstreambuf::write(const void* src, long n) {
     const auto* p = static_cast<const unsigned char*>(src);
     if (pos_ > bytes_.size()) bytes_.resize(pos_);
     size_t overlap = std::min(bytes_.size() - pos_, static_cast<size_t>(n));
-    std::memcpy(bytes_.data() + pos_, p, overlap);
+    // An empty vector has no data pointer, and memcpy may not be given a null one.
+    if (overlap) std::memcpy(bytes_.data() + pos_, p, overlap);
     bytes_.insert(bytes_.end(), p + overlap, p + n);
     pos_ += static_cast<size_t>(n);
     return n;

@@ -8,6 +8,7 @@ namespace {
 
 const Command kCommands[] = {
     {"lines", "lines REPORT", "print the report's logical lines, one per text line", RunLines},
+    {"dump", "dump DOC", "print the whole document as JSON", RunDump},
 };
 
 void PrintHelp(FILE* out) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 class iwstream;
 class owstream;
 class VexlorDoc;
@@ -7,6 +9,7 @@ class VexlorDoc;
 // The document file: 17 signature bytes ("Atlantis Vexlor", 0x1A, 0x00), the format version
 // (uint32, 1), then the document record. One reader and one writer for the program, the
 // command-line companion and the tests.
+constexpr size_t kDocSignatureSize = 17;
 
 enum DocReadResult {
     DocRead = 0,         // read completely
@@ -18,18 +21,24 @@ enum DocReadResult {
 
 enum DocSaveResult {
     DocSaved = 0,
-    DocSaveCannotOpen = -1,  // the file (or its temporary beside it) could not be created
+    // The target is no regular file, or no temporary file could be made beside it.
+    DocSaveCannotOpen = -1,
     DocSaveWriteFailed = -2, // writing failed; the old file is untouched
 };
 
 // Writes the framing and the document and flushes; 0 when the stream is good afterwards,
 // else 1. Clears the modified flag only on success.
 int WriteDocFile(owstream& os, VexlorDoc& doc);
-// Reads the framing and the document into doc (which the caller has cleared).
+// Reads the framing and the document into doc (which the caller has cleared). A stream that
+// ends inside the signature or the version gives DocReadFailed when its bytes agree with the
+// signature so far, else DocNotADocument.
 DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc);
 
 // Saves to path without ever destroying what was there: writes a temporary file beside it,
-// syncs it, checks it, and only then renames it over the old one. Records the file name.
+// syncs it, checks it, and only then renames it over the old one (a link is followed and the
+// file it names replaced). On success records the file name and clears the modified flag; on
+// failure leaves the old file as it was, removes the temporary and keeps the flag.
 DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path);
-// Clears doc, then reads the file; records the file name unless it could not be opened.
+// Clears doc, then reads the file. Records the file name for DocRead and DocReadFailed only,
+// so that saving cannot overwrite a file that is not a document of this version.
 DocReadResult OpenDocFile(VexlorDoc& doc, const char* path);

@@ -12,3 +12,7 @@ if(NOT out STREQUAL expected)
     file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/actual-output.txt" "${out}")
     message(FATAL_ERROR "output differs from ${EXPECTED}; see ${CMAKE_CURRENT_BINARY_DIR}/actual-output.txt")
 endif()
+# With ERROR_REGEX, the standard error must match it too.
+if(DEFINED ERROR_REGEX AND NOT err MATCHES "${ERROR_REGEX}")
+    message(FATAL_ERROR "stderr does not match '${ERROR_REGEX}': ${err}")
+endif()

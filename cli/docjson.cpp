@@ -1,0 +1,205 @@
+#include "cli/docjson.h"
+
+#include "model/vexlordoc.h"
+
+#include <string>
+
+namespace {
+
+// Windows-1252 bytes 0x80-0x9F; 0 marks the five unassigned bytes, which stay the C1 control
+// of the same value.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+void AppendEscaped(std::string& out, unsigned code) {
+    static const char kHex[] = "0123456789abcdef";
+    out += "\\u00";
+    out += kHex[(code >> 4) & 0xF];
+    out += kHex[code & 0xF];
+}
+
+// One JSON object: members with the separators between them, braces on both ends.
+class Object {
+public:
+    explicit Object(std::string& out) : out_(out) { out_ += '{'; }
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+    ~Object() { out_ += '}'; }
+
+    std::string& Key(const char* key) {
+        if (!first_) out_ += ", ";
+        first_ = false;
+        out_ += '"';
+        out_ += key;
+        out_ += "\": ";
+        return out_;
+    }
+    void Number(const char* key, long long value) { Key(key) += std::to_string(value); }
+    void Text(const char* key, const Str& value) { AppendJsonText(Key(key), value.View()); }
+    // key: [node, node, ...] with each node written by append.
+    template <class L, class F> void Array(const char* key, const L& list, F append) {
+        Key(key) += '[';
+        for (auto* n = list.GetFirst(); n; n = static_cast<decltype(n)>(n->GetNext())) {
+            if (n != list.GetFirst()) out_ += ", ";
+            append(out_, *n);
+        }
+        out_ += ']';
+    }
+
+private:
+    std::string& out_;
+    bool first_ = true;
+};
+
+void AppendItem(std::string& out, const ItemNode& item) {
+    Object o(out);
+    o.Number("count", item.count);
+    o.Text("name", item.name);
+    o.Text("abbr", item.abbr);
+}
+
+void AppendPricedItem(std::string& out, const ItemPriceNode& item) {
+    Object o(out);
+    o.Number("count", item.count);
+    o.Text("name", item.name);
+    o.Text("abbr", item.abbr);
+    o.Number("price", item.price);
+}
+
+void AppendUnit(std::string& out, const UnitNode& unit) {
+    Object o(out);
+    o.Text("name", unit.name);
+    o.Number("number", unit.number);
+    o.Number("faction", unit.faction.Number());
+    o.Number("building", unit.building);
+    o.Number("flags", unit.flags);
+    o.Array("items", unit.items, AppendItem);
+}
+
+void AppendBuilding(std::string& out, const BuildingNode& building) {
+    Object o(out);
+    o.Text("name", building.name);
+    o.Number("number", building.number);
+    o.Text("text", building.text);
+}
+
+void AppendLocation(std::string& out, const LocationNode& loc) {
+    Object o(out);
+    o.Number("terrain", loc.terrain.GetType());
+    o.Text("terrainName", loc.terrain.GetString());
+    o.Number("x", loc.coord.x);
+    o.Number("y", loc.coord.y);
+    o.Number("z", loc.coord.z);
+    o.Text("regionName", loc.regionName);
+    o.Text("townName", loc.townName);
+    o.Text("townType", loc.townType);
+    o.Number("peasants", loc.peasants);
+    o.Text("peasantRace", loc.peasantRace);
+    o.Number("silver", loc.silver);
+    o.Number("wages", loc.wages);
+    o.Number("maxWages", loc.maxWages);
+    o.Number("entertainment", loc.entertainment);
+    o.Array("wanted", loc.wanted, AppendPricedItem);
+    o.Array("forSale", loc.forSale, AppendPricedItem);
+    o.Array("products", loc.products, AppendItem);
+    o.Array("units", loc.units, AppendUnit);
+    o.Array("buildings", loc.buildings, AppendBuilding);
+    o.Number("flags", loc.flags);
+}
+
+void AppendFaction(std::string& out, const StrAssocNode& faction) {
+    Object o(out);
+    o.Number("number", faction.key);
+    o.Text("name", faction.name);
+}
+
+// Builds the document in chunk turn by turn; drain(chunk) may take what is there after each
+// turn and at the end. False when drain reports a failure.
+template <class Drain> bool EmitDoc(std::string& chunk, const VexlorDoc& doc, Drain drain) {
+    chunk += "{\"faction\": " + std::to_string(doc.GetFaction().Number()) + ", \"turns\": [";
+    for (const TurnNode* t = doc.FirstTurn(); t; t = t->Next()) {
+        if (t != doc.FirstTurn()) chunk += ", ";
+        AppendTurnJson(chunk, *t);
+        if (!drain(chunk)) return false;
+    }
+    chunk += "]}";
+    return drain(chunk);
+}
+
+} // namespace
+
+void AppendJsonText(std::string& out, std::string_view cp1252) {
+    out += '"';
+    for (char ch : cp1252) {
+        auto byte = static_cast<unsigned char>(ch);
+        switch (byte) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (byte < 0x20 || byte == 0x7F)
+                AppendEscaped(out, byte);
+            else if (byte >= 0x80 && byte < 0xA0)
+                kHighControls[byte - 0x80] ? AppendUtf8(out, kHighControls[byte - 0x80])
+                                           : AppendEscaped(out, byte);
+            else
+                AppendUtf8(out, byte); // ASCII, and 0xA0-0xFF equal to their code points
+        }
+    }
+    out += '"';
+}
+
+void AppendTurnJson(std::string& out, const TurnNode& turn) {
+    Object o(out);
+    o.Number("date", turn.date.Value());
+    o.Text("dateText", turn.date.GetString());
+    o.Text("text", turn.text);
+    o.Array("factions", turn.factions, AppendFaction);
+    o.Array("locations", turn.Locations(), AppendLocation);
+}
+
+void AppendDocJson(std::string& out, const VexlorDoc& doc) {
+    EmitDoc(out, doc, [](std::string&) { return true; });
+}
+
+bool WriteDocJson(std::FILE* out, const VexlorDoc& doc) {
+    std::string chunk;
+    return EmitDoc(chunk, doc, [out](std::string& text) {
+        bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+        text.clear();
+        return written;
+    });
+}

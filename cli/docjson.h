@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+class TurnNode;
+class VexlorDoc;
+
+// The document as JSON, keys in record order, lists in document order, numbers as stored:
+// {"faction": N, "turns": [{"date": RAW, "dateText": "...", "text": "...", "factions": [...],
+// "locations": [...]}]}. Texts are read as Windows-1252 and written as UTF-8.
+
+// Appends a JSON string (quotes included) for a Windows-1252 text.
+void AppendJsonText(std::string& out, std::string_view cp1252);
+// Appends one turn object.
+void AppendTurnJson(std::string& out, const TurnNode& turn);
+// Appends the whole document as one line (no line end).
+void AppendDocJson(std::string& out, const VexlorDoc& doc);
+// Writes the same one turn at a time, so that a large document needs no large buffer; false
+// when writing failed.
+bool WriteDocJson(std::FILE* out, const VexlorDoc& doc);

@@ -1,0 +1,62 @@
+// Any bytes as a document file. Beyond not crashing, leaking or allocating without bound:
+// what was read writes back and reads back to the same bytes, a complete read writes the
+// input's own bytes, a refused file leaves the document empty, the location index finds what
+// a search from the start finds, and the JSON of the document can be made.
+#include "base/wstream.h"
+#include "cli/docjson.h"
+#include "model/docfile.h"
+#include "model/vexlordoc.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Check(bool ok) {
+    if (!ok) std::abort();
+}
+
+const LocationNode* SearchFromStart(const TurnNode& turn, const AtlCoord& coord) {
+    for (const LocationNode* loc = turn.Locations().GetFirst(); loc; loc = loc->Next())
+        if (loc->coord == coord) return loc;
+    return nullptr;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    VexlorDoc doc;
+    imwstream in(data, size);
+    DocReadResult result = ReadDocFile(in, doc);
+    if (result == DocNotADocument || result == DocWrongVersion) {
+        Check(doc.Turns().IsEmpty() && doc.GetFaction().Number() == 0);
+        return 0;
+    }
+
+    omwstream first;
+    Check(WriteDocFile(first, doc) == 0);
+    const auto& bytes = first.Bytes();
+    // A text of 65535 bytes, which needs an input at least that long, is read but written
+    // capped at 65534.
+    if (result == DocRead && size < 0xFFFF)
+        Check(bytes.size() <= size && std::memcmp(bytes.data(), data, bytes.size()) == 0);
+
+    VexlorDoc back;
+    imwstream again(bytes.data(), bytes.size());
+    Check(ReadDocFile(again, back) == DocRead);
+    omwstream second;
+    Check(WriteDocFile(second, back) == 0);
+    Check(second.Bytes() == bytes);
+
+    for (const TurnNode& turn : doc.Turns())
+        for (const LocationNode& loc : turn.Locations())
+            Check(turn.FindLoc(loc.coord) == SearchFromStart(turn, loc.coord));
+
+    std::string json;
+    AppendDocJson(json, doc);
+    for (char c : json)
+        Check(static_cast<unsigned char>(c) >= 0x20);
+    return 0;
+}
