@@ -39,6 +39,11 @@ public:
     bool Sync();
     // Closes the descriptor; false when the system reports a failure (a late write error).
     bool Close();
+    // Closes what it had and takes fd.
+    void Attach(int fd) {
+        Close();
+        fd_ = fd;
+    }
 
 protected:
     int fd_;
