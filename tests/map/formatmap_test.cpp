@@ -1,9 +1,11 @@
+#include "base/wstream.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "tests/support/docbuild.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -144,24 +146,28 @@ TEST(FormatMap, AGuardStaysMarkedAfterItLeft) {
     EXPECT_FALSE(map.GetHex(AtlCoord(2, 2))->Has(AtlHexData::HexGuarded));
 }
 
-TEST(FormatMap, LaterTurnsAndUnshownLevelsAreLeftOut) {
+// Only a document file can hold a coordinate twice in one turn: the full sighting still wins
+// over the partial one before it.
+TEST(FormatMap, AFullSightingReplacesAPartialOneOfTheSameTurn) {
+    VexlorDoc written;
+    AddPartial(written, kTurn1, AtlCoord(2, 2), TerrainType::Forest, "Partial");
+    AddLoc(written, kTurn1, AtlCoord(4, 2), TerrainType::Forest, "Full");
+    omwstream out;
+    written.write(out);
+    std::vector<unsigned char> bytes = out.Bytes();
+    const unsigned char second[] = {4, 0, 2, 0, 0}, first[] = {2, 0, 2, 0, 0};
+    auto at = std::search(bytes.begin(), bytes.end(), std::begin(second), std::end(second));
+    ASSERT_NE(at, bytes.end());
+    std::copy(std::begin(first), std::end(first), at);
     VexlorDoc doc;
-    AddLoc(doc, kTurn1, AtlCoord(0, 0));
-    AddLoc(doc, kTurn2, AtlCoord(10, 4, 1), TerrainType::Tunnels);
-    AddLoc(doc, kTurn2, AtlCoord(0, 0, 2), TerrainType::Ocean, "Nexus");
-    AddLoc(doc, kTurn2, AtlCoord(250, 120)); // beyond the grid: only the scroll range grows
+    imwstream in(bytes.data(), bytes.size());
+    ASSERT_EQ(doc.read(in, 1), 0);
+
     AtlMap map;
     FormatMap(doc, map, kTurn1);
-    EXPECT_NE(map.GetHex(AtlCoord(0, 0)), nullptr);
-    EXPECT_EQ(map.GetHex(AtlCoord(10, 4, 1)), nullptr);
-    EXPECT_EQ(map.GetPlain(0)->XExtent(), 1);
-    FormatMap(doc, map, kTurn2);
-    EXPECT_NE(map.GetHex(AtlCoord(10, 4, 1)), nullptr);
-    EXPECT_EQ(map.GetPlain(0)->XExtent(), 251);
-    EXPECT_EQ(map.GetPlain(0)->YExtent(), 121);
-    EXPECT_EQ(map.GetPlain(0)->UsedRows(), 1);
-    FormatMap(doc, map, AtlDate(11, 0)); // before every turn
-    EXPECT_EQ(map.GetHex(AtlCoord(0, 0)), nullptr);
+    const AtlHexData* hex = map.GetHex(AtlCoord(2, 2));
+    EXPECT_EQ(hex->regionName, "Full");
+    EXPECT_FALSE(hex->Has(AtlHexData::HexPartial));
 }
 
 TEST(FormatMap, HexesOwnTheirCopiesAndLoseTheSelection) {

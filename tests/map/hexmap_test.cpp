@@ -70,24 +70,10 @@ TEST(AtlPlain, PositionsWithoutACellAreNotStoredButWidenTheExtent) {
     EXPECT_EQ(plain.GetHex(AtlCoord(2, 1, 1)), nullptr);
 }
 
-TEST(AtlPlain, ReadsOnlyWithinTheUsedExtent) {
-    AtlMap map;
-    AtlPlain& plain = *map.GetPlain(0);
-    EXPECT_EQ(plain.GetHex(AtlCoord(0, 0)), nullptr); // before the first Clear
-    plain.SetHex(AtlCoord(0, 0), Hex());              // no grid yet: released
-    EXPECT_EQ(plain.XExtent(), 1);
-    plain.Clear();
-    EXPECT_EQ(plain.XExtent(), 0);
-    plain.SetHex(AtlCoord(4, 2), Hex());
-    EXPECT_EQ(plain.UsedColumns(), 3);
-    EXPECT_EQ(plain.UsedRows(), 3);
-    plain.SetHex(AtlCoord(4, 2), nullptr); // emptying keeps the used extent
-    EXPECT_EQ(plain.GetHex(AtlCoord(4, 2)), nullptr);
-    EXPECT_EQ(plain.UsedColumns(), 3);
-}
-
 TEST(AtlMap, OnlyTheSurfaceAndTheUnderworldAreKept) {
     AtlMap map;
+    map.SetHex(AtlCoord(0, 0), Hex()); // no grid before the first Clear: released
+    EXPECT_EQ(map.GetHex(AtlCoord(0, 0)), nullptr);
     map.Clear();
     map.SetHex(AtlCoord(2, 2, 0), Hex(TerrainType::Plain));
     map.SetHex(AtlCoord(2, 2, 1), Hex(TerrainType::Cavern));
