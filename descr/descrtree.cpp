@@ -19,30 +19,26 @@ DescrTVNode* AddHeading(TreeViewNode& parent, const char* text, uint32_t branch,
     return heading;
 }
 
-// "unlimited" for the count -1 of an endless market supply.
-void AppendCount(Str& text, int32_t count) {
-    if (count == -1)
+// The amount ("unlimited" for the -1 of an endless market supply), a blank and the name.
+Str ItemText(const ItemNode& item) {
+    Str text;
+    if (item.count == -1)
         text += "unlimited";
     else
-        text.AppendNumber(count);
+        text.AppendNumber(item.count);
+    text += " ";
+    text += item.name;
+    return text;
 }
 
 void AddItems(TreeViewNode& parent, const ListT<ItemNode>& items) {
-    for (const ItemNode& item : items) {
-        Str text;
-        AppendCount(text, item.count);
-        text += " ";
-        text += item.name;
-        AddLine(parent, std::move(text));
-    }
+    for (const ItemNode& item : items)
+        AddLine(parent, ItemText(item));
 }
 
 void AddPricedItems(TreeViewNode& parent, const ListT<ItemPriceNode>& items) {
     for (const ItemPriceNode& item : items) {
-        Str text;
-        AppendCount(text, item.count);
-        text += " ";
-        text += item.name;
+        Str text = ItemText(item);
         text += " at $";
         text.AppendNumber(item.price);
         AddLine(parent, std::move(text));
