@@ -5,6 +5,7 @@
 #include "base/wstream.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdarg>
 #include <cstring>
 
@@ -83,6 +84,13 @@ Str& Str::operator+=(const char* text) {
 
 void Str::Append(const char* text, int n) {
     if (text && n > 0) text_.append(text, static_cast<size_t>(n));
+}
+
+Str& Str::AppendNumber(long long value) {
+    char digits[24];
+    auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+    text_.append(digits, end);
+    return *this;
 }
 
 void Str::Add(const Str* first, ...) {

@@ -42,6 +42,8 @@ public:
     Str& operator+=(const char* text);
     Str& operator+=(const Str& other) { return *this += other.Get(); }
     void Append(const char* text, int n);
+    // Appends value in signed decimal, without padding.
+    Str& AppendNumber(long long value);
     // Appends every Str of a list ended by nullptr: s.Add(&a, &b, nullptr).
     void Add(const Str* first, ...);
 

@@ -9,6 +9,8 @@ namespace {
 const Command kCommands[] = {
     {"lines", "lines REPORT", "print the report's logical lines, one per text line", RunLines},
     {"dump", "dump DOC", "print the whole document as JSON", RunDump},
+    {"describe", "describe DOC [--turn DATE] X,Y[,Z]",
+     "print the description of a hex for a turn, one line per node", RunDescribe},
 };
 
 void PrintHelp(FILE* out) {

@@ -51,6 +51,9 @@ TEST(Str, AppendingForms) {
     EXPECT_EQ(Str("a") + "b", "ab");
     EXPECT_EQ("a" + Str("b"), "ab");
     EXPECT_EQ(Str("a") + Str("b"), "ab");
+    Str n("n=");
+    n.AppendNumber(-2147483648LL).AppendNumber(0);
+    EXPECT_EQ(n, "n=-21474836480");
 }
 
 TEST(Str, EqualityIsExactAndCaseSensitive) {

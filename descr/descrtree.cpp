@@ -1,0 +1,173 @@
+#include "descr/descrtree.h"
+
+#include "map/atlmap.h"
+#include "map/unittext.h"
+#include "model/vexlordoc.h"
+
+namespace {
+
+DescrTVNode* AddLine(TreeViewNode& parent, Str text, uint32_t branch = BranchNone) {
+    auto node = std::make_unique<DescrTVNode>(branch);
+    node->SetString(std::move(text));
+    return static_cast<DescrTVNode*>(parent.Add(std::move(node)));
+}
+
+DescrTVNode* AddHeading(TreeViewNode& parent, const char* text, uint32_t branch,
+                        const DescrOptions& options) {
+    DescrTVNode* heading = AddLine(parent, Str(text), branch);
+    heading->SetOpen(IsBranchOpen(options, branch));
+    return heading;
+}
+
+// The amount ("unlimited" for the -1 of an endless market supply), a blank and the name.
+Str ItemText(const ItemNode& item) {
+    Str text;
+    if (item.count == -1)
+        text += "unlimited";
+    else
+        text.AppendNumber(item.count);
+    text += " ";
+    text += item.name;
+    return text;
+}
+
+void AddItems(TreeViewNode& parent, const ListT<ItemNode>& items) {
+    for (const ItemNode& item : items)
+        AddLine(parent, ItemText(item));
+}
+
+void AddPricedItems(TreeViewNode& parent, const ListT<ItemPriceNode>& items) {
+    for (const ItemPriceNode& item : items) {
+        Str text = ItemText(item);
+        text += " at $";
+        text.AppendNumber(item.price);
+        AddLine(parent, std::move(text));
+    }
+}
+
+// A unit line with its items below; a unit that carries something is shown open.
+void AddUnit(TreeViewNode& parent, const StrAssocList* factions, const UnitNode& unit,
+             bool withBuilding) {
+    Str text;
+    FormatUnit(factions, unit, text, withBuilding);
+    DescrTVNode* line = AddLine(parent, std::move(text));
+    AddItems(*line, unit.items);
+    line->SetOpen(!unit.items.IsEmpty());
+}
+
+// "Label" + number, left out when no report gave the number.
+void AddNumberLine(TreeViewNode& parent, const char* label, int32_t value) {
+    if (value == -1) return;
+    Str text(label);
+    text.AppendNumber(value);
+    AddLine(parent, std::move(text));
+}
+
+void AddEconomy(TreeViewNode& title, const AtlHexData& hex) {
+    if (hex.peasants != -1) {
+        Str text("Peasants: ");
+        text.AppendNumber(hex.peasants);
+        text += " ";
+        text += hex.peasantRace;
+        AddLine(title, std::move(text));
+    }
+    AddNumberLine(title, "Taxes: $", hex.taxes);
+    if (hex.wages != -1) {
+        Str text("Wages: $");
+        text.AppendNumber(hex.wages);
+        if (hex.maxWages != -1) {
+            text += " (Max: $";
+            text.AppendNumber(hex.maxWages);
+            text += ")";
+        }
+        AddLine(title, std::move(text));
+    }
+    AddNumberLine(title, "Entertainment: $", hex.entertainment);
+    AddLine(title, "Last seen: " + hex.seenDate.GetString());
+}
+
+// The faction names of the report the hex's units come from; the newest report's when that
+// turn is gone.
+const StrAssocList* FactionNames(const VexlorDoc& doc, const AtlHexData& hex) {
+    const TurnNode* turn = doc.FindTurn(hex.seenDate);
+    if (!turn) turn = doc.LastTurn();
+    return &turn->factions;
+}
+
+void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHexData& hex,
+                          bool current, const DescrOptions& options) {
+    const StrAssocList* factions = FactionNames(doc, hex);
+    int own = doc.GetFaction().Number();
+    DescrTVNode* myUnits = AddHeading(title, "Your units: ", BranchMyUnits, options);
+    DescrTVNode* otherUnits = AddHeading(title, "Other units:", BranchOtherUnits, options);
+    for (const UnitNode& unit : hex.units) {
+        // Where the player's own units stand now is known only from the newest report.
+        if (own != 0 && unit.faction.Number() == own) {
+            if (current) AddUnit(*myUnits, factions, unit, true);
+        } else {
+            AddUnit(*otherUnits, factions, unit, true);
+        }
+    }
+
+    DescrTVNode* buildings = AddHeading(title, "Buildings:", BranchBuildings, options);
+    for (const BuildingNode& building : hex.buildings) {
+        Str text(building.name);
+        text += " [";
+        text.AppendNumber(building.number);
+        text += "] : ";
+        text += building.text;
+        DescrTVNode* line = AddLine(*buildings, std::move(text));
+        // Building 0 is no building: the units outside all buildings do not belong here.
+        if (building.number == 0) continue;
+        for (const UnitNode& unit : hex.units)
+            if (unit.building == building.number) AddUnit(*line, factions, unit, false);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
+                                            const AtlCoord& c, const DescrOptions& options,
+                                            TreeView* view) {
+    const TurnNode* last = doc.LastTurn();
+    if (!last) return nullptr;
+    const AtlHexData* hex = map.GetHex(c);
+    if (!hex) return nullptr;
+    bool current = hex->seenDate == last->date;
+
+    auto root = std::make_unique<DescrTVRoot>(view);
+    bool known = !hex->terrain.IsDefault();
+    Str titleText;
+    if (known) {
+        titleText = hex->terrain.GetString();
+        titleText += " ";
+        titleText += c.GetString();
+        titleText += " in ";
+        titleText += hex->regionName;
+    } else {
+        titleText = c.GetString();
+    }
+    DescrTVNode* title = AddLine(*root, std::move(titleText));
+    if (!known) return root;
+
+    Str contains("Contains: ");
+    if (!hex->townName.IsEmpty()) {
+        contains += hex->townName;
+        contains += " [";
+        contains += hex->townKind;
+        contains += "]";
+    } else {
+        contains += "nothing";
+    }
+    AddLine(*title, std::move(contains));
+
+    if (!hex->Has(AtlHexData::HexPartial)) {
+        AddEconomy(*title, *hex);
+        AddPricedItems(*AddHeading(*title, "Wanted: ", BranchWanted, options), hex->wanted);
+        AddPricedItems(*AddHeading(*title, "For Sale: ", BranchForSale, options), hex->forSale);
+        AddItems(*AddHeading(*title, "Products: ", BranchProducts, options), hex->products);
+        AddUnitsAndBuildings(*title, doc, *hex, current, options);
+    }
+    title->SetOpen(true);
+    return root;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/atldate.h"
+
+class AtlMap;
+class VexlorDoc;
+
+// Rebuilds the whole map for the turn on show (the document's own reformat step; it lives
+// here because the model knows nothing of the map). Turns later than date are skipped. A hex
+// shows the newest full sighting not later than date; a partial sighting (from a neighbour's
+// exit list) fills a hex only while nothing else is known of it, and a full sighting replaces
+// it even when older. HexGuarded stays set once any copied sighting had a guard. The
+// selection is gone afterwards.
+void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date);

@@ -1,0 +1,236 @@
+#include "base/wstream.h"
+#include "map/atlmap.h"
+#include "map/formatmap.h"
+#include "tests/support/docbuild.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+namespace {
+
+const AtlDate kTurn1(0, 1), kTurn2(1, 1), kTurn3(2, 1), kTurn4(3, 1);
+
+// The rebuild as the algorithm states it: every usable sighting copied in turn order.
+// FormatMap copies each hex once; it must give exactly this map.
+void LiteralFormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
+    map.Clear();
+    for (const TurnNode& turn : doc.Turns()) {
+        if (turn.date > date) continue;
+        for (const LocationNode& loc : turn.Locations()) {
+            if (AtlHexData* hex = map.GetHex(loc.coord)) {
+                if ((hex->seenDate < turn.date || hex->Has(AtlHexData::HexPartial)) &&
+                    !loc.IsPartial())
+                    SetHexFromLoc(*hex, loc, turn.date);
+                if (!loc.IsPartial()) hex->hexFlags &= ~AtlHexData::HexPartial;
+            } else {
+                auto made = std::make_unique<AtlHexData>();
+                if (loc.IsPartial()) made->hexFlags |= AtlHexData::HexPartial;
+                SetHexFromLoc(*made, loc, turn.date);
+                map.SetHex(loc.coord, std::move(made));
+            }
+        }
+    }
+}
+
+template <class T> void ExpectSameItems(const ListT<T>& a, const ListT<T>& b) {
+    ASSERT_EQ(a.LongCountNodes(), b.LongCountNodes());
+    for (const T *x = a.GetFirst(), *y = b.GetFirst(); x;
+         x = ListT<T>::Next(x), y = ListT<T>::Next(y)) {
+        EXPECT_EQ(x->count, y->count);
+        EXPECT_EQ(x->name, y->name);
+    }
+}
+
+void ExpectSameHex(const AtlHexData& a, const AtlHexData& b) {
+    EXPECT_EQ(a.terrain, b.terrain);
+    EXPECT_EQ(a.regionName, b.regionName);
+    EXPECT_EQ(a.seenDate, b.seenDate);
+    EXPECT_EQ(a.townName, b.townName);
+    EXPECT_EQ(a.peasants, b.peasants);
+    EXPECT_EQ(a.taxes, b.taxes);
+    EXPECT_EQ(a.hexFlags, b.hexFlags);
+    EXPECT_EQ(a.wages, b.wages);
+    ExpectSameItems(a.products, b.products);
+    ASSERT_EQ(a.units.LongCountNodes(), b.units.LongCountNodes());
+    for (const UnitNode *x = a.units.GetFirst(), *y = b.units.GetFirst(); x;
+         x = ListT<UnitNode>::Next(x), y = ListT<UnitNode>::Next(y)) {
+        EXPECT_EQ(x->number, y->number);
+        EXPECT_EQ(x->flags, y->flags);
+        ExpectSameItems(x->items, y->items);
+    }
+}
+
+void ExpectSameMap(const AtlMap& a, const AtlMap& b) {
+    for (int z = 0; z < 2; ++z) {
+        const AtlPlain &pa = *a.GetPlain(z), &pb = *b.GetPlain(z);
+        EXPECT_EQ(pa.XExtent(), pb.XExtent());
+        EXPECT_EQ(pa.YExtent(), pb.YExtent());
+        EXPECT_EQ(pa.UsedColumns(), pb.UsedColumns());
+        EXPECT_EQ(pa.UsedRows(), pb.UsedRows());
+        for (int i = 0; i < pa.Width() * pa.Height(); ++i) {
+            AtlCoord c = pa.CellCoord(i);
+            const AtlHexData *ha = pa.GetHex(c), *hb = pb.GetHex(c);
+            ASSERT_EQ(ha == nullptr, hb == nullptr) << c.GetString().Get();
+            if (ha) ExpectSameHex(*ha, *hb);
+        }
+    }
+}
+
+} // namespace
+
+TEST(FormatMap, AnEmptyDocumentGivesEmptyPlains) {
+    VexlorDoc doc;
+    AtlMap map;
+    FormatMap(doc, map, kTurn1);
+    EXPECT_EQ(map.GetHex(AtlCoord(0, 0)), nullptr);
+    EXPECT_EQ(map.GetSelCount(), 0);
+    EXPECT_EQ(map.GetPlain(0)->XExtent(), 0);
+    EXPECT_EQ(map.GetPlain(1)->Width(), 100);
+}
+
+TEST(FormatMap, APartialSightingShowsUntilAFullOne) {
+    VexlorDoc doc;
+    AddPartial(doc, kTurn1, AtlCoord(4, 4), TerrainType::Forest, "Old name");
+    AddLoc(doc, kTurn3, AtlCoord(4, 4), TerrainType::Forest, "Cluen").peasants = 500;
+    AtlMap map;
+    for (AtlDate date : {kTurn1, kTurn2}) {
+        FormatMap(doc, map, date);
+        const AtlHexData* hex = map.GetHex(AtlCoord(4, 4));
+        ASSERT_NE(hex, nullptr);
+        EXPECT_TRUE(hex->Has(AtlHexData::HexPartial));
+        EXPECT_EQ(hex->regionName, "Old name");
+        EXPECT_EQ(hex->seenDate, kTurn1);
+        EXPECT_EQ(hex->peasants, -1);
+    }
+    for (AtlDate date : {kTurn3, kTurn4}) {
+        FormatMap(doc, map, date);
+        const AtlHexData* hex = map.GetHex(AtlCoord(4, 4));
+        EXPECT_FALSE(hex->Has(AtlHexData::HexPartial));
+        EXPECT_EQ(hex->regionName, "Cluen");
+        EXPECT_EQ(hex->seenDate, kTurn3);
+        EXPECT_EQ(hex->peasants, 500);
+    }
+}
+
+TEST(FormatMap, ALaterPartialSightingNeverHidesAFullOne) {
+    VexlorDoc doc;
+    LocationNode& full = AddLoc(doc, kTurn2, AtlCoord(6, 2), TerrainType::Mountain, "Marsdel");
+    full.products.Add(new ItemNode(33, "iron", "IRON"));
+    AddUnit(full, 88, "Captain", 3);
+    AddPartial(doc, kTurn4, AtlCoord(6, 2), TerrainType::Mountain, "Marsdel");
+    AtlMap map;
+    FormatMap(doc, map, kTurn4);
+    const AtlHexData* hex = map.GetHex(AtlCoord(6, 2));
+    EXPECT_FALSE(hex->Has(AtlHexData::HexPartial));
+    EXPECT_EQ(hex->seenDate, kTurn2);
+    EXPECT_EQ(hex->products.LongCountNodes(), 1);
+    EXPECT_EQ(hex->units.LongCountNodes(), 1);
+}
+
+TEST(FormatMap, AGuardStaysMarkedAfterItLeft) {
+    VexlorDoc doc;
+    AddUnit(AddLoc(doc, kTurn1, AtlCoord(2, 2)), 5, "City Guard", 0, UnitNode::OnGuard);
+    AddUnit(AddLoc(doc, kTurn2, AtlCoord(2, 2)), 6, "Traders", 4, UnitNode::Behind);
+    AddLoc(doc, kTurn3, AtlCoord(2, 2));
+    AtlMap map;
+    FormatMap(doc, map, kTurn3);
+    const AtlHexData* hex = map.GetHex(AtlCoord(2, 2));
+    EXPECT_TRUE(hex->Has(AtlHexData::HexGuarded));
+    EXPECT_TRUE(hex->units.IsEmpty());
+    // Built for a turn before the guard was seen, nothing marks it.
+    AddLoc(doc, AtlDate(0, 0), AtlCoord(2, 2));
+    FormatMap(doc, map, AtlDate(0, 0));
+    EXPECT_FALSE(map.GetHex(AtlCoord(2, 2))->Has(AtlHexData::HexGuarded));
+}
+
+// Only a document file can hold a coordinate twice in one turn: the full sighting still wins
+// over the partial one before it.
+TEST(FormatMap, AFullSightingReplacesAPartialOneOfTheSameTurn) {
+    VexlorDoc written;
+    AddPartial(written, kTurn1, AtlCoord(2, 2), TerrainType::Forest, "Partial");
+    AddLoc(written, kTurn1, AtlCoord(4, 2), TerrainType::Forest, "Full");
+    omwstream out;
+    written.write(out);
+    std::vector<unsigned char> bytes = out.Bytes();
+    const unsigned char second[] = {4, 0, 2, 0, 0}, first[] = {2, 0, 2, 0, 0};
+    auto at = std::search(bytes.begin(), bytes.end(), std::begin(second), std::end(second));
+    ASSERT_NE(at, bytes.end());
+    std::copy(std::begin(first), std::end(first), at);
+    VexlorDoc doc;
+    imwstream in(bytes.data(), bytes.size());
+    ASSERT_EQ(doc.read(in, 1), 0);
+
+    AtlMap map;
+    FormatMap(doc, map, kTurn1);
+    const AtlHexData* hex = map.GetHex(AtlCoord(2, 2));
+    EXPECT_EQ(hex->regionName, "Full");
+    EXPECT_FALSE(hex->Has(AtlHexData::HexPartial));
+}
+
+TEST(FormatMap, HexesOwnTheirCopiesAndLoseTheSelection) {
+    auto doc = std::make_unique<VexlorDoc>();
+    LocationNode& loc = AddLoc(*doc, kTurn1, AtlCoord(8, 8));
+    AddUnit(loc, 7, "Scouts", 3).items.Add(new ItemNode(2, "horses", "HORS"));
+    AtlMap map;
+    map.SelectHex(AtlCoord(8, 8), true);
+    FormatMap(*doc, map, kTurn1);
+    EXPECT_EQ(map.GetSelCount(), 0);
+    doc.reset();
+    const AtlHexData* hex = map.GetHex(AtlCoord(8, 8));
+    ASSERT_EQ(hex->units.LongCountNodes(), 1);
+    EXPECT_EQ(hex->units.GetFirst()->items.GetFirst()->name, "horses");
+}
+
+TEST(SetHexFromLoc, ReplacesTheListsAndKeepsTheMarks) {
+    VexlorDoc doc;
+    LocationNode& loc = AddLoc(doc, kTurn2, AtlCoord(3, 3), TerrainType::Swamp, "Rhakin");
+    loc.silver = 120;
+    loc.forSale.Add(new ItemPriceNode(-1, "iron", "IRON", 75));
+    AtlHexData hex;
+    hex.hexFlags = AtlHexData::HexPartial | AtlHexData::HexSelected | AtlHexData::HexGuarded;
+    hex.forSale.Add(new ItemPriceNode(3, "wood", "WOOD", 20));
+    hex.forSale.Add(new ItemPriceNode(4, "stone", "STON", 20));
+    SetHexFromLoc(hex, loc, kTurn3);
+    EXPECT_EQ(hex.taxes, 120);
+    EXPECT_EQ(hex.seenDate, kTurn3);
+    ASSERT_EQ(hex.forSale.LongCountNodes(), 1);
+    EXPECT_EQ(hex.forSale.GetFirst()->price, 75);
+    EXPECT_EQ(hex.hexFlags,
+              AtlHexData::HexPartial | AtlHexData::HexSelected | AtlHexData::HexGuarded);
+}
+
+// Random documents with partial and full sightings, guards, positions off the grid and
+// other levels, rebuilt for every date: the one-copy rebuild gives the literal map.
+TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
+    std::mt19937 random(6);
+    for (int round = 0; round < 30; ++round) {
+        VexlorDoc doc;
+        const int turns = 1 + static_cast<int>(random() % 6);
+        for (int t = 0; t < turns; ++t) {
+            AtlDate date(static_cast<int>(random() % 12) + 12);
+            for (int n = static_cast<int>(random() % 25); n > 0; --n) {
+                int x = static_cast<int>(random() % 12) - 1, y = static_cast<int>(random() % 8);
+                if (random() % 10 == 0) x += 200;
+                AtlCoord c(x, y, static_cast<int>(random() % 7 == 0 ? 2 : random() % 2));
+                bool partial = random() % 3 == 0;
+                LocationNode& loc = AddLoc(doc, date, c, TerrainType::Plain, "R", partial);
+                loc.peasants = static_cast<int>(random() % 1000);
+                loc.products.Add(new ItemNode(t, "grain", "GRAI"));
+                for (int u = static_cast<int>(random() % 3); u > 0; --u)
+                    AddUnit(loc, static_cast<int>(random() % 500), "U", 3,
+                            random() % 4 == 0 ? uint32_t{UnitNode::OnGuard} : 0u)
+                        .items.Add(new ItemNode(u, "silver", "SILV"));
+            }
+        }
+        AtlMap fast, literal;
+        for (int date = 11; date <= 24; ++date) {
+            FormatMap(doc, fast, AtlDate(date));
+            LiteralFormatMap(doc, literal, AtlDate(date));
+            ExpectSameMap(fast, literal);
+            if (HasFailure()) return;
+        }
+    }
+}
