@@ -8,6 +8,8 @@ namespace {
 
 const Command kCommands[] = {
     {"lines", "lines REPORT", "print the report's logical lines, one per text line", RunLines},
+    {"add", "add [--replace] DOC REPORT...", "add reports to a document, one result line each",
+     RunAdd},
 };
 
 void PrintHelp(FILE* out) {
