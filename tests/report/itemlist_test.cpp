@@ -32,24 +32,6 @@ TEST(ReadItemInfo, CountFormsNumberUnlimitedAndSingular) {
     EXPECT_EQ(name, "kept");
 }
 
-TEST(ReadItemPriceList, RealMarketLineWithSingularAndUnlimitedElements) {
-    const char* text = "unlimited vikings [VIKI] at $64, leader [LEAD] at $92, 46 gnomes [GNOM] "
-                       "at $26.";
-    const char* cursor = text;
-    ListT<ItemPriceNode> items;
-    ASSERT_EQ(ReadItemPriceList(cursor, items), '.');
-    EXPECT_EQ(*cursor, '.');
-    ASSERT_EQ(items.LongCountNodes(), 3);
-    const ItemPriceNode* first = items.GetFirst();
-    EXPECT_EQ(first->count, -1);
-    EXPECT_EQ(first->price, 64);
-    const ItemPriceNode* second = items.GetNode(1);
-    EXPECT_EQ(second->count, 1);
-    EXPECT_EQ(second->name, "leader");
-    EXPECT_EQ(second->price, 92);
-    EXPECT_EQ(items.GetLast()->abbr, "GNOM");
-}
-
 TEST(ReadItemList, EndCharacterAndMalformedSeparators) {
     ListT<ItemNode> items;
     const char* semicolon = "2 leaders [LEAD]; rest";

@@ -221,37 +221,3 @@ TEST(ReadLocList, BlockWithoutExitsFailsAndDoesNotTakeTheNextBlocks) {
     EXPECT_TRUE(first->units.IsEmpty()); // the second block's scout is not the first's
     EXPECT_EQ(turn.FindLoc(AtlCoord(3, 1)), nullptr);
 }
-
-TEST(ReadLocList, UnitsAndBuildingsOfTheBlock) {
-    TurnNode turn;
-    ASSERT_EQ(ReadBlocks("ocean (54,14) in Atlantis Ocean.\n" + kRule +
-                             "  Wages: $0.\n"
-                             "\n"
-                             "Exits:\n"
-                             "  North : swamp (54,12) in Kamir.\n"
-                             "\n"
-                             "There is a Gate here (Gate 3 of 30).\n"
-                             "\n"
-                             "- Kraken (283), Creatures (2), avoiding, kraken [KRAK].\n"
-                             "\n"
-                             "+ Ship [100] : Longship; 0% damaged; Load: 65/150; Sailors: 4/4;\n"
-                             "  MaxSpeed: 4.\n"
-                             "  * Shipwrights (595), Red Wolves (3), won't cross water, 2 leaders\n"
-                             "    [LEAD], 9 wood [WOOD]. Weight: 65.\n"
-                             "\n"
-                             "+ Dummy [1] : Derelict Ship, closed to player units.\n"
-                             "\n",
-                         turn),
-              0);
-    const LocationNode* ocean = turn.FindLoc(AtlCoord(54, 14));
-    ASSERT_NE(ocean, nullptr);
-    ASSERT_EQ(ocean->units.LongCountNodes(), 2);
-    EXPECT_EQ(ocean->units.GetFirst()->building, 0);
-    EXPECT_EQ(ocean->units.GetLast()->building, 100);
-    EXPECT_EQ(ocean->units.GetLast()->items.LongCountNodes(), 2);
-    ASSERT_EQ(ocean->buildings.LongCountNodes(), 2);
-    EXPECT_EQ(ocean->buildings.GetFirst()->text,
-              "Longship; 0% damaged; Load: 65/150; Sailors: 4/4; MaxSpeed: 4.");
-    ASSERT_NE(turn.factions.Find(2), nullptr);
-    EXPECT_EQ(turn.factions.Find(3)->name, "Red Wolves");
-}

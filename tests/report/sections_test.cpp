@@ -91,11 +91,3 @@ TEST(FindLocationInfo, PassesOverParagraphsWithoutARule) {
     EXPECT_STREQ(Text(next), "ocean (54,14) in Atlantis Ocean.");
     EXPECT_EQ(FindLocationInfo(next), nullptr);
 }
-
-TEST(FindLocationInfo, BattleParagraphsOfARealReportAreNoRegions) {
-    // Its battle paragraph holds unit-like lines and wrapped entries before the regions.
-    StrList lines;
-    SplitText(ReadReport("v404-standard/3-turn6.rep"), lines);
-    StrNode* region = FindLocationInfo(lines.GetFirst());
-    EXPECT_STREQ(Text(region), "forest (9,17) in Vosetosi, 273 peasants (sea elves), $1092.");
-}

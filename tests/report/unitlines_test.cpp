@@ -19,38 +19,12 @@ TEST(ReadUnitInfo, OtherFactionWithGuardFlagsAndItems) {
     ASSERT_EQ(unit.items.LongCountNodes(), 2);
     EXPECT_EQ(unit.items.GetFirst()->count, 5);
     EXPECT_EQ(unit.items.GetLast()->count, -1);
-}
 
-TEST(ReadUnitInfo, RealLinesWithoutFactionAndWithSkills) {
-    StrAssocList factions;
-    // A city guard shows no faction (v404-standard/3-turn6.rep).
-    const char* guard = "- City Guard (15), on guard, 500 leaders [LEAD], 500 swords [SWOR], 500 "
-                        "plate armor [PARM].";
-    UnitNode g;
-    ASSERT_EQ(ReadUnitInfo(guard, g, factions), 0);
-    EXPECT_EQ(g.faction.Number(), 0);
-    EXPECT_EQ(g.flags, UnitNode::OnGuard);
-    EXPECT_EQ(g.items.LongCountNodes(), 3);
-    EXPECT_TRUE(factions.IsEmpty());
-
-    // An own unit of engine 5: flags, a singular leader, and skill texts after the items
-    // (head-neworigins/3-turn5.rep).
-    const char* own = "  * Captain (593), Red Wolves (3), behind, revealing faction, leader "
-                      "[LEAD], 2 horses [HORS], 895 silver [SILV]. Weight: 110. Capacity: "
-                      "0/140/155/0. Skills: observation [OBSE] 1 (30), combat [COMB] 3 (210).";
-    UnitNode c;
-    ASSERT_EQ(ReadUnitInfo(own, c, factions), 0);
-    EXPECT_EQ(c.faction.Number(), 3);
-    EXPECT_EQ(c.flags, UnitNode::Behind | UnitNode::RevealingFaction);
-    ASSERT_EQ(c.items.LongCountNodes(), 3);
-    EXPECT_EQ(c.items.GetFirst()->count, 1);
-    EXPECT_EQ(c.items.GetFirst()->name, "leader");
-    EXPECT_EQ(c.items.GetLast()->count, 895);
-
-    const char* holding = "- Wolves (40), Creatures (2), holding, 3 wolves [WOLF].";
-    UnitNode h;
-    ASSERT_EQ(ReadUnitInfo(holding, h, factions), 0);
-    EXPECT_EQ(h.flags, UnitNode::Holding);
+    const char* wolves =
+        "- Wolves (40), Creatures (2), holding, revealing faction, 3 wolves [WOLF].";
+    UnitNode w;
+    ASSERT_EQ(ReadUnitInfo(wolves, w, factions), 0);
+    EXPECT_EQ(w.flags, UnitNode::Holding | UnitNode::RevealingFaction);
     EXPECT_EQ(factions.Find(2)->name, "Creatures");
 }
 
