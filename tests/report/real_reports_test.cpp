@@ -102,7 +102,9 @@ void ExpectItem(const ItemNode* item, int count, const char* name, const char* a
 void ExpectPrice(const ItemPriceNode* item, int count, const char* name, const char* abbr,
                  int price) {
     ExpectItem(item, count, name, abbr);
-    if (item) EXPECT_EQ(item->price, price);
+    if (item) {
+        EXPECT_EQ(item->price, price);
+    }
 }
 
 // A neighbour known only from exits, with its terrain and name.
