@@ -103,8 +103,20 @@ int ReadBracketStr(const char*& cursor, Str& result) {
 }
 
 int LevelFromWord(const char* word) {
-    if (CollateCompare(word, "underworld") == 0) return 1;
-    if (CollateCompare(word, "nexus") == 0) return 2;
+    // Deeper levels get numbers of their own so that equal x and y on two of them stay two
+    // locations; an unknown word still counts as level 3.
+    static const struct {
+        const char* word;
+        int level;
+    } kLevels[] = {{"underworld", 1},
+                   {"nexus", 2},
+                   {"deep underworld", 3},
+                   {"very deep underworld", 4},
+                   {"underdeep", 5},
+                   {"deep underdeep", 6},
+                   {"abyss", 7}};
+    for (const auto& l : kLevels)
+        if (CollateCompare(word, l.word) == 0) return l.level;
     return 3;
 }
 

@@ -23,7 +23,9 @@ int ReadParanStr(const char*& cursor, Str& result);
 int ReadBracketStr(const char*& cursor, Str& result);
 // "(x,y)" or "(x,y,level words)".
 int ReadCoords(const char*& cursor, AtlCoord& coord);
-// The level number of a coordinate's level words.
+// The level number of a coordinate's level words: 1 "underworld", 2 "nexus", 3 "deep
+// underworld", 4 "very deep underworld", 5 "underdeep", 6 "deep underdeep", 7 "abyss", 3 for
+// any other word.
 int LevelFromWord(const char* word);
 // The first "(" of text when it encloses digits only, else null.
 const char* FindNumInParan(const char* text);

@@ -114,3 +114,21 @@ TEST(Scanners, OnlyTheFirstBracketGroupIsExamined) {
     EXPECT_EQ(FindContraction("Ship [100] : Longship"), nullptr);
     EXPECT_EQ(FindContraction("no brackets"), nullptr);
 }
+
+TEST(Scanners, EveryLevelWordHasItsOwnLevel) {
+    struct Case {
+        const char* text;
+        int level;
+    } cases[] = {{"(0,0,underworld)", 1},      {"(0,0,nexus)", 2},
+                 {"(0,0,deep underworld)", 3}, {"(0,0,very deep underworld)", 4},
+                 {"(0,0, underdeep )", 5},     {"(0,0,deep underdeep)", 6},
+                 {"(0,0,abyss)", 7},           {"(0,0,somewhere else)", 3}};
+    for (const Case& c : cases) {
+        const char* cursor = c.text;
+        AtlCoord coord;
+        ASSERT_EQ(ReadCoords(cursor, coord), 0) << c.text;
+        EXPECT_EQ(coord.z, c.level) << c.text;
+    }
+    // The text of a deeper level stays the one for a level without a name.
+    EXPECT_EQ(AtlCoord(0, 0, 4).GetString(), "(0,0,<unknown>)");
+}

@@ -1,0 +1,69 @@
+#include "bench_data.h"
+
+#include "base/strlist.h"
+#include "base/wstream.h"
+#include "model/vexlordoc.h"
+#include "report/intake.h"
+#include "report/lines.h"
+#include "report/regions.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const std::string& Report(int factor) {
+    static std::string one = ReadWholeFile(WorldReportPath());
+    static std::string ten = LargerWorldReport(10);
+    return factor == 1 ? one : ten;
+}
+
+class SilentUser : public IntakeUser {
+public:
+    bool AskYesNo(const Str&) override { return true; }
+    void ShowMessage(const Str&) override {}
+    void Reformat() override {}
+};
+
+// Region blocks alone, from lines split beforehand.
+void BM_ReadLocList(benchmark::State& state) {
+    const std::string& text = Report(static_cast<int>(state.range(0)));
+    if (text.empty()) {
+        state.SkipWithError("world report not found");
+        return;
+    }
+    imwstream in(text.data(), text.size());
+    StrList lines;
+    SplitLines(in, lines, nullptr);
+    int regions = 0;
+    for (auto _ : state) {
+        TurnNode turn;
+        if (ReadLocList(lines.GetFirst(), turn, &regions) != 0) state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(turn.Locations().GetFirst());
+    }
+    state.counters["regions"] = regions;
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+// The whole add of a report into an empty document: split, header, register, regions.
+void BM_AddReport(benchmark::State& state) {
+    const std::string& text = Report(static_cast<int>(state.range(0)));
+    if (text.empty()) {
+        state.SkipWithError("world report not found");
+        return;
+    }
+    for (auto _ : state) {
+        VexlorDoc doc;
+        AtlDate shown;
+        SilentUser user;
+        imwstream in(text.data(), text.size());
+        if (AddReport(in, IntakeTarget{doc, shown, user, nullptr}) != 0)
+            state.SkipWithError("add failed");
+        benchmark::DoNotOptimize(doc.LastTurn());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadLocList)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddReport)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,72 @@
+// Report intake on arbitrary bytes: no crash, no undefined behaviour, and a report whose
+// header was not accepted leaves the document exactly as it was.
+#include "base/wstream.h"
+#include "model/vexlordoc.h"
+#include "report/intake.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+class FuzzUser : public IntakeUser {
+public:
+    explicit FuzzUser(bool yes) : yes_(yes) {}
+    bool AskYesNo(const Str&) override { return yes_; }
+    void ShowMessage(const Str&) override {}
+    void Reformat() override {}
+
+private:
+    bool yes_;
+};
+
+std::vector<unsigned char> Bytes(const VexlorDoc& doc) {
+    omwstream out;
+    doc.write(out);
+    out.flush();
+    return out.Bytes();
+}
+
+const char kFirstReport[] = "Atlantis Report For:\n"
+                            "Red Wolves (3)\n"
+                            "January, Year 1\n"
+                            "\n"
+                            "plain (1,3) in Here, 10 peasants (humans), $5.\n"
+                            "------------------------------------------------------------\n"
+                            "  Wages: $14 (Max: $20).\n"
+                            "\n"
+                            "Exits:\n"
+                            "  North : ocean (1,1) in Sea.\n"
+                            "\n"
+                            "* Scout (9), Red Wolves (3), leader [LEAD].\n"
+                            "\n";
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The first byte chooses the document (empty, or holding a turn) and the answer.
+    uint8_t mode = size ? data[0] : 0;
+    VexlorDoc doc;
+    AtlDate shown;
+    FuzzUser user(mode & 2);
+    IntakeTarget target{doc, shown, user, nullptr};
+    if (mode & 1) {
+        imwstream first(kFirstReport, sizeof kFirstReport - 1);
+        if (AddReport(first, target) != 0) std::abort();
+        doc.SetModified(false);
+    }
+    std::vector<unsigned char> before = Bytes(doc);
+    AtlDate shownBefore = shown;
+
+    imwstream in(data, size);
+    IntakeOutcome outcome;
+    AddReport(in, target, &outcome);
+    // Not accepted or refused (another faction, No to rewriting): nothing may have changed.
+    bool unchanged = Bytes(doc) == before && !doc.IsModified() && shown == shownBefore;
+    if ((!outcome.headerRead || outcome.result == 1) && !unchanged) std::abort();
+    // A fresh document takes a faction only together with a turn.
+    if (!(mode & 1) && doc.Turns().IsEmpty() && doc.GetFaction().Number() != 0) std::abort();
+    Bytes(doc); // every turn read must be writable
+    return 0;
+}

@@ -1,0 +1,241 @@
+#include "report/regions.h"
+
+#include "base/debugtrap.h"
+#include "report/itemlist.h"
+#include "report/linetype.h"
+#include "report/scan.h"
+#include "report/sections.h"
+#include "report/unitlines.h"
+
+#include <cstring>
+
+int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& coord,
+                          Str& regionName, Str& townName, Str& townType) {
+    const char* p = cursor;
+    skipspaces(p);
+    Str word, region, town, type;
+    TerrainType t;
+    AtlCoord c;
+    if (read_before(p, word, "(") != 0 || GetTerrainType(word.Get(), t) != 0) return -1;
+    if (ReadCoords(p, c) != 0 || skiptempl(p, " in ") != 0 || read_before(p, region, ",.") != 0)
+        return -1;
+    bool hasTown = skiptempl(p, ", contains ") == 0;
+    if (hasTown && (read_before(p, town, "[") != 0 || ReadBracketStr(p, type) != 0)) return -1;
+    terrain = t;
+    coord = c;
+    regionName = std::move(region);
+    if (hasTown) {
+        townName = std::move(town);
+        townType = std::move(type);
+    }
+    cursor = p;
+    return 0;
+}
+
+int ReadPeasantPart(const char*& cursor, int& peasants, Str& race, int& silver) {
+    const char* p = cursor;
+    if (*p == '.') return 0; // regions without people: ocean, nexus, some caverns
+    int count, amount;
+    Str who;
+    if (skiptempl(p, ", ") != 0 || ReadNumber(p, count) != 0 || skiptempl(p, " peasants ") != 0 ||
+        ReadParanStr(p, who) != 0 || skiptempl(p, ", $") != 0 || ReadNumber(p, amount) != 0)
+        return -1;
+    peasants = count;
+    race = std::move(who);
+    silver = amount;
+    cursor = p;
+    return 0;
+}
+
+namespace {
+
+// Drops the decimal part of an amount ("$15.1"); the document keeps whole silver.
+void SkipDecimals(const char*& p) {
+    if (p[0] == '.' && p[1] >= '0' && p[1] <= '9') {
+        ++p;
+        while (*p >= '0' && *p <= '9')
+            ++p;
+    }
+}
+
+} // namespace
+
+int ReadWagesAmounts(const char*& cursor, int& wages, int& maxWages) {
+    const char* p = cursor;
+    int amount, maximum;
+    if (ReadNumber(p, amount) != 0) return -1;
+    SkipDecimals(p);
+    if (skiptempl(p, " (Max: $") == 0) {
+        if (ReadNumber(p, maximum) != 0) return -1;
+        maxWages = maximum;
+    } else if (std::strcmp(p, ".") != 0 && *p != 0) {
+        return -1;
+    }
+    wages = amount;
+    cursor = p;
+    return 0;
+}
+
+bool IsNoExitLine(const char* text) {
+    const char* p = text;
+    skipspaces(p);
+    if (skiptempl(p, "none") != 0) return false;
+    skipspaces(p);
+    return *p == 0 || std::strcmp(p, ".") == 0;
+}
+
+int ReadExits(StrNode*& node, TurnNode& turn) {
+    for (StrNode* n = node ? node->Next() : nullptr; n; n = n->Next()) {
+        if (n->text.IsEmpty()) {
+            node = n;
+            return 0;
+        }
+        if (IsNoExitLine(n->text.Get())) continue;
+        const char* p = n->text.Get();
+        Str word;
+        AtlDirection::Type direction;
+        if (read_before(p, word, ":") != 0 || GetDirectionType(word.Get(), direction) != 0)
+            return -1;
+        ++p;
+        TerrainType terrain;
+        AtlCoord coord;
+        Str region, town, townType;
+        if (ReadLocationBasicInfo(p, terrain, coord, region, town, townType) != 0) return -1;
+        if (terrain.IsDefault() || (coord.x == 0 && coord.y == 0 && coord.z == 0))
+            DebugTrap("exit without terrain or at zero coordinates");
+        bool isNew = false;
+        LocationNode* loc = turn.RegisterLoc(coord, &isNew);
+        if (isNew) loc->flags |= LocationNode::LocPartial;
+        loc->terrain = terrain;
+        loc->regionName = std::move(region);
+        loc->townName = std::move(town);
+        loc->townType = std::move(townType);
+    }
+    return -1;
+}
+
+namespace {
+
+// "none." leaves a list as it is.
+bool IsNone(const char* p) {
+    return std::strncmp(p, "none.", 5) == 0;
+}
+
+// The detail lines of a block in their fixed order; each search starts after the previous
+// line found. `last` ends on the last detail line found (or stays on the rule).
+int ReadDetails(StrNode*& last, LocationNode& loc) {
+    StrNode* from = last->Next();
+    if (StrNode* n = FindLocSection(from, Section::Wages)) {
+        const char* p = n->text.Get();
+        if (skiptempl(p, "  Wages: $") != 0 || ReadWagesAmounts(p, loc.wages, loc.maxWages) != 0)
+            return -1;
+        last = n;
+        from = n->Next();
+    } else {
+        DebugTrap("region without a wages line");
+    }
+    struct PriceList {
+        Section::Type type;
+        const char* head;
+        ListT<ItemPriceNode>* list;
+    } priceLists[] = {{Section::Wanted, "  Wanted: ", &loc.wanted},
+                      {Section::ForSale, "  For Sale: ", &loc.forSale}};
+    for (const PriceList& l : priceLists) {
+        StrNode* n = FindLocSection(from, l.type);
+        if (!n) {
+            DebugTrap("region without a wanted or for-sale line");
+            continue;
+        }
+        const char* p = n->text.Get();
+        if (skiptempl(p, l.head) != 0) return -1;
+        if (!IsNone(p) && ReadItemPriceList(p, *l.list) < 0) return -1;
+        last = n;
+        from = n->Next();
+    }
+    if (StrNode* n = FindLocSection(from, Section::Entertainment)) {
+        const char* p = n->text.Get();
+        int amount;
+        if (skiptempl(p, "  Entertainment available: $") != 0 || ReadNumber(p, amount) != 0)
+            return -1;
+        loc.entertainment = amount;
+        last = n;
+        from = n->Next();
+    } else {
+        DebugTrap("region without an entertainment line");
+    }
+    if (StrNode* n = FindLocSection(from, Section::Products)) {
+        const char* p = n->text.Get();
+        if (skiptempl(p, "  Products: ") != 0) return -1;
+        if (!IsNone(p) && ReadItemList(p, loc.products) < 0) return -1;
+        last = n;
+    } else {
+        DebugTrap("region without a products line");
+    }
+    return 0;
+}
+
+// The "Exits:" paragraph of the block, searched from `from`; null when the block ends (a rule
+// or the orders template) first, so that a block never takes its neighbour's exits.
+StrNode* FindBlockExits(StrNode* from) {
+    StrNode* exits = FindSection(from, Section::Exits);
+    if (!exits) return nullptr;
+    for (StrNode* n = from->Next(); n && n != exits; n = n->Next()) {
+        int type = GetLineType(n->text.Get());
+        if (type == LineType::Rule || type == LineType::OrdersTemplate) return nullptr;
+    }
+    return exits;
+}
+
+void NoteChangedLocation(const LocationNode& loc, const TerrainType& terrain, const Str& name) {
+    if (!(loc.terrain == terrain) || !(loc.regionName == name))
+        DebugTrap("a known location changes its terrain or name");
+}
+
+// One region block from its region line; pos ends on the empty line after the exits.
+int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn) {
+    const char* p = region->text.Get();
+    TerrainType terrain;
+    AtlCoord coord;
+    Str name, town, townType;
+    if (ReadLocationBasicInfo(p, terrain, coord, name, town, townType) != 0) return -1;
+
+    bool isNew = false;
+    LocationNode* loc = turn.RegisterLoc(coord, &isNew);
+    if (!isNew) NoteChangedLocation(*loc, terrain, name);
+    loc->terrain = terrain;
+    loc->regionName = std::move(name);
+    loc->townName = std::move(town);
+    loc->townType = std::move(townType);
+    loc->flags &= ~static_cast<uint32_t>(LocationNode::LocPartial);
+
+    if (ReadPeasantPart(p, loc->peasants, loc->peasantRace, loc->silver) != 0) return -1;
+
+    StrNode* last = FindRuleLine(region);
+    if (!last || ReadDetails(last, *loc) != 0) return -1;
+
+    StrNode* exits = FindBlockExits(last);
+    if (!exits || ReadExits(exits, turn) != 0) return -1;
+    pos = exits;
+
+    if (StrNode* units = FindLocSection(pos, Section::Units))
+        if (ReadUnitList(units, loc->units, turn.factions, 0) != 0) return -1;
+    if (StrNode* buildings = FindLocSection(pos, Section::Buildings))
+        if (ReadBuildingList(buildings, loc->units, turn.factions, loc->buildings) != 0) return -1;
+    return 0;
+}
+
+} // namespace
+
+int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead) {
+    int count = 0;
+    int result = 0;
+    for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
+        if (ReadLocation(region, pos, turn) != 0) {
+            result = -1;
+            break;
+        }
+        ++count;
+    }
+    if (blocksRead) *blocksRead = count;
+    return result;
+}

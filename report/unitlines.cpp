@@ -1,0 +1,121 @@
+#include "report/unitlines.h"
+
+#include "report/itemlist.h"
+#include "report/scan.h"
+#include "report/sections.h"
+
+#include <cstring>
+#include <string_view>
+
+int ReadFactionNameNum(const char*& cursor, Str& name, int& number) {
+    const char* paren = FindNumInParan(cursor);
+    if (!paren || paren == cursor) return -1;
+    const char* comma = searchback(cursor, paren - 1, ',');
+    if (!comma) return -1;
+    const char* p = comma + 1;
+    Str factionName;
+    int factionNumber;
+    if (read_before(p, factionName, "(") != 0 || ReadParanNumber(p, factionNumber) != 0) return -1;
+    name = std::move(factionName);
+    number = factionNumber;
+    cursor = p;
+    return 0;
+}
+
+namespace {
+
+struct FlagText {
+    const char* text;
+    uint32_t flag;
+};
+const FlagText kUnitFlags[] = {
+    {", avoiding,", UnitNode::Avoiding},
+    {", holding,", UnitNode::Holding},
+    {", behind,", UnitNode::Behind},
+    {", revealing faction,", UnitNode::RevealingFaction},
+};
+
+} // namespace
+
+int ReadUnitInfo(const char*& cursor, UnitNode& unit, StrAssocList& factions) {
+    const char* p = cursor;
+    skipspaces(p);
+    if (skiptempl(p, "- ") != 0 && skiptempl(p, "* ") != 0) return -1;
+    Str name;
+    int number;
+    if (read_before(p, name, "(") != 0 || ReadParanNumber(p, number) != 0) return -1;
+    unit.name = std::move(name);
+    unit.number = number;
+    if (skiptempl(p, ", on guard") == 0) unit.flags |= UnitNode::OnGuard;
+
+    Str factionName;
+    int faction;
+    if (ReadFactionNameNum(p, factionName, faction) == 0) {
+        unit.faction = AtlFaction(faction);
+        factions.Register(faction, factionName.Get());
+    }
+    for (const FlagText& f : kUnitFlags)
+        if (std::strstr(p, f.text)) unit.flags |= f.flag;
+
+    if (const char* abbr = FindContraction(p)) {
+        const char* comma = searchback(p, abbr, ',');
+        if (!comma) return -1;
+        const char* items = comma + 1;
+        skipspaces(items);
+        if (ReadItemList(items, unit.items) < 0) return -1;
+        p = items;
+    }
+    cursor = p;
+    return 0;
+}
+
+int ReadBuildingInfo(const char*& cursor, BuildingNode& building) {
+    const char* p = cursor;
+    skipspaces(p);
+    Str name;
+    int number;
+    if (skiptempl(p, "+ ") != 0 || read_before(p, name, "[") != 0 ||
+        ReadBracketNumber(p, number) != 0 || skiptempl(p, " : ") != 0)
+        return -1;
+    building.name = std::move(name);
+    building.number = static_cast<uint16_t>(number);
+    building.text = Str(p);
+    cursor = p + std::strlen(p);
+    return 0;
+}
+
+int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions, int building) {
+    StrNode* n = node;
+    for (; n && !n->text.IsEmpty(); n = n->Next()) {
+        auto* unit = new UnitNode();
+        const char* cursor = n->text.Get();
+        if (ReadUnitInfo(cursor, *unit, factions) != 0) {
+            delete unit;
+            return -1;
+        }
+        unit->building = static_cast<uint16_t>(building);
+        units.Add(unit);
+    }
+    if (!n) return -1;
+    node = n;
+    return 0;
+}
+
+int ReadBuildingList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions,
+                     ListT<BuildingNode>& buildings) {
+    StrNode* n = node;
+    while (n) {
+        auto* building = new BuildingNode();
+        const char* cursor = n->text.Get();
+        if (ReadBuildingInfo(cursor, *building) != 0) {
+            delete building;
+            return -1;
+        }
+        buildings.Add(building);
+        StrNode* unitsAt = n->Next();
+        if (ReadUnitList(unitsAt, units, factions, building->number) != 0) return -1;
+        node = unitsAt;
+        n = FindLocSection(unitsAt, Section::Buildings);
+    }
+    return 0;
+}

@@ -1,0 +1,81 @@
+# vexlor-cli add as a player uses it, step by step, in the folder of real reports (so that the
+# report names in the output are relative). CLI, REPORTS, WORK (a scratch folder) and
+# EXPECTED_DIR are given by the test.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+set(doc "${WORK}/red.atl")
+
+# run(<expected status> <output variable> args...)
+function(run status outvar)
+    execute_process(COMMAND ${CLI} ${ARGN} WORKING_DIRECTORY "${REPORTS}"
+        OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+    if(NOT rc EQUAL status)
+        message(FATAL_ERROR "vexlor-cli ${ARGN}: exit status ${rc}, expected ${status}\n${out}${err}")
+    endif()
+    set(${outvar} "${out}" PARENT_SCOPE)
+    set(${outvar}_err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect_same actual expected_file)
+    file(READ "${EXPECTED_DIR}/${expected_file}" expected)
+    if(NOT actual STREQUAL expected)
+        file(WRITE "${WORK}/actual-${expected_file}" "${actual}")
+        message(FATAL_ERROR "output differs from ${expected_file}; see ${WORK}/actual-${expected_file}")
+    endif()
+endfunction()
+
+# A new document from one faction's turns, in order.
+set(turns)
+foreach(n RANGE 1 8)
+    list(APPEND turns v404-standard/3-turn${n}.rep)
+endforeach()
+run(0 out add "${doc}" ${turns})
+expect_same("${out}" "new-document.txt")
+if(NOT EXISTS "${doc}")
+    message(FATAL_ERROR "the document was not saved")
+endif()
+file(SHA256 "${doc}" saved)
+
+# A loaded turn refused, another faction, a missing file: nothing changes, status 1.
+run(1 out add "${doc}" v404-standard/3-turn2.rep v404-standard/4-turn1.rep no-such.rep
+    v404-standard/3-turn8.rep)
+expect_same("${out}" "refused.txt")
+file(SHA256 "${doc}" after)
+if(NOT after STREQUAL saved)
+    message(FATAL_ERROR "refused reports changed the document")
+endif()
+
+# --replace answers the question with Yes; the document holds the same turns as before.
+run(0 out add --replace "${doc}" v404-standard/3-turn2.rep)
+expect_same("${out}" "replaced.txt")
+file(SHA256 "${doc}" replaced)
+if(NOT replaced STREQUAL saved)
+    message(FATAL_ERROR "replacing a turn with the same report gave another document")
+endif()
+
+# A file that is not a document is never overwritten.
+set(notdoc "${WORK}/notes.atl")
+file(WRITE "${notdoc}" "my notes, not a map\n")
+run(1 out add "${notdoc}" v404-standard/3-turn1.rep)
+file(READ "${notdoc}" notes)
+if(NOT notes STREQUAL "my notes, not a map\n" OR NOT out STREQUAL "")
+    message(FATAL_ERROR "a file that is no document was touched: ${out}")
+endif()
+if(NOT out_err MATCHES "not a Vexlor document")
+    message(FATAL_ERROR "unexpected message: ${out_err}")
+endif()
+
+# Nothing read, nothing saved: no document appears.
+set(empty "${WORK}/empty.atl")
+run(1 out add "${empty}" "${EXPECTED_DIR}/new-document.txt")
+if(EXISTS "${empty}")
+    message(FATAL_ERROR "a document was saved although no report was read")
+endif()
+if(NOT out MATCHES "\t-\t0\tSome errors occured during parsing of the report\n$")
+    message(FATAL_ERROR "unexpected line for a file that is no report: ${out}")
+endif()
+
+# The companion leaves no debug file behind.
+if(EXISTS "${REPORTS}/lines01.deb" OR EXISTS "${WORK}/lines01.deb")
+    message(FATAL_ERROR "vexlor-cli add wrote lines01.deb")
+endif()

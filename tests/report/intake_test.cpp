@@ -1,0 +1,232 @@
+#include "report/intake.h"
+#include "report/messages.h"
+#include "report_test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+namespace {
+
+const char* kTurnLoadedQuestion =
+    "This report is for turn (January, Year 1) which is already loaded. Rewrite old turn "
+    "information?";
+
+// Everything intake may touch, to tell whether a failed report changed anything.
+struct Snapshot {
+    std::vector<unsigned char> bytes;
+    int faction;
+    bool modified;
+    int shown;
+    explicit Snapshot(Desk& d)
+        : bytes(DocBytes(d.doc)), faction(d.doc.GetFaction().Number()),
+          modified(d.doc.IsModified()), shown(d.shown.Value()) {}
+    bool operator==(const Snapshot&) const = default;
+};
+
+std::string RandomBytes(size_t n, unsigned seed) {
+    std::mt19937 gen(seed);
+    std::string s(n, '\0');
+    for (char& c : s)
+        c = static_cast<char>(gen() & 0xFF);
+    return s;
+}
+
+} // namespace
+
+TEST(AddReport, FirstReportFixesTheFactionAndShowsItsTurn) {
+    Desk d;
+    IntakeOutcome outcome;
+    ASSERT_EQ(d.Add(ReadReport("head-standard/3-turn1.rep"), &outcome), 0);
+    EXPECT_EQ(d.doc.GetFaction().Number(), 3);
+    ASSERT_NE(d.doc.LastTurn(), nullptr);
+    EXPECT_EQ(d.doc.LastTurn()->date, AtlDate(0, 1));
+    EXPECT_EQ(d.shown, AtlDate(0, 1));
+    EXPECT_TRUE(d.doc.IsModified());
+    EXPECT_EQ(d.user.reformats, 1);
+    EXPECT_TRUE(d.user.messages.empty());
+    EXPECT_TRUE(outcome.headerRead);
+    EXPECT_FALSE(outcome.replaced);
+    EXPECT_EQ(outcome.regions, 3);
+}
+
+TEST(AddReport, TreasuryLinesBeforeTheHeaderAreSkipped) {
+    // The neworigins rule set writes a ";Treasury:" block before "Atlantis Report For:".
+    std::string text = ReadReport("head-neworigins/3-turn1.rep");
+    ASSERT_EQ(text.rfind(";Treasury:", 0), 0u);
+    Desk d;
+    ASSERT_EQ(d.Add(text), 0);
+    EXPECT_EQ(d.doc.GetFaction().Number(), 3);
+}
+
+TEST(AddReport, SameTurnAgainAsksAndYesGivesAFreshReading) {
+    const std::string text = ReadReport("v410-standard/3-turn1.rep");
+    Desk once;
+    ASSERT_EQ(once.Add(text), 0);
+
+    Desk twice;
+    ASSERT_EQ(twice.Add(text), 0);
+    twice.user.answer = true;
+    IntakeOutcome outcome;
+    ASSERT_EQ(twice.Add(text, &outcome), 0);
+    ASSERT_EQ(twice.user.questions.size(), 1u);
+    EXPECT_EQ(twice.user.questions[0], kTurnLoadedQuestion);
+    EXPECT_TRUE(outcome.replaced);
+    EXPECT_EQ(DocBytes(twice.doc), DocBytes(once.doc)); // no doubled units or items
+}
+
+TEST(AddReport, SameTurnAgainAnsweredNoChangesNothing) {
+    const std::string text = ReadReport("v410-standard/3-turn1.rep");
+    Desk d;
+    ASSERT_EQ(d.Add(text), 0);
+    d.doc.SetModified(false); // as after a save
+    Snapshot before(d);
+    d.user.answer = false;
+    EXPECT_EQ(d.Add(text), 1);
+    EXPECT_EQ(d.user.questions.size(), 1u);
+    EXPECT_EQ(Snapshot(d), before);
+    EXPECT_EQ(d.user.reformats, 1);
+}
+
+TEST(AddReport, AnotherFactionIsRefusedWithMessage1102) {
+    Desk d;
+    ASSERT_EQ(d.Add(ReadReport("head-standard/3-turn1.rep")), 0);
+    d.doc.SetModified(false);
+    Snapshot before(d);
+    EXPECT_EQ(d.Add(ReadReport("head-standard/4-turn1.rep")), 1);
+    ASSERT_EQ(d.user.messages.size(), 1u);
+    EXPECT_EQ(d.user.messages[0], EnglishMessage(Msg::OtherFaction));
+    EXPECT_EQ(Snapshot(d), before);
+}
+
+TEST(AddReport, BadInputChangesNothing) {
+    const std::string real = ReadReport("head-standard/3-turn2.rep");
+    const std::string header = "Atlantis Report For:\nRed Wolves (3)\n";
+    std::string binary("\x7f"
+                       "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0",
+                       20);
+    const std::vector<std::string> bad = {
+        "",
+        RandomBytes(4096, 1),
+        RandomBytes(4096, 2),
+        binary,
+        "\n\n\n",
+        real.substr(0, 10),                  // inside the first line
+        real.substr(0, real.find('\n') + 1), // the first line alone
+        real.substr(0, real.find("(3)")),    // the faction line without its number
+        header,                              // no date line
+        header + "Febr",                     // the date line cut short
+        header + "February, Year\n",         // no year
+        header + "February Year 1\n",        // no comma
+        header + "Febuary, Year 1\n",        // no such month
+        header + " February, Year 1\n",      // the month is taken exactly
+        header + "February, Year 1000\n",    // beyond the years a date holds
+        header + "February, Year 99999999999999\n",
+        "Atlantis Report For:\nRed Wolves (0)\nFebruary, Year 1\n", // no faction at all
+        "Atlantis Report For:\nRed Wolves\nFebruary, Year 1\n",
+        "Red Wolves (3)\nFebruary, Year 1\n", // no first line
+        "Atlantis Report\nRed Wolves (3)\nFebruary, Year 1\n",
+    };
+    for (bool withTurn : {false, true}) {
+        Desk d;
+        if (withTurn) {
+            ASSERT_EQ(d.Add(ReadReport("head-standard/3-turn1.rep")), 0);
+            d.doc.SetModified(false);
+        }
+        for (size_t i = 0; i < bad.size(); ++i) {
+            Snapshot before(d);
+            int reformats = d.user.reformats;
+            IntakeOutcome outcome;
+            EXPECT_EQ(d.Add(bad[i], &outcome), -1) << "case " << i;
+            EXPECT_FALSE(outcome.headerRead);
+            EXPECT_TRUE(Snapshot(d) == before) << "case " << i;
+            EXPECT_EQ(d.user.reformats, reformats);
+        }
+        // Above all, a first report with a faulty date line leaves no faction behind.
+        EXPECT_EQ(d.doc.GetFaction().Number(), withTurn ? 3 : 0);
+    }
+}
+
+TEST(AddReport, OlderTurnKeepsTheDateOnShowAndANewerOneMovesIt) {
+    Desk d;
+    ASSERT_EQ(d.Add(ReadReport("v404-standard/4-turn3.rep")), 0);
+    EXPECT_EQ(d.shown, AtlDate(2, 1));
+    ASSERT_EQ(d.Add(ReadReport("v404-standard/4-turn1.rep")), 0);
+    EXPECT_EQ(d.shown, AtlDate(2, 1)); // older: the newest stays on show
+    EXPECT_EQ(d.doc.FirstTurn()->date, AtlDate(0, 1));
+    // The user went back to the first turn; a newer report then does not move the view.
+    d.shown = AtlDate(0, 1);
+    ASSERT_EQ(d.Add(ReadReport("v404-standard/4-turn4.rep")), 0);
+    EXPECT_EQ(d.shown, AtlDate(0, 1));
+    // Showing the newest, a newer report moves the view to it.
+    d.shown = AtlDate(3, 1);
+    ASSERT_EQ(d.Add(ReadReport("v404-standard/4-turn5.rep")), 0);
+    EXPECT_EQ(d.shown, AtlDate(4, 1));
+    EXPECT_EQ(d.doc.Turns().LongCountNodes(), 4);
+}
+
+TEST(AddReport, FaultInTheRegionsKeepsWhatWasReadAndMarksTheDocument) {
+    std::string text = ReadReport("head-standard/3-turn6.rep");
+    // Cut inside the last region block, before its exits.
+    size_t lastRule = text.rfind("\n------------");
+    ASSERT_NE(lastRule, std::string::npos);
+    Desk d;
+    IntakeOutcome outcome;
+    EXPECT_EQ(d.Add(text.substr(0, lastRule + 80), &outcome), -1);
+    EXPECT_TRUE(outcome.headerRead);
+    EXPECT_GT(outcome.regions, 0);
+    ASSERT_NE(d.doc.LastTurn(), nullptr);
+    EXPECT_GT(d.doc.LastTurn()->Locations().LongCountNodes(), outcome.regions);
+    EXPECT_TRUE(d.doc.IsModified());
+    EXPECT_EQ(d.user.reformats, 1);
+}
+
+TEST(AddReportFile, MessagesForUnreadableAndFaultyFiles) {
+    Desk d;
+    IntakeOutcome missing = AddReportFile("/nonexistent/dir/report.rep", d.Target());
+    EXPECT_EQ(missing.result, kIntakeNotOpened);
+    ASSERT_EQ(d.user.messages.size(), 1u);
+    EXPECT_EQ(d.user.messages[0], "Unable to open file");
+
+    auto dir = std::filesystem::path(testing::TempDir()) / "intake_test";
+    std::filesystem::create_directories(dir);
+    std::string path = (dir / "garbage.rep").string();
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("not a report\n", f);
+    std::fclose(f);
+    IntakeOutcome garbage = AddReportFile(path.c_str(), d.Target());
+    EXPECT_EQ(garbage.result, -1);
+    ASSERT_EQ(d.user.messages.size(), 2u);
+    EXPECT_EQ(d.user.messages[1], "Some errors occured during parsing of the report");
+    EXPECT_TRUE(d.doc.Turns().IsEmpty());
+    EXPECT_EQ(ReportDirectory(path.c_str()), Str(dir.string().c_str()));
+    EXPECT_EQ(ReportDirectory("report.rep"), Str());
+}
+
+TEST(AddReport, WritesTheLogicalLinesToTheDebugFile) {
+    auto dir = std::filesystem::path(testing::TempDir()) / "intake_debug";
+    std::filesystem::create_directories(dir);
+    std::string debug = (dir / "lines01.deb").string();
+    Desk d;
+    IntakeTarget target = d.Target();
+    target.debugFile = debug.c_str();
+    std::string text = "Atlantis Report For:\nRed Wolves (3) (War 1,\n  Trade 1)\nMay, Year 1\n";
+    imwstream in(text.data(), text.size());
+    ASSERT_EQ(AddReport(in, target), 0);
+    std::ifstream f(debug);
+    std::stringstream s;
+    s << f.rdbuf();
+    EXPECT_EQ(s.str(), "Atlantis Report For:\nRed Wolves (3) (War 1, Trade 1)\nMay, Year 1\n");
+}
+
+TEST(FormatMessageText, FillsTheFirstPercentSOnly) {
+    EXPECT_EQ(FormatMessageText(EnglishMessage(Msg::TurnLoaded), "January, Year 1"),
+              kTurnLoadedQuestion);
+    EXPECT_EQ(FormatMessageText("%s and %s, 100%% %d", "a"), "a and %s, 100% %d");
+    EXPECT_EQ(FormatMessageText(nullptr, "a"), "");
+    EXPECT_EQ(FormatMessageText("turn %s", nullptr), "turn ");
+    EXPECT_STREQ(EnglishMessage(9999), "");
+}

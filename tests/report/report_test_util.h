@@ -1,0 +1,62 @@
+#pragma once
+
+#include "base/strlist.h"
+#include "base/wstream.h"
+#include "model/vexlordoc.h"
+#include "report/intake.h"
+#include "report/lines.h"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The logical lines of a report text, without the debug file.
+inline void SplitText(const std::string& text, StrList& lines) {
+    imwstream in(text.data(), text.size());
+    SplitLines(in, lines, nullptr);
+}
+
+inline std::string ReadReport(const std::string& relative) {
+    std::ifstream f(std::string(VEXLOR_REPORTS_DIR) + "/" + relative, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Answers the Yes/No question as told and records what a window would have shown.
+class ScriptedUser : public IntakeUser {
+public:
+    bool AskYesNo(const Str& question) override {
+        questions.emplace_back(question.Get());
+        return answer;
+    }
+    void ShowMessage(const Str& message) override { messages.emplace_back(message.Get()); }
+    void Reformat() override { ++reformats; }
+
+    bool answer = false;
+    std::vector<std::string> questions;
+    std::vector<std::string> messages;
+    int reformats = 0;
+};
+
+// A document with the date a window would show, and the user answering intake.
+struct Desk {
+    VexlorDoc doc;
+    AtlDate shown;
+    ScriptedUser user;
+    IntakeTarget Target() { return IntakeTarget{doc, shown, user, nullptr}; }
+
+    int Add(const std::string& text, IntakeOutcome* outcome = nullptr) {
+        imwstream in(text.data(), text.size());
+        return AddReport(in, Target(), outcome);
+    }
+};
+
+// Everything the document stores, as bytes, to compare two documents or one before and after.
+inline std::vector<unsigned char> DocBytes(const VexlorDoc& doc) {
+    omwstream out;
+    doc.write(out);
+    out.flush();
+    return out.Bytes();
+}
