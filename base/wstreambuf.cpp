@@ -75,7 +75,10 @@ ifwstreambuf::ifwstreambuf(const char* path)
     : fwstreambuf(path ? ::open(path, O_RDONLY | O_CLOEXEC) : -1) {
     // A directory opens for reading on Linux but is no file to read.
     struct stat st;
-    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode))) Close();
+    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode))) {
+        Close();
+        errno = EISDIR;
+    }
 }
 
 static int OpenForWriting(const char* path, bool create, bool truncate) {

@@ -1,0 +1,280 @@
+#!/usr/bin/env python3
+"""Draws the program's bitmaps as PNG files: the terrain sheet (resource 100), the overlay
+markers (101) and the toolbar buttons (103). Pixel art from code, so that a picture can be
+changed by changing a few lines. Standard library only.
+
+    tools/make_bitmaps.py gfx/bitmaps
+"""
+import math
+import os
+import random
+import struct
+import sys
+import zlib
+
+KEY = (255, 0, 255)  # the transparent colour: every bitmap's top-left pixel holds it
+HEX_W, HEX_H = 50, 42
+HEX = [(13, 0), (37, 0), (50, 21), (37, 42), (13, 42), (0, 21)]
+
+
+class Image:
+    def __init__(self, w, h, fill=KEY):
+        self.w, self.h = w, h
+        self.px = [[fill] * w for _ in range(h)]
+
+    def set(self, x, y, c):
+        if 0 <= x < self.w and 0 <= y < self.h:
+            self.px[y][x] = c
+
+    def get(self, x, y):
+        return self.px[y][x]
+
+    def save(self, path):
+        raw = b"".join(b"\0" + bytes(v for p in row for v in p) for row in self.px)
+        def chunk(kind, data):
+            c = struct.pack(">I", len(data)) + kind + data
+            return c + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+        png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", self.w, self.h, 8, 2, 0, 0, 0))
+        png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+        with open(path, "wb") as f:
+            f.write(png)
+
+
+def inside_hex(px, py):
+    """Whether the pixel centre lies in the hex outline; the outlines tile without gaps."""
+    x, y = px + 0.5, py + 0.5
+    if y < 0 or y > HEX_H:
+        return False
+    d = 13 * abs(y - 21) / 21  # how far the slanted edges have moved in from the sides
+    return d <= x <= HEX_W - d
+
+
+def mix(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+def shade(c, f):
+    return tuple(max(0, min(255, int(v * f))) for v in c)
+
+
+class Hex:
+    """One hex picture drawn into a sheet at (ox, oy); drawing outside the outline is clipped."""
+
+    def __init__(self, img, ox, oy, seed):
+        self.img, self.ox, self.oy = img, ox, oy
+        self.rnd = random.Random(seed)
+
+    def put(self, x, y, c):
+        x, y = int(round(x)), int(round(y))
+        if 0 <= x < HEX_W and 0 <= y < HEX_H and inside_hex(x, y):
+            self.img.set(self.ox + x, self.oy + y, c)
+
+    def fill(self, base, noise=0.0, gradient=0.0):
+        for y in range(HEX_H):
+            for x in range(HEX_W):
+                if inside_hex(x, y):
+                    f = 1 + gradient * (0.5 - y / HEX_H) + self.rnd.uniform(-noise, noise)
+                    self.put(x, y, shade(base, f))
+
+    def scatter(self, count, draw, margin=4):
+        spots = []
+        tries = 0
+        while len(spots) < count and tries < 2000:
+            tries += 1
+            x, y = self.rnd.uniform(margin, HEX_W - margin), self.rnd.uniform(margin, HEX_H - margin)
+            if inside_hex(int(x), int(y)) and all((x - a) ** 2 + (y - b) ** 2 > 40 for a, b in spots):
+                spots.append((x, y))
+        for x, y in sorted(spots, key=lambda s: s[1]):
+            draw(x, y)
+
+    def line(self, x0, y0, x1, y1, c):
+        n = int(max(abs(x1 - x0), abs(y1 - y0))) + 1
+        for i in range(n + 1):
+            t = i / n
+            self.put(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, c)
+
+    def triangle(self, cx, top, half, height, c, edge=None):
+        for dy in range(height):
+            w = half * (dy + 1) / height
+            for dx in range(-int(w), int(w) + 1):
+                self.put(cx + dx, top + dy, edge if edge and abs(dx) >= int(w) else c)
+
+
+def ocean(h):
+    h.fill((40, 90, 190), 0.03, 0.25)
+    light = (150, 195, 245)
+    def wave(x, y):
+        for dx in range(-3, 4):
+            h.put(x + dx, y + (0 if abs(dx) == 3 else -1 if abs(dx) == 2 else -1.6 + abs(dx) * 0.2), light)
+    h.scatter(9, wave)
+
+
+def forest(h):
+    h.fill((70, 140, 60), 0.05)
+    def tree(x, y):
+        h.put(x, y + 3, (90, 60, 30))
+        h.put(x, y + 4, (90, 60, 30))
+        h.triangle(x, y - 5, 3, 8, (20, 90, 30), (10, 60, 20))
+    h.scatter(9, tree, 6)
+
+
+def mountain(h):
+    h.fill((140, 120, 95), 0.05)
+    for cx, base, half, height in ((16, 32, 12, 20), (33, 34, 13, 24), (25, 40, 9, 13)):
+        top = base - height
+        for dy in range(height):
+            w = half * (dy + 1) / height
+            for dx in range(-int(w), int(w) + 1):
+                c = (235, 235, 240) if dy < height * 0.3 else (105, 95, 85) if dx < 0 else (150, 140, 125)
+                h.put(cx + dx, top + dy, c)
+
+
+def swamp(h):
+    h.fill((95, 115, 70), 0.06)
+    def pool(x, y):
+        for dx in range(-4, 5):
+            for dy in range(-1, 2):
+                if dx * dx / 16 + dy * dy <= 1.2:
+                    h.put(x + dx, y + dy, (55, 85, 90))
+    h.scatter(5, pool, 6)
+    def reed(x, y):
+        for dy in range(5):
+            h.put(x, y - dy, (50, 70, 30))
+            h.put(x + 2, y - dy + 1, (50, 70, 30))
+        h.put(x, y - 5, (120, 80, 40))
+    h.scatter(8, reed, 6)
+
+
+def tundra(h):
+    h.fill((205, 215, 220), 0.04)
+    def tuft(x, y):
+        h.put(x, y, (120, 140, 120))
+        h.put(x - 1, y - 1, (120, 140, 120))
+        h.put(x + 1, y - 1, (120, 140, 120))
+    h.scatter(14, tuft, 4)
+
+
+def plain(h):
+    h.fill((165, 200, 95), 0.05)
+    def grass(x, y):
+        h.put(x, y, (110, 150, 55))
+        h.put(x + 1, y - 1, (110, 150, 55))
+        h.put(x + 2, y, (110, 150, 55))
+    h.scatter(14, grass, 4)
+
+
+def jungle(h):
+    h.fill((30, 105, 45), 0.08)
+    def palm(x, y):
+        h.line(x, y + 4, x, y - 2, (100, 70, 35))
+        for dx, dy in ((-3, 1), (3, 1), (-2, -2), (2, -2), (0, -3)):
+            h.line(x, y - 2, x + dx, y - 2 + dy, (90, 190, 70))
+    h.scatter(10, palm, 5)
+
+
+def desert(h):
+    h.fill((230, 200, 120), 0.03)
+    for y0 in (10, 19, 28, 36):
+        for x in range(HEX_W):
+            y = y0 + 2.5 * math.sin((x + y0 * 3) / 6.0)
+            h.put(x, y, (190, 150, 80))
+            h.put(x, y + 1, (245, 220, 150))
+
+
+def cavern(h):
+    h.fill((90, 80, 75), 0.10)
+    def rock(x, y):
+        h.triangle(x, y - 4, 2, 6, (55, 50, 48), (40, 36, 34))
+    h.scatter(10, rock, 5)
+
+
+def underforest(h):
+    h.fill((45, 75, 80), 0.08)
+    def mushroom(x, y):
+        h.line(x, y, x, y + 3, (200, 190, 170))
+        for dx in range(-3, 4):
+            h.put(x + dx, y - 1, (150, 90, 170) if abs(dx) < 3 else (110, 60, 130))
+        for dx in range(-2, 3):
+            h.put(x + dx, y - 2, (180, 120, 200))
+    h.scatter(8, mushroom, 6)
+
+
+def tunnels(h):
+    h.fill((60, 55, 60), 0.08)
+    for (x0, y0, x1, y1) in ((3, 21, 47, 21), (14, 2, 36, 40), (36, 2, 14, 40)):
+        for w in (-1, 0, 1):
+            h.line(x0, y0 + w, x1, y1 + w, (150, 130, 110))
+
+
+def unknown(h):
+    h.fill((120, 120, 120), 0.02)
+
+
+def shade_over(h):
+    for y in range(HEX_H):
+        for x in range(HEX_W):
+            if (x + y) % 2 == 0:
+                h.put(x, y, (0, 0, 0))
+
+
+TERRAINS = [mountain, forest, ocean, swamp, tundra, plain, jungle, desert, cavern, underforest, tunnels]
+
+
+def terrain_sheet():
+    img = Image(4 * HEX_W, 4 * HEX_H)
+    for t, draw in enumerate(TERRAINS, start=1):
+        draw(Hex(img, ((t - 1) % 4) * HEX_W, ((t - 1) // 4) * HEX_H, seed=t))
+    shade_over(Hex(img, 0, 3 * HEX_H, 100))
+    unknown(Hex(img, HEX_W, 3 * HEX_H, 101))
+    return img
+
+
+def overlay():
+    img = Image(16, 16)
+    pole, cloth = (60, 40, 20), (210, 30, 30)
+    for y in range(12):
+        img.set(1, y, pole)
+    for y in range(1, 6):
+        for x in range(2, 8 - (1 if y in (1, 5) else 0)):
+            img.set(x, y, cloth)
+    return img
+
+
+def toolbar():
+    img = Image(80, 20)
+    dark, light = (40, 40, 40), (70, 110, 200)
+    def layers(ox, highlight):
+        for i, y in enumerate((5, 10, 15)):
+            for x in range(4, 16):
+                d = abs(x - 10) // 2
+                img.set(ox + x, y - (1 if d < 2 else 0), light if i == highlight else dark)
+    def arrow(ox, up):
+        for dy in range(4):
+            for dx in range(-dy, dy + 1):
+                img.set(ox + 16 + dx, (3 + dy) if up else (16 - dy), dark)
+    layers(0, 0)
+    arrow(0, True)
+    layers(20, 2)
+    arrow(20, False)
+    def triangle(ox, right):
+        for dx in range(7):
+            for dy in range(-dx, dx + 1):
+                x = 13 - dx if right else 6 + dx
+                img.set(ox + x, 10 + dy, light)
+        for y in range(3, 17):
+            img.set(ox + (15 if right else 4), y, dark)
+    triangle(40, True)
+    triangle(60, False)
+    return img
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else "gfx/bitmaps"
+    os.makedirs(out, exist_ok=True)
+    terrain_sheet().save(os.path.join(out, "terrain.png"))
+    overlay().save(os.path.join(out, "overlay.png"))
+    toolbar().save(os.path.join(out, "toolbar.png"))
+
+
+if __name__ == "__main__":
+    main()
