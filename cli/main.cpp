@@ -10,6 +10,8 @@ const Command kCommands[] = {
     {"lines", "lines REPORT", "print the report's logical lines, one per text line", RunLines},
     {"describe", "describe DOC [--turn DATE] X,Y[,Z]",
      "print the description of a hex for a turn, one line per node", RunDescribe},
+    {"render", "render DOC [--turn DATE] [--plain 0|1] [--select X,Y] -o FILE.png",
+     "paint the map of a plain for a turn into a PNG picture", RunRender},
 };
 
 void PrintHelp(FILE* out) {

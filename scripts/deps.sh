@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the build, the tests and the program need and is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
