@@ -10,6 +10,7 @@
 #include "map/storedarea.h"
 #include "mapview/mappainter.h"
 #include "mapview/maprender.h"
+#include "model/docfile.h"
 #include "tests/support/docbuild.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,30 @@ TEST(RenderPlain, SmallMapLooksAsExpected) {
     EXPECT_EQ(buffer.Width(), 5 * 37 + 50);
     EXPECT_EQ(buffer.Height(), 5 * 21 + 42);
     ExpectPicture(buffer, "small-surface.png", TownNameBoxes(map, area));
+}
+
+// Every region of a real world is known: both plains must show as one surface of hexes.
+TEST(RenderPlain, ARealWorldTilesWithoutGaps) {
+    VexlorDoc doc;
+    ASSERT_EQ(OpenDocFile(doc, VEXLOR_WORLD_DOC), DocRead) << VEXLOR_WORLD_DOC;
+    ASSERT_NE(doc.LastTurn(), nullptr);
+    AtlMap map;
+    FormatMap(doc, map, doc.LastTurn()->date);
+    const GrafColor key{255, 0, 255};
+    for (int z : {0, 1}) {
+        OffscreenBuffer buffer;
+        ASSERT_TRUE(RenderPlain(map, z, buffer));
+        EXPECT_EQ(buffer.Width(), (z == 0 ? 31 : 15) * 37 + 50);
+        EXPECT_EQ(buffer.Height(), (z == 0 ? 31 : 15) * 21 + 42);
+        // Inside the world's ragged rim every pixel belongs to a hex.
+        for (int y = 21; y < buffer.Height() - 21; ++y)
+            for (int x = 13; x < buffer.Width() - 13; ++x) {
+                ASSERT_FALSE(buffer.PixelAt(x, y) == MapPainter::kBackground)
+                    << "plain " << z << " at " << x << "," << y;
+                ASSERT_FALSE(buffer.PixelAt(x, y) == key)
+                    << "plain " << z << " at " << x << "," << y;
+            }
+    }
 }
 
 TEST(RenderPlain, AnEmptyPlainIsOneUnknownHex) {
