@@ -2,6 +2,8 @@
 
 #include "map/mapviewsink.h"
 
+#include <algorithm>
+
 void AtlMap::Clear() {
     surface_.Clear();
     underworld_.Clear();
@@ -19,6 +21,14 @@ int AtlMap::GetSelCount() const {
 AtlCoord AtlMap::GetSelectedCoord() const {
     AtlCoord c = surface_.GetSelectedCoord();
     return c.x != -1 ? c : underworld_.GetSelectedCoord();
+}
+
+int AtlMap::XExtent() const {
+    return std::max({surface_.XExtent(), underworld_.XExtent(), 0});
+}
+
+int AtlMap::YExtent() const {
+    return std::max({surface_.YExtent(), underworld_.YExtent(), 0});
 }
 
 AtlHexData* AtlMap::GetHex(const AtlCoord& c) const {

@@ -32,6 +32,10 @@ public:
     // A hex the grid cannot hold is not selected.
     void SelectHex(const AtlCoord& c, bool select);
 
+    // The larger xExtent and yExtent of the two plains, at least 0: the view's scroll range.
+    int XExtent() const;
+    int YExtent() const;
+
     AtlPlain* GetPlain(int z) { return z == 0 ? &surface_ : z == 1 ? &underworld_ : nullptr; }
     const AtlPlain* GetPlain(int z) const {
         return z == 0 ? &surface_ : z == 1 ? &underworld_ : nullptr;

@@ -46,7 +46,7 @@ def inside_hex(px, py):
     if y < 0 or y > HEX_H:
         return False
     d = 13 * abs(y - 21) / 21  # how far the slanted edges have moved in from the sides
-    return d <= x <= HEX_W - d
+    return d <= x < HEX_W - d  # half open: a pixel centre on a shared edge belongs to one hex
 
 
 def mix(a, b, t):
@@ -130,19 +130,19 @@ def mountain(h):
 
 
 def swamp(h):
-    h.fill((95, 115, 70), 0.06)
+    h.fill((85, 105, 65), 0.06)
     def pool(x, y):
-        for dx in range(-4, 5):
-            for dy in range(-1, 2):
-                if dx * dx / 16 + dy * dy <= 1.2:
-                    h.put(x + dx, y + dy, (55, 85, 90))
-    h.scatter(5, pool, 6)
+        for dx in range(-5, 6):
+            for dy in range(-2, 3):
+                if dx * dx / 25 + dy * dy / 4 <= 1.0:
+                    h.put(x + dx, y + dy, (60, 95, 105) if dy < 1 else (45, 75, 85))
+    h.scatter(6, pool, 7)
     def reed(x, y):
         for dy in range(5):
-            h.put(x, y - dy, (50, 70, 30))
-            h.put(x + 2, y - dy + 1, (50, 70, 30))
+            h.put(x, y - dy, (45, 65, 25))
+            h.put(x + 2, y - dy + 1, (45, 65, 25))
         h.put(x, y - 5, (120, 80, 40))
-    h.scatter(8, reed, 6)
+    h.scatter(7, reed, 6)
 
 
 def tundra(h):
@@ -200,14 +200,29 @@ def underforest(h):
 
 
 def tunnels(h):
-    h.fill((60, 55, 60), 0.08)
-    for (x0, y0, x1, y1) in ((3, 21, 47, 21), (14, 2, 36, 40), (36, 2, 14, 40)):
-        for w in (-1, 0, 1):
-            h.line(x0, y0 + w, x1, y1 + w, (150, 130, 110))
+    h.fill((55, 50, 55), 0.08)
+    # A chamber with passages that stop short of the edges, so that neighbouring tunnel hexes
+    # do not run together into one lattice.
+    floor, wall = (150, 130, 105), (30, 27, 30)
+    passages = ((25, 22, 11, 13), (25, 22, 39, 13), (25, 22, 25, 37))
+    for colour, spread, rx, ry in ((wall, 2, 7.5, 5.5), (floor, 1, 6, 4)):
+        for x0, y0, x1, y1 in passages:
+            for ox in range(-spread, spread + 1):
+                for oy in range(-spread + 1, spread):
+                    h.line(x0 + ox, y0 + oy, x1 + ox, y1 + oy, colour)
+        for dy in range(-6, 7):
+            for dx in range(-8, 9):
+                if dx * dx / (rx * rx) + dy * dy / (ry * ry) <= 1.0:
+                    h.put(25 + dx, 22 + dy, colour)
 
 
 def unknown(h):
     h.fill((120, 120, 120), 0.02)
+    # A faint rim keeps the grid visible over unexplored ground, which has no borders.
+    for y in range(HEX_H):
+        for x in range(HEX_W):
+            if inside_hex(x, y) and not all(inside_hex(x + dx, y + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))):
+                h.put(x, y, (108, 108, 108))
 
 
 def shade_over(h):

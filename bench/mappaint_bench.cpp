@@ -1,0 +1,73 @@
+#include "gfx/offscreen.h"
+#include "gfx/offscreengui.h"
+#include "map/atlmap.h"
+#include "map/hexgeometry.h"
+#include "map/scrolldata.h"
+#include "mapview/mappainter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// A 64 x 64 world with every hex known: all terrains, a town in every seventh hex, guards
+// and partly known hexes scattered over it.
+void FillWorld(AtlMap& map) {
+    static const char* const kNames[] = {"Oyo", "Verdorf", "Mun-a-karak", "A'vespol", "Brimsordon"};
+    map.Clear();
+    for (int y = 0; y < 64; ++y)
+        for (int x = y % 2; x < 64; x += 2) {
+            int n = x * 7 + y * 3;
+            auto hex = std::make_unique<AtlHexData>();
+            hex->terrain = TerrainType(static_cast<TerrainType::Type>(1 + n % 11));
+            if (n % 7 == 0) hex->townName = kNames[(n / 7) % 5];
+            if (n % 5 == 0) hex->hexFlags |= AtlHexData::HexGuarded;
+            if (n % 9 == 0) hex->hexFlags |= AtlHexData::HexPartial;
+            map.SetHex(AtlCoord(x, y), std::move(hex));
+        }
+    map.SelectHex(AtlCoord(30, 20), true);
+}
+
+// The map window's full repaint at 1920 x 1080, scrolled across the wrap.
+void BM_FullRepaint1080p(benchmark::State& state) {
+    OffscreenGui gui;
+    AtlMap map;
+    FillWorld(map);
+    HexGeometry geometry;
+    MapPainter painter(map, geometry);
+    ScrollData scroll;
+    scroll.Setup(1920, 1080, 64, 64, HexGeometry::kWrapWidth);
+    scroll.column = 40;
+    scroll.row = 5;
+    OffscreenBuffer buffer;
+    buffer.Resize(1920, 1080);
+    for (auto _ : state) {
+        OffscreenBuffer::Painting painting(buffer);
+        painter.Draw(painting.View(), {0, 0, 1920, 1080}, 0, scroll);
+    }
+}
+BENCHMARK(BM_FullRepaint1080p)->Unit(benchmark::kMillisecond);
+
+// A click on another hex: the two hexes whose selection changed are redrawn.
+void BM_SelectionChangeRepaint(benchmark::State& state) {
+    OffscreenGui gui;
+    AtlMap map;
+    FillWorld(map);
+    HexGeometry geometry;
+    MapPainter painter(map, geometry);
+    ScrollData scroll;
+    scroll.Setup(1920, 1080, 64, 64, HexGeometry::kWrapWidth);
+    OffscreenBuffer buffer;
+    buffer.Resize(1920, 1080);
+    const AtlCoord hexes[] = {AtlCoord(10, 10), AtlCoord(11, 11)};
+    for (auto _ : state) {
+        OffscreenBuffer::Painting painting(buffer);
+        for (const AtlCoord& c : hexes)
+            for (PixelPoint corner : geometry.HexCorners(c, scroll))
+                painter.Draw(painting.View(), HexGeometry::RedrawRect(corner), 0, scroll);
+    }
+}
+BENCHMARK(BM_SelectionChangeRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace

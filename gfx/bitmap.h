@@ -1,0 +1,51 @@
+#pragma once
+
+#include "gfx/grafcolor.h"
+
+#include <memory>
+
+class QImage;
+
+// The program's bitmap resources by number.
+enum BitmapResource {
+    kTerrainBitmap = 100, // hex pictures 50 x 42, four per row
+    kOverlayBitmap = 101, // markers drawn over hexes: the guard flag at the top left
+    kToolbarBitmap = 103, // toolbar buttons 20 x 20: plain up, plain down, next, previous turn
+};
+
+// A picture in memory that can be drawn with transparent parts.
+class Bitmap {
+public:
+    Bitmap();
+    Bitmap(Bitmap&&) noexcept;
+    Bitmap& operator=(Bitmap&&) noexcept;
+    ~Bitmap();
+
+    // A bitmap resource of the program; a null bitmap for an unknown number.
+    static Bitmap LoadResource(int id);
+    // A PNG (or other image) file; a null bitmap when it cannot be read.
+    static Bitmap LoadFile(const char* path);
+    // text (Latin-1) in ink with a one-pixel rim of another colour all round, on transparent
+    // ground: a label that stays readable on any picture and draws as fast as one. The text's
+    // top-left corner lies at (1, 1).
+    static Bitmap RimmedText(const char* text, const char* family, int pixelSize, bool bold,
+                             GrafColor ink, GrafColor rim);
+
+    bool IsNull() const;
+    int Width() const;
+    int Height() const;
+    // The colour at (x, y); black outside the bitmap.
+    GrafColor PixelAt(int x, int y) const;
+    // Whether (x, y) is drawn at all; false outside the bitmap.
+    bool IsOpaqueAt(int x, int y) const;
+
+    // Every pixel of the top-left pixel's colour becomes transparent: the bitmaps are drawn
+    // on a key colour that no picture uses.
+    void MakeTransparent();
+
+    const QImage& Image() const { return *image_; }
+
+private:
+    explicit Bitmap(const QImage& image);
+    std::unique_ptr<QImage> image_;
+};

@@ -1,0 +1,94 @@
+#include "map/scrolldata.h"
+
+#include "map/hexgeometry.h"
+
+#include <algorithm>
+
+namespace {
+
+// The first line after a step; moves is false for a code that moves nothing.
+int Step(int code, int position, int current, int page, int last, bool& moves) {
+    moves = true;
+    // A window too small for two steps still pages by one.
+    int pageStep = std::max(1, page - 1);
+    switch (code) {
+    case ScrollData::LineBack:
+        return current - 1;
+    case ScrollData::LineForward:
+        return current + 1;
+    case ScrollData::PageBack:
+        return current - pageStep;
+    case ScrollData::PageForward:
+        return current + pageStep;
+    case ScrollData::ThumbPosition:
+    case ScrollData::ThumbTrack:
+        return position;
+    case ScrollData::ToStart:
+        return 0;
+    case ScrollData::ToEnd:
+        return last;
+    default:
+        moves = false;
+        return current;
+    }
+}
+
+int Limit(int value, int last) {
+    return std::max(0, std::min(value, last));
+}
+
+} // namespace
+
+bool ScrollData::HScroll(int code, int position, int wrap) {
+    if (columnUnit == 0) return false;
+    bool moves;
+    int next = Step(code, position, column, pageColumns, LastColumn(), moves);
+    if (!moves) return false;
+    // A page or a thumb position may go round the world more than once.
+    next = wrap != 0 ? HexGeometry::Modulo(next, wrap) : Limit(next, LastColumn());
+    bool changed = next != column;
+    column = next;
+    return changed;
+}
+
+bool ScrollData::VScroll(int code, int position) {
+    if (rowUnit == 0) return false;
+    bool moves;
+    int next = Step(code, position, row, pageRows, LastRow(), moves);
+    if (!moves) return false;
+    next = Limit(next, LastRow());
+    bool changed = next != row;
+    row = next;
+    return changed;
+}
+
+bool ScrollData::Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap) {
+    columnUnit = HexGeometry::kColumnStep;
+    rowUnit = HexGeometry::kRowStep;
+    // A column counts only when its flat part and right slant fit.
+    pageColumns = std::max(0, (clientWidth - (HexGeometry::kHexWidth - HexGeometry::kColumnStep)) /
+                                  HexGeometry::kColumnStep);
+    pageRows = std::max(0, clientHeight / HexGeometry::kRowStep);
+    maxColumn = wrap != 0 ? wrap + pageColumns - 2 : std::max(xExtent, 0) - 1;
+    maxRow = std::max(yExtent, 0);
+
+    bool changed = false;
+    if (wrap == 0 && column > LastColumn()) {
+        int pulled = std::max(LastColumn(), 0);
+        changed = pulled != column;
+        column = pulled;
+    }
+    if (row > LastRow()) {
+        int pulled = std::max(LastRow(), 0);
+        changed = changed || pulled != row;
+        row = pulled;
+    }
+    return changed;
+}
+
+void ScrollData::CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, int wrap) {
+    int x = c.x - clientWidth / (2 * HexGeometry::kColumnStep);
+    int y = c.y - clientHeight / (2 * HexGeometry::kRowStep);
+    HScroll(ThumbPosition, x, wrap);
+    VScroll(ThumbPosition, y);
+}

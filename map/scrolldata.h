@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/atlcoord.h"
+
+// The map view's scroll state in hex steps: the first column (x) and row (y) shown, the pixels
+// of one step, the limits and the whole steps that fit in the window. Pure arithmetic; the
+// window turns it into scroll bars and redraws.
+class ScrollData {
+public:
+    // The scroll-bar codes, in the window system's numbering.
+    enum Code {
+        LineBack = 0, // line left or up
+        LineForward = 1,
+        PageBack = 2,
+        PageForward = 3,
+        ThumbPosition = 4,
+        ThumbTrack = 5,
+        ToStart = 6,
+        ToEnd = 7,
+        EndScroll = 8, // the drag is over: nothing moves
+    };
+
+    // One horizontal step; position is read by the thumb codes only. With wrap != 0 the
+    // column goes round the world, otherwise it stays within the scroll range. Returns whether
+    // the column changed. Nothing happens before Setup (columnUnit 0).
+    bool HScroll(int code, int position, int wrap);
+    // The same for rows, always limited, never wrapped.
+    bool VScroll(int code, int position);
+
+    // Steps and page sizes for a client area and the larger extents of the two plains; pulls
+    // the position back where it lies beyond the new limits (the column only without wrap).
+    // Returns whether the position changed: the whole window must then be redrawn.
+    bool Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap);
+
+    // Whether the last column or row of the scroll range is already in view.
+    bool IsRightEdge() const { return column + pageColumns - 1 >= maxColumn; }
+    bool IsDownEdge() const { return row + pageRows - 1 >= maxRow; }
+
+    // The largest first column and row the scroll range allows.
+    int LastColumn() const { return maxColumn - pageColumns + 1; }
+    int LastRow() const { return maxRow - pageRows + 1; }
+
+    // Scrolls so that hex c lies about in the middle of the client area (the right click).
+    void CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, int wrap);
+
+    int column = 0; // first x shown
+    int row = 0;    // first y shown
+    int columnUnit = 0;
+    int rowUnit = 0;
+    int maxColumn = 0;
+    int maxRow = 0;
+    int pageColumns = 0;
+    int pageRows = 0;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "base/pixelrect.h"
+#include "base/str.h"
+#include "gfx/bitmap.h"
+#include "gfx/grafcolor.h"
+#include "model/atlcoord.h"
+
+#include <string>
+#include <unordered_map>
+
+class AtlHexData;
+class AtlMap;
+class GrafView;
+class HexGeometry;
+class ScrollData;
+
+// Paints one plain of the hex map through a GrafView: terrain pictures, a shade over hexes
+// known only partly, the hex borders with the selected hex's outline set apart, town names
+// and the guard marker. The map window and off-screen pictures share it.
+class MapPainter {
+public:
+    static constexpr GrafColor kBackground{24, 24, 32};
+    static constexpr GrafColor kBorder{40, 40, 40};
+    static constexpr GrafColor kSelectedBorder{255, 32, 32};
+    static constexpr int kSelectedBorderWidth = 3;
+    static constexpr GrafColor kTownName{0, 0, 0};
+    static constexpr GrafColor kTownNameHalo{255, 255, 255};
+    static constexpr int kTownNamePixels = 10;
+    // How far a town name may reach sideways beyond its hex picture.
+    static constexpr int kTownNameReach = 64;
+    static constexpr const char* kTownNameFont = "DejaVu Sans";
+
+    // Loads the terrain and overlay bitmaps, transparent in their top-left colours. map and
+    // geometry must outlive the painter.
+    MapPainter(const AtlMap& map, const HexGeometry& geometry);
+
+    // Whether both bitmaps were found; without them only borders and names are drawn.
+    bool HasBitmaps() const { return !terrain_.IsNull() && !overlay_.IsNull(); }
+
+    // Paints the part of plain z inside clip (window pixels) with the view scrolled to
+    // scroll: the background, then every hex meeting clip in two passes, so that names and
+    // markers lie above all pictures and borders. Draws nothing outside clip.
+    void Draw(GrafView& view, const PixelRect& clip, int z, const ScrollData& scroll) const;
+
+    // The terrain picture (or the unknown hex), the shade over a partly known hex and the
+    // border of a known one.
+    void DrawHex1(GrafView& view, const AtlCoord& c, PixelPoint corner) const;
+    // The town name and the guard marker; the selected hex's outline again, so that unknown
+    // neighbours drawn after it cannot cover it.
+    void DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) const;
+    // The six edges, each in the pen of the selected outline when this hex or the neighbour
+    // across the edge is selected.
+    void DrawHexBorder(GrafView& view, const AtlCoord& c, PixelPoint corner,
+                       const AtlHexData& hex) const;
+
+private:
+    // The hex across edge `edge` of c, with the world's wrap.
+    const AtlHexData* Neighbour(const AtlCoord& c, int edge) const;
+    void DrawOutline(GrafView& view, PixelPoint corner) const;
+    // The picture of a town name, made once per name.
+    const Bitmap& Label(const Str& name) const;
+
+    const AtlMap& map_;
+    const HexGeometry& geometry_;
+    Bitmap terrain_;
+    Bitmap overlay_;
+    mutable std::unordered_map<std::string, Bitmap> labels_;
+};

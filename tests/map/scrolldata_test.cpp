@@ -1,0 +1,189 @@
+#include "map/hexgeometry.h"
+#include "map/scrolldata.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kWrap = HexGeometry::kWrapWidth;
+
+// 800 x 600: (800 - 13) / 37 = 21 columns, 600 / 21 = 28 rows.
+ScrollData Window(int xExtent, int yExtent, int wrap, int width = 800, int height = 600) {
+    ScrollData s;
+    s.Setup(width, height, xExtent, yExtent, wrap);
+    return s;
+}
+
+} // namespace
+
+TEST(ScrollData, SetupCountsWholeStepsAndTheRange) {
+    ScrollData s = Window(40, 50, kWrap);
+    EXPECT_EQ(s.columnUnit, 37);
+    EXPECT_EQ(s.rowUnit, 21);
+    EXPECT_EQ(s.pageColumns, 21);
+    EXPECT_EQ(s.pageRows, 28);
+    EXPECT_EQ(s.maxColumn, kWrap + 21 - 2); // the thumb reaches every column of the world
+    EXPECT_EQ(s.LastColumn(), 63);
+    EXPECT_EQ(s.maxRow, 50);
+    EXPECT_EQ(s.LastRow(), 23);
+
+    ScrollData flat = Window(40, 50, 0);
+    EXPECT_EQ(flat.maxColumn, 39);
+    EXPECT_EQ(flat.LastColumn(), 19);
+    // The last hex of the range then fits the window exactly.
+    EXPECT_LE((flat.maxColumn - flat.LastColumn()) * 37 + 50, 800);
+    EXPECT_LE((flat.maxRow + 1 - flat.LastRow()) * 21, 600);
+
+    ScrollData empty = Window(-1, -1, 0, 0, 0);
+    EXPECT_EQ(empty.pageColumns, 0);
+    EXPECT_EQ(empty.maxColumn, -1);
+    EXPECT_EQ(empty.maxRow, 0);
+}
+
+TEST(ScrollData, NothingMovesBeforeSetup) {
+    ScrollData s;
+    EXPECT_FALSE(s.HScroll(ScrollData::LineForward, 0, kWrap));
+    EXPECT_FALSE(s.VScroll(ScrollData::ThumbPosition, 5));
+    EXPECT_EQ(s.column, 0);
+    EXPECT_EQ(s.row, 0);
+}
+
+TEST(ScrollData, HorizontalStepsGoRoundTheWorld) {
+    ScrollData s = Window(64, 64, kWrap);
+    EXPECT_TRUE(s.HScroll(ScrollData::LineBack, 0, kWrap));
+    EXPECT_EQ(s.column, 63);
+    EXPECT_TRUE(s.HScroll(ScrollData::LineForward, 0, kWrap));
+    EXPECT_EQ(s.column, 0);
+    s.HScroll(ScrollData::PageBack, 0, kWrap);
+    EXPECT_EQ(s.column, 64 - 20);
+    s.HScroll(ScrollData::PageForward, 0, kWrap);
+    s.HScroll(ScrollData::PageForward, 0, kWrap);
+    EXPECT_EQ(s.column, 20);
+    s.HScroll(ScrollData::ThumbTrack, 70, kWrap);
+    EXPECT_EQ(s.column, 6);
+    s.HScroll(ScrollData::ThumbPosition, -1, kWrap);
+    EXPECT_EQ(s.column, 63);
+    s.HScroll(ScrollData::ToStart, 0, kWrap);
+    EXPECT_EQ(s.column, 0);
+    s.HScroll(ScrollData::ToEnd, 0, kWrap);
+    EXPECT_EQ(s.column, 63);
+    EXPECT_FALSE(s.HScroll(ScrollData::EndScroll, 5, kWrap));
+    EXPECT_FALSE(s.HScroll(99, 5, kWrap));
+    EXPECT_EQ(s.column, 63);
+
+    // A page wider than the world still lands inside it.
+    ScrollData wide = Window(64, 64, kWrap, 100 * 37 + 13);
+    wide.HScroll(ScrollData::PageForward, 0, kWrap);
+    EXPECT_EQ(wide.column, 99 % 64);
+}
+
+TEST(ScrollData, StepsWithoutWrapStayInTheRange) {
+    ScrollData s = Window(40, 50, 0);
+    EXPECT_FALSE(s.HScroll(ScrollData::LineBack, 0, 0));
+    EXPECT_EQ(s.column, 0);
+    s.HScroll(ScrollData::PageForward, 0, 0);
+    EXPECT_EQ(s.column, 19);
+    EXPECT_FALSE(s.HScroll(ScrollData::LineForward, 0, 0));
+    s.HScroll(ScrollData::ThumbPosition, 7, 0);
+    EXPECT_EQ(s.column, 7);
+    s.HScroll(ScrollData::ToEnd, 0, 0);
+    EXPECT_EQ(s.column, 19);
+
+    // A world narrower than the window does not scroll at all.
+    ScrollData narrow = Window(10, 5, 0);
+    narrow.HScroll(ScrollData::ToEnd, 0, 0);
+    narrow.VScroll(ScrollData::PageForward, 0);
+    EXPECT_EQ(narrow.column, 0);
+    EXPECT_EQ(narrow.row, 0);
+}
+
+TEST(ScrollData, RowsAreAlwaysLimited) {
+    ScrollData s = Window(64, 50, kWrap);
+    EXPECT_FALSE(s.VScroll(ScrollData::LineBack, 0));
+    EXPECT_EQ(s.row, 0);
+    s.VScroll(ScrollData::PageForward, 0);
+    EXPECT_EQ(s.row, 23); // 27 rows a page, limited to the last
+    s.VScroll(ScrollData::PageBack, 0);
+    EXPECT_EQ(s.row, 0);
+    s.VScroll(ScrollData::ThumbTrack, -5);
+    EXPECT_EQ(s.row, 0);
+    s.VScroll(ScrollData::ToEnd, 0);
+    EXPECT_EQ(s.row, 23);
+    EXPECT_TRUE(s.IsDownEdge());
+    s.VScroll(ScrollData::LineBack, 0);
+    EXPECT_FALSE(s.IsDownEdge());
+
+    // A window of one row still pages.
+    ScrollData low = Window(64, 50, kWrap, 800, 21);
+    low.VScroll(ScrollData::PageForward, 0);
+    EXPECT_EQ(low.row, 1);
+}
+
+TEST(ScrollData, SwitchingPlainsPullsBackOnlyWhatLiesBeyondTheNewLimits) {
+    // Surface 64 x 64, underworld 32 x 32: the view takes the larger extents of both, so a
+    // switch alone changes nothing; a smaller map after a reformat does.
+    ScrollData s = Window(64, 64, kWrap);
+    s.HScroll(ScrollData::ThumbPosition, 50, kWrap);
+    s.VScroll(ScrollData::ThumbPosition, 30);
+    EXPECT_FALSE(s.Setup(800, 600, 64, 64, kWrap));
+    EXPECT_TRUE(s.Setup(800, 600, 32, 32, kWrap));
+    EXPECT_EQ(s.column, 50); // the world still wraps at 64
+    EXPECT_EQ(s.row, 32 - 28 + 1);
+
+    ScrollData flat = Window(64, 64, 0);
+    flat.HScroll(ScrollData::ThumbPosition, 40, 0);
+    flat.VScroll(ScrollData::ThumbPosition, 30);
+    EXPECT_TRUE(flat.Setup(800, 600, 32, 64, 0));
+    EXPECT_EQ(flat.column, 32 - 21);
+    EXPECT_EQ(flat.row, 30);
+    EXPECT_TRUE(flat.Setup(800, 600, 10, 10, 0));
+    EXPECT_EQ(flat.column, 0);
+    EXPECT_EQ(flat.row, 0);
+    EXPECT_TRUE(flat.IsRightEdge());
+    EXPECT_TRUE(flat.IsDownEdge());
+    // Growing the window keeps the position where it is within the limits.
+    ScrollData grow = Window(64, 64, 0);
+    grow.HScroll(ScrollData::ThumbPosition, 10, 0);
+    EXPECT_FALSE(grow.Setup(1000, 600, 64, 64, 0));
+    EXPECT_EQ(grow.column, 10);
+}
+
+TEST(ScrollData, EdgesOfTheRange) {
+    ScrollData s = Window(40, 50, 0);
+    EXPECT_FALSE(s.IsRightEdge());
+    s.HScroll(ScrollData::ToEnd, 0, 0);
+    EXPECT_TRUE(s.IsRightEdge());
+    ScrollData round = Window(64, 50, kWrap);
+    round.HScroll(ScrollData::ThumbPosition, 62, kWrap);
+    EXPECT_FALSE(round.IsRightEdge());
+    round.HScroll(ScrollData::LineForward, 0, kWrap);
+    EXPECT_TRUE(round.IsRightEdge());
+}
+
+TEST(ScrollData, RightClickCentresTheHex) {
+    HexGeometry geometry;
+    const int width = 800, height = 600;
+    for (AtlCoord c : {AtlCoord(30, 30), AtlCoord(2, 24), AtlCoord(63, 31)}) {
+        ScrollData s = Window(64, 64, kWrap);
+        s.CenterOn(c, width, height, kWrap);
+        std::vector<PixelPoint> corners = geometry.HexCorners(c, s);
+        ASSERT_EQ(corners.size(), 1u);
+        int middleX = corners[0].x + HexGeometry::kHalfWidth;
+        int middleY = corners[0].y + HexGeometry::kHalfHeight;
+        EXPECT_LE(std::abs(middleX - width / 2), 37) << c.x;
+        EXPECT_LE(std::abs(middleY - height / 2), 21) << c.y;
+        // The hit test finds the hex there again.
+        EXPECT_EQ(geometry.ViewCoord2HexCoord({middleX, middleY}, s, 0, 64), c);
+    }
+    // Near x = 0 the first column wraps round to the far end of the world.
+    ScrollData s = Window(64, 64, kWrap);
+    s.CenterOn(AtlCoord(2, 24), width, height, kWrap);
+    EXPECT_EQ(s.column, 64 + 2 - 10);
+    // Near the top and bottom the rows stay within the range.
+    s.CenterOn(AtlCoord(4, 2), width, height, kWrap);
+    EXPECT_EQ(s.row, 0);
+    s.CenterOn(AtlCoord(4, 62), width, height, kWrap);
+    EXPECT_EQ(s.row, s.LastRow());
+}

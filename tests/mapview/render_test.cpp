@@ -1,0 +1,326 @@
+#include "gfx/bitmap.h"
+#include "gfx/grafview.h"
+#include "gfx/offscreen.h"
+#include "gfx/offscreengui.h"
+#include "map/atlmap.h"
+#include "map/formatmap.h"
+#include "map/hexgeometry.h"
+#include "map/mapviewsink.h"
+#include "map/scrolldata.h"
+#include "map/storedarea.h"
+#include "mapview/mappainter.h"
+#include "mapview/maprender.h"
+#include "model/docfile.h"
+#include "tests/support/docbuild.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kPlain = 0;
+
+// Records what the map asks its view to redraw.
+class RecordingView : public MapViewSink {
+public:
+    void InvalidateHex(const AtlCoord& c) override { redrawn.push_back(c); }
+    std::vector<AtlCoord> redrawn;
+};
+
+std::unique_ptr<AtlHexData> Hex(int terrain, const char* town = "", uint32_t flags = 0) {
+    auto hex = std::make_unique<AtlHexData>();
+    hex->terrain = TerrainType(static_cast<TerrainType::Type>(terrain));
+    hex->townName = town;
+    hex->hexFlags = flags;
+    return hex;
+}
+
+// Every hex of a 64 x 64 world known: all terrains, towns with short and long names, guards
+// and partly known hexes scattered over it.
+void FillWorld(AtlMap& map) {
+    map.Clear();
+    static const char* const kNames[] = {"Oyo", "Verdorf", "Mun-a-karak", "A'vespol",
+                                         "Brimsordon-on-the-Marsh"};
+    for (int y = 0; y < 64; ++y)
+        for (int x = y % 2; x < 64; x += 2) {
+            int n = x * 7 + y * 3;
+            const char* town = n % 7 == 0 ? kNames[(n / 7) % 5] : "";
+            uint32_t flags = 0;
+            if (n % 5 == 0) flags |= AtlHexData::HexGuarded;
+            if (n % 9 == 0) flags |= AtlHexData::HexPartial;
+            map.SetHex(AtlCoord(x, y), Hex(1 + n % 11, town, flags));
+        }
+}
+
+void Paint(const MapPainter& painter, OffscreenBuffer& buffer, const PixelRect& clip,
+           const ScrollData& scroll) {
+    OffscreenBuffer::Painting painting(buffer);
+    painter.Draw(painting.View(), clip, kPlain, scroll);
+}
+
+ScrollData Window(int width, int height, int column, int row) {
+    ScrollData s;
+    s.Setup(width, height, 64, 64, HexGeometry::kWrapWidth);
+    s.column = column;
+    s.row = row;
+    return s;
+}
+
+PixelPoint EdgeMiddle(PixelPoint corner, int edge) {
+    PixelPoint a = HexGeometry::kOutline[edge], b = HexGeometry::kOutline[(edge + 1) % 6];
+    return {corner.x + (a.x + b.x) / 2, corner.y + (a.y + b.y) / 2};
+}
+
+// The small map of the picture test: six columns across the wrap, every terrain, a hole,
+// partly known hexes, a guarded town, a long town name and a selected hex beside the hole.
+void FillSmallDoc(VexlorDoc& doc) {
+    const AtlDate july(6, 1);
+    const int columns[] = {62, 63, 0, 1, 2, 3};
+    int t = 0;
+    for (int y = 0; y < 6; ++y)
+        for (int x : columns) {
+            if ((x + y) % 2 != 0 || AtlCoord(x, y) == AtlCoord(1, 3) ||
+                AtlCoord(x, y) == AtlCoord(62, 2))
+                continue;
+            bool partial = AtlCoord(x, y) == AtlCoord(63, 3) || AtlCoord(x, y) == AtlCoord(3, 1);
+            AddLoc(doc, july, AtlCoord(x, y), static_cast<TerrainType::Type>(1 + t++ % 11),
+                   "Erisort", partial);
+        }
+    LocationNode& verdorf = *doc.RegisterTurn(july)->RegisterLoc(AtlCoord(0, 2));
+    verdorf.townName = "Verdorf";
+    verdorf.townType = "city";
+    AddUnit(verdorf, 47, "City Guard", 1, UnitNode::OnGuard);
+    doc.RegisterTurn(july)->RegisterLoc(AtlCoord(2, 4))->townName = "Mun-a-karak";
+}
+
+// Pixels that may differ where text is drawn, since fonts differ between machines.
+struct TextBoxes {
+    std::vector<PixelRect> boxes;
+    bool Contains(int x, int y) const {
+        for (const PixelRect& b : boxes)
+            if (b.Contains({x, y})) return true;
+        return false;
+    }
+};
+
+TextBoxes TownNameBoxes(const AtlMap& map, const HexArea& area) {
+    HexGeometry geometry(area.wrapWidth);
+    ScrollData scroll;
+    scroll.column = area.column;
+    scroll.row = area.row;
+    TextBoxes text;
+    for (const HexPlace& p :
+         geometry.PlacesIn({0, 0, area.PixelWidth(), area.PixelHeight()}, scroll, kPlain)) {
+        const AtlHexData* hex = map.GetHex(p.hex);
+        if (!hex || hex->townName.IsEmpty()) continue;
+        int x = p.corner.x + HexGeometry::kHalfWidth, y = p.corner.y + HexGeometry::kHalfHeight;
+        text.boxes.push_back({x - 50, y - 3, x + 50, y + 17});
+    }
+    return text;
+}
+
+// Compares with the expected picture: exactly outside text, loosely inside it, where each
+// name must still be written in black. VEXLOR_UPDATE_EXPECTED=1 writes the expected file.
+void ExpectPicture(const OffscreenBuffer& actual, const char* name, const TextBoxes& text) {
+    std::string expectedPath = std::string(VEXLOR_TEST_DATA_DIR) + "/expected/" + name;
+    if (std::getenv("VEXLOR_UPDATE_EXPECTED")) {
+        ASSERT_TRUE(actual.SavePng(expectedPath.c_str()));
+        GTEST_SKIP() << "wrote " << expectedPath;
+    }
+    std::string actualPath = ::testing::TempDir() + name;
+    actual.SavePng(actualPath.c_str());
+    Bitmap expected = Bitmap::LoadFile(expectedPath.c_str());
+    ASSERT_FALSE(expected.IsNull()) << expectedPath;
+    ASSERT_EQ(actual.Width(), expected.Width()) << "see " << actualPath;
+    ASSERT_EQ(actual.Height(), expected.Height()) << "see " << actualPath;
+    long outside = 0, inside = 0, insideDiffs = 0;
+    for (int y = 0; y < actual.Height(); ++y)
+        for (int x = 0; x < actual.Width(); ++x) {
+            bool differs = !(actual.PixelAt(x, y) == expected.PixelAt(x, y));
+            if (text.Contains(x, y)) {
+                ++inside;
+                insideDiffs += differs;
+            } else {
+                outside += differs;
+            }
+        }
+    EXPECT_EQ(outside, 0) << "pixels outside text differ; see " << actualPath;
+    EXPECT_LE(insideDiffs * 2, inside) << "text differs too much; see " << actualPath;
+    for (const PixelRect& box : text.boxes) {
+        int black = 0;
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x)
+                black += actual.PixelAt(x, y) == MapPainter::kTownName;
+        EXPECT_GT(black, 15) << "no name near " << box.left << "," << box.top;
+    }
+}
+
+} // namespace
+
+TEST(RenderPlain, SmallMapLooksAsExpected) {
+    VexlorDoc doc;
+    FillSmallDoc(doc);
+    AtlMap map;
+    FormatMap(doc, map, AtlDate(6, 1));
+    map.SelectHex(AtlCoord(1, 1), true);
+    OffscreenBuffer buffer;
+    ASSERT_TRUE(RenderPlain(map, kPlain, buffer));
+    HexArea area = StoredArea(*map.GetPlain(kPlain), HexGeometry::kWrapWidth);
+    EXPECT_EQ(area.column, 62);
+    EXPECT_EQ(buffer.Width(), 5 * 37 + 50);
+    EXPECT_EQ(buffer.Height(), 5 * 21 + 42);
+    ExpectPicture(buffer, "small-surface.png", TownNameBoxes(map, area));
+}
+
+// Every region of a real world is known: both plains must show as one surface of hexes.
+TEST(RenderPlain, ARealWorldTilesWithoutGaps) {
+    VexlorDoc doc;
+    ASSERT_EQ(OpenDocFile(doc, VEXLOR_WORLD_DOC), DocRead) << VEXLOR_WORLD_DOC;
+    ASSERT_NE(doc.LastTurn(), nullptr);
+    AtlMap map;
+    FormatMap(doc, map, doc.LastTurn()->date);
+    const GrafColor key{255, 0, 255};
+    for (int z : {0, 1}) {
+        OffscreenBuffer buffer;
+        ASSERT_TRUE(RenderPlain(map, z, buffer));
+        EXPECT_EQ(buffer.Width(), (z == 0 ? 31 : 15) * 37 + 50);
+        EXPECT_EQ(buffer.Height(), (z == 0 ? 31 : 15) * 21 + 42);
+        // Inside the world's ragged rim every pixel belongs to a hex.
+        for (int y = 21; y < buffer.Height() - 21; ++y)
+            for (int x = 13; x < buffer.Width() - 13; ++x) {
+                ASSERT_FALSE(buffer.PixelAt(x, y) == MapPainter::kBackground)
+                    << "plain " << z << " at " << x << "," << y;
+                ASSERT_FALSE(buffer.PixelAt(x, y) == key)
+                    << "plain " << z << " at " << x << "," << y;
+            }
+    }
+}
+
+TEST(RenderPlain, AnEmptyPlainIsOneUnknownHex) {
+    AtlMap map;
+    map.Clear();
+    OffscreenBuffer buffer;
+    ASSERT_TRUE(RenderPlain(map, 1, buffer));
+    EXPECT_EQ(buffer.Width(), 50);
+    EXPECT_EQ(buffer.Height(), 42);
+    Bitmap terrain = Bitmap::LoadResource(kTerrainBitmap);
+    EXPECT_EQ(buffer.PixelAt(25, 21), terrain.PixelAt(50 + 25, 126 + 21));
+    EXPECT_EQ(buffer.PixelAt(0, 0), MapPainter::kBackground);
+    EXPECT_FALSE(RenderPlain(map, 2, buffer));
+}
+
+TEST(MapPainter, AKnownWorldCoversTheWindowWithoutGaps) {
+    AtlMap map;
+    FillWorld(map);
+    HexGeometry geometry;
+    MapPainter painter(map, geometry);
+    ASSERT_TRUE(painter.HasBitmaps());
+    OffscreenBuffer buffer;
+    buffer.Resize(900, 500);
+    // Scrolled across the wrap and one row down, so that no edge of the world shows.
+    Paint(painter, buffer, {0, 0, 900, 500}, Window(900, 500, 50, 1));
+    const GrafColor key{255, 0, 255};
+    for (int y = 0; y < 500; ++y)
+        for (int x = 0; x < 900; ++x) {
+            ASSERT_FALSE(buffer.PixelAt(x, y) == MapPainter::kBackground) << x << "," << y;
+            ASSERT_FALSE(buffer.PixelAt(x, y) == key) << x << "," << y;
+        }
+}
+
+TEST(MapPainter, TheSelectedOutlineStandsOutAmongKnownAndUnknownHexes) {
+    AtlMap map;
+    FillWorld(map);
+    map.SetHex(AtlCoord(12, 10), nullptr); // unknown hexes around (12, 12)
+    map.SetHex(AtlCoord(13, 13), nullptr);
+    map.SetHex(AtlCoord(11, 11), nullptr);
+    HexGeometry geometry;
+    MapPainter painter(map, geometry);
+    ScrollData scroll = Window(600, 400, 5, 4);
+    for (AtlCoord selected : {AtlCoord(12, 12), AtlCoord(20, 16), AtlCoord(8, 8)}) {
+        map.ClearSelection();
+        map.SelectHex(selected, true);
+        OffscreenBuffer buffer;
+        buffer.Resize(600, 400);
+        Paint(painter, buffer, {0, 0, 600, 400}, scroll);
+        PixelPoint corner = HexGeometry::HexCorner(selected.x, selected.y, scroll);
+        for (int edge = 0; edge < 6; ++edge) {
+            PixelPoint m = EdgeMiddle(corner, edge);
+            EXPECT_EQ(buffer.PixelAt(m.x, m.y), MapPainter::kSelectedBorder)
+                << "edge " << edge << " of " << selected.x << "," << selected.y;
+        }
+        // The plain borders of other hexes are not drawn in the selection's colour.
+        PixelPoint other = EdgeMiddle(HexGeometry::HexCorner(16, 20, scroll), 1);
+        EXPECT_FALSE(buffer.PixelAt(other.x, other.y) == MapPainter::kSelectedBorder);
+    }
+}
+
+// The window redraws only the hexes whose selection changed; what it shows must then be
+// what a full repaint shows, names of neighbouring towns included.
+TEST(MapPainter, RedrawingTheChangedHexesMatchesAFullRepaint) {
+    AtlMap map;
+    FillWorld(map);
+    map.SetHex(AtlCoord(1, 17), Hex(6, "Brimsordon-on-the-Marsh"));
+    RecordingView view;
+    map.SetView(&view);
+    HexGeometry geometry;
+    MapPainter painter(map, geometry);
+    const int width = 700, height = 500;
+    ScrollData scroll = Window(width, height, 60, 10);
+    PixelRect window{0, 0, width, height};
+
+    for (auto [from, to] : {std::pair{AtlCoord(63, 15), AtlCoord(3, 17)},
+                            std::pair{AtlCoord(3, 17), AtlCoord(62, 14)}}) {
+        map.ClearSelection();
+        map.SelectHex(from, true);
+        OffscreenBuffer shown;
+        shown.Resize(width, height);
+        Paint(painter, shown, window, scroll);
+
+        view.redrawn.clear();
+        map.ClearSelection();
+        map.SelectHex(to, true);
+        ASSERT_EQ(view.redrawn.size(), 2u);
+        for (const AtlCoord& c : view.redrawn)
+            for (PixelPoint corner : geometry.HexCorners(c, scroll))
+                Paint(painter, shown, HexGeometry::RedrawRect(corner), scroll);
+
+        OffscreenBuffer full;
+        full.Resize(width, height);
+        Paint(painter, full, window, scroll);
+        long differing = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                differing += !(shown.PixelAt(x, y) == full.PixelAt(x, y));
+        EXPECT_EQ(differing, 0) << "from " << from.x << "," << from.y << " to " << to.x << ","
+                                << to.y;
+    }
+}
+
+TEST(MapPainter, DrawsNothingOutsideTheClip) {
+    AtlMap map;
+    FillWorld(map);
+    HexGeometry geometry;
+    MapPainter painter(map, geometry);
+    OffscreenBuffer buffer;
+    buffer.Resize(300, 200);
+    {
+        OffscreenBuffer::Painting painting(buffer);
+        painting.View().FillRect({0, 0, 300, 200}, GrafColor{1, 2, 3});
+    }
+    PixelRect clip{40, 30, 140, 90};
+    Paint(painter, buffer, clip, Window(300, 200, 0, 0));
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            if (!clip.Contains({x, y})) {
+                ASSERT_EQ(buffer.PixelAt(x, y), (GrafColor{1, 2, 3})) << x << "," << y;
+            }
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    OffscreenGui gui;
+    return RUN_ALL_TESTS();
+}
