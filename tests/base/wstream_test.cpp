@@ -2,6 +2,7 @@
 #include "base/str.h"
 #include "base/wio.h"
 #include "base/wstream.h"
+#include "tests/support/failingchannel.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +14,6 @@
 
 namespace {
 
-// A channel that takes `limit` bytes and then fails, as a full disk would.
-class FailingChannel : public wstreambuf {
-public:
-    explicit FailingChannel(long limit) : limit_(limit) {}
-    bool IsValid() const override { return true; }
-    long maxlen() override { return -1; }
-    long read(void*, long) override { return -1; }
-    long write(const void*, long n) override {
-        if (taken_ + n > limit_) return -1;
-        taken_ += n;
-        return n;
-    }
-    long seek(long, Origin) override { return -1; }
-    long tell() override { return taken_; }
-    long taken_ = 0;
-
-private:
-    long limit_;
-};
 
 std::filesystem::path TempPath(const char* name) {
     return std::filesystem::temp_directory_path() /
