@@ -46,3 +46,9 @@ void DPictureWindow::ClearPicture() {
         label->adjustSize();
     }
 }
+
+void DPictureWindow::CenterOn(int x, int y) {
+    auto* area = qobject_cast<QScrollArea*>(Widget());
+    if (!area) return;
+    area->ensureVisible(x, y, area->viewport()->width() / 2, area->viewport()->height() / 2);
+}

@@ -13,4 +13,6 @@ public:
     // Shows a copy of the picture; a null buffer shows none.
     void SetPicture(const OffscreenBuffer& picture);
     void ClearPicture();
+    // Scrolls so that picture pixel (x, y) lies about in the middle of the window.
+    void CenterOn(int x, int y);
 };

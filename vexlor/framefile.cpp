@@ -7,6 +7,7 @@
 #include "report/messages.h"
 #include "ui/filedialog.h"
 #include "vexlor/appmessage.h"
+#include "vexlor/homehex.h"
 
 #include <algorithm>
 #include <cctype>
@@ -127,6 +128,15 @@ void FrameWindow::Open(const char* path) {
     // A document opens at its newest turn.
     shownDate_ = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
     Reformat();
+    ShowHome();
+}
+
+void FrameWindow::ShowHome() {
+    AtlCoord home;
+    if (!HomeHex(doc_, shownDate_, home)) return;
+    if (panes_.map->GetCurPlain() != home.z) panes_.map->SetCurPlain(home.z);
+    panes_.map->CenterOn(home);
+    UpdateCommands();
 }
 
 int FrameWindow::Save(const char* path) {
@@ -149,15 +159,18 @@ void FrameWindow::AddReport(const char* path) {
 }
 
 void FrameWindow::OpenFiles(const std::vector<Str>& paths) {
+    bool wasEmpty = doc_.Turns().IsEmpty();
     for (const Str& given : paths) {
         Str path = AbsolutePath(given);
         if (IsDocumentPath(path)) {
-            if (!CanClose()) return;
+            if (!CanClose()) break;
             Open(path.Get());
         } else {
             AddReport(path.Get());
         }
     }
+    // Once all are in: the picture of the map may grow with every report.
+    if (wasEmpty) ShowHome();
 }
 
 bool FrameWindow::CanDropFiles(const std::vector<Str>& paths) {
@@ -203,10 +216,13 @@ void FrameWindow::CmFileSaveAs() {
 
 void FrameWindow::CmFileAddReport() {
     Str path;
-    if (AskFileName(
+    if (!AskFileName(
             {false, "Open Atlantis report", kReportFilter, "*.rep", "rep", AppOptions.lastDir},
             path))
-        AddReport(path.Get());
+        return;
+    bool wasEmpty = doc_.Turns().IsEmpty();
+    AddReport(path.Get());
+    if (wasEmpty) ShowHome();
 }
 
 void FrameWindow::CmFileExit() {

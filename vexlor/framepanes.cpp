@@ -2,6 +2,8 @@
 
 #include "gfx/offscreen.h"
 #include "map/atlmap.h"
+#include "map/hexgeometry.h"
+#include "map/storedarea.h"
 #include "mapview/maprender.h"
 #include "ui/dwindow.h"
 #include "ui/picturewindow.h"
@@ -27,6 +29,16 @@ public:
             window_.SetPicture(picture);
         else
             window_.ClearPicture();
+    }
+    void CenterOn(const AtlCoord& c) override {
+        const AtlPlain* plain = map_.GetPlain(plain_);
+        if (!plain || c.z != plain_) return;
+        // The picture starts where RenderPlain starts it.
+        HexArea area = StoredArea(*plain, HexGeometry::kWrapWidth);
+        int column = c.x - area.column;
+        if (area.wrapWidth) column = HexGeometry::Modulo(column, area.wrapWidth);
+        window_.CenterOn(column * HexGeometry::kColumnStep + HexGeometry::kHexWidth / 2,
+                         (c.y - area.row) * HexGeometry::kRowStep + HexGeometry::kHexHeight / 2);
     }
 
 private:

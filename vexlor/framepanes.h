@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class AtlCoord;
 class AtlMap;
 class DWindow;
 class VexlorDoc;
@@ -18,6 +19,8 @@ public:
     virtual void SetCurPlain(int plain) = 0;
     // The map was rebuilt: set up the scrolling again and repaint all of it.
     virtual void Update() = 0;
+    // Scrolls so that hex c (on the plain on show) lies about in the middle of the pane.
+    virtual void CenterOn(const AtlCoord& c) = 0;
 };
 
 // What the main window needs of the pane that describes the selected hex.

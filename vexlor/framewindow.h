@@ -121,6 +121,8 @@ private:
     void ShowHelp(const char* anchor);
     // The turn on show as the status bar's text.
     void UpdateStatus();
+    // Shows the plain and the part of the map where the faction stands.
+    void ShowHome();
     bool AskFileName(const FileDialogParams& params, Str& path);
 
     // The document first: the panes read it until they go.

@@ -9,6 +9,7 @@
 #include "ui/messagebox.h"
 #include "ui/statusbar.h"
 #include "vexlor/framewindow.h"
+#include "vexlor/homehex.h"
 
 #include <QAction>
 #include <QApplication>
@@ -551,6 +552,29 @@ private slots:
         MessageBoxScript::PushAnswer(IDYES);
         AddReport(Report("head-standard/3-turn1.rep"));
         QCOMPARE(Frame().ShownDate(), kApril1);
+    }
+
+    void theMapOpensWhereTheFactionStands() {
+        for (const char* name : {"head-standard/4-turn3.rep", "v404-standard/5-turn2.rep",
+                                 "head-neworigins/3-turn1.rep"}) {
+            NewFrame();
+            AddReport(Report(name));
+            const VexlorDoc& doc = Frame().Document();
+            AtlCoord home;
+            QVERIFY2(HomeHex(doc, Frame().ShownDate(), home), name);
+            const LocationNode* loc = doc.LastTurn()->FindLoc(home);
+            QVERIFY(loc && home.z <= 1);
+            bool own = false;
+            for (const UnitNode& unit : loc->units)
+                own = own || unit.faction == doc.GetFaction();
+            QVERIFY2(own, name);
+            QCOMPARE(Frame().Map().GetCurPlain(), int(home.z));
+            // Nothing to show before the first turn.
+            QVERIFY(!HomeHex(doc, AtlDate(doc.FirstTurn()->date.Value() - 1), home));
+        }
+        VexlorDoc empty;
+        AtlCoord home;
+        QVERIFY(!HomeHex(empty, AtlDate(100), home));
     }
 
     void theSplitterPlaceIsKeptInTheProfile() {
