@@ -18,8 +18,10 @@ bool Set(const char* name) {
 // Without a display the window system would stop the program with a toolkit error; a user
 // is better served by one line that says what to do.
 bool HasDisplay(int argc, char** argv) {
+    // Qt's own options name a platform or a display.
     for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "-platform")) return true;
+        for (const char* option : {"-platform", "--platform", "-display", "--display"})
+            if (!std::strcmp(argv[i], option)) return true;
     return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM");
 }
 

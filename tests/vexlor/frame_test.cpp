@@ -5,6 +5,7 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "testdir.h"
+#include "tests/support/filesizelimit.h"
 #include "ui/filedialog.h"
 #include "ui/messagebox.h"
 #include "ui/statusbar.h"
@@ -21,9 +22,7 @@
 #include <QUrl>
 #include <QtTest>
 
-#include <csignal>
 #include <map>
-#include <sys/resource.h>
 #include <tuple>
 
 namespace {
@@ -67,26 +66,6 @@ int LocationCount(const VexlorDoc& doc) {
         n += static_cast<int>(turn.Locations().LongCountNodes());
     return n;
 }
-
-// Lowers this process's file size limit, so that writing past it fails as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit lower = old_;
-        lower.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lower);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 QAction* ToolButtonAction(const FrameWindow& frame, unsigned id) {
     return frame.Widget()->findChild<QAction*>(QStringLiteral("tool%1").arg(id));
@@ -158,20 +137,6 @@ private slots:
     }
 
     void cleanupTestCase() { Language.SetModule(nullptr, false); }
-
-    void startsAsANewEmptyMap() {
-        QCOMPARE(Frame().GetCaption(), Str("Vexlor - <new map>"));
-        QCOMPARE(Frame().StatusBar().GetText(0), Str());
-        QVERIFY(Frame().Document().Turns().IsEmpty());
-        // On plain 0 of an empty map: no plain up, no turn to go to.
-        QVERIFY(!Enabled(CM_VIEWPLAINUP));
-        QVERIFY(Enabled(CM_VIEWPLAINDOWN));
-        QVERIFY(!Enabled(CM_VIEWNEXTTURN));
-        QVERIFY(!Enabled(CM_VIEWPREVTURN));
-        for (unsigned id : {CM_FILENEW, CM_FILEOPEN, CM_FILESAVE, CM_FILESAVEAS, CM_FILEADDREPORT,
-                            CM_FILEEXIT, CM_HELPINDEX, CM_HELPUSING, CM_ABOUT})
-            QVERIFY(Enabled(id));
-    }
 
     void addsReportsThroughTheDialog() {
         AppOptions.lastDir = dir_->Path().c_str();
