@@ -14,6 +14,10 @@ public:
     VexlorDoc() = default;
     VexlorDoc(const VexlorDoc&) = delete;
     VexlorDoc& operator=(const VexlorDoc&) = delete;
+    // Hands the whole document over: a window reads a file into a fresh document and takes it
+    // only once it proved readable.
+    VexlorDoc(VexlorDoc&&) = default;
+    VexlorDoc& operator=(VexlorDoc&&) = default;
 
     AtlFaction GetFaction() const { return faction_; }
     // Takes the faction only while the document is empty and has none.

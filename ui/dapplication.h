@@ -4,6 +4,7 @@
 #include "base/str.h"
 
 #include <memory>
+#include <vector>
 
 class DFrameWindow;
 class QApplication;
@@ -33,6 +34,8 @@ public:
     // The process's arguments, for Qt's own options (-platform, -display ...); the entry
     // point gives them before the application is made. They must outlive it.
     static void SetArguments(int argc, char** argv);
+    // The arguments after the program's name, without the options Qt took for itself.
+    static std::vector<Str> GetArguments();
 
 private:
     HINSTANCE instance_;

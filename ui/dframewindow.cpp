@@ -6,12 +6,31 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QShortcut>
+#include <QUrl>
 
-// The Qt window behind the frame: it asks the frame before closing.
+namespace {
+
+// The local files a drag carries; empty when it carries anything else.
+std::vector<Str> DraggedFiles(const QMimeData* data) {
+    std::vector<Str> paths;
+    if (!data || !data->hasUrls()) return paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) return {};
+        paths.push_back(FromQt(url.toLocalFile()));
+    }
+    return paths;
+}
+
+} // namespace
+
+// The Qt window behind the frame: it asks the frame before closing and hands it dropped files.
 class DFrameWindow::FrameWidget : public QMainWindow {
 public:
     explicit FrameWidget(DFrameWindow* frame) : frame_(frame) {}
@@ -22,6 +41,21 @@ protected:
             event->accept();
         else
             event->ignore();
+    }
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        std::vector<Str> paths = DraggedFiles(event->mimeData());
+        if (!paths.empty() && frame_->CanDropFiles(paths)) event->acceptProposedAction();
+    }
+    void dropEvent(QDropEvent* event) override {
+        std::vector<Str> paths = DraggedFiles(event->mimeData());
+        if (paths.empty() || !frame_->CanDropFiles(paths)) return;
+        event->acceptProposedAction();
+        frame_->EvDropFiles(paths);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == frame_->client_ && event->type() == QEvent::Resize)
+            frame_->EvSize(frame_->client_->width(), frame_->client_->height());
+        return QMainWindow::eventFilter(watched, event);
     }
 
 private:
@@ -55,9 +89,14 @@ private:
 
 DFrameWindow::DFrameWindow(const char* caption, const MenuTemplate& menu)
     : DWindow(new FrameWidget(this)) {
-    auto* window = static_cast<QMainWindow*>(DWindow::Widget());
+    auto* window = static_cast<FrameWidget*>(DWindow::Widget());
     window->setObjectName(QStringLiteral("frameWindow"));
     window->setWindowTitle(ToQt(caption));
+    // Children are placed by the frame itself, by pixel rectangles, in this area.
+    client_ = new QWidget(window);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    window->setCentralWidget(client_);
+    client_->installEventFilter(window);
     BuildMenuBar(
         window, menu, [this](unsigned id) { EvCommand(id, 0); },
         [this](QMenu* shown) { UpdateMenu(shown); });
@@ -86,7 +125,10 @@ bool DFrameWindow::EvCommand(unsigned id, int notifyCode) {
     // A shortcut key may name a command that is disabled at the moment: it does nothing then.
     (void)notifyCode;
     if (!IsCommandEnabled(id)) return false;
-    commands_[id].handler();
+    // The handler may register commands anew; it runs from a copy.
+    Handler handler = commands_[id].handler;
+    handler();
+    UpdateCommands();
     return true;
 }
 
@@ -98,8 +140,30 @@ void DFrameWindow::UpdateMenu(QMenu* menu) {
 
 void DFrameWindow::UpdateCommands() {
     if (!Widget()) return;
-    for (QMenu* menu : Widget()->findChildren<QMenu*>())
-        UpdateMenu(menu);
+    // Entries and buttons carry their command identifier; titles and separators carry none.
+    for (QAction* action : Widget()->findChildren<QAction*>())
+        if (!action->isSeparator() && !action->menu() && action->data().isValid())
+            action->setEnabled(IsCommandEnabled(action->data().toUInt()));
+}
+
+Str DFrameWindow::CommandText(unsigned id) const {
+    if (!Widget()) return Str();
+    auto* action = Widget()->findChild<QAction*>(QStringLiteral("cmd%1").arg(id));
+    if (!action) return Str();
+    QString text = action->text();
+    text = text.left(text.indexOf('\t'));
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove('&');
+    text.replace(QChar(1), '&');
+    return FromQt(text);
+}
+
+void DFrameWindow::DragAcceptFiles(bool accept) {
+    if (Widget()) Widget()->setAcceptDrops(accept);
+}
+
+QWidget* DFrameWindow::ClientWidget() const {
+    return Widget() ? client_ : nullptr;
 }
 
 bool DFrameWindow::CloseRequested() {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class QMenu;
 
@@ -17,11 +18,16 @@ public:
     ~DFrameWindow() override;
 
     // Runs the command's handler, as a menu choice (notify code 0) or a shortcut key (1);
-    // false when it has none or is disabled.
+    // false when it has none or is disabled. Every command entry and button is brought up to
+    // date afterwards.
     bool EvCommand(unsigned id, int notifyCode = 0);
     bool IsCommandEnabled(unsigned id) const;
-    // Brings every menu entry's enabled state up to date (menus also do it when they open).
+    // Brings the enabled state of every menu entry and toolbar button up to date (menus also
+    // do it when they open).
     void UpdateCommands();
+    // The menu entry's text of a command, without its mnemonic mark and shortcut key; empty
+    // when the menu has no such entry.
+    Str CommandText(unsigned id) const;
 
     // Whether the window may close now; asked when the user closes it, not by Destroy.
     virtual bool CanClose() { return true; }
@@ -34,6 +40,20 @@ public:
     // The application ends its message loop when this window closes.
     void SetQuitOnClose(bool quit) { quitOnClose_ = quit; }
 
+    // The session is ending: whether the window agrees (asked before the user's session
+    // ends), and that it really ends.
+    virtual bool EvQueryEndSession() { return CanClose(); }
+    virtual void EvEndSession(bool ending) {}
+
+    // Files dragged over the window from a file manager: whether they would be taken, and
+    // their drop. Only while DragAcceptFiles(true).
+    void DragAcceptFiles(bool accept);
+    virtual bool CanDropFiles(const std::vector<Str>& paths) { return false; }
+    virtual void EvDropFiles(const std::vector<Str>& paths) {}
+
+    // The area below the menu bar, where the children live.
+    QWidget* ClientWidget() const override;
+
 protected:
     using Handler = std::function<void()>;
     using Enabler = std::function<bool()>;
@@ -41,12 +61,16 @@ protected:
     void OnCommand(unsigned id, Handler handler, Enabler enabler = {});
     // Called once when the window closes, before the loop ends.
     virtual void EvDestroy() {}
+    // The client area has a new size.
+    virtual void EvSize(int width, int height) {}
 
 private:
     class FrameWidget;
     friend class FrameWidget;
     bool CloseRequested();
     void UpdateMenu(QMenu* menu);
+
+    QWidget* client_;
 
     struct Command {
         Handler handler;

@@ -8,6 +8,11 @@ DWindow::DWindow(QWidget* widget) : widget_(widget) {
     QObject::connect(widget_, &QObject::destroyed, [this] { widget_ = nullptr; });
 }
 
+DWindow::DWindow(DWindow* parent, const char* name)
+    : DWindow(new QWidget(parent ? parent->ClientWidget() : nullptr)) {
+    widget_->setObjectName(ToQt(name));
+}
+
 DWindow::~DWindow() {
     delete widget_;
 }
@@ -68,4 +73,22 @@ int DWindow::GetShowState() const {
     if (widget_->isMinimized()) return SW_SHOWMINIMIZED;
     if (widget_->isMaximized()) return SW_SHOWMAXIMIZED;
     return SW_SHOWNORMAL;
+}
+
+DWindow::Rect DWindow::GetClientRect() const {
+    QWidget* client = ClientWidget();
+    if (!client) return {};
+    return {0, 0, client->width(), client->height()};
+}
+
+void DWindow::MoveWindow(const Rect& rect) {
+    if (!widget_) return;
+    widget_->setGeometry(rect.x, rect.y, rect.w, rect.h);
+}
+
+void DWindow::SetParent(DWindow* parent) {
+    if (!widget_ || !parent || !parent->ClientWidget()) return;
+    if (widget_->parentWidget() != parent->ClientWidget())
+        widget_->setParent(parent->ClientWidget());
+    widget_->show();
 }

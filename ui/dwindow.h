@@ -23,6 +23,8 @@ enum ShowCommand {
 // and never to Qt.
 class DWindow {
 public:
+    // An empty child window in parent's client area; the name lets tests find it.
+    DWindow(DWindow* parent, const char* name);
     DWindow(const DWindow&) = delete;
     DWindow& operator=(const DWindow&) = delete;
     virtual ~DWindow();
@@ -42,6 +44,15 @@ public:
     void Resize(int w, int h);
     // The state to save: SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED or SW_SHOWNORMAL.
     int GetShowState() const;
+
+    // The area that holds the window's children, at (0, 0): a frame's excludes its menu bar.
+    Rect GetClientRect() const;
+    // Places a child window within its parent's client area.
+    void MoveWindow(const Rect& rect);
+    // Moves the window into parent's client area and shows it there.
+    void SetParent(DWindow* parent);
+    // The widget that children are placed in.
+    virtual QWidget* ClientWidget() const { return widget_; }
 
     // The Qt widget, for the toolkit itself and for tests that drive the window.
     QWidget* Widget() const { return widget_; }

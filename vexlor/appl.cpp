@@ -20,4 +20,7 @@ void Appl::InitMainWindow() {
     frame_ = std::make_unique<FrameWindow>(GetApplicationName(), Language.LoadMenuA(kMainMenuId));
     SetMainWindow(frame_.get());
     WindowPlacement.SetSize(*frame_, GetCmdShow());
+    // "vexlor map.atl" opens the document; "vexlor turn1.rep turn2.rep" adds the reports to a
+    // new one, in order.
+    frame_->OpenFiles(GetArguments());
 }

@@ -7,7 +7,7 @@
 class FrameWindow;
 
 // The program's application object: it makes the main window with menu 1 of the language
-// library and places it as it was last time.
+// library, places it as it was last time and hands it the files named on the command line.
 class Appl : public DApplication {
 public:
     Appl(HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow);

@@ -1,31 +1,124 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
-#include "app/startup.h"
+#include "gfx/bitmap.h"
+#include "map/formatmap.h"
 #include "ui/helpwindow.h"
 #include "ui/resdialog.h"
+#include "ui/separator.h"
+#include "ui/statusbar.h"
+#include "ui/toolbar.h"
 #include "vexlor/appmessage.h"
 #include "vexlor/winmain.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
 
-constexpr unsigned kProductNameId = 1000;
 constexpr unsigned kAboutDialogId = 300;
+constexpr int kToolbarCell = 20;
+constexpr int kStatusFieldChars = 10;
+
+AtlDate FirstTurnDate(const VexlorDoc& doc) {
+    return doc.FirstTurn() ? doc.FirstTurn()->date : AtlDate();
+}
+
+AtlDate LastTurnDate(const VexlorDoc& doc) {
+    return doc.LastTurn() ? doc.LastTurn()->date : AtlDate();
+}
 
 } // namespace
 
 FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     : DFrameWindow(caption, menu) {
-    OnCommand(CM_FILEEXIT, [this] { CmFileExit(); });
-    OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
-    OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
-    OnCommand(CM_ABOUT, [this] { CmAbout(); });
+    panes_ = MakeFramePanes(*this, doc_);
+    panes_.descr->Window().SetParent(this);
+    panes_.map->Window().SetParent(this);
+    separator_ = std::make_unique<DWindowSeparator>(this, "separator", [this](int code) {
+        WSNSepChanged(code == DWindowSeparator::SepChanged);
+    });
+    int position = Profile.GetInt("Options", "Separator1", kDefaultSeparator);
+    // A place off the window would hide a pane and the splitter with it.
+    separatorPos_ = position >= 0 && position <= 1000 ? position : kDefaultSeparator;
     UpdateCaption();
+
+    toolbar_ = std::make_unique<DToolbar>(this, "MAPTOOLBAR");
+    SetupToolbar();
+    statusBar_ = std::make_unique<DStatusBar>(this, "MAPSTATUSBAR");
+    statusField_ = statusBar_->AddTextGadget(kStatusFieldChars);
+    statusBar_->SetText(statusField_, "");
+
+    RegisterCommands();
+    DragAcceptFiles(true);
+    Resize();
 }
 
 FrameWindow::~FrameWindow() = default;
+
+void FrameWindow::RegisterCommands() {
+    OnCommand(CM_FILENEW, [this] { CmFileNew(); });
+    OnCommand(CM_FILEOPEN, [this] { CmFileOpen(); });
+    OnCommand(CM_FILESAVE, [this] { CmFileSave(); });
+    OnCommand(CM_FILESAVEAS, [this] { CmFileSaveAs(); });
+    OnCommand(CM_FILEADDREPORT, [this] { CmFileAddReport(); });
+    OnCommand(CM_FILEEXIT, [this] { CmFileExit(); });
+    OnCommand(
+        CM_VIEWPLAINUP, [this] { CmViewPlainUp(); }, [this] { return CeViewPlainUp(); });
+    OnCommand(
+        CM_VIEWPLAINDOWN, [this] { CmViewPlainDown(); }, [this] { return CeViewPlainDown(); });
+    OnCommand(
+        CM_VIEWNEXTTURN, [this] { CmViewNextTurn(); }, [this] { return CeViewNextTurn(); });
+    OnCommand(
+        CM_VIEWPREVTURN, [this] { CmViewPrevTurn(); }, [this] { return CeViewPrevTurn(); });
+    OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
+    OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
+    OnCommand(CM_ABOUT, [this] { CmAbout(); });
+}
+
+void FrameWindow::SetupToolbar() {
+    Bitmap buttons = Bitmap::LoadResource(kToolbarBitmap);
+    buttons.MakeTransparent();
+    toolbar_->SetBitmap(buttons, kToolbarCell, kToolbarCell);
+    toolbar_->AddButton(0, CM_VIEWPLAINUP);
+    toolbar_->AddButton(1, CM_VIEWPLAINDOWN);
+    toolbar_->AddButton(3, CM_VIEWPREVTURN);
+    toolbar_->AddButton(2, CM_VIEWNEXTTURN);
+}
+
+void FrameWindow::EvSize(int, int) {
+    Resize();
+}
+
+void FrameWindow::Resize() {
+    // Children made later in the constructor are not there yet.
+    if (!toolbar_ || !statusBar_ || !separator_) return;
+    DWindow::Rect client = GetClientRect();
+    int top = std::min(toolbar_->GetHeight(), client.h);
+    toolbar_->MoveWindow({0, 0, client.w, top});
+    int statusHeight = statusBar_->GetHeight();
+    int bottom = std::max(top, client.h - statusHeight);
+    statusBar_->MoveWindow({0, bottom, client.w, statusHeight});
+
+    int height = bottom - top;
+    int mapWidth = client.w * separatorPos_ / 1000;
+    // The splitter always stays on the window, so that it can be dragged back.
+    mapWidth = std::clamp(mapWidth, 0, std::max(0, client.w - DWindowSeparator::kWidth));
+    int descrLeft = mapWidth + DWindowSeparator::kWidth;
+    panes_.map->Window().MoveWindow({0, top, mapWidth, height});
+    separator_->MoveWindow({mapWidth, top, DWindowSeparator::kWidth, height});
+    panes_.descr->Window().MoveWindow({descrLeft, top, std::max(0, client.w - descrLeft), height});
+}
+
+void FrameWindow::WSNSepChanged(bool final) {
+    int width = GetClientRect().w;
+    if (width <= 0) return;
+    int position = (separator_->GetPosition() * 1000 + width / 2) / width;
+    separatorPos_ = std::clamp(position, 0, 1000);
+    // The profile is written once per drag, when the user lets go.
+    if (final) Profile.WriteInt("Options", "Separator1", separatorPos_);
+    Resize();
+}
 
 void FrameWindow::UpdateCaption() {
     Str caption = ProductName();
@@ -34,8 +127,51 @@ void FrameWindow::UpdateCaption() {
     SetCaption(caption.Get());
 }
 
-void FrameWindow::CmFileExit() {
-    if (CanClose()) Destroy();
+void FrameWindow::UpdateStatus() {
+    statusBar_->SetText(statusField_, doc_.FirstTurn() ? shownDate_.GetString().Get() : "");
+}
+
+void FrameWindow::Reformat() {
+    FormatMap(doc_, panes_.map->GetMap(), shownDate_);
+    panes_.map->Update();
+    UpdateStatus();
+    UpdateCommands();
+}
+
+void FrameWindow::CmViewPlainUp() {
+    if (panes_.map->GetCurPlain() != 0) panes_.map->SetCurPlain(0);
+}
+
+void FrameWindow::CmViewPlainDown() {
+    if (panes_.map->GetCurPlain() != 1) panes_.map->SetCurPlain(1);
+}
+
+bool FrameWindow::CeViewPlainUp() const {
+    return panes_.map->GetCurPlain() != 0;
+}
+
+bool FrameWindow::CeViewPlainDown() const {
+    return panes_.map->GetCurPlain() != 1;
+}
+
+void FrameWindow::CmViewNextTurn() {
+    if (!CeViewNextTurn()) return;
+    shownDate_ += 1;
+    Reformat();
+}
+
+void FrameWindow::CmViewPrevTurn() {
+    if (!CeViewPrevTurn()) return;
+    shownDate_ += -1;
+    Reformat();
+}
+
+bool FrameWindow::CeViewNextTurn() const {
+    return shownDate_ < LastTurnDate(doc_);
+}
+
+bool FrameWindow::CeViewPrevTurn() const {
+    return shownDate_ > FirstTurnDate(doc_);
 }
 
 void FrameWindow::ShowHelp(const char* anchor) {
@@ -61,8 +197,12 @@ void FrameWindow::CmAbout() {
     if (Language.LoadDialogA(kAboutDialogId, about)) DResourceDialog(about).Execute(this);
 }
 
+void FrameWindow::EvEndSession(bool ending) {
+    if (ending) Close();
+}
+
 void FrameWindow::EvDestroy() {
     WindowPlacement.SaveSize(*this);
     if (help_) help_.reset();
-    doc_.Clear();
+    Close();
 }

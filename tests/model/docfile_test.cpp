@@ -1,4 +1,5 @@
 #include "sample_doc.h"
+#include "tests/support/filesizelimit.h"
 
 #include "base/wstream.h"
 #include "model/docfile.h"
@@ -7,13 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -80,27 +79,6 @@ struct TempDir {
     fs::path path;
 };
 
-
-// Lowers this process's file size limit, so that writing past it fails with EFBIG as a full
-// quota would; restores the limit afterwards.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit lower = old_;
-        lower.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lower);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 void ExpectSameItems(const ListT<ItemNode>& a, const ListT<ItemNode>& b) {
     ASSERT_EQ(a.LongCountNodes(), b.LongCountNodes());

@@ -1,6 +1,9 @@
 #include "app/globals.h"
 #include "testdir.h"
+#include "ui/dapplication.h"
 #include "ui/dwindow.h"
+#include "ui/filedialog.h"
+#include "ui/messagebox.h"
 #include "vexlor/winmain.h"
 
 #include <QAction>
@@ -9,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -108,9 +112,9 @@ private slots:
             {202, "Next turn"},   {203, "Prev turn"}, {901, "&Index\tF1"}, {902, "&Using help"},
             {903, "&About..."}};
         QCOMPARE(entries, expected);
-        // Exit, help and About work in this window; the rest are not there yet and stand greyed.
+        // On the surface of an empty map only Plain up, Next turn and Prev turn stand greyed.
         for (auto [id, on] : enabled)
-            QCOMPARE(on, id == 100 || id == 901 || id == 902 || id == 903);
+            QCOMPARE(on, id != 200 && id != 202 && id != 203);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
@@ -158,6 +162,54 @@ private slots:
         ApplicationProfile written(dir.File("vexlor.INI").c_str());
         QCOMPARE(written.GetInt("Window", "X", 0), 20);
         QCOMPARE(written.GetInt("Window", "H", 0), 400);
+    }
+
+    void opensTheFilesNamedOnTheCommandLine() {
+        TestDir dir;
+        dir.Copy(VEXLOR_VEXENU_SO, "vexenu.so");
+        std::string turn1 = std::string(VEXLOR_REPORTS_DIR) + "/head-standard/3-turn1.rep";
+        std::string turn2 = std::string(VEXLOR_REPORTS_DIR) + "/head-standard/3-turn2.rep";
+        std::string doc = dir.File("wolves.atl");
+        char program[] = "vexlor";
+        auto status = [] {
+            QMainWindow* window = MainWindow();
+            auto* bar = window ? window->findChild<QStatusBar*>() : nullptr;
+            auto* field = bar ? bar->findChild<QLabel*>() : nullptr;
+            return field ? field->text() : QString();
+        };
+
+        // Reports start a new map, added in order; leaving it asks to save, and it is saved.
+        char* reports[] = {program, turn1.data(), turn2.data(), nullptr};
+        DApplication::SetArguments(3, reports);
+        MessageBoxScript::Reset();
+        FileDialogScript::Reset();
+        QString caption, shown;
+        RunProgram(dir, [&] {
+            if (QMainWindow* window = MainWindow()) caption = window->windowTitle();
+            shown = status();
+            MessageBoxScript::PushAnswer(IDYES);
+            FileDialogScript::PushFileName(doc.c_str());
+            if (QMainWindow* window = MainWindow()) Command(window, 100)->trigger();
+        });
+        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>"));
+        QCOMPARE(shown, QStringLiteral("February, Year 1"));
+        QCOMPARE(MessageBoxScript::History().size(), size_t(1));
+        QVERIFY(QFile::exists(QString::fromStdString(doc)));
+
+        // A document opens, at its newest turn, and leaves without a question.
+        char* document[] = {program, doc.data(), nullptr};
+        DApplication::SetArguments(2, document);
+        MessageBoxScript::Reset();
+        RunProgram(dir, [&] {
+            if (QMainWindow* window = MainWindow()) caption = window->windowTitle();
+            shown = status();
+            if (QMainWindow* window = MainWindow()) Command(window, 100)->trigger();
+        });
+        DApplication::SetArguments(0, nullptr);
+        QCOMPARE(caption, QString::fromStdString("Vexlor - " + doc));
+        QCOMPARE(shown, QStringLiteral("February, Year 1"));
+        QVERIFY(MessageBoxScript::History().empty());
+        QVERIFY(!FileDialogScript::HasAnswers() && !MessageBoxScript::HasAnswers());
     }
 };
 

@@ -1,0 +1,628 @@
+// The main window driven as a user would, on the offscreen platform: every dialog and message
+// box is answered by the test through the toolkit's scripts.
+#include "app/globals.h"
+#include "gfx/bitmap.h"
+#include "map/atlmap.h"
+#include "map/formatmap.h"
+#include "testdir.h"
+#include "tests/support/filesizelimit.h"
+#include "ui/filedialog.h"
+#include "ui/messagebox.h"
+#include "ui/statusbar.h"
+#include "vexlor/framewindow.h"
+#include "vexlor/homehex.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QtTest>
+
+#include <map>
+#include <tuple>
+
+namespace {
+
+const AtlDate kJanuary1(0, 1);
+const AtlDate kApril1(3, 1);
+
+std::string Report(const char* name) {
+    return std::string(VEXLOR_REPORTS_DIR) + "/" + name;
+}
+
+std::string ReportsFolder() {
+    return Report("head-standard");
+}
+
+std::vector<Str> ShownTexts() {
+    std::vector<Str> texts;
+    for (const auto& shown : MessageBoxScript::History())
+        texts.push_back(shown.text);
+    return texts;
+}
+
+// Each known hex of both plains with the date of the sighting it shows.
+std::map<std::tuple<int, int, int>, int> Sightings(const AtlMap& map) {
+    std::map<std::tuple<int, int, int>, int> seen;
+    for (int z = 0; z < 2; ++z) {
+        const AtlPlain* plain = map.GetPlain(z);
+        for (int i = 0; i < plain->Width() * plain->Height(); ++i) {
+            AtlCoord c = plain->CellCoord(i);
+            c.z = z;
+            if (const AtlHexData* hex = plain->GetHex(c))
+                seen[{c.x, c.y, z}] = hex->seenDate.Value();
+        }
+    }
+    return seen;
+}
+
+int LocationCount(const VexlorDoc& doc) {
+    int n = 0;
+    for (const TurnNode& turn : doc.Turns())
+        n += static_cast<int>(turn.Locations().LongCountNodes());
+    return n;
+}
+
+QAction* ToolButtonAction(const FrameWindow& frame, unsigned id) {
+    return frame.Widget()->findChild<QAction*>(QStringLiteral("tool%1").arg(id));
+}
+
+} // namespace
+
+class FrameTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDir> dir_;
+    std::unique_ptr<FrameWindow> frame_;
+    QTimer watchdog_;
+    QStringList unscripted_;
+
+    FrameWindow& Frame() { return *frame_; }
+    std::string File(const char* name) const { return dir_->File(name); }
+
+    void NewFrame() {
+        frame_ = std::make_unique<FrameWindow>("Vexlor", Language.LoadMenuA(1));
+        frame_->Resize(1000, 700);
+        frame_->Show(SW_SHOWNORMAL);
+    }
+
+    void AddReport(const std::string& path) {
+        FileDialogScript::PushFileName(path.c_str());
+        QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
+    }
+
+    void SaveAs(const std::string& path) {
+        FileDialogScript::PushFileName(path.c_str());
+        QVERIFY(Frame().EvCommand(CM_FILESAVEAS));
+    }
+
+    bool Enabled(unsigned id) { return Frame().IsCommandEnabled(id); }
+
+private slots:
+    void initTestCase() {
+        auto language = DynLib::Load(VEXLOR_VEXENU_SO);
+        QVERIFY(language);
+        Language.SetModule(std::move(language));
+        // A dialog that the test did not script would wait for a user forever: close it and
+        // fail instead.
+        connect(&watchdog_, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                unscripted_ << modal->windowTitle();
+                modal->close();
+            }
+        });
+        watchdog_.start(200);
+    }
+
+    void init() {
+        dir_ = std::make_unique<TestDir>();
+        Profile.SetIniFile(File("vexlor.INI").c_str());
+        AppOptions = Options();
+        MessageBoxScript::Reset();
+        FileDialogScript::Reset();
+        unscripted_.clear();
+        NewFrame();
+    }
+
+    void cleanup() {
+        frame_.reset();
+        QVERIFY2(unscripted_.isEmpty(), qPrintable(unscripted_.join(", ")));
+        QVERIFY(!MessageBoxScript::HasAnswers());
+        QVERIFY(!FileDialogScript::HasAnswers());
+        dir_.reset();
+    }
+
+    void cleanupTestCase() { Language.SetModule(nullptr, false); }
+
+    void addsReportsThroughTheDialog() {
+        AppOptions.lastDir = dir_->Path().c_str();
+        AddReport(Report("head-standard/3-turn1.rep"));
+
+        QCOMPARE(FileDialogScript::History().size(), size_t(1));
+        const FileDialogParams& shown = FileDialogScript::History()[0];
+        QVERIFY(!shown.save);
+        QCOMPARE(shown.title, Str("Open Atlantis report"));
+        QCOMPARE(shown.filter, Str("Atlantis reprts (*.rep)|*.rep|All files (*.*)|*.*|"));
+        QCOMPARE(shown.initialName, Str("*.rep"));
+        QCOMPARE(shown.defaultExtension, Str("rep"));
+        QCOMPARE(shown.directory, Str(dir_->Path().c_str()));
+
+        const VexlorDoc& doc = Frame().Document();
+        QVERIFY(MessageBoxScript::History().empty());
+        QCOMPARE(doc.GetFaction().Number(), 3);
+        QCOMPARE(doc.Turns().LongCountNodes(), 1L);
+        QVERIFY(doc.IsModified());
+        QCOMPARE(Frame().ShownDate(), kJanuary1);
+        QCOMPARE(Frame().StatusBar().GetText(0), Str("January, Year 1"));
+        QVERIFY(!Sightings(Frame().Map().GetMap()).empty());
+        QCOMPARE(AppOptions.lastDir, Str(ReportsFolder().c_str()));
+        QCOMPARE(Frame().GetCaption(), Str("Vexlor - <new map>"));
+
+        // A newer turn moves the view to it; a cancelled dialog does nothing.
+        AddReport(Report("head-standard/3-turn2.rep"));
+        QCOMPARE(Frame().ShownDate(), AtlDate(1, 1));
+        FileDialogScript::PushCancel();
+        Frame().EvCommand(CM_FILEADDREPORT);
+        QCOMPARE(doc.Turns().LongCountNodes(), 2L);
+        QVERIFY(MessageBoxScript::History().empty());
+    }
+
+    void theSameTurnAgainAsksBeforeItIsReplaced() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        const VexlorDoc& doc = Frame().Document();
+        int locations = LocationCount(doc);
+
+        MessageBoxScript::PushAnswer(IDNO);
+        MessageBoxScript::PushAnswer(IDOK);
+        AddReport(Report("head-standard/3-turn1.rep"));
+        std::vector<Str> texts = ShownTexts();
+        QCOMPARE(texts.size(), size_t(2));
+        QCOMPARE(texts[0], Str("This report is for turn (January, Year 1) which is already loaded. "
+                               "Rewrite old turn information?"));
+        QCOMPARE(MessageBoxScript::History()[0].caption, Str("Vexlor"));
+        QCOMPARE(MessageBoxScript::History()[0].style, unsigned(MB_YESNO | MB_ICONQUESTION));
+        QCOMPARE(texts[1], Str(kParsingErrorMessage));
+        QCOMPARE(LocationCount(doc), locations);
+
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDYES);
+        AddReport(Report("head-standard/3-turn1.rep"));
+        QCOMPARE(MessageBoxScript::History().size(), size_t(1));
+        QCOMPARE(doc.Turns().LongCountNodes(), 1L);
+        QCOMPARE(LocationCount(doc), locations);
+    }
+
+    void refusesAnotherFactionUnreadableFilesAndBrokenReports() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        const VexlorDoc& doc = Frame().Document();
+        QVERIFY(!doc.IsModified());
+        int locations = LocationCount(doc);
+        auto unchanged = [&] {
+            return doc.GetFaction().Number() == 3 && doc.Turns().LongCountNodes() == 1 &&
+                   LocationCount(doc) == locations && !doc.IsModified() &&
+                   Frame().ShownDate() == kJanuary1;
+        };
+
+        MessageBoxScript::PushAnswer(IDOK);
+        MessageBoxScript::PushAnswer(IDOK);
+        AddReport(Report("head-standard/4-turn2.rep"));
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("This report is for another faction. You can "
+                                                     "not combine reports for different factions "
+                                                     "in one document."),
+                                                 Str(kParsingErrorMessage)}));
+        QVERIFY(unchanged());
+
+        // A file that cannot be opened keeps the folder the dialogs start in as well.
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDOK);
+        AddReport(File("missing/3-turn2.rep"));
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to open file")}));
+        QCOMPARE(AppOptions.lastDir, Str(ReportsFolder().c_str()));
+        QVERIFY(unchanged());
+
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDOK);
+        AddReport(File("wolves.atl"));
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(kParsingErrorMessage)}));
+        QVERIFY(unchanged());
+
+        // A report cut off inside its regions keeps what was read and marks the document.
+        QFile full(QString::fromStdString(Report("head-standard/3-turn6.rep")));
+        QVERIFY(full.open(QIODevice::ReadOnly));
+        QByteArray report = full.readAll();
+        qsizetype lastRule = report.lastIndexOf("\n------------");
+        QVERIFY(lastRule > 0);
+        dir_->Write("cut.rep", report.left(lastRule + 80).toStdString());
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDOK);
+        AddReport(File("cut.rep"));
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(kParsingErrorMessage)}));
+        QCOMPARE(doc.Turns().LongCountNodes(), 2L);
+        QVERIFY(LocationCount(doc) > locations);
+        QVERIFY(doc.IsModified());
+        QCOMPARE(Frame().ShownDate(), AtlDate(5, 1));
+    }
+
+    void savesOpensAndStartsNew() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        AddReport(Report("head-standard/3-turn2.rep"));
+        // Save without a name asks for one.
+        FileDialogScript::PushFileName(File("wolves.atl").c_str());
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(FileDialogScript::History().size(), size_t(3));
+        const FileDialogParams& save = FileDialogScript::History()[2];
+        QVERIFY(save.save);
+        QCOMPARE(save.title, Str("Save Vexlor document"));
+        QCOMPARE(save.filter, Str("Vexlor files (*.atl)|*.atl|All files (*.*)|*.*|"));
+        QCOMPARE(save.initialName, Str("*.atl"));
+        QCOMPARE(save.defaultExtension, Str("atl"));
+        QCOMPARE(save.directory, Str(ReportsFolder().c_str()));
+        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl")).c_str()));
+        QCOMPARE(AppOptions.lastDir, Str(dir_->Path().c_str()));
+        QVERIFY(!Frame().Document().IsModified());
+        std::string saved = dir_->Read("wolves.atl");
+        QVERIFY(saved.size() > 27);
+
+        // With a name, Save asks nothing.
+        AddReport(Report("head-standard/3-turn3.rep"));
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(FileDialogScript::History().size(), size_t(4));
+        QVERIFY(!Frame().Document().IsModified());
+        QVERIFY(dir_->Read("wolves.atl").size() > saved.size());
+
+        // Save as, cancelled, changes nothing.
+        FileDialogScript::PushCancel();
+        Frame().EvCommand(CM_FILESAVEAS);
+        QCOMPARE(Frame().Document().GetFileName(), Str(File("wolves.atl").c_str()));
+
+        Frame().EvCommand(CM_FILENEW);
+        QVERIFY(MessageBoxScript::History().empty());
+        QVERIFY(Frame().Document().Turns().IsEmpty());
+        QCOMPARE(Frame().GetCaption(), Str("Vexlor - <new map>"));
+        QCOMPARE(Frame().ShownDate(), AtlDate());
+        QVERIFY(Sightings(Frame().Map().GetMap()).empty());
+        QCOMPARE(Frame().StatusBar().GetText(0), Str());
+        QVERIFY(!Enabled(CM_VIEWNEXTTURN) && !Enabled(CM_VIEWPREVTURN));
+
+        AppOptions.lastDir = "/elsewhere";
+        FileDialogScript::PushFileName(File("wolves.atl").c_str());
+        Frame().EvCommand(CM_FILEOPEN);
+        const FileDialogParams& open = FileDialogScript::History().back();
+        QVERIFY(!open.save);
+        QCOMPARE(open.title, Str("Open Vexlor document"));
+        QCOMPARE(open.filter, save.filter);
+        QCOMPARE(open.directory, Str("/elsewhere"));
+        const VexlorDoc& doc = Frame().Document();
+        QCOMPARE(doc.Turns().LongCountNodes(), 3L);
+        QVERIFY(!doc.IsModified());
+        // An opened document shows its newest turn.
+        QCOMPARE(Frame().ShownDate(), AtlDate(2, 1));
+        QCOMPARE(Frame().StatusBar().GetText(0), Str("March, Year 1"));
+        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl")).c_str()));
+        QCOMPARE(AppOptions.lastDir, Str(dir_->Path().c_str()));
+        AtlMap expected;
+        FormatMap(doc, expected, AtlDate(2, 1));
+        QCOMPARE(Sightings(Frame().Map().GetMap()), Sightings(expected));
+    }
+
+    void aFileThatIsNoDocumentLeavesTheOpenOneAlone() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        auto stillOpen = [&] {
+            return Frame().Document().Turns().LongCountNodes() == 1 &&
+                   Frame().Document().GetFileName() == Str(File("wolves.atl").c_str()) &&
+                   Frame().GetCaption() == Str(("Vexlor - " + File("wolves.atl")).c_str()) &&
+                   !Sightings(Frame().Map().GetMap()).empty();
+        };
+        MessageBoxScript::PushAnswer(IDOK);
+        FileDialogScript::PushFileName(Report("head-standard/3-turn2.rep").c_str());
+        Frame().EvCommand(CM_FILEOPEN);
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("This file is not a Vexlor document")}));
+        QVERIFY(stillOpen());
+
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDOK);
+        FileDialogScript::PushFileName(File("nothing.atl").c_str());
+        Frame().EvCommand(CM_FILEOPEN);
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to open file")}));
+        QVERIFY(stillOpen());
+    }
+
+    void aFailedSaveKeepsTheOldFileAndTheChanges() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        const std::string before = dir_->Read("wolves.atl");
+        AddReport(Report("head-standard/3-turn2.rep"));
+        {
+            FileSizeLimit limit(before.size() / 2);
+            MessageBoxScript::PushAnswer(IDOK);
+            Frame().EvCommand(CM_FILESAVE);
+            QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to save document")}));
+            QCOMPARE(MessageBoxScript::History()[0].caption, Str("Vexlor"));
+            QVERIFY(Frame().Document().IsModified());
+            QCOMPARE(dir_->Read("wolves.atl"), before);
+
+            // Exit, Yes: the save fails again, so the window stays with the changes.
+            MessageBoxScript::Reset();
+            MessageBoxScript::PushAnswer(IDYES);
+            MessageBoxScript::PushAnswer(IDOK);
+            Frame().EvCommand(CM_FILEEXIT);
+            QCOMPARE(ShownTexts().size(), size_t(2));
+            QVERIFY(Frame().IsVisible());
+            QVERIFY(Frame().Document().IsModified());
+        }
+        QCOMPARE(dir_->Read("wolves.atl"), before);
+        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl")).c_str()));
+
+        // A folder that cannot take the file: message 1104.
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDOK);
+        SaveAs(File("missing/wolves.atl"));
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to open file")}));
+        QCOMPARE(Frame().Document().GetFileName(), Str(File("wolves.atl").c_str()));
+        QVERIFY(Frame().Document().IsModified());
+    }
+
+    void exitWithUnsavedChangesAsks() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        const Str question("File <new map> has changed.\n\nDo you want to save the changes?");
+
+        MessageBoxScript::PushAnswer(IDCANCEL);
+        Frame().EvCommand(CM_FILEEXIT);
+        QCOMPARE(ShownTexts(), std::vector<Str>{question});
+        QCOMPARE(MessageBoxScript::History()[0].style, unsigned(MB_YESNOCANCEL | MB_ICONQUESTION));
+        QVERIFY(Frame().IsVisible());
+
+        // Yes with a cancelled name: still open, still changed.
+        MessageBoxScript::PushAnswer(IDYES);
+        FileDialogScript::PushCancel();
+        Frame().EvCommand(CM_FILEEXIT);
+        QVERIFY(Frame().IsVisible());
+        QVERIFY(Frame().Document().IsModified());
+
+        // The window's close box asks the same.
+        MessageBoxScript::PushAnswer(IDCANCEL);
+        QVERIFY(!Frame().Widget()->close());
+        QCOMPARE(ShownTexts().size(), size_t(3));
+
+        MessageBoxScript::PushAnswer(IDNO);
+        Frame().EvCommand(CM_FILEEXIT);
+        QVERIFY(!Frame().IsVisible());
+        QVERIFY(!QFile::exists(QString::fromStdString(File("wolves.atl"))));
+
+        NewFrame();
+        AddReport(Report("head-standard/3-turn1.rep"));
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDYES);
+        FileDialogScript::PushFileName(File("wolves.atl").c_str());
+        Frame().EvCommand(CM_FILEEXIT);
+        QVERIFY(!Frame().IsVisible());
+        QVERIFY(QFile::exists(QString::fromStdString(File("wolves.atl"))));
+    }
+
+    void everyWayOfDroppingChangesAsksFirst() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        AddReport(Report("head-standard/3-turn2.rep"));
+        const Str question(
+            ("File " + File("wolves.atl") + " has changed.\n\nDo you want to save the changes?")
+                .c_str());
+
+        // New and Open, cancelled at the question or at the dialog, keep the document changed.
+        MessageBoxScript::PushAnswer(IDCANCEL);
+        Frame().EvCommand(CM_FILENEW);
+        MessageBoxScript::PushAnswer(IDCANCEL);
+        Frame().EvCommand(CM_FILEOPEN);
+        MessageBoxScript::PushAnswer(IDNO);
+        FileDialogScript::PushCancel();
+        Frame().EvCommand(CM_FILEOPEN);
+        QCOMPARE(ShownTexts(), (std::vector<Str>{question, question, question}));
+        QCOMPARE(Frame().Document().Turns().LongCountNodes(), 2L);
+        QVERIFY(Frame().Document().IsModified());
+
+        // The session's end asks too; agreeing and ending it closes the document.
+        MessageBoxScript::PushAnswer(IDCANCEL);
+        QVERIFY(!Frame().EvQueryEndSession());
+        MessageBoxScript::PushAnswer(IDNO);
+        QVERIFY(Frame().EvQueryEndSession());
+        QCOMPARE(ShownTexts().size(), size_t(5));
+        Frame().EvEndSession(true);
+        QVERIFY(Frame().Document().Turns().IsEmpty());
+    }
+
+    void plainUpAndDownWithTheirButtons() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        auto* bar = Frame().Widget()->findChild<QToolBar*>(QStringLiteral("MAPTOOLBAR"));
+        QVERIFY(bar);
+        QList<QAction*> buttons = bar->actions();
+        QCOMPARE(buttons.size(), 4);
+        // Left to right: plain up, plain down, previous turn, next turn.
+        // Each shows its 20 x 20 cell of bitmap 103: 0, 1, then 3 before 2.
+        Bitmap cells = Bitmap::LoadResource(kToolbarBitmap);
+        cells.MakeTransparent();
+        QStringList names;
+        const int cellOf[] = {0, 1, 3, 2};
+        for (int i = 0; i < buttons.size(); ++i) {
+            names << buttons[i]->objectName();
+            QImage icon =
+                buttons[i]->icon().pixmap(20, 20).toImage().convertToFormat(QImage::Format_ARGB32);
+            QImage cell = cells.Image()
+                              .copy(cellOf[i] * 20, 0, 20, 20)
+                              .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(icon, cell);
+        }
+        QCOMPARE(names, (QStringList{"tool200", "tool201", "tool203", "tool202"}));
+        QCOMPARE(buttons[1]->toolTip(), QStringLiteral("Plain down"));
+
+        QCOMPARE(Frame().Map().GetCurPlain(), 0);
+        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
+        QVERIFY(ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)->isEnabled());
+        QTest::mouseClick(bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)),
+                          Qt::LeftButton);
+        QCOMPARE(Frame().Map().GetCurPlain(), 1);
+        QVERIFY(Enabled(CM_VIEWPLAINUP));
+        QVERIFY(!Enabled(CM_VIEWPLAINDOWN));
+        QVERIFY(ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
+        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)->isEnabled());
+        // A disabled command does nothing, from the menu or a key.
+        QVERIFY(!Frame().EvCommand(CM_VIEWPLAINDOWN, 1));
+        QTest::mouseClick(bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINUP)),
+                          Qt::LeftButton);
+        QCOMPARE(Frame().Map().GetCurPlain(), 0);
+        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
+    }
+
+    void nextAndPreviousTurnStepOverAGapMonthByMonth() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        AddReport(Report("head-standard/3-turn4.rep"));
+        QCOMPARE(Frame().ShownDate(), kApril1);
+        QVERIFY(Enabled(CM_VIEWPREVTURN));
+        QVERIFY(!Enabled(CM_VIEWNEXTTURN));
+
+        auto* bar = Frame().Widget()->findChild<QToolBar*>(QStringLiteral("MAPTOOLBAR"));
+        QWidget* prev = bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPREVTURN));
+        QWidget* next = bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWNEXTTURN));
+        const VexlorDoc& doc = Frame().Document();
+        auto showsMonth = [&](int month) {
+            AtlMap expected;
+            FormatMap(doc, expected, AtlDate(month, 1));
+            return Frame().ShownDate() == AtlDate(month, 1) &&
+                   Sightings(Frame().Map().GetMap()) == Sightings(expected);
+        };
+
+        for (int month : {2, 1, 0}) {
+            QTest::mouseClick(prev, Qt::LeftButton);
+            QVERIFY(showsMonth(month));
+        }
+        QVERIFY(!Enabled(CM_VIEWPREVTURN));
+        QVERIFY(!prev->isEnabled());
+        QCOMPARE(Frame().StatusBar().GetText(0), Str("January, Year 1"));
+        // February and March show what January saw; April what April saw.
+        auto january = Sightings(Frame().Map().GetMap());
+        for (int month : {1, 2, 3}) {
+            QTest::mouseClick(next, Qt::LeftButton);
+            QVERIFY(showsMonth(month));
+            if (month < 3) QCOMPARE(Sightings(Frame().Map().GetMap()), january);
+        }
+        QVERIFY(Sightings(Frame().Map().GetMap()) != january);
+        QVERIFY(!Enabled(CM_VIEWNEXTTURN));
+        QVERIFY(!next->isEnabled());
+
+        // Adding an older turn while the newest is on show keeps the view where it is.
+        MessageBoxScript::PushAnswer(IDYES);
+        AddReport(Report("head-standard/3-turn1.rep"));
+        QCOMPARE(Frame().ShownDate(), kApril1);
+    }
+
+    void theMapOpensWhereTheFactionStands() {
+        for (const char* name : {"head-standard/4-turn3.rep", "v404-standard/5-turn2.rep",
+                                 "head-neworigins/3-turn1.rep"}) {
+            NewFrame();
+            AddReport(Report(name));
+            const VexlorDoc& doc = Frame().Document();
+            AtlCoord home;
+            QVERIFY2(HomeHex(doc, Frame().ShownDate(), home), name);
+            const LocationNode* loc = doc.LastTurn()->FindLoc(home);
+            QVERIFY(loc && home.z <= 1);
+            bool own = false;
+            for (const UnitNode& unit : loc->units)
+                own = own || unit.faction == doc.GetFaction();
+            QVERIFY2(own, name);
+            QCOMPARE(Frame().Map().GetCurPlain(), int(home.z));
+            // Nothing to show before the first turn.
+            QVERIFY(!HomeHex(doc, AtlDate(doc.FirstTurn()->date.Value() - 1), home));
+        }
+        VexlorDoc empty;
+        AtlCoord home;
+        QVERIFY(!HomeHex(empty, AtlDate(100), home));
+    }
+
+    void theSplitterPlaceIsKeptInTheProfile() {
+        auto* separator = Frame().Widget()->findChild<QWidget*>(QStringLiteral("separator"));
+        auto* map = Frame().Widget()->findChild<QWidget*>(QStringLiteral("mapView"));
+        auto* descr = Frame().Widget()->findChild<QWidget*>(QStringLiteral("descrPane"));
+        QVERIFY(separator && map && descr);
+        const int width = Frame().GetClientRect().w;
+        QVERIFY(width > 100);
+        QCOMPARE(Frame().SeparatorPosition(), 600);
+        QCOMPARE(map->width(), width * 600 / 1000);
+        QCOMPARE(separator->x(), map->width());
+        QCOMPARE(descr->x() + descr->width(), width);
+
+        // Dragged to 40 % of the width.
+        const int target = width * 4 / 10;
+        QPoint grip(2, 20);
+        QTest::mousePress(separator, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(separator, grip + QPoint(target - separator->x(), 0));
+        QTest::mouseRelease(separator, Qt::LeftButton, {}, grip + QPoint(0, 0));
+        QCOMPARE(Frame().SeparatorPosition(), 400);
+        QCOMPARE(Profile.GetInt("Options", "Separator1", 0), 400);
+        QCOMPARE(map->width(), target);
+        QCOMPARE(descr->x(), target + separator->width());
+
+        // The frame follows its size at the same place; a new window starts there.
+        Frame().Resize(800, 600);
+        QCOMPARE(map->width(), Frame().GetClientRect().w * 400 / 1000);
+        NewFrame();
+        QCOMPARE(Frame().SeparatorPosition(), 400);
+
+        // Dragged beyond the right edge the splitter stays on the window.
+        separator = Frame().Widget()->findChild<QWidget*>(QStringLiteral("separator"));
+        QTest::mousePress(separator, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(separator, grip + QPoint(5000, 0));
+        QTest::mouseRelease(separator, Qt::LeftButton, {}, grip);
+        QVERIFY(separator->x() + separator->width() <= Frame().GetClientRect().w);
+
+        // A place that makes no sense reads as the default.
+        Profile.WriteInt("Options", "Separator1", 5000);
+        NewFrame();
+        QCOMPARE(Frame().SeparatorPosition(), 600);
+    }
+
+    void filesOnTheCommandLineOrDroppedAreOpenedAndAdded() {
+        Frame().OpenFiles({Str(Report("head-standard/3-turn1.rep").c_str()),
+                           Str(Report("head-standard/3-turn2.rep").c_str())});
+        QCOMPARE(Frame().Document().Turns().LongCountNodes(), 2L);
+        QCOMPARE(Frame().ShownDate(), AtlDate(1, 1));
+        SaveAs(File("wolves.atl"));
+
+        auto drop = [&](const QStringList& files) {
+            QList<QUrl> urls;
+            for (const QString& f : files)
+                urls << QUrl::fromLocalFile(f);
+            QMimeData data;
+            data.setUrls(urls);
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            enter.ignore();
+            QApplication::sendEvent(Frame().Widget(), &enter);
+            if (!enter.isAccepted()) return false;
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(Frame().Widget(), &dropped);
+            return true;
+        };
+        // Only documents and reports are taken.
+        QVERIFY(!drop({QString::fromStdString(File("notes.txt"))}));
+
+        NewFrame();
+        QVERIFY(drop({QString::fromStdString(File("wolves.atl"))}));
+        QCOMPARE(Frame().Document().Turns().LongCountNodes(), 2L);
+        QVERIFY(drop({QString::fromStdString(Report("head-standard/3-turn3.rep"))}));
+        QCOMPARE(Frame().Document().Turns().LongCountNodes(), 3L);
+        QCOMPARE(Frame().ShownDate(), AtlDate(2, 1));
+
+        // A document dropped over unsaved changes asks first; Cancel stops there.
+        MessageBoxScript::PushAnswer(IDCANCEL);
+        QVERIFY(drop({QString::fromStdString(File("wolves.atl")),
+                      QString::fromStdString(Report("head-standard/3-turn4.rep"))}));
+        QCOMPARE(MessageBoxScript::History().size(), size_t(1));
+        QCOMPARE(Frame().Document().Turns().LongCountNodes(), 3L);
+    }
+};
+
+QTEST_MAIN(FrameTest)
+#include "frame_test.moc"

@@ -1,0 +1,230 @@
+// The main window's document commands: new, open, save, save as, add report, the question
+// before unsaved changes are dropped, and files from the command line or a drop.
+#include "vexlor/framewindow.h"
+
+#include "app/globals.h"
+#include "model/docfile.h"
+#include "report/messages.h"
+#include "ui/filedialog.h"
+#include "vexlor/appmessage.h"
+#include "vexlor/homehex.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <iterator>
+#include <string_view>
+#include <system_error>
+
+namespace {
+
+constexpr const char* kDocFilter = "Vexlor files (*.atl)|*.atl|All files (*.*)|*.*|";
+constexpr const char* kReportFilter = "Atlantis reprts (*.rep)|*.rep|All files (*.*)|*.*|";
+
+// Why a file could not be taken as a document; the string table has no texts for these.
+constexpr const char* kNotADocument = "This file is not a Vexlor document";
+constexpr const char* kUnknownVersion =
+    "This document was written in a format that this version of Vexlor cannot read";
+constexpr const char* kDocumentDamaged =
+    "This document is damaged or incomplete: only the part before the damage was read";
+
+bool HasExtension(const Str& path, std::string_view ext) {
+    std::string_view name = path.View();
+    if (name.size() <= ext.size()) return false;
+    std::string_view tail = name.substr(name.size() - ext.size());
+    return std::equal(tail.begin(), tail.end(), ext.begin(), ext.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+bool IsDocumentPath(const Str& path) {
+    return HasExtension(path, ".atl");
+}
+
+bool IsReportPath(const Str& path) {
+    return HasExtension(path, ".rep");
+}
+
+// Names from the command line are relative to where the program was started; the document
+// and the last folder keep them whole.
+Str AbsolutePath(const Str& path) {
+    std::error_code error;
+    std::filesystem::path whole = std::filesystem::absolute(path.Get(), error);
+    return error ? path : Str(whole.lexically_normal().string());
+}
+
+} // namespace
+
+Str FrameWindow::MessageText(int id) {
+    Str text = Language.LoadStringA(static_cast<unsigned>(id));
+    return text.IsEmpty() ? Str(EnglishMessage(id)) : text;
+}
+
+bool FrameWindow::AskYesNo(const Str& question) {
+    return AppMessageBox(this, question.Get(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void FrameWindow::ShowMessage(const Str& message) {
+    AppMessageBox(this, message.Get(), MB_OK);
+}
+
+bool FrameWindow::AskFileName(const FileDialogParams& params, Str& path) {
+    return DFileDialog(this, params, path);
+}
+
+void FrameWindow::SetFileName(const char* path) {
+    doc_.SetFileName(path);
+    UpdateCaption();
+    AppOptions.lastDir = ReportDirectory(path);
+}
+
+bool FrameWindow::CanClose() {
+    if (!doc_.IsModified()) return true;
+    const Str& name = doc_.GetFileName();
+    Str question = FormatMessageText(MessageText(Msg::SaveChanges).Get(),
+                                     name.IsEmpty() ? "<new map>" : name.Get());
+    switch (AppMessageBox(this, question.Get(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        CmFileSave();
+        // A cancelled name or a failed save leaves the changes unsaved: stay open.
+        return !doc_.IsModified();
+    case IDNO:
+        // The flag stays: only what follows (closing the document) drops the changes, so a
+        // cancelled Open or drop still asks next time.
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FrameWindow::Close() {
+    doc_.Clear();
+    shownDate_ = AtlDate();
+    panes_.descr->Clear();
+    UpdateCaption();
+}
+
+void FrameWindow::Open(const char* path) {
+    VexlorDoc incoming;
+    switch (OpenDocFile(incoming, path)) {
+    case DocCannotOpen:
+        ShowMessage(MessageText(Msg::CannotOpen));
+        return;
+    case DocNotADocument:
+        ShowMessage(Str(kNotADocument));
+        return;
+    case DocWrongVersion:
+        ShowMessage(Str(kUnknownVersion));
+        return;
+    case DocReadFailed:
+        ShowMessage(Str(kDocumentDamaged));
+        break;
+    case DocRead:
+        break;
+    }
+    Close();
+    doc_ = std::move(incoming);
+    SetFileName(path);
+    // A document opens at its newest turn.
+    shownDate_ = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
+    Reformat();
+    ShowHome();
+}
+
+void FrameWindow::ShowHome() {
+    AtlCoord home;
+    if (!HomeHex(doc_, shownDate_, home)) return;
+    if (panes_.map->GetCurPlain() != home.z) panes_.map->SetCurPlain(home.z);
+    panes_.map->CenterOn(home);
+    UpdateCommands();
+}
+
+int FrameWindow::Save(const char* path) {
+    switch (SaveDocFile(doc_, path)) {
+    case DocSaved:
+        return 0;
+    case DocSaveCannotOpen:
+        ShowMessage(MessageText(Msg::CannotOpen));
+        return -1;
+    default:
+        ShowMessage(MessageText(Msg::CannotSave));
+        return -1;
+    }
+}
+
+void FrameWindow::AddReport(const char* path) {
+    IntakeOutcome outcome = AddReportFile(path, IntakeTarget{doc_, shownDate_, *this});
+    if (outcome.result != kIntakeNotOpened) AppOptions.lastDir = ReportDirectory(path);
+    UpdateCommands();
+}
+
+void FrameWindow::OpenFiles(const std::vector<Str>& paths) {
+    bool wasEmpty = doc_.Turns().IsEmpty();
+    for (const Str& given : paths) {
+        Str path = AbsolutePath(given);
+        if (IsDocumentPath(path)) {
+            if (!CanClose()) break;
+            Open(path.Get());
+        } else {
+            AddReport(path.Get());
+        }
+    }
+    // Once all are in: the picture of the map may grow with every report.
+    if (wasEmpty) ShowHome();
+}
+
+bool FrameWindow::CanDropFiles(const std::vector<Str>& paths) {
+    return std::any_of(paths.begin(), paths.end(),
+                       [](const Str& p) { return IsDocumentPath(p) || IsReportPath(p); });
+}
+
+void FrameWindow::EvDropFiles(const std::vector<Str>& paths) {
+    std::vector<Str> taken;
+    std::copy_if(paths.begin(), paths.end(), std::back_inserter(taken),
+                 [](const Str& p) { return IsDocumentPath(p) || IsReportPath(p); });
+    OpenFiles(taken);
+}
+
+void FrameWindow::CmFileNew() {
+    if (!CanClose()) return;
+    Close();
+    Reformat();
+}
+
+void FrameWindow::CmFileOpen() {
+    if (!CanClose()) return;
+    Str path;
+    if (AskFileName({false, "Open Vexlor document", kDocFilter, "*.atl", "atl", AppOptions.lastDir},
+                    path))
+        Open(path.Get());
+}
+
+void FrameWindow::CmFileSave() {
+    if (doc_.GetFileName().IsEmpty())
+        CmFileSaveAs();
+    else
+        Save(Str(doc_.GetFileName()).Get());
+}
+
+void FrameWindow::CmFileSaveAs() {
+    Str path;
+    if (!AskFileName({true, "Save Vexlor document", kDocFilter, "*.atl", "atl", AppOptions.lastDir},
+                     path))
+        return;
+    if (Save(path.Get()) == 0) SetFileName(path.Get());
+}
+
+void FrameWindow::CmFileAddReport() {
+    Str path;
+    if (!AskFileName(
+            {false, "Open Atlantis report", kReportFilter, "*.rep", "rep", AppOptions.lastDir},
+            path))
+        return;
+    bool wasEmpty = doc_.Turns().IsEmpty();
+    AddReport(path.Get());
+    if (wasEmpty) ShowHome();
+}
+
+void FrameWindow::CmFileExit() {
+    if (CanClose()) Destroy();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+
+class AtlCoord;
+class AtlMap;
+class DWindow;
+class VexlorDoc;
+
+// What the main window needs of the pane that shows the map.
+class MapPane {
+public:
+    virtual ~MapPane() = default;
+    virtual DWindow& Window() = 0;
+    // The hex map the pane shows; the frame rebuilds it for the turn on show.
+    virtual AtlMap& GetMap() = 0;
+    // The plain on show: 0 the surface, 1 the underworld. Setting it repaints.
+    virtual int GetCurPlain() const = 0;
+    virtual void SetCurPlain(int plain) = 0;
+    // The map was rebuilt: set up the scrolling again and repaint all of it.
+    virtual void Update() = 0;
+    // Scrolls so that hex c (on the plain on show) lies about in the middle of the pane.
+    virtual void CenterOn(const AtlCoord& c) = 0;
+};
+
+// What the main window needs of the pane that describes the selected hex.
+class DescrPane {
+public:
+    virtual ~DescrPane() = default;
+    virtual DWindow& Window() = 0;
+    // The document the description came from is gone: show nothing.
+    virtual void Clear() = 0;
+};
+
+// The two panes of the main window, made in this order: the map pane fills the description.
+struct FramePanes {
+    std::unique_ptr<DescrPane> descr;
+    std::unique_ptr<MapPane> map;
+};
+
+// The one place that decides which windows stand in the panes; parent is the main window,
+// doc its document, which outlives the panes.
+FramePanes MakeFramePanes(DWindow& parent, const VexlorDoc& doc);
