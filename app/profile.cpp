@@ -37,8 +37,11 @@ std::string FileNameOf(const char* path) {
 ApplicationProfile::ApplicationProfile(HINSTANCE module) {
     const char* program = module ? module->FileName().Get() : "";
     path_ = IniPathFor(program);
-    std::string dir = std::filesystem::path(path_.Get()).parent_path().string();
-    if (access(dir.empty() ? "." : dir.c_str(), W_OK) != 0) path_ = UserIniPathFor(program);
+    std::filesystem::path dir = std::filesystem::path(path_.Get()).parent_path();
+    if (dir.empty()) dir = ".";
+    std::error_code ec;
+    if (access(dir.c_str(), W_OK) != 0 || std::filesystem::exists(dir / kPerUserMarker, ec))
+        path_ = UserIniPathFor(program);
 }
 
 Str ApplicationProfile::IniPathFor(const char* programPath) {

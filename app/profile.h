@@ -10,8 +10,14 @@ class IniText;
 // file whole and atomically, so it is never left half-written and nothing is cached here.
 class ApplicationProfile {
 public:
+    // The installed program folder holds a file of this name: even a user who may write there
+    // (root) keeps the profile in the configuration folder, so nothing is left in the folder
+    // that the package manager does not know.
+    static constexpr const char* kPerUserMarker = "per-user-profile";
+
     // The program's file with ".INI" for its extension; when the program's folder cannot be
-    // written (an installed program), the file of that name in the user's configuration folder.
+    // written or holds kPerUserMarker (an installed program), the file of that name in the
+    // user's configuration folder.
     explicit ApplicationProfile(HINSTANCE module);
     // The given path, unchanged.
     explicit ApplicationProfile(const char* path) : path_(path) {}

@@ -72,7 +72,7 @@ TEST(ApplicationProfile, PathIsTheProgramsWithIniExtension) {
     EXPECT_EQ(ApplicationProfile::IniPathFor("/a/b.c/"), "/a/b.c/.INI");
 }
 
-TEST(ApplicationProfile, ReadOnlyProgramFolderUsesTheConfigurationFolder) {
+TEST(ApplicationProfile, ReadOnlyOrInstalledProgramFolderUsesTheConfigurationFolder) {
     TestDir config;
     setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
     DynLib installed("/nonexistent-folder/bin/vexlor");
@@ -81,6 +81,10 @@ TEST(ApplicationProfile, ReadOnlyProgramFolderUsesTheConfigurationFolder) {
     TestDir writable;
     DynLib beside(writable.File("vexlor").c_str());
     EXPECT_EQ(ApplicationProfile(&beside).GetIniFile(), writable.File("vexlor.INI").c_str());
+
+    // An installed folder says so, and keeps no profile even when it could be written.
+    writable.Write(ApplicationProfile::kPerUserMarker, "");
+    EXPECT_EQ(ApplicationProfile(&beside).GetIniFile(), config.File("vexlor.INI").c_str());
     unsetenv("XDG_CONFIG_HOME");
 }
 
