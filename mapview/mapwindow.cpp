@@ -11,7 +11,9 @@ MapView::MapView(DWindow* parent, MapViewHost& host)
       painter_(map_, geometry_) {
     // An empty grid, so that empty ground can be selected before the first document.
     map_.Clear();
-    SetupScrollBars();
+    // A window given its size before this view was complete gets its buffer now.
+    PixelRect client = GetClientRect();
+    EvSize(client.Width(), client.Height());
 }
 
 MapView::~MapView() {

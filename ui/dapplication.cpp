@@ -44,3 +44,7 @@ int DApplication::Run() {
     QApplication::setQuitOnLastWindowClosed(false);
     return QApplication::exec();
 }
+
+void DApplication::PumpWaitingMessages() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}

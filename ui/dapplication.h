@@ -33,6 +33,9 @@ public:
     // The process's arguments, for Qt's own options (-platform, -display ...); the entry
     // point gives them before the application is made. They must outlive it.
     static void SetArguments(int argc, char** argv);
+    // Handles the messages already waiting (a window shown, exposed or resized) and returns
+    // without waiting for more.
+    static void PumpWaitingMessages();
 
 private:
     HINSTANCE instance_;

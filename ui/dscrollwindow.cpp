@@ -96,14 +96,10 @@ public:
 
     void Detach() { window_ = nullptr; }
 
-    // Where a paint must go now; empty once painted.
-    QRegion pending;
-
 protected:
     void scrollContentsBy(int, int) override {}
 
     void paintEvent(QPaintEvent* event) override {
-        pending -= event->region();
         if (!window_) return;
         QPainter painter(viewport());
         GrafView view(painter);
@@ -187,13 +183,11 @@ void DScrollWindow::Invalidate() {
 
 void DScrollWindow::InvalidateRect(const PixelRect& rect) {
     if (!Area() || rect.IsEmpty()) return;
-    Area()->pending += ToQRect(rect);
     Area()->viewport()->update(ToQRect(rect));
 }
 
 void DScrollWindow::ScrollWindow(int dx, int dy) {
     if (!Area()) return;
-    Area()->pending.translate(dx, dy);
     Area()->viewport()->scroll(dx, dy);
 }
 
