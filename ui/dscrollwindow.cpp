@@ -211,12 +211,6 @@ int DScrollWindow::GetScrollPos(ScrollBarKind bar) const {
     return (bar == SB_HORZ ? Area()->horizontalScrollBar() : Area()->verticalScrollBar())->value();
 }
 
-int DScrollWindow::GetScrollLast(ScrollBarKind bar) const {
-    if (!Area()) return 0;
-    return (bar == SB_HORZ ? Area()->horizontalScrollBar() : Area()->verticalScrollBar())
-        ->maximum();
-}
-
 void DScrollWindow::EvLButtonDown(unsigned flags, PixelPoint point) {
     if (Area()) Area()->setFocus(Qt::MouseFocusReason);
 }

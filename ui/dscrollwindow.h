@@ -64,7 +64,6 @@ public:
     // size of the thumb).
     void SetScrollInfo(ScrollBarKind bar, int last, int page, int position);
     int GetScrollPos(ScrollBarKind bar) const;
-    int GetScrollLast(ScrollBarKind bar) const;
 
     // The handlers; the window's widget calls them. A derived window overrides what it needs
     // and passes mouse events on to this class at the end.

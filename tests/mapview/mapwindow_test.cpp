@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(s.row, 0);
         QTest::keyClick(w, Qt::Key_Left);
         QCOMPARE(s.column, 63);
-        QCOMPARE(Bar(view, Qt::Horizontal)->value(), 63);
+        QCOMPARE(view.GetScrollPos(SB_HORZ), 63);
         QTest::keyClick(w, Qt::Key_Right);
         QCOMPARE(s.column, 0);
         QTest::keyClick(w, Qt::Key_PageDown, Qt::ControlModifier);
