@@ -1,9 +1,11 @@
 #include "gfx/grafview.h"
 
 #include "gfx/bitmap.h"
+#include "gfx/offscreen.h"
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -141,4 +143,12 @@ void GrafView::TextOut(int x, int y, const char* text) {
 void GrafView::DrawBitmap(const Bitmap& bitmap, int srcX, int srcY, int w, int h, int x, int y) {
     if (bitmap.IsNull()) return;
     painter_.drawImage(QPoint(x, y), bitmap.Image(), QRect(srcX, srcY, w, h));
+}
+
+void GrafView::CopyBuffer(const OffscreenBuffer& buffer, const PixelRect& rect) {
+    if (buffer.IsNull() || rect.IsEmpty()) return;
+    QPainter::CompositionMode mode = painter_.compositionMode();
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.drawImage(QPoint(rect.left, rect.top), buffer.Image(), ToQRect(rect));
+    painter_.setCompositionMode(mode);
 }

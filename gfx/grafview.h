@@ -6,6 +6,7 @@
 #include <memory>
 
 class Bitmap;
+class OffscreenBuffer;
 class QPainter;
 
 // Drawing on a window or an off-screen image through one interface: lines from a current
@@ -57,6 +58,9 @@ public:
     // The w x h rectangle of bitmap at (srcX, srcY), drawn with its top-left corner at (x, y);
     // transparent pixels leave what is below.
     void DrawBitmap(const Bitmap& bitmap, int srcX, int srcY, int w, int h, int x, int y);
+    // Copies rect of the buffer to the same place here, pixel for pixel: a picture composed
+    // off screen reaches the window at once.
+    void CopyBuffer(const OffscreenBuffer& buffer, const PixelRect& rect);
 
 private:
     struct State;

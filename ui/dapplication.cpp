@@ -74,3 +74,7 @@ int DApplication::Run() {
 #endif
     return QApplication::exec();
 }
+
+void DApplication::PumpWaitingMessages() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}

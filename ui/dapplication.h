@@ -36,6 +36,9 @@ public:
     static void SetArguments(int argc, char** argv);
     // The arguments after the program's name, without the options Qt took for itself.
     static std::vector<Str> GetArguments();
+    // Handles the messages already waiting (a window shown, exposed or resized) and returns
+    // without waiting for more.
+    static void PumpWaitingMessages();
 
 private:
     HINSTANCE instance_;

@@ -1,0 +1,34 @@
+#include "descr/descrtreeview.h"
+
+#include "app/globals.h"
+#include "descr/descrnode.h"
+
+DescrTreeView::DescrTreeView(DWindow* parent) : TreeView(parent) {}
+
+DescrTreeView::~DescrTreeView() = default;
+
+void DescrTreeView::EvExpand(TreeViewNode* node, bool open) {
+    TreeView::EvExpand(node, open);
+    // Every line of a description is a DescrTVNode; a foreign node has no branch kind.
+    auto* line = dynamic_cast<DescrTVNode*>(node);
+    if (!line || line->GetBranch() == BranchNone) return;
+    DescrOptions headings = CurrentDescrOptions();
+    SetBranchOpen(headings, line->GetBranch(), open);
+    AppOptions.bWantedOpen = headings.bWantedOpen;
+    AppOptions.bForSaleOpen = headings.bForSaleOpen;
+    AppOptions.bProductsOpen = headings.bProductsOpen;
+    AppOptions.bMyUnitsOpen = headings.bMyUnitsOpen;
+    AppOptions.bOtherUnitsOpen = headings.bOtherUnitsOpen;
+    AppOptions.bBuildingsOpen = headings.bBuildingsOpen;
+}
+
+DescrOptions CurrentDescrOptions() {
+    DescrOptions headings;
+    headings.bWantedOpen = AppOptions.bWantedOpen;
+    headings.bForSaleOpen = AppOptions.bForSaleOpen;
+    headings.bProductsOpen = AppOptions.bProductsOpen;
+    headings.bMyUnitsOpen = AppOptions.bMyUnitsOpen;
+    headings.bOtherUnitsOpen = AppOptions.bOtherUnitsOpen;
+    headings.bBuildingsOpen = AppOptions.bBuildingsOpen;
+    return headings;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "descr/descroptions.h"
+#include "ui/treeview.h"
+
+// The description pane: a tree control that remembers the headings the user opens. Each
+// real change of a heading's state is written at once into the program's options, so that
+// the next description (and the next run) opens the same headings.
+class DescrTreeView : public TreeView {
+public:
+    explicit DescrTreeView(DWindow* parent);
+    ~DescrTreeView() override;
+
+    // Changes the node as the tree control does, then stores open under the node's branch
+    // kind; lines that are no heading store nothing.
+    void EvExpand(TreeViewNode* node, bool open) override;
+};
+
+// The headings a description opens, as the program's options hold them now.
+DescrOptions CurrentDescrOptions();

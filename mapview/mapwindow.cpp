@@ -1,0 +1,175 @@
+#include "mapview/mapwindow.h"
+
+#include "descr/descrtree.h"
+#include "descr/descrtreeview.h"
+#include "gfx/grafview.h"
+
+#include <cstdlib>
+
+MapView::MapView(DWindow* parent, MapViewHost& host)
+    : DScrollWindow(parent), host_(host), geometry_(HexGeometry::kWrapWidth), map_(this),
+      painter_(map_, geometry_) {
+    // An empty grid, so that empty ground can be selected before the first document.
+    map_.Clear();
+    // A window given its size before this view was complete gets its buffer now.
+    PixelRect client = GetClientRect();
+    EvSize(client.Width(), client.Height());
+}
+
+MapView::~MapView() {
+    map_.SetView(nullptr);
+}
+
+void MapView::SetCurPlain(int plain) {
+    if (plain != 0 && plain != 1) return;
+    curPlain_ = plain;
+    Update();
+}
+
+void MapView::Update() {
+    SetupScrollBars();
+    Invalidate();
+}
+
+AtlCoord MapView::ViewCoord2HexCoord(PixelPoint p) const {
+    return geometry_.ViewCoord2HexCoord(p, scroll_, curPlain_, map_.XExtent());
+}
+
+void MapView::InvalidateHex(const AtlCoord& c) {
+    if (c.z != curPlain_) return;
+    for (PixelPoint corner : geometry_.HexCorners(c, scroll_))
+        InvalidateHex(corner);
+}
+
+void MapView::InvalidateHex(PixelPoint corner) {
+    PixelRect rect = HexGeometry::RedrawRect(corner);
+    // Copies of the hex beside the window need nothing.
+    if (rect.Intersects(GetClientRect())) InvalidateRect(rect);
+}
+
+void MapView::SelChanged() {
+    if (map_.GetSelCount() == 1) BuildDescrTree(map_.GetSelectedCoord());
+}
+
+void MapView::BuildDescrTree(const AtlCoord& c) {
+    DescrTreeView* pane = GetDescrTV();
+    if (!pane) return;
+    std::unique_ptr<DescrTVRoot> root =
+        ::BuildDescrTree(GetDoc(), map_, c, CurrentDescrOptions(), pane);
+    if (root) pane->SetRoot(std::move(root));
+}
+
+void MapView::SetupScrollData() {
+    PixelRect client = GetClientRect();
+    if (scroll_.Setup(client.Width(), client.Height(), map_.XExtent(), map_.YExtent(),
+                      geometry_.WrapWidth()))
+        Invalidate();
+}
+
+void MapView::SetupScrollBars() {
+    SetupScrollData();
+    SetScrollInfo(SB_HORZ, scroll_.LastColumn(), scroll_.pageColumns, scroll_.column);
+    SetScrollInfo(SB_VERT, scroll_.LastRow(), scroll_.pageRows, scroll_.row);
+}
+
+void MapView::EvHScroll(int code, int position) {
+    int column = scroll_.column, row = scroll_.row;
+    if (scroll_.HScroll(code, position, geometry_.WrapWidth())) ScrolledFrom(column, row);
+    SetupScrollBars();
+    UpdateWindow();
+}
+
+void MapView::EvVScroll(int code, int position) {
+    int column = scroll_.column, row = scroll_.row;
+    if (scroll_.VScroll(code, position)) ScrolledFrom(column, row);
+    SetupScrollBars();
+    UpdateWindow();
+}
+
+void MapView::ScrolledFrom(int column, int row) {
+    int dx = scroll_.column - column;
+    int wrap = geometry_.WrapWidth();
+    // The world repeats: the shorter way round moves the same picture.
+    if (wrap != 0) dx = HexGeometry::Modulo(dx + wrap / 2, wrap) - wrap / 2;
+    int px = -dx * HexGeometry::kColumnStep;
+    int py = -(scroll_.row - row) * HexGeometry::kRowStep;
+    PixelRect client = GetClientRect();
+    // What stays in view moves; only what comes into view is painted.
+    if (std::abs(px) < client.Width() && std::abs(py) < client.Height())
+        ScrollWindow(px, py);
+    else
+        Invalidate();
+}
+
+void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
+    bool inBuffer = !buffer_.IsNull() && clip.left >= 0 && clip.top >= 0 &&
+                    clip.right <= buffer_.Width() && clip.bottom <= buffer_.Height();
+    if (!inBuffer) {
+        painter_.Draw(view, clip, curPlain_, scroll_);
+        return;
+    }
+    {
+        OffscreenBuffer::Painting painting(buffer_);
+        painter_.Draw(painting.View(), clip, curPlain_, scroll_);
+    }
+    view.CopyBuffer(buffer_, clip);
+}
+
+void MapView::EvSize(int width, int height) {
+    // Without a buffer (no memory for it) the view paints straight into the window.
+    buffer_.Resize(width, height);
+    SetupScrollBars();
+}
+
+void MapView::EvLButtonDown(unsigned flags, PixelPoint point) {
+    AtlCoord c = ViewCoord2HexCoord(point);
+    map_.ClearSelection();
+    // Below the lowest known row there is nothing to select.
+    if (c.y < map_.YExtent()) map_.SelectHex(c, true);
+    SelChanged();
+    DScrollWindow::EvLButtonDown(flags, point);
+}
+
+void MapView::EvRButtonDown(unsigned flags, PixelPoint point) {
+    AtlCoord c = ViewCoord2HexCoord(point);
+    if (c.y < map_.YExtent()) {
+        PixelRect client = GetClientRect();
+        scroll_.CenterOn(c, client.Width(), client.Height(), geometry_.WrapWidth());
+        Invalidate();
+        SetupScrollBars();
+        UpdateWindow();
+    }
+    DScrollWindow::EvRButtonDown(flags, point);
+}
+
+bool MapView::EvKeyDown(unsigned key, unsigned flags) {
+    bool ctrl = (flags & MK_CONTROL) != 0;
+    switch (key) {
+    case VK_LEFT:
+        ctrl ? ScrollPgLeft() : ScrollLeft();
+        return true;
+    case VK_RIGHT:
+        ctrl ? ScrollPgRight() : ScrollRight();
+        return true;
+    case VK_UP:
+        ScrollUp();
+        return true;
+    case VK_DOWN:
+        ScrollDown();
+        return true;
+    case VK_PRIOR:
+        ctrl ? ScrollPgLeft() : ScrollPgUp();
+        return true;
+    case VK_NEXT:
+        ctrl ? ScrollPgRight() : ScrollPgDown();
+        return true;
+    case VK_HOME:
+        ctrl ? ScrollToBegin() : ScrollLineBegin();
+        return true;
+    case VK_END:
+        ctrl ? ScrollToEnd() : ScrollLineEnd();
+        return true;
+    default:
+        return false;
+    }
+}

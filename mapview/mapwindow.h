@@ -1,0 +1,99 @@
+#pragma once
+
+#include "gfx/offscreen.h"
+#include "map/atlmap.h"
+#include "map/hexgeometry.h"
+#include "map/mapviewsink.h"
+#include "map/scrolldata.h"
+#include "mapview/mappainter.h"
+#include "ui/dscrollwindow.h"
+
+class DescrTreeView;
+class VexlorDoc;
+
+// What the map view needs of the window that owns it: the document it shows and the
+// description pane it fills.
+class MapViewHost {
+public:
+    virtual ~MapViewHost() = default;
+    virtual const VexlorDoc& GetDoc() const = 0;
+    virtual DescrTreeView* GetDescrTV() = 0;
+};
+
+// The map window: one plain of the hex map for the turn on show, scrolled over a world that
+// wraps east to west. A left click selects the hex under the mouse and describes it in the
+// host's description pane; a right click centres the view on a hex. It owns the hex map; the
+// host fills it (FormatMap) and then calls Update.
+class MapView : public DScrollWindow, public MapViewSink {
+public:
+    MapView(DWindow* parent, MapViewHost& host);
+    ~MapView() override;
+
+    AtlMap& GetMap() { return map_; }
+    const AtlMap& GetMap() const { return map_; }
+    const VexlorDoc& GetDoc() const { return host_.GetDoc(); }
+    DescrTreeView* GetDescrTV() { return host_.GetDescrTV(); }
+
+    // Shows plain 0 (surface) or 1 (underworld); other numbers are ignored.
+    void SetCurPlain(int plain);
+    int GetCurPlain() const { return curPlain_; }
+    // After the map changed: scroll bars set up again, the whole window repainted.
+    void Update();
+
+    // The hex under a point of the client area, on the plain shown.
+    AtlCoord ViewCoord2HexCoord(PixelPoint p) const;
+    // Repaints hex c (every copy of it in view) when it lies on the plain shown.
+    void InvalidateHex(const AtlCoord& c) override;
+    // Repaints the hex picture whose corner is at corner, with a small margin.
+    void InvalidateHex(PixelPoint corner);
+
+    // The selection changed: one selected hex is described in the pane; otherwise the pane
+    // keeps what it shows.
+    void SelChanged();
+    // Describes hex c of the plain shown in the pane; leaves the pane alone when there is
+    // nothing to describe.
+    void BuildDescrTree(const AtlCoord& c);
+
+    const ScrollData& GetScroll() const { return scroll_; }
+    const HexGeometry& GetGeometry() const { return geometry_; }
+
+    void SetupScrollData();
+    void SetupScrollBars();
+    // The keyboard's scroll steps, each one step of a scroll bar.
+    void ScrollLeft() { EvHScroll(SB_LINEUP, 0); }
+    void ScrollRight() { EvHScroll(SB_LINEDOWN, 0); }
+    void ScrollUp() { EvVScroll(SB_LINEUP, 0); }
+    void ScrollDown() { EvVScroll(SB_LINEDOWN, 0); }
+    void ScrollPgLeft() { EvHScroll(SB_PAGEUP, 0); }
+    void ScrollPgRight() { EvHScroll(SB_PAGEDOWN, 0); }
+    void ScrollPgUp() { EvVScroll(SB_PAGEUP, 0); }
+    void ScrollPgDown() { EvVScroll(SB_PAGEDOWN, 0); }
+    void ScrollLineBegin() { EvHScroll(SB_TOP, 0); }
+    void ScrollLineEnd() { EvHScroll(SB_BOTTOM, 0); }
+    void ScrollToBegin() { EvVScroll(SB_TOP, 0); }
+    void ScrollToEnd() { EvVScroll(SB_BOTTOM, 0); }
+    bool IsRightEdge() const { return scroll_.IsRightEdge(); }
+    bool IsDownEdge() const { return scroll_.IsDownEdge(); }
+
+    void EvHScroll(int code, int position) override;
+    void EvVScroll(int code, int position) override;
+    void EvPaint(GrafView& view, const PixelRect& clip) override;
+    void EvSize(int width, int height) override;
+    void EvLButtonDown(unsigned flags, PixelPoint point) override;
+    void EvRButtonDown(unsigned flags, PixelPoint point) override;
+    // Arrows step, Page Up/Down page up and down (with Ctrl left and right), Home and End go
+    // to the first and last column (with Ctrl the first and last row).
+    bool EvKeyDown(unsigned key, unsigned flags) override;
+
+private:
+    // Moves the contents after the scroll position changed from (column, row).
+    void ScrolledFrom(int column, int row);
+
+    MapViewHost& host_;
+    ScrollData scroll_;
+    HexGeometry geometry_;
+    AtlMap map_;
+    MapPainter painter_;
+    int curPlain_ = 0;
+    OffscreenBuffer buffer_; // the client area's picture, remade on each resize
+};

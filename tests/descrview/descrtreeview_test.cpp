@@ -1,0 +1,147 @@
+#include "app/globals.h"
+#include "descr/descrtree.h"
+#include "descr/descrtreeview.h"
+#include "map/atlmap.h"
+#include "map/formatmap.h"
+#include "tests/support/reportdoc.h"
+
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Counts the changes of state that reach the pane.
+class CountingPane : public DescrTreeView {
+public:
+    CountingPane() : DescrTreeView(nullptr) {}
+    void EvExpand(TreeViewNode* node, bool open) override {
+        ++changes;
+        DescrTreeView::EvExpand(node, open);
+    }
+    int changes = 0;
+};
+
+void CloseAllHeadings() {
+    AppOptions.bWantedOpen = AppOptions.bForSaleOpen = AppOptions.bProductsOpen = false;
+    AppOptions.bMyUnitsOpen = AppOptions.bOtherUnitsOpen = AppOptions.bBuildingsOpen = false;
+}
+
+// The six flags in heading order.
+std::vector<bool> Flags() {
+    return {AppOptions.bWantedOpen,  AppOptions.bForSaleOpen,    AppOptions.bProductsOpen,
+            AppOptions.bMyUnitsOpen, AppOptions.bOtherUnitsOpen, AppOptions.bBuildingsOpen};
+}
+
+// The line below node whose text begins with text.
+TreeViewNode* Line(TreeViewNode* node, const char* text) {
+    for (int i = 0; i < node->ChildCount(); ++i) {
+        TreeViewNode* child = node->Child(i);
+        if (child->GetString().View().rfind(text, 0) == 0) return child;
+        if (TreeViewNode* found = Line(child, text)) return found;
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem* ItemOf(const TreeView& pane, const char* text) {
+    auto* tree = qobject_cast<QTreeWidget*>(pane.Widget());
+    QList<QTreeWidgetItem*> found =
+        tree->findItems(QString::fromLatin1(text), Qt::MatchStartsWith | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+} // namespace
+
+class DescrTreeViewTest : public QObject {
+    Q_OBJECT
+
+    VexlorDoc doc;
+    AtlMap map;
+
+    // The description of Verdorf, jungle (0,32), in the newest of faction 3's reports.
+    void Describe(TreeView& pane) {
+        pane.SetRoot(BuildDescrTree(doc, map, AtlCoord(0, 32), CurrentDescrOptions(), &pane));
+        QVERIFY(pane.GetRoot());
+    }
+
+private slots:
+    void initTestCase() {
+        std::string shown =
+            AddReports(doc, ReportSeries(std::string(VEXLOR_REPORTS_DIR) + "/head-standard", 3, 8));
+        QCOMPARE(QString::fromStdString(shown), QString());
+        FormatMap(doc, map, doc.LastTurn()->date);
+    }
+
+    void init() { CloseAllHeadings(); }
+
+    void eachHeadingRemembersItsStateInTheOptions() {
+        CountingPane pane;
+        Describe(pane);
+        const char* headings[] = {
+            "Wanted: ", "For Sale: ", "Products: ", "Your units: ", "Other units:", "Buildings:"};
+        for (int i = 0; i < 6; ++i) {
+            TreeViewNode* heading = Line(pane.GetRoot(), headings[i]);
+            QVERIFY2(heading, headings[i]);
+            QVERIFY(!heading->IsOpen());
+            pane.Expand(heading, true);
+            std::vector<bool> expected(6, false);
+            for (int j = 0; j <= i; ++j)
+                expected[j] = true;
+            QCOMPARE(Flags(), expected);
+            QVERIFY(ItemOf(pane, headings[i])->isExpanded());
+        }
+        pane.Expand(Line(pane.GetRoot(), "For Sale: "), false);
+        QCOMPARE(Flags(), (std::vector<bool>{true, false, true, true, true, true}));
+        QCOMPARE(pane.changes, 7);
+    }
+
+    void otherLinesChangeNoOption() {
+        CountingPane pane;
+        AppOptions.bBuildingsOpen = true;
+        Describe(pane);
+        TreeViewNode* title = pane.GetRoot()->Child(0);
+        TreeViewNode* building = Line(pane.GetRoot(), "Building [1] : Tower.");
+        TreeViewNode* unit = Line(building, "Captain (358)");
+        QVERIFY(title && building && unit);
+        pane.Expand(title, false);
+        pane.Expand(building, true);
+        pane.Expand(unit, false);
+        QCOMPARE(pane.changes, 3);
+        QVERIFY(!title->IsOpen() && building->IsOpen() && !unit->IsOpen());
+        QCOMPARE(Flags(), (std::vector<bool>{false, false, false, false, false, true}));
+    }
+
+    void anOpenHeadingOpenedAgainChangesNothing() {
+        CountingPane pane;
+        AppOptions.bProductsOpen = true;
+        Describe(pane);
+        // The options change behind the pane's back: a no-op must not write them.
+        AppOptions.bProductsOpen = false;
+        pane.Expand(Line(pane.GetRoot(), "Products: "), true);
+        QCOMPARE(pane.changes, 0);
+        QVERIFY(!AppOptions.bProductsOpen);
+    }
+
+    void theUsersClickIsRememberedToo() {
+        CountingPane pane;
+        AppOptions.bOtherUnitsOpen = true;
+        Describe(pane);
+        pane.Resize(500, 700);
+        pane.Show(SW_SHOWNORMAL);
+        QVERIFY(QTest::qWaitForWindowExposed(pane.Widget()));
+        auto* tree = qobject_cast<QTreeWidget*>(pane.Widget());
+        QTreeWidgetItem* others = ItemOf(pane, "Other units:");
+        QVERIFY(others && others->isExpanded());
+        QRect line = tree->visualItemRect(others);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          QPoint(line.left() - tree->indentation() / 2, line.center().y()));
+        QVERIFY(!others->isExpanded());
+        QVERIFY(!Line(pane.GetRoot(), "Other units:")->IsOpen());
+        QVERIFY(!AppOptions.bOtherUnitsOpen);
+        QCOMPARE(pane.changes, 1);
+    }
+};
+
+QTEST_MAIN(DescrTreeViewTest)
+#include "descrtreeview_test.moc"

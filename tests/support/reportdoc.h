@@ -1,0 +1,16 @@
+#pragma once
+
+// Documents made by the program's own report reader, for the tests of the layers above it.
+
+#include "model/vexlordoc.h"
+
+#include <string>
+#include <vector>
+
+// Adds the reports to doc in the order given, answering Yes to every question, as the
+// program's Add report does. Returns the messages a user would have seen, one per line
+// (empty when every report went in cleanly).
+std::string AddReports(VexlorDoc& doc, const std::vector<std::string>& paths);
+
+// The paths of <faction>-turn1.rep .. <faction>-turn<last>.rep in a folder of real reports.
+std::vector<std::string> ReportSeries(const std::string& folder, int faction, int last);
