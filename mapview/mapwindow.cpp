@@ -132,14 +132,16 @@ void MapView::EvLButtonDown(unsigned flags, PixelPoint point) {
 
 void MapView::EvRButtonDown(unsigned flags, PixelPoint point) {
     AtlCoord c = ViewCoord2HexCoord(point);
-    if (c.y < map_.YExtent()) {
-        PixelRect client = GetClientRect();
-        scroll_.CenterOn(c, client.Width(), client.Height(), geometry_.WrapWidth());
-        Invalidate();
-        SetupScrollBars();
-        UpdateWindow();
-    }
+    if (c.y < map_.YExtent()) CenterOn(c);
     DScrollWindow::EvRButtonDown(flags, point);
+}
+
+void MapView::CenterOn(const AtlCoord& c) {
+    PixelRect client = GetClientRect();
+    scroll_.CenterOn(c, client.Width(), client.Height(), geometry_.WrapWidth());
+    Invalidate();
+    SetupScrollBars();
+    UpdateWindow();
 }
 
 bool MapView::EvKeyDown(unsigned key, unsigned flags) {

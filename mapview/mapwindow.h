@@ -54,6 +54,9 @@ public:
     // nothing to describe.
     void BuildDescrTree(const AtlCoord& c);
 
+    // Scrolls so that hex c lies about in the middle of the window (the right click's step).
+    void CenterOn(const AtlCoord& c);
+
     const ScrollData& GetScroll() const { return scroll_; }
     const HexGeometry& GetGeometry() const { return geometry_; }
 

@@ -13,6 +13,10 @@ DWindow::DWindow(DWindow* parent, const char* name)
     widget_->setObjectName(ToQt(name));
 }
 
+void DWindow::SetName(const char* name) {
+    if (widget_) widget_->setObjectName(ToQt(name));
+}
+
 DWindow::~DWindow() {
     delete widget_;
 }

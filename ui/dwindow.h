@@ -31,6 +31,8 @@ public:
 
     void SetCaption(const char* text);
     Str GetCaption() const;
+    // The name by which tests find the window.
+    void SetName(const char* name);
     // Shows the window in the state the command names (normal, minimized, maximized).
     void Show(int cmdShow);
     bool IsVisible() const;

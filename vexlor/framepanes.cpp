@@ -1,68 +1,52 @@
 #include "vexlor/framepanes.h"
 
-#include "gfx/offscreen.h"
-#include "map/atlmap.h"
-#include "map/hexgeometry.h"
-#include "map/storedarea.h"
-#include "mapview/maprender.h"
-#include "ui/dwindow.h"
-#include "ui/picturewindow.h"
+#include "descr/descrtreeview.h"
+#include "mapview/mapwindow.h"
 
-// Stand-ins until the map view and the description tree view join the program: the map pane
-// shows a still picture of the plain on show, the description pane stays empty.
 namespace {
 
-class PictureMapPane : public MapPane {
+class DescrTreePane : public DescrPane {
 public:
-    explicit PictureMapPane(DWindow& parent) : window_(&parent, "mapView") {}
-
-    DWindow& Window() override { return window_; }
-    AtlMap& GetMap() override { return map_; }
-    int GetCurPlain() const override { return plain_; }
-    void SetCurPlain(int plain) override {
-        plain_ = plain;
-        Update();
-    }
-    void Update() override {
-        OffscreenBuffer picture;
-        if (RenderPlain(map_, plain_, picture))
-            window_.SetPicture(picture);
-        else
-            window_.ClearPicture();
-    }
-    void CenterOn(const AtlCoord& c) override {
-        const AtlPlain* plain = map_.GetPlain(plain_);
-        if (!plain || c.z != plain_) return;
-        // The picture starts where RenderPlain starts it.
-        HexArea area = StoredArea(*plain, HexGeometry::kWrapWidth);
-        int column = c.x - area.column;
-        if (area.wrapWidth) column = HexGeometry::Modulo(column, area.wrapWidth);
-        window_.CenterOn(column * HexGeometry::kColumnStep + HexGeometry::kHexWidth / 2,
-                         (c.y - area.row) * HexGeometry::kRowStep + HexGeometry::kHexHeight / 2);
-    }
+    explicit DescrTreePane(DWindow& parent) : view_(&parent) { view_.SetName("descrPane"); }
+    DWindow& Window() override { return view_; }
+    void Clear() override { view_.SetRoot(nullptr); }
+    DescrTreeView& View() { return view_; }
 
 private:
-    DPictureWindow window_;
-    AtlMap map_;
-    int plain_ = 0;
+    DescrTreeView view_;
 };
 
-class EmptyDescrPane : public DescrPane {
+// The map view, with the frame's document and description pane as its host.
+class MapViewPane : public MapPane, private MapViewHost {
 public:
-    explicit EmptyDescrPane(DWindow& parent) : window_(&parent, "descrPane") {}
-    DWindow& Window() override { return window_; }
-    void Clear() override {}
+    MapViewPane(DWindow& parent, const VexlorDoc& doc, DescrTreeView& descr)
+        : doc_(doc), descr_(descr), view_(&parent, *this) {
+        view_.SetName("mapView");
+    }
+
+    DWindow& Window() override { return view_; }
+    AtlMap& GetMap() override { return view_.GetMap(); }
+    int GetCurPlain() const override { return view_.GetCurPlain(); }
+    void SetCurPlain(int plain) override { view_.SetCurPlain(plain); }
+    void Update() override { view_.Update(); }
+    void CenterOn(const AtlCoord& c) override { view_.CenterOn(c); }
 
 private:
-    DWindow window_;
+    const VexlorDoc& GetDoc() const override { return doc_; }
+    DescrTreeView* GetDescrTV() override { return &descr_; }
+
+    const VexlorDoc& doc_;
+    DescrTreeView& descr_;
+    MapView view_;
 };
 
 } // namespace
 
 FramePanes MakeFramePanes(DWindow& parent, const VexlorDoc& doc) {
-    (void)doc; // the map view reads the document when a hex is selected
     FramePanes panes;
-    panes.descr = std::make_unique<EmptyDescrPane>(parent);
-    panes.map = std::make_unique<PictureMapPane>(parent);
+    auto descr = std::make_unique<DescrTreePane>(parent);
+    DescrTreeView& tree = descr->View();
+    panes.descr = std::move(descr);
+    panes.map = std::make_unique<MapViewPane>(parent, doc, tree);
     return panes;
 }

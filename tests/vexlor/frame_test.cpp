@@ -12,13 +12,16 @@
 #include "vexlor/framewindow.h"
 #include "vexlor/homehex.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
 
@@ -540,6 +543,32 @@ private slots:
         VexlorDoc empty;
         AtlCoord home;
         QVERIFY(!HomeHex(empty, AtlDate(100), home));
+    }
+
+    void clickingAHexFillsTheDescriptionPane() {
+        for (int turn = 1; turn <= 8; ++turn)
+            AddReport(Report(("head-standard/3-turn" + std::to_string(turn) + ".rep").c_str()));
+        const AtlCoord verdorf(0, 32);
+        Frame().Map().CenterOn(verdorf);
+        auto* map = Frame().Widget()->findChild<QAbstractScrollArea*>(QStringLiteral("mapView"));
+        auto* pane = Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
+        QVERIFY(map && pane);
+        QCOMPARE(pane->topLevelItemCount(), 0);
+        // The scroll bars stand at the first column and row in view; the world wraps at 64.
+        int column = (verdorf.x - map->horizontalScrollBar()->value() + 64) % 64;
+        int row = verdorf.y - map->verticalScrollBar()->value();
+        QPoint middle(column * 37 + 25, row * 21 + 21);
+        QVERIFY(map->viewport()->rect().contains(middle));
+        QTest::mouseClick(map->viewport(), Qt::LeftButton, {}, middle);
+        QCOMPARE(pane->topLevelItemCount(), 1);
+        QCOMPARE(pane->topLevelItem(0)->text(0), QStringLiteral("jungle (0,32) in Erisort"));
+        QVERIFY(!pane->findItems(QStringLiteral("Contains: Verdorf [city]"),
+                                 Qt::MatchExactly | Qt::MatchRecursive)
+                     .isEmpty());
+        // A new map empties the pane rather than describing a hex of the old one.
+        MessageBoxScript::PushAnswer(IDNO);
+        QVERIFY(Frame().EvCommand(CM_FILENEW));
+        QCOMPARE(pane->topLevelItemCount(), 0);
     }
 
     void theSplitterPlaceIsKeptInTheProfile() {
