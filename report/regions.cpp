@@ -85,7 +85,9 @@ bool IsNoExitLine(const char* text) {
 }
 
 int ReadExits(StrNode*& node, TurnNode& turn) {
-    for (StrNode* n = node ? node->Next() : nullptr; n; n = n->Next()) {
+    if (!node) return -1;
+    StrNode* last = node;
+    for (StrNode* n = node->Next(); n; last = n, n = n->Next()) {
         if (n->text.IsEmpty()) {
             node = n;
             return 0;
@@ -111,7 +113,9 @@ int ReadExits(StrNode*& node, TurnNode& turn) {
         loc->townName = std::move(town);
         loc->townType = std::move(townType);
     }
-    return -1;
+    // A report saved without its trailing empty lines ends on its last exit.
+    node = last;
+    return 0;
 }
 
 namespace {

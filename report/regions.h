@@ -25,7 +25,8 @@ bool IsNoExitLine(const char* text);
 
 // The exit lines after the "Exits:" line at node up to the next empty line: each neighbour
 // is registered in turn (new ones marked as known only from exits) with its terrain and
-// names. node is left on the empty line. -1 on a malformed exit or the end of the list.
+// names. node is left on the empty line, or on the last line when the list ends first. -1 on
+// a malformed exit.
 int ReadExits(StrNode*& node, TurnNode& turn);
 
 // Reads every region block after start into turn. 0 when all were read; -1 at the first

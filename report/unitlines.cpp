@@ -86,6 +86,7 @@ int ReadBuildingInfo(const char*& cursor, BuildingNode& building) {
 
 int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions, int building) {
     StrNode* n = node;
+    StrNode* last = node;
     for (; n && !n->text.IsEmpty(); n = n->Next()) {
         auto* unit = new UnitNode();
         const char* cursor = n->text.Get();
@@ -95,9 +96,10 @@ int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions,
         }
         unit->building = static_cast<uint16_t>(building);
         units.Add(unit);
+        last = n;
     }
-    if (!n) return -1;
-    node = n;
+    // A report saved without its trailing empty lines ends on the last unit line.
+    node = n ? n : last;
     return 0;
 }
 

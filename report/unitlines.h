@@ -20,8 +20,8 @@ int ReadUnitInfo(const char*& cursor, UnitNode& unit, StrAssocList& factions);
 int ReadBuildingInfo(const char*& cursor, BuildingNode& building);
 
 // Every line from node up to the next empty line as a unit in the given building (0: none),
-// appended to units; node is left on the empty line. -1 on a line that is no unit, or at the
-// end of the list without an empty line.
+// appended to units; node is left on the empty line, or on the last unit line when the list
+// ends first. -1 on a line that is no unit.
 int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions, int building);
 
 // Building lines from node on, each with the unit lines that follow it; units go into the

@@ -221,3 +221,28 @@ TEST(ReadLocList, BlockWithoutExitsFailsAndDoesNotTakeTheNextBlocks) {
     EXPECT_TRUE(first->units.IsEmpty()); // the second block's scout is not the first's
     EXPECT_EQ(turn.FindLoc(AtlCoord(3, 1)), nullptr);
 }
+
+TEST(ReadLocList, ReportEndingRightAfterTheLastBlockReadsIt) {
+    // A report saved without its trailing empty lines ends on a unit line or an exit line.
+    const std::string text = ReadReport("head-standard/3-turn1.rep");
+    std::string cut = text.substr(0, text.find_last_not_of('\n') + 1) + "\n";
+    Desk d;
+    IntakeOutcome outcome;
+    EXPECT_EQ(d.Add(cut, &outcome), 0);
+    EXPECT_EQ(outcome.regions, 3);
+    const LocationNode* forest = d.doc.LastTurn()->FindLoc(AtlCoord(16, 6));
+    ASSERT_NE(forest, nullptr);
+    EXPECT_EQ(forest->units.LongCountNodes(), 2);
+
+    TurnNode turn;
+    int blocks = 0;
+    EXPECT_EQ(ReadBlocks("ocean (54,14) in Atlantis Ocean.\n" + kRule +
+                             "  Wages: $0.\n"
+                             "\n"
+                             "Exits:\n"
+                             "  North : swamp (54,12) in Kamir.",
+                         turn, &blocks),
+              0);
+    EXPECT_EQ(blocks, 1);
+    EXPECT_NE(turn.FindLoc(AtlCoord(54, 12)), nullptr);
+}

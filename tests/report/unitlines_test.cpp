@@ -87,7 +87,7 @@ TEST(ReadBuildingList, UnitsGoIntoTheOneListWithTheirBuildingNumbers) {
     EXPECT_EQ(node->Prev()->text, "  - Monk (7), leader [LEAD].");
 }
 
-TEST(ReadUnitList, ABadLineOrAMissingEndFails) {
+TEST(ReadUnitList, ABadLineFailsAndTheEndOfTheLinesEndsTheList) {
     StrList lines;
     SplitText("* A (1), Red Wolves (3), leader [LEAD].\n"
               "not a unit\n"
@@ -103,6 +103,7 @@ TEST(ReadUnitList, ABadLineOrAMissingEndFails) {
     SplitText("* A (1), Red Wolves (3), leader [LEAD].\n", unended);
     ListT<UnitNode> more;
     node = unended.GetFirst();
-    EXPECT_EQ(ReadUnitList(node, more, factions, 0), -1);
+    EXPECT_EQ(ReadUnitList(node, more, factions, 0), 0);
+    EXPECT_EQ(more.LongCountNodes(), 1);
     EXPECT_EQ(node, unended.GetFirst());
 }
