@@ -4,6 +4,7 @@
 #include "report/linetype.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -75,14 +76,26 @@ int read_line(iwstream& is, StrNode& node, int& indent, bool& regionFlag, bool& 
 }
 
 int SplitLines(iwstream& is, StrList& lines, const char* debugFile) {
+    // read_line steps back over the blanks that begin a line, which a pipe cannot do once
+    // they left its buffer: the text is read whole first and split in memory.
+    constexpr long kChunk = 64 * 1024;
+    std::vector<unsigned char> text;
+    for (long n = kChunk; n == kChunk;) {
+        size_t had = text.size();
+        text.resize(had + kChunk);
+        n = is.read(text.data() + had, kChunk);
+        text.resize(had + static_cast<size_t>(n > 0 ? n : 0));
+    }
+    int errors = is.rdstate() & 0x86;
+    imwstream in(text.data(), text.size());
     int indent = 0;
     bool regionFlag = false, buildingFlag = false;
-    while (is.good()) {
+    while (in.good()) {
         // Nothing left: no trailing empty line for a report that ends with one.
-        if (is.get() < 0) break;
-        is.seekrel(-1);
+        if (in.get() < 0) break;
+        in.seekrel(-1);
         auto* node = new StrNode();
-        if (read_line(is, *node, indent, regionFlag, buildingFlag) != 0) {
+        if (read_line(in, *node, indent, regionFlag, buildingFlag) != 0) {
             delete node;
             return -1;
         }
@@ -95,7 +108,7 @@ int SplitLines(iwstream& is, StrList& lines, const char* debugFile) {
             out.put('\n');
         }
     }
-    return is.rdstate() & 0x86;
+    return errors;
 }
 
 StrNode* NextEmptyLine(StrNode* node) {

@@ -1,8 +1,11 @@
 #include "base/wstream.h"
+#include "base/wstreambuf.h"
 #include "report/lines.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -79,6 +82,42 @@ TEST(SplitLines, LastLineWithoutNewlineIsKept) {
 
 TEST(SplitLines, CarriageReturnLineEndsReadLikeNewlines) {
     EXPECT_EQ(Split("a\r\n  b\r\n\r\nc\r\n"), (Lines{"a b", "", "c"}));
+}
+
+// A channel that hands out text in order and cannot seek, as a pipe does.
+class PipeChannel : public wstreambuf {
+public:
+    explicit PipeChannel(std::string text) : text_(std::move(text)) {}
+    bool IsValid() const override { return true; }
+    long maxlen() override { return -1; }
+    long read(void* dst, long n) override {
+        long count = std::min<long>(n, static_cast<long>(text_.size() - pos_));
+        std::memcpy(dst, text_.data() + pos_, static_cast<size_t>(count));
+        pos_ += static_cast<size_t>(count);
+        return count;
+    }
+    long write(const void*, long) override { return -1; }
+    long seek(long, Origin) override { return -1; }
+    long tell() override { return -1; }
+
+private:
+    std::string text_;
+    size_t pos_ = 0;
+};
+
+TEST(SplitLines, InputThatCannotSeekLosesNothingAtBufferEnds) {
+    const std::string text = "a\r\n  b\r\nsecond\n   deeper\n\nplain (1,1) in X.\n" +
+                             std::string(60, '-') + "\n  Wages: $0.\n    more\n";
+    for (int size : {1, 2, 3, 5, 7, 64}) {
+        PipeChannel pipe(text);
+        ibwstream in(pipe, size);
+        StrList lines;
+        ASSERT_EQ(SplitLines(in, lines, nullptr), 0) << size;
+        Lines got;
+        for (StrNode* n = lines.GetFirst(); n; n = n->Next())
+            got.emplace_back(n->text.Get());
+        EXPECT_EQ(got, Split(text)) << size;
+    }
 }
 
 TEST(SplitLines, BlanksAloneWhereAContinuationIsDueFail) {
