@@ -63,6 +63,8 @@ int DMessageBox(const DWindow* owner, const char* text, const char* caption, uns
 
     QMessageBox box(IconOf(style), ToQt(caption), ToQt(text), QMessageBox::NoButton,
                     owner ? owner->Widget() : nullptr);
+    // Texts carry file names and line breaks, never markup.
+    box.setTextFormat(Qt::PlainText);
     switch (style & 0x0F) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

@@ -132,6 +132,21 @@ private slots:
         QCOMPARE(shown[0].caption, Str("Vexlor"));
         QCOMPARE(shown[0].style, unsigned(MB_YESNOCANCEL | MB_ICONQUESTION));
         MessageBoxScript::Reset();
+
+        // A real box shows its text as written: a file name that looks like markup keeps its
+        // brackets, and the blank line before the question stays.
+        const char* question = "File /maps/<b>wolves.atl has changed.\n\nSave?";
+        QString label;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            for (auto* text : modal->findChildren<QLabel*>())
+                if (text->objectName() == QLatin1String("qt_msgbox_label"))
+                    label = text->textFormat() == Qt::PlainText ? text->text() : QString();
+            modal->findChild<QPushButton*>()->click();
+        });
+        DMessageBox(nullptr, question, "Vexlor", MB_YESNO);
+        QCOMPARE(label, QString::fromUtf8(question));
     }
 
     void dialogIsLaidOutFromItsTemplateAndEndsWithTheButtonsId() {
