@@ -3,6 +3,7 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
+#include "map/atlmap.h"
 #include "model/docfile.h"
 #include "report/messages.h"
 #include "ui/filedialog.h"
@@ -26,7 +27,8 @@ constexpr const char* kNotADocument = "This file is not a Vexlor document";
 constexpr const char* kUnknownVersion =
     "This document was written in a format that this version of Vexlor cannot read";
 constexpr const char* kDocumentDamaged =
-    "This document is damaged or incomplete: only the part before the damage was read";
+    "This document is damaged or incomplete: only the part before the damage was read. Save it "
+    "under a new name to keep the file as it is";
 
 bool HasExtension(const Str& path, std::string_view ext) {
     std::string_view name = path.View();
@@ -75,7 +77,7 @@ bool FrameWindow::AskFileName(const FileDialogParams& params, Str& path) {
 void FrameWindow::SetFileName(const char* path) {
     doc_.SetFileName(path);
     UpdateCaption();
-    AppOptions.lastDir = ReportDirectory(path);
+    if (path && *path) AppOptions.lastDir = ReportDirectory(path);
 }
 
 bool FrameWindow::CanClose() {
@@ -100,13 +102,15 @@ bool FrameWindow::CanClose() {
 void FrameWindow::Close() {
     doc_.Clear();
     shownDate_ = AtlDate();
+    panes_.map->GetMap().ClearSelection();
     panes_.descr->Clear();
     UpdateCaption();
 }
 
 void FrameWindow::Open(const char* path) {
     VexlorDoc incoming;
-    switch (OpenDocFile(incoming, path)) {
+    DocReadResult result = OpenDocFile(incoming, path);
+    switch (result) {
     case DocCannotOpen:
         ShowMessage(MessageText(Msg::CannotOpen));
         return;
@@ -124,7 +128,9 @@ void FrameWindow::Open(const char* path) {
     }
     Close();
     doc_ = std::move(incoming);
-    SetFileName(path);
+    // A damaged file keeps no name, so that a Save cannot write the shorter document over
+    // what the file still holds.
+    SetFileName(result == DocRead ? path : nullptr);
     // A document opens at its newest turn.
     shownDate_ = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
     Reformat();

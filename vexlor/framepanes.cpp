@@ -1,6 +1,7 @@
 #include "vexlor/framepanes.h"
 
 #include "descr/descrtreeview.h"
+#include "map/atlmap.h"
 #include "mapview/mapwindow.h"
 
 namespace {
@@ -30,6 +31,11 @@ public:
     void SetCurPlain(int plain) override { view_.SetCurPlain(plain); }
     void Update() override { view_.Update(); }
     void CenterOn(const AtlCoord& c) override { view_.CenterOn(c); }
+    void Reselect(const AtlCoord& c) override {
+        descr_.SetRoot(nullptr);
+        view_.GetMap().SelectHex(c, true);
+        view_.SelChanged();
+    }
 
 private:
     const VexlorDoc& GetDoc() const override { return doc_; }

@@ -19,6 +19,9 @@ public:
     virtual void SetCurPlain(int plain) = 0;
     // The map was rebuilt: set up the scrolling again and repaint all of it.
     virtual void Update() = 0;
+    // Selects hex c again after a rebuild and describes it, or empties the description when
+    // nothing is known of it now.
+    virtual void Reselect(const AtlCoord& c) = 0;
     // Scrolls so that hex c (on the plain on show) lies about in the middle of the pane.
     virtual void CenterOn(const AtlCoord& c) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "gfx/bitmap.h"
+#include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "ui/helpwindow.h"
 #include "ui/resdialog.h"
@@ -132,8 +133,14 @@ void FrameWindow::UpdateStatus() {
 }
 
 void FrameWindow::Reformat() {
+    // The rebuild empties the map; the hex the player had selected stays selected and is
+    // described as the turn now on show has it.
+    const AtlMap& map = panes_.map->GetMap();
+    bool hadSelection = map.GetSelCount() == 1;
+    AtlCoord selected = hadSelection ? map.GetSelectedCoord() : AtlCoord();
     FormatMap(doc_, panes_.map->GetMap(), shownDate_);
     panes_.map->Update();
+    if (hadSelection) panes_.map->Reselect(selected);
     UpdateStatus();
     UpdateCommands();
 }

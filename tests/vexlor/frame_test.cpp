@@ -25,6 +25,9 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <tuple>
 
@@ -39,6 +42,11 @@ std::string Report(const char* name) {
 
 std::string ReportsFolder() {
     return Report("head-standard");
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::vector<Str> ShownTexts() {
@@ -336,6 +344,28 @@ private slots:
         QVERIFY(stillOpen());
     }
 
+    void aDamagedDocumentOpensWhatItCanAndKeepsNoName() {
+        for (int turn = 1; turn <= 3; ++turn)
+            AddReport(Report(("head-standard/3-turn" + std::to_string(turn) + ".rep").c_str()));
+        SaveAs(File("whole.atl"));
+        const auto whole = std::filesystem::file_size(File("whole.atl"));
+        std::filesystem::copy_file(File("whole.atl"), File("damaged.atl"));
+        std::filesystem::resize_file(File("damaged.atl"), whole - 40);
+        const std::string damagedBytes = ReadAll(File("damaged.atl"));
+
+        MessageBoxScript::PushAnswer(IDOK);
+        FileDialogScript::PushFileName(File("damaged.atl").c_str());
+        Frame().EvCommand(CM_FILEOPEN);
+        QCOMPARE(ShownTexts().size(), size_t(1));
+        QVERIFY(ShownTexts()[0].View().starts_with("This document is damaged or incomplete"));
+        QVERIFY(!Frame().Document().Turns().IsEmpty());
+        // Save asks for a new name instead of writing the shorter map over the damaged file.
+        QVERIFY(Frame().Document().GetFileName().IsEmpty());
+        FileDialogScript::PushCancel();
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(ReadAll(File("damaged.atl")), damagedBytes);
+    }
+
     void aFailedSaveKeepsTheOldFileAndTheChanges() {
         AddReport(Report("head-standard/3-turn1.rep"));
         SaveAs(File("wolves.atl"));
@@ -565,10 +595,18 @@ private slots:
         QVERIFY(!pane->findItems(QStringLiteral("Contains: Verdorf [city]"),
                                  Qt::MatchExactly | Qt::MatchRecursive)
                      .isEmpty());
+        // Another turn keeps the hex selected and describes it as that turn saw it.
+        QVERIFY(Frame().EvCommand(CM_VIEWPREVTURN));
+        QCOMPARE(Frame().Map().GetMap().GetSelCount(), 1);
+        QCOMPARE(pane->topLevelItemCount(), 1);
+        QVERIFY(!pane->findItems(QStringLiteral("Last seen: July, Year 1"),
+                                 Qt::MatchExactly | Qt::MatchRecursive)
+                     .isEmpty());
         // A new map empties the pane rather than describing a hex of the old one.
         MessageBoxScript::PushAnswer(IDNO);
         QVERIFY(Frame().EvCommand(CM_FILENEW));
         QCOMPARE(pane->topLevelItemCount(), 0);
+        QCOMPARE(Frame().Map().GetMap().GetSelCount(), 0);
     }
 
     void theSplitterPlaceIsKeptInTheProfile() {
