@@ -2,8 +2,8 @@
 # Installs with apt-get whatever the build, the tests and the program need and is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core)
-# The install and package checks: dpkg-shlibdeps and desktop-file-validate.
-packages+=(dpkg-dev desktop-file-utils)
+# The install and package checks: dpkg-shlibdeps, desktop-file-validate and the system's file types.
+packages+=(dpkg-dev desktop-file-utils shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
