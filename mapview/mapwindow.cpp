@@ -6,6 +6,13 @@
 
 #include <cstdlib>
 
+// The window hands the toolkit's scroll-bar codes straight to the map's scroll arithmetic.
+static_assert(SB_LINEUP == ScrollData::LineBack && SB_LINEDOWN == ScrollData::LineForward &&
+              SB_PAGEUP == ScrollData::PageBack && SB_PAGEDOWN == ScrollData::PageForward &&
+              SB_THUMBPOSITION == ScrollData::ThumbPosition &&
+              SB_THUMBTRACK == ScrollData::ThumbTrack && SB_TOP == ScrollData::ToStart &&
+              SB_BOTTOM == ScrollData::ToEnd && SB_ENDSCROLL == ScrollData::EndScroll);
+
 MapView::MapView(DWindow* parent, MapViewHost& host)
     : DScrollWindow(parent), host_(host), geometry_(HexGeometry::kWrapWidth), map_(this),
       painter_(map_, geometry_) {
