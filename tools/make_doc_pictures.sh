@@ -7,7 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 build=$(cd "${1:?usage: tools/make_doc_pictures.sh BUILD_DIR [REPORTS_DIR]}" && pwd)
-reports=$(cd "${2:-../shared/reports}" && pwd)
+reports=$(cd "${2:-tests/reports}" && pwd)
 cli="$build/cli/vexlor-cli"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
