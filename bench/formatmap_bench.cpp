@@ -1,5 +1,10 @@
+#include "gfx/offscreen.h"
+#include "gfx/offscreengui.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "map/hexgeometry.h"
+#include "map/scrolldata.h"
+#include "mapview/mappainter.h"
 #include "model/vexlordoc.h"
 
 #include <benchmark/benchmark.h>
@@ -76,7 +81,7 @@ const VexlorDoc& Document(int turns, int locations) {
     return *doc;
 }
 
-// The rebuild for the newest turn: every location of every turn is walked.
+// The rebuild for the newest turn.
 void BM_FormatMap(benchmark::State& state) {
     int turns = static_cast<int>(state.range(0)), locations = static_cast<int>(state.range(1));
     const VexlorDoc& doc = Document(turns, locations);
@@ -102,6 +107,29 @@ void BM_FormatMapFirstTurn(benchmark::State& state) {
     }
 }
 
+// A press of Next or Previous turn: the map for the other of the last two turns, then the
+// full repaint of a 1920 x 1080 view. Should not grow with the number of turns.
+void BM_TurnSwitch(benchmark::State& state) {
+    const int turns = static_cast<int>(state.range(0));
+    const VexlorDoc& doc = Document(turns, 2000);
+    doc.Sightings(); // built when the document was opened or the report added
+    OffscreenGui gui;
+    AtlMap map;
+    HexGeometry geometry;
+    MapPainter painter(map, geometry);
+    OffscreenBuffer buffer;
+    buffer.Resize(1920, 1080);
+    const AtlDate dates[] = {doc.LastTurn()->date, doc.LastTurn()->Prev()->date};
+    long switches = 0;
+    for (auto _ : state) {
+        FormatMap(doc, map, dates[switches++ % 2]);
+        ScrollData scroll;
+        scroll.Setup(1920, 1080, map.XExtent(), map.YExtent(), HexGeometry::kWrapWidth);
+        OffscreenBuffer::Painting painting(buffer);
+        painter.Draw(painting.View(), {0, 0, 1920, 1080}, 0, scroll);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_FormatMap)
@@ -110,5 +138,7 @@ BENCHMARK(BM_FormatMap)
     ->Args({50, 2000})
     ->Args({100, 2000})
     ->Args({200, 2000})
+    ->Args({500, 2000})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnSwitch)->Arg(50)->Arg(200)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormatMapFirstTurn)->Args({200, 2000})->Unit(benchmark::kMillisecond);

@@ -2,6 +2,13 @@
 
 #include "base/wstream.h"
 
+#include <atomic>
+
+uint64_t TurnNode::NewStamp() {
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
+
 LocationNode* TurnNode::FindLoc(const AtlCoord& coord) const {
     auto it = index_.find(Key(coord));
     return it == index_.end() ? nullptr : it->second;
@@ -14,6 +21,7 @@ LocationNode* TurnNode::RegisterLoc(const AtlCoord& coord, bool* isNew) {
         loc->coord = coord;
         locations_.Add(loc);
         it->second = loc;
+        stamp_ = NewStamp();
     }
     if (isNew) *isNew = made;
     return it->second;
@@ -24,6 +32,7 @@ void TurnNode::Clear() {
     locations_.Empty();
     index_.clear();
     factions.Empty();
+    stamp_ = NewStamp();
 }
 
 void TurnNode::RebuildIndex() {
@@ -46,6 +55,7 @@ int TurnNode::read(iwstream& is, unsigned long version) {
     text.read(is);
     locations_.read(is, version);
     RebuildIndex();
+    stamp_ = NewStamp();
     factions.read(is, version);
     return is.good() ? 0 : 1;
 }

@@ -13,7 +13,7 @@
 // it named.
 class TurnNode : public Node {
 public:
-    explicit TurnNode(AtlDate date = AtlDate()) : date(date) {}
+    explicit TurnNode(AtlDate date = AtlDate()) : date(date), stamp_(NewStamp()) {}
     TurnNode(const TurnNode&) = delete;
     TurnNode& operator=(const TurnNode&) = delete;
 
@@ -25,6 +25,9 @@ public:
     // The location for coord, made empty and appended when there is none yet.
     LocationNode* RegisterLoc(const AtlCoord& coord, bool* isNew = nullptr);
     void Clear();
+    // Changes whenever the turn is cleared, read or given a new location; unique among all
+    // turns ever made, so that an index built from the turns can tell it is out of date.
+    uint64_t Stamp() const { return stamp_; }
 
     int write(owstream& os) const override;
     int read(iwstream& is, unsigned long version) override;
@@ -40,8 +43,10 @@ private:
                (static_cast<uint64_t>(static_cast<uint16_t>(c.y)) << 8) | c.z;
     }
     void RebuildIndex();
+    static uint64_t NewStamp();
 
     ListT<LocationNode> locations_;
     // Beside the list so that registering stays linear in the size of a report.
     std::unordered_map<uint64_t, LocationNode*> index_;
+    uint64_t stamp_;
 };

@@ -29,9 +29,15 @@ TurnNode* VexlorDoc::RegisterTurn(AtlDate date, bool* isNew) {
     return turn;
 }
 
+const SightingIndex& VexlorDoc::Sightings() const {
+    if (!sightings_.IsCurrent(turns_)) Reindex();
+    return sightings_;
+}
+
 void VexlorDoc::Clear() {
     faction_ = AtlFaction();
     turns_.Empty();
+    sightings_.Clear();
     fileName_.Set(nullptr);
     modified_ = false;
 }
@@ -45,5 +51,6 @@ int VexlorDoc::write(owstream& os) const {
 int VexlorDoc::read(iwstream& is, unsigned long version) {
     faction_.read(is);
     turns_.read(is, version);
+    Reindex();
     return is.good() ? 0 : 1;
 }

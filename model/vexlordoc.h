@@ -3,6 +3,7 @@
 #include "base/list.h"
 #include "base/str.h"
 #include "model/atldate.h"
+#include "model/sightingindex.h"
 #include "model/turn.h"
 
 class iwstream;
@@ -30,6 +31,13 @@ public:
     TurnNode* RegisterTurn(AtlDate date, bool* isNew = nullptr);
     void Clear();
 
+    // Which sighting of each hex is the newest at a date. Built when the document is read
+    // and when a report was added; rebuilt here when turns came, went or changed since.
+    const SightingIndex& Sightings() const;
+    // Builds the index now, so that the first map after an open or an add costs no more than
+    // any other. Also needed after changing a registered location's partial or guard marks.
+    void Reindex() const { sightings_.Build(turns_); }
+
     const Str& GetFileName() const { return fileName_; }
     void SetFileName(const char* name) { fileName_.Set(name); }
     bool IsModified() const { return modified_; }
@@ -41,6 +49,7 @@ public:
 private:
     AtlFaction faction_;
     ListT<TurnNode> turns_;
+    mutable SightingIndex sightings_;
     Str fileName_;
     bool modified_ = false;
 };

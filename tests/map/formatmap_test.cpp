@@ -203,34 +203,44 @@ TEST(SetHexFromLoc, ReplacesTheListsAndKeepsTheMarks) {
 }
 
 // Random documents with partial and full sightings, guards, positions off the grid and
-// other levels, rebuilt for every date: the one-copy rebuild gives the literal map.
+// other levels, rebuilt for every date: the map from the index gives the literal map, also
+// after a turn was replaced and another added since the index was built.
 TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
     std::mt19937 random(6);
-    for (int round = 0; round < 30; ++round) {
-        VexlorDoc doc;
-        const int turns = 1 + static_cast<int>(random() % 6);
-        for (int t = 0; t < turns; ++t) {
-            AtlDate date(static_cast<int>(random() % 12) + 12);
-            for (int n = static_cast<int>(random() % 25); n > 0; --n) {
-                int x = static_cast<int>(random() % 12) - 1, y = static_cast<int>(random() % 8);
-                if (random() % 10 == 0) x += 200;
-                AtlCoord c(x, y, static_cast<int>(random() % 7 == 0 ? 2 : random() % 2));
-                bool partial = random() % 3 == 0;
-                LocationNode& loc = AddLoc(doc, date, c, TerrainType::Plain, "R", partial);
-                loc.peasants = static_cast<int>(random() % 1000);
-                loc.products.Add(new ItemNode(t, "grain", "GRAI"));
-                for (int u = static_cast<int>(random() % 3); u > 0; --u)
-                    AddUnit(loc, static_cast<int>(random() % 500), "U", 3,
-                            random() % 4 == 0 ? uint32_t{UnitNode::OnGuard} : 0u)
-                        .items.Add(new ItemNode(u, "silver", "SILV"));
-            }
+    auto fillTurn = [&](VexlorDoc& doc, AtlDate date) {
+        doc.RegisterTurn(date);
+        for (int n = static_cast<int>(random() % 25); n > 0; --n) {
+            int x = static_cast<int>(random() % 12) - 1, y = static_cast<int>(random() % 8);
+            if (random() % 10 == 0) x += 200;
+            AtlCoord c(x, y, static_cast<int>(random() % 7 == 0 ? 2 : random() % 2));
+            bool partial = random() % 3 == 0;
+            LocationNode& loc = AddLoc(doc, date, c, TerrainType::Plain, "R", partial);
+            loc.peasants = static_cast<int>(random() % 1000);
+            loc.products.Add(new ItemNode(n, "grain", "GRAI"));
+            for (int u = static_cast<int>(random() % 3); u > 0; --u)
+                AddUnit(loc, static_cast<int>(random() % 500), "U", 3,
+                        random() % 4 == 0 ? uint32_t{UnitNode::OnGuard} : 0u)
+                    .items.Add(new ItemNode(u, "silver", "SILV"));
         }
-        AtlMap fast, literal;
-        for (int date = 11; date <= 24; ++date) {
-            FormatMap(doc, fast, AtlDate(date));
-            LiteralFormatMap(doc, literal, AtlDate(date));
-            ExpectSameMap(fast, literal);
-            if (HasFailure()) return;
+    };
+    auto randomDate = [&] { return AtlDate(static_cast<int>(random() % 12) + 12); };
+    for (int round = 0; round < 12; ++round) {
+        VexlorDoc doc;
+        for (int t = 1 + static_cast<int>(random() % 6); t > 0; --t)
+            fillTurn(doc, randomDate());
+        for (int change = 0; change < 3; ++change) {
+            AtlMap fast, literal;
+            for (int date = 11; date <= 24; ++date) {
+                FormatMap(doc, fast, AtlDate(date));
+                LiteralFormatMap(doc, literal, AtlDate(date));
+                ExpectSameMap(fast, literal);
+                if (HasFailure()) return;
+            }
+            TurnNode* replaced = doc.Turns().GetNode(static_cast<long>(
+                random() % static_cast<unsigned>(doc.Turns().LongCountNodes())));
+            replaced->Clear();
+            fillTurn(doc, replaced->date);
+            fillTurn(doc, randomDate());
         }
     }
 }

@@ -1,0 +1,106 @@
+#include "model/sightingindex.h"
+
+#include "model/location.h"
+#include "model/turn.h"
+#include "model/unit.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+bool HasGuardUnit(const LocationNode& loc) {
+    for (const UnitNode& unit : loc.units)
+        if (unit.flags & UnitNode::OnGuard) return true;
+    return false;
+}
+
+uint64_t CoordKey(const AtlCoord& c) {
+    return (static_cast<uint64_t>(static_cast<uint16_t>(c.x)) << 24) |
+           (static_cast<uint64_t>(static_cast<uint16_t>(c.y)) << 8) | c.z;
+}
+
+} // namespace
+
+void SightingIndex::Clear() {
+    hexes_.clear();
+    steps_.clear();
+    stamps_.clear();
+}
+
+void SightingIndex::Build(const ListT<TurnNode>& turns) {
+    Clear();
+    std::vector<const TurnNode*> ordered;
+    for (const TurnNode& turn : turns) {
+        ordered.push_back(&turn);
+        stamps_.push_back(turn.Stamp());
+    }
+    // Only a damaged file holds its turns out of order; shown as if they were in order.
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const TurnNode* a, const TurnNode* b) { return a->date < b->date; });
+
+    // The walk notes each change of a hex's state as (hex, step); the steps are then grouped
+    // by hex, keeping their order, in one array.
+    struct Change {
+        uint32_t hex;
+        Step step;
+    };
+    std::vector<Change> changes;
+    std::vector<Step> current; // per hex, its state so far
+    std::unordered_map<uint64_t, uint32_t> hexOf;
+    for (const TurnNode* turn : ordered) {
+        const int32_t date = turn->date.Value();
+        for (const LocationNode& loc : turn->Locations()) {
+            bool full = !loc.IsPartial();
+            auto [at, isNew] = hexOf.try_emplace(CoordKey(loc.coord),
+                                                  static_cast<uint32_t>(hexes_.size()));
+            if (isNew) {
+                hexes_.push_back(Hex{loc.coord});
+                Step first{&loc, date,
+                           static_cast<uint8_t>((full ? 0 : kPartial) |
+                                                (HasGuardUnit(loc) ? kGuarded : 0))};
+                current.push_back(first);
+                changes.push_back({at->second, first});
+                continue;
+            }
+            if (!full) continue; // a partial sighting after the first changes nothing
+            Step& state = current[at->second];
+            if (state.date >= date && !(state.marks & kPartial)) continue; // an older one
+            state.loc = &loc;
+            state.date = date;
+            state.marks &= static_cast<uint8_t>(~kPartial);
+            if (HasGuardUnit(loc)) state.marks |= kGuarded;
+            changes.push_back({at->second, state});
+        }
+    }
+
+    for (const Change& change : changes)
+        ++hexes_[change.hex].count;
+    uint32_t next = 0;
+    for (Hex& hex : hexes_) {
+        hex.first = next;
+        next += hex.count;
+        hex.count = 0;
+    }
+    steps_.resize(changes.size());
+    for (const Change& change : changes) {
+        Hex& hex = hexes_[change.hex];
+        steps_[hex.first + hex.count++] = change.step;
+    }
+}
+
+bool SightingIndex::IsCurrent(const ListT<TurnNode>& turns) const {
+    size_t i = 0;
+    for (const TurnNode& turn : turns)
+        if (i >= stamps_.size() || stamps_[i++] != turn.Stamp()) return false;
+    return i == stamps_.size();
+}
+
+const SightingIndex::Step* SightingIndex::StepAt(const Hex& hex, AtlDate date) const {
+    const Step* begin = steps_.data() + hex.first;
+    const Step* end = begin + hex.count;
+    // The last step on or before date: steps of one date follow each other in walk order.
+    const Step* after = std::upper_bound(begin, end, date.Value(),
+                                         [](int32_t d, const Step& s) { return d < s.date; });
+    return after == begin ? nullptr : after - 1;
+}
