@@ -48,3 +48,19 @@ inline std::string LargerWorldReport(int factor) {
     for (int i = 0; i < factor; ++i) text += i == 0 ? body : ShiftCoordinates(body, 200 * i);
     return text;
 }
+
+// The world report's header and first region block with `factions` units after its exits,
+// each of a faction of its own.
+inline std::string ManyFactionsReport(int factions) {
+    std::string one = ReadWholeFile(WorldReportPath());
+    size_t region = one.find("\nplain (");
+    size_t end = region == std::string::npos ? region : one.find("\n\n\n", region);
+    if (end == std::string::npos) return one;
+    std::string text = one.substr(0, end + 2);
+    for (int i = 1; i <= factions; ++i) {
+        std::string n = std::to_string(i);
+        text += "- Scout (" + n + "), Faction " + n + " (" + std::to_string(i + 10) +
+                "), leader [LEAD].\n";
+    }
+    return text + "\n";
+}

@@ -90,6 +90,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     }
 
     int result = ReadLocList(dateLine, *turn, &out.regions);
+    doc.Reindex();
 
     if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
     target.user.Reformat();

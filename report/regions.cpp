@@ -196,7 +196,7 @@ void NoteChangedLocation(const LocationNode& loc, const TerrainType& terrain, co
 }
 
 // One region block from its region line; pos ends on the empty line after the exits.
-int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn) {
+int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, FactionNames& factions) {
     const char* p = region->text.Get();
     TerrainType terrain;
     AtlCoord coord;
@@ -222,9 +222,9 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn) {
     pos = exits;
 
     if (StrNode* units = FindLocSection(pos, Section::Units))
-        if (ReadUnitList(units, loc->units, turn.factions, 0) != 0) return -1;
+        if (ReadUnitList(units, loc->units, factions, 0) != 0) return -1;
     if (StrNode* buildings = FindLocSection(pos, Section::Buildings))
-        if (ReadBuildingList(buildings, loc->units, turn.factions, loc->buildings) != 0) return -1;
+        if (ReadBuildingList(buildings, loc->units, factions, loc->buildings) != 0) return -1;
     return 0;
 }
 
@@ -233,8 +233,9 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn) {
 int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead) {
     int count = 0;
     int result = 0;
+    FactionNames factions(turn.factions);
     for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
-        if (ReadLocation(region, pos, turn) != 0) {
+        if (ReadLocation(region, pos, turn, factions) != 0) {
             result = -1;
             break;
         }

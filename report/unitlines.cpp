@@ -37,7 +37,7 @@ const FlagText kUnitFlags[] = {
 
 } // namespace
 
-int ReadUnitInfo(const char*& cursor, UnitNode& unit, StrAssocList& factions) {
+int ReadUnitInfo(const char*& cursor, UnitNode& unit, FactionNames& factions) {
     const char* p = cursor;
     skipspaces(p);
     if (skiptempl(p, "- ") != 0 && skiptempl(p, "* ") != 0) return -1;
@@ -84,7 +84,7 @@ int ReadBuildingInfo(const char*& cursor, BuildingNode& building) {
     return 0;
 }
 
-int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions, int building) {
+int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions, int building) {
     StrNode* n = node;
     StrNode* last = node;
     for (; n && !n->text.IsEmpty(); n = n->Next()) {
@@ -103,7 +103,7 @@ int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions,
     return 0;
 }
 
-int ReadBuildingList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions,
+int ReadBuildingList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions,
                      ListT<BuildingNode>& buildings) {
     StrNode* n = node;
     while (n) {

@@ -6,6 +6,7 @@
 #include "base/strlist.h"
 #include "model/building.h"
 #include "model/unit.h"
+#include "report/factionnames.h"
 
 // The faction part of a unit line, ", Red Wolves (3)": the first "(" after the cursor when
 // it encloses digits, and the name after the last "," before it. 0 and the cursor past the
@@ -14,7 +15,7 @@ int ReadFactionNameNum(const char*& cursor, Str& name, int& number);
 
 // One unit line ("* " own or "- " other, after optional blanks): name, number, on guard,
 // faction (registered in factions), the flags and the items. 0 on success.
-int ReadUnitInfo(const char*& cursor, UnitNode& unit, StrAssocList& factions);
+int ReadUnitInfo(const char*& cursor, UnitNode& unit, FactionNames& factions);
 
 // One building or ship line: "+ " name "[" number "]" " : " text.
 int ReadBuildingInfo(const char*& cursor, BuildingNode& building);
@@ -22,9 +23,9 @@ int ReadBuildingInfo(const char*& cursor, BuildingNode& building);
 // Every line from node up to the next empty line as a unit in the given building (0: none),
 // appended to units; node is left on the empty line, or on the last unit line when the list
 // ends first. -1 on a line that is no unit.
-int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions, int building);
+int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions, int building);
 
 // Building lines from node on, each with the unit lines that follow it; units go into the
 // one unit list with their building's number. node is left where the last unit list ended.
-int ReadBuildingList(StrNode*& node, ListT<UnitNode>& units, StrAssocList& factions,
+int ReadBuildingList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions,
                      ListT<BuildingNode>& buildings);

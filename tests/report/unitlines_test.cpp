@@ -8,13 +8,14 @@ TEST(ReadUnitInfo, OtherFactionWithGuardFlagsAndItems) {
                        "unlimited silver [SILV].";
     const char* cursor = text;
     UnitNode unit;
-    StrAssocList factions;
+    StrAssocList list;
+    FactionNames factions(list);
     ASSERT_EQ(ReadUnitInfo(cursor, unit, factions), 0);
     EXPECT_EQ(unit.name, "Scouts");
     EXPECT_EQ(unit.number, 12);
     EXPECT_EQ(unit.faction.Number(), 3);
-    ASSERT_NE(factions.Find(3), nullptr);
-    EXPECT_EQ(factions.Find(3)->name, "Other");
+    ASSERT_NE(list.Find(3), nullptr);
+    EXPECT_EQ(list.Find(3)->name, "Other");
     EXPECT_EQ(unit.flags, UnitNode::OnGuard | UnitNode::Avoiding | UnitNode::Behind);
     ASSERT_EQ(unit.items.LongCountNodes(), 2);
     EXPECT_EQ(unit.items.GetFirst()->count, 5);
@@ -25,11 +26,12 @@ TEST(ReadUnitInfo, OtherFactionWithGuardFlagsAndItems) {
     UnitNode w;
     ASSERT_EQ(ReadUnitInfo(wolves, w, factions), 0);
     EXPECT_EQ(w.flags, UnitNode::Holding | UnitNode::RevealingFaction);
-    EXPECT_EQ(factions.Find(2)->name, "Creatures");
+    EXPECT_EQ(list.Find(2)->name, "Creatures");
 }
 
 TEST(ReadUnitInfo, Failures) {
-    StrAssocList factions;
+    StrAssocList list;
+    FactionNames factions(list);
     for (const char* bad : {"Scouts (12), 5 swords [SWOR].", "- Scouts, 5 swords [SWOR].",
                             "- Scouts (x), 5 swords [SWOR].", "- Scouts (12) 5 swords [SWOR].",
                             "- Scouts (12), 5 swords [SWOR] and more"}) {
@@ -73,7 +75,8 @@ TEST(ReadBuildingList, UnitsGoIntoTheOneListWithTheirBuildingNumbers) {
               lines);
     ListT<UnitNode> units;
     ListT<BuildingNode> buildings;
-    StrAssocList factions;
+    StrAssocList list;
+    FactionNames factions(list);
     StrNode* node = lines.GetFirst()->Next()->Next();
     ASSERT_EQ(ReadBuildingList(node, units, factions, buildings), 0);
     // The first building stands alone; the next block's building is not taken.
@@ -94,7 +97,8 @@ TEST(ReadUnitList, ABadLineFailsAndTheEndOfTheLinesEndsTheList) {
               "\n",
               lines);
     ListT<UnitNode> units;
-    StrAssocList factions;
+    StrAssocList list;
+    FactionNames factions(list);
     StrNode* node = lines.GetFirst();
     EXPECT_EQ(ReadUnitList(node, units, factions, 0), -1);
     EXPECT_EQ(units.LongCountNodes(), 1); // the unit read before the fault stays
