@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class iwstream;
 class owstream;
@@ -16,6 +17,8 @@ public:
     // Characters from..min(length, to)-1; empty when the range is empty.
     Str(const char* text, int from, int to);
     Str(std::string_view text) : text_(text) {}
+    // Takes the characters over without copying them.
+    explicit Str(std::string&& text) : text_(std::move(text)) {}
     Str(const Str&) = default;
     Str(Str&&) noexcept = default;
     Str& operator=(const Str&) = default;

@@ -71,7 +71,7 @@ int read_line(iwstream& is, StrNode& node, int& indent, bool& regionFlag, bool& 
         is.seekrel(-taken);
         break;
     }
-    node.text = Str(std::string_view(buffer));
+    node.text = Str(std::move(buffer));
     return 0;
 }
 

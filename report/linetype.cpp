@@ -3,6 +3,8 @@
 #include "base/collate.h"
 #include "base/debugtrap.h"
 
+#include <cstring>
+
 namespace {
 
 // Sorted by byte value of the keywords.
@@ -125,11 +127,34 @@ const CommTok_* BinarySearch(const CommTok_* table, int count, const char* text)
                  [](const char* t, const CommTok_& row) { return CollateCompare(t, row.word); });
 }
 
+namespace {
+
+// For each first byte, the rows of kLineKeywords that begin with it. No keyword is the
+// beginning of another, so at most one row matches and any search finds the same one.
+struct FirstByteRows {
+    uint8_t from[256] = {};
+    uint8_t to[256] = {};
+    FirstByteRows() {
+        for (size_t i = std::size(kLineKeywords); i-- > 0;) {
+            auto c = static_cast<unsigned char>(kLineKeywords[i].keyword[0]);
+            if (to[c] == 0) to[c] = static_cast<uint8_t>(i + 1);
+            from[c] = static_cast<uint8_t>(i);
+        }
+    }
+};
+
+} // namespace
+
 int GetLineType(const char* text) {
     if (!text) return LineType::Missing;
     if (*text == 0) return LineType::Empty;
-    const S* row = BinarySearchSpec(kLineKeywords, std::size(kLineKeywords), text);
-    return row ? row->type : LineType::Ordinary;
+    // Called several times for every line of a report: most lines are passed over by their
+    // first byte alone.
+    static const FirstByteRows rows;
+    auto c = static_cast<unsigned char>(*text);
+    for (int i = rows.from[c]; i < rows.to[c]; ++i)
+        if (begcmp(text, kLineKeywords[i].keyword) == 0) return kLineKeywords[i].type;
+    return LineType::Ordinary;
 }
 
 int GetMonthNum(const char* text) {
@@ -140,8 +165,11 @@ int GetMonthNum(const char* text) {
 
 int GetCommonToken(const char* text) {
     if (!text || !*text) return -1;
-    const CommTok_* row = BinarySearch(kCommonWords, std::size(kCommonWords), text);
-    return row ? row->number : -1;
+    // The dictionary order ties only identical texts, so a word matches exactly or not at all;
+    // a byte scan finds it without the cost of collating every probe (two words per exit).
+    for (const CommTok_& row : kCommonWords)
+        if (row.word[0] == text[0] && std::strcmp(row.word, text) == 0) return row.number;
+    return -1;
 }
 
 int GetTerrainType(const char* text, TerrainType& terrain) {
