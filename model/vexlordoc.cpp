@@ -38,6 +38,7 @@ void VexlorDoc::Clear() {
     faction_ = AtlFaction();
     turns_.Empty();
     sightings_.Clear();
+    extras_ = DocExtras();
     fileName_.Set(nullptr);
     modified_ = false;
 }

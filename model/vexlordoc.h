@@ -4,6 +4,7 @@
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/sightingindex.h"
+#include "model/docextras.h"
 #include "model/turn.h"
 
 class iwstream;
@@ -29,6 +30,7 @@ public:
     TurnNode* LastTurn() const { return turns_.GetLast(); }
     TurnNode* FindTurn(AtlDate date) const;
     TurnNode* RegisterTurn(AtlDate date, bool* isNew = nullptr);
+    // Clears everything, the extras too.
     void Clear();
 
     // Which sighting of each hex is the newest at a date. Built when the document is read
@@ -37,6 +39,9 @@ public:
     // Builds the index now, so that the first map after an open or an add costs no more than
     // any other. Also needed after changing a registered location's partial or guard marks.
     void Reindex() const { sightings_.Build(turns_); }
+    // What the document holds beyond the version-1 records (model/extarea.h).
+    DocExtras& Extras() { return extras_; }
+    const DocExtras& Extras() const { return extras_; }
 
     const Str& GetFileName() const { return fileName_; }
     void SetFileName(const char* name) { fileName_.Set(name); }
@@ -50,6 +55,7 @@ private:
     AtlFaction faction_;
     ListT<TurnNode> turns_;
     mutable SightingIndex sightings_;
+    DocExtras extras_;
     Str fileName_;
     bool modified_ = false;
 };

@@ -9,6 +9,27 @@
 
 #include <cstring>
 
+namespace {
+
+// The region name runs to the first ","; only a line without one ends it at its final ".",
+// so that a name with a dot ("St. Ives") is read whole.
+int ReadRegionName(const char*& cursor, Str& name) {
+    if (FindSet(cursor, ",")) return read_before(cursor, name, ",");
+    size_t length = std::strlen(cursor);
+    if (length == 0 || cursor[length - 1] != '.') return -1;
+    const char* start = cursor;
+    skipspaces(start);
+    const char* end = cursor + length - 1;
+    if (end < start) return -1;
+    const char* dot = end;
+    skipspacesback(start, end);
+    name = Str(std::string_view(start, static_cast<size_t>(end - start)));
+    cursor = dot;
+    return 0;
+}
+
+} // namespace
+
 int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& coord,
                           Str& regionName, Str& townName, Str& townType) {
     const char* p = cursor;
@@ -17,7 +38,7 @@ int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& c
     TerrainType t;
     AtlCoord c;
     if (read_before(p, word, "(") != 0 || GetTerrainType(word.Get(), t) != 0) return -1;
-    if (ReadCoords(p, c) != 0 || skiptempl(p, " in ") != 0 || read_before(p, region, ",.") != 0)
+    if (ReadCoords(p, c) != 0 || skiptempl(p, " in ") != 0 || ReadRegionName(p, region) != 0)
         return -1;
     bool hasTown = skiptempl(p, ", contains ") == 0;
     if (hasTown && (read_before(p, town, "[") != 0 || ReadBracketStr(p, type) != 0)) return -1;
@@ -34,7 +55,7 @@ int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& c
 
 int ReadPeasantPart(const char*& cursor, int& peasants, Str& race, int& silver) {
     const char* p = cursor;
-    if (*p == '.') return 0; // regions without people: ocean, nexus, some caverns
+    if (std::strcmp(p, ".") == 0) return 0; // regions without people: ocean, nexus, caverns
     int count, amount;
     Str who;
     if (skiptempl(p, ", ") != 0 || ReadNumber(p, count) != 0 || skiptempl(p, " peasants ") != 0 ||
@@ -84,7 +105,7 @@ bool IsNoExitLine(const char* text) {
     return *p == 0 || std::strcmp(p, ".") == 0;
 }
 
-int ReadExits(StrNode*& node, TurnNode& turn) {
+int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths) {
     if (!node) return -1;
     StrNode* last = node;
     for (StrNode* n = node->Next(); n; last = n, n = n->Next()) {
@@ -105,6 +126,7 @@ int ReadExits(StrNode*& node, TurnNode& turn) {
         if (ReadLocationBasicInfo(p, terrain, coord, region, town, townType) != 0) return -1;
         if (terrain.IsDefault() || (coord.x == 0 && coord.y == 0 && coord.z == 0))
             DebugTrap("exit without terrain or at zero coordinates");
+        if (widths) widths->LearnFromExit(from, direction, coord);
         bool isNew = false;
         LocationNode* loc = turn.RegisterLoc(coord, &isNew);
         if (isNew) loc->flags |= LocationNode::LocPartial;
@@ -196,7 +218,8 @@ void NoteChangedLocation(const LocationNode& loc, const TerrainType& terrain, co
 }
 
 // One region block from its region line; pos ends on the empty line after the exits.
-int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, FactionNames& factions) {
+int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, FactionNames& factions,
+                 LevelWidths* widths) {
     const char* p = region->text.Get();
     TerrainType terrain;
     AtlCoord coord;
@@ -218,7 +241,7 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, FactionNames& f
     if (!last || ReadDetails(last, *loc) != 0) return -1;
 
     StrNode* exits = FindBlockExits(last);
-    if (!exits || ReadExits(exits, turn) != 0) return -1;
+    if (!exits || ReadExits(exits, turn, coord, widths) != 0) return -1;
     pos = exits;
 
     if (StrNode* units = FindLocSection(pos, Section::Units))
@@ -230,12 +253,12 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, FactionNames& f
 
 } // namespace
 
-int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead) {
+int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths) {
     int count = 0;
     int result = 0;
     FactionNames factions(turn.factions);
     for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
-        if (ReadLocation(region, pos, turn, factions) != 0) {
+        if (ReadLocation(region, pos, turn, factions, widths) != 0) {
             result = -1;
             break;
         }

@@ -3,17 +3,20 @@
 #include "base/str.h"
 #include "base/strlist.h"
 #include "model/atlcoord.h"
+#include "model/levelwidths.h"
 #include "model/terrain.h"
 #include "model/turn.h"
 
-// The basic text of a region: terrain word, coordinates, " in ", region name up to "," or
-// ".", and optionally ", contains " town name "[" town type "]". The town fields are left as
-// they were when there is no town. 0 on success, with the cursor after what was read.
+// The basic text of a region: terrain word, coordinates, " in ", region name up to the first
+// "," (or, in a line without one, up to the "." that ends it), and optionally ", contains "
+// town name "[" town type "]". The town fields are left as they were when there is no town.
+// 0 on success, with the cursor after what was read.
 int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& coord,
                           Str& regionName, Str& townName, Str& townType);
 
 // The peasant part of a region line after its basic text: ", " count " peasants (" race "), $"
-// silver. A line whose basic text ends with "." has none: 0, and the fields stay unchanged.
+// silver. A line that ends with its basic text and "." has none: 0, and the fields stay
+// unchanged.
 int ReadPeasantPart(const char*& cursor, int& peasants, Str& race, int& silver);
 
 // A wages line after "  Wages: $": the amount (a decimal part is dropped), then
@@ -26,10 +29,14 @@ bool IsNoExitLine(const char* text);
 // The exit lines after the "Exits:" line at node up to the next empty line: each neighbour
 // is registered in turn (new ones marked as known only from exits) with its terrain and
 // names. node is left on the empty line, or on the last line when the list ends first. -1 on
-// a malformed exit.
-int ReadExits(StrNode*& node, TurnNode& turn);
+// a malformed exit. With widths, an exit of the region at `from` that crosses the world's
+// east-west edge teaches the width of its level.
+int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
+              LevelWidths* widths = nullptr);
 
 // Reads every region block after start into turn. 0 when all were read; -1 at the first
 // block that could not be read (what was read before stays). blocksRead, when given, counts
-// the region blocks read completely.
-int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr);
+// the region blocks read completely. widths, when given, learns the level widths the exits
+// show.
+int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr,
+                LevelWidths* widths = nullptr);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 const std::string kRule = std::string(60, '-') + "\n";
@@ -44,6 +46,28 @@ TEST(ReadLocationBasicInfo, TownIsOptionalButNeedsItsType) {
         EXPECT_EQ(ReadLocationBasicInfo(cursor, terrain, coord, region, town, type), -1) << bad;
         EXPECT_EQ(cursor, bad);
     }
+}
+
+TEST(ReadLocationBasicInfo, ADotInsideTheRegionNameDoesNotEndIt) {
+    TerrainType terrain;
+    AtlCoord coord;
+    Str region, town, type;
+    int peasants = -1, silver = -1;
+    Str race;
+    const char* peopled = "plain (1,1) in St. Ives, 100 peasants (humans), $500.";
+    ASSERT_EQ(ReadLocationBasicInfo(peopled, terrain, coord, region, town, type), 0);
+    EXPECT_EQ(region, Str("St. Ives"));
+    ASSERT_EQ(ReadPeasantPart(peopled, peasants, race, silver), 0);
+    EXPECT_EQ(peasants, 100);
+    EXPECT_EQ(silver, 500);
+    // Only a line that ends at the dot has no peasant part.
+    const char* empty = "ocean (3,1) in St. Ives Bay.";
+    ASSERT_EQ(ReadLocationBasicInfo(empty, terrain, coord, region, town, type), 0);
+    EXPECT_EQ(region, Str("St. Ives Bay"));
+    EXPECT_EQ(ReadPeasantPart(empty, peasants, race, silver), 0);
+    EXPECT_EQ(peasants, 100); // unchanged
+    const char* cut = "plain (1,1) in St. Ives. 100 peasants";
+    EXPECT_EQ(ReadLocationBasicInfo(cut, terrain, coord, region, town, type), -1);
 }
 
 TEST(ReadLocationBasicInfo, DeeperLevelsAreKeptApart) {
@@ -245,4 +269,27 @@ TEST(ReadLocList, ReportEndingRightAfterTheLastBlockReadsIt) {
               0);
     EXPECT_EQ(blocks, 1);
     EXPECT_NE(turn.FindLoc(AtlCoord(54, 12)), nullptr);
+}
+
+TEST(ReadLocList, ExitsAcrossTheEastWestEdgeTeachEachLevelsWidth) {
+    auto block = [](const std::string& region, const std::string& exits) {
+        return region + "\n" + kRule + "  Wages: $0.\n\nExits:\n" + exits + "\n\n";
+    };
+    StrList lines;
+    SplitText(
+        "May, Year 1\n\n" +
+            block("plain (0,10) in Asay, 100 peasants (men), $10.",
+                  "  North : plain (0,8) in Asay.\n"
+                  "  Southwest : swamp (31,11) in Asay.\n") +
+            block("cavern (15,3,underworld) in Dark.",
+                  "  Northeast : tunnels (0,2,underworld) in Dark.\n") +
+            block("cavern (0,2,deep underworld) in Deep.",
+                  "  Northwest : cavern (7,1,deep underworld) in Deep.\n") +
+            block("cavern (2,2,abyss) in Pit.", "  Southeast : cavern (3,3,abyss) in Pit.\n") +
+            block("nexus (0,0,nexus) in Nexus.", "  North : plain (9,9) in Asay.\n"),
+        lines);
+    TurnNode turn;
+    LevelWidths widths;
+    ASSERT_EQ(ReadLocList(lines.GetFirst(), turn, nullptr, &widths), 0);
+    EXPECT_EQ(widths.All(), (std::map<int, int>{{0, 32}, {1, 16}, {3, 8}}));
 }
