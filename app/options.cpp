@@ -30,8 +30,7 @@ constexpr Flag kFlags[] = {
 
 Options::Options()
     : language(kDefaultLanguage), bWantedOpen(false), bForSaleOpen(false), bProductsOpen(false),
-      bMyUnitsOpen(false), bOtherUnitsOpen(false), bBuildingsOpen(false),
-      bExitsOpen(false) {}
+      bMyUnitsOpen(false), bOtherUnitsOpen(false), bBuildingsOpen(false), bExitsOpen(false) {}
 
 bool Options::IsLanguageCode(const char* code) {
     size_t n = code ? std::strlen(code) : 0;

@@ -83,8 +83,7 @@ void AddUnit(TreeViewNode& parent, const StrAssocList* factions, const UnitNode&
 }
 
 // The weather, the gate and the exits of a region block.
-void AddRegionExtras(TreeViewNode& title, const RegionExtras* region,
-                     const DescrOptions& options) {
+void AddRegionExtras(TreeViewNode& title, const RegionExtras* region, const DescrOptions& options) {
     if (!region) return;
     if (!region->weather.IsEmpty()) AddLine(title, region->weather);
     if (region->gate != 0) AddLine(title, GateText(*region));

@@ -9,8 +9,8 @@ namespace {
 
 // The sentences an own unit line may carry after its items, in the order the engine writes
 // them. Other sentences ("Note: ...") are passed over.
-const char* const kDetailKeys[] = {"Weight: ", "Capacity: ", "Skills: ", "Combat spell: ",
-                                   "Can Study: "};
+const char* const kDetailKeys[] = {
+    "Weight: ", "Capacity: ", "Skills: ", "Combat spell: ", "Can Study: "};
 
 // The known key that text begins with, or null.
 const char* KeyAt(const char* text) {
@@ -98,10 +98,11 @@ int ReadUnitDetails(const char* text, int32_t& number, UnitExtras& details) {
     UnitExtras read;
     for (const char* sentence = at + 2; sentence;) {
         const char* next = NextSentence(sentence);
-        std::string_view whole(sentence, next ? static_cast<size_t>(next - sentence)
-                                              : std::strlen(sentence));
+        std::string_view whole(sentence,
+                               next ? static_cast<size_t>(next - sentence) : std::strlen(sentence));
         if (!next && whole.ends_with('.')) whole.remove_suffix(1);
-        if (const char* key = KeyAt(sentence)) ReadSentence(key, whole.substr(std::strlen(key)), read);
+        if (const char* key = KeyAt(sentence))
+            ReadSentence(key, whole.substr(std::strlen(key)), read);
         sentence = next ? next + 2 : nullptr;
     }
     number = unit;

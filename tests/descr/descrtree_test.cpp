@@ -203,15 +203,18 @@ TEST(DescrOptions, HeadingKindsMapToTheirFlags) {
 // reader keeps them.
 TEST(DescriptionOfRealReports, ExitsGateWeatherAndOwnUnitsDetails) {
     VexlorDoc doc;
-    ASSERT_EQ(AddReports(doc, ReportSeries(std::string(VEXLOR_REPORTS_DIR) + "/head-standard", 3, 6)), "");
+    ASSERT_EQ(
+        AddReports(doc, ReportSeries(std::string(VEXLOR_REPORTS_DIR) + "/head-standard", 3, 6)),
+        "");
     AtlMap map;
     FormatMap(doc, map, AtlDate(5, 1));
     DescrOptions options;
     options.bExitsOpen = true;
     auto root = BuildDescrTree(doc, map, AtlCoord(0, 32), options);
     ASSERT_NE(root, nullptr);
-    EXPECT_NE(Line(*root, "It was monsoon season last month; it will be monsoon season next month."),
-              nullptr);
+    EXPECT_NE(
+        Line(*root, "It was monsoon season last month; it will be monsoon season next month."),
+        nullptr);
     EXPECT_NE(Line(*root, "Gate 26 of 31"), nullptr);
     const DescrTVNode* exits = Line(*root, "Exits:");
     ASSERT_NE(exits, nullptr);

@@ -39,9 +39,10 @@ struct RawExit {
 // The exits of every region block of a report text, with wrapped exit lines joined.
 std::vector<RawExit> RawExits(const std::string& text) {
     static const std::regex region(R"(^ *[a-z ]+ \((-?\d+),(-?\d+)(,([a-z ]+))?\) in .*)");
-    static const std::regex exit(
-        R"(^  (\w+) : ([a-z ]+) \((-?\d+),(-?\d+)(,([a-z ]+))?\) in .*)");
-    auto level = [](const std::string& word) { return word.empty() ? 0 : LevelFromWord(word.c_str()); };
+    static const std::regex exit(R"(^  (\w+) : ([a-z ]+) \((-?\d+),(-?\d+)(,([a-z ]+))?\) in .*)");
+    auto level = [](const std::string& word) {
+        return word.empty() ? 0 : LevelFromWord(word.c_str());
+    };
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
@@ -63,8 +64,8 @@ std::vector<RawExit> RawExits(const std::string& text) {
         } else if (lines[i].empty() || lines[i].rfind("Orders Template", 0) == 0) {
             inExits = false;
         } else if (inExits && std::regex_match(lines[i], m, exit)) {
-            exits.push_back({current, m[1], m[2],
-                             AtlCoord(std::stoi(m[3]), std::stoi(m[4]), level(m[6]))});
+            exits.push_back(
+                {current, m[1], m[2], AtlCoord(std::stoi(m[3]), std::stoi(m[4]), level(m[6]))});
         }
     }
     return exits;
@@ -73,9 +74,8 @@ std::vector<RawExit> RawExits(const std::string& text) {
 } // namespace
 
 TEST(TurnExtras, EveryExitOfEveryRegionBlockIsKept) {
-    for (const char* folder : {"v404-standard", "v410-standard", "head-standard",
-                               "head-neworigins", "repo-snapshot-standard",
-                               "repo-snapshot-neworigins"}) {
+    for (const char* folder : {"v404-standard", "v410-standard", "head-standard", "head-neworigins",
+                               "repo-snapshot-standard", "repo-snapshot-neworigins"}) {
         Desk d;
         int checked = 0;
         for (int t = 1; fs::exists(fs::path(VEXLOR_REPORTS_DIR) / folder /
@@ -218,7 +218,8 @@ TEST(TurnExtras, ErrorsBattlesAndEventsOfATurn) {
     ASSERT_EQ(june.errors.size(), 2u);
     EXPECT_EQ(june.errors[1], "Guards (404): Is prevented from guarding by the Guardsmen.");
     ASSERT_FALSE(june.battles.empty());
-    EXPECT_EQ(june.battles.front(), "Guards (412) attacks Guards (404) in jungle (0,32) in Erisort!");
+    EXPECT_EQ(june.battles.front(),
+              "Guards (412) attacks Guards (404) in jungle (0,32) in Erisort!");
     EXPECT_EQ(june.battles[1], "");
     EXPECT_EQ(june.battles[2], "Attackers:");
     EXPECT_EQ(june.battles.back(), "Spoils: 2 swords [SWOR], 162 silver [SILV].");
