@@ -90,7 +90,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
         out.replaced = true;
     }
 
-    int result = ReadLocList(dateLine, *turn, &out.regions);
+    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths);
     ReadTurnExtras(dateLine, out.regions, *turn);
 
     if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
