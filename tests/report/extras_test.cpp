@@ -1,11 +1,14 @@
 // What a report says beyond the version-1 records, read from the real engine reports: exits,
 // gates, weather, own units' details and the turn's paragraphs.
+#include "base/wio.h"
+#include "model/docfile.h"
 #include "report/extrasreader.h"
 #include "report/scan.h"
 #include "report_test_util.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 
@@ -241,4 +244,111 @@ TEST(TurnExtras, ReplacingATurnReplacesWhatItKept) {
     const TurnExtras& june = Extras(d, 5);
     EXPECT_EQ(june.events.errors.size(), 2u);
     EXPECT_EQ(june.FindRegion(AtlCoord(36, 4))->exits.size(), 6u);
+}
+
+namespace {
+
+std::vector<unsigned char> FileBytes(VexlorDoc& doc) {
+    omwstream out;
+    EXPECT_EQ(WriteDocFile(out, doc), 0);
+    return out.Bytes();
+}
+
+DocReadResult ReadFileBytes(const std::vector<unsigned char>& bytes, VexlorDoc& doc) {
+    imwstream in(bytes.data(), bytes.size());
+    return ReadDocFile(in, doc);
+}
+
+// The reader of the version-1 document as it has always been: it reads the records it knows
+// and never looks at what follows.
+bool ReadAsVersion1(const std::vector<unsigned char>& bytes, VexlorDoc& doc) {
+    imwstream in(bytes.data(), bytes.size());
+    unsigned char signature[kDocSignatureSize];
+    uint32_t version = 0;
+    return in.read(signature, sizeof signature) == sizeof signature && ReadU32(in, version) &&
+           version == 1 && doc.read(in, version) == 0;
+}
+
+} // namespace
+
+TEST(TurnExtras, KeptInTheDocumentFileWhereTheVersion1ReaderNeverLooks) {
+    for (const char* folder : {"v404-standard", "head-standard", "head-neworigins",
+                               "repo-snapshot-neworigins"}) {
+        Desk d;
+        for (int t = 1; fs::exists(fs::path(VEXLOR_REPORTS_DIR) / folder /
+                                   ("3-turn" + std::to_string(t) + ".rep"));
+             ++t)
+            ASSERT_EQ(d.Add(ReadReport(std::string(folder) + "/3-turn" + std::to_string(t) +
+                                       ".rep")),
+                      0);
+        const std::vector<unsigned char> bytes = FileBytes(d.doc);
+
+        VexlorDoc back;
+        ASSERT_EQ(ReadFileBytes(bytes, back), DocRead) << folder;
+        EXPECT_FALSE(back.Extras().damaged);
+        EXPECT_EQ(DocBytes(back), DocBytes(d.doc));
+        const TurnNode* kept = back.FirstTurn();
+        for (const TurnNode& turn : d.doc.Turns()) {
+            ASSERT_NE(kept, nullptr);
+            EXPECT_FALSE(turn.extras.IsEmpty()) << folder;
+            EXPECT_TRUE(kept->extras == turn.extras) << folder << " " << turn.date.Value();
+            kept = kept->Next();
+        }
+
+        // Today's reader of version 1 reads every record unchanged.
+        VexlorDoc old;
+        ASSERT_TRUE(ReadAsVersion1(bytes, old)) << folder;
+        EXPECT_EQ(DocBytes(old), DocBytes(d.doc));
+        for (const TurnNode& turn : old.Turns())
+            EXPECT_TRUE(turn.extras.IsEmpty());
+    }
+}
+
+TEST(TurnExtras, ADocumentFromBeforeShowsWhatItHasAndGainsThemOnTheNextReport) {
+    Desk d = AddTurns("head-standard", 3, 5);
+    for (const TurnNode& turn : d.doc.Turns())
+        const_cast<TurnNode&>(turn).extras.Clear();
+    d.doc.Extras() = DocExtras();
+    const std::vector<unsigned char> before = FileBytes(d.doc);
+    // Nothing kept: the file is the version-1 document alone, as an earlier program wrote it.
+    EXPECT_EQ(before.size(), kDocSignatureSize + 4 + DocBytes(d.doc).size());
+
+    Desk reopened;
+    ASSERT_EQ(ReadFileBytes(before, reopened.doc), DocRead);
+    reopened.shown = reopened.doc.LastTurn()->date;
+    ASSERT_EQ(reopened.Add(ReadReport("head-standard/3-turn6.rep")), 0);
+    VexlorDoc after;
+    ASSERT_EQ(ReadFileBytes(FileBytes(reopened.doc), after), DocRead);
+    for (const TurnNode& turn : after.Turns())
+        EXPECT_EQ(turn.extras.IsEmpty(), turn.date != AtlDate(5, 1)) << turn.date.Value();
+    EXPECT_EQ(after.LastTurn()->extras.FindRegion(AtlCoord(36, 4))->gate, 28);
+}
+
+TEST(TurnExtras, ADamagedChunkLeavesTheRecordsAndTheOtherChunks) {
+    Desk d = AddTurns("head-standard", 3, 2);
+    std::vector<unsigned char> bytes = FileBytes(d.doc);
+    // Cut the region chunk short by giving it a length that ends inside its first exit.
+    const std::string tag = "RGNX";
+    auto at = std::search(bytes.begin(), bytes.end(), tag.begin(), tag.end());
+    ASSERT_NE(at, bytes.end());
+    const size_t lengthAt = static_cast<size_t>(at - bytes.begin()) + 4;
+    uint32_t length = 0;
+    for (int i = 0; i < 4; ++i)
+        length |= static_cast<uint32_t>(bytes[lengthAt + i]) << (8 * i);
+    const uint32_t shorter = 30;
+    ASSERT_LT(shorter, length);
+    bytes.erase(bytes.begin() + static_cast<long>(lengthAt + 4 + shorter),
+                bytes.begin() + static_cast<long>(lengthAt + 4 + length));
+    for (int i = 0; i < 4; ++i)
+        bytes[lengthAt + i] = static_cast<unsigned char>(shorter >> (8 * i));
+
+    VexlorDoc back;
+    ASSERT_EQ(ReadFileBytes(bytes, back), DocRead);
+    EXPECT_TRUE(back.Extras().damaged);
+    EXPECT_EQ(DocBytes(back), DocBytes(d.doc));
+    for (const TurnNode& turn : back.Turns()) {
+        EXPECT_TRUE(turn.extras.Regions().empty());
+        EXPECT_FALSE(turn.extras.Units().empty());
+        EXPECT_FALSE(turn.extras.events.IsEmpty());
+    }
 }
