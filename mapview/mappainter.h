@@ -17,7 +17,8 @@ class ScrollData;
 
 // Paints one plain of the hex map through a GrafView: terrain pictures, a shade over hexes
 // known only partly, the hex borders with the selected hex's outline set apart, town names,
-// the guard flag and the markers of the player's own units and of other factions' units. The map window and off-screen pictures share it.
+// the guard flag and the markers of the player's own units and of other factions' units. The map
+// window and off-screen pictures share it.
 class MapPainter {
 public:
     static constexpr GrafColor kBackground{24, 24, 32};

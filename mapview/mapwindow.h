@@ -113,6 +113,6 @@ private:
     AtlMap map_;
     MapPainter painter_;
     int curPlain_ = 0;
-    OffscreenBuffer buffer_; // the client area's picture, remade on each resize
-    AtlCoord hover_{-1, -1, 0};   // the hex last reported under the mouse
+    OffscreenBuffer buffer_;    // the client area's picture, remade on each resize
+    AtlCoord hover_{-1, -1, 0}; // the hex last reported under the mouse
 };

@@ -94,8 +94,8 @@ void DFindBox::Refresh() {
         list->addItem(ToQt(line));
     auto* count = Widget()->findChild<QLabel*>(QStringLiteral("findCount"));
     bool typed = !GetText().IsEmpty();
-    count->setText(!typed ? QString()
-                   : lines.empty() ? QStringLiteral("Nothing found")
+    count->setText(!typed              ? QString()
+                   : lines.empty()     ? QStringLiteral("Nothing found")
                    : lines.size() == 1 ? QStringLiteral("1 found")
                                        : QStringLiteral("%1 found").arg(lines.size()));
 }

@@ -6,10 +6,10 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QSignalBlocker>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QSignalBlocker>
 #include <QToolBar>
 
 DToolbar::DToolbar(DFrameWindow* frame, const char* name)
