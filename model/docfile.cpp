@@ -4,6 +4,7 @@
 #include "base/wio.h"
 #include "base/wstream.h"
 #include "base/wstreambuf.h"
+#include "model/extarea.h"
 #include "model/vexlordoc.h"
 
 #include <cstring>
@@ -19,6 +20,7 @@ bool WriteFramed(owstream& os, const VexlorDoc& doc) {
     os.write(kSignature, sizeof kSignature);
     WriteU32(os, kVersion);
     doc.write(os);
+    WriteExtArea(os, doc);
     // The last partly filled block must reach the channel before the state means anything.
     return os.flush();
 }
@@ -41,7 +43,10 @@ DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc) {
     uint32_t version = 0;
     if (!ReadU32(is, version)) return DocReadFailed;
     if (version != kVersion) return DocWrongVersion;
-    return doc.read(is, version) == 0 ? DocRead : DocReadFailed;
+    if (doc.read(is, version) != 0) return DocReadFailed;
+    // Whatever the area holds, the version-1 part read completely stands.
+    ReadExtArea(is, doc);
+    return DocRead;
 }
 
 DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path) {

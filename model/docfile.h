@@ -7,8 +7,9 @@ class owstream;
 class VexlorDoc;
 
 // The document file: 17 signature bytes ("Atlantis Vexlor", 0x1A, 0x00), the format version
-// (uint32, 1), then the document record. One reader and one writer for the program, the
-// command-line companion and the tests.
+// (uint32, 1), then the document record, then the extension area when the document holds
+// anything beyond the version-1 records (model/extarea.h). One reader and one writer for the
+// program, the command-line companion and the tests.
 constexpr size_t kDocSignatureSize = 17;
 
 enum DocReadResult {
@@ -31,7 +32,8 @@ enum DocSaveResult {
 int WriteDocFile(owstream& os, VexlorDoc& doc);
 // Reads the framing and the document into doc (which the caller has cleared). A stream that
 // ends inside the signature or the version gives DocReadFailed when its bytes agree with the
-// signature so far, else DocNotADocument.
+// signature so far, else DocNotADocument. A damaged extension area still gives DocRead, with
+// doc.Extras().damaged set.
 DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc);
 
 // Saves to path without ever destroying what was there: writes a temporary file beside it,

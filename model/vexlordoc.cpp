@@ -32,6 +32,7 @@ TurnNode* VexlorDoc::RegisterTurn(AtlDate date, bool* isNew) {
 void VexlorDoc::Clear() {
     faction_ = AtlFaction();
     turns_.Empty();
+    extras_ = DocExtras();
     fileName_.Set(nullptr);
     modified_ = false;
 }

@@ -3,6 +3,7 @@
 #include "base/list.h"
 #include "base/str.h"
 #include "model/atldate.h"
+#include "model/docextras.h"
 #include "model/turn.h"
 
 class iwstream;
@@ -28,7 +29,12 @@ public:
     TurnNode* LastTurn() const { return turns_.GetLast(); }
     TurnNode* FindTurn(AtlDate date) const;
     TurnNode* RegisterTurn(AtlDate date, bool* isNew = nullptr);
+    // Clears everything, the extras too.
     void Clear();
+
+    // What the document holds beyond the version-1 records (model/extarea.h).
+    DocExtras& Extras() { return extras_; }
+    const DocExtras& Extras() const { return extras_; }
 
     const Str& GetFileName() const { return fileName_; }
     void SetFileName(const char* name) { fileName_.Set(name); }
@@ -41,6 +47,7 @@ public:
 private:
     AtlFaction faction_;
     ListT<TurnNode> turns_;
+    DocExtras extras_;
     Str fileName_;
     bool modified_ = false;
 };

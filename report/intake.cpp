@@ -89,7 +89,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
         out.replaced = true;
     }
 
-    int result = ReadLocList(dateLine, *turn, &out.regions);
+    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths);
 
     if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
     target.user.Reformat();

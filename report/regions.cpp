@@ -84,7 +84,7 @@ bool IsNoExitLine(const char* text) {
     return *p == 0 || std::strcmp(p, ".") == 0;
 }
 
-int ReadExits(StrNode*& node, TurnNode& turn) {
+int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths) {
     if (!node) return -1;
     StrNode* last = node;
     for (StrNode* n = node->Next(); n; last = n, n = n->Next()) {
@@ -105,6 +105,7 @@ int ReadExits(StrNode*& node, TurnNode& turn) {
         if (ReadLocationBasicInfo(p, terrain, coord, region, town, townType) != 0) return -1;
         if (terrain.IsDefault() || (coord.x == 0 && coord.y == 0 && coord.z == 0))
             DebugTrap("exit without terrain or at zero coordinates");
+        if (widths) widths->LearnFromExit(from, direction, coord);
         bool isNew = false;
         LocationNode* loc = turn.RegisterLoc(coord, &isNew);
         if (isNew) loc->flags |= LocationNode::LocPartial;
@@ -196,7 +197,7 @@ void NoteChangedLocation(const LocationNode& loc, const TerrainType& terrain, co
 }
 
 // One region block from its region line; pos ends on the empty line after the exits.
-int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn) {
+int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* widths) {
     const char* p = region->text.Get();
     TerrainType terrain;
     AtlCoord coord;
@@ -218,7 +219,7 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn) {
     if (!last || ReadDetails(last, *loc) != 0) return -1;
 
     StrNode* exits = FindBlockExits(last);
-    if (!exits || ReadExits(exits, turn) != 0) return -1;
+    if (!exits || ReadExits(exits, turn, coord, widths) != 0) return -1;
     pos = exits;
 
     if (StrNode* units = FindLocSection(pos, Section::Units))
@@ -230,11 +231,11 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn) {
 
 } // namespace
 
-int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead) {
+int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths) {
     int count = 0;
     int result = 0;
     for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
-        if (ReadLocation(region, pos, turn) != 0) {
+        if (ReadLocation(region, pos, turn, widths) != 0) {
             result = -1;
             break;
         }

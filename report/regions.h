@@ -3,6 +3,7 @@
 #include "base/str.h"
 #include "base/strlist.h"
 #include "model/atlcoord.h"
+#include "model/levelwidths.h"
 #include "model/terrain.h"
 #include "model/turn.h"
 
@@ -26,10 +27,14 @@ bool IsNoExitLine(const char* text);
 // The exit lines after the "Exits:" line at node up to the next empty line: each neighbour
 // is registered in turn (new ones marked as known only from exits) with its terrain and
 // names. node is left on the empty line, or on the last line when the list ends first. -1 on
-// a malformed exit.
-int ReadExits(StrNode*& node, TurnNode& turn);
+// a malformed exit. With widths, an exit of the region at `from` that crosses the world's
+// east-west edge teaches the width of its level.
+int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
+              LevelWidths* widths = nullptr);
 
 // Reads every region block after start into turn. 0 when all were read; -1 at the first
 // block that could not be read (what was read before stays). blocksRead, when given, counts
-// the region blocks read completely.
-int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr);
+// the region blocks read completely. widths, when given, learns the level widths the exits
+// show.
+int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr,
+                LevelWidths* widths = nullptr);

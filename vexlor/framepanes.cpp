@@ -1,8 +1,8 @@
 #include "vexlor/framepanes.h"
 
-#include "descr/descrtreeview.h"
+#include "descrview/descrtreeview.h"
 #include "map/atlmap.h"
-#include "mapview/mapwindow.h"
+#include "mapwindow/mapwindow.h"
 
 namespace {
 

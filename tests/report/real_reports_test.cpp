@@ -186,6 +186,17 @@ TEST(RealReports, WholeWorldReportsReadEveryRegion) {
     }
 }
 
+TEST(RealReports, WholeWorldExitsAcrossTheEdgeGiveEachLevelsWidth) {
+    const std::map<std::string, std::map<int, int>> widths = {
+        {"large/v410-standard-world.rep", {{0, 32}, {1, 16}}},
+        {"large/head-standard-world.rep", {{0, 64}}}};
+    for (const auto& [file, expected] : widths) {
+        Desk d;
+        ASSERT_EQ(d.Add(ReadReport(file)), 0) << file;
+        EXPECT_EQ(d.doc.Extras().levelWidths.All(), expected) << file;
+    }
+}
+
 TEST(RealReports, CityWithMarketsUnitsAndATower) {
     Desk& d = FactionDesk("head-neworigins", 3);
     const AtlDate may(4, 1);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 const std::string kRule = std::string(60, '-') + "\n";
@@ -245,4 +247,27 @@ TEST(ReadLocList, ReportEndingRightAfterTheLastBlockReadsIt) {
               0);
     EXPECT_EQ(blocks, 1);
     EXPECT_NE(turn.FindLoc(AtlCoord(54, 12)), nullptr);
+}
+
+TEST(ReadLocList, ExitsAcrossTheEastWestEdgeTeachEachLevelsWidth) {
+    auto block = [](const std::string& region, const std::string& exits) {
+        return region + "\n" + kRule + "  Wages: $0.\n\nExits:\n" + exits + "\n\n";
+    };
+    StrList lines;
+    SplitText(
+        "May, Year 1\n\n" +
+            block("plain (0,10) in Asay, 100 peasants (men), $10.",
+                  "  North : plain (0,8) in Asay.\n"
+                  "  Southwest : swamp (31,11) in Asay.\n") +
+            block("cavern (15,3,underworld) in Dark.",
+                  "  Northeast : tunnels (0,2,underworld) in Dark.\n") +
+            block("cavern (0,2,deep underworld) in Deep.",
+                  "  Northwest : cavern (7,1,deep underworld) in Deep.\n") +
+            block("cavern (2,2,abyss) in Pit.", "  Southeast : cavern (3,3,abyss) in Pit.\n") +
+            block("nexus (0,0,nexus) in Nexus.", "  North : plain (9,9) in Asay.\n"),
+        lines);
+    TurnNode turn;
+    LevelWidths widths;
+    ASSERT_EQ(ReadLocList(lines.GetFirst(), turn, nullptr, &widths), 0);
+    EXPECT_EQ(widths.All(), (std::map<int, int>{{0, 32}, {1, 16}, {3, 8}}));
 }

@@ -1,7 +1,7 @@
-#include "mapview/mapwindow.h"
+#include "mapwindow/mapwindow.h"
 
 #include "descr/descrtree.h"
-#include "descr/descrtreeview.h"
+#include "descrview/descrtreeview.h"
 #include "gfx/grafview.h"
 #include "map/hexsummary.h"
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/levelwidths.h"
+
+#include <array>
+#include <vector>
+
+// A chunk of the extension area that this program does not know, kept as it was read so that
+// the next save writes it back.
+struct KeptChunk {
+    std::array<char, 4> tag;
+    std::vector<unsigned char> bytes;
+};
+
+// What the document holds beyond the version-1 records; stored in the extension area after
+// the document (model/extarea.h). Each kind of data has its own member and its own chunk.
+struct DocExtras {
+    LevelWidths levelWidths;
+    std::vector<KeptChunk> keptChunks;
+    // The last read found the area damaged: what could be read is here, the rest is lost.
+    bool damaged = false;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+
+class iwstream;
+class owstream;
+class VexlorDoc;
+
+// The extension area: what the document holds beyond the version-1 records, written after
+// the last byte of the version-1 document, where a reader of version 1 never looks (it reads
+// the records it knows and stops; nothing checks for the end of the file).
+//
+// Layout: the 8 magic bytes "VexlorX" 0x1A, then chunks, each a four-letter tag, a uint32
+// little-endian length and that many bytes, then the end chunk "END " of length 0. The kinds
+// of chunk and their readers and writers are listed in model/extchunks.cpp.
+constexpr size_t kExtMagicSize = 8;
+
+// Writes the area for doc's extras; writes nothing at all when no chunk has anything to
+// hold, so that such a document is a version-1 file byte for byte.
+void WriteExtArea(owstream& os, const VexlorDoc& doc);
+
+// Reads the area that may follow the version-1 document into doc's extras. No bytes at all:
+// no area, nothing changes. Unknown chunks are kept for the next save. Damage (a chunk whose
+// reader refuses its bytes, which is left out; bytes that are no area; a chunk longer than what
+// follows; a missing end) keeps every chunk read completely before it and sets
+// extras.damaged. Never touches the version-1 part of doc.
+void ReadExtArea(iwstream& is, VexlorDoc& doc);

@@ -1,0 +1,180 @@
+// The extension area after the version-1 document: what today's reader of version 1 sees of
+// it (nothing), what survives damage, and how the level widths are learned and kept.
+#include "sample_doc.h"
+
+#include "base/wio.h"
+#include "base/wstream.h"
+#include "model/docfile.h"
+#include "model/extarea.h"
+#include "model/vexlordoc.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+using Bytes = std::vector<unsigned char>;
+
+namespace {
+
+Bytes Written(VexlorDoc& doc) {
+    omwstream out;
+    EXPECT_EQ(WriteDocFile(out, doc), 0);
+    return out.Bytes();
+}
+
+// The version-1 reader as it has always been: signature, version, the document record, done.
+// It never asks whether the file ends there.
+bool ReadAsVersion1(const Bytes& bytes, VexlorDoc& doc, size_t* consumed) {
+    imwstream in(bytes.data(), bytes.size());
+    unsigned char signature[kDocSignatureSize];
+    uint32_t version = 0;
+    if (in.read(signature, sizeof signature) != sizeof signature || !ReadU32(in, version) ||
+        version != 1 || doc.read(in, version) != 0)
+        return false;
+    // How far it read: the bytes a second reader finds left over.
+    size_t left = 0;
+    while (in.get() >= 0)
+        ++left;
+    *consumed = bytes.size() - left;
+    return true;
+}
+
+Bytes Chunk(const char* tag, const Bytes& payload) {
+    Bytes chunk(tag, tag + 4);
+    uint32_t n = static_cast<uint32_t>(payload.size());
+    for (int i = 0; i < 4; ++i)
+        chunk.push_back(static_cast<unsigned char>(n >> (8 * i)));
+    chunk.insert(chunk.end(), payload.begin(), payload.end());
+    return chunk;
+}
+
+Bytes Area(std::initializer_list<Bytes> chunks) {
+    Bytes area = {'V', 'e', 'x', 'l', 'o', 'r', 'X', 0x1A};
+    for (const Bytes& c : chunks)
+        area.insert(area.end(), c.begin(), c.end());
+    return area;
+}
+
+const Bytes kEnd = Chunk("END ", {});
+
+DocReadResult ReadBytes(const Bytes& bytes, VexlorDoc& doc) {
+    imwstream in(bytes.data(), bytes.size());
+    return ReadDocFile(in, doc);
+}
+
+} // namespace
+
+TEST(ExtArea, Version1ReaderReadsEveryByteItKnowsUnchangedAndStopsBeforeTheArea) {
+    VexlorDoc plain;
+    FillSampleDoc(plain);
+    Bytes version1 = Written(plain);
+
+    VexlorDoc doc;
+    FillSampleDoc(doc);
+    doc.Extras().levelWidths.Learn(0, 32);
+    doc.Extras().levelWidths.Learn(1, 16);
+    Bytes withArea = Written(doc);
+    ASSERT_GT(withArea.size(), version1.size());
+    EXPECT_TRUE(std::equal(version1.begin(), version1.end(), withArea.begin()));
+    EXPECT_EQ(Bytes(withArea.begin() + static_cast<long>(version1.size()), withArea.end()),
+              Area({Chunk("LVLW", {2, 0, 0, 32, 0, 1, 16, 0}), kEnd}));
+
+    VexlorDoc old;
+    size_t consumed = 0;
+    ASSERT_TRUE(ReadAsVersion1(withArea, old, &consumed));
+    EXPECT_EQ(consumed, version1.size());
+    EXPECT_EQ(Written(old), version1); // what it read is the document, nothing of the area
+
+    VexlorDoc back;
+    ASSERT_EQ(ReadBytes(withArea, back), DocRead);
+    EXPECT_FALSE(back.Extras().damaged);
+    EXPECT_EQ(back.Extras().levelWidths.All(), doc.Extras().levelWidths.All());
+    EXPECT_EQ(Written(back), withArea);
+}
+
+TEST(ExtArea, DocumentWithoutExtrasIsVersion1AndReadsWithoutThem) {
+    VexlorDoc doc;
+    FillSampleDoc(doc);
+    Bytes bytes = Written(doc);
+    VexlorDoc back;
+    ASSERT_EQ(ReadBytes(bytes, back), DocRead);
+    EXPECT_TRUE(back.Extras().levelWidths.IsEmpty());
+    EXPECT_FALSE(back.Extras().damaged);
+    EXPECT_EQ(Written(back), bytes);
+}
+
+TEST(ExtArea, UnknownChunksAreSkippedAndWrittenBack) {
+    VexlorDoc doc;
+    doc.SetFaction(3);
+    Bytes version1 = Written(doc);
+    Bytes file = version1;
+    Bytes area = Area({Chunk("FUTR", {1, 2, 3}), Chunk("LVLW", {1, 0, 4, 8, 0, 9, 9}), kEnd});
+    file.insert(file.end(), area.begin(), area.end());
+
+    VexlorDoc back;
+    ASSERT_EQ(ReadBytes(file, back), DocRead);
+    EXPECT_FALSE(back.Extras().damaged);
+    // Bytes after the fields a chunk reader knows are a later program's.
+    EXPECT_EQ(back.Extras().levelWidths.Width(4), 8);
+    Bytes again = Written(back);
+    Bytes expected = version1;
+    Bytes rewritten = Area({Chunk("LVLW", {1, 0, 4, 8, 0}), Chunk("FUTR", {1, 2, 3}), kEnd});
+    expected.insert(expected.end(), rewritten.begin(), rewritten.end());
+    EXPECT_EQ(again, expected);
+}
+
+TEST(ExtArea, DamageNeverLosesTheVersion1Part) {
+    VexlorDoc doc;
+    FillSampleDoc(doc);
+    Bytes version1 = Written(doc);
+    Bytes area = Area({Chunk("LVLW", {1, 0, 0, 32, 0}), Chunk("LVLW", {1, 0, 1, 16, 0}), kEnd});
+    size_t firstChunkEnd = 8 + 13;
+
+    // Cut anywhere inside the area.
+    for (size_t cut = 1; cut < area.size(); ++cut) {
+        Bytes file = version1;
+        file.insert(file.end(), area.begin(), area.begin() + static_cast<long>(cut));
+        VexlorDoc back;
+        ASSERT_EQ(ReadBytes(file, back), DocRead) << cut;
+        EXPECT_TRUE(back.Extras().damaged) << cut;
+        EXPECT_EQ(back.Extras().levelWidths.Width(0), cut >= firstChunkEnd ? 32 : 0) << cut;
+        back.Extras() = DocExtras();
+        EXPECT_EQ(Written(back), version1) << cut;
+    }
+
+    // Bytes that are no area; a chunk that claims more than the file holds; a chunk whose
+    // contents its reader refuses (an odd width), which is left out while the next is read.
+    Bytes huge = Chunk("LVLW", {});
+    huge[7] = 0x7F;
+    for (const Bytes& tail :
+         {Bytes{'j', 'u', 'n', 'k'}, Area({huge}),
+          Area({Chunk("LVLW", {1, 0, 0, 31, 0}), Chunk("LVLW", {1, 0, 1, 16, 0}), kEnd})}) {
+        Bytes file = version1;
+        file.insert(file.end(), tail.begin(), tail.end());
+        VexlorDoc back;
+        ASSERT_EQ(ReadBytes(file, back), DocRead);
+        EXPECT_TRUE(back.Extras().damaged);
+        EXPECT_EQ(back.Extras().levelWidths.Width(0), 0);
+        EXPECT_EQ(back.Turns().LongCountNodes(), doc.Turns().LongCountNodes());
+    }
+}
+
+TEST(LevelWidths, LearnedFromExitsAcrossTheEdgeOnly) {
+    LevelWidths widths;
+    // (0,10) southwest is (31,11) in a world 32 around; ordinary steps teach nothing.
+    EXPECT_FALSE(widths.LearnFromExit({4, 10}, AtlDirection::Southwest, {3, 11}));
+    EXPECT_FALSE(widths.LearnFromExit({0, 0, 2}, AtlDirection::North, {5, 7, 0})); // the nexus
+    EXPECT_FALSE(widths.LearnFromExit({0, 10}, AtlDirection::North, {0, 6}));      // no such step
+    EXPECT_TRUE(widths.LearnFromExit({0, 10}, AtlDirection::Southwest, {31, 11}));
+    EXPECT_EQ(widths.Width(0), 32);
+    // Eastward from the last column of the underworld.
+    EXPECT_TRUE(widths.LearnFromExit({15, 3, 1}, AtlDirection::Northeast, {0, 2, 1}));
+    EXPECT_EQ(widths.Width(1), 16);
+    // A width once known stays; a width no world can have is refused.
+    EXPECT_FALSE(widths.LearnFromExit({0, 10}, AtlDirection::Southwest, {63, 11}));
+    EXPECT_EQ(widths.Width(0), 32);
+    EXPECT_FALSE(widths.Learn(3, 31));
+    EXPECT_FALSE(widths.Learn(3, 0));
+    EXPECT_EQ(widths.Width(3), 0);
+}
