@@ -17,6 +17,8 @@ const Command kCommands[] = {
      RunAdd},
     {"render", "render DOC [--turn DATE] [--plain 0|1] [--select X,Y] -o FILE.png",
      "paint the map of a plain for a turn into a PNG picture", RunRender},
+    {"find", "find DOC [--turn DATE] TEXT",
+     "list the regions, towns, units, buildings or hex a text names, one per line", RunFind},
 };
 
 void PrintHelp(FILE* out) {
