@@ -21,6 +21,7 @@ void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
         hex->hexFlags = (shown.partial ? AtlHexData::HexPartial : 0u) |
                         (shown.guarded ? AtlHexData::HexGuarded : 0u);
         SetHexFromLoc(*hex, *shown.loc, shown.seen);
+        MarkUnits(*hex, doc.GetFaction().Number(), date);
         plain->SetHex(shown.coord, std::move(hex));
     });
 }

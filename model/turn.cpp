@@ -32,6 +32,7 @@ void TurnNode::Clear() {
     locations_.Empty();
     index_.clear();
     factions.Empty();
+    extras.Clear();
     stamp_ = NewStamp();
 }
 
