@@ -355,13 +355,13 @@ TEST(TurnExtras, ADamagedChunkLeavesTheRecordsAndTheOtherChunks) {
 }
 
 TEST(TextCoords, HexesNamedInAnEntryAndNotUnitNumbers) {
-    const char* text = "Guards (404): Walks from jungle (0,32) to cavern (3,-4,underworld).";
+    const char* text = "Guards (404): Walks from jungle (0,32) to cavern (3,5,underworld).";
     std::vector<TextCoord> found = FindTextCoords(text);
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(std::string(text + found[0].from, static_cast<size_t>(found[0].length)), "(0,32)");
     EXPECT_EQ(found[0].coord, AtlCoord(0, 32));
     EXPECT_EQ(std::string(text + found[1].from, static_cast<size_t>(found[1].length)),
-              "(3,-4,underworld)");
-    EXPECT_EQ(found[1].coord, AtlCoord(3, -4, 1));
+              "(3,5,underworld)");
+    EXPECT_EQ(found[1].coord, AtlCoord(3, 5, 1));
     EXPECT_TRUE(FindTextCoords("Spoils: none (0,").empty());
 }
