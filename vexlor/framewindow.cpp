@@ -81,6 +81,7 @@ void FrameWindow::RegisterCommands() {
     OnCommand(
         CM_VIEWLASTTURN, [this] { CmViewLastTurn(); }, [this] { return CeViewNextTurn(); });
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
+    RegisterZoomCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
     OnCommand(CM_ABOUT, [this] { CmAbout(); });

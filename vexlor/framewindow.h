@@ -32,6 +32,10 @@ enum FrameCommand : unsigned {
     CM_VIEWFIRSTTURN = 204,
     CM_VIEWLASTTURN = 205,
     CM_VIEWFIND = 206,
+    CM_VIEWZOOMIN = 207,
+    CM_VIEWZOOMOUT = 208,
+    CM_VIEWACTUALSIZE = 209,
+    CM_VIEWWHOLELEVEL = 210,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -92,6 +96,9 @@ public:
     void ShowTurn(AtlDate date);
     // Opens the find box (made on first use).
     void CmViewFind();
+    // The map's zoom, one step in or out, actual size, or the whole level in the map; the
+    // zoom is kept in the profile.
+    void RegisterZoomCommands();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
