@@ -11,6 +11,7 @@
 #include <vector>
 
 class DFindBox;
+class DLinesWindow;
 class DHelpWindow;
 class DStatusBar;
 class DToolbar;
@@ -32,10 +33,11 @@ enum FrameCommand : unsigned {
     CM_VIEWFIRSTTURN = 204,
     CM_VIEWLASTTURN = 205,
     CM_VIEWFIND = 206,
-    CM_VIEWZOOMIN = 207,
-    CM_VIEWZOOMOUT = 208,
-    CM_VIEWACTUALSIZE = 209,
-    CM_VIEWWHOLELEVEL = 210,
+    CM_VIEWTURNEVENTS = 207,
+    CM_VIEWZOOMIN = 220,
+    CM_VIEWZOOMOUT = 221,
+    CM_VIEWACTUALSIZE = 222,
+    CM_VIEWWHOLELEVEL = 223,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -99,6 +101,8 @@ public:
     // The map's zoom, one step in or out, actual size, or the whole level in the map; the
     // zoom is kept in the profile.
     void RegisterZoomCommands();
+    // Opens the window of the turn on show's errors, battles and events (made on first use).
+    void CmViewTurnEvents();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -124,6 +128,8 @@ public:
     const DToolbar& Toolbar() const { return *toolbar_; }
     // The find box, once View, Find has opened it.
     DFindBox* FindBox() { return findBox_.get(); }
+    // The turn's events window, once View, Turn events has opened it.
+    DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -145,6 +151,8 @@ private:
     // What the find box lists for text, remembered for the choice that may follow.
     std::vector<Str> Find(const Str& text);
     void ChooseFound(int index);
+    // The events window shows the turn on show's paragraphs again.
+    void RefreshTurnEvents();
     // Shows the plain and the part of the map where the faction stands.
     void ShowHome();
     bool AskFileName(const FileDialogParams& params, Str& path);
@@ -161,5 +169,7 @@ private:
     int hoverField_ = -1;
     std::unique_ptr<DFindBox> findBox_;
     std::vector<FindMatch> found_;
+    std::unique_ptr<DLinesWindow> turnEvents_;
+    std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<DHelpWindow> help_;
 };
