@@ -93,10 +93,9 @@ SafeFileWriter::SafeFileWriter(const char* path, const FileIdentity* expected) {
     }
     struct stat old;
     bool existed = ::stat(target_.c_str(), &old) == 0;
-    // Mode bits first: the superuser may write anything, but a file marked read-only stays.
     if (existed && !S_ISREG(old.st_mode))
         Fail(NotAFile, 0);
-    else if (existed && ((old.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0))
+    else if (existed && IsReadOnlyFile(target_.c_str()))
         Fail(ReadOnly, 0);
     else if (checkExpected_ && !(FileIdentity::OfPath(target_.c_str()) == expected_))
         Fail(ChangedMeanwhile, 0);
@@ -159,6 +158,13 @@ bool SafeFileWriter::Commit() {
     SyncFolderOf(target_);
     RemoveLeftovers(target_);
     return true;
+}
+
+bool IsReadOnlyFile(const char* path) {
+    struct stat st;
+    if (!path || ::stat(path, &st) != 0) return false;
+    // Mode bits first: the superuser may write anything, but a file marked read-only stays.
+    return (st.st_mode & 0222) == 0 || ::access(path, W_OK) != 0;
 }
 
 bool ReplaceFileContents(const char* path, std::string_view data) {

@@ -61,5 +61,9 @@ private:
 // file yet; path itself when it is no link.
 std::string FollowLinks(const char* path);
 
+// A file that SafeFileWriter refuses to replace as read-only: no write permission for anyone,
+// or none for this user (a link followed). False when there is no file.
+bool IsReadOnlyFile(const char* path);
+
 // Replaces the file at path with data; false (the old file untouched) on any failure.
 bool ReplaceFileContents(const char* path, std::string_view data);

@@ -60,6 +60,8 @@ const char* DocReadFault(DocReadResult r) {
         return "a damaged or truncated document";
     case DocCannotOpen:
         return "cannot be opened";
+    case DocNotAFile:
+        return "not a regular file";
     default:
         return "cannot be read";
     }

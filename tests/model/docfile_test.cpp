@@ -487,7 +487,7 @@ TEST(DocFile, OpenClearsAndNamesOnlyDocumentsOfThisVersion) {
     WriteFile(newer, Concat({kSignature, {2, 0, 0, 0}, {3, 0, 0, 0}, {0, 0}}));
     EXPECT_EQ(OpenDocFile(doc, newer.c_str()), DocWrongVersion);
     EXPECT_TRUE(doc.GetFileName().IsEmpty());
-    EXPECT_EQ(OpenDocFile(doc, dir.path.c_str()), DocCannotOpen); // a folder
+    EXPECT_EQ(OpenDocFile(doc, dir.path.c_str()), DocNotAFile); // a folder
 
     fs::path cut = dir.path / "cut.atl";
     WriteFile(cut, Concat({kSignature, {1, 0, 0, 0}, {3, 0, 0, 0}, {1, 0}}));
