@@ -2,6 +2,7 @@
 // one writer at a time.
 #include "base/filelock.h"
 #include "base/inputfile.h"
+#include "base/picturetarget.h"
 #include "base/replacefile.h"
 
 #include <gtest/gtest.h>
@@ -183,4 +184,27 @@ TEST(TwoWriters, TheLockAdmitsOneAtATimeAndFollowsAReplacedFile) {
     FileLock third;
     EXPECT_FALSE(third.Acquire(doc.c_str(), 0));
     EXPECT_FALSE(third.Acquire((dir.path / "no" / "x").c_str(), 0));
+}
+
+TEST(OutputPaths, APictureGoesWhereNothingIsOrOverAPictureOnly) {
+    Folder dir;
+    fs::path doc = dir.path / "game.atl", png = dir.path / "map.png", text = dir.path / "notes";
+    Write(doc, "Atlantis Vexlor");
+    Write(png, "\x89PNG\r\n\x1a\n and the rest");
+    Write(text, "notes");
+    fs::create_symlink(doc, dir.path / "link.png");
+    fs::create_symlink(dir.path / "gone", dir.path / "dangling.png");
+    ::mkfifo((dir.path / "pipe.png").c_str(), 0600);
+    const char* d = doc.c_str();
+    EXPECT_EQ(CheckPictureTarget((dir.path / "new.png").c_str(), d), PictureTarget::Free);
+    EXPECT_EQ(CheckPictureTarget(png.c_str(), d), PictureTarget::Free);
+    EXPECT_EQ(CheckPictureTarget(png.c_str(), nullptr), PictureTarget::Free);
+    EXPECT_EQ(CheckPictureTarget(d, d), PictureTarget::IsTheDocument);
+    EXPECT_EQ(CheckPictureTarget((dir.path / "link.png").c_str(), d), PictureTarget::IsTheDocument);
+    EXPECT_EQ(CheckPictureTarget(text.c_str(), d), PictureTarget::NotAPicture);
+    EXPECT_EQ(CheckPictureTarget(d, nullptr), PictureTarget::NotAPicture);
+    EXPECT_EQ(CheckPictureTarget((dir.path / "pipe.png").c_str(), d), PictureTarget::NotAPicture);
+    EXPECT_EQ(CheckPictureTarget((dir.path / "dangling.png").c_str(), d),
+              PictureTarget::NotAPicture);
+    EXPECT_EQ(CheckPictureTarget(dir.path.c_str(), d), PictureTarget::NotAPicture);
 }
