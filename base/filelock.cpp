@@ -38,12 +38,12 @@ bool StillCurrent(int fd, const char* path, bool isFolder) {
 
 bool FileLock::Acquire(const char* path, int waitMs) {
     Release();
-    if (!path || !*path) return false;
+    if (!path || !*path) return true;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     for (;;) {
         bool isFolder = false;
         int fd = OpenLockTarget(path, isFolder);
-        if (fd < 0) return false;
+        if (fd < 0) return true;
         int locked = ::flock(fd, LOCK_EX | LOCK_NB);
         // A file system without locks leaves the check at save as the only guard.
         if (locked != 0 && errno != EWOULDBLOCK && errno != EINTR) locked = 0;

@@ -14,7 +14,8 @@ public:
     ~FileLock() { Release(); }
 
     // Locks the file path names (a link followed), waiting up to waitMs for another holder.
-    // False when it is still held after that, or the file or its folder cannot be opened.
+    // False only when it is still held after that. A path whose file and folder cannot be
+    // opened gives true with no lock held: the write that follows fails with its own reason.
     bool Acquire(const char* path, int waitMs);
     void Release();
     bool IsHeld() const { return fd_ >= 0; }
