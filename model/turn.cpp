@@ -24,6 +24,7 @@ void TurnNode::Clear() {
     locations_.Empty();
     index_.clear();
     factions.Empty();
+    extras.Clear();
 }
 
 void TurnNode::TakeContents(TurnNode& other) {
@@ -31,6 +32,7 @@ void TurnNode::TakeContents(TurnNode& other) {
     locations_ = std::move(other.locations_);
     index_ = std::move(other.index_);
     factions = other.factions;
+    extras = std::move(other.extras);
     other.Clear();
 }
 

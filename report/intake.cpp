@@ -2,6 +2,7 @@
 
 #include "base/inputfile.h"
 #include "base/wstream.h"
+#include "report/extrasreader.h"
 #include "report/linetype.h"
 #include "report/regions.h"
 #include "report/scan.h"
@@ -115,6 +116,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     LevelWidths widths = doc.Extras().levelWidths;
     RegionFault fault;
     int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault);
+    ReadTurnExtras(dateLine, out.regions, fresh);
     if (result != 0) {
         out.fault = FaultOf(fault.kind);
         out.line = ReportLineNumber(fault.line);
