@@ -4,6 +4,7 @@
 #include "base/inputfile.h"
 #include "base/picturetarget.h"
 #include "base/replacefile.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,22 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Folder {
-    Folder() {
-        path = fs::temp_directory_path() /
-               ("vexlor-files-" + std::to_string(getpid()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~Folder() { fs::remove_all(path); }
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& e : fs::directory_iterator(path))
-            names.insert(e.path().filename().string());
-        return names;
-    }
-    fs::path path;
+struct Folder : TempFolder {
+    Folder() : TempFolder("files") {}
 };
 
 void Write(const fs::path& p, const std::string& text) {

@@ -1,5 +1,6 @@
 #include "sample_doc.h"
 #include "tests/support/filesizelimit.h"
+#include "tests/support/tempfolder.h"
 
 #include "base/wstream.h"
 #include "model/docfile.h"
@@ -60,23 +61,8 @@ void WriteFile(const fs::path& path, const Bytes& bytes) {
             static_cast<std::streamsize>(bytes.size()));
 }
 
-// A fresh folder for one test, removed afterwards.
-struct TempDir {
-    TempDir() {
-        path = fs::temp_directory_path() /
-               ("vexlor-docfile-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& e : fs::directory_iterator(path))
-            names.insert(e.path().filename().string());
-        return names;
-    }
-    fs::path path;
+struct TempDir : TempFolder {
+    TempDir() : TempFolder("docfile") {}
 };
 
 
