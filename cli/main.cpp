@@ -13,8 +13,10 @@ const Command kCommands[] = {
      "print the description of a hex for a turn, one line per node", RunDescribe},
     {"add", "add [--replace] DOC REPORT...", "add reports to a document, one result line each",
      RunAdd},
-    {"render", "render DOC [--turn DATE] [--plain 0|1] [--select X,Y] -o FILE.png",
-     "paint the map of a plain for a turn into a PNG picture", RunRender},
+    {"render", "render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png",
+     "paint the map of a level for a turn into a PNG picture", RunRender},
+    {"levels", "levels DOC",
+     "print each level: number, name, width learned, hexes known (tab-separated)", RunLevels},
 };
 
 void PrintHelp(FILE* out) {

@@ -39,10 +39,13 @@ public:
         AtlDirection::Northwest, AtlDirection::North, AtlDirection::Northeast,
         AtlDirection::Southeast, AtlDirection::South, AtlDirection::Southwest};
 
-    // wrapWidth 0 is a world without wrap.
-    explicit HexGeometry(int wrapWidth = kWrapWidth) : wrapWidth_(wrapWidth < 0 ? 0 : wrapWidth) {}
+    // wrapWidth 0 is a world without wrap; rows 0 is a level without a known southern edge.
+    explicit HexGeometry(int wrapWidth = kWrapWidth, int rows = 0)
+        : wrapWidth_(wrapWidth < 0 ? 0 : wrapWidth), rows_(rows < 0 ? 0 : rows) {}
 
     int WrapWidth() const { return wrapWidth_; }
+    // The rows of the level, y = 0 .. rows - 1; 0 without a limit.
+    int Rows() const { return rows_; }
     // x brought into 0 .. wrapWidth - 1 when the world wraps; as it is otherwise.
     int WrapX(int x) const { return wrapWidth_ != 0 ? Modulo(x, wrapWidth_) : x; }
 
@@ -61,8 +64,9 @@ public:
     static PixelRect RedrawRect(PixelPoint corner);
 
     // Every hex position of plain z whose picture meets clip, row by row from the top and left
-    // to right within a row. Positions above the first row, and left of the first column
-    // without wrap, lie outside the world and are left out.
+    // to right within a row. Positions above the first row, below the last (with a row
+    // limit), and left of the first column without wrap, lie outside the world and are left
+    // out.
     std::vector<HexPlace> PlacesIn(const PixelRect& clip, const ScrollData& scroll, int z) const;
 
     // a mod b in 0 .. b - 1 for b > 0, whatever the sign of a.
@@ -72,4 +76,5 @@ public:
 
 private:
     int wrapWidth_;
+    int rows_;
 };

@@ -4,7 +4,9 @@
 #include "descr/descrtreeview.h"
 #include "gfx/grafview.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 // The window hands the toolkit's scroll-bar codes straight to the map's scroll arithmetic.
 static_assert(SB_LINEUP == ScrollData::LineBack && SB_LINEDOWN == ScrollData::LineForward &&
@@ -27,19 +29,45 @@ MapView::~MapView() {
     map_.SetView(nullptr);
 }
 
-void MapView::SetCurPlain(int plain) {
-    if (plain != 0 && plain != 1) return;
-    curPlain_ = plain;
+void MapView::SetCurPlain(int z) {
+    if (z < 0 || z > 255 || z == curPlain_) return;
+    curPlain_ = z;
     Update();
+    // The pane never describes a hex of a level not on show.
+    const AtlPlain* plain = map_.GetPlain(z);
+    if (plain && plain->GetSelCount() == 1)
+        BuildDescrTree(plain->GetSelectedCoord());
+    else if (DescrTreeView* pane = GetDescrTV())
+        pane->SetRoot(nullptr);
+}
+
+int MapView::NeighbourPlain(int step) const {
+    // By rank, so that a level the map no longer holds still has neighbours.
+    int rank = AtlMap::LevelRank(curPlain_);
+    int found = -1;
+    for (int z : map_.ShownLevels()) {
+        if (step > 0 && AtlMap::LevelRank(z) > rank) return z;
+        if (step < 0 && AtlMap::LevelRank(z) < rank) found = z;
+    }
+    return found;
 }
 
 void MapView::Update() {
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    geometry_ = plain ? HexGeometry(plain->WrapWidth(), plain->YExtent())
+                      : HexGeometry(AtlPlain::kDefaultWidth);
     SetupScrollBars();
     Invalidate();
 }
 
+int MapView::SelectableRows() const {
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    return plain ? plain->YExtent() : 0;
+}
+
 AtlCoord MapView::ViewCoord2HexCoord(PixelPoint p) const {
-    return geometry_.ViewCoord2HexCoord(p, scroll_, curPlain_, map_.XExtent());
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    return geometry_.ViewCoord2HexCoord(p, scroll_, curPlain_, plain ? plain->XExtent() : 0);
 }
 
 void MapView::InvalidateHex(const AtlCoord& c) {
@@ -55,7 +83,8 @@ void MapView::InvalidateHex(PixelPoint corner) {
 }
 
 void MapView::SelChanged() {
-    if (map_.GetSelCount() == 1) BuildDescrTree(map_.GetSelectedCoord());
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    if (plain && plain->GetSelCount() == 1) BuildDescrTree(plain->GetSelectedCoord());
 }
 
 void MapView::BuildDescrTree(const AtlCoord& c) {
@@ -68,15 +97,17 @@ void MapView::BuildDescrTree(const AtlCoord& c) {
 
 void MapView::SetupScrollData() {
     PixelRect client = GetClientRect();
-    if (scroll_.Setup(client.Width(), client.Height(), map_.XExtent(), map_.YExtent(),
-                      geometry_.WrapWidth()))
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    if (scroll_.Setup(client.Width(), client.Height(), plain ? plain->XExtent() : 0,
+                      plain ? plain->YExtent() : 0, geometry_.WrapWidth()))
         Invalidate();
 }
 
 void MapView::SetupScrollBars() {
     SetupScrollData();
-    SetScrollInfo(SB_HORZ, scroll_.LastColumn(), scroll_.pageColumns, scroll_.column);
-    SetScrollInfo(SB_VERT, scroll_.LastRow(), scroll_.pageRows, scroll_.row);
+    SetScrollInfo(SB_HORZ, scroll_.LastColumn(), scroll_.ColumnBarPage(geometry_.WrapWidth()),
+                  scroll_.column);
+    SetScrollInfo(SB_VERT, scroll_.LastRow(), scroll_.RowBarPage(), scroll_.row);
 }
 
 void MapView::EvHScroll(int code, int position) {
@@ -130,16 +161,17 @@ void MapView::EvSize(int width, int height) {
 
 void MapView::EvLButtonDown(unsigned flags, PixelPoint point) {
     AtlCoord c = ViewCoord2HexCoord(point);
-    map_.ClearSelection();
+    // Each level keeps its own selection.
+    map_.Plain(curPlain_).ClearSelection();
     // Below the lowest known row there is nothing to select.
-    if (c.y < map_.YExtent()) map_.SelectHex(c, true);
+    if (c.y < SelectableRows()) map_.SelectHex(c, true);
     SelChanged();
     DScrollWindow::EvLButtonDown(flags, point);
 }
 
 void MapView::EvRButtonDown(unsigned flags, PixelPoint point) {
     AtlCoord c = ViewCoord2HexCoord(point);
-    if (c.y < map_.YExtent()) CenterOn(c);
+    if (c.y < SelectableRows()) CenterOn(c);
     DScrollWindow::EvRButtonDown(flags, point);
 }
 

@@ -119,8 +119,10 @@ private:
     void SetupToolbar();
     void RegisterCommands();
     void ShowHelp(const char* anchor);
-    // The turn on show as the status bar's text.
+    // The turn on show and the name of the level on show in the status bar.
     void UpdateStatus();
+    // Shows level z (nothing for -1) and says so in the status bar.
+    void ShowPlain(int z);
     // Shows the plain and the part of the map where the faction stands.
     void ShowHome();
     bool AskFileName(const FileDialogParams& params, Str& path);
@@ -134,5 +136,6 @@ private:
     AtlDate shownDate_;
     int separatorPos_ = kDefaultSeparator;
     int statusField_ = -1;
+    int levelField_ = -1;
     std::unique_ptr<DHelpWindow> help_;
 };

@@ -112,9 +112,9 @@ private slots:
             {202, "Next turn"},   {203, "Prev turn"}, {901, "&Index\tF1"}, {902, "&Using help"},
             {903, "&About..."}};
         QCOMPARE(entries, expected);
-        // On the surface of an empty map only Plain up, Next turn and Prev turn stand greyed.
+        // An empty map has no level but the surface: the plain and turn steps stand greyed.
         for (auto [id, on] : enabled)
-            QCOMPARE(on, id != 200 && id != 202 && id != 203);
+            QCOMPARE(on, id < 200 || id > 203);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
