@@ -1,8 +1,8 @@
 #include "bench_data.h"
 
-#include "descr/descrtreeview.h"
+#include "descrview/descrtreeview.h"
 #include "map/formatmap.h"
-#include "mapview/mapwindow.h"
+#include "mapwindow/mapwindow.h"
 #include "report/intake.h"
 #include "ui/dapplication.h"
 

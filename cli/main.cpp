@@ -17,6 +17,8 @@ const Command kCommands[] = {
      "paint the map of a level for a turn into a PNG picture", RunRender},
     {"levels", "levels DOC",
      "print each level: number, name, width learned, hexes known (tab-separated)", RunLevels},
+    {"find", "find DOC [--turn DATE] TEXT",
+     "list the regions, towns, units, buildings or hex a text names, one per line", RunFind},
 };
 
 void PrintHelp(FILE* out) {

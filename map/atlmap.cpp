@@ -87,6 +87,13 @@ AtlPlain& AtlMap::Plain(int z) {
     return *plain;
 }
 
+std::vector<int> AtlMap::Levels() const {
+    std::vector<int> levels;
+    for (const auto& entry : plains_)
+        levels.push_back(entry.first);
+    return levels;
+}
+
 std::vector<int> AtlMap::ShownLevels() const {
     std::vector<int> levels;
     for (const auto& [z, plain] : plains_)

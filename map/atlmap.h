@@ -47,6 +47,8 @@ public:
     // The level z, made empty when it is not there yet.
     AtlPlain& Plain(int z);
 
+    // Every level the map holds anything of (a selection too), in order of number.
+    std::vector<int> Levels() const;
     // The levels with known hexes, and the surface, from top to bottom as the game orders
     // them: the nexus, the surface, the underworld, then the deeper levels by number.
     std::vector<int> ShownLevels() const;

@@ -3,10 +3,12 @@
 #include "map/hexdata.h"
 #include "model/atlcoord.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <set>
 #include <unordered_map>
+#include <vector>
 
 class AtlMap;
 
@@ -35,6 +37,16 @@ public:
     template <class F> void ForEachHex(F f) const {
         for (const auto& [key, hex] : hexes_)
             f(KeyCoord(key), *hex);
+    }
+    // The same by rows from the north, west to east within a row.
+    template <class F> void ForEachHexInRowOrder(F f) const {
+        std::vector<uint32_t> keys;
+        keys.reserve(hexes_.size());
+        for (const auto& entry : hexes_)
+            keys.push_back(entry.first);
+        std::sort(keys.begin(), keys.end());
+        for (uint32_t key : keys)
+            f(KeyCoord(key), *hexes_.at(key));
     }
 
     // Selection of this level: the selected hexes in row order.

@@ -58,6 +58,7 @@ void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
         hex->hexFlags = (plan.partial ? AtlHexData::HexPartial : 0u) |
                         (plan.guarded ? AtlHexData::HexGuarded : 0u);
         SetHexFromLoc(*hex, *plan.source, plan.seen);
+        MarkUnits(*hex, doc.GetFaction().Number(), date);
         map.SetHex(plan.source->coord, std::move(hex));
     }
 }

@@ -10,5 +10,6 @@ class VexlorDoc;
 // shows the newest full sighting not later than date; a partial sighting (from a neighbour's
 // exit list) fills a hex only while nothing else is known of it, and a full sighting replaces
 // it even when older. HexGuarded stays set once any copied sighting had a guard. Every level
-// is kept, with the widths the document learned. The selection is gone afterwards.
+// is kept, with the widths the document learned. The selection is gone afterwards. Hexes with
+// units are marked (MarkUnits) for date.
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date);

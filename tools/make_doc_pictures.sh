@@ -33,7 +33,7 @@ display=:$n
 Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
-DISPLAY=$display "$build/tests/mapview/mapwindow_demo" --size 1280x800 "$work/player.atl" &
+DISPLAY=$display "$build/tests/mapwindow/mapwindow_demo" --size 1280x800 "$work/player.atl" &
 demo=$!
 sleep 3
 # Centre on Chestergrove (right button), select it, open three headings of the pane.

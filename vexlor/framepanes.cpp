@@ -1,8 +1,8 @@
 #include "vexlor/framepanes.h"
 
-#include "descr/descrtreeview.h"
+#include "descrview/descrtreeview.h"
 #include "map/atlmap.h"
-#include "mapview/mapwindow.h"
+#include "mapwindow/mapwindow.h"
 
 namespace {
 
@@ -32,6 +32,11 @@ public:
     int NeighbourPlain(int step) const override { return view_.NeighbourPlain(step); }
     void Update() override { view_.Update(); }
     void CenterOn(const AtlCoord& c) override { view_.CenterOn(c); }
+    void GoTo(const AtlCoord& c) override {
+        descr_.SetRoot(nullptr);
+        view_.GoTo(c);
+    }
+    void OnHover(std::function<void(const Str&)> hover) override { hover_ = std::move(hover); }
     void Reselect(const AtlCoord& c) override {
         view_.GetMap().SelectHex(c, true);
         // Only the level on show is described.
@@ -43,10 +48,14 @@ public:
 private:
     const VexlorDoc& GetDoc() const override { return doc_; }
     DescrTreeView* GetDescrTV() override { return &descr_; }
+    void ShowHover(const Str& text) override {
+        if (hover_) hover_(text);
+    }
 
     const VexlorDoc& doc_;
     DescrTreeView& descr_;
     MapView view_;
+    std::function<void(const Str&)> hover_;
 };
 
 } // namespace

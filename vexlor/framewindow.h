@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/mapfind.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
 #include "report/intake.h"
@@ -9,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class DFindBox;
 class DHelpWindow;
 class DStatusBar;
 class DToolbar;
@@ -27,6 +29,9 @@ enum FrameCommand : unsigned {
     CM_VIEWPLAINDOWN = 201,
     CM_VIEWNEXTTURN = 202,
     CM_VIEWPREVTURN = 203,
+    CM_VIEWFIRSTTURN = 204,
+    CM_VIEWLASTTURN = 205,
+    CM_VIEWFIND = 206,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -81,6 +86,12 @@ public:
     bool CeViewPlainDown() const;
     bool CeViewNextTurn() const;
     bool CeViewPrevTurn() const;
+    void CmViewFirstTurn();
+    void CmViewLastTurn();
+    // Shows the turn on show's month, loaded or not; the map is rebuilt for it.
+    void ShowTurn(AtlDate date);
+    // Opens the find box (made on first use).
+    void CmViewFind();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -103,6 +114,9 @@ public:
     MapPane& Map() { return *panes_.map; }
     DescrPane& Descr() { return *panes_.descr; }
     const DStatusBar& StatusBar() const { return *statusBar_; }
+    const DToolbar& Toolbar() const { return *toolbar_; }
+    // The find box, once View, Find has opened it.
+    DFindBox* FindBox() { return findBox_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -119,10 +133,13 @@ private:
     void SetupToolbar();
     void RegisterCommands();
     void ShowHelp(const char* anchor);
-    // The turn on show and the name of the level on show in the status bar.
+    // The turn and the level on show in the status bar, and the toolbar's choice of turns.
     void UpdateStatus();
-    // Shows level z (nothing for -1) and says so in the status bar.
+    // Shows level z (nothing for -1) and names it in the status bar.
     void ShowPlain(int z);
+    // What the find box lists for text, remembered for the choice that may follow.
+    std::vector<Str> Find(const Str& text);
+    void ChooseFound(int index);
     // Shows the plain and the part of the map where the faction stands.
     void ShowHome();
     bool AskFileName(const FileDialogParams& params, Str& path);
@@ -137,5 +154,8 @@ private:
     int separatorPos_ = kDefaultSeparator;
     int statusField_ = -1;
     int levelField_ = -1;
+    int hoverField_ = -1;
+    std::unique_ptr<DFindBox> findBox_;
+    std::vector<FindMatch> found_;
     std::unique_ptr<DHelpWindow> help_;
 };

@@ -1,6 +1,6 @@
 #include "app/globals.h"
 #include "descr/descrtree.h"
-#include "descr/descrtreeview.h"
+#include "descrview/descrtreeview.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "tests/support/reportdoc.h"

@@ -2,6 +2,7 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "tests/support/docbuild.h"
+#include "tests/support/reportdoc.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,10 @@ void LiteralFormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
             }
         }
     }
+    for (int z : map.Levels())
+        map.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData&) {
+            MarkUnits(*map.GetHex(c), doc.GetFaction().Number(), date);
+        });
 }
 
 template <class T> void ExpectSameItems(const ListT<T>& a, const ListT<T>& b) {
@@ -245,5 +250,35 @@ TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
             ExpectSameMap(fast, literal);
             if (HasFailure()) return;
         }
+    }
+}
+
+// Read as a player would: the own-units marker stands exactly where the report of the turn
+// on show has units of the player's faction, and the other-units marker wherever the
+// newest sighting had someone else's.
+TEST(FormatMap, MarksOwnUnitsOfTheTurnOnShowOnly) {
+    VexlorDoc doc;
+    ASSERT_EQ(AddReports(doc, ReportSeries(VEXLOR_REPORTS_DIR "/head-standard", 3, 8)), "");
+    int own = doc.GetFaction().Number();
+    for (const TurnNode& turn : doc.Turns()) {
+        AtlMap map;
+        FormatMap(doc, map, turn.date);
+        int marked = 0, others = 0;
+        for (int z : map.Levels()) {
+            map.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData& known) {
+                const AtlHexData* hex = &known;
+                const LocationNode* loc = turn.FindLoc(c);
+                bool ownHere = false;
+                if (loc)
+                    for (const UnitNode& unit : loc->units)
+                        ownHere = ownHere || unit.faction.Number() == own;
+                EXPECT_EQ(hex->Has(AtlHexData::HexOwnUnits), ownHere)
+                    << c.GetString().Get() << " in " << turn.date.GetString().Get();
+                marked += hex->Has(AtlHexData::HexOwnUnits);
+                others += hex->Has(AtlHexData::HexOtherUnits);
+            });
+        }
+        EXPECT_GT(marked, 0) << turn.date.GetString().Get();
+        EXPECT_GT(others, 0) << turn.date.GetString().Get();
     }
 }

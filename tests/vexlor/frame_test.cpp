@@ -468,14 +468,16 @@ private slots:
         AddReport(std::string(VEXLOR_TYPED_DIR) + "/levels.rep");
         auto* bar = Frame().Widget()->findChild<QToolBar*>(QStringLiteral("MAPTOOLBAR"));
         QVERIFY(bar);
-        QList<QAction*> buttons = bar->actions();
-        QCOMPARE(buttons.size(), 4);
-        // Left to right: plain up, plain down, previous turn, next turn.
-        // Each shows its 20 x 20 cell of bitmap 103: 0, 1, then 3 before 2.
+        QList<QAction*> buttons;
+        for (QAction* action : bar->actions())
+            if (action->objectName().startsWith("tool")) buttons << action;
+        QCOMPARE(buttons.size(), 6);
+        // Left to right: plain up, plain down, first, previous, next and last turn (the turns
+        // list stands between previous and next). Each shows its 20 x 20 cell of bitmap 103.
         Bitmap cells = Bitmap::LoadResource(kToolbarBitmap);
         cells.MakeTransparent();
         QStringList names;
-        const int cellOf[] = {0, 1, 3, 2};
+        const int cellOf[] = {0, 1, 4, 3, 2, 5};
         for (int i = 0; i < buttons.size(); ++i) {
             names << buttons[i]->objectName();
             QImage icon =
@@ -485,7 +487,8 @@ private slots:
                               .convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(icon, cell);
         }
-        QCOMPARE(names, (QStringList{"tool200", "tool201", "tool203", "tool202"}));
+        QCOMPARE(names,
+                 (QStringList{"tool200", "tool201", "tool204", "tool203", "tool202", "tool205"}));
         QCOMPARE(buttons[1]->toolTip(), QStringLiteral("Plain down"));
 
         QCOMPARE(Frame().Map().GetCurPlain(), 0);

@@ -1,8 +1,8 @@
 #include "app/globals.h"
-#include "descr/descrtreeview.h"
+#include "descrview/descrtreeview.h"
 #include "gfx/offscreen.h"
 #include "map/formatmap.h"
-#include "mapview/mapwindow.h"
+#include "mapwindow/mapwindow.h"
 #include "tests/support/reportdoc.h"
 
 #include <QAbstractScrollArea>

@@ -1,4 +1,4 @@
-#include "descr/descrtreeview.h"
+#include "descrview/descrtreeview.h"
 
 #include "app/globals.h"
 #include "descr/descrnode.h"

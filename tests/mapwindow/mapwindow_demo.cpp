@@ -1,9 +1,9 @@
 // The map view and the description pane side by side on the reports given (or a document),
 // for looking at them and taking screenshots:
 //   mapwindow_demo [--size WxH] [--plain 0|1] REPORT... | DOC.atl
-#include "descr/descrtreeview.h"
+#include "descrview/descrtreeview.h"
 #include "map/formatmap.h"
-#include "mapview/mapwindow.h"
+#include "mapwindow/mapwindow.h"
 #include "model/docfile.h"
 #include "tests/support/reportdoc.h"
 
