@@ -14,6 +14,7 @@ struct Command {
 int RunLines(int argc, char** argv);
 int RunDump(int argc, char** argv);
 int RunDescribe(int argc, char** argv);
+int RunEvents(int argc, char** argv);
 int RunAdd(int argc, char** argv);
 int RunRender(int argc, char** argv);
 int RunLevels(int argc, char** argv);

@@ -11,6 +11,8 @@ const Command kCommands[] = {
     {"dump", "dump DOC", "print the whole document as JSON", RunDump},
     {"describe", "describe DOC [--turn DATE] X,Y[,Z]",
      "print the description of a hex for a turn, one line per node", RunDescribe},
+    {"events", "events DOC [--turn DATE]",
+     "print the errors, battles and events of a turn as its report wrote them", RunEvents},
     {"add", "add [--replace] DOC REPORT...", "add reports to a document, one result line each",
      RunAdd},
     {"render", "render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png",

@@ -1,6 +1,7 @@
 #include "report/intake.h"
 
 #include "base/wstream.h"
+#include "report/extrasreader.h"
 #include "report/linetype.h"
 #include "report/regions.h"
 #include "report/scan.h"
@@ -90,6 +91,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     }
 
     int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths);
+    ReadTurnExtras(dateLine, out.regions, *turn);
 
     if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
     target.user.Reformat();
