@@ -40,6 +40,7 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 205, "Last turn\tAlt+End"},
     {1, 0, nullptr},
     {1, 206, "&Find...\tCtrl+F"},
+    {1, 207, "Turn &events...\tCtrl+E"},
     {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
     {1, 901, "&Index\tF1"},
     {1, 902, "&Using help"},

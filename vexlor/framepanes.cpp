@@ -66,5 +66,6 @@ FramePanes MakeFramePanes(DWindow& parent, const VexlorDoc& doc) {
     DescrTreeView& tree = descr->View();
     panes.descr = std::move(descr);
     panes.map = std::make_unique<MapViewPane>(parent, doc, tree);
+    tree.OnGoTo([map = panes.map.get()](const AtlCoord& c) { map->GoTo(c); });
     return panes;
 }
