@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/hexgeometry.h"
 #include "model/atlcoord.h"
 
 // The map view's scroll state in hex steps: the first column (x) and row (y) shown, the pixels
@@ -31,7 +32,9 @@ public:
     // the position back where it lies beyond the new limits (with wrap, the column is brought
     // round into the world).
     // Returns whether the position changed: the whole window must then be redrawn.
-    bool Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap);
+    // The steps are those of the hexes at one zoom step (actual size unless given).
+    bool Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap,
+               const HexMetrics& metrics = HexGeometry::kZoomSteps[HexGeometry::kActualSize]);
 
     // Whether the last column or row of the scroll range is already in view.
     bool IsRightEdge() const { return column + pageColumns - 1 >= maxColumn; }

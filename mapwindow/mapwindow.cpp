@@ -4,6 +4,7 @@
 #include "descrview/descrtreeview.h"
 #include "gfx/grafview.h"
 #include "map/hexsummary.h"
+#include "map/zoom.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -55,8 +56,11 @@ int MapView::NeighbourPlain(int step) const {
 
 void MapView::Update() {
     const AtlPlain* plain = map_.GetPlain(curPlain_);
-    geometry_ = plain ? HexGeometry(plain->WrapWidth(), plain->YExtent())
-                      : HexGeometry(AtlPlain::kDefaultWidth);
+    // The zoom stays; wrap and rows are the level's.
+    if (plain)
+        geometry_.SetLevel(plain->WrapWidth(), plain->YExtent());
+    else
+        geometry_.SetLevel(AtlPlain::kDefaultWidth, 0);
     SetupScrollBars();
     Invalidate();
 }
@@ -78,7 +82,7 @@ void MapView::InvalidateHex(const AtlCoord& c) {
 }
 
 void MapView::InvalidateHex(PixelPoint corner) {
-    PixelRect rect = HexGeometry::RedrawRect(corner);
+    PixelRect rect = geometry_.RedrawRect(corner);
     // Copies of the hex beside the window need nothing.
     if (rect.Intersects(GetClientRect())) InvalidateRect(rect);
 }
@@ -100,7 +104,7 @@ void MapView::SetupScrollData() {
     PixelRect client = GetClientRect();
     const AtlPlain* plain = map_.GetPlain(curPlain_);
     if (scroll_.Setup(client.Width(), client.Height(), plain ? plain->XExtent() : 0,
-                      plain ? plain->YExtent() : 0, geometry_.WrapWidth()))
+                      plain ? plain->YExtent() : 0, geometry_.WrapWidth(), geometry_.Metrics()))
         Invalidate();
 }
 
@@ -130,8 +134,8 @@ void MapView::ScrolledFrom(int column, int row) {
     int wrap = geometry_.WrapWidth();
     // The world repeats: the shorter way round moves the same picture.
     if (wrap != 0) dx = HexGeometry::Modulo(dx + wrap / 2, wrap) - wrap / 2;
-    int px = -dx * HexGeometry::kColumnStep;
-    int py = -(scroll_.row - row) * HexGeometry::kRowStep;
+    int px = -dx * geometry_.Metrics().ColumnStep();
+    int py = -(scroll_.row - row) * geometry_.Metrics().RowStep();
     PixelRect client = GetClientRect();
     // What stays in view moves; only what comes into view is painted.
     if (std::abs(px) < client.Width() && std::abs(py) < client.Height())
@@ -141,6 +145,11 @@ void MapView::ScrolledFrom(int column, int row) {
 }
 
 void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
+    // The window may have moved to a screen of another density.
+    double dpr = DevicePixelRatio();
+    painter_.SetDevicePixelRatio(dpr);
+    if (!buffer_.IsNull() && buffer_.DevicePixelRatio() != dpr)
+        buffer_.Resize(buffer_.Width(), buffer_.Height(), dpr);
     bool inBuffer = !buffer_.IsNull() && clip.left >= 0 && clip.top >= 0 &&
                     clip.right <= buffer_.Width() && clip.bottom <= buffer_.Height();
     if (!inBuffer) {
@@ -156,7 +165,7 @@ void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
 
 void MapView::EvSize(int width, int height) {
     // Without a buffer (no memory for it) the view paints straight into the window.
-    buffer_.Resize(width, height);
+    buffer_.Resize(width, height, DevicePixelRatio());
     SetupScrollBars();
 }
 
@@ -190,6 +199,43 @@ void MapView::GoTo(const AtlCoord& c) {
     map_.SelectHex(c, true);
     CenterOn(c);
     SelChanged();
+}
+
+void MapView::SetZoomStep(int step) {
+    PixelRect client = GetClientRect();
+    ZoomAt(step, {client.Width() / 2, client.Height() / 2});
+}
+
+void MapView::ZoomAt(int step, PixelPoint at) {
+    HexGeometry zoomed = geometry_;
+    zoomed.SetZoomStep(step);
+    if (zoomed.ZoomStep() == geometry_.ZoomStep()) return;
+    PixelRect client = GetClientRect();
+    const AtlPlain& plain = map_.Plain(curPlain_);
+    ZoomAround(scroll_, geometry_, zoomed, at, client.Width(), client.Height(), plain.XExtent(),
+               plain.YExtent());
+    geometry_ = zoomed;
+    Update();
+    host_.ZoomChanged(geometry_.ZoomStep());
+}
+
+void MapView::ShowWholeLevel() {
+    PixelRect client = GetClientRect();
+    const AtlPlain& plain = map_.Plain(curPlain_);
+    int columns = geometry_.WrapWidth() != 0 ? geometry_.WrapWidth() : plain.XExtent();
+    geometry_.SetZoomStep(WholeLevelStep(columns, plain.YExtent(), client.Width(), client.Height()));
+    scroll_.column = 0;
+    scroll_.row = 0;
+    Update();
+    host_.ZoomChanged(geometry_.ZoomStep());
+}
+
+bool MapView::EvZoomWheel(int delta, PixelPoint point) {
+    zoomWheelRest_ += delta;
+    int notches = zoomWheelRest_ / 120;
+    zoomWheelRest_ -= notches * 120;
+    if (notches != 0) ZoomAt(geometry_.ZoomStep() + notches, point);
+    return true;
 }
 
 void MapView::StepSelection(AtlDirection::Type d) {
