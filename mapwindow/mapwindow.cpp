@@ -223,7 +223,8 @@ void MapView::ShowWholeLevel() {
     PixelRect client = GetClientRect();
     const AtlPlain& plain = map_.Plain(curPlain_);
     int columns = geometry_.WrapWidth() != 0 ? geometry_.WrapWidth() : plain.XExtent();
-    geometry_.SetZoomStep(WholeLevelStep(columns, plain.YExtent(), client.Width(), client.Height()));
+    geometry_.SetZoomStep(
+        WholeLevelStep(columns, plain.YExtent(), client.Width(), client.Height()));
     scroll_.column = 0;
     scroll_.row = 0;
     Update();
