@@ -70,6 +70,8 @@ const char* OpenFailure(DocReadResult result) {
     switch (result) {
     case DocCannotOpen:
         return "cannot open";
+    case DocNotAFile:
+        return "not a regular file";
     case DocNotADocument:
         return "not a Vexlor document";
     case DocWrongVersion:

@@ -1,3 +1,5 @@
+#include "base/filelock.h"
+#include "base/replacefile.h"
 #include "cli/commands.h"
 #include "model/docfile.h"
 #include "model/vexlordoc.h"
@@ -6,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 
 namespace {
@@ -60,10 +63,15 @@ const char* DocReadFault(DocReadResult r) {
         return "a damaged or truncated document";
     case DocCannotOpen:
         return "cannot be opened";
+    case DocNotAFile:
+        return "not a regular file";
     default:
         return "cannot be read";
     }
 }
+
+// How long an add waits for another program that is changing the same document.
+constexpr int kLockWaitMs = 30000;
 
 } // namespace
 
@@ -77,34 +85,69 @@ int RunAdd(int argc, char** argv) {
     if (argc - first < 2) return Fail("usage: vexlor-cli add [--replace] DOC REPORT...");
     const char* docPath = argv[first];
 
+    // One writer at a time, from reading the document to saving it: another add waits for
+    // this one and then reads what it saved.
+    FileLock lock;
+    if (!lock.Acquire(docPath, kLockWaitMs))
+        return Fail("%s: is being changed by another program; left unchanged", docPath);
+    // Said before any report is read, so that no turn is announced that cannot be saved.
+    if (IsReadOnlyFile(docPath)) return Fail("%s: is read-only; left unchanged", docPath);
     VexlorDoc doc;
     if (Exists(docPath)) {
         DocReadResult r = OpenDocFile(doc, docPath);
         if (r != DocRead) return Fail("%s: %s; left unchanged", docPath, DocReadFault(r));
     } else {
         doc.SetFileName(docPath);
+        doc.SetDiskState(docPath, FileIdentity());
     }
 
     CliUser user(replace);
     AtlDate shown = doc.LastTurn() ? doc.LastTurn()->date : AtlDate();
     IntakeTarget target{doc, shown, user, nullptr};
     bool allRead = true;
+    struct Line {
+        const char* report;
+        IntakeOutcome outcome;
+        std::string status;
+    };
+    std::vector<Line> lines;
     for (int i = first + 1; i < argc; ++i) {
         IntakeOutcome o = AddReportFile(argv[i], target);
         std::string status = user.Take();
         if (o.result == 0) status = o.replaced ? "replaced" : "added";
         allRead = allRead && o.result == 0;
-        std::printf("%s\t%s\t%d\t%s\n", argv[i], o.headerRead ? o.date.GetString().Get() : "-",
-                    o.regions, OneLine(status).c_str());
+        lines.push_back({argv[i], o, status});
+    }
+
+    // Saved before the lines are printed: a turn announced as added is in the file.
+    const char* saveFault = nullptr;
+    if (doc.IsModified()) {
+        int error = 0;
+        switch (SaveDocFile(doc, docPath, &error)) {
+        case DocSaved:
+            break;
+        case DocSaveReadOnly:
+            saveFault = "is read-only; left unchanged";
+            break;
+        case DocSaveChanged:
+            saveFault = "was changed by another program meanwhile; left unchanged";
+            break;
+        default:
+            saveFault = EnglishMessage(Msg::CannotSave);
+            break;
+        }
+    }
+    for (const Line& l : lines) {
+        bool taken = l.outcome.result == 0;
+        std::printf("%s\t%s\t%d\t%s\n", l.report,
+                    l.outcome.headerRead ? l.outcome.date.GetString().Get() : "-",
+                    l.outcome.regions,
+                    saveFault && taken ? "not saved" : OneLine(l.status).c_str());
     }
     if (std::fflush(stdout) != 0) allRead = false;
-
-    if (doc.IsModified()) {
-        DocSaveResult saved = SaveDocFile(doc, docPath);
-        if (saved != DocSaved) {
-            Fail("%s: %s", docPath, EnglishMessage(Msg::CannotSave));
-            return 1;
-        }
+    if (saveFault) {
+        Fail("%s: %s", docPath, saveFault);
+        return 1;
     }
     return allRead ? 0 : 1;
 }

@@ -16,6 +16,8 @@ int RunDump(int argc, char** argv) {
     switch (result) {
     case DocCannotOpen:
         return Fail("%s: cannot open: %s", path, errno ? std::strerror(errno) : "not a file");
+    case DocNotAFile:
+        return Fail("%s: cannot open: not a regular file", path);
     case DocNotADocument:
         return Fail("%s: not a Vexlor document (its first bytes are not the document signature)",
                     path);

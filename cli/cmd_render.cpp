@@ -1,3 +1,4 @@
+#include "base/picturetarget.h"
 #include "cli/cliparse.h"
 #include "cli/commands.h"
 #include "gfx/offscreen.h"
@@ -69,6 +70,17 @@ int RunRender(int argc, char** argv) {
     DocReadResult opened = OpenDocFile(doc, args.path);
     if (opened != DocRead) return Fail("%s: %s", args.path, OpenFailure(opened));
     if (!args.dateText && doc.LastTurn()) date = doc.LastTurn()->date;
+    switch (CheckPictureTarget(args.outPath, args.path)) {
+    case PictureTarget::IsTheDocument:
+        return Fail("%s: is the document itself; choose another file for the picture",
+                    args.outPath);
+    case PictureTarget::NotAPicture:
+        return Fail("%s: is not a PNG picture and stays as it is; choose another file for the "
+                    "picture",
+                    args.outPath);
+    case PictureTarget::Free:
+        break;
+    }
 
     AtlMap map;
     FormatMap(doc, map, date);

@@ -1,5 +1,6 @@
 #include "report/intake.h"
 
+#include "base/inputfile.h"
 #include "base/wstream.h"
 #include "report/extrasreader.h"
 #include "report/linetype.h"
@@ -7,6 +8,7 @@
 #include "report/scan.h"
 
 #include <cstring>
+#include <string>
 
 StrNode* SkipHeaderComments(StrNode* first) {
     StrNode* n = first;
@@ -52,14 +54,34 @@ int Finish(IntakeOutcome* outcome, IntakeOutcome& local, int result) {
 
 } // namespace
 
+namespace {
+
+IntakeFault FaultOf(RegionFault::Kind kind) {
+    switch (kind) {
+    case RegionFault::CoordinateTooLarge:
+        return IntakeFault::CoordinateTooLarge;
+    case RegionFault::ListTooLong:
+        return IntakeFault::ListTooLong;
+    default:
+        return IntakeFault::Malformed;
+    }
+}
+
+} // namespace
+
 int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) {
     IntakeOutcome out;
     VexlorDoc& doc = target.doc;
     AtlDate latest = doc.LastTurn() ? doc.LastTurn()->date : AtlDate();
 
     StrList lines;
-    if (int split = SplitLines(is, lines, target.debugFile); split != 0)
+    LinesFault linesFault;
+    if (int split = SplitLines(is, lines, target.debugFile, &linesFault); split != 0) {
+        if (linesFault.kind == LinesFault::NulByte) out.fault = IntakeFault::NulByte;
+        if (linesFault.kind == LinesFault::TooLarge) out.fault = IntakeFault::TooLarge;
+        out.line = linesFault.line;
         return Finish(outcome, out, split);
+    }
 
     StrNode* header = SkipHeaderComments(lines.GetFirst());
     if (!header || GetLineType(header->text.Get()) != LineType::ReportFor)
@@ -78,20 +100,36 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     out.headerRead = true;
     out.date = date;
 
-    // Only a report whose whole header was accepted may fix the document's faction.
-    if (takesFaction) doc.SetFaction(faction);
-    bool isNew = false;
-    TurnNode* turn = doc.RegisterTurn(date, &isNew);
-    if (!isNew) {
+    TurnNode* loaded = doc.FindTurn(date);
+    if (loaded) {
         Str question = FormatMessageText(target.user.MessageText(Msg::TurnLoaded).Get(),
                                          date.GetString().Get());
         if (!target.user.AskYesNo(question)) return Finish(outcome, out, 1);
-        turn->Clear();
-        out.replaced = true;
+    } else if (doc.Turns().LongCountNodes() >= kMaxListEntries) {
+        out.fault = IntakeFault::ListTooLong;
+        out.list = "turns in one document";
+        return Finish(outcome, out, -1);
     }
 
-    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths);
-    ReadTurnExtras(dateLine, out.regions, *turn);
+    // Read aside: the document changes only once the reading may stand.
+    TurnNode fresh(date);
+    LevelWidths widths = doc.Extras().levelWidths;
+    RegionFault fault;
+    int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault);
+    ReadTurnExtras(dateLine, out.regions, fresh);
+    if (result != 0) {
+        out.fault = FaultOf(fault.kind);
+        out.line = ReportLineNumber(fault.line);
+        out.list = fault.list;
+        if (loaded || fault.kind == RegionFault::ListTooLong) return Finish(outcome, out, result);
+    }
+
+    // Only a report whose whole header was accepted may fix the document's faction.
+    if (takesFaction) doc.SetFaction(faction);
+    TurnNode* turn = loaded ? loaded : doc.RegisterTurn(date);
+    turn->TakeContents(fresh);
+    doc.Extras().levelWidths = widths;
+    out.replaced = loaded != nullptr;
 
     if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
     target.user.Reformat();
@@ -99,15 +137,45 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     return Finish(outcome, out, result);
 }
 
+Str IntakeFaultMessage(const char* path, const IntakeOutcome& outcome) {
+    std::string file = path ? path : "";
+    std::string line = std::to_string(outcome.line);
+    switch (outcome.fault) {
+    case IntakeFault::NotAFile:
+        return Str(file + " is not a regular file (a folder, a pipe or a device) and was not read");
+    case IntakeFault::TooLarge:
+        return Str(file + " is larger than 64 MB, far more than any turn report, and was not read");
+    case IntakeFault::NulByte:
+        return Str(file + ": line " + line + " holds a NUL byte; this is no plain-text turn report");
+    case IntakeFault::CoordinateTooLarge:
+        return Str(file + ": line " + line +
+                   " names coordinates beyond 32767, which a map document cannot hold; the report "
+                   "was read up to that region");
+    case IntakeFault::ListTooLong:
+        return Str(file + (outcome.line ? ": line " + line + ": " : ": ") + "more than 65,535 " +
+                   (outcome.list ? outcome.list : "entries in one list") +
+                   ", the most a map document can hold; the report was not added");
+    default:
+        return Str();
+    }
+}
+
 IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target) {
     IntakeOutcome outcome;
-    ifwstream in(path ? path : "", 64 * 1024);
-    if (!path || !in.good()) {
+    InputFile file(path, kMaxReportBytes);
+    if (file.GetResult() != InputFile::Opened) {
         outcome.result = kIntakeNotOpened;
-        target.user.ShowMessage(target.user.MessageText(Msg::CannotOpen));
+        if (file.GetResult() == InputFile::CannotOpen) {
+            target.user.ShowMessage(target.user.MessageText(Msg::CannotOpen));
+            return outcome;
+        }
+        outcome.fault = file.GetResult() == InputFile::NotRegular ? IntakeFault::NotAFile
+                                                                    : IntakeFault::TooLarge;
+    } else if (AddReport(file.Stream(), target, &outcome) == 0) {
         return outcome;
     }
-    if (AddReport(in, target, &outcome) != 0) target.user.ShowMessage(Str(kParsingErrorMessage));
+    Str message = IntakeFaultMessage(path, outcome);
+    target.user.ShowMessage(message.IsEmpty() ? Str(kParsingErrorMessage) : message);
     return outcome;
 }
 

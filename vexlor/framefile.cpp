@@ -3,6 +3,7 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
+#include "base/filelock.h"
 #include "map/atlmap.h"
 #include "model/docfile.h"
 #include "report/messages.h"
@@ -26,6 +27,18 @@ constexpr const char* kReportFilter = "Atlantis reprts (*.rep)|*.rep|All files (
 constexpr const char* kNotADocument = "This file is not a Vexlor document";
 constexpr const char* kUnknownVersion =
     "This document was written in a format that this version of Vexlor cannot read";
+constexpr const char* kNotAFile =
+    "%s is not a regular file (a folder, a pipe or a device) and was not read";
+constexpr const char* kReadOnly =
+    "%s is read-only, so Save did not change it.\n\nSave the map under another name?";
+constexpr const char* kChangedMeanwhile =
+    "%s was changed by another program since Vexlor read it, so Save did not change it: what "
+    "that program saved is kept.\n\nSave the map under another name?";
+constexpr const char* kInUse =
+    "%s is being changed by another program, so Save did not change it. Try again in a "
+    "moment.";
+// How long Save waits for another program that is changing the same file.
+constexpr int kSaveLockWaitMs = 5000;
 constexpr const char* kDocumentDamaged =
     "This document is damaged or incomplete: only the part before the damage was read. Save it "
     "under a new name to keep the file as it is";
@@ -114,6 +127,9 @@ void FrameWindow::Open(const char* path) {
     case DocCannotOpen:
         ShowMessage(MessageText(Msg::CannotOpen));
         return;
+    case DocNotAFile:
+        ShowMessage(FormatMessageText(kNotAFile, path));
+        return;
     case DocNotADocument:
         ShowMessage(Str(kNotADocument));
         return;
@@ -146,9 +162,24 @@ void FrameWindow::ShowHome() {
 }
 
 int FrameWindow::Save(const char* path) {
-    switch (SaveDocFile(doc_, path)) {
+    // One writer at a time: a vexlor-cli add on the same file finishes first.
+    FileLock lock;
+    if (!lock.Acquire(path, kSaveLockWaitMs)) {
+        ShowMessage(FormatMessageText(kInUse, path));
+        return -1;
+    }
+    DocSaveResult result = SaveDocFile(doc_, path);
+    lock.Release();
+    switch (result) {
     case DocSaved:
         return 0;
+    case DocSaveReadOnly:
+    case DocSaveChanged: {
+        Str question =
+            FormatMessageText(result == DocSaveReadOnly ? kReadOnly : kChangedMeanwhile, path);
+        if (AppMessageBox(this, question.Get(), MB_YESNO | MB_ICONQUESTION) != IDYES) return -1;
+        return SaveAs() == 0 ? 1 : -1;
+    }
     case DocSaveCannotOpen:
         ShowMessage(MessageText(Msg::CannotOpen));
         return -1;
@@ -213,11 +244,18 @@ void FrameWindow::CmFileSave() {
 }
 
 void FrameWindow::CmFileSaveAs() {
+    SaveAs();
+}
+
+int FrameWindow::SaveAs() {
     Str path;
     if (!AskFileName({true, "Save Vexlor document", kDocFilter, "*.atl", "atl", AppOptions.lastDir},
                      path))
-        return;
-    if (Save(path.Get()) == 0) SetFileName(path.Get());
+        return -1;
+    int saved = Save(path.Get());
+    if (saved < 0) return -1;
+    if (saved == 0) SetFileName(path.Get());
+    return 0;
 }
 
 void FrameWindow::CmFileAddReport() {

@@ -21,9 +21,12 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <sys/stat.h>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -238,8 +241,13 @@ private slots:
 
         MessageBoxScript::Reset();
         MessageBoxScript::PushAnswer(IDOK);
+        // A map document is binary: its first NUL byte is named.
         AddReport(File("wolves.atl"));
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(kParsingErrorMessage)}));
+        QCOMPARE(ShownTexts(),
+                 (std::vector<Str>{Str((File("wolves.atl") +
+                                        ": line 1 holds a NUL byte; this is no plain-text turn "
+                                        "report")
+                                           .c_str())}));
         QVERIFY(unchanged());
 
         // A report cut off inside its regions keeps what was read and marks the document.
@@ -399,6 +407,37 @@ private slots:
         SaveAs(File("missing/wolves.atl"));
         QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to open file")}));
         QCOMPARE(Frame().Document().GetFileName(), Str(File("wolves.atl").c_str()));
+        QVERIFY(Frame().Document().IsModified());
+    }
+
+    void aReadOnlyOrChangedDocumentIsLeftAndSaveAsOffered() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        AddReport(Report("head-standard/3-turn2.rep"));
+        const std::string before = dir_->Read("wolves.atl");
+        ::chmod(File("wolves.atl").c_str(), 0444);
+        MessageBoxScript::PushAnswer(IDYES);
+        FileDialogScript::PushFileName(File("copy.atl").c_str());
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(
+                                   (File("wolves.atl") + " is read-only, so Save did not change "
+                                                         "it.\n\nSave the map under another name?")
+                                       .c_str())}));
+        QCOMPARE(dir_->Read("wolves.atl"), before);
+        QCOMPARE(Frame().Document().GetFileName(), Str(File("copy.atl").c_str()));
+        QVERIFY(!Frame().Document().IsModified());
+        ::chmod(File("wolves.atl").c_str(), 0644);
+
+        // Another program saves the file meanwhile: what it saved stays; No keeps the changes.
+        AddReport(Report("head-standard/3-turn3.rep"));
+        dir_->Write("copy.atl", "theirs");
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDNO);
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(ShownTexts().size(), size_t(1));
+        QVERIFY(ShownTexts()[0].View().find(" was changed by another program") !=
+                std::string_view::npos);
+        QCOMPARE(dir_->Read("copy.atl"), std::string("theirs"));
         QVERIFY(Frame().Document().IsModified());
     }
 
