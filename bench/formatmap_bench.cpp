@@ -124,7 +124,7 @@ void BM_TurnSwitch(benchmark::State& state) {
     for (auto _ : state) {
         FormatMap(doc, map, dates[switches++ % 2]);
         ScrollData scroll;
-        scroll.Setup(1920, 1080, map.XExtent(), map.YExtent(), HexGeometry::kWrapWidth);
+        scroll.Setup(1920, 1080, 100, 100, HexGeometry::kWrapWidth);
         OffscreenBuffer::Painting painting(buffer);
         painter.Draw(painting.View(), {0, 0, 1920, 1080}, 0, scroll);
     }
