@@ -46,6 +46,8 @@ public:
     }
     // Moves the read position by delta bytes from where it is; false on failure.
     bool seekrel(long delta);
+    // The next byte in the buffer: for memory input, where in the data reading stands.
+    const unsigned char* Cursor() const { return cur_; }
 
 protected:
     // Memory input: the stream reads the bytes in place and has no channel.

@@ -1,3 +1,4 @@
+#include "cli/clidoc.h"
 #include "cli/cliparse.h"
 #include "cli/commands.h"
 #include "gfx/offscreen.h"
@@ -5,8 +6,6 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "mapview/maprender.h"
-#include "model/docfile.h"
-#include "model/vexlordoc.h"
 
 #include <cstring>
 
@@ -52,10 +51,6 @@ int RunRender(int argc, char** argv) {
     long plain = 0;
     if (args.plainText && !ParseInt(args.plainText, 0, 1, plain))
         return Fail("bad plain '%s': expected 0 (surface) or 1 (underworld)", args.plainText);
-    AtlDate date;
-    if (args.dateText && !ParseDate(args.dateText, date))
-        return Fail("bad date '%s': expected a turn count or a date like \"March, Year 5\"",
-                    args.dateText);
     AtlCoord select;
     if (args.selectText) {
         // Without a level the coordinate lies on the plain drawn; with one it must name it.
@@ -65,13 +60,11 @@ int RunRender(int argc, char** argv) {
         select.z = static_cast<uint8_t>(plain);
     }
 
-    VexlorDoc doc;
-    DocReadResult opened = OpenDocFile(doc, args.path);
-    if (opened != DocRead) return Fail("%s: %s", args.path, OpenFailure(opened));
-    if (!args.dateText && doc.LastTurn()) date = doc.LastTurn()->date;
+    DocController doc;
+    if (!OpenDocument(doc, args.path) || !ShowTurn(doc, args.dateText)) return 1;
 
     AtlMap map;
-    FormatMap(doc, map, date);
+    FormatMap(doc.Doc(), map, doc.ShownDate());
     if (args.selectText) {
         if (map.GetPlain(select.z)->CellIndex(select) < 0)
             return Fail("bad selection '%s': no hex of the map lies there", args.selectText);

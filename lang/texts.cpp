@@ -16,6 +16,25 @@ const VexStringRes kStrings[] = {
            "factions in one document."},
     {1103, "Unable to save document"},
     {1104, "Unable to open file"},
+    {1105, "%s is not an Atlantis turn report."},
+    {1106, "%s is empty."},
+    {1107, "%s is for faction %s, the map is for faction %s."},
+    {1108, "%s breaks off at line %s."},
+    {1109, "%s cannot be opened: %s."},
+    {1110, "%s could not be saved: %s. The old file is unchanged."},
+    {1111, "%s is not a map document."},
+    {1112, "%s was written by a newer version of Vexlor and cannot be read."},
+    {1113, "%s is damaged or cut short: only the part before the damage was read."},
+    {1114, "%s is for %s, which is already loaded. Replace the loaded turn?"},
+    {1115, "%s: %s added."},
+    {1116, "%s: %s replaced."},
+    {1117, "%s: %s was already loaded and is kept."},
+    {1118, "%s does not reach %s."},
+    {1119, "%s could not be written: %s."},
+    {1120, "Reports added: %s, replaced: %s, kept: %s, refused: %s."},
+    {1121, "Go on with the other reports?"},
+    {1122, "Refused:"},
+    {1123, "Adding reports..."},
 };
 
 // Menu 1, the main window's menu bar. A null text is a separator.
@@ -23,11 +42,11 @@ const VexMenuItemRes kMainMenu[] = {
     {0, 0, "&File"},         {1, 101, "&New"},
     {1, 102, "&Open"},       {1, 103, "&Save"},
     {1, 104, "&SaveAs"},     {1, 0, nullptr},
-    {1, 105, "&Add report"}, {1, 0, nullptr},
-    {1, 100, "E&xit"},       {0, 0, "&View"},
-    {1, 200, "Plain up"},    {1, 201, "Plain down"},
-    {1, 202, "Next turn"},   {1, 203, "Prev turn"},
-    {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
+    {1, 105, "&Add report"}, {1, 106, "&Export map..."},
+    {1, 0, nullptr},         {1, 100, "E&xit"},
+    {0, 0, "&View"},         {1, 200, "Plain up"},
+    {1, 201, "Plain down"},  {1, 202, "Next turn"},
+    {1, 203, "Prev turn"},   {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
     {1, 901, "&Index\tF1"},  {1, 902, "&Using help"},
     {1, 0, nullptr},         {1, 903, "&About..."},
 };

@@ -6,6 +6,8 @@
 #include "model/docextras.h"
 #include "model/turn.h"
 
+#include <memory>
+
 class iwstream;
 class owstream;
 
@@ -29,6 +31,8 @@ public:
     TurnNode* LastTurn() const { return turns_.GetLast(); }
     TurnNode* FindTurn(AtlDate date) const;
     TurnNode* RegisterTurn(AtlDate date, bool* isNew = nullptr);
+    // Takes turn into its place by date, in place of a turn of the same date if there is one.
+    TurnNode* PutTurn(std::unique_ptr<TurnNode> turn);
     // Clears everything, the extras too.
     void Clear();
 

@@ -5,7 +5,10 @@
 #include "report/regions.h"
 #include "report/scan.h"
 
+#include <cerrno>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 StrNode* SkipHeaderComments(StrNode* first) {
     StrNode* n = first;
@@ -43,10 +46,31 @@ int ReadReportDate(const StrNode* line, AtlDate& date) {
     return 0;
 }
 
-int Finish(IntakeOutcome* outcome, IntakeOutcome& local, int result) {
+int Finish(IntakeOutcome* outcome, IntakeOutcome& local, IntakeResult kind, int result) {
+    local.kind = kind;
     local.result = result;
     if (outcome) *outcome = local;
     return result;
+}
+
+// The header lines after the ";" lines and empty lines: "Atlantis Report For:", the faction,
+// the date. NotAReport, or Added when all three were read.
+IntakeResult ReadHeader(const StrList& lines, AtlFaction& faction, AtlDate& date,
+                        StrNode*& dateLine) {
+    StrNode* header = SkipHeaderComments(lines.GetFirst());
+    if (!header || GetLineType(header->text.Get()) != LineType::ReportFor)
+        return IntakeResult::NotAReport;
+    StrNode* factionLine = header->Next();
+    if (ReadReportFaction(factionLine, faction) != 0) return IntakeResult::NotAReport;
+    dateLine = factionLine->Next();
+    if (ReadReportDate(dateLine, date) != 0) return IntakeResult::NotAReport;
+    return IntakeResult::Added;
+}
+
+bool OnlyBlanks(const StrList& lines) {
+    for (StrNode* n = lines.GetFirst(); n; n = n->Next())
+        if (std::strspn(n->text.Get(), " \t\r\n\f") != n->text.Length()) return false;
+    return true;
 }
 
 } // namespace
@@ -54,59 +78,82 @@ int Finish(IntakeOutcome* outcome, IntakeOutcome& local, int result) {
 int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) {
     IntakeOutcome out;
     VexlorDoc& doc = target.doc;
-    AtlDate latest = doc.LastTurn() ? doc.LastTurn()->date : AtlDate();
 
     StrList lines;
-    if (int split = SplitLines(is, lines, target.debugFile); split != 0)
-        return Finish(outcome, out, split);
-
-    StrNode* header = SkipHeaderComments(lines.GetFirst());
-    if (!header || GetLineType(header->text.Get()) != LineType::ReportFor)
-        return Finish(outcome, out, -1);
-    StrNode* factionLine = header->Next();
-    AtlFaction faction;
-    if (ReadReportFaction(factionLine, faction) != 0) return Finish(outcome, out, -1);
-    bool takesFaction = doc.GetFaction().Number() == 0 && !doc.FirstTurn();
-    if (!takesFaction && doc.GetFaction() != faction) {
-        target.user.ShowMessage(target.user.MessageText(Msg::OtherFaction));
-        return Finish(outcome, out, 1);
+    int failedLine = 0;
+    if (int split = SplitLines(is, lines, target.debugFile, &failedLine); split != 0) {
+        if (failedLine == 0) return Finish(outcome, out, IntakeResult::NotAReport, split);
+        out.line = failedLine;
+        return Finish(outcome, out, IntakeResult::BrokenOff, split);
     }
-    StrNode* dateLine = factionLine->Next();
-    AtlDate date;
-    if (ReadReportDate(dateLine, date) != 0) return Finish(outcome, out, -1);
-    out.headerRead = true;
-    out.date = date;
+    if (OnlyBlanks(lines)) return Finish(outcome, out, IntakeResult::Empty, -1);
 
-    // Only a report whose whole header was accepted may fix the document's faction.
-    if (takesFaction) doc.SetFaction(faction);
-    bool isNew = false;
-    TurnNode* turn = doc.RegisterTurn(date, &isNew);
-    if (!isNew) {
-        Str question = FormatMessageText(target.user.MessageText(Msg::TurnLoaded).Get(),
-                                         date.GetString().Get());
-        if (!target.user.AskYesNo(question)) return Finish(outcome, out, 1);
-        turn->Clear();
+    StrNode* dateLine = nullptr;
+    AtlFaction faction;
+    AtlDate date;
+    if (ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
+        return Finish(outcome, out, IntakeResult::NotAReport, -1);
+    out.headerRead = true;
+    out.faction = faction;
+    out.date = date;
+    bool takesFaction = doc.GetFaction().Number() == 0 && !doc.FirstTurn();
+    if (!takesFaction && doc.GetFaction() != faction)
+        return Finish(outcome, out, IntakeResult::OtherFaction, 1);
+
+    bool loaded = doc.FindTurn(date) != nullptr;
+    if (loaded) {
+        if (!target.user.ReplaceTurn(date)) return Finish(outcome, out, IntakeResult::Kept, 1);
         out.replaced = true;
     }
 
-    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths);
+    // Read beside the document, so that a report that fails before its first region leaves
+    // no trace.
+    auto turn = std::make_unique<TurnNode>(date);
+    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths, &out.line);
+    if (result == 0 && out.regions == 0) {
+        // Every report describes at least the region its faction stands in: one without a
+        // region block stops after its header.
+        result = -1;
+        out.line = lines.GetLast()->line + 1;
+    }
+    IntakeResult kind = result != 0 ? IntakeResult::BrokenOff
+                        : loaded    ? IntakeResult::Replaced
+                                    : IntakeResult::Added;
+    if (result != 0 && out.regions == 0) return Finish(outcome, out, kind, result);
 
-    if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
-    target.user.Reformat();
+    // Only a report whose header was accepted may fix the document's faction.
+    if (takesFaction) doc.SetFaction(faction);
+    doc.PutTurn(std::move(turn));
     doc.SetModified(true);
-    return Finish(outcome, out, result);
+    return Finish(outcome, out, kind, result);
 }
 
 IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target) {
     IntakeOutcome outcome;
+    errno = 0;
     ifwstream in(path ? path : "", 64 * 1024);
     if (!path || !in.good()) {
-        outcome.result = kIntakeNotOpened;
-        target.user.ShowMessage(target.user.MessageText(Msg::CannotOpen));
+        outcome.kind = IntakeResult::NotOpened;
+        outcome.errorNumber = errno ? errno : ENOENT;
+        outcome.result = -1;
         return outcome;
     }
-    if (AddReport(in, target, &outcome) != 0) target.user.ShowMessage(Str(kParsingErrorMessage));
+    AddReport(in, target, &outcome);
     return outcome;
+}
+
+bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date) {
+    // The header stands in the first lines; a treasury block before it is short.
+    constexpr size_t kHead = 16 * 1024;
+    ifwstream in(path ? path : "", kHead);
+    if (!path || !in.good()) return false;
+    std::vector<unsigned char> head(kHead);
+    long n = in.read(head.data(), static_cast<long>(head.size()));
+    imwstream text(head.data(), static_cast<size_t>(n > 0 ? n : 0));
+    StrList lines;
+    SplitLines(text, lines, nullptr);
+    StrNode* dateLine = nullptr;
+    return ReadHeader(lines, faction, date, dateLine) == IntakeResult::Added;
 }
 
 Str ReportDirectory(const char* path) {

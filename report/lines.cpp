@@ -25,6 +25,28 @@ inline int NextChar(iwstream& is, int& taken) {
     return c;
 }
 
+// The line number of a place in the text, counting forward from the last place asked about;
+// a CR-LF pair, LF or a lone CR ends a line.
+class LineCounter {
+public:
+    explicit LineCounter(const std::vector<unsigned char>& text) : text_(text) {}
+    int LineAt(const unsigned char* at) {
+        size_t end = static_cast<size_t>(at - text_.data());
+        for (; counted_ < end && counted_ < text_.size(); ++counted_) {
+            unsigned char c = text_[counted_];
+            bool crAlone =
+                c == '\r' && (counted_ + 1 >= text_.size() || text_[counted_ + 1] != '\n');
+            if (c == '\n' || crAlone) ++line_;
+        }
+        return line_;
+    }
+
+private:
+    const std::vector<unsigned char>& text_;
+    size_t counted_ = 0;
+    int line_ = 1;
+};
+
 } // namespace
 
 int read_line(iwstream& is, StrNode& node, int& indent, bool& regionFlag, bool& buildingFlag) {
@@ -75,7 +97,7 @@ int read_line(iwstream& is, StrNode& node, int& indent, bool& regionFlag, bool& 
     return 0;
 }
 
-int SplitLines(iwstream& is, StrList& lines, const char* debugFile) {
+int SplitLines(iwstream& is, StrList& lines, const char* debugFile, int* failedLine) {
     // read_line steps back over the blanks that begin a line, which a pipe cannot do once
     // they left its buffer: the text is read whole first and split in memory.
     constexpr long kChunk = 64 * 1024;
@@ -90,12 +112,15 @@ int SplitLines(iwstream& is, StrList& lines, const char* debugFile) {
     imwstream in(text.data(), text.size());
     int indent = 0;
     bool regionFlag = false, buildingFlag = false;
+    LineCounter counter(text);
     while (in.good()) {
         // Nothing left: no trailing empty line for a report that ends with one.
         if (in.get() < 0) break;
         in.seekrel(-1);
         auto* node = new StrNode();
+        node->line = counter.LineAt(in.Cursor());
         if (read_line(in, *node, indent, regionFlag, buildingFlag) != 0) {
+            if (failedLine) *failedLine = counter.LineAt(in.Cursor() - 1);
             delete node;
             return -1;
         }

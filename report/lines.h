@@ -14,8 +14,10 @@ int read_line(iwstream& is, StrNode& node, int& indent, bool& regionFlag, bool& 
 
 // Splits the whole stream into logical lines appended to lines, then writes them to
 // debugFile (none when null). Returns -1 when a line could not be read, else the stream's
-// error bits (0: the whole report was read).
-int SplitLines(iwstream& is, StrList& lines, const char* debugFile = kLinesDebugFile);
+// error bits (0: the whole report was read). failedLine, when given, gets the line of the
+// text where a line could not be read.
+int SplitLines(iwstream& is, StrList& lines, const char* debugFile = kLinesDebugFile,
+               int* failedLine = nullptr);
 
 // The first node after node whose text is empty, or null.
 StrNode* NextEmptyLine(StrNode* node);

@@ -231,11 +231,13 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* wi
 
 } // namespace
 
-int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths) {
+int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths,
+                int* failedLine) {
     int count = 0;
     int result = 0;
     for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
         if (ReadLocation(region, pos, turn, widths) != 0) {
+            if (failedLine) *failedLine = region->line;
             result = -1;
             break;
         }

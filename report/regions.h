@@ -34,7 +34,7 @@ int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
 
 // Reads every region block after start into turn. 0 when all were read; -1 at the first
 // block that could not be read (what was read before stays). blocksRead, when given, counts
-// the region blocks read completely. widths, when given, learns the level widths the exits
-// show.
+// the region blocks read completely; failedLine the line where the faulty block starts.
+// widths, when given, learns the level widths the exits show.
 int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr,
-                LevelWidths* widths = nullptr);
+                LevelWidths* widths = nullptr, int* failedLine = nullptr);

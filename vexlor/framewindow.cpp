@@ -33,7 +33,9 @@ AtlDate LastTurnDate(const VexlorDoc& doc) {
 
 FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     : DFrameWindow(caption, menu) {
-    panes_ = MakeFramePanes(*this, doc_);
+    panes_ = MakeFramePanes(*this, doc_.Doc());
+    doc_.SetObserver(this);
+    doc_.SetQuestions(this);
     panes_.descr->Window().SetParent(this);
     panes_.map->Window().SetParent(this);
     separator_ = std::make_unique<DWindowSeparator>(this, "separator", [this](int code) {
@@ -51,6 +53,8 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     statusBar_->SetText(statusField_, "");
 
     RegisterCommands();
+    recent_.Load(Profile);
+    UpdateRecentMenu();
     DragAcceptFiles(true);
     Resize();
 }
@@ -63,6 +67,13 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_FILESAVE, [this] { CmFileSave(); });
     OnCommand(CM_FILESAVEAS, [this] { CmFileSaveAs(); });
     OnCommand(CM_FILEADDREPORT, [this] { CmFileAddReport(); });
+    OnCommand(
+        CM_FILEEXPORT, [this] { CmFileExport(); },
+        [this] { return !Document().Turns().IsEmpty(); });
+    for (size_t i = 0; i < RecentFiles::kMax; ++i)
+        OnCommand(
+            CM_FILERECENT + static_cast<unsigned>(i), [this, i] { CmFileRecent(i); },
+            [this, i] { return i < recent_.Files().size(); });
     OnCommand(CM_FILEEXIT, [this] { CmFileExit(); });
     OnCommand(
         CM_VIEWPLAINUP, [this] { CmViewPlainUp(); }, [this] { return CeViewPlainUp(); });
@@ -124,12 +135,15 @@ void FrameWindow::WSNSepChanged(bool final) {
 void FrameWindow::UpdateCaption() {
     Str caption = ProductName();
     caption += " - ";
-    caption += doc_.GetFileName().IsEmpty() ? "<new map>" : doc_.GetFileName().Get();
+    caption += doc_.FileName().IsEmpty() ? "<new map>" : doc_.FileName().Get();
+    // The desktop's mark for unsaved changes stands where "[*]" is.
+    caption += "[*]";
     SetCaption(caption.Get());
+    SetModifiedMark(doc_.IsModified());
 }
 
 void FrameWindow::UpdateStatus() {
-    statusBar_->SetText(statusField_, doc_.FirstTurn() ? shownDate_.GetString().Get() : "");
+    statusBar_->SetText(statusField_, Document().FirstTurn() ? ShownDate().GetString().Get() : "");
 }
 
 void FrameWindow::Reformat() {
@@ -138,7 +152,7 @@ void FrameWindow::Reformat() {
     const AtlMap& map = panes_.map->GetMap();
     bool hadSelection = map.GetSelCount() == 1;
     AtlCoord selected = hadSelection ? map.GetSelectedCoord() : AtlCoord();
-    FormatMap(doc_, panes_.map->GetMap(), shownDate_);
+    FormatMap(Document(), panes_.map->GetMap(), ShownDate());
     panes_.map->Update();
     if (hadSelection) panes_.map->Reselect(selected);
     UpdateStatus();
@@ -163,22 +177,24 @@ bool FrameWindow::CeViewPlainDown() const {
 
 void FrameWindow::CmViewNextTurn() {
     if (!CeViewNextTurn()) return;
-    shownDate_ += 1;
-    Reformat();
+    AtlDate next = ShownDate();
+    next += 1;
+    doc_.ShowDate(next);
 }
 
 void FrameWindow::CmViewPrevTurn() {
     if (!CeViewPrevTurn()) return;
-    shownDate_ += -1;
-    Reformat();
+    AtlDate previous = ShownDate();
+    previous += -1;
+    doc_.ShowDate(previous);
 }
 
 bool FrameWindow::CeViewNextTurn() const {
-    return shownDate_ < LastTurnDate(doc_);
+    return ShownDate() < LastTurnDate(Document());
 }
 
 bool FrameWindow::CeViewPrevTurn() const {
-    return shownDate_ > FirstTurnDate(doc_);
+    return ShownDate() > FirstTurnDate(Document());
 }
 
 void FrameWindow::ShowHelp(const char* anchor) {

@@ -41,7 +41,7 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
     }
     EXPECT_EQ(layout, "&File\n"
                       "  &New 101\n  &Open 102\n  &Save 103\n  &SaveAs 104\n  -\n"
-                      "  &Add report 105\n  -\n  E&xit 100\n"
+                      "  &Add report 105\n  &Export map... 106\n  -\n  E&xit 100\n"
                       "&View\n"
                       "  Plain up 200\n  Plain down 201\n  Next turn 202\n  Prev turn 203\n"
                       "\b&Help\n"

@@ -359,7 +359,8 @@ TEST(DocFile, TruncatedFileKeepsTheTurnsReadCompletely) {
         SCOPED_TRACE("length " + std::to_string(length));
         Bytes part(bytes.begin(), bytes.begin() + static_cast<long>(length));
         VexlorDoc doc;
-        ASSERT_EQ(ReadBytes(part, doc), DocReadFailed);
+        // Cut before the end of the version: no document at all.
+        ASSERT_EQ(ReadBytes(part, doc), length < 21 ? DocNotADocument : DocReadFailed);
         EXPECT_EQ(doc.GetFaction().Number(), length >= 25 ? 3 : 0);
         long complete = 0;
         while (complete < static_cast<long>(turnEnds.size()) && turnEnds[complete] <= length)
