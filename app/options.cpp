@@ -23,13 +23,14 @@ constexpr Flag kFlags[] = {
     {"bWantedOpen", &Options::bWantedOpen},         {"bForSaleOpen", &Options::bForSaleOpen},
     {"bProductsOpen", &Options::bProductsOpen},     {"bMyUnitsOpen", &Options::bMyUnitsOpen},
     {"bOtherUnitsOpen", &Options::bOtherUnitsOpen}, {"bBuildingsOpen", &Options::bBuildingsOpen},
+    {"bExitsOpen", &Options::bExitsOpen},
 };
 
 } // namespace
 
 Options::Options()
     : language(kDefaultLanguage), bWantedOpen(false), bForSaleOpen(false), bProductsOpen(false),
-      bMyUnitsOpen(false), bOtherUnitsOpen(false), bBuildingsOpen(false) {}
+      bMyUnitsOpen(false), bOtherUnitsOpen(false), bBuildingsOpen(false), bExitsOpen(false) {}
 
 bool Options::IsLanguageCode(const char* code) {
     size_t n = code ? std::strlen(code) : 0;

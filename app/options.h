@@ -12,7 +12,7 @@ public:
     // Reads every key, each with its current value as the default. A language code that could
     // not name a language file ("vex" + code + ".so" beside the program) reads as "enu".
     void Read(const ApplicationProfile& profile);
-    // Writes all eight keys: the code, the last folder and the six flags as 0 or 1.
+    // Writes all nine keys: the code, the last folder and the seven flags as 0 or 1.
     void Write(ApplicationProfile& profile) const;
 
     // A code is letters and digits only, so that it can never lead out of the program's folder.
@@ -26,4 +26,5 @@ public:
     bool bMyUnitsOpen;
     bool bOtherUnitsOpen;
     bool bBuildingsOpen;
+    bool bExitsOpen;
 };

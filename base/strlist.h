@@ -13,7 +13,6 @@ public:
     StrNode* Prev() const { return static_cast<StrNode*>(GetPrev()); }
 
     Str text;
-    int line = 0; // the line of the file it starts on (from 1), 0 when it comes from no file
 };
 
 class StrList : public List {

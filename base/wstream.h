@@ -46,12 +46,12 @@ public:
     }
     // Moves the read position by delta bytes from where it is; false on failure.
     bool seekrel(long delta);
-    // The next byte in the buffer: for memory input, where in the data reading stands.
-    const unsigned char* Cursor() const { return cur_; }
 
 protected:
     // Memory input: the stream reads the bytes in place and has no channel.
     iwstream(const void* data, size_t n);
+    // For memory input: how many bytes were read so far.
+    size_t BufferPosition() const { return static_cast<size_t>(cur_ - begin_); }
 
 private:
     int GetSlow();
@@ -138,6 +138,7 @@ private:
 class imwstream : public iwstream {
 public:
     imwstream(const void* data, size_t n) : iwstream(data, n) {}
+    size_t Position() const { return BufferPosition(); }
 };
 
 // Output into memory.

@@ -13,10 +13,10 @@ int RunLines(int argc, char** argv) {
     ifwstream in(path, 64 * 1024);
     if (!in.good()) return Fail("%s: cannot open: %s", path, std::strerror(errno));
     StrList lines;
-    int result = SplitLines(in, lines, nullptr);
-    if (result == -1)
-        return Fail("%s: cannot split: a line of blanks stands where a continuation was expected",
-                    path);
+    LinesFault fault;
+    int result = SplitLines(in, lines, nullptr, &fault);
+    if (fault.kind == LinesFault::NulByte) return Fail("%s: a NUL byte in line %d", path, fault.line);
+    if (fault.kind == LinesFault::TooLarge) return Fail("%s: larger than 64 MB", path);
     if (result != 0) return Fail("%s: read error", path);
     for (StrNode* n = lines.GetFirst(); n; n = n->Next()) {
         std::fwrite(n->text.Get(), 1, static_cast<size_t>(n->text.Length()), stdout);

@@ -81,7 +81,41 @@ void AppendPricedItem(std::string& out, const ItemPriceNode& item) {
     o.Number("price", item.price);
 }
 
-void AppendUnit(std::string& out, const UnitNode& unit) {
+// key: [element, ...] for a vector, each written by append.
+template <class T, class F>
+void AppendVector(Object& o, const char* key, const std::vector<T>& list, F append) {
+    std::string& out = o.Key(key);
+    out += '[';
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (i) out += ", ";
+        append(out, list[i]);
+    }
+    out += ']';
+}
+
+void AppendSkill(std::string& out, const SkillRecord& skill) {
+    Object o(out);
+    o.Text("name", skill.name);
+    o.Text("abbr", skill.abbr);
+    o.Number("level", skill.level);
+    o.Number("days", skill.days);
+}
+
+void AppendLine(std::string& out, const Str& line) {
+    AppendJsonText(out, line.View());
+}
+
+// The details of an own unit, after the record's keys; a unit without them gets none.
+void AppendUnitExtras(Object& o, const UnitExtras* details) {
+    if (!details) return;
+    o.Number("weight", details->weight);
+    o.Text("capacity", details->capacity);
+    AppendVector(o, "skills", details->skills, AppendSkill);
+    o.Text("combatSpell", details->combatSpell);
+    AppendVector(o, "canStudy", details->canStudy, AppendSkill);
+}
+
+void AppendUnit(std::string& out, const UnitNode& unit, const TurnExtras& extras) {
     Object o(out);
     o.Text("name", unit.name);
     o.Number("number", unit.number);
@@ -89,6 +123,30 @@ void AppendUnit(std::string& out, const UnitNode& unit) {
     o.Number("building", unit.building);
     o.Number("flags", unit.flags);
     o.Array("items", unit.items, AppendItem);
+    AppendUnitExtras(o, extras.FindUnit(unit.number));
+}
+
+void AppendExit(std::string& out, const ExitRecord& exit) {
+    Object o(out);
+    o.Text("direction", Str(DirectionName(exit.direction)));
+    o.Number("x", exit.target.x);
+    o.Number("y", exit.target.y);
+    o.Number("z", exit.target.z);
+    o.Number("terrain", exit.terrain.GetType());
+    o.Text("terrainName", exit.terrain.GetString());
+    o.Text("regionName", exit.regionName);
+    o.Text("townName", exit.townName);
+    o.Text("townType", exit.townType);
+}
+
+// The exits, gate and weather of a region block, after the record's keys; a location without
+// them (known only from exits, or from a turn read before they were kept) gets none.
+void AppendRegionExtras(Object& o, const RegionExtras* region) {
+    if (!region) return;
+    AppendVector(o, "exits", region->exits, AppendExit);
+    o.Number("gate", region->gate);
+    o.Number("gateCount", region->gateCount);
+    o.Text("weather", region->weather);
 }
 
 void AppendBuilding(std::string& out, const BuildingNode& building) {
@@ -98,7 +156,7 @@ void AppendBuilding(std::string& out, const BuildingNode& building) {
     o.Text("text", building.text);
 }
 
-void AppendLocation(std::string& out, const LocationNode& loc) {
+void AppendLocation(std::string& out, const LocationNode& loc, const TurnExtras& extras) {
     Object o(out);
     o.Number("terrain", loc.terrain.GetType());
     o.Text("terrainName", loc.terrain.GetString());
@@ -117,9 +175,11 @@ void AppendLocation(std::string& out, const LocationNode& loc) {
     o.Array("wanted", loc.wanted, AppendPricedItem);
     o.Array("forSale", loc.forSale, AppendPricedItem);
     o.Array("products", loc.products, AppendItem);
-    o.Array("units", loc.units, AppendUnit);
+    o.Array("units", loc.units,
+            [&extras](std::string& to, const UnitNode& unit) { AppendUnit(to, unit, extras); });
     o.Array("buildings", loc.buildings, AppendBuilding);
     o.Number("flags", loc.flags);
+    AppendRegionExtras(o, extras.FindRegion(loc.coord));
 }
 
 void AppendFaction(std::string& out, const StrAssocNode& faction) {
@@ -188,7 +248,16 @@ void AppendTurnJson(std::string& out, const TurnNode& turn) {
     o.Text("dateText", turn.date.GetString());
     o.Text("text", turn.text);
     o.Array("factions", turn.factions, AppendFaction);
-    o.Array("locations", turn.Locations(), AppendLocation);
+    o.Array("locations", turn.Locations(), [&turn](std::string& to, const LocationNode& loc) {
+        AppendLocation(to, loc, turn.extras);
+    });
+    // The turn's paragraphs, when the turn was read with them.
+    const TurnEvents& events = turn.extras.events;
+    if (!events.IsEmpty()) {
+        AppendVector(o, "errors", events.errors, AppendLine);
+        AppendVector(o, "battles", events.battles, AppendLine);
+        AppendVector(o, "events", events.events, AppendLine);
+    }
 }
 
 void AppendDocJson(std::string& out, const VexlorDoc& doc) {

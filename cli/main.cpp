@@ -11,10 +11,14 @@ const Command kCommands[] = {
     {"dump", "dump DOC", "print the whole document as JSON", RunDump},
     {"describe", "describe DOC [--turn DATE] X,Y[,Z]",
      "print the description of a hex for a turn, one line per node", RunDescribe},
+    {"events", "events DOC [--turn DATE]",
+     "print the errors, battles and events of a turn as its report wrote them", RunEvents},
     {"add", "add [--replace] DOC REPORT...", "add reports to a document, one result line each",
      RunAdd},
     {"render", "render DOC [--turn DATE] [--plain 0|1] [--select X,Y] -o FILE.png",
      "paint the map of a plain for a turn into a PNG picture", RunRender},
+    {"find", "find DOC [--turn DATE] TEXT",
+     "list the regions, towns, units, buildings or hex a text names, one per line", RunFind},
 };
 
 void PrintHelp(FILE* out) {

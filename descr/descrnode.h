@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/atlcoord.h"
 #include "ui/treeviewnode.h"
 
 #include <cstdint>
@@ -14,6 +15,7 @@ enum DescrBranch : uint32_t {
     BranchMyUnits = 4,
     BranchOtherUnits = 5,
     BranchBuildings = 6,
+    BranchExits = 7,
 };
 
 // One line of a hex description. The low four bits of the attribute word hold its branch
@@ -29,6 +31,16 @@ public:
 private:
     static constexpr uint32_t kBranchMask = 0xF;
     uint32_t attr_ = 0;
+};
+
+// An exit line: it knows the hex the exit leads to, so that selecting it can go there.
+class DescrExitNode : public DescrTVNode {
+public:
+    explicit DescrExitNode(const AtlCoord& target) : target_(target) {}
+    const AtlCoord& Target() const { return target_; }
+
+private:
+    AtlCoord target_;
 };
 
 // The root of a description: not shown itself, its children are the top lines. It knows the

@@ -15,8 +15,9 @@ bool DescrOptions::*BranchFlag(uint32_t branch) {
         &DescrOptions::bMyUnitsOpen,
         &DescrOptions::bOtherUnitsOpen,
         &DescrOptions::bBuildingsOpen,
+        &DescrOptions::bExitsOpen,
     };
-    static_assert(std::size(kFlags) == BranchBuildings + 1);
+    static_assert(std::size(kFlags) == BranchExits + 1);
     return branch < std::size(kFlags) ? kFlags[branch] : nullptr;
 }
 } // namespace

@@ -11,6 +11,7 @@ struct DescrOptions {
     bool bMyUnitsOpen = false;
     bool bOtherUnitsOpen = false;
     bool bBuildingsOpen = false;
+    bool bExitsOpen = false;
 };
 
 // Whether the heading of a branch kind starts open; false for kind 0 and unknown kinds.

@@ -45,14 +45,54 @@ void AddPricedItems(TreeViewNode& parent, const ListT<ItemPriceNode>& items) {
     }
 }
 
-// A unit line with its items below; a unit that carries something is shown open.
+// "Label" and one line per skill below it, or "Label none" without any.
+void AddSkills(TreeViewNode& parent, const char* label, const std::vector<SkillRecord>& skills) {
+    if (skills.empty()) {
+        AddLine(parent, Str(label) + "none");
+        return;
+    }
+    DescrTVNode* heading = AddLine(parent, Str(label));
+    for (const SkillRecord& skill : skills)
+        AddLine(*heading, SkillText(skill));
+    heading->SetOpen(true);
+}
+
+// What the report said of an own unit after its items.
+void AddUnitDetails(TreeViewNode& line, const UnitExtras& details) {
+    if (details.weight != -1) {
+        Str text("Weight: ");
+        text.AppendNumber(details.weight);
+        AddLine(line, std::move(text));
+    }
+    if (!details.capacity.IsEmpty()) AddLine(line, "Capacity: " + details.capacity);
+    AddSkills(line, "Skills: ", details.skills);
+    if (!details.combatSpell.IsEmpty()) AddLine(line, "Combat spell: " + details.combatSpell);
+    if (!details.canStudy.empty()) AddSkills(line, "Can Study: ", details.canStudy);
+}
+
+// A unit line with its items below, then an own unit's details; a unit that carries
+// something is shown open.
 void AddUnit(TreeViewNode& parent, const StrAssocList* factions, const UnitNode& unit,
-             bool withBuilding) {
+             bool withBuilding, const UnitExtras* details) {
     Str text;
     FormatUnit(factions, unit, text, withBuilding);
     DescrTVNode* line = AddLine(parent, std::move(text));
     AddItems(*line, unit.items);
+    if (details) AddUnitDetails(*line, *details);
     line->SetOpen(!unit.items.IsEmpty());
+}
+
+// The weather, the gate and the exits of a region block.
+void AddRegionExtras(TreeViewNode& title, const RegionExtras* region, const DescrOptions& options) {
+    if (!region) return;
+    if (!region->weather.IsEmpty()) AddLine(title, region->weather);
+    if (region->gate != 0) AddLine(title, GateText(*region));
+    DescrTVNode* exits = AddHeading(title, "Exits:", BranchExits, options);
+    for (const ExitRecord& exit : region->exits) {
+        auto line = std::make_unique<DescrExitNode>(exit.target);
+        line->SetString(ExitText(exit));
+        exits->Add(std::move(line));
+    }
 }
 
 // "Label" + number, left out when no report gave the number.
@@ -94,18 +134,30 @@ const StrAssocList* FactionNames(const VexlorDoc& doc, const AtlHexData& hex) {
     return &turn->factions;
 }
 
+// What the turn of the hex's sighting kept beyond its records; null for a turn read before
+// that was kept.
+const TurnExtras* ExtrasOf(const VexlorDoc& doc, const AtlHexData& hex) {
+    const TurnNode* turn = doc.FindTurn(hex.seenDate);
+    return turn ? &turn->extras : nullptr;
+}
+
 void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHexData& hex,
                           bool current, const DescrOptions& options) {
     const StrAssocList* factions = FactionNames(doc, hex);
     int own = doc.GetFaction().Number();
+    const TurnExtras* extras = ExtrasOf(doc, hex);
+    auto details = [&](const UnitNode& unit) -> const UnitExtras* {
+        if (!extras || own == 0 || unit.faction.Number() != own) return nullptr;
+        return extras->FindUnit(unit.number);
+    };
     DescrTVNode* myUnits = AddHeading(title, "Your units: ", BranchMyUnits, options);
     DescrTVNode* otherUnits = AddHeading(title, "Other units:", BranchOtherUnits, options);
     for (const UnitNode& unit : hex.units) {
         // Where the player's own units stand now is known only from the newest report.
         if (own != 0 && unit.faction.Number() == own) {
-            if (current) AddUnit(*myUnits, factions, unit, true);
+            if (current) AddUnit(*myUnits, factions, unit, true, details(unit));
         } else {
-            AddUnit(*otherUnits, factions, unit, true);
+            AddUnit(*otherUnits, factions, unit, true, nullptr);
         }
     }
 
@@ -120,7 +172,8 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
         // Building 0 is no building: the units outside all buildings do not belong here.
         if (building.number == 0) continue;
         for (const UnitNode& unit : hex.units)
-            if (unit.building == building.number) AddUnit(*line, factions, unit, false);
+            if (unit.building == building.number)
+                AddUnit(*line, factions, unit, false, details(unit));
     }
 }
 
@@ -166,6 +219,8 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
         AddPricedItems(*AddHeading(*title, "Wanted: ", BranchWanted, options), hex->wanted);
         AddPricedItems(*AddHeading(*title, "For Sale: ", BranchForSale, options), hex->forSale);
         AddItems(*AddHeading(*title, "Products: ", BranchProducts, options), hex->products);
+        const TurnExtras* extras = ExtrasOf(doc, *hex);
+        AddRegionExtras(*title, extras ? extras->FindRegion(c) : nullptr, options);
         AddUnitsAndBuildings(*title, doc, *hex, current, options);
     }
     title->SetOpen(true);

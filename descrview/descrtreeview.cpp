@@ -20,6 +20,7 @@ void DescrTreeView::EvExpand(TreeViewNode* node, bool open) {
     AppOptions.bMyUnitsOpen = headings.bMyUnitsOpen;
     AppOptions.bOtherUnitsOpen = headings.bOtherUnitsOpen;
     AppOptions.bBuildingsOpen = headings.bBuildingsOpen;
+    AppOptions.bExitsOpen = headings.bExitsOpen;
 }
 
 DescrOptions CurrentDescrOptions() {
@@ -30,5 +31,6 @@ DescrOptions CurrentDescrOptions() {
     headings.bMyUnitsOpen = AppOptions.bMyUnitsOpen;
     headings.bOtherUnitsOpen = AppOptions.bOtherUnitsOpen;
     headings.bBuildingsOpen = AppOptions.bBuildingsOpen;
+    headings.bExitsOpen = AppOptions.bExitsOpen;
     return headings;
 }

@@ -15,6 +15,8 @@ const char* ResourcePath(int id) {
         return ":/bitmaps/overlay.png";
     case kToolbarBitmap:
         return ":/bitmaps/toolbar.png";
+    case kToolbarBitmap2x:
+        return ":/bitmaps/toolbar@2x.png";
     default:
         return nullptr;
     }

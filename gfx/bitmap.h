@@ -9,8 +9,12 @@ class QImage;
 // The program's bitmap resources by number.
 enum BitmapResource {
     kTerrainBitmap = 100, // hex pictures 50 x 42, four per row
-    kOverlayBitmap = 101, // markers drawn over hexes: the guard flag at the top left
-    kToolbarBitmap = 103, // toolbar buttons 20 x 20: plain up, plain down, next, previous turn
+    // Markers drawn over hexes: the guard flag (8 x 12) at the left, the player's own units
+    // (12 x 12) at x = 16, other factions' units (8 x 8) at x = 32.
+    kOverlayBitmap = 101,
+    // Toolbar buttons 20 x 20: plain up, plain down, next, previous, first and last turn.
+    kToolbarBitmap = 103,
+    kToolbarBitmap2x = 104, // the same at twice the density
 };
 
 // A picture in memory that can be drawn with transparent parts.

@@ -37,18 +37,34 @@ const VexStringRes kStrings[] = {
     {1123, "Adding reports..."},
 };
 
-// Menu 1, the main window's menu bar. A null text is a separator.
+// Menu 1, the main window's menu bar. A null text is a separator; a key after a tab is the
+// entry's shortcut.
 const VexMenuItemRes kMainMenu[] = {
-    {0, 0, "&File"},         {1, 101, "&New"},
-    {1, 102, "&Open"},       {1, 103, "&Save"},
-    {1, 104, "&SaveAs"},     {1, 0, nullptr},
-    {1, 105, "&Add report"}, {1, 106, "&Export map..."},
-    {1, 0, nullptr},         {1, 100, "E&xit"},
-    {0, 0, "&View"},         {1, 200, "Plain up"},
-    {1, 201, "Plain down"},  {1, 202, "Next turn"},
-    {1, 203, "Prev turn"},   {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
-    {1, 901, "&Index\tF1"},  {1, 902, "&Using help"},
-    {1, 0, nullptr},         {1, 903, "&About..."},
+    {0, 0, "&File"},
+    {1, 101, "&New\tCtrl+N"},
+    {1, 102, "&Open\tCtrl+O"},
+    {1, 103, "&Save\tCtrl+S"},
+    {1, 104, "&SaveAs\tCtrl+Shift+S"},
+    {1, 0, nullptr},
+    {1, 105, "&Add report"},
+    {1, 106, "&Export map..."},
+    {1, 0, nullptr},
+    {1, 100, "E&xit\tCtrl+Q"},
+    {0, 0, "&View"},
+    {1, 200, "Plain up"},
+    {1, 201, "Plain down"},
+    {1, 0, nullptr},
+    {1, 202, "Next turn\tAlt+Right"},
+    {1, 203, "Prev turn\tAlt+Left"},
+    {1, 204, "First turn\tAlt+Home"},
+    {1, 205, "Last turn\tAlt+End"},
+    {1, 0, nullptr},
+    {1, 206, "&Find...\tCtrl+F"},
+    {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
+    {1, 901, "&Index\tF1"},
+    {1, 902, "&Using help"},
+    {1, 0, nullptr},
+    {1, 903, "&About..."},
 };
 
 const VexMenuRes kMenus[] = {

@@ -68,6 +68,7 @@ void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
             hex->hexFlags = (plan.partial ? AtlHexData::HexPartial : 0u) |
                             (plan.guarded ? AtlHexData::HexGuarded : 0u);
             SetHexFromLoc(*hex, *plan.source, plan.seen);
+            MarkUnits(*hex, doc.GetFaction().Number(), date);
             plain.SetHex(plain.CellCoord(static_cast<int>(i)), std::move(hex));
         }
     }

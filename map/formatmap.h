@@ -10,5 +10,5 @@ class VexlorDoc;
 // shows the newest full sighting not later than date; a partial sighting (from a neighbour's
 // exit list) fills a hex only while nothing else is known of it, and a full sighting replaces
 // it even when older. HexGuarded stays set once any copied sighting had a guard. The
-// selection is gone afterwards.
+// selection is gone afterwards. Hexes with units are marked (MarkUnits) for date.
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date);

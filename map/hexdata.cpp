@@ -22,6 +22,18 @@ void SetHexFromLoc(AtlHexData& hex, const LocationNode& loc, AtlDate date) {
     if (HasGuard(loc)) hex.hexFlags |= AtlHexData::HexGuarded;
 }
 
+void MarkUnits(AtlHexData& hex, int own, AtlDate shown) {
+    hex.hexFlags &= ~(AtlHexData::HexOwnUnits | AtlHexData::HexOtherUnits);
+    for (const UnitNode& unit : hex.units) {
+        if (own != 0 && unit.faction.Number() == own) {
+            // Where the player's units stood in an earlier report is no longer where they are.
+            if (hex.seenDate == shown) hex.hexFlags |= AtlHexData::HexOwnUnits;
+        } else {
+            hex.hexFlags |= AtlHexData::HexOtherUnits;
+        }
+    }
+}
+
 bool HasGuard(const LocationNode& loc) {
     for (const UnitNode& unit : loc.units)
         if (unit.flags & UnitNode::OnGuard) return true;

@@ -22,6 +22,9 @@ public:
         HexGuarded = 4, // a unit on guard was seen here
         // Made by the selection on empty ground; removed again when deselected.
         HexPlaceholder = 8,
+        // The player's own units stand here in the turn on show (the hex was seen in it).
+        HexOwnUnits = 16,
+        HexOtherUnits = 32, // units of other factions were seen here
     };
 
     AtlHexData() = default;
@@ -52,6 +55,10 @@ public:
 // Copies one sighting into hex: every field and list, seenDate = date. Sets HexGuarded when
 // a copied unit is on guard; leaves the other flags alone.
 void SetHexFromLoc(AtlHexData& hex, const LocationNode& loc, AtlDate date);
+
+// Sets HexOwnUnits and HexOtherUnits from hex's units: own are faction `own` (0: none known),
+// current only when the hex was seen in the turn on show.
+void MarkUnits(AtlHexData& hex, int own, AtlDate shown);
 
 // Whether a unit of the location stands on guard.
 bool HasGuard(const LocationNode& loc);

@@ -65,3 +65,13 @@ std::vector<HexPlace> HexGeometry::PlacesIn(const PixelRect& clip, const ScrollD
     }
     return places;
 }
+
+AtlCoord HexGeometry::Step(const AtlCoord& c, AtlDirection::Type d, int xExtent,
+                           int yExtent) const {
+    AtlCoord next = c;
+    next.Move(d);
+    if (next.y < 0 || next.y >= yExtent) return c;
+    if (wrapWidth_ == 0 && (next.x < 0 || next.x >= xExtent)) return c;
+    next.x = static_cast<int16_t>(WrapX(next.x));
+    return next;
+}

@@ -65,6 +65,11 @@ public:
     // without wrap, lie outside the world and are left out.
     std::vector<HexPlace> PlacesIn(const PixelRect& clip, const ScrollData& scroll, int z) const;
 
+    // The hex one step from c in direction d, its x brought into the world; c itself where
+    // the step would leave the world: north of the first row, south of row yExtent - 1, and
+    // without wrap west of column 0 or east of column xExtent - 1.
+    AtlCoord Step(const AtlCoord& c, AtlDirection::Type d, int xExtent, int yExtent) const;
+
     // a mod b in 0 .. b - 1 for b > 0, whatever the sign of a.
     static int Modulo(int a, int b) { return ((a % b) + b) % b; }
     // a / b rounded down, for b > 0.

@@ -92,3 +92,21 @@ void ScrollData::CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, 
     HScroll(ThumbPosition, x, wrap);
     VScroll(ThumbPosition, y);
 }
+
+bool ScrollData::BringIntoView(const AtlCoord& c, int wrap) {
+    int column0 = column, row0 = row;
+    // The last steps at which a whole hex still shows: a hex is two rows tall.
+    int lastDx = std::max(0, pageColumns - 1);
+    int lastDy = std::max(0, pageRows - 2);
+    int dx = wrap != 0 ? HexGeometry::Modulo(c.x - column, wrap) : c.x - column;
+    if (dx < 0 || dx > lastDx) {
+        bool toLeft = wrap != 0 ? wrap - dx < dx - lastDx : dx < 0;
+        HScroll(ThumbPosition, toLeft ? c.x : c.x - lastDx, wrap);
+    }
+    int dy = c.y - row;
+    if (dy < 0)
+        VScroll(ThumbPosition, c.y);
+    else if (dy > lastDy)
+        VScroll(ThumbPosition, c.y - lastDy);
+    return column != column0 || row != row0;
+}

@@ -43,6 +43,10 @@ public:
     // Scrolls so that hex c lies about in the middle of the client area (the right click).
     void CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, int wrap);
 
+    // Scrolls as little as it takes for the whole of hex c to show (the way round the world
+    // that is shorter with wrap != 0); returns whether anything moved.
+    bool BringIntoView(const AtlCoord& c, int wrap);
+
     int column = 0; // first x shown
     int row = 0;    // first y shown
     int columnUnit = 0;

@@ -15,6 +15,14 @@ constexpr PixelPoint kShadePicture{0, 3 * kH};
 constexpr PixelPoint kUnknownPicture{kW, 3 * kH};
 constexpr int kGuardWidth = 8;
 constexpr int kGuardHeight = 12;
+// The unit markers of the overlay sheet and where they stand in a hex picture: the player's
+// own left of the guard flag, other factions' at the bottom, below a town name.
+constexpr PixelPoint kOwnMarker{16, 0};
+constexpr int kOwnMarkerSize = 12;
+constexpr PixelPoint kOwnMarkerPlace{12, 4};
+constexpr PixelPoint kOtherMarker{32, 0};
+constexpr int kOtherMarkerSize = 8;
+constexpr PixelPoint kOtherMarkerPlace{21, 33};
 
 PixelPoint TerrainPicture(const AtlHexData* hex) {
     int t = hex ? hex->terrain.GetType() : 0;
@@ -91,6 +99,13 @@ void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) 
     if (hex->Has(AtlHexData::HexGuarded))
         view.DrawBitmap(overlay_, 0, 0, kGuardWidth, kGuardHeight,
                         corner.x + HexGeometry::kHalfWidth, corner.y + 2);
+    if (hex->Has(AtlHexData::HexOtherUnits))
+        view.DrawBitmap(overlay_, kOtherMarker.x, kOtherMarker.y, kOtherMarkerSize,
+                        kOtherMarkerSize, corner.x + kOtherMarkerPlace.x,
+                        corner.y + kOtherMarkerPlace.y);
+    if (hex->Has(AtlHexData::HexOwnUnits))
+        view.DrawBitmap(overlay_, kOwnMarker.x, kOwnMarker.y, kOwnMarkerSize, kOwnMarkerSize,
+                        corner.x + kOwnMarkerPlace.x, corner.y + kOwnMarkerPlace.y);
 }
 
 void MapPainter::DrawOutline(GrafView& view, PixelPoint corner) const {

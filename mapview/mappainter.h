@@ -16,8 +16,9 @@ class HexGeometry;
 class ScrollData;
 
 // Paints one plain of the hex map through a GrafView: terrain pictures, a shade over hexes
-// known only partly, the hex borders with the selected hex's outline set apart, town names
-// and the guard marker. The map window and off-screen pictures share it.
+// known only partly, the hex borders with the selected hex's outline set apart, town names,
+// the guard flag and the markers of the player's own units and of other factions' units. The map
+// window and off-screen pictures share it.
 class MapPainter {
 public:
     static constexpr GrafColor kBackground{24, 24, 32};
@@ -46,7 +47,7 @@ public:
     // The terrain picture (or the unknown hex), the shade over a partly known hex and the
     // border of a known one.
     void DrawHex1(GrafView& view, const AtlCoord& c, PixelPoint corner) const;
-    // The town name and the guard marker; the selected hex's outline again, so that unknown
+    // The town name and the markers; the selected hex's outline again, so that unknown
     // neighbours drawn after it cannot cover it.
     void DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) const;
     // The six edges, each in the pen of the selected outline when this hex or the neighbour

@@ -3,6 +3,7 @@
 #include "descr/descrtree.h"
 #include "descrview/descrtreeview.h"
 #include "gfx/grafview.h"
+#include "map/hexsummary.h"
 
 #include <cstdlib>
 
@@ -151,8 +152,101 @@ void MapView::CenterOn(const AtlCoord& c) {
     UpdateWindow();
 }
 
+void MapView::GoTo(const AtlCoord& c) {
+    if (c.z != curPlain_) SetCurPlain(c.z);
+    if (c.z != curPlain_) return; // a level the view cannot show
+    map_.ClearSelection();
+    map_.SelectHex(c, true);
+    CenterOn(c);
+    SelChanged();
+}
+
+void MapView::StepSelection(AtlDirection::Type d) {
+    AtlCoord from = map_.GetPlain(curPlain_)->GetSelectedCoord();
+    if (from.x < 0) {
+        PixelRect client = GetClientRect();
+        from = ViewCoord2HexCoord({client.Width() / 2, client.Height() / 2});
+        if (from.y >= map_.YExtent()) return;
+    } else {
+        from = geometry_.Step(from, d, map_.XExtent(), map_.YExtent());
+    }
+    map_.ClearSelection();
+    map_.SelectHex(from, true);
+    int column = scroll_.column, row = scroll_.row;
+    if (scroll_.BringIntoView(from, geometry_.WrapWidth())) {
+        ScrolledFrom(column, row);
+        SetupScrollBars();
+    }
+    UpdateWindow();
+    SelChanged();
+}
+
+bool MapView::HexAt(PixelPoint point, AtlCoord& c) const {
+    c = ViewCoord2HexCoord(point);
+    return c.y < map_.YExtent();
+}
+
+void MapView::EvMouseMove(PixelPoint point) {
+    AtlCoord c;
+    if (!HexAt(point, c)) c = AtlCoord(-1, -1, curPlain_);
+    if (c == hover_) return;
+    hover_ = c;
+    host_.ShowHover(c.x < 0 ? Str() : HexSummary(map_, c));
+}
+
+void MapView::EvMouseLeave() {
+    hover_ = AtlCoord(-1, -1, curPlain_);
+    host_.ShowHover(Str());
+}
+
+Str MapView::GetToolTip(PixelPoint point) {
+    AtlCoord c;
+    return HexAt(point, c) ? HexTip(map_, c) : Str();
+}
+
+namespace {
+
+// The selection keys: letters around S on the keyboard, digits as on the numeric keypad.
+bool HexDirectionOfKey(unsigned key, AtlDirection::Type& d) {
+    switch (key) {
+    case 'W':
+    case '8':
+        d = AtlDirection::North;
+        return true;
+    case 'E':
+    case '9':
+        d = AtlDirection::Northeast;
+        return true;
+    case 'D':
+    case '3':
+        d = AtlDirection::Southeast;
+        return true;
+    case 'S':
+    case '2':
+        d = AtlDirection::South;
+        return true;
+    case 'A':
+    case '1':
+        d = AtlDirection::Southwest;
+        return true;
+    case 'Q':
+    case '7':
+        d = AtlDirection::Northwest;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool MapView::EvKeyDown(unsigned key, unsigned flags) {
     bool ctrl = (flags & MK_CONTROL) != 0;
+    AtlDirection::Type direction;
+    if (!ctrl && HexDirectionOfKey(key, direction)) {
+        StepSelection(direction);
+        return true;
+    }
     switch (key) {
     case VK_LEFT:
         ctrl ? ScrollPgLeft() : ScrollLeft();

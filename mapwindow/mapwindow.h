@@ -18,6 +18,8 @@ public:
     virtual ~MapViewHost() = default;
     virtual const VexlorDoc& GetDoc() const = 0;
     virtual DescrTreeView* GetDescrTV() = 0;
+    // What lies under the mouse, one line (empty when the mouse is off the map).
+    virtual void ShowHover(const Str& text) {}
 };
 
 // The map window: one plain of the hex map for the turn on show, scrolled over a world that
@@ -56,6 +58,12 @@ public:
 
     // Scrolls so that hex c lies about in the middle of the window (the right click's step).
     void CenterOn(const AtlCoord& c);
+    // Shows c's plain, centres hex c, selects it alone and describes it (a find's choice).
+    void GoTo(const AtlCoord& c);
+    // Moves the selection one hex in direction d on the plain shown (from the hex in the
+    // middle of the window when none is selected there) and scrolls it into view; at the
+    // world's edge it stays.
+    void StepSelection(AtlDirection::Type d);
 
     const ScrollData& GetScroll() const { return scroll_; }
     const HexGeometry& GetGeometry() const { return geometry_; }
@@ -85,12 +93,19 @@ public:
     void EvLButtonDown(unsigned flags, PixelPoint point) override;
     void EvRButtonDown(unsigned flags, PixelPoint point) override;
     // Arrows step, Page Up/Down page up and down (with Ctrl left and right), Home and End go
-    // to the first and last column (with Ctrl the first and last row).
+    // to the first and last column (with Ctrl the first and last row). W, E, D, S, A and Q,
+    // or 8, 9, 3, 2, 1 and 7 (as on the numeric keypad), move the selection north, northeast,
+    // southeast, south, southwest and northwest.
     bool EvKeyDown(unsigned key, unsigned flags) override;
+    void EvMouseMove(PixelPoint point) override;
+    void EvMouseLeave() override;
+    Str GetToolTip(PixelPoint point) override;
 
 private:
     // Moves the contents after the scroll position changed from (column, row).
     void ScrolledFrom(int column, int row);
+    // The hex under point when it lies within the map's rows; false below them.
+    bool HexAt(PixelPoint point, AtlCoord& c) const;
 
     MapViewHost& host_;
     ScrollData scroll_;
@@ -98,5 +113,6 @@ private:
     AtlMap map_;
     MapPainter painter_;
     int curPlain_ = 0;
-    OffscreenBuffer buffer_; // the client area's picture, remade on each resize
+    OffscreenBuffer buffer_;    // the client area's picture, remade on each resize
+    AtlCoord hover_{-1, -1, 0}; // the hex last reported under the mouse
 };

@@ -1,6 +1,9 @@
 #include "model/extchunks.h"
 
 #include "model/levelwidthschunk.h"
+#include "model/regionextraschunk.h"
+#include "model/turneventschunk.h"
+#include "model/unitextraschunk.h"
 
 #include <algorithm>
 
@@ -9,6 +12,9 @@ namespace {
 // A new kind of chunk: its own file with a writer and a reader, and one line here.
 constexpr ExtChunkKind kKinds[] = {
     {{'L', 'V', 'L', 'W'}, WriteLevelWidthsChunk, ReadLevelWidthsChunk},
+    {{'R', 'G', 'N', 'X'}, WriteRegionExtrasChunk, ReadRegionExtrasChunk},
+    {{'U', 'N', 'T', 'X'}, WriteUnitExtrasChunk, ReadUnitExtrasChunk},
+    {{'E', 'V', 'N', 'T'}, WriteTurnEventsChunk, ReadTurnEventsChunk},
 };
 
 } // namespace

@@ -24,6 +24,7 @@ void TurnNode::Clear() {
     locations_.Empty();
     index_.clear();
     factions.Empty();
+    extras.Clear();
 }
 
 void TurnNode::RebuildIndex() {

@@ -1,6 +1,7 @@
 #include "report/intake.h"
 
 #include "base/wstream.h"
+#include "report/extrasreader.h"
 #include "report/linetype.h"
 #include "report/regions.h"
 #include "report/scan.h"
@@ -80,10 +81,17 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     VexlorDoc& doc = target.doc;
 
     StrList lines;
-    int failedLine = 0;
-    if (int split = SplitLines(is, lines, target.debugFile, &failedLine); split != 0) {
-        if (failedLine == 0) return Finish(outcome, out, IntakeResult::NotAReport, split);
-        out.line = failedLine;
+    LinesFault fault;
+    if (int split = SplitLines(is, lines, target.debugFile, &fault); split != 0) {
+        // A NUL byte after a header breaks the report off there; before one (a binary file)
+        // there is no report at all.
+        AtlFaction faction;
+        AtlDate date;
+        StrNode* dateLine = nullptr;
+        if (fault.kind != LinesFault::NulByte ||
+            ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
+            return Finish(outcome, out, IntakeResult::NotAReport, split);
+        out.line = fault.line;
         return Finish(outcome, out, IntakeResult::BrokenOff, split);
     }
     if (OnlyBlanks(lines)) return Finish(outcome, out, IntakeResult::Empty, -1);
@@ -110,11 +118,12 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     // no trace.
     auto turn = std::make_unique<TurnNode>(date);
     int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths, &out.line);
+    ReadTurnExtras(dateLine, out.regions, *turn);
     if (result == 0 && out.regions == 0) {
         // Every report describes at least the region its faction stands in: one without a
         // region block stops after its header.
         result = -1;
-        out.line = lines.GetLast()->line + 1;
+        out.line = ReportLineNumber(lines.GetLast()) + 1;
     }
     IntakeResult kind = result != 0 ? IntakeResult::BrokenOff
                         : loaded    ? IntakeResult::Replaced

@@ -2,12 +2,34 @@
 
 #include "base/debugtrap.h"
 #include "report/itemlist.h"
+#include "report/lines.h"
 #include "report/linetype.h"
 #include "report/scan.h"
 #include "report/sections.h"
 #include "report/unitlines.h"
 
 #include <cstring>
+
+namespace {
+
+// The region name runs to the first ","; only a line without one ends it at its final ".",
+// so that a name with a dot ("St. Ives") is read whole.
+int ReadRegionName(const char*& cursor, Str& name) {
+    if (FindSet(cursor, ",")) return read_before(cursor, name, ",");
+    size_t length = std::strlen(cursor);
+    if (length == 0 || cursor[length - 1] != '.') return -1;
+    const char* start = cursor;
+    skipspaces(start);
+    const char* end = cursor + length - 1;
+    if (end < start) return -1;
+    const char* dot = end;
+    skipspacesback(start, end);
+    name = Str(std::string_view(start, static_cast<size_t>(end - start)));
+    cursor = dot;
+    return 0;
+}
+
+} // namespace
 
 int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& coord,
                           Str& regionName, Str& townName, Str& townType) {
@@ -17,7 +39,7 @@ int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& c
     TerrainType t;
     AtlCoord c;
     if (read_before(p, word, "(") != 0 || GetTerrainType(word.Get(), t) != 0) return -1;
-    if (ReadCoords(p, c) != 0 || skiptempl(p, " in ") != 0 || read_before(p, region, ",.") != 0)
+    if (ReadCoords(p, c) != 0 || skiptempl(p, " in ") != 0 || ReadRegionName(p, region) != 0)
         return -1;
     bool hasTown = skiptempl(p, ", contains ") == 0;
     if (hasTown && (read_before(p, town, "[") != 0 || ReadBracketStr(p, type) != 0)) return -1;
@@ -34,7 +56,7 @@ int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& c
 
 int ReadPeasantPart(const char*& cursor, int& peasants, Str& race, int& silver) {
     const char* p = cursor;
-    if (*p == '.') return 0; // regions without people: ocean, nexus, some caverns
+    if (std::strcmp(p, ".") == 0) return 0; // regions without people: ocean, nexus, caverns
     int count, amount;
     Str who;
     if (skiptempl(p, ", ") != 0 || ReadNumber(p, count) != 0 || skiptempl(p, " peasants ") != 0 ||
@@ -237,7 +259,7 @@ int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* wi
     int result = 0;
     for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
         if (ReadLocation(region, pos, turn, widths) != 0) {
-            if (failedLine) *failedLine = region->line;
+            if (failedLine) *failedLine = ReportLineNumber(region);
             result = -1;
             break;
         }

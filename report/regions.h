@@ -7,14 +7,16 @@
 #include "model/terrain.h"
 #include "model/turn.h"
 
-// The basic text of a region: terrain word, coordinates, " in ", region name up to "," or
-// ".", and optionally ", contains " town name "[" town type "]". The town fields are left as
-// they were when there is no town. 0 on success, with the cursor after what was read.
+// The basic text of a region: terrain word, coordinates, " in ", region name up to the first
+// "," (or, in a line without one, up to the "." that ends it), and optionally ", contains "
+// town name "[" town type "]". The town fields are left as they were when there is no town.
+// 0 on success, with the cursor after what was read.
 int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& coord,
                           Str& regionName, Str& townName, Str& townType);
 
 // The peasant part of a region line after its basic text: ", " count " peasants (" race "), $"
-// silver. A line whose basic text ends with "." has none: 0, and the fields stay unchanged.
+// silver. A line that ends with its basic text and "." has none: 0, and the fields stay
+// unchanged.
 int ReadPeasantPart(const char*& cursor, int& peasants, Str& race, int& silver);
 
 // A wages line after "  Wages: $": the amount (a decimal part is dropped), then

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the program's bitmaps as PNG files: the terrain sheet (resource 100), the overlay
-markers (101) and the toolbar buttons (103). Pixel art from code, so that a picture can be
+markers (101) and the toolbar buttons (103, also at twice the density). Pixel art from code, so that a picture can be
 changed by changing a few lines. Standard library only.
 
     tools/make_bitmaps.py gfx/bitmaps
@@ -244,42 +244,97 @@ def terrain_sheet():
     return img
 
 
+def inside_polygon(points, x, y):
+    """Even-odd rule for the point (x, y) and a closed polygon."""
+    inside = False
+    for (x0, y0), (x1, y1) in zip(points, points[1:] + points[:1]):
+        if (y0 > y) != (y1 > y) and x < x0 + (y - y0) * (x1 - x0) / (y1 - y0):
+            inside = not inside
+    return inside
+
+
+def fill_shape(img, ox, oy, scale, inside, c):
+    """Sets every pixel of the scale-times-larger cell at (ox, oy) whose centre, in the cell's
+    own units, lies inside: one drawing for each pixel density, sharp at each."""
+    for py in range(int(20 * scale)):
+        for px in range(int(20 * scale)):
+            if inside((px + 0.5) / scale, (py + 0.5) / scale):
+                img.set(ox + px, oy + py, c)
+
+
+def disc(cx, cy, r):
+    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+
+
 def overlay():
-    img = Image(16, 16)
+    """The guard flag (8 x 12 at the left), the player's own units (a gold disc of 12 x 12 at
+    x = 16) and other factions' units (a pale grey disc of 8 x 8 at x = 32)."""
+    img = Image(48, 16)
     pole, cloth = (60, 40, 20), (210, 30, 30)
     for y in range(12):
         img.set(1, y, pole)
     for y in range(1, 6):
         for x in range(2, 8 - (1 if y in (1, 5) else 0)):
             img.set(x, y, cloth)
+    for y in range(16):
+        for x in range(16):
+            cx, cy = x + 0.5, y + 0.5
+            d = (cx - 6) ** 2 + (cy - 6) ** 2
+            if d <= 36:
+                img.set(16 + x, y, (20, 20, 20) if d > 16 else (255, 200, 0))
+            e = (cx - 4) ** 2 + (cy - 4) ** 2
+            if e <= 16:
+                img.set(32 + x, y, (50, 50, 50) if e > 6.5 else (215, 215, 215))
     return img
 
 
-def toolbar():
-    img = Image(80, 20)
+def toolbar(scale):
+    """Buttons of 20 x 20 (times scale): plain up, plain down, next turn, previous turn, first
+    turn, last turn."""
+    img = Image(6 * 20 * scale, 20 * scale)
     dark, light = (40, 40, 40), (70, 110, 200)
-    def layers(ox, highlight):
+
+    def shape(cell, inside, c):
+        fill_shape(img, cell * 20 * scale, 0, scale, inside, c)
+
+    def layer(y):
+        # A flat chevron: a plane seen from the side.
+        return lambda x, yy: 4 <= x <= 16 and abs(yy - (y - (1 if abs(x - 10) < 4 else 0) + 0.5)) <= 0.5
+
+    def layers(cell, highlight):
         for i, y in enumerate((5, 10, 15)):
-            for x in range(4, 16):
-                d = abs(x - 10) // 2
-                img.set(ox + x, y - (1 if d < 2 else 0), light if i == highlight else dark)
-    def arrow(ox, up):
-        for dy in range(4):
-            for dx in range(-dy, dy + 1):
-                img.set(ox + 16 + dx, (3 + dy) if up else (16 - dy), dark)
+            shape(cell, layer(y), light if i == highlight else dark)
+
+    def arrow(cell, up):
+        tip = 3 if up else 17
+        base = 7 if up else 13
+        shape(cell, lambda x, y: inside_polygon([(16.5, tip), (20, base), (13, base)], x, y), dark)
+
+    def triangle(cell, right, left_edge):
+        # Pointing right: the flat side at left_edge, the tip 7 further.
+        if right:
+            points = [(left_edge, 3.5), (left_edge + 7, 10.5), (left_edge, 17.5)]
+        else:
+            points = [(left_edge + 7, 3.5), (left_edge, 10.5), (left_edge + 7, 17.5)]
+        shape(cell, lambda x, y: inside_polygon(points, x, y), light)
+
+    def bar(cell, x0):
+        shape(cell, lambda x, y: x0 <= x <= x0 + 1 and 3 <= y <= 17, dark)
+
     layers(0, 0)
     arrow(0, True)
-    layers(20, 2)
-    arrow(20, False)
-    def triangle(ox, right):
-        for dx in range(7):
-            for dy in range(-dx, dx + 1):
-                x = 13 - dx if right else 6 + dx
-                img.set(ox + x, 10 + dy, light)
-        for y in range(3, 17):
-            img.set(ox + (15 if right else 4), y, dark)
-    triangle(40, True)
-    triangle(60, False)
+    layers(1, 2)
+    arrow(1, False)
+    triangle(2, True, 7)
+    bar(2, 15)
+    triangle(3, False, 6)
+    bar(3, 4)
+    triangle(4, False, 6)
+    triangle(4, False, 11)
+    bar(4, 3)
+    triangle(5, True, 2)
+    triangle(5, True, 7)
+    bar(5, 15)
     return img
 
 
@@ -288,7 +343,9 @@ def main():
     os.makedirs(out, exist_ok=True)
     terrain_sheet().save(os.path.join(out, "terrain.png"))
     overlay().save(os.path.join(out, "overlay.png"))
-    toolbar().save(os.path.join(out, "toolbar.png"))
+    toolbar(1).save(os.path.join(out, "toolbar.png"))
+    # For screens of two device pixels to the pixel.
+    toolbar(2).save(os.path.join(out, "toolbar@2x.png"))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #include "ui/dscrollwindow.h"
 
 #include "gfx/grafview.h"
+#include "ui/qtext.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace {
@@ -45,6 +47,8 @@ unsigned VirtualKeyOf(int key) {
     case Qt::Key_Down:
         return VK_DOWN;
     default:
+        if (key >= Qt::Key_0 && key <= Qt::Key_9) return VK_0 + (key - Qt::Key_0);
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) return VK_A + (key - Qt::Key_A);
         return 0;
     }
 }
@@ -86,6 +90,8 @@ public:
         // repaints only what comes into view.
         viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
         viewport()->setAttribute(Qt::WA_NoSystemBackground);
+        // Moves without a button held are reported too (the hex under the mouse).
+        viewport()->setMouseTracking(true);
         for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
             bar->setRange(0, 0);
             bar->setSingleStep(1);
@@ -127,6 +133,25 @@ protected:
             window_->EvRButtonDown(flags, p);
     }
 
+    void mouseMoveEvent(QMouseEvent* event) override {
+        QPoint p = event->position().toPoint();
+        if (window_) window_->EvMouseMove({p.x(), p.y()});
+    }
+
+    bool viewportEvent(QEvent* event) override {
+        if (window_ && event->type() == QEvent::ToolTip) {
+            auto* help = static_cast<QHelpEvent*>(event);
+            Str tip = window_->GetToolTip({help->pos().x(), help->pos().y()});
+            if (tip.IsEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(help->globalPos(), ToQt(tip), viewport());
+            return true;
+        }
+        if (window_ && event->type() == QEvent::Leave) window_->EvMouseLeave();
+        return QAbstractScrollArea::viewportEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         unsigned key = VirtualKeyOf(event->key());
         if (window_ && key != 0 && window_->EvKeyDown(key, Flags({}, event->modifiers()))) return;
@@ -138,6 +163,12 @@ protected:
         if (!window_) return;
         QPoint delta = event->angleDelta();
         unsigned flags = Flags(event->buttons(), event->modifiers());
+        QPoint at = event->position().toPoint();
+        if ((flags & MK_CONTROL) && delta.y() != 0 &&
+            window_->EvZoomWheel(delta.y(), {at.x(), at.y()})) {
+            event->accept();
+            return;
+        }
         if (delta.y() != 0) window_->EvMouseWheel(delta.y(), (flags & MK_SHIFT) != 0, flags);
         if (delta.x() != 0) window_->EvMouseWheel(delta.x(), true, flags);
         event->accept();
@@ -209,6 +240,10 @@ void DScrollWindow::SetScrollInfo(ScrollBarKind bar, int last, int page, int pos
 int DScrollWindow::GetScrollPos(ScrollBarKind bar) const {
     if (!Area()) return 0;
     return (bar == SB_HORZ ? Area()->horizontalScrollBar() : Area()->verticalScrollBar())->value();
+}
+
+double DScrollWindow::DevicePixelRatio() const {
+    return Area() ? Area()->viewport()->devicePixelRatioF() : 1.0;
 }
 
 void DScrollWindow::EvLButtonDown(unsigned flags, PixelPoint point) {

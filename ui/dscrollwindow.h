@@ -38,6 +38,11 @@ enum VirtualKey : unsigned {
     VK_UP = 0x26,
     VK_RIGHT = 0x27,
     VK_DOWN = 0x28,
+    // Digits (also those of the numeric keypad) and letters as their upper-case characters.
+    VK_0 = '0',
+    VK_9 = '9',
+    VK_A = 'A',
+    VK_Z = 'Z',
 };
 
 // A child window that paints its client area itself and has a horizontal and a vertical
@@ -86,6 +91,18 @@ public:
     // The wheel turned by delta (120 a notch, positive away from the user); horizontal for a
     // sideways wheel or with Shift held. Scrolls three lines a notch by default.
     virtual void EvMouseWheel(int delta, bool horizontal, unsigned flags);
+    // The wheel turned with Ctrl held, at point: true when the window zoomed (else it
+    // scrolls as without Ctrl).
+    virtual bool EvZoomWheel(int delta, PixelPoint point) { return false; }
+    // The mouse moved over the client area to point, buttons held or not.
+    virtual void EvMouseMove(PixelPoint point) {}
+    // The mouse left the client area.
+    virtual void EvMouseLeave() {}
+    // The text of the tip shown when the mouse rests at point; empty for none.
+    virtual Str GetToolTip(PixelPoint point) { return Str(); }
+
+    // The device pixels of one pixel of the client area (2 on many high-density screens).
+    double DevicePixelRatio() const;
 
 private:
     class ScrollWidget;

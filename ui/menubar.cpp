@@ -3,6 +3,7 @@
 #include "ui/qtext.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +12,19 @@ namespace {
 
 using CommandFn = std::function<void(unsigned)>;
 using ShowFn = std::function<void(QMenu*)>;
+
+// The key named after a tab in an entry's text ("&Open\tCtrl+O") runs the entry from
+// anywhere in the window. F1 stays the frame's help on what has the focus.
+void SetShortcut(QAction* action) {
+    QString text = action->text();
+    int tab = text.indexOf('\t');
+    if (tab < 0) return;
+    QKeySequence keys(text.mid(tab + 1), QKeySequence::PortableText);
+    if (keys.isEmpty() || keys == QKeySequence(Qt::Key_F1)) return;
+    action->setShortcut(keys);
+    // Qt would show the key twice: once from the text, once from the shortcut.
+    action->setText(text.left(tab));
+}
 
 struct Builder {
     const MenuTemplate& items;
@@ -40,6 +54,7 @@ struct Builder {
                 unsigned id = item.id;
                 action->setData(id);
                 action->setObjectName(QStringLiteral("cmd%1").arg(id));
+                SetShortcut(action);
                 QObject::connect(action, &QAction::triggered, [run = command, id] { run(id); });
             }
         }

@@ -2,7 +2,9 @@
 
 #include "ui/dwindow.h"
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class Bitmap;
 class DFrameWindow;
@@ -19,14 +21,24 @@ public:
     // The buttons' pictures: the cells of cellWidth x cellHeight pixels of bitmap, numbered
     // from the left. Transparent parts of the bitmap show the bar beneath.
     void SetBitmap(const Bitmap& bitmap, int cellWidth, int cellHeight);
+    // The same pictures drawn at twice the density, for screens of two device pixels to the
+    // pixel; set before the buttons are added.
+    void SetDenseBitmap(const Bitmap& bitmap);
     // A button with picture cell `image` at the right end of the row.
     void AddButton(int image, unsigned command);
+    // A drop-down list at the right end of the row; chosen(index) runs when the user picks
+    // an entry. The name lets tests find it.
+    void AddChoice(const char* name, const char* tip, std::function<void(int)> chosen);
+    // The list's entries and the one shown (-1 for none); the user's choice is not reported.
+    void SetChoices(const std::vector<Str>& entries, int current);
+    int GetChoice() const;
     // The height the bar needs.
     int GetHeight() const;
 
 private:
     DFrameWindow* frame_;
     std::unique_ptr<QImage> images_;
+    std::unique_ptr<QImage> denseImages_;
     int cellWidth_ = 0;
     int cellHeight_ = 0;
 };

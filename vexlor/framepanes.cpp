@@ -31,6 +31,11 @@ public:
     void SetCurPlain(int plain) override { view_.SetCurPlain(plain); }
     void Update() override { view_.Update(); }
     void CenterOn(const AtlCoord& c) override { view_.CenterOn(c); }
+    void GoTo(const AtlCoord& c) override {
+        descr_.SetRoot(nullptr);
+        view_.GoTo(c);
+    }
+    void OnHover(std::function<void(const Str&)> hover) override { hover_ = std::move(hover); }
     void Reselect(const AtlCoord& c) override {
         descr_.SetRoot(nullptr);
         view_.GetMap().SelectHex(c, true);
@@ -40,10 +45,14 @@ public:
 private:
     const VexlorDoc& GetDoc() const override { return doc_; }
     DescrTreeView* GetDescrTV() override { return &descr_; }
+    void ShowHover(const Str& text) override {
+        if (hover_) hover_(text);
+    }
 
     const VexlorDoc& doc_;
     DescrTreeView& descr_;
     MapView view_;
+    std::function<void(const Str&)> hover_;
 };
 
 } // namespace

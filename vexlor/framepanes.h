@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class AtlCoord;
 class AtlMap;
 class DWindow;
+class Str;
 class VexlorDoc;
 
 // What the main window needs of the pane that shows the map.
@@ -24,6 +26,10 @@ public:
     virtual void Reselect(const AtlCoord& c) = 0;
     // Scrolls so that hex c (on the plain on show) lies about in the middle of the pane.
     virtual void CenterOn(const AtlCoord& c) = 0;
+    // Shows c's plain, centres hex c, selects it and describes it.
+    virtual void GoTo(const AtlCoord& c) = 0;
+    // hover(text) runs when the hex under the mouse changes: one line about it, or empty.
+    virtual void OnHover(std::function<void(const Str&)> hover) = 0;
 };
 
 // What the main window needs of the pane that describes the selected hex.

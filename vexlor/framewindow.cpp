@@ -4,6 +4,7 @@
 #include "gfx/bitmap.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "ui/findbox.h"
 #include "ui/helpwindow.h"
 #include "ui/resdialog.h"
 #include "ui/separator.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr unsigned kAboutDialogId = 300;
 constexpr int kToolbarCell = 20;
 constexpr int kStatusFieldChars = 10;
+constexpr int kHoverFieldChars = 40;
 
 AtlDate FirstTurnDate(const VexlorDoc& doc) {
     return doc.FirstTurn() ? doc.FirstTurn()->date : AtlDate();
@@ -51,6 +53,8 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     statusBar_ = std::make_unique<DStatusBar>(this, "MAPSTATUSBAR");
     statusField_ = statusBar_->AddTextGadget(kStatusFieldChars);
     statusBar_->SetText(statusField_, "");
+    hoverField_ = statusBar_->AddTextGadget(kHoverFieldChars);
+    panes_.map->OnHover([this](const Str& text) { statusBar_->SetText(hoverField_, text.Get()); });
 
     RegisterCommands();
     recent_.Load(Profile);
@@ -83,6 +87,11 @@ void FrameWindow::RegisterCommands() {
         CM_VIEWNEXTTURN, [this] { CmViewNextTurn(); }, [this] { return CeViewNextTurn(); });
     OnCommand(
         CM_VIEWPREVTURN, [this] { CmViewPrevTurn(); }, [this] { return CeViewPrevTurn(); });
+    OnCommand(
+        CM_VIEWFIRSTTURN, [this] { CmViewFirstTurn(); }, [this] { return CeViewPrevTurn(); });
+    OnCommand(
+        CM_VIEWLASTTURN, [this] { CmViewLastTurn(); }, [this] { return CeViewNextTurn(); });
+    OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
     OnCommand(CM_ABOUT, [this] { CmAbout(); });
@@ -92,10 +101,20 @@ void FrameWindow::SetupToolbar() {
     Bitmap buttons = Bitmap::LoadResource(kToolbarBitmap);
     buttons.MakeTransparent();
     toolbar_->SetBitmap(buttons, kToolbarCell, kToolbarCell);
+    Bitmap dense = Bitmap::LoadResource(kToolbarBitmap2x);
+    dense.MakeTransparent();
+    toolbar_->SetDenseBitmap(dense);
     toolbar_->AddButton(0, CM_VIEWPLAINUP);
     toolbar_->AddButton(1, CM_VIEWPLAINDOWN);
+    toolbar_->AddButton(4, CM_VIEWFIRSTTURN);
     toolbar_->AddButton(3, CM_VIEWPREVTURN);
+    toolbar_->AddChoice("turnList", "Turns loaded", [this](int index) {
+        int i = 0;
+        for (const TurnNode& turn : Document().Turns())
+            if (i++ == index) ShowTurn(turn.date);
+    });
     toolbar_->AddButton(2, CM_VIEWNEXTTURN);
+    toolbar_->AddButton(5, CM_VIEWLASTTURN);
 }
 
 void FrameWindow::EvSize(int, int) {
@@ -143,7 +162,20 @@ void FrameWindow::UpdateCaption() {
 }
 
 void FrameWindow::UpdateStatus() {
-    statusBar_->SetText(statusField_, Document().FirstTurn() ? ShownDate().GetString().Get() : "");
+    std::vector<Str> turns;
+    int shown = -1;
+    for (const TurnNode& turn : Document().Turns()) {
+        if (turn.date == ShownDate()) shown = static_cast<int>(turns.size());
+        turns.push_back(turn.date.GetString());
+    }
+    toolbar_->SetChoices(turns, shown);
+    Str text;
+    if (Document().FirstTurn()) {
+        text = ShownDate().GetString();
+        // A month between two reports shows what was last seen before it.
+        if (shown < 0) text += " (from earlier reports)";
+    }
+    statusBar_->SetText(statusField_, text.Get());
 }
 
 void FrameWindow::Reformat() {
@@ -156,6 +188,8 @@ void FrameWindow::Reformat() {
     panes_.map->Update();
     if (hadSelection) panes_.map->Reselect(selected);
     UpdateStatus();
+    // What the find box lists belongs to the turn on show.
+    if (findBox_) findBox_->Refresh();
     UpdateCommands();
 }
 

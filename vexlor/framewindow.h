@@ -2,6 +2,7 @@
 
 #include "app/recentfiles.h"
 #include "doc/doccontroller.h"
+#include "map/mapfind.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
 #include "ui/dframewindow.h"
@@ -10,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class DFindBox;
 class DHelpWindow;
 class DStatusBar;
 class DToolbar;
@@ -30,6 +32,9 @@ enum FrameCommand : unsigned {
     CM_VIEWPLAINDOWN = 201,
     CM_VIEWNEXTTURN = 202,
     CM_VIEWPREVTURN = 203,
+    CM_VIEWFIRSTTURN = 204,
+    CM_VIEWLASTTURN = 205,
+    CM_VIEWFIND = 206,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -89,6 +94,12 @@ public:
     bool CeViewPlainDown() const;
     bool CeViewNextTurn() const;
     bool CeViewPrevTurn() const;
+    void CmViewFirstTurn();
+    void CmViewLastTurn();
+    // Shows the turn on show's month, loaded or not; the map is rebuilt for it.
+    void ShowTurn(AtlDate date);
+    // Opens the find box (made on first use).
+    void CmViewFind();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -113,6 +124,9 @@ public:
     MapPane& Map() { return *panes_.map; }
     DescrPane& Descr() { return *panes_.descr; }
     const DStatusBar& StatusBar() const { return *statusBar_; }
+    const DToolbar& Toolbar() const { return *toolbar_; }
+    // The find box, once View, Find has opened it.
+    DFindBox* FindBox() { return findBox_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -137,8 +151,11 @@ private:
     void SetupToolbar();
     void RegisterCommands();
     void ShowHelp(const char* anchor);
-    // The turn on show as the status bar's text.
+    // The turn on show as the status bar's text and the toolbar's choice of turns.
     void UpdateStatus();
+    // What the find box lists for text, remembered for the choice that may follow.
+    std::vector<Str> Find(const Str& text);
+    void ChooseFound(int index);
     // Shows the plain and the part of the map where the faction stands.
     void ShowHome();
     bool AskFileName(const FileDialogParams& params, Str& path);
@@ -152,5 +169,8 @@ private:
     std::unique_ptr<DStatusBar> statusBar_;
     int separatorPos_ = kDefaultSeparator;
     int statusField_ = -1;
+    int hoverField_ = -1;
+    std::unique_ptr<DFindBox> findBox_;
+    std::vector<FindMatch> found_;
     std::unique_ptr<DHelpWindow> help_;
 };

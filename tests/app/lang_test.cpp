@@ -40,10 +40,13 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
         layout += "\n";
     }
     EXPECT_EQ(layout, "&File\n"
-                      "  &New 101\n  &Open 102\n  &Save 103\n  &SaveAs 104\n  -\n"
-                      "  &Add report 105\n  &Export map... 106\n  -\n  E&xit 100\n"
+                      "  &New\tCtrl+N 101\n  &Open\tCtrl+O 102\n  &Save\tCtrl+S 103\n"
+                      "  &SaveAs\tCtrl+Shift+S 104\n  -\n"
+                      "  &Add report 105\n  &Export map... 106\n  -\n  E&xit\tCtrl+Q 100\n"
                       "&View\n"
-                      "  Plain up 200\n  Plain down 201\n  Next turn 202\n  Prev turn 203\n"
+                      "  Plain up 200\n  Plain down 201\n  -\n  Next turn\tAlt+Right 202\n"
+                      "  Prev turn\tAlt+Left 203\n  First turn\tAlt+Home 204\n"
+                      "  Last turn\tAlt+End 205\n  -\n  &Find...\tCtrl+F 206\n"
                       "\b&Help\n"
                       "  &Index\tF1 901\n  &Using help 902\n  -\n  &About... 903\n");
     EXPECT_TRUE(lang.LoadMenuA(2).empty());

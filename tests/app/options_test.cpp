@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllEightKeys) {
+TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllNineKeys) {
     TestDir dir;
     ApplicationProfile profile(dir.File("vexlor.INI").c_str());
     Options options;
@@ -12,7 +12,8 @@ TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllEightKeys) {
     EXPECT_EQ(options.language, "enu");
     EXPECT_TRUE(options.lastDir.IsEmpty());
     EXPECT_FALSE(options.bWantedOpen || options.bForSaleOpen || options.bProductsOpen ||
-                 options.bMyUnitsOpen || options.bOtherUnitsOpen || options.bBuildingsOpen);
+                 options.bMyUnitsOpen || options.bOtherUnitsOpen || options.bBuildingsOpen ||
+                 options.bExitsOpen);
     options.Write(profile);
     EXPECT_EQ(dir.Read("vexlor.INI"), "[Options]\n"
                                       "Language=enu\n"
@@ -24,7 +25,8 @@ TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllEightKeys) {
                                       "bProductsOpen=0\n"
                                       "bMyUnitsOpen=0\n"
                                       "bOtherUnitsOpen=0\n"
-                                      "bBuildingsOpen=0\n");
+                                      "bBuildingsOpen=0\n"
+                                      "bExitsOpen=0\n");
 }
 
 TEST(Options, ValuesRoundTripAndAnyNonZeroFlagIsTrue) {

@@ -44,3 +44,44 @@ TEST(DocJson, EmptyDocumentAndTurn) {
     EXPECT_EQ(out, "{\"faction\": -1, \"turns\": [{\"date\": -1, \"dateText\": \", Year 0\", "
                    "\"text\": \"\", \"factions\": [], \"locations\": []}]}");
 }
+
+TEST(DocJson, KeptExtrasFollowTheRecordsKeys) {
+    VexlorDoc doc;
+    TurnNode* turn = doc.RegisterTurn(AtlDate(5, 1));
+    LocationNode* loc = turn->RegisterLoc(AtlCoord(36, 4));
+    auto* unit = new UnitNode();
+    unit->number = 359;
+    loc->units.Add(unit);
+    turn->RegisterLoc(AtlCoord(37, 3)); // known only from an exit: no extras of its own
+    RegionExtras& region = turn->extras.Region(AtlCoord(36, 4));
+    region.gate = 28;
+    region.weather = "Clear.";
+    ExitRecord exit;
+    exit.direction = AtlDirection::Northeast;
+    exit.target = AtlCoord(37, 3, 1);
+    exit.terrain = TerrainType(TerrainType::Plain);
+    exit.regionName = "Cluen";
+    region.exits.push_back(exit);
+    UnitExtras& details = turn->extras.Unit(359);
+    details.weight = 10;
+    details.skills.push_back({"pattern", "PATT", 2, 90});
+    turn->extras.events.events.push_back("Seer (359): Studies.");
+
+    std::string out;
+    AppendTurnJson(out, *turn);
+    EXPECT_NE(out.find("\"items\": [], \"weight\": 10, \"capacity\": \"\", \"skills\": [{\"name\": "
+                       "\"pattern\", \"abbr\": \"PATT\", \"level\": 2, \"days\": 90}], "
+                       "\"combatSpell\": \"\", \"canStudy\": []}"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("\"flags\": 0, \"exits\": [{\"direction\": \"Northeast\", \"x\": 37, \"y\": "
+                       "3, \"z\": 1, \"terrain\": 6, \"terrainName\": \"plain\", \"regionName\": "
+                       "\"Cluen\", \"townName\": \"\", \"townType\": \"\"}], \"gate\": 28, "
+                       "\"gateCount\": 0, \"weather\": \"Clear.\"}, {"),
+              std::string::npos)
+        << out;
+    // The neighbour ends with the record's last key.
+    EXPECT_TRUE(out.ends_with("\"flags\": 0}], \"errors\": [], \"battles\": [], \"events\": "
+                              "[\"Seer (359): Studies.\"]}"))
+        << out;
+}

@@ -2,6 +2,7 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "tests/support/docbuild.h"
+#include "tests/support/reportdoc.h"
 
 #include <gtest/gtest.h>
 
@@ -196,4 +197,45 @@ TEST(DescrOptions, HeadingKindsMapToTheirFlags) {
     EXPECT_FALSE(IsBranchOpen(options, BranchNone));
     EXPECT_FALSE(options.bWantedOpen || options.bForSaleOpen || options.bProductsOpen ||
                  options.bMyUnitsOpen || options.bOtherUnitsOpen);
+}
+
+// The weather, gate and exits of a region block and an own unit's details, as the real
+// reader keeps them.
+TEST(DescriptionOfRealReports, ExitsGateWeatherAndOwnUnitsDetails) {
+    VexlorDoc doc;
+    ASSERT_EQ(
+        AddReports(doc, ReportSeries(std::string(VEXLOR_REPORTS_DIR) + "/head-standard", 3, 6)),
+        "");
+    AtlMap map;
+    FormatMap(doc, map, AtlDate(5, 1));
+    DescrOptions options;
+    options.bExitsOpen = true;
+    auto root = BuildDescrTree(doc, map, AtlCoord(0, 32), options);
+    ASSERT_NE(root, nullptr);
+    EXPECT_NE(
+        Line(*root, "It was monsoon season last month; it will be monsoon season next month."),
+        nullptr);
+    EXPECT_NE(Line(*root, "Gate 26 of 31"), nullptr);
+    const DescrTVNode* exits = Line(*root, "Exits:");
+    ASSERT_NE(exits, nullptr);
+    EXPECT_EQ(exits->GetBranch(), BranchExits);
+    EXPECT_TRUE(exits->IsOpen());
+    ASSERT_EQ(exits->ChildCount(), 6);
+    EXPECT_EQ(exits->Child(4)->GetString(), "Southwest : jungle (63,33) in Erisort");
+    auto* southwest = dynamic_cast<const DescrExitNode*>(exits->Child(4));
+    ASSERT_NE(southwest, nullptr);
+    EXPECT_EQ(southwest->Target(), AtlCoord(63, 33));
+
+    // The captain in the tower: items, then weight, capacity, skills and what it can study.
+    const std::string text = TreeText(*root);
+    EXPECT_NE(text.find("    [1] Captain (358)[BAR], faction: Red Wolves(3)\n"
+                        "      1 leader\n      2 iron\n      888 silver\n"
+                        "      Weight: 20\n      Capacity: 0/0/15/0\n      Skills: \n"
+                        "        pattern [PATT] 1 (30)\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("      Skills: none\n"), std::string::npos); // the guards
+    EXPECT_NE(text.find("      Can Study: \n        magical healing [MHEA]\n"), std::string::npos);
+
+    options.bExitsOpen = false;
+    EXPECT_FALSE(Line(*BuildDescrTree(doc, map, AtlCoord(0, 32), options), "Exits:")->IsOpen());
 }

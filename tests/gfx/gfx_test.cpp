@@ -50,11 +50,14 @@ TEST(Bitmaps, ResourcesHaveTheirLayout) {
     EXPECT_EQ(terrain.Height(), 4 * kH);
     Bitmap overlay = Bitmap::LoadResource(kOverlayBitmap);
     ASSERT_FALSE(overlay.IsNull());
-    EXPECT_GE(overlay.Width(), 8);
+    EXPECT_GE(overlay.Width(), 48);
     EXPECT_GE(overlay.Height(), 12);
     Bitmap toolbar = Bitmap::LoadResource(kToolbarBitmap);
-    EXPECT_EQ(toolbar.Width(), 4 * 20);
+    EXPECT_EQ(toolbar.Width(), 6 * 20);
     EXPECT_EQ(toolbar.Height(), 20);
+    Bitmap dense = Bitmap::LoadResource(kToolbarBitmap2x);
+    EXPECT_EQ(dense.Width(), 2 * toolbar.Width());
+    EXPECT_EQ(dense.Height(), 2 * toolbar.Height());
     EXPECT_TRUE(Bitmap::LoadResource(102).IsNull());
     EXPECT_TRUE(Bitmap::LoadFile("/no/such/file.png").IsNull());
 }

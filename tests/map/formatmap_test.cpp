@@ -2,6 +2,7 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "tests/support/docbuild.h"
+#include "tests/support/reportdoc.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,12 @@ void LiteralFormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
                 map.SetHex(loc.coord, std::move(made));
             }
         }
+    }
+    for (int z = 0; z < 2; ++z) {
+        const AtlPlain& plain = *map.GetPlain(z);
+        for (int i = 0; i < plain.Width() * plain.Height(); ++i)
+            if (AtlHexData* hex = plain.GetHex(plain.CellCoord(i)))
+                MarkUnits(*hex, doc.GetFaction().Number(), date);
     }
 }
 
@@ -232,5 +239,38 @@ TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
             ExpectSameMap(fast, literal);
             if (HasFailure()) return;
         }
+    }
+}
+
+// Read as a player would: the own-units marker stands exactly where the report of the turn
+// on show has units of the player's faction, and the other-units marker wherever the
+// newest sighting had someone else's.
+TEST(FormatMap, MarksOwnUnitsOfTheTurnOnShowOnly) {
+    VexlorDoc doc;
+    ASSERT_EQ(AddReports(doc, ReportSeries(VEXLOR_REPORTS_DIR "/head-standard", 3, 8)), "");
+    int own = doc.GetFaction().Number();
+    for (const TurnNode& turn : doc.Turns()) {
+        AtlMap map;
+        FormatMap(doc, map, turn.date);
+        int marked = 0, others = 0;
+        for (int z = 0; z < 2; ++z) {
+            const AtlPlain& plain = *map.GetPlain(z);
+            for (int i = 0; i < plain.Width() * plain.Height(); ++i) {
+                AtlCoord c = plain.CellCoord(i);
+                const AtlHexData* hex = plain.GetHex(c);
+                if (!hex) continue;
+                const LocationNode* loc = turn.FindLoc(c);
+                bool ownHere = false;
+                if (loc)
+                    for (const UnitNode& unit : loc->units)
+                        ownHere = ownHere || unit.faction.Number() == own;
+                EXPECT_EQ(hex->Has(AtlHexData::HexOwnUnits), ownHere)
+                    << c.GetString().Get() << " in " << turn.date.GetString().Get();
+                marked += hex->Has(AtlHexData::HexOwnUnits);
+                others += hex->Has(AtlHexData::HexOtherUnits);
+            }
+        }
+        EXPECT_GT(marked, 0) << turn.date.GetString().Get();
+        EXPECT_GT(others, 0) << turn.date.GetString().Get();
     }
 }

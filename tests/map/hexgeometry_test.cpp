@@ -210,3 +210,27 @@ TEST(HexGeometry, EveryCopyOfAHexInTheWindowIsRedrawn) {
     HexGeometry flat(0);
     EXPECT_EQ(flat.HexCorners(AtlCoord(70, 0), s)[0].x, 10 * 37);
 }
+
+TEST(HexGeometry, SelectionStepsStopAtTheEdgesAndGoRoundTheWrap) {
+    using D = AtlDirection;
+    HexGeometry round(64), flat(0);
+    // Across the wrap both ways; the row changes as it does anywhere else.
+    EXPECT_EQ(round.Step(AtlCoord(63, 5), D::Northeast, 64, 40), AtlCoord(0, 4));
+    EXPECT_EQ(round.Step(AtlCoord(0, 4), D::Southwest, 64, 40), AtlCoord(63, 5));
+    EXPECT_EQ(round.Step(AtlCoord(0, 4), D::Northwest, 64, 40), AtlCoord(63, 3));
+    // Without wrap the first and last columns are the edge.
+    EXPECT_EQ(flat.Step(AtlCoord(0, 4), D::Northwest, 10, 40), AtlCoord(0, 4));
+    EXPECT_EQ(flat.Step(AtlCoord(9, 5), D::Southeast, 10, 40), AtlCoord(9, 5));
+    // The north edge (row 0, and row 1 of an odd column) and the last known row.
+    EXPECT_EQ(round.Step(AtlCoord(4, 0), D::North, 64, 40), AtlCoord(4, 0));
+    EXPECT_EQ(round.Step(AtlCoord(4, 0), D::Northeast, 64, 40), AtlCoord(4, 0));
+    EXPECT_EQ(round.Step(AtlCoord(5, 1), D::North, 64, 40), AtlCoord(5, 1));
+    EXPECT_EQ(round.Step(AtlCoord(5, 1), D::Northwest, 64, 40), AtlCoord(4, 0));
+    EXPECT_EQ(round.Step(AtlCoord(4, 38), D::South, 64, 40), AtlCoord(4, 38));
+    EXPECT_EQ(round.Step(AtlCoord(4, 38), D::Southeast, 64, 40), AtlCoord(5, 39));
+    // Six steps round a hex come back to it, the wrap included.
+    AtlCoord c(63, 7);
+    for (D::Type d : {D::North, D::Northeast, D::Southeast, D::South, D::Southwest, D::Northwest})
+        c = round.Step(c, d, 64, 40);
+    EXPECT_EQ(c, AtlCoord(63, 7));
+}

@@ -187,3 +187,28 @@ TEST(ScrollData, RightClickCentresTheHex) {
     s.CenterOn(AtlCoord(4, 62), width, height, kWrap);
     EXPECT_EQ(s.row, s.LastRow());
 }
+
+TEST(ScrollData, BringingAHexIntoViewScrollsTheShortWayAndNoMore) {
+    HexGeometry geometry;
+    const int width = 800, height = 600;
+    ScrollData s = Window(64, 64, kWrap);
+    s.column = 10;
+    s.row = 10;
+    // Already whole in view: nothing moves.
+    EXPECT_FALSE(s.BringIntoView(AtlCoord(12, 12), kWrap));
+    // One column right of the view, two rows below: just enough to show it whole.
+    for (AtlCoord c : {AtlCoord(10 + s.pageColumns, 10 + s.pageRows), AtlCoord(9, 9),
+                       AtlCoord(60, 40), AtlCoord(0, 0), AtlCoord(62, 62)}) {
+        s.BringIntoView(c, kWrap);
+        std::vector<PixelPoint> corners = geometry.HexCorners(c, s);
+        bool whole = false;
+        for (PixelPoint p : corners)
+            whole = whole || (p.x >= 0 && p.y >= 0 && p.x + HexGeometry::kHexWidth <= width &&
+                              p.y + HexGeometry::kHexHeight <= height);
+        EXPECT_TRUE(whole) << c.GetString().Get();
+    }
+    // West of column 0 lies the far end of the world: the view goes round, not across.
+    s.column = 0;
+    s.BringIntoView(AtlCoord(63, 11), kWrap);
+    EXPECT_EQ(s.column, 63);
+}

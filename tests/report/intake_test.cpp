@@ -218,18 +218,36 @@ TEST(AddReportFile, UnreadableAndFaultyFiles) {
     EXPECT_EQ(ReportDirectory("report.rep"), Str());
 }
 
-TEST(AddReport, WritesTheLogicalLinesToTheDebugFile) {
-    auto dir = std::filesystem::path(testing::TempDir()) / "intake_debug";
-    std::filesystem::create_directories(dir);
-    std::string debug = (dir / "lines01.deb").string();
+// The debug copy goes to the user's cache folder, never the current one.
+TEST(AddReport, WritesTheLogicalLinesToTheCacheFolder) {
+    namespace fs = std::filesystem;
+    auto dir = fs::path(testing::TempDir()) / "intake_debug";
+    fs::remove_all(dir);
+    std::string savedCache = std::getenv("XDG_CACHE_HOME") ? std::getenv("XDG_CACHE_HOME") : "";
+    std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
     Desk d;
     IntakeTarget target = d.Target();
-    target.debugFile = debug.c_str();
+    target.debugFile = kLinesDebugFile;
     std::string text = "Atlantis Report For:\nRed Wolves (3) (War 1,\n  Trade 1)\nMay, Year 1\n";
     imwstream in(text.data(), text.size());
     AddReport(in, target); // a header alone breaks off; its lines are written all the same
-    std::ifstream f(debug);
+    std::ifstream f(dir / "cache" / "vexlor" / "lines01.deb");
     std::stringstream s;
     s << f.rdbuf();
     EXPECT_EQ(s.str(), "Atlantis Report For:\nRed Wolves (3) (War 1, Trade 1)\nMay, Year 1\n");
+    EXPECT_FALSE(fs::exists(fs::current_path() / "lines01.deb"));
+
+    // Without the variable (or with a relative one) the home folder's .cache is used.
+    ::setenv("XDG_CACHE_HOME", "relative/cache", 1);
+    ::setenv("HOME", (dir / "home").c_str(), 1);
+    EXPECT_EQ(LinesDebugPath(kLinesDebugFile),
+              (dir / "home" / ".cache" / "vexlor" / "lines01.deb").string());
+    EXPECT_TRUE(fs::is_directory(dir / "home" / ".cache" / "vexlor"));
+    EXPECT_EQ(LinesDebugPath("/elsewhere/lines.txt"), "/elsewhere/lines.txt");
+    ::unsetenv("HOME");
+    ::unsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(LinesDebugPath(kLinesDebugFile), "");
+    ::setenv("XDG_CACHE_HOME", savedCache.c_str(), 1);
+    ::setenv("HOME", savedHome.c_str(), 1);
 }

@@ -34,8 +34,8 @@ TEST(SplitLines, ContinuationsJoinWithOneBlankWhileTheIndentIsZero) {
                     "  (wood elves), $21478.\n"),
               Lines{"jungle (0,32) in Erisort, contains Verdorf [city], 25570 peasants (wood "
                     "elves), $21478."});
-    // Trailing blanks of the first part stay.
-    EXPECT_EQ(Split("a \n   b\n"), Lines{"a  b"});
+    // Blanks after the text of a part go, as a mail program may have added them.
+    EXPECT_EQ(Split("a \t\n   b  \n"), Lines{"a b"});
 }
 
 TEST(SplitLines, AfterARuleTwoBlankLinesStandAloneAndDeeperOnesJoin) {
@@ -82,6 +82,7 @@ TEST(SplitLines, LastLineWithoutNewlineIsKept) {
 
 TEST(SplitLines, CarriageReturnLineEndsReadLikeNewlines) {
     EXPECT_EQ(Split("a\r\n  b\r\n\r\nc\r\n"), (Lines{"a b", "", "c"}));
+    EXPECT_EQ(Split("a\r  b\r\rc\r"), (Lines{"a b", "", "c"}));
 }
 
 // A channel that hands out text in order and cannot seek, as a pipe does.
@@ -120,11 +121,37 @@ TEST(SplitLines, InputThatCannotSeekLosesNothingAtBufferEnds) {
     }
 }
 
-TEST(SplitLines, BlanksAloneWhereAContinuationIsDueFail) {
-    int result = 0;
-    Lines got = Split("first\nsecond\n   \nthird\n", &result);
-    EXPECT_EQ(result, -1);
-    EXPECT_EQ(got, Lines{"first"}); // what was read before stays
+TEST(SplitLines, ALineOfBlanksAloneStandsAsItIs) {
+    // Deeper than the indent it still continues nothing; inside a region block it keeps the
+    // paragraph together, as the nexus description's frame does.
+    int result = 1;
+    EXPECT_EQ(Split("first\n   \nthird\n", &result), (Lines{"first", "   ", "third"}));
+    EXPECT_EQ(result, 0);
+    const std::string rule(60, '-');
+    EXPECT_EQ(Split(rule + "\n  x\n  \n  y\n"), (Lines{rule, "  x", "  ", "  y"}));
+}
+
+TEST(SplitLines, ByteOrderMarkIsSkippedAndANulByteEndsTheSplitAtItsLine) {
+    EXPECT_EQ(Split("\xEF\xBB\xBF" "a\n  b\n"), Lines{"a b"});
+    const std::string text = std::string("one\ntwo\r\nth") + '\0' + "ree\nfour\n";
+    imwstream in(text.data(), text.size());
+    StrList lines;
+    LinesFault fault;
+    EXPECT_EQ(SplitLines(in, lines, nullptr, &fault), -1);
+    EXPECT_EQ(fault.kind, LinesFault::NulByte);
+    EXPECT_EQ(fault.line, 3);
+    ASSERT_EQ(lines.LongCountNodes(), 2);
+    EXPECT_EQ(ReportLineNumber(lines.GetLast()), 2);
+}
+
+TEST(SplitLines, TextBeyondTheLimitIsNotSplit) {
+    std::string text(kMaxReportBytes + 1, 'x');
+    imwstream in(text.data(), text.size());
+    StrList lines;
+    LinesFault fault;
+    EXPECT_EQ(SplitLines(in, lines, nullptr, &fault), -1);
+    EXPECT_EQ(fault.kind, LinesFault::TooLarge);
+    EXPECT_TRUE(lines.IsEmpty());
 }
 
 TEST(SplitLines, WritesTheDebugFileWithOneLinePerLogicalLine) {

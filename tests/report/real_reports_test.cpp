@@ -156,6 +156,39 @@ TEST_P(EveryReport, EachFactionsTurnsReadCompletelyIntoOneDocument) {
     }
 }
 
+namespace {
+
+// The report as a mail program may pass it on: blanks after the text of every line that has
+// text (lines of blanks alone and empty lines stay as they are), and other line ends.
+std::string Mailed(const std::string& text, const std::string& blanks, const std::string& end) {
+    std::string out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        bool hasText = line.find_first_not_of(' ') != std::string::npos;
+        out += line + (hasText ? blanks : "") + end;
+    }
+    return out;
+}
+
+} // namespace
+
+TEST_P(EveryReport, MailedFormsReadToTheSameDocument) {
+    for (int faction : {3, 4, 5}) {
+        Desk original, blanks, oldMac, both;
+        for (const fs::path& p : FactionTurns(GetParam(), faction)) {
+            const std::string text = ReadPath(p);
+            ASSERT_EQ(original.Add(text), 0) << p;
+            EXPECT_EQ(blanks.Add(Mailed(text, "  \t ", "\n")), 0) << p;
+            EXPECT_EQ(oldMac.Add(Mailed(text, "", "\r")), 0) << p;
+            EXPECT_EQ(both.Add(Mailed(text, " ", "\r\n")), 0) << p;
+        }
+        std::vector<unsigned char> want = DocBytes(original.doc);
+        EXPECT_EQ(DocBytes(blanks.doc), want) << faction;
+        EXPECT_EQ(DocBytes(oldMac.doc), want) << faction;
+        EXPECT_EQ(DocBytes(both.doc), want) << faction;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(RealReports, EveryReport,
                          testing::Values("v404-standard", "v410-standard", "head-standard",
                                          "head-neworigins", "repo-snapshot-standard",

@@ -48,6 +48,28 @@ TEST(ReadLocationBasicInfo, TownIsOptionalButNeedsItsType) {
     }
 }
 
+TEST(ReadLocationBasicInfo, ADotInsideTheRegionNameDoesNotEndIt) {
+    TerrainType terrain;
+    AtlCoord coord;
+    Str region, town, type;
+    int peasants = -1, silver = -1;
+    Str race;
+    const char* peopled = "plain (1,1) in St. Ives, 100 peasants (humans), $500.";
+    ASSERT_EQ(ReadLocationBasicInfo(peopled, terrain, coord, region, town, type), 0);
+    EXPECT_EQ(region, Str("St. Ives"));
+    ASSERT_EQ(ReadPeasantPart(peopled, peasants, race, silver), 0);
+    EXPECT_EQ(peasants, 100);
+    EXPECT_EQ(silver, 500);
+    // Only a line that ends at the dot has no peasant part.
+    const char* empty = "ocean (3,1) in St. Ives Bay.";
+    ASSERT_EQ(ReadLocationBasicInfo(empty, terrain, coord, region, town, type), 0);
+    EXPECT_EQ(region, Str("St. Ives Bay"));
+    EXPECT_EQ(ReadPeasantPart(empty, peasants, race, silver), 0);
+    EXPECT_EQ(peasants, 100); // unchanged
+    const char* cut = "plain (1,1) in St. Ives. 100 peasants";
+    EXPECT_EQ(ReadLocationBasicInfo(cut, terrain, coord, region, town, type), -1);
+}
+
 TEST(ReadLocationBasicInfo, DeeperLevelsAreKeptApart) {
     TerrainType terrain;
     AtlCoord a, b;

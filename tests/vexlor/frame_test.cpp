@@ -410,7 +410,8 @@ private slots:
         SaveAs(File("whole.atl"));
         const auto whole = std::filesystem::file_size(File("whole.atl"));
         std::filesystem::copy_file(File("whole.atl"), File("damaged.atl"));
-        std::filesystem::resize_file(File("damaged.atl"), whole - 40);
+        // Cut inside the turns' records, well before what follows them.
+        std::filesystem::resize_file(File("damaged.atl"), whole / 2);
         const std::string damagedBytes = ReadAll(File("damaged.atl"));
 
         MessageBoxScript::PushAnswer(IDOK);
@@ -544,14 +545,16 @@ private slots:
         AddReport(Report("head-standard/3-turn1.rep"));
         auto* bar = Frame().Widget()->findChild<QToolBar*>(QStringLiteral("MAPTOOLBAR"));
         QVERIFY(bar);
-        QList<QAction*> buttons = bar->actions();
-        QCOMPARE(buttons.size(), 4);
-        // Left to right: plain up, plain down, previous turn, next turn.
-        // Each shows its 20 x 20 cell of bitmap 103: 0, 1, then 3 before 2.
+        QList<QAction*> buttons;
+        for (QAction* action : bar->actions())
+            if (action->objectName().startsWith("tool")) buttons << action;
+        QCOMPARE(buttons.size(), 6);
+        // Left to right: plain up, plain down, first, previous, next and last turn (the turns
+        // list stands between previous and next). Each shows its 20 x 20 cell of bitmap 103.
         Bitmap cells = Bitmap::LoadResource(kToolbarBitmap);
         cells.MakeTransparent();
         QStringList names;
-        const int cellOf[] = {0, 1, 3, 2};
+        const int cellOf[] = {0, 1, 4, 3, 2, 5};
         for (int i = 0; i < buttons.size(); ++i) {
             names << buttons[i]->objectName();
             QImage icon =
@@ -561,7 +564,8 @@ private slots:
                               .convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(icon, cell);
         }
-        QCOMPARE(names, (QStringList{"tool200", "tool201", "tool203", "tool202"}));
+        QCOMPARE(names,
+                 (QStringList{"tool200", "tool201", "tool204", "tool203", "tool202", "tool205"}));
         QCOMPARE(buttons[1]->toolTip(), QStringLiteral("Plain down"));
 
         QCOMPARE(Frame().Map().GetCurPlain(), 0);

@@ -107,15 +107,17 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Vexlor - <new map>[*]"));
         QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
         std::map<unsigned, QString> expected = {
-            {101, "&New"},        {102, "&Open"},          {103, "&Save"},     {104, "&SaveAs"},
-            {105, "&Add report"}, {106, "&Export map..."}, {100, "E&xit"},     {200, "Plain up"},
-            {201, "Plain down"},  {202, "Next turn"},      {203, "Prev turn"}, {901, "&Index\tF1"},
+            {101, "&New"},        {102, "&Open"},       {103, "&Save"},
+            {104, "&SaveAs"},     {105, "&Add report"}, {106, "&Export map..."},
+            {100, "E&xit"},       {200, "Plain up"},    {201, "Plain down"},
+            {202, "Next turn"},   {203, "Prev turn"},   {204, "First turn"},
+            {205, "Last turn"},   {206, "&Find..."},    {901, "&Index\tF1"},
             {902, "&Using help"}, {903, "&About..."}};
         QCOMPARE(entries, expected);
-        // On the surface of an empty map only Export map, Plain up, Next turn and Prev turn
-        // stand greyed.
+        // On the surface of an empty map only Export map, Plain up and the turn steps stand
+        // greyed.
         for (auto [id, on] : enabled)
-            QCOMPARE(on, id != 106 && id != 200 && id != 202 && id != 203);
+            QCOMPARE(on, id != 106 && id != 200 && (id < 202 || id > 205));
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));

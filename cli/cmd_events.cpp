@@ -1,0 +1,54 @@
+#include "cli/clidoc.h"
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char kUsage[] = "usage: vexlor-cli events DOC [--turn DATE]";
+
+void PrintPart(const char* heading, const std::vector<Str>& lines, bool& first) {
+    if (lines.empty()) return;
+    if (!first) std::fputc('\n', stdout);
+    first = false;
+    std::fputs(heading, stdout);
+    std::fputc('\n', stdout);
+    for (const Str& line : lines) {
+        std::fwrite(line.Get(), 1, static_cast<size_t>(line.Length()), stdout);
+        std::fputc('\n', stdout);
+    }
+}
+
+} // namespace
+
+int RunEvents(int argc, char** argv) {
+    const char* path = nullptr;
+    const char* dateText = nullptr;
+    for (int i = 0; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--turn")) {
+            if (++i == argc || dateText) return Fail(kUsage);
+            dateText = argv[i];
+        } else if (!path && argv[i][0] != '-') {
+            path = argv[i];
+        } else {
+            return Fail(kUsage);
+        }
+    }
+    if (!path) return Fail(kUsage);
+    DocController doc;
+    if (!OpenDocument(doc, path)) return 1;
+    if (!doc.Doc().LastTurn() && !dateText) return 0; // an empty document has no events
+    if (!ShowTurn(doc, dateText)) return 1;
+    // A month between two reports is on the map, but no report told its events.
+    const TurnNode* turn = doc.Doc().FindTurn(doc.ShownDate());
+    if (!turn) return Fail("%s: no turn %s", path, doc.ShownDate().GetString().Get());
+
+    // The report's order: errors, battles, events, each under its own heading.
+    const TurnEvents& events = turn->extras.events;
+    bool first = true;
+    PrintPart("Errors during turn:", events.errors, first);
+    PrintPart("Battles during turn:", events.battles, first);
+    PrintPart("Events during turn:", events.events, first);
+    return std::fflush(stdout) == 0 ? 0 : Fail("cannot write to standard output");
+}

@@ -1,0 +1,58 @@
+#include "map/hexsummary.h"
+
+#include "map/atlmap.h"
+#include "map/hexdata.h"
+
+#include <string>
+
+namespace {
+
+Str LevelName(int z) {
+    switch (z) {
+    case 0:
+        return "surface";
+    case 1:
+        return "underworld";
+    case 2:
+        return "nexus";
+    default:
+        return Str(("level " + std::to_string(z)).c_str());
+    }
+}
+
+const AtlHexData* KnownHex(const AtlMap& map, const AtlCoord& c) {
+    const AtlHexData* hex = map.GetHex(c);
+    return hex && !hex->Has(AtlHexData::HexPlaceholder) ? hex : nullptr;
+}
+
+} // namespace
+
+Str HexSummary(const AtlMap& map, const AtlCoord& c) {
+    Str text = AtlCoord(c.x, c.y).GetString();
+    text += " ";
+    text += LevelName(c.z);
+    const AtlHexData* hex = KnownHex(map, c);
+    if (!hex || hex->terrain.IsDefault()) return text;
+    text += ": ";
+    text += hex->terrain.GetString();
+    if (!hex->regionName.IsEmpty()) {
+        text += " in ";
+        text += hex->regionName;
+    }
+    return text;
+}
+
+Str HexTip(const AtlMap& map, const AtlCoord& c) {
+    Str text = HexSummary(map, c);
+    const AtlHexData* hex = KnownHex(map, c);
+    if (hex && !hex->townName.IsEmpty()) {
+        text += "\nTown: ";
+        text += hex->townName;
+        if (!hex->townKind.IsEmpty()) {
+            text += " [";
+            text += hex->townKind;
+            text += "]";
+        }
+    }
+    return text;
+}

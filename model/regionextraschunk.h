@@ -1,0 +1,9 @@
+#pragma once
+
+class iwstream;
+class owstream;
+class VexlorDoc;
+
+// The chunk of each turn's region blocks: exits, gate and weather per location.
+void WriteRegionExtrasChunk(owstream& os, const VexlorDoc& doc);
+bool ReadRegionExtrasChunk(iwstream& is, VexlorDoc& doc);

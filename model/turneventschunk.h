@@ -1,0 +1,9 @@
+#pragma once
+
+class iwstream;
+class owstream;
+class VexlorDoc;
+
+// The chunk of each turn's paragraphs of errors, battles and events.
+void WriteTurnEventsChunk(owstream& os, const VexlorDoc& doc);
+bool ReadTurnEventsChunk(iwstream& is, VexlorDoc& doc);

@@ -1,0 +1,87 @@
+#include "model/turnextras.h"
+
+namespace {
+// In the order of AtlDirection.
+const char* const kDirectionNames[6] = {"North", "Northeast", "Northwest",
+                                        "South", "Southeast", "Southwest"};
+} // namespace
+
+const char* DirectionName(AtlDirection::Type direction) {
+    int d = static_cast<int>(direction);
+    return d >= 0 && d < 6 ? kDirectionNames[d] : "";
+}
+
+Str ExitText(const ExitRecord& exit) {
+    Str text(DirectionName(exit.direction));
+    text += " : ";
+    text += exit.terrain.GetString();
+    text += " ";
+    text += exit.target.GetString();
+    text += " in ";
+    text += exit.regionName;
+    if (!exit.townName.IsEmpty()) {
+        text += ", contains ";
+        text += exit.townName;
+        text += " [";
+        text += exit.townType;
+        text += "]";
+    }
+    return text;
+}
+
+Str GateText(const RegionExtras& region) {
+    Str text;
+    if (region.gate == 0) return text;
+    text += "Gate ";
+    text.AppendNumber(region.gate);
+    if (region.gateCount != 0) {
+        text += " of ";
+        text.AppendNumber(region.gateCount);
+    }
+    return text;
+}
+
+Str SkillText(const SkillRecord& skill) {
+    Str text(skill.name);
+    text += " [";
+    text += skill.abbr;
+    text += "]";
+    if (skill.level > 0 || skill.days >= 0) {
+        text += " ";
+        text.AppendNumber(skill.level);
+    }
+    if (skill.days >= 0) {
+        text += " (";
+        text.AppendNumber(skill.days);
+        text += ")";
+    }
+    return text;
+}
+
+uint64_t TurnExtras::Key(const AtlCoord& c) {
+    return (static_cast<uint64_t>(c.z) << 32) |
+           (static_cast<uint64_t>(static_cast<uint16_t>(c.y ^ 0x8000)) << 16) |
+           static_cast<uint16_t>(c.x ^ 0x8000);
+}
+
+AtlCoord TurnExtras::CoordOfKey(uint64_t key) {
+    auto x = static_cast<int16_t>(static_cast<uint16_t>(key & 0xFFFF) ^ 0x8000);
+    auto y = static_cast<int16_t>(static_cast<uint16_t>((key >> 16) & 0xFFFF) ^ 0x8000);
+    return AtlCoord(x, y, static_cast<int>((key >> 32) & 0xFF));
+}
+
+const RegionExtras* TurnExtras::FindRegion(const AtlCoord& c) const {
+    auto it = regions_.find(Key(c));
+    return it == regions_.end() ? nullptr : &it->second;
+}
+
+const UnitExtras* TurnExtras::FindUnit(int32_t number) const {
+    auto it = units_.find(number);
+    return it == units_.end() ? nullptr : &it->second;
+}
+
+void TurnExtras::Clear() {
+    regions_.clear();
+    units_.clear();
+    events = TurnEvents();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+class iwstream;
+class owstream;
+class VexlorDoc;
+
+// The chunk of each turn's own units: weight, capacity, skills, combat spell and what they
+// can study, per unit number.
+void WriteUnitExtrasChunk(owstream& os, const VexlorDoc& doc);
+bool ReadUnitExtrasChunk(iwstream& is, VexlorDoc& doc);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "base/strlist.h"
+#include "model/turn.h"
+#include "model/turnextras.h"
+
+// Reads into turn.extras what the version-1 records leave out of a report: the paragraphs of
+// errors, battles and events before the regions, and the weather, exits, gate and own units'
+// details of the first `blocks` region blocks after start (the blocks the region reader
+// read). A line it cannot read is passed over: these are additions to a turn already read.
+void ReadTurnExtras(StrNode* start, int blocks, TurnNode& turn);
+
+// The paragraphs "Errors during turn:", "Battles during turn:" (which runs over several
+// paragraphs, up to the next heading) and "Events during turn:" from start up to the first
+// region block.
+void ReadTurnEvents(StrNode* start, TurnEvents& events);
+
+// The weather sentence of a region block's first detail line: "It was winter last month; it
+// will be winter next month." True when the line is one.
+bool ReadWeatherLine(const char* text, Str& weather);
+
+// One exit line: "  Southwest : swamp (31,11) in Asay." 0 on success.
+int ReadExitLine(const char* text, ExitRecord& exit);
+
+// "There is a Gate here (Gate 3 of 30)." or "(Gate 889)." (count 0). 0 on success.
+int ReadGateLine(const char* text, int32_t& gate, int32_t& count);
+
+// An own unit line ("* " after optional blanks): its number and the sentences after its
+// items ("Weight: 10. Capacity: 0/0/15/0. Skills: ... Can Study: ..."). 0 when the line has
+// at least one of them; -1 for a line that is no own unit or has none.
+int ReadUnitDetails(const char* text, int32_t& number, UnitExtras& details);

@@ -1,0 +1,99 @@
+#include "report/extrasreader.h"
+
+#include "report/linetype.h"
+#include "report/regions.h"
+#include "report/scan.h"
+#include "report/sections.h"
+
+#include <cstring>
+
+bool ReadWeatherLine(const char* text, Str& weather) {
+    const char* p = text;
+    skipspaces(p);
+    if (GetLineType(text) != LineType::Ordinary || *p == 0) return false;
+    if (!std::strstr(p, "last month") && !std::strstr(p, "next month")) return false;
+    weather = Str(p);
+    return true;
+}
+
+int ReadExitLine(const char* text, ExitRecord& exit) {
+    const char* p = text;
+    Str word;
+    AtlDirection::Type direction;
+    if (read_before(p, word, ":") != 0 || GetDirectionType(word.Get(), direction) != 0) return -1;
+    ++p;
+    ExitRecord e;
+    e.direction = direction;
+    if (ReadLocationBasicInfo(p, e.terrain, e.target, e.regionName, e.townName, e.townType) != 0)
+        return -1;
+    exit = std::move(e);
+    return 0;
+}
+
+int ReadGateLine(const char* text, int32_t& gate, int32_t& count) {
+    const char* p = text;
+    int number, total = 0;
+    if (skiptempl(p, "There is a Gate here (Gate ") != 0 || ReadNumber(p, number) != 0) return -1;
+    if (skiptempl(p, " of ") == 0 && ReadNumber(p, total) != 0) return -1;
+    if (*p != ')') return -1;
+    gate = number;
+    count = total;
+    return 0;
+}
+
+namespace {
+
+bool IsOwnUnitLine(const char* text) {
+    const char* p = text;
+    skipspaces(p);
+    return p[0] == '*' && p[1] == ' ';
+}
+
+// One region block: from its region line up to (not including) end.
+void ReadBlockExtras(StrNode* region, StrNode* end, TurnExtras& extras) {
+    const char* p = region->text.Get();
+    TerrainType terrain;
+    AtlCoord coord;
+    Str name, town, townType;
+    if (ReadLocationBasicInfo(p, terrain, coord, name, town, townType) != 0) return;
+    RegionExtras& here = extras.Region(coord);
+    here = RegionExtras();
+
+    StrNode* rule = FindRuleLine(region);
+    if (rule && rule->Next()) ReadWeatherLine(rule->Next()->text.Get(), here.weather);
+
+    bool inExits = false;
+    for (StrNode* n = rule ? rule->Next() : region->Next(); n && n != end; n = n->Next()) {
+        const char* text = n->text.Get();
+        int type = GetLineType(text);
+        if (type == LineType::OrdersTemplate) break;
+        if (n->text.IsEmpty()) {
+            inExits = false;
+        } else if (type == LineType::Exits) {
+            inExits = true;
+        } else if (inExits) {
+            ExitRecord exit;
+            if (!IsNoExitLine(text) && ReadExitLine(text, exit) == 0)
+                here.exits.push_back(std::move(exit));
+        } else if (type == LineType::Gate) {
+            ReadGateLine(text, here.gate, here.gateCount);
+        } else if (IsOwnUnitLine(text)) {
+            int32_t number;
+            UnitExtras details;
+            if (ReadUnitDetails(text, number, details) == 0)
+                extras.Unit(number) = std::move(details);
+        }
+    }
+}
+
+} // namespace
+
+void ReadTurnExtras(StrNode* start, int blocks, TurnNode& turn) {
+    ReadTurnEvents(start, turn.extras.events);
+    StrNode* region = FindLocationInfo(start);
+    for (int i = 0; i < blocks && region; ++i) {
+        StrNode* next = FindLocationInfo(region);
+        ReadBlockExtras(region, next, turn.extras);
+        region = next;
+    }
+}

@@ -1,0 +1,84 @@
+#include "report/extrasreader.h"
+
+#include "report/linetype.h"
+#include "report/scan.h"
+#include "report/sections.h"
+
+namespace {
+
+enum class Part { None, Errors, Battles, Events };
+
+Part PartOfHeading(const char* text) {
+    const char* p = text;
+    if (skiptempl(p, "Errors during turn:") == 0) return Part::Errors;
+    if (skiptempl(p, "Battles during turn:") == 0) return Part::Battles;
+    if (GetLineType(text) == LineType::Events) return Part::Events;
+    return Part::None;
+}
+
+// A paragraph that ends the battles: another heading of the report's top part.
+bool EndsBattles(const char* text) {
+    if (PartOfHeading(text) != Part::None) return true;
+    switch (GetLineType(text)) {
+    case LineType::SkillReports:
+    case LineType::DeclaredAttitudes:
+    case LineType::UnclaimedSilver:
+    case LineType::FactionStatus:
+    case LineType::OrdersTemplate:
+        return true;
+    default:
+        break;
+    }
+    const char* p = text;
+    return skiptempl(p, "Item reports:") == 0 || skiptempl(p, "Object reports:") == 0;
+}
+
+std::vector<Str>* ListOf(TurnEvents& events, Part part) {
+    switch (part) {
+    case Part::Errors:
+        return &events.errors;
+    case Part::Battles:
+        return &events.battles;
+    case Part::Events:
+        return &events.events;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void ReadTurnEvents(StrNode* start, TurnEvents& events) {
+    StrNode* end = FindLocationInfo(start);
+    std::vector<Str>* into = nullptr;
+    bool battles = false; // the battles run on over paragraph breaks
+    auto close = [&] {
+        if (into && !into->empty() && into->back().IsEmpty()) into->pop_back();
+        into = nullptr;
+        battles = false;
+    };
+    bool paragraphStart = true;
+    for (StrNode* n = start; n && n != end; n = n->Next()) {
+        if (n->text.IsEmpty()) {
+            paragraphStart = true;
+            if (!battles)
+                into = nullptr;
+            else if (!into->empty() && !into->back().IsEmpty())
+                into->push_back(Str());
+            continue;
+        }
+        // A paragraph's first line decides where it and the lines after it go.
+        if (paragraphStart) {
+            paragraphStart = false;
+            if (Part part = PartOfHeading(n->text.Get()); part != Part::None) {
+                close();
+                into = ListOf(events, part);
+                battles = part == Part::Battles;
+                continue;
+            }
+            if (battles && EndsBattles(n->text.Get())) close();
+        }
+        if (into) into->push_back(n->text);
+    }
+    close();
+}

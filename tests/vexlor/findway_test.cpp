@@ -1,0 +1,150 @@
+// Finding one's way in the main window as a user does, with keys, the mouse and the toolbar,
+// on the offscreen platform: the find box, the hex keys, the turns list, the status bar.
+#include "app/globals.h"
+#include "map/atlmap.h"
+#include "testdir.h"
+#include "ui/filedialog.h"
+#include "ui/findbox.h"
+#include "ui/messagebox.h"
+#include "ui/statusbar.h"
+#include "ui/toolbar.h"
+#include "vexlor/framewindow.h"
+
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+std::string Report(int turn) {
+    return std::string(VEXLOR_REPORTS_DIR) + "/head-standard/3-turn" + std::to_string(turn) +
+           ".rep";
+}
+
+} // namespace
+
+class FindWayTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDir> dir_;
+    std::unique_ptr<FrameWindow> frame_;
+
+    FrameWindow& Frame() { return *frame_; }
+    QAbstractScrollArea* Map() {
+        return Frame().Widget()->findChild<QAbstractScrollArea*>(QStringLiteral("mapView"));
+    }
+    AtlCoord Selected() { return Frame().Map().GetMap().GetSelectedCoord(); }
+    QString Described() {
+        auto* pane = Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
+        return pane->topLevelItemCount() ? pane->topLevelItem(0)->text(0) : QString();
+    }
+    // Whether the whole picture of hex c shows in the map's window.
+    bool InView(const AtlCoord& c) {
+        int column = (c.x - Map()->horizontalScrollBar()->value() + 64) % 64;
+        int row = c.y - Map()->verticalScrollBar()->value();
+        return QRect(column * 37, row * 21, 50, 42).intersected(Map()->viewport()->rect()) ==
+               QRect(column * 37, row * 21, 50, 42);
+    }
+
+private slots:
+    void initTestCase() {
+        auto language = DynLib::Load(VEXLOR_VEXENU_SO);
+        QVERIFY(language);
+        Language.SetModule(std::move(language));
+    }
+
+    void init() {
+        dir_ = std::make_unique<TestDir>();
+        Profile.SetIniFile(dir_->File("vexlor.INI").c_str());
+        MessageBoxScript::Reset();
+        FileDialogScript::Reset();
+        frame_ = std::make_unique<FrameWindow>("Vexlor", Language.LoadMenuA(1));
+        frame_->Resize(1000, 700);
+        frame_->Show(SW_SHOWNORMAL);
+        QVERIFY(QTest::qWaitForWindowExposed(frame_->Widget()));
+        for (int turn = 1; turn <= 8; ++turn) {
+            FileDialogScript::PushFileName(Report(turn).c_str());
+            QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
+        }
+    }
+
+    void cleanup() {
+        MessageBoxScript::PushAnswer(IDNO); // the question about the unsaved map
+        frame_.reset();
+        dir_.reset();
+    }
+
+    void cleanupTestCase() { Language.SetModule(nullptr, false); }
+
+    void ctrlFFindsATownAndGoesThere() {
+        QTest::keyClick(Frame().Widget(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(Frame().FindBox() && Frame().FindBox()->Widget()->isVisible());
+        auto* text = Frame().FindBox()->Widget()->findChild<QLineEdit*>(QStringLiteral("findText"));
+        QTest::keyClicks(text, "verDORF");
+        QCOMPARE(Frame().FindBox()->GetLineCount(), 1);
+        QCOMPARE(Frame().FindBox()->GetLine(0), Str("(0,32)  town  Verdorf"));
+        QTest::keyClick(text, Qt::Key_Return);
+        QCOMPARE(Selected(), AtlCoord(0, 32, 0));
+        QVERIFY(InView(AtlCoord(0, 32)));
+        QCOMPARE(Described(), QStringLiteral("jungle (0,32) in Erisort"));
+        // A unit number lists exactly that unit; the list follows the turn on show.
+        text->setText(QStringLiteral("404"));
+        QCOMPARE(Frame().FindBox()->GetLineCount(), 1);
+        QVERIFY(Frame().FindBox()->GetLine(0).View().find("unit  Guards (404)") !=
+                std::string::npos);
+        text->setText(QStringLiteral("nowhere at all"));
+        QCOMPARE(Frame().FindBox()->GetLineCount(), 0);
+    }
+
+    void hexKeysMoveTheSelectionAndTheViewFollows() {
+        Frame().Map().GoTo(AtlCoord(0, 32));
+        QWidget* map = Map()->viewport();
+        map->setFocus();
+        QTest::keyClick(map, Qt::Key_E); // northeast
+        QCOMPARE(Selected(), AtlCoord(1, 31, 0));
+        QTest::keyClick(map, Qt::Key_A); // southwest, back
+        QTest::keyClick(map, Qt::Key_Q); // northwest, across the wrap
+        QCOMPARE(Selected(), AtlCoord(63, 31, 0));
+        QVERIFY(InView(Selected()));
+        QCOMPARE(Described().isEmpty(), false);
+        // North until the edge of the world: the selection stays on the first row, in view.
+        for (int i = 0; i < 30; ++i)
+            QTest::keyClick(map, Qt::Key_8);
+        QCOMPARE(Selected(), AtlCoord(63, 1, 0));
+        QVERIFY(InView(Selected()));
+    }
+
+    void turnsListStatusBarAndKeys() {
+        QComboBox* turns = Frame().Widget()->findChild<QComboBox*>(QStringLiteral("turnList"));
+        QVERIFY(turns);
+        QCOMPARE(turns->count(), 8);
+        QCOMPARE(turns->currentText(), QStringLiteral("August, Year 1"));
+        QTest::keyClick(Frame().Widget(), Qt::Key_Home, Qt::AltModifier);
+        QCOMPARE(Frame().ShownDate(), AtlDate(0, 1));
+        QCOMPARE(turns->currentIndex(), 0);
+        QTest::keyClick(Frame().Widget(), Qt::Key_End, Qt::AltModifier);
+        QCOMPARE(turns->currentIndex(), 7);
+        turns->activated(2);
+        QCOMPARE(Frame().ShownDate(), AtlDate(2, 1));
+        QTest::keyClick(Frame().Widget(), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(Frame().StatusBar().GetText(0), Str("February, Year 1"));
+        // The mouse over Verdorf's hex names it in the status bar.
+        Frame().Map().CenterOn(AtlCoord(0, 32));
+        int column = (0 - Map()->horizontalScrollBar()->value() + 64) % 64;
+        int row = 32 - Map()->verticalScrollBar()->value();
+        QTest::mouseMove(Map()->viewport(), QPoint(column * 37 + 25, row * 21 + 21));
+        QCOMPARE(Frame().StatusBar().GetText(1), Str("(0,32) surface: jungle in Erisort"));
+        // Ctrl+S asks for a name the first time.
+        FileDialogScript::PushFileName(dir_->File("saved.atl").c_str());
+        QTest::keyClick(Frame().Widget(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!FileDialogScript::HasAnswers());
+        QVERIFY(QFile::exists(QString::fromStdString(dir_->File("saved.atl"))));
+    }
+};
+
+QTEST_MAIN(FindWayTest)
+#include "findway_test.moc"

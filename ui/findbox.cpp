@@ -1,0 +1,121 @@
+#include "ui/findbox.h"
+
+#include "ui/qtext.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* TextOf(QWidget* box) {
+    return box ? box->findChild<QLineEdit*>(QStringLiteral("findText")) : nullptr;
+}
+
+QListWidget* ListOf(QWidget* box) {
+    return box ? box->findChild<QListWidget*>(QStringLiteral("findList")) : nullptr;
+}
+
+// Down in the text goes to the list, so that the keyboard alone can choose a line.
+class TextToList : public QObject {
+public:
+    TextToList(QLineEdit* text, QListWidget* list) : QObject(text), list_(list) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || list_->count() == 0) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Down && key->key() != Qt::Key_Return &&
+            key->key() != Qt::Key_Enter)
+            return false;
+        list_->setFocus();
+        if (list_->currentRow() < 0) list_->setCurrentRow(0);
+        if (key->key() != Qt::Key_Down) emit list_->itemActivated(list_->currentItem());
+        return true;
+    }
+
+private:
+    QListWidget* list_;
+};
+
+QWidget* MakeBox(DWindow* owner, const char* caption) {
+    auto* box = new QDialog(owner ? owner->Widget() : nullptr, Qt::Tool);
+    box->setObjectName(QStringLiteral("findBox"));
+    box->setWindowTitle(ToQt(caption));
+    box->resize(380, 320);
+    auto* layout = new QVBoxLayout(box);
+    auto* text = new QLineEdit(box);
+    text->setObjectName(QStringLiteral("findText"));
+    text->setPlaceholderText(QStringLiteral("Region, town, unit, building or X,Y"));
+    text->setClearButtonEnabled(true);
+    auto* list = new QListWidget(box);
+    list->setObjectName(QStringLiteral("findList"));
+    auto* count = new QLabel(box);
+    count->setObjectName(QStringLiteral("findCount"));
+    layout->addWidget(text);
+    layout->addWidget(list);
+    layout->addWidget(count);
+    text->installEventFilter(new TextToList(text, list));
+    return box;
+}
+
+} // namespace
+
+DFindBox::DFindBox(DWindow* owner, const char* caption, Search search, Choose choose)
+    : DWindow(MakeBox(owner, caption)), search_(std::move(search)) {
+    QLineEdit* text = TextOf(Widget());
+    QListWidget* list = ListOf(Widget());
+    QObject::connect(text, &QLineEdit::textChanged, Widget(), [this] { Refresh(); });
+    auto go = [list, choose](QListWidgetItem* item) {
+        if (item) choose(list->row(item));
+    };
+    QObject::connect(list, &QListWidget::itemClicked, Widget(), go);
+    QObject::connect(list, &QListWidget::itemActivated, Widget(), go);
+}
+
+void DFindBox::Open() {
+    if (!Widget()) return;
+    Widget()->show();
+    Widget()->raise();
+    Widget()->activateWindow();
+    TextOf(Widget())->setFocus();
+    TextOf(Widget())->selectAll();
+}
+
+void DFindBox::Refresh() {
+    QListWidget* list = ListOf(Widget());
+    if (!list) return;
+    std::vector<Str> lines = search_ ? search_(GetText()) : std::vector<Str>();
+    list->clear();
+    for (const Str& line : lines)
+        list->addItem(ToQt(line));
+    auto* count = Widget()->findChild<QLabel*>(QStringLiteral("findCount"));
+    bool typed = !GetText().IsEmpty();
+    count->setText(!typed              ? QString()
+                   : lines.empty()     ? QStringLiteral("Nothing found")
+                   : lines.size() == 1 ? QStringLiteral("1 found")
+                                       : QStringLiteral("%1 found").arg(lines.size()));
+}
+
+void DFindBox::SetText(const char* text) {
+    if (QLineEdit* line = TextOf(Widget())) line->setText(ToQt(text));
+}
+
+Str DFindBox::GetText() const {
+    QLineEdit* line = TextOf(Widget());
+    return line ? FromQt(line->text()) : Str();
+}
+
+int DFindBox::GetLineCount() const {
+    QListWidget* list = ListOf(Widget());
+    return list ? list->count() : 0;
+}
+
+Str DFindBox::GetLine(int index) const {
+    QListWidget* list = ListOf(Widget());
+    QListWidgetItem* item = list ? list->item(index) : nullptr;
+    return item ? FromQt(item->text()) : Str();
+}
