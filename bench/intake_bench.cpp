@@ -3,6 +3,7 @@
 #include "base/strlist.h"
 #include "base/wstream.h"
 #include "model/vexlordoc.h"
+#include "report/extrasreader.h"
 #include "report/intake.h"
 #include "report/lines.h"
 #include "report/regions.h"
@@ -42,6 +43,29 @@ void BM_ReadLocList(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
+// What the region blocks say beyond the records (exits, gates, weather, own units' details)
+// and the turn's events: the second pass over the same lines.
+void BM_ReadTurnExtras(benchmark::State& state) {
+    const std::string& text = Report(static_cast<int>(state.range(0)));
+    if (text.empty()) {
+        state.SkipWithError("world report not found");
+        return;
+    }
+    imwstream in(text.data(), text.size());
+    StrList lines;
+    SplitLines(in, lines, nullptr);
+    int regions = 0;
+    TurnNode read;
+    ReadLocList(lines.GetFirst(), read, &regions);
+    for (auto _ : state) {
+        TurnNode turn;
+        ReadTurnExtras(lines.GetFirst(), regions, turn);
+        benchmark::DoNotOptimize(turn.extras.Regions().size());
+    }
+    state.counters["regions"] = regions;
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
 // The whole add of a report into an empty document: split, header, register, regions.
 void BM_AddReport(benchmark::State& state) {
     const std::string& text = Report(static_cast<int>(state.range(0)));
@@ -62,4 +86,5 @@ void BM_AddReport(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_ReadLocList)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadTurnExtras)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddReport)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);

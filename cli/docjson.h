@@ -9,7 +9,9 @@ class VexlorDoc;
 
 // The document as JSON, keys in record order, lists in document order, numbers as stored:
 // {"faction": N, "turns": [{"date": RAW, "dateText": "...", "text": "...", "factions": [...],
-// "locations": [...]}]}. Texts are read as Windows-1252 and written as UTF-8.
+// "locations": [...]}]}. Texts are read as Windows-1252 and written as UTF-8. What a turn kept
+// beyond its records (exits, gate, weather, own units' details, events) follows the keys of the
+// record it belongs to, and only where it was kept.
 
 // Appends a JSON string (quotes included) for a Windows-1252 text.
 void AppendJsonText(std::string& out, std::string_view cp1252);

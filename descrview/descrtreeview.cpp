@@ -23,6 +23,14 @@ void DescrTreeView::EvExpand(TreeViewNode* node, bool open) {
     AppOptions.bExitsOpen = headings.bExitsOpen;
 }
 
+void DescrTreeView::EvChoose(TreeViewNode* node) {
+    auto* exit = dynamic_cast<DescrExitNode*>(node);
+    if (!exit || !goTo_) return;
+    // The description is rebuilt for the hex gone to: the node goes with it.
+    AtlCoord target = exit->Target();
+    goTo_(target);
+}
+
 DescrOptions CurrentDescrOptions() {
     DescrOptions headings;
     headings.bWantedOpen = AppOptions.bWantedOpen;

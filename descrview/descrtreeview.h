@@ -1,7 +1,10 @@
 #pragma once
 
 #include "descr/descroptions.h"
+#include "model/atlcoord.h"
 #include "ui/treeview.h"
+
+#include <functional>
 
 // The description pane: a tree control that remembers the headings the user opens. Each
 // real change of a heading's state is written at once into the program's options, so that
@@ -14,6 +17,12 @@ public:
     // Changes the node as the tree control does, then stores open under the node's branch
     // kind; lines that are no heading store nothing.
     void EvExpand(TreeViewNode* node, bool open) override;
+    // An exit line chosen goes to the hex it leads to, through what OnGoTo set.
+    void EvChoose(TreeViewNode* node) override;
+    void OnGoTo(std::function<void(const AtlCoord&)> goTo) { goTo_ = std::move(goTo); }
+
+private:
+    std::function<void(const AtlCoord&)> goTo_;
 };
 
 // The headings a description opens, as the program's options hold them now.

@@ -49,15 +49,16 @@ bool IsOwnUnitLine(const char* text) {
     return p[0] == '*' && p[1] == ' ';
 }
 
-// One region block: from its region line up to (not including) end.
+// One region block, from its region line up to (not including) end: its weather, gate and
+// own units. The region reader kept its exits already.
 void ReadBlockExtras(StrNode* region, StrNode* end, TurnExtras& extras) {
-    const char* p = region->text.Get();
-    TerrainType terrain;
+    // The terrain word before the coordinates holds no parenthesis.
+    const char* p = std::strchr(region->text.Get(), '(');
     AtlCoord coord;
-    Str name, town, townType;
-    if (ReadLocationBasicInfo(p, terrain, coord, name, town, townType) != 0) return;
+    if (!p || ReadCoords(p, coord) != 0) return;
     RegionExtras& here = extras.Region(coord);
-    here = RegionExtras();
+    here.gate = here.gateCount = 0;
+    here.weather = Str();
 
     StrNode* rule = FindRuleLine(region);
     if (rule && rule->Next()) ReadWeatherLine(rule->Next()->text.Get(), here.weather);
@@ -65,16 +66,15 @@ void ReadBlockExtras(StrNode* region, StrNode* end, TurnExtras& extras) {
     bool inExits = false;
     for (StrNode* n = rule ? rule->Next() : region->Next(); n && n != end; n = n->Next()) {
         const char* text = n->text.Get();
-        int type = GetLineType(text);
-        if (type == LineType::OrdersTemplate) break;
         if (n->text.IsEmpty()) {
             inExits = false;
-        } else if (type == LineType::Exits) {
+            continue;
+        }
+        if (inExits) continue;
+        int type = GetLineType(text);
+        if (type == LineType::OrdersTemplate) break;
+        if (type == LineType::Exits) {
             inExits = true;
-        } else if (inExits) {
-            ExitRecord exit;
-            if (!IsNoExitLine(text) && ReadExitLine(text, exit) == 0)
-                here.exits.push_back(std::move(exit));
         } else if (type == LineType::Gate) {
             ReadGateLine(text, here.gate, here.gateCount);
         } else if (IsOwnUnitLine(text)) {

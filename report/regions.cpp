@@ -1,6 +1,7 @@
 #include "report/regions.h"
 
 #include "base/debugtrap.h"
+#include "report/extrasreader.h"
 #include "report/itemlist.h"
 #include "report/lines.h"
 #include "report/linetype.h"
@@ -108,6 +109,9 @@ bool IsNoExitLine(const char* text) {
 
 int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths) {
     if (!node) return -1;
+    // The turn keeps the exit lines as the report lists them, beside the neighbours' records.
+    std::vector<ExitRecord>& kept = turn.extras.Region(from).exits;
+    kept.clear();
     StrNode* last = node;
     for (StrNode* n = node->Next(); n; last = n, n = n->Next()) {
         if (n->text.IsEmpty()) {
@@ -115,26 +119,20 @@ int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths*
             return 0;
         }
         if (IsNoExitLine(n->text.Get())) continue;
-        const char* p = n->text.Get();
-        Str word;
-        AtlDirection::Type direction;
-        if (read_before(p, word, ":") != 0 || GetDirectionType(word.Get(), direction) != 0)
-            return -1;
-        ++p;
-        TerrainType terrain;
-        AtlCoord coord;
-        Str region, town, townType;
-        if (ReadLocationBasicInfo(p, terrain, coord, region, town, townType) != 0) return -1;
-        if (terrain.IsDefault() || (coord.x == 0 && coord.y == 0 && coord.z == 0))
+        ExitRecord exit;
+        if (ReadExitLine(n->text.Get(), exit) != 0) return -1;
+        const AtlCoord& coord = exit.target;
+        if (exit.terrain.IsDefault() || (coord.x == 0 && coord.y == 0 && coord.z == 0))
             DebugTrap("exit without terrain or at zero coordinates");
-        if (widths) widths->LearnFromExit(from, direction, coord);
+        if (widths) widths->LearnFromExit(from, exit.direction, coord);
         bool isNew = false;
         LocationNode* loc = turn.RegisterLoc(coord, &isNew);
         if (isNew) loc->flags |= LocationNode::LocPartial;
-        loc->terrain = terrain;
-        loc->regionName = std::move(region);
-        loc->townName = std::move(town);
-        loc->townType = std::move(townType);
+        loc->terrain = exit.terrain;
+        loc->regionName = exit.regionName;
+        loc->townName = exit.townName;
+        loc->townType = exit.townType;
+        kept.push_back(std::move(exit));
     }
     // A report saved without its trailing empty lines ends on its last exit.
     node = last;

@@ -29,7 +29,8 @@ bool IsNoExitLine(const char* text);
 // The exit lines after the "Exits:" line at node up to the next empty line: each neighbour
 // is registered in turn (new ones marked as known only from exits) with its terrain and
 // names. node is left on the empty line, or on the last line when the list ends first. -1 on
-// a malformed exit. With widths, an exit of the region at `from` that crosses the world's
+// a malformed exit. The exits themselves are kept as the region at `from` lists them, in
+// turn.extras. With widths, an exit of the region at `from` that crosses the world's
 // east-west edge teaches the width of its level.
 int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
               LevelWidths* widths = nullptr);

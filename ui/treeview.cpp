@@ -1,6 +1,7 @@
 #include "ui/treeview.h"
 
 #include <QHeaderView>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <unordered_map>
@@ -22,6 +23,10 @@ public:
                 [this](QTreeWidgetItem* item) { Report(item, true); });
         connect(this, &QTreeWidget::itemCollapsed, this,
                 [this](QTreeWidgetItem* item) { Report(item, false); });
+        connect(this, &QTreeWidget::itemClicked, this,
+                [this](QTreeWidgetItem* item) { Chosen(item); });
+        connect(this, &QTreeWidget::itemActivated, this,
+                [this](QTreeWidgetItem* item) { Chosen(item); });
     }
 
     void Detach() { view_ = nullptr; }
@@ -36,6 +41,7 @@ public:
     }
 
     void Forget() {
+        ++generation_;
         items_.clear();
         Following guard(*this);
         clear();
@@ -85,9 +91,21 @@ private:
         if (TreeViewNode* node = NodeOf(item)) view_->UserExpanded(node, open);
     }
 
+    // Reported after the signal is over: the choice may replace the tree and its items. A
+    // tree replaced meanwhile (another generation) no longer holds the node.
+    void Chosen(QTreeWidgetItem* item) {
+        TreeViewNode* node = NodeOf(item);
+        if (!node || !view_) return;
+        unsigned generation = generation_;
+        QTimer::singleShot(0, this, [this, node, generation] {
+            if (view_ && generation == generation_ && ItemOf(node)) view_->EvChoose(node);
+        });
+    }
+
     TreeView* view_;
     std::unordered_map<const TreeViewNode*, QTreeWidgetItem*> items_;
     bool following_ = false;
+    unsigned generation_ = 0;
 };
 
 TreeView::TreeView(DWindow* parent)
@@ -145,6 +163,8 @@ void TreeView::UserExpanded(TreeViewNode* node, bool open) {
     // Also when nothing changed: the line shows the node again.
     if (TreeWidget* tree = Tree()) tree->ShowOpen(*node);
 }
+
+void TreeView::EvChoose(TreeViewNode*) {}
 
 TreeViewNode* TreeView::GetCurrent() const {
     return Tree() ? TreeWidget::NodeOf(Tree()->currentItem()) : nullptr;

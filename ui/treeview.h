@@ -36,6 +36,10 @@ public:
     // clicked its button or the program called Expand. This one changes the node's state and
     // shows it; a derived control calls it first.
     virtual void EvExpand(TreeViewNode* node, bool open);
+    // Called when the user chose a line: clicked it, or pressed Enter on it. It comes once the
+    // click is over, so that it may replace the whole tree; a line gone by then is not
+    // reported. This one does nothing.
+    virtual void EvChoose(TreeViewNode* node);
 
 private:
     class TreeWidget;

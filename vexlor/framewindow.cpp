@@ -6,6 +6,7 @@
 #include "map/formatmap.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
+#include "ui/lineswindow.h"
 #include "ui/resdialog.h"
 #include "ui/separator.h"
 #include "ui/statusbar.h"
@@ -92,6 +93,8 @@ void FrameWindow::RegisterCommands() {
     OnCommand(
         CM_VIEWLASTTURN, [this] { CmViewLastTurn(); }, [this] { return CeViewNextTurn(); });
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
+    OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
+    RegisterZoomCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
     OnCommand(CM_ABOUT, [this] { CmAbout(); });
@@ -190,6 +193,7 @@ void FrameWindow::Reformat() {
     UpdateStatus();
     // What the find box lists belongs to the turn on show.
     if (findBox_) findBox_->Refresh();
+    RefreshTurnEvents();
     UpdateCommands();
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 class DFindBox;
+class DLinesWindow;
 class DHelpWindow;
 class DStatusBar;
 class DToolbar;
@@ -35,6 +36,11 @@ enum FrameCommand : unsigned {
     CM_VIEWFIRSTTURN = 204,
     CM_VIEWLASTTURN = 205,
     CM_VIEWFIND = 206,
+    CM_VIEWTURNEVENTS = 207,
+    CM_VIEWZOOMIN = 220,
+    CM_VIEWZOOMOUT = 221,
+    CM_VIEWACTUALSIZE = 222,
+    CM_VIEWWHOLELEVEL = 223,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -100,6 +106,11 @@ public:
     void ShowTurn(AtlDate date);
     // Opens the find box (made on first use).
     void CmViewFind();
+    // The map's zoom, one step in or out, actual size, or the whole level in the map; the
+    // zoom is kept in the profile.
+    void RegisterZoomCommands();
+    // Opens the window of the turn on show's errors, battles and events (made on first use).
+    void CmViewTurnEvents();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -127,6 +138,8 @@ public:
     const DToolbar& Toolbar() const { return *toolbar_; }
     // The find box, once View, Find has opened it.
     DFindBox* FindBox() { return findBox_.get(); }
+    // The turn's events window, once View, Turn events has opened it.
+    DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -156,6 +169,8 @@ private:
     // What the find box lists for text, remembered for the choice that may follow.
     std::vector<Str> Find(const Str& text);
     void ChooseFound(int index);
+    // The events window shows the turn on show's paragraphs again.
+    void RefreshTurnEvents();
     // Shows the plain and the part of the map where the faction stands.
     void ShowHome();
     bool AskFileName(const FileDialogParams& params, Str& path);
@@ -172,5 +187,7 @@ private:
     int hoverField_ = -1;
     std::unique_ptr<DFindBox> findBox_;
     std::vector<FindMatch> found_;
+    std::unique_ptr<DLinesWindow> turnEvents_;
+    std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<DHelpWindow> help_;
 };

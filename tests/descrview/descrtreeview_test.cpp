@@ -141,6 +141,40 @@ private slots:
         QVERIFY(!AppOptions.bOtherUnitsOpen);
         QCOMPARE(pane.changes, 1);
     }
+
+    // Clicking an exit line, or Enter on it, goes to the hex it leads to; other lines do not.
+    void anExitLineChosenGoesToItsHex() {
+        DescrTreeView pane(nullptr);
+        std::vector<AtlCoord> wentTo;
+        pane.OnGoTo([&](const AtlCoord& c) {
+            wentTo.push_back(c);
+            pane.SetRoot(nullptr); // as the map does when it describes the hex gone to
+        });
+        AppOptions.bExitsOpen = true;
+        Describe(pane);
+        pane.Widget()->resize(400, 900);
+        pane.Widget()->show();
+        auto* tree = qobject_cast<QTreeWidget*>(pane.Widget());
+        QTreeWidgetItem* exit = ItemOf(pane, "Southeast : swamp (1,33) in Tourois");
+        QVERIFY(exit);
+        tree->scrollToItem(exit);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(exit).center());
+        QTRY_COMPARE(wentTo.size(), size_t(1));
+        QCOMPARE(wentTo[0], AtlCoord(1, 33));
+
+        Describe(pane);
+        QTreeWidgetItem* products = ItemOf(pane, "Products: ");
+        tree->scrollToItem(products);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(products).center());
+        QTreeWidgetItem* north = ItemOf(pane, "North : ocean (0,30)");
+        tree->setCurrentItem(north);
+        QTest::keyClick(tree, Qt::Key_Return);
+        QTRY_COMPARE(wentTo.size(), size_t(2));
+        QCOMPARE(wentTo[1], AtlCoord(0, 30));
+        AppOptions.bExitsOpen = false;
+    }
 };
 
 QTEST_MAIN(DescrTreeViewTest)

@@ -3,6 +3,7 @@
 #include "base/wio.h"
 #include "model/docfile.h"
 #include "report/extrasreader.h"
+#include "report/textcoords.h"
 #include "report/scan.h"
 #include "report_test_util.h"
 
@@ -350,4 +351,16 @@ TEST(TurnExtras, ADamagedChunkLeavesTheRecordsAndTheOtherChunks) {
         EXPECT_FALSE(turn.extras.Units().empty());
         EXPECT_FALSE(turn.extras.events.IsEmpty());
     }
+}
+
+TEST(TextCoords, HexesNamedInAnEntryAndNotUnitNumbers) {
+    const char* text = "Guards (404): Walks from jungle (0,32) to cavern (3,5,underworld).";
+    std::vector<TextCoord> found = FindTextCoords(text);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(std::string(text + found[0].from, static_cast<size_t>(found[0].length)), "(0,32)");
+    EXPECT_EQ(found[0].coord, AtlCoord(0, 32));
+    EXPECT_EQ(std::string(text + found[1].from, static_cast<size_t>(found[1].length)),
+              "(3,5,underworld)");
+    EXPECT_EQ(found[1].coord, AtlCoord(3, 5, 1));
+    EXPECT_TRUE(FindTextCoords("Spoils: none (0,").empty());
 }

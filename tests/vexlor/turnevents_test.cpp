@@ -1,0 +1,137 @@
+// What the report says beyond the map, in the main window as a user sees it on the offscreen
+// platform: the turn's events window and the exit lines of the description pane.
+#include "app/globals.h"
+#include "map/atlmap.h"
+#include "testdir.h"
+#include "ui/filedialog.h"
+#include "ui/lineswindow.h"
+#include "ui/messagebox.h"
+#include "vexlor/framewindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+std::string Report(int turn) {
+    return std::string(VEXLOR_REPORTS_DIR) + "/head-standard/3-turn" + std::to_string(turn) +
+           ".rep";
+}
+
+// Clicks the first link whose text is text in the browser.
+bool ClickLink(QTextBrowser* browser, const QString& text) {
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isAnchor() || fragment.text() != text) continue;
+            QTextCursor cursor(browser->document());
+            cursor.setPosition(fragment.position() + 1);
+            browser->setTextCursor(cursor);
+            browser->ensureCursorVisible();
+            QPoint at = browser->cursorRect(cursor).center();
+            QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+class TurnEventsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDir> dir_;
+    std::unique_ptr<FrameWindow> frame_;
+
+    FrameWindow& Frame() { return *frame_; }
+    AtlCoord Selected() { return Frame().Map().GetMap().GetSelectedCoord(); }
+    QTreeWidget* Pane() {
+        return Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
+    }
+    QString Described() {
+        return Pane()->topLevelItemCount() ? Pane()->topLevelItem(0)->text(0) : QString();
+    }
+
+private slots:
+    void initTestCase() {
+        auto language = DynLib::Load(VEXLOR_VEXENU_SO);
+        QVERIFY(language);
+        Language.SetModule(std::move(language));
+    }
+
+    void init() {
+        dir_ = std::make_unique<TestDir>();
+        Profile.SetIniFile(dir_->File("vexlor.INI").c_str());
+        MessageBoxScript::Reset();
+        FileDialogScript::Reset();
+        frame_ = std::make_unique<FrameWindow>("Vexlor", Language.LoadMenuA(1));
+        frame_->Resize(1000, 700);
+        frame_->Show(SW_SHOWNORMAL);
+        QVERIFY(QTest::qWaitForWindowExposed(frame_->Widget()));
+        for (int turn = 1; turn <= 6; ++turn) {
+            FileDialogScript::PushFileName(Report(turn).c_str());
+            QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
+        }
+    }
+
+    void cleanup() {
+        MessageBoxScript::PushAnswer(IDNO); // the question about the unsaved map
+        frame_.reset();
+        dir_.reset();
+    }
+
+    void cleanupTestCase() { Language.SetModule(nullptr, false); }
+
+    void theTurnsEventsAreShownSearchedAndTheirHexesClicked() {
+        QTest::keyClick(Frame().Widget(), Qt::Key_E, Qt::ControlModifier);
+        DLinesWindow* events = Frame().TurnEventsWindow();
+        QVERIFY(events && events->Widget()->isVisible());
+        QCOMPARE(events->GetCaption(), Str("Turn events - June, Year 1"));
+        QCOMPARE(events->GetShownLine(0), Str("Errors during turn:"));
+        QVERIFY(events->GetShownCount() > 40);
+
+        // Typing keeps the lines holding the text, each under its heading.
+        QTest::keyClicks(events->Widget()->findChild<QLineEdit*>(QStringLiteral("linesFilter")),
+                         "earns");
+        QCOMPARE(events->GetShownCount(), 3);
+        QCOMPARE(events->GetShownLine(0), Str("Events during turn:"));
+        QCOMPARE(events->GetShownLine(1),
+                 Str("Guards (404): Earns 56 silver working in jungle (0,32) in Erisort."));
+        QCOMPARE(events->Widget()->findChild<QLabel*>(QStringLiteral("linesCount"))->text(),
+                 QStringLiteral("2 lines"));
+
+        auto* text = events->Widget()->findChild<QTextBrowser*>(QStringLiteral("linesText"));
+        QVERIFY(ClickLink(text, QStringLiteral("(0,32)")));
+        QTRY_COMPARE(Selected(), AtlCoord(0, 32));
+        QCOMPARE(Described(), QStringLiteral("jungle (0,32) in Erisort"));
+
+        // Another turn on show: its events.
+        QVERIFY(Frame().EvCommand(CM_VIEWPREVTURN));
+        QCOMPARE(events->GetCaption(), Str("Turn events - May, Year 1"));
+        events->SetFilter("");
+        QCOMPARE(events->GetShownLine(1), Str("Captain (358): SELL: Can't sell 1 iron [IRON]."));
+    }
+
+    void anExitLineGoesToItsHex() {
+        Frame().Map().GoTo(AtlCoord(0, 32));
+        QTreeWidget* pane = Pane();
+        QList<QTreeWidgetItem*> found = pane->findItems(
+            QStringLiteral("Southeast : swamp (1,33) in Tourois"), Qt::MatchRecursive);
+        QCOMPARE(found.size(), 1);
+        // The heading opens as the user opens it; the exit line is clicked.
+        found[0]->parent()->setExpanded(true);
+        pane->scrollToItem(found[0]);
+        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
+                          pane->visualItemRect(found[0]).center());
+        QTRY_COMPARE(Selected(), AtlCoord(1, 33));
+        QCOMPARE(Described(), QStringLiteral("swamp (1,33) in Tourois"));
+        QVERIFY(AppOptions.bExitsOpen);
+    }
+};
+
+QTEST_MAIN(TurnEventsTest)
+#include "turnevents_test.moc"
