@@ -1,3 +1,5 @@
+#include "base/filelock.h"
+#include "base/replacefile.h"
 #include "cli/clidoc.h"
 #include "cli/commands.h"
 #include "doc/docmessages.h"
@@ -9,6 +11,9 @@
 #include <vector>
 
 namespace {
+
+// How long add waits for another program that is changing the same document.
+constexpr int kLockWaitMs = 30000;
 
 // The questions answered by the flags: --replace says Yes to every loaded turn; the other
 // reports of a batch go on after one for another faction.
@@ -37,17 +42,27 @@ bool Exists(const char* path) {
 }
 
 // The last field of a report's line: a word for what was done, else the message.
-std::string Status(const DocOutcome& o) {
+std::string Status(const DocOutcome& o, bool saved) {
     switch (o.kind) {
     case DocOutcomeKind::ReportAdded:
-        return "added";
     case DocOutcomeKind::ReportReplaced:
-        return "replaced";
+    case DocOutcomeKind::ReportBrokenOff:
+        if (!saved && o.regions > 0) return "not saved";
+        if (o.kind == DocOutcomeKind::ReportAdded) return "added";
+        if (o.kind == DocOutcomeKind::ReportReplaced) return "replaced";
+        return OneLine(DocMessage(o).Get());
     case DocOutcomeKind::ReportKept:
         return "kept";
     default:
         return OneLine(DocMessage(o).Get());
     }
+}
+
+DocOutcome About(DocOutcomeKind kind, const char* path) {
+    DocOutcome o;
+    o.kind = kind;
+    o.file = path;
+    return o;
 }
 
 } // namespace
@@ -62,6 +77,13 @@ int RunAdd(int argc, char** argv) {
     if (argc - first < 2) return Fail("usage: vexlor-cli add [--replace] DOC REPORT...");
     const char* docPath = argv[first];
 
+    // One writer at a time, from reading the document to saving it: another add waits for
+    // this one and then reads what it saved.
+    FileLock lock;
+    if (!lock.Acquire(docPath, kLockWaitMs)) return FailWith(About(DocOutcomeKind::Busy, docPath));
+    // Said before any report is read, so that no turn is announced that cannot be saved.
+    if (IsReadOnlyFile(docPath)) return FailWith(About(DocOutcomeKind::ReadOnly, docPath));
+
     DocController doc;
     FlagAnswers answers(replace);
     doc.SetQuestions(&answers);
@@ -74,14 +96,15 @@ int RunAdd(int argc, char** argv) {
 
     std::vector<std::string> reports(argv + first + 1, argv + argc);
     ReportsOutcome added = doc.AddReports(reports);
+
+    // Saved before the lines are printed: a turn announced as added is in the file.
+    DocOutcome saved;
+    if (doc.IsModified()) saved = doc.Save();
+    bool isSaved = saved.kind == DocOutcomeKind::Done;
     for (const DocOutcome& o : added.reports)
         std::printf("%s\t%s\t%d\t%s\n", o.file.c_str(), o.hasDate ? o.date.GetString().Get() : "-",
-                    o.regions, Status(o).c_str());
+                    o.regions, Status(o, isSaved).c_str());
     bool allRead = added.Refused() == 0 && std::fflush(stdout) == 0;
-
-    if (doc.IsModified()) {
-        DocOutcome saved = doc.Save();
-        if (saved.kind != DocOutcomeKind::Done) return FailWith(saved);
-    }
+    if (!isSaved) return FailWith(saved);
     return allRead ? 0 : 1;
 }

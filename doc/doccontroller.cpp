@@ -44,6 +44,27 @@ DocOutcome ReportOutcome(const std::string& path, const IntakeOutcome& in, int d
         out.kind = DocOutcomeKind::ReportBrokenOff;
         break;
     }
+    // Where the reader knows more precisely why.
+    switch (in.fault) {
+    case IntakeFault::NotAFile:
+        out.kind = DocOutcomeKind::NotAFile;
+        break;
+    case IntakeFault::TooLarge:
+        out.kind = DocOutcomeKind::ReportTooLarge;
+        break;
+    case IntakeFault::NulByte:
+        out.kind = DocOutcomeKind::NulByte;
+        break;
+    case IntakeFault::CoordinateTooLarge:
+        out.kind = DocOutcomeKind::CoordinateTooLarge;
+        break;
+    case IntakeFault::ListTooLong:
+        out.kind = DocOutcomeKind::ListTooLong;
+        out.list = in.list ? in.list : "entries in one list";
+        break;
+    default:
+        break;
+    }
     return out;
 }
 
@@ -103,6 +124,8 @@ void DocController::Close() {
 void DocController::StartNew(const char* path) {
     doc_.Clear();
     doc_.SetFileName(path);
+    // No file there yet: one that appears meanwhile is another program's, not to be replaced.
+    doc_.SetDiskState(path, FileIdentity());
     shown_ = AtlDate();
     Changed();
 }
@@ -120,6 +143,9 @@ DocOutcome DocController::Open(const char* path) {
         return out;
     case DocNotADocument:
         out.kind = DocOutcomeKind::NotADocument;
+        return out;
+    case DocNotAFile:
+        out.kind = DocOutcomeKind::NotAFile;
         return out;
     case DocWrongVersion:
         out.kind = DocOutcomeKind::UnknownVersion;
@@ -148,10 +174,19 @@ DocOutcome DocController::Save() {
 DocOutcome DocController::SaveAs(const char* path) {
     DocOutcome out;
     out.file = path ? path : "";
-    errno = 0;
-    if (SaveDocFile(doc_, out.file.c_str()) != DocSaved) {
+    int error = 0;
+    switch (SaveDocFile(doc_, out.file.c_str(), &error)) {
+    case DocSaved:
+        break;
+    case DocSaveReadOnly:
+        out.kind = DocOutcomeKind::ReadOnly;
+        return out;
+    case DocSaveChanged:
+        out.kind = DocOutcomeKind::ChangedOnDisk;
+        return out;
+    default:
         out.kind = DocOutcomeKind::SaveFailed;
-        out.errorNumber = errno ? errno : EIO;
+        out.errorNumber = error ? error : EIO;
         return out;
     }
     Changed();

@@ -8,7 +8,7 @@
 namespace {
 
 // Each kind's text and the fields it names, in order: f file, r reason, l line, d date,
-// n the report's faction, m the map's faction.
+// n the report's faction, m the map's faction, i what a list holds.
 struct KindRow {
     DocOutcomeKind kind;
     int text; // 0: no message
@@ -33,6 +33,14 @@ const KindRow kRows[] = {
     {DocOutcomeKind::ReportBrokenOff, Msg::BreaksOff, "fl", true},
     {DocOutcomeKind::NoSuchTurn, Msg::NoSuchTurn, "fd", true},
     {DocOutcomeKind::Cancelled, 0, "", false},
+    {DocOutcomeKind::NotAFile, Msg::NotAFile, "f", true},
+    {DocOutcomeKind::ReportTooLarge, Msg::ReportTooLarge, "f", true},
+    {DocOutcomeKind::NulByte, Msg::NulByte, "fl", true},
+    {DocOutcomeKind::CoordinateTooLarge, Msg::CoordinateTooLarge, "fl", true},
+    {DocOutcomeKind::ListTooLong, Msg::ListTooLong, "fli", true},
+    {DocOutcomeKind::ReadOnly, Msg::ReadOnly, "f", true},
+    {DocOutcomeKind::ChangedOnDisk, Msg::ChangedOnDisk, "f", true},
+    {DocOutcomeKind::Busy, Msg::Busy, "f", true},
 };
 
 const KindRow& RowOf(DocOutcomeKind kind) {
@@ -55,6 +63,8 @@ std::string Field(char field, const DocOutcome& o, const MessageTexts& texts) {
         return std::to_string(o.faction);
     case 'm':
         return std::to_string(o.docFaction);
+    case 'i':
+        return o.list;
     default:
         return std::string();
     }

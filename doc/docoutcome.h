@@ -24,6 +24,14 @@ enum class DocOutcomeKind {
     ReportBrokenOff, // file, line; what was read before the line stays
     NoSuchTurn,      // file (the document), date: outside the document's turns
     Cancelled,       // the player stopped
+    NotAFile,        // file: a folder, a pipe or a device, not read
+    ReportTooLarge,  // file: larger than any turn report, not read
+    NulByte,         // file, line
+    CoordinateTooLarge, // file, line; read up to that region
+    ListTooLong,     // file, line, list: beyond the document's limits, not added
+    ReadOnly,        // file: the document may not be written; it is unchanged
+    ChangedOnDisk,   // file: another program wrote it since it was read; it is unchanged
+    Busy,            // file: another program is changing it; it is unchanged
 };
 
 struct DocOutcome {
@@ -36,6 +44,7 @@ struct DocOutcome {
     int faction = 0;    // the report's faction
     int docFaction = 0; // the map's faction
     int regions = 0;    // region blocks read
+    std::string list;   // ListTooLong: what the list holds ("units in one region")
 };
 
 // What adding several reports did, one outcome per report in the order they were taken.

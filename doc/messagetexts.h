@@ -35,6 +35,15 @@ enum : int {
     GoOn = 1121,
     Refused = 1122,
     ProgressReports = 1123,
+    NotAFile = 1124,
+    ReportTooLarge = 1125,
+    NulByte = 1126,
+    CoordinateTooLarge = 1127,
+    ListTooLong = 1128,
+    ReadOnly = 1129,
+    ChangedOnDisk = 1130,
+    Busy = 1131,
+    SaveElsewhere = 1132,
 };
 }
 

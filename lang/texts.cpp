@@ -35,6 +35,15 @@ const VexStringRes kStrings[] = {
     {1121, "Go on with the other reports?"},
     {1122, "Refused:"},
     {1123, "Adding reports..."},
+    {1124, "%s is not a regular file (a folder, a pipe or a device) and was not read."},
+    {1125, "%s is larger than 64 MB, far more than any turn report, and was not read."},
+    {1126, "%s: line %s holds a NUL byte; this is no plain-text turn report."},
+    {1127, "%s: line %s names coordinates beyond 32767, which a map document cannot hold; the report was read up to that region."},
+    {1128, "%s: line %s: more than 65,535 %s, the most a map document can hold; the report was not added."},
+    {1129, "%s is read-only, so it was not changed."},
+    {1130, "%s was changed by another program since it was read, so it was not changed: what that program saved is kept."},
+    {1131, "%s is being changed by another program; it is unchanged."},
+    {1132, "Save the map under another name?"},
 };
 
 // Menu 1, the main window's menu bar. A null text is a separator; a key after a tab is the

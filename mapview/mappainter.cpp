@@ -147,7 +147,8 @@ void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) 
     if (hex->Has(AtlHexData::HexSelected)) DrawOutline(view, corner);
     if (!hex->townName.IsEmpty()) {
         // Centred on the hex, its top at the middle of the hex; the rim lies one pixel out.
-        if (const Bitmap* label = Label(hex->townName)) {
+        const Bitmap* label = Label(hex->townName);
+        if (label && HasRoomForName(c, Round(label->Width() / label->DevicePixelRatio()))) {
             double dpr = label->DevicePixelRatio();
             view.DrawBitmap(*label, 0, 0, label->Width(), label->Height(),
                             corner.x + m.width / 2 - Round(label->Width() / dpr / 2),
@@ -207,6 +208,22 @@ const Bitmap* MapPainter::Label(const Str& name) const {
             return nullptr;
     }
     return &label;
+}
+
+bool MapPainter::HasRoomForName(const AtlCoord& c, int labelWidth) const {
+    const HexMetrics& m = geometry_.Metrics();
+    // At actual size and above every name is written, as it always was.
+    if (m.percent >= 100) return true;
+    // The columns over which this name and another about as long would meet.
+    int reach = (labelWidth + m.width / 2) / m.ColumnStep();
+    for (int dx = -reach; dx <= reach; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            if ((dx == 0 && dy == 0) || (dx + dy) % 2 != 0) continue;
+            const AtlHexData* other =
+                map_.GetHex(AtlCoord(geometry_.WrapX(c.x + dx), c.y + dy, c.z));
+            if (other && !other->townName.IsEmpty()) return false;
+        }
+    return true;
 }
 
 const AtlHexData* MapPainter::Neighbour(const AtlCoord& c, int edge) const {

@@ -27,6 +27,15 @@ void TurnNode::Clear() {
     extras.Clear();
 }
 
+void TurnNode::TakeContents(TurnNode& other) {
+    text = std::move(other.text);
+    locations_ = std::move(other.locations_);
+    index_ = std::move(other.index_);
+    factions = other.factions;
+    extras = std::move(other.extras);
+    other.Clear();
+}
+
 void TurnNode::RebuildIndex() {
     index_.clear();
     // The first of two equal coordinates wins, as a search from the start would find it.

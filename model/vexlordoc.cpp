@@ -29,29 +29,13 @@ TurnNode* VexlorDoc::RegisterTurn(AtlDate date, bool* isNew) {
     return turn;
 }
 
-TurnNode* VexlorDoc::PutTurn(std::unique_ptr<TurnNode> turn) {
-    TurnNode* placed = turn.release();
-    if (TurnNode* same = FindTurn(placed->date)) {
-        turns_.Insert(placed, same);
-        delete same; // a node leaves its list as it goes
-        return placed;
-    }
-    TurnNode* later = turns_.GetFirst();
-    while (later && !(later->date > placed->date))
-        later = later->Next();
-    if (later)
-        turns_.Insert(placed, later);
-    else
-        turns_.Add(placed);
-    return placed;
-}
-
 void VexlorDoc::Clear() {
     faction_ = AtlFaction();
     turns_.Empty();
     extras_ = DocExtras();
     fileName_.Set(nullptr);
     modified_ = false;
+    diskState_ = DiskState();
 }
 
 int VexlorDoc::write(owstream& os) const {

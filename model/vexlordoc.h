@@ -1,12 +1,13 @@
 #pragma once
 
+#include "base/fileidentity.h"
 #include "base/list.h"
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/docextras.h"
 #include "model/turn.h"
 
-#include <memory>
+#include <string>
 
 class iwstream;
 class owstream;
@@ -31,8 +32,6 @@ public:
     TurnNode* LastTurn() const { return turns_.GetLast(); }
     TurnNode* FindTurn(AtlDate date) const;
     TurnNode* RegisterTurn(AtlDate date, bool* isNew = nullptr);
-    // Takes turn into its place by date, in place of a turn of the same date if there is one.
-    TurnNode* PutTurn(std::unique_ptr<TurnNode> turn);
     // Clears everything, the extras too.
     void Clear();
 
@@ -45,6 +44,17 @@ public:
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
+    // The file the document was last read from or saved to, as it was then (!exists: no file
+    // was there); a save to that path refuses a file that another program changed meanwhile.
+    struct DiskState {
+        std::string path;
+        FileIdentity identity;
+    };
+    const DiskState& GetDiskState() const { return diskState_; }
+    void SetDiskState(const char* path, const FileIdentity& identity) {
+        diskState_ = DiskState{path ? path : "", identity};
+    }
+
     int write(owstream& os) const;
     int read(iwstream& is, unsigned long version);
 
@@ -54,4 +64,5 @@ private:
     DocExtras extras_;
     Str fileName_;
     bool modified_ = false;
+    DiskState diskState_;
 };

@@ -1,5 +1,6 @@
 #include "report/intake.h"
 
+#include "base/inputfile.h"
 #include "base/wstream.h"
 #include "report/extrasreader.h"
 #include "report/linetype.h"
@@ -70,8 +71,20 @@ IntakeResult ReadHeader(const StrList& lines, AtlFaction& faction, AtlDate& date
 
 bool OnlyBlanks(const StrList& lines) {
     for (StrNode* n = lines.GetFirst(); n; n = n->Next())
-        if (std::strspn(n->text.Get(), " \t\r\n\f") != n->text.Length()) return false;
+        if (std::strspn(n->text.Get(), " \t\r\n\f") != static_cast<size_t>(n->text.Length()))
+            return false;
     return true;
+}
+
+IntakeFault FaultOf(RegionFault::Kind kind) {
+    switch (kind) {
+    case RegionFault::CoordinateTooLarge:
+        return IntakeFault::CoordinateTooLarge;
+    case RegionFault::ListTooLong:
+        return IntakeFault::ListTooLong;
+    default:
+        return IntakeFault::Malformed;
+    }
 }
 
 } // namespace
@@ -81,17 +94,19 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     VexlorDoc& doc = target.doc;
 
     StrList lines;
-    LinesFault fault;
-    if (int split = SplitLines(is, lines, target.debugFile, &fault); split != 0) {
+    LinesFault linesFault;
+    if (int split = SplitLines(is, lines, target.debugFile, &linesFault); split != 0) {
+        if (linesFault.kind == LinesFault::TooLarge) out.fault = IntakeFault::TooLarge;
         // A NUL byte after a header breaks the report off there; before one (a binary file)
         // there is no report at all.
         AtlFaction faction;
         AtlDate date;
         StrNode* dateLine = nullptr;
-        if (fault.kind != LinesFault::NulByte ||
+        if (linesFault.kind != LinesFault::NulByte ||
             ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
             return Finish(outcome, out, IntakeResult::NotAReport, split);
-        out.line = fault.line;
+        out.fault = IntakeFault::NulByte;
+        out.line = linesFault.line;
         return Finish(outcome, out, IntakeResult::BrokenOff, split);
     }
     if (OnlyBlanks(lines)) return Finish(outcome, out, IntakeResult::Empty, -1);
@@ -108,31 +123,46 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     if (!takesFaction && doc.GetFaction() != faction)
         return Finish(outcome, out, IntakeResult::OtherFaction, 1);
 
-    bool loaded = doc.FindTurn(date) != nullptr;
+    TurnNode* loaded = doc.FindTurn(date);
     if (loaded) {
         if (!target.user.ReplaceTurn(date)) return Finish(outcome, out, IntakeResult::Kept, 1);
-        out.replaced = true;
+    } else if (doc.Turns().LongCountNodes() >= kMaxListEntries) {
+        out.fault = IntakeFault::ListTooLong;
+        out.list = "turns in one document";
+        return Finish(outcome, out, IntakeResult::BrokenOff, -1);
     }
 
-    // Read beside the document, so that a report that fails before its first region leaves
-    // no trace.
-    auto turn = std::make_unique<TurnNode>(date);
-    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths, &out.line);
-    ReadTurnExtras(dateLine, out.regions, *turn);
+    // Read aside: the document changes only once the reading may stand.
+    TurnNode fresh(date);
+    LevelWidths widths = doc.Extras().levelWidths;
+    RegionFault fault;
+    int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault);
+    ReadTurnExtras(dateLine, out.regions, fresh);
     if (result == 0 && out.regions == 0) {
         // Every report describes at least the region its faction stands in: one without a
         // region block stops after its header.
         result = -1;
         out.line = ReportLineNumber(lines.GetLast()) + 1;
+    } else if (result != 0) {
+        out.fault = FaultOf(fault.kind);
+        out.line = ReportLineNumber(fault.line);
+        out.list = fault.list;
     }
     IntakeResult kind = result != 0 ? IntakeResult::BrokenOff
                         : loaded    ? IntakeResult::Replaced
                                     : IntakeResult::Added;
-    if (result != 0 && out.regions == 0) return Finish(outcome, out, kind, result);
+    // A broken reading never takes the place of a loaded turn, and stands for a new one only
+    // when it holds a region and keeps to the file's limits.
+    if (result != 0 &&
+        (loaded || out.regions == 0 || out.fault == IntakeFault::ListTooLong))
+        return Finish(outcome, out, kind, result);
 
-    // Only a report whose header was accepted may fix the document's faction.
+    // Only a report whose whole header was accepted may fix the document's faction.
     if (takesFaction) doc.SetFaction(faction);
-    doc.PutTurn(std::move(turn));
+    TurnNode* turn = loaded ? loaded : doc.RegisterTurn(date);
+    turn->TakeContents(fresh);
+    doc.Extras().levelWidths = widths;
+    out.replaced = loaded != nullptr;
     doc.SetModified(true);
     return Finish(outcome, out, kind, result);
 }
@@ -140,22 +170,32 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
 IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target) {
     IntakeOutcome outcome;
     errno = 0;
-    ifwstream in(path ? path : "", 64 * 1024);
-    if (!path || !in.good()) {
-        outcome.kind = IntakeResult::NotOpened;
-        outcome.errorNumber = errno ? errno : ENOENT;
-        outcome.result = -1;
+    InputFile file(path, kMaxReportBytes);
+    switch (file.GetResult()) {
+    case InputFile::Opened:
+        AddReport(file.Stream(), target, &outcome);
         return outcome;
+    case InputFile::NotRegular:
+        outcome.fault = IntakeFault::NotAFile;
+        break;
+    case InputFile::TooLarge:
+        outcome.fault = IntakeFault::TooLarge;
+        break;
+    default:
+        outcome.errorNumber = file.Error() ? file.Error() : ENOENT;
+        break;
     }
-    AddReport(in, target, &outcome);
+    outcome.kind = IntakeResult::NotOpened;
+    outcome.result = -1;
     return outcome;
 }
 
 bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date) {
     // The header stands in the first lines; a treasury block before it is short.
     constexpr size_t kHead = 16 * 1024;
-    ifwstream in(path ? path : "", kHead);
-    if (!path || !in.good()) return false;
+    InputFile file(path, kMaxReportBytes);
+    if (file.GetResult() != InputFile::Opened) return false;
+    iwstream& in = file.Stream();
     std::vector<unsigned char> head(kHead);
     long n = in.read(head.data(), static_cast<long>(head.size()));
     imwstream text(head.data(), static_cast<size_t>(n > 0 ? n : 0));

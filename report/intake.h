@@ -7,6 +7,17 @@
 
 class iwstream;
 
+// Why a report was refused or broke off, where the reason is more than "not a report".
+enum class IntakeFault {
+    None,
+    NotAFile,           // a folder, a FIFO or a device: not read
+    TooLarge,           // larger than kMaxReportBytes: not read
+    NulByte,            // a NUL byte in `line`
+    Malformed,          // `line` could not be read
+    CoordinateTooLarge, // `line` names coordinates the document cannot hold
+    ListTooLong,        // the report would take the list `list` beyond the file's limit
+};
+
 // How reading one report ended.
 enum class IntakeResult {
     Added,        // a new turn
@@ -46,6 +57,8 @@ struct IntakeOutcome {
     int regions = 0;         // region blocks read into the turn
     int line = 0;            // BrokenOff: the line of the report where reading stopped
     int errorNumber = 0;     // NotOpened: the system's reason
+    IntakeFault fault = IntakeFault::None; // NotOpened, NotAReport, BrokenOff: more precisely
+    const char* list = nullptr; // for ListTooLong: what the list holds ("units in one region")
     // The document changed (a turn added, replaced, or partly read before a fault).
     bool Changed() const {
         return kind == IntakeResult::Added || kind == IntakeResult::Replaced ||
@@ -53,15 +66,17 @@ struct IntakeOutcome {
     }
 };
 
-// Adds one report from a stream: checks the header (faction, date), registers or, after
-// asking, replaces the turn, reads the regions into it and marks the document modified.
-// Returns 0 on success, 1 when the user kept the loaded turn or the faction does not match,
-// -1 or the stream's error bits when the report could not be read. Nothing in the document
-// changes unless the header was accepted and a region was read; a fault after the first
-// region keeps what was read before it.
+// Adds one report from a stream: checks the header (faction, date), reads the regions into a
+// fresh turn and then registers it or, after asking, puts it in place of the turn of that
+// date, and marks the document modified. Returns 0 on success, 1 when the user kept the loaded
+// turn or the faction does not match, -1 or the stream's error bits when the report could not
+// be read. Nothing in the document changes unless the header was accepted and a region was
+// read. A fault in the region part keeps what was read before it for a new turn, but never
+// takes the place of a turn the document had; a report beyond the file's limits (a list of
+// more than kMaxListEntries) adds nothing.
 int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome = nullptr);
 
-// Opens path and adds it.
+// Opens path (a regular file of at most kMaxReportBytes, opened without waiting) and adds it.
 IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target);
 
 // Reads only the header at the start of the report at path (for putting reports in the order

@@ -137,6 +137,7 @@ int ReadCoords(const char*& cursor, AtlCoord& coord) {
     } else if (*p != ')') {
         return -1;
     }
+    if (x > INT16_MAX || y > INT16_MAX) return kCoordsTooLarge;
     coord = AtlCoord(x, y, level);
     cursor = p + 1;
     return 0;

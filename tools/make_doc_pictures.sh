@@ -43,3 +43,42 @@ DISPLAY=$display xdotool mousemove 137 210 click 3 sleep 0.4 mousemove 395 205 c
 DISPLAY=$display /usr/bin/import -window root docs/map-and-description.png
 kill "$demo" "$xvfb"
 wait "$xvfb" 2>/dev/null || true
+
+# The program itself, with a profile of its own: the whole 64 x 64 world zoomed out, where the
+# gold discs mark the towns the Guardsmen hold, and the find box over the player's map.
+cp "$build/vexlor/vexlor" "$build/vexlor/vexenu.so" "$build/vexlor/errlex32.so" \
+    "$build/vexlor/vexenu.html" "$work/"
+touch "$work/per-user-profile"
+export XDG_CONFIG_HOME="$work/config"
+"$cli" add "$work/whole.atl" "$reports/large/head-standard-world.rep" >/dev/null
+head=""
+for turn in $(seq 1 8); do head="$head $reports/head-standard/3-turn$turn.rep"; done
+# shellcheck disable=SC2086 # one argument per report
+"$cli" add "$work/head.atl" $head >/dev/null
+Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+# start_program DOC: the program on DOC filling the screen, the map clicked at (x, y).
+start_program() {
+    DISPLAY=$display "$work/vexlor" "$1" &
+    program=$!
+    sleep 3
+    window=$(DISPLAY=$display xdotool search --name "Vexlor -" | head -1)
+    DISPLAY=$display xdotool windowmove "$window" 0 0 windowsize "$window" 1280 800 sleep 1 \
+        mousemove "$2" "$3" click 1 sleep 0.4
+}
+start_program "$work/whole.atl" 376 405
+DISPLAY=$display xdotool key ctrl+minus sleep 0.3 key ctrl+minus sleep 0.3 key ctrl+minus \
+    sleep 0.3 key ctrl+minus sleep 0.3 mousemove 295 228 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/whole-world.png
+kill "$program"
+sleep 1
+start_program "$work/head.atl" 376 405
+DISPLAY=$display xdotool key ctrl+0 sleep 0.3 key ctrl+f sleep 0.8 type --delay 60 rangers
+sleep 0.5
+box=$(DISPLAY=$display xdotool search --name "^Find$" | head -1)
+DISPLAY=$display xdotool windowmove "$box" 780 380 sleep 0.3 key Down sleep 0.2 key Down \
+    sleep 0.2 key Return sleep 0.8
+DISPLAY=$display /usr/bin/import -window root docs/find-box.png
+kill "$program" "$xvfb"
+wait "$xvfb" 2>/dev/null || true

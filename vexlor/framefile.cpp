@@ -5,6 +5,7 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
+#include "base/filelock.h"
 #include "doc/docmessages.h"
 #include "doc/messagetexts.h"
 #include "doc/syserror.h"
@@ -70,6 +71,9 @@ Str AbsolutePath(const Str& path) {
     std::filesystem::path whole = std::filesystem::absolute(path.Get(), error);
     return error ? path : Str(whole.lexically_normal().string());
 }
+
+// How long Save waits for another program that is changing the same file.
+constexpr int kSaveLockWaitMs = 5000;
 
 } // namespace
 
@@ -196,7 +200,24 @@ void FrameWindow::ShowHome() {
 }
 
 int FrameWindow::Save(const char* path) {
-    DocOutcome saved = doc_.SaveAs(path);
+    // One writer at a time: a vexlor-cli add on the same file finishes first.
+    FileLock lock;
+    DocOutcome saved;
+    if (!lock.Acquire(path, kSaveLockWaitMs)) {
+        saved.kind = DocOutcomeKind::Busy;
+        saved.file = path;
+    } else {
+        saved = doc_.SaveAs(path);
+        lock.Release();
+    }
+    if (saved.kind == DocOutcomeKind::ReadOnly || saved.kind == DocOutcomeKind::ChangedOnDisk) {
+        // The file stays as it is; the map can still go elsewhere.
+        Str question = DocMessage(saved, LanguageTexts());
+        question += "\n\n";
+        question += MessageText(Msg::SaveElsewhere).Get();
+        if (AppMessageBox(this, question.Get(), MB_YESNO | MB_ICONQUESTION) != IDYES) return -1;
+        return SaveAs() == 0 ? 1 : -1;
+    }
     ShowOutcome(saved);
     if (saved.kind != DocOutcomeKind::Done) return -1;
     NoteRecent(path);
@@ -306,11 +327,15 @@ void FrameWindow::CmFileSave() {
 }
 
 void FrameWindow::CmFileSaveAs() {
+    SaveAs();
+}
+
+int FrameWindow::SaveAs() {
     Str path;
     if (!AskFileName({true, "Save Vexlor document", kDocFilter, "*.atl", "atl", AppOptions.lastDir},
                      path))
-        return;
-    Save(path.Get());
+        return -1;
+    return Save(path.Get()) < 0 ? -1 : 0;
 }
 
 void FrameWindow::CmFileAddReport() {

@@ -72,8 +72,12 @@ public:
     // cannot be read as a document leaves the open one as it was, with a message.
     void Open(const char* path);
     // Saves the document safely to path; 0, or -1 after a message (the old file is untouched
-    // and the document stays modified).
+    // and the document stays modified). A read-only file, or one another program changed
+    // since it was read, is left as it is and Save as offered: 1 when the map was saved
+    // under the name chosen there.
     int Save(const char* path);
+    // Asks for a name and saves there; 0 when saved, -1 when not.
+    int SaveAs();
     // Adds the reports to the document in the order of their turns, with a progress box when
     // that takes a while; one message for a single report that went wrong, a summary for
     // several.

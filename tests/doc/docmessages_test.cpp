@@ -44,3 +44,27 @@ TEST(DocMessages, SystemReasonsComeFromTheErrorTexts) {
     o.errorNumber = ENOSPC;
     EXPECT_EQ(DocMessage(o), "r.rep cannot be opened: There is not enough space on the disk.");
 }
+
+TEST(DocMessages, TheReadersLimitsAndTheFilesState) {
+    DocOutcome o;
+    o.file = "crowd.rep";
+    o.line = 16;
+    o.list = "units in one region";
+    o.kind = DocOutcomeKind::ListTooLong;
+    EXPECT_EQ(DocMessage(o), "crowd.rep: line 16: more than 65,535 units in one region, the most "
+                             "a map document can hold; the report was not added.");
+    o.kind = DocOutcomeKind::CoordinateTooLarge;
+    EXPECT_EQ(DocMessage(o), "crowd.rep: line 16 names coordinates beyond 32767, which a map "
+                             "document cannot hold; the report was read up to that region.");
+    o.kind = DocOutcomeKind::NotAFile;
+    EXPECT_EQ(DocMessage(o),
+              "crowd.rep is not a regular file (a folder, a pipe or a device) and was not read.");
+    o.kind = DocOutcomeKind::ReadOnly;
+    EXPECT_EQ(DocMessage(o), "crowd.rep is read-only, so it was not changed.");
+    for (DocOutcomeKind kind : {DocOutcomeKind::ReportTooLarge, DocOutcomeKind::NulByte,
+                                DocOutcomeKind::ChangedOnDisk, DocOutcomeKind::Busy}) {
+        o.kind = kind;
+        EXPECT_TRUE(DocMessage(o).View().starts_with("crowd.rep"));
+        EXPECT_TRUE(IsFailure(kind));
+    }
+}

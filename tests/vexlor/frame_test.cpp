@@ -22,9 +22,12 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <sys/stat.h>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -290,6 +293,7 @@ private slots:
 
         MessageBoxScript::Reset();
         MessageBoxScript::PushAnswer(IDOK);
+        // A map document is binary: its first NUL byte is named.
         AddReport(File("wolves.atl"));
         QVERIFY(says(File("wolves.atl") + " is not an Atlantis turn report."));
         QVERIFY(unchanged());
@@ -444,8 +448,8 @@ private slots:
             Frame().EvCommand(CM_FILESAVE);
             QCOMPARE(ShownTexts().size(), size_t(1));
             // The file, the system's reason, and that the old file is unchanged.
-            QVERIFY(ShownTexts()[0].View().starts_with(File("wolves.atl") +
-                                                       " could not be saved: There is not "));
+            QVERIFY2(ShownTexts()[0].View().starts_with(File("wolves.atl") + " could not be saved: "),
+                     ShownTexts()[0].Get());
             QVERIFY(ShownTexts()[0].View().ends_with(". The old file is unchanged."));
             QCOMPARE(MessageBoxScript::History()[0].caption, Str("Vexlor"));
             QVERIFY(Frame().Document().IsModified());
@@ -471,6 +475,37 @@ private slots:
         QVERIFY(ShownTexts()[0].View().starts_with(File("missing/wolves.atl") +
                                                    " could not be saved: "));
         QCOMPARE(Frame().Document().GetFileName(), Str(File("wolves.atl").c_str()));
+        QVERIFY(Frame().Document().IsModified());
+    }
+
+    void aReadOnlyOrChangedDocumentIsLeftAndSaveAsOffered() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        AddReport(Report("head-standard/3-turn2.rep"));
+        const std::string before = dir_->Read("wolves.atl");
+        ::chmod(File("wolves.atl").c_str(), 0444);
+        MessageBoxScript::PushAnswer(IDYES);
+        FileDialogScript::PushFileName(File("copy.atl").c_str());
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(
+                                   (File("wolves.atl") + " is read-only, so it was not changed."
+                                                         "\n\nSave the map under another name?")
+                                       .c_str())}));
+        QCOMPARE(dir_->Read("wolves.atl"), before);
+        QCOMPARE(Frame().Document().GetFileName(), Str(File("copy.atl").c_str()));
+        QVERIFY(!Frame().Document().IsModified());
+        ::chmod(File("wolves.atl").c_str(), 0644);
+
+        // Another program saves the file meanwhile: what it saved stays; No keeps the changes.
+        AddReport(Report("head-standard/3-turn3.rep"));
+        dir_->Write("copy.atl", "theirs");
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDNO);
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(ShownTexts().size(), size_t(1));
+        QVERIFY(ShownTexts()[0].View().find(" was changed by another program") !=
+                std::string_view::npos);
+        QCOMPARE(dir_->Read("copy.atl"), std::string("theirs"));
         QVERIFY(Frame().Document().IsModified());
     }
 
