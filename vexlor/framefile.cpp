@@ -173,6 +173,8 @@ bool FrameWindow::CanClose() {
 void FrameWindow::Close() {
     panes_.map->GetMap().ClearSelection();
     panes_.descr->Clear();
+    // Every document starts on the surface.
+    panes_.map->SetCurPlain(0);
     doc_.Close();
 }
 
@@ -194,7 +196,7 @@ void FrameWindow::Open(const char* path) {
 void FrameWindow::ShowHome() {
     AtlCoord home;
     if (!HomeHex(doc_.Doc(), doc_.ShownDate(), home)) return;
-    if (panes_.map->GetCurPlain() != home.z) panes_.map->SetCurPlain(home.z);
+    if (panes_.map->GetCurPlain() != home.z) ShowPlain(home.z);
     panes_.map->CenterOn(home);
     UpdateCommands();
 }
