@@ -70,22 +70,13 @@ MapPainter::Scaled& MapPainter::Pictures() const {
     scaled_.markerScale = std::max(scale, kSmallestMarker);
     scaled_.namePixels = std::clamp(Round(kTownNamePixels * scale), 8, 16);
     double markerPixels = scaled_.markerScale * dpr_;
-    if (scaled_.cellWidth == kW && scaled_.cellHeight == kH) {
-        // Actual size on an ordinary screen: the pictures as drawn, pixel for pixel.
-        scaled_.terrain = terrain_.ScaledCells(kW, kH, kW, kH);
-    } else {
-        scaled_.terrain = terrain_.ScaledCells(kW, kH, scaled_.cellWidth, scaled_.cellHeight);
-        scaled_.terrain.SetDevicePixelRatio(dpr_);
-    }
-    if (markerPixels == 1) {
-        scaled_.overlay = overlay_.ScaledCells(overlay_.Width(), overlay_.Height(),
-                                               overlay_.Width(), overlay_.Height());
-    } else {
-        scaled_.overlay = overlay_.ScaledCells(overlay_.Width(), overlay_.Height(),
-                                               Round(overlay_.Width() * markerPixels),
-                                               Round(overlay_.Height() * markerPixels));
-        scaled_.overlay.SetDevicePixelRatio(dpr_);
-    }
+    // Pictures drawn at their own size stay as drawn, pixel for pixel.
+    scaled_.terrain = terrain_.ScaledCells(kW, kH, scaled_.cellWidth, scaled_.cellHeight);
+    scaled_.terrain.SetDevicePixelRatio(dpr_);
+    scaled_.overlay = overlay_.ScaledCells(overlay_.Width(), overlay_.Height(),
+                                           Round(overlay_.Width() * markerPixels),
+                                           Round(overlay_.Height() * markerPixels));
+    scaled_.overlay.SetDevicePixelRatio(dpr_);
     return scaled_;
 }
 
