@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 

@@ -24,7 +24,8 @@ int RunLines(int argc, char** argv) {
     StrList lines;
     LinesFault fault;
     int result = SplitLines(file.Stream(), lines, nullptr, &fault);
-    if (fault.kind == LinesFault::NulByte) return Fail("%s: a NUL byte in line %d", path, fault.line);
+    if (fault.kind == LinesFault::NulByte)
+        return Fail("%s: a NUL byte in line %d", path, fault.line);
     if (fault.kind == LinesFault::TooLarge) return Fail("%s: larger than 64 MB", path);
     if (result != 0) return Fail("%s: read error", path);
     for (StrNode* n = lines.GetFirst(); n; n = n->Next()) {

@@ -67,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Not accepted or refused (another faction, No to rewriting): nothing may have changed.
     bool unchanged = Bytes(doc) == before && !doc.IsModified() && shown == shownBefore;
     if ((!outcome.headerRead || outcome.result == 1) && !unchanged) std::abort();
-    bool failedReplace = (mode & 1) && outcome.headerRead && outcome.result != 0 &&
-                         outcome.date == AtlDate(0, 1);
+    bool failedReplace =
+        (mode & 1) && outcome.headerRead && outcome.result != 0 && outcome.date == AtlDate(0, 1);
     if ((failedReplace || outcome.fault == IntakeFault::ListTooLong) && !unchanged) std::abort();
     // A fresh document takes a faction only together with a turn.
     if (!(mode & 1) && doc.Turns().IsEmpty() && doc.GetFaction().Number() != 0) std::abort();

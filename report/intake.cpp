@@ -146,7 +146,8 @@ Str IntakeFaultMessage(const char* path, const IntakeOutcome& outcome) {
     case IntakeFault::TooLarge:
         return Str(file + " is larger than 64 MB, far more than any turn report, and was not read");
     case IntakeFault::NulByte:
-        return Str(file + ": line " + line + " holds a NUL byte; this is no plain-text turn report");
+        return Str(file + ": line " + line +
+                   " holds a NUL byte; this is no plain-text turn report");
     case IntakeFault::CoordinateTooLarge:
         return Str(file + ": line " + line +
                    " names coordinates beyond 32767, which a map document cannot hold; the report "
@@ -170,7 +171,7 @@ IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target) {
             return outcome;
         }
         outcome.fault = file.GetResult() == InputFile::NotRegular ? IntakeFault::NotAFile
-                                                                    : IntakeFault::TooLarge;
+                                                                  : IntakeFault::TooLarge;
     } else if (AddReport(file.Stream(), target, &outcome) == 0) {
         return outcome;
     }

@@ -229,7 +229,8 @@ TEST(AddReport, WritesTheLogicalLinesToTheCacheFolder) {
     // Without the variable (or with a relative one) the home folder's .cache is used.
     ::setenv("XDG_CACHE_HOME", "relative/cache", 1);
     ::setenv("HOME", (dir / "home").c_str(), 1);
-    EXPECT_EQ(LinesDebugPath(kLinesDebugFile), (dir / "home" / ".cache" / "vexlor" / "lines01.deb").string());
+    EXPECT_EQ(LinesDebugPath(kLinesDebugFile),
+              (dir / "home" / ".cache" / "vexlor" / "lines01.deb").string());
     EXPECT_TRUE(fs::is_directory(dir / "home" / ".cache" / "vexlor"));
     EXPECT_EQ(LinesDebugPath("/elsewhere/lines.txt"), "/elsewhere/lines.txt");
     ::unsetenv("HOME");

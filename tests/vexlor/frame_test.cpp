@@ -21,10 +21,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <sys/stat.h>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include <sys/stat.h>
 
@@ -414,10 +414,11 @@ private slots:
         MessageBoxScript::PushAnswer(IDYES);
         FileDialogScript::PushFileName(File("copy.atl").c_str());
         Frame().EvCommand(CM_FILESAVE);
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(
-                                   (File("wolves.atl") + " is read-only, so Save did not change "
-                                                         "it.\n\nSave the map under another name?")
-                                       .c_str())}));
+        QCOMPARE(
+            ShownTexts(),
+            (std::vector<Str>{Str((File("wolves.atl") + " is read-only, so Save did not change "
+                                                        "it.\n\nSave the map under another name?")
+                                      .c_str())}));
         QCOMPARE(dir_->Read("wolves.atl"), before);
         QCOMPARE(Frame().Document().GetFileName(), Str(File("copy.atl").c_str()));
         QVERIFY(!Frame().Document().IsModified());
