@@ -14,7 +14,7 @@
 namespace {
 
 const char kUsage[] =
-    "usage: vexlor-cli render DOC [--turn DATE] [--plain 0|1] [--select X,Y] -o FILE.png";
+    "usage: vexlor-cli render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png";
 
 struct RenderArgs {
     const char* path = nullptr;
@@ -51,8 +51,10 @@ int RunRender(int argc, char** argv) {
     if (!ReadArgs(argc, argv, args)) return Fail(kUsage);
 
     long plain = 0;
-    if (args.plainText && !ParseInt(args.plainText, 0, 1, plain))
-        return Fail("bad plain '%s': expected 0 (surface) or 1 (underworld)", args.plainText);
+    if (args.plainText && !ParseInt(args.plainText, 0, 255, plain))
+        return Fail("bad plain '%s': expected a level from 0 to 255 (0 the surface, 1 the "
+                    "underworld, 2 the nexus, 3 and up the deeper levels)",
+                    args.plainText);
     AtlDate date;
     if (args.dateText && !ParseDate(args.dateText, date))
         return Fail("bad date '%s': expected a turn count or a date like \"March, Year 5\"",
@@ -85,7 +87,8 @@ int RunRender(int argc, char** argv) {
     AtlMap map;
     FormatMap(doc, map, date);
     if (args.selectText) {
-        if (map.GetPlain(select.z)->CellIndex(select) < 0)
+        // Hexes lie where x and y are both even or both odd.
+        if (select.x < 0 || select.y < 0 || (select.x + select.y) % 2 != 0)
             return Fail("bad selection '%s': no hex of the map lies there", args.selectText);
         map.SelectHex(select, true);
     }

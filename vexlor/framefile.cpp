@@ -117,6 +117,8 @@ void FrameWindow::Close() {
     shownDate_ = AtlDate();
     panes_.map->GetMap().ClearSelection();
     panes_.descr->Clear();
+    // Every document starts on the surface.
+    panes_.map->SetCurPlain(0);
     UpdateCaption();
 }
 
@@ -156,7 +158,7 @@ void FrameWindow::Open(const char* path) {
 void FrameWindow::ShowHome() {
     AtlCoord home;
     if (!HomeHex(doc_, shownDate_, home)) return;
-    if (panes_.map->GetCurPlain() != home.z) panes_.map->SetCurPlain(home.z);
+    if (panes_.map->GetCurPlain() != home.z) ShowPlain(home.z);
     panes_.map->CenterOn(home);
     UpdateCommands();
 }

@@ -4,6 +4,7 @@
 #include "gfx/bitmap.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "model/levelname.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
 #include "ui/lineswindow.h"
@@ -16,12 +17,14 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr unsigned kAboutDialogId = 300;
 constexpr int kToolbarCell = 20;
 constexpr int kStatusFieldChars = 10;
+constexpr int kLevelFieldChars = 20; // "very deep underworld"
 constexpr int kHoverFieldChars = 40;
 
 AtlDate FirstTurnDate(const VexlorDoc& doc) {
@@ -52,6 +55,8 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     statusBar_ = std::make_unique<DStatusBar>(this, "MAPSTATUSBAR");
     statusField_ = statusBar_->AddTextGadget(kStatusFieldChars);
     statusBar_->SetText(statusField_, "");
+    levelField_ = statusBar_->AddTextGadget(kLevelFieldChars);
+    statusBar_->SetText(levelField_, "");
     hoverField_ = statusBar_->AddTextGadget(kHoverFieldChars);
     panes_.map->OnHover([this](const Str& text) { statusBar_->SetText(hoverField_, text.Get()); });
 
@@ -165,17 +170,17 @@ void FrameWindow::UpdateStatus() {
         if (shown < 0) text += " (from earlier reports)";
     }
     statusBar_->SetText(statusField_, text.Get());
+    statusBar_->SetText(levelField_, LevelName(panes_.map->GetCurPlain()).c_str());
 }
 
 void FrameWindow::Reformat() {
-    // The rebuild empties the map; the hex the player had selected stays selected and is
-    // described as the turn now on show has it.
-    const AtlMap& map = panes_.map->GetMap();
-    bool hadSelection = map.GetSelCount() == 1;
-    AtlCoord selected = hadSelection ? map.GetSelectedCoord() : AtlCoord();
+    // The rebuild empties the map; the hex the player had selected on each level stays
+    // selected, and the one on show is described as the turn now on show has it.
+    std::vector<AtlCoord> selected = panes_.map->GetMap().SelectedHexes();
     FormatMap(doc_, panes_.map->GetMap(), shownDate_);
     panes_.map->Update();
-    if (hadSelection) panes_.map->Reselect(selected);
+    for (const AtlCoord& c : selected)
+        panes_.map->Reselect(c);
     UpdateStatus();
     // What the find box lists belongs to the turn on show.
     if (findBox_) findBox_->Refresh();
@@ -183,20 +188,27 @@ void FrameWindow::Reformat() {
     UpdateCommands();
 }
 
+void FrameWindow::ShowPlain(int z) {
+    if (z < 0) return;
+    panes_.map->SetCurPlain(z);
+    UpdateStatus();
+    UpdateCommands();
+}
+
 void FrameWindow::CmViewPlainUp() {
-    if (panes_.map->GetCurPlain() != 0) panes_.map->SetCurPlain(0);
+    ShowPlain(panes_.map->NeighbourPlain(-1));
 }
 
 void FrameWindow::CmViewPlainDown() {
-    if (panes_.map->GetCurPlain() != 1) panes_.map->SetCurPlain(1);
+    ShowPlain(panes_.map->NeighbourPlain(+1));
 }
 
 bool FrameWindow::CeViewPlainUp() const {
-    return panes_.map->GetCurPlain() != 0;
+    return panes_.map->NeighbourPlain(-1) >= 0;
 }
 
 bool FrameWindow::CeViewPlainDown() const {
-    return panes_.map->GetCurPlain() != 1;
+    return panes_.map->NeighbourPlain(+1) >= 0;
 }
 
 void FrameWindow::CmViewNextTurn() {

@@ -150,8 +150,10 @@ private:
     void SetupToolbar();
     void RegisterCommands();
     void ShowHelp(const char* anchor);
-    // The turn on show as the status bar's text and the toolbar's choice of turns.
+    // The turn and the level on show in the status bar, and the toolbar's choice of turns.
     void UpdateStatus();
+    // Shows level z (nothing for -1) and names it in the status bar.
+    void ShowPlain(int z);
     // What the find box lists for text, remembered for the choice that may follow.
     std::vector<Str> Find(const Str& text);
     void ChooseFound(int index);
@@ -170,6 +172,7 @@ private:
     AtlDate shownDate_;
     int separatorPos_ = kDefaultSeparator;
     int statusField_ = -1;
+    int levelField_ = -1;
     int hoverField_ = -1;
     std::unique_ptr<DFindBox> findBox_;
     std::vector<FindMatch> found_;

@@ -196,7 +196,7 @@ private slots:
         int column = (0 - Map()->horizontalScrollBar()->value() + 64) % 64;
         int row = 32 - Map()->verticalScrollBar()->value();
         QTest::mouseMove(Map()->viewport(), QPoint(column * 37 + 25, row * 21 + 21));
-        QCOMPARE(Frame().StatusBar().GetText(1), Str("(0,32) surface: jungle in Erisort"));
+        QCOMPARE(Frame().StatusBar().GetText(2), Str("(0,32) surface: jungle in Erisort"));
         // Resting there, a tip says the same and names the town.
         QPoint rest(column * 37 + 25, row * 21 + 21);
         QHelpEvent help(QEvent::ToolTip, rest, Map()->viewport()->mapToGlobal(rest));

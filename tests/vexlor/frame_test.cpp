@@ -59,18 +59,13 @@ std::vector<Str> ShownTexts() {
     return texts;
 }
 
-// Each known hex of both plains with the date of the sighting it shows.
+// Each known hex of every level with the date of the sighting it shows.
 std::map<std::tuple<int, int, int>, int> Sightings(const AtlMap& map) {
     std::map<std::tuple<int, int, int>, int> seen;
-    for (int z = 0; z < 2; ++z) {
-        const AtlPlain* plain = map.GetPlain(z);
-        for (int i = 0; i < plain->Width() * plain->Height(); ++i) {
-            AtlCoord c = plain->CellCoord(i);
-            c.z = z;
-            if (const AtlHexData* hex = plain->GetHex(c))
-                seen[{c.x, c.y, z}] = hex->seenDate.Value();
-        }
-    }
+    for (int z : map.ShownLevels())
+        map.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData& hex) {
+            seen[{c.x, c.y, z}] = hex.seenDate.Value();
+        });
     return seen;
 }
 
@@ -509,7 +504,8 @@ private slots:
     }
 
     void plainUpAndDownWithTheirButtons() {
-        AddReport(Report("head-standard/3-turn1.rep"));
+        // Every kind of level, from a report typed for it; the map opens on the surface.
+        AddReport(std::string(VEXLOR_TYPED_DIR) + "/levels.rep");
         auto* bar = Frame().Widget()->findChild<QToolBar*>(QStringLiteral("MAPTOOLBAR"));
         QVERIFY(bar);
         QList<QAction*> buttons;
@@ -536,21 +532,33 @@ private slots:
         QCOMPARE(buttons[1]->toolTip(), QStringLiteral("Plain down"));
 
         QCOMPARE(Frame().Map().GetCurPlain(), 0);
-        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
-        QVERIFY(ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)->isEnabled());
-        QTest::mouseClick(bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)),
-                          Qt::LeftButton);
-        QCOMPARE(Frame().Map().GetCurPlain(), 1);
-        QVERIFY(Enabled(CM_VIEWPLAINUP));
+        QCOMPARE(Frame().StatusBar().GetText(0), Str("May, Year 1"));
+        QCOMPARE(Frame().StatusBar().GetText(1), Str("surface"));
+        QWidget* down = bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINDOWN));
+        QWidget* up = bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINUP));
+        QVERIFY(up->isEnabled() && down->isEnabled());
+        // Down to the bottom in the game's order, then up to the top.
+        for (auto [z, name] : {std::pair{1, "underworld"},
+                               {3, "deep underworld"},
+                               {4, "very deep underworld"},
+                               {7, "abyss"}}) {
+            QTest::mouseClick(down, Qt::LeftButton);
+            QCOMPARE(Frame().Map().GetCurPlain(), z);
+            QCOMPARE(Frame().StatusBar().GetText(1), Str(name));
+            QVERIFY(Enabled(CM_VIEWPLAINUP));
+        }
         QVERIFY(!Enabled(CM_VIEWPLAINDOWN));
-        QVERIFY(ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
-        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)->isEnabled());
+        QVERIFY(!down->isEnabled());
         // A disabled command does nothing, from the menu or a key.
         QVERIFY(!Frame().EvCommand(CM_VIEWPLAINDOWN, 1));
-        QTest::mouseClick(bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINUP)),
-                          Qt::LeftButton);
-        QCOMPARE(Frame().Map().GetCurPlain(), 0);
-        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
+        for (int z : {4, 3, 1, 0, 2}) {
+            QTest::mouseClick(up, Qt::LeftButton);
+            QCOMPARE(Frame().Map().GetCurPlain(), z);
+        }
+        QCOMPARE(Frame().StatusBar().GetText(1), Str("nexus"));
+        QVERIFY(!Enabled(CM_VIEWPLAINUP));
+        QVERIFY(!up->isEnabled());
+        QVERIFY(down->isEnabled());
     }
 
     void nextAndPreviousTurnStepOverAGapMonthByMonth() {
@@ -604,7 +612,7 @@ private slots:
             AtlCoord home;
             QVERIFY2(HomeHex(doc, Frame().ShownDate(), home), name);
             const LocationNode* loc = doc.LastTurn()->FindLoc(home);
-            QVERIFY(loc && home.z <= 1);
+            QVERIFY(loc && home.z != 2);
             bool own = false;
             for (const UnitNode& unit : loc->units)
                 own = own || unit.faction == doc.GetFaction();
