@@ -65,7 +65,6 @@ struct TempDir : TempFolder {
     TempDir() : TempFolder("docfile") {}
 };
 
-
 void ExpectSameItems(const ListT<ItemNode>& a, const ListT<ItemNode>& b) {
     ASSERT_EQ(a.LongCountNodes(), b.LongCountNodes());
     for (const ItemNode *x = a.GetFirst(), *y = b.GetFirst(); x;

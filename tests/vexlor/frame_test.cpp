@@ -22,10 +22,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <sys/stat.h>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include <sys/stat.h>
 
