@@ -153,8 +153,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
                                     : IntakeResult::Added;
     // A broken reading never takes the place of a loaded turn, and stands for a new one only
     // when it holds a region and keeps to the file's limits.
-    if (result != 0 &&
-        (loaded || out.regions == 0 || out.fault == IntakeFault::ListTooLong))
+    if (result != 0 && (loaded || out.regions == 0 || out.fault == IntakeFault::ListTooLong))
         return Finish(outcome, out, kind, result);
 
     // Only a report whose whole header was accepted may fix the document's faction.
