@@ -1,3 +1,4 @@
+#include "model/docfile.h"
 #include "report/intake.h"
 #include "report/messages.h"
 #include "report_test_util.h"
@@ -6,7 +7,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -229,7 +233,8 @@ TEST(AddReport, WritesTheLogicalLinesToTheCacheFolder) {
     // Without the variable (or with a relative one) the home folder's .cache is used.
     ::setenv("XDG_CACHE_HOME", "relative/cache", 1);
     ::setenv("HOME", (dir / "home").c_str(), 1);
-    EXPECT_EQ(LinesDebugPath(kLinesDebugFile), (dir / "home" / ".cache" / "vexlor" / "lines01.deb").string());
+    EXPECT_EQ(LinesDebugPath(kLinesDebugFile),
+              (dir / "home" / ".cache" / "vexlor" / "lines01.deb").string());
     EXPECT_TRUE(fs::is_directory(dir / "home" / ".cache" / "vexlor"));
     EXPECT_EQ(LinesDebugPath("/elsewhere/lines.txt"), "/elsewhere/lines.txt");
     ::unsetenv("HOME");
@@ -246,4 +251,34 @@ TEST(FormatMessageText, FillsTheFirstPercentSOnly) {
     EXPECT_EQ(FormatMessageText(nullptr, "a"), "");
     EXPECT_EQ(FormatMessageText("turn %s", nullptr), "turn ");
     EXPECT_STREQ(EnglishMessage(9999), "");
+}
+
+// A map saved before widths were kept opens without them and learns them from the next
+// report; saved again, it keeps them.
+TEST(AddReport, AMapWithoutWidthsLearnsThemFromTheNextReport) {
+    const std::string typed = [] {
+        std::ifstream f(std::string(VEXLOR_TYPED_DIR) + "/levels.rep", std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }();
+    Desk first;
+    ASSERT_EQ(first.Add(typed), 0);
+    first.doc.Extras() = DocExtras(); // as an older program wrote it
+    omwstream old;
+    ASSERT_EQ(WriteDocFile(old, first.doc), 0);
+
+    Desk d;
+    imwstream in(old.Bytes().data(), old.Bytes().size());
+    ASSERT_EQ(ReadDocFile(in, d.doc), DocRead);
+    EXPECT_TRUE(d.doc.Extras().levelWidths.IsEmpty());
+    d.user.answer = true; // replace the turn
+    ASSERT_EQ(d.Add(typed), 0);
+    EXPECT_EQ(d.doc.Extras().levelWidths.All(), (std::map<int, int>{{0, 32}, {1, 16}, {3, 8}}));
+    omwstream saved;
+    ASSERT_EQ(WriteDocFile(saved, d.doc), 0);
+    VexlorDoc back;
+    imwstream again(saved.Bytes().data(), saved.Bytes().size());
+    ASSERT_EQ(ReadDocFile(again, back), DocRead);
+    EXPECT_EQ(back.Extras().levelWidths.All(), d.doc.Extras().levelWidths.All());
 }
