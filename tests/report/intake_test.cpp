@@ -1,3 +1,4 @@
+#include "model/docfile.h"
 #include "report/intake.h"
 #include "report_test_util.h"
 
@@ -7,7 +8,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -250,4 +254,34 @@ TEST(AddReport, WritesTheLogicalLinesToTheCacheFolder) {
     EXPECT_EQ(LinesDebugPath(kLinesDebugFile), "");
     ::setenv("XDG_CACHE_HOME", savedCache.c_str(), 1);
     ::setenv("HOME", savedHome.c_str(), 1);
+}
+
+// A map saved before widths were kept opens without them and learns them from the next
+// report; saved again, it keeps them.
+TEST(AddReport, AMapWithoutWidthsLearnsThemFromTheNextReport) {
+    const std::string typed = [] {
+        std::ifstream f(std::string(VEXLOR_TYPED_DIR) + "/levels.rep", std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }();
+    Desk first;
+    ASSERT_EQ(first.Add(typed), 0);
+    first.doc.Extras() = DocExtras(); // as an older program wrote it
+    omwstream old;
+    ASSERT_EQ(WriteDocFile(old, first.doc), 0);
+
+    Desk d;
+    imwstream in(old.Bytes().data(), old.Bytes().size());
+    ASSERT_EQ(ReadDocFile(in, d.doc), DocRead);
+    EXPECT_TRUE(d.doc.Extras().levelWidths.IsEmpty());
+    d.user.answer = true; // replace the turn
+    ASSERT_EQ(d.Add(typed), 0);
+    EXPECT_EQ(d.doc.Extras().levelWidths.All(), (std::map<int, int>{{0, 32}, {1, 16}, {3, 8}}));
+    omwstream saved;
+    ASSERT_EQ(WriteDocFile(saved, d.doc), 0);
+    VexlorDoc back;
+    imwstream again(saved.Bytes().data(), saved.Bytes().size());
+    ASSERT_EQ(ReadDocFile(again, back), DocRead);
+    EXPECT_EQ(back.Extras().levelWidths.All(), d.doc.Extras().levelWidths.All());
 }
