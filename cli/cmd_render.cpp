@@ -1,4 +1,5 @@
 #include "base/picturetarget.h"
+#include "cli/clidoc.h"
 #include "cli/cliparse.h"
 #include "cli/commands.h"
 #include "gfx/offscreen.h"
@@ -6,8 +7,6 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "mapview/maprender.h"
-#include "model/docfile.h"
-#include "model/vexlordoc.h"
 
 #include <cstring>
 
@@ -55,10 +54,6 @@ int RunRender(int argc, char** argv) {
         return Fail("bad plain '%s': expected a level from 0 to 255 (0 the surface, 1 the "
                     "underworld, 2 the nexus, 3 and up the deeper levels)",
                     args.plainText);
-    AtlDate date;
-    if (args.dateText && !ParseDate(args.dateText, date))
-        return Fail("bad date '%s': expected a turn count or a date like \"March, Year 5\"",
-                    args.dateText);
     AtlCoord select;
     if (args.selectText) {
         // Without a level the coordinate lies on the plain drawn; with one it must name it.
@@ -68,10 +63,8 @@ int RunRender(int argc, char** argv) {
         select.z = static_cast<uint8_t>(plain);
     }
 
-    VexlorDoc doc;
-    DocReadResult opened = OpenDocFile(doc, args.path);
-    if (opened != DocRead) return Fail("%s: %s", args.path, OpenFailure(opened));
-    if (!args.dateText && doc.LastTurn()) date = doc.LastTurn()->date;
+    DocController doc;
+    if (!OpenDocument(doc, args.path) || !ShowTurn(doc, args.dateText)) return 1;
     switch (CheckPictureTarget(args.outPath, args.path)) {
     case PictureTarget::IsTheDocument:
         return Fail("%s: is the document itself; choose another file for the picture",
@@ -85,7 +78,7 @@ int RunRender(int argc, char** argv) {
     }
 
     AtlMap map;
-    FormatMap(doc, map, date);
+    FormatMap(doc.Doc(), map, doc.ShownDate());
     if (args.selectText) {
         // Hexes lie where x and y are both even or both odd.
         if (select.x < 0 || select.y < 0 || (select.x + select.y) % 2 != 0)

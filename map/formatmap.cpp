@@ -9,6 +9,7 @@
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
     map.Clear();
     map.SetLearnedWidths(doc.Extras().levelWidths);
+    map.SetDate(date);
     // The index names the one sighting each hex shows, so each hex is copied once and the
     // cost does not grow with the number of turns.
     doc.Sightings().ForEachAt(date, [&](const SightingIndex::Shown& shown) {

@@ -1,5 +1,6 @@
 #include "mapview/mappainter.h"
 
+#include "base/collate.h"
 #include "gfx/grafview.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
@@ -29,11 +30,28 @@ constexpr PixelPoint kOtherMarker{32, 0};
 constexpr int kOtherMarkerSize = 8;
 constexpr PixelPoint kOtherMarkerPlace{21, 33};
 
+// Terrains of newer rule sets that the reader keeps by name, and their cells of the sheet
+// (tools/make_bitmaps.py draws them there).
+constexpr struct {
+    const char* name;
+    int cell;
+} kNamedPictures[] = {{"lake", 11},   {"volcano", 14},    {"chasm", 15}, {"wasteland", 16},
+                      {"grotto", 17}, {"deepforest", 18}, {"nexus", 19}};
+
+PixelPoint CellPicture(int cell) {
+    return {(cell % kPicturesPerRow) * kW, (cell / kPicturesPerRow) * kH};
+}
+
 PixelPoint TerrainPicture(const AtlHexData* hex) {
     int t = hex ? hex->terrain.GetType() : 0;
-    // Code 0 is an unnamed or unknown terrain; a bad code from a damaged file is treated alike.
+    if (t == TerrainType::Other && hex) {
+        for (const auto& named : kNamedPictures)
+            if (CollateCompare(hex->terrain.GetName().Get(), named.name) == 0)
+                return CellPicture(named.cell);
+    }
+    // Code 0 with a name no picture knows, or none; a bad code from a damaged file alike.
     if (t < 1 || t >= TerrainType::kKnownCount) return kUnknownPicture;
-    return {((t - 1) % kPicturesPerRow) * kW, ((t - 1) / kPicturesPerRow) * kH};
+    return CellPicture(t - 1);
 }
 
 PixelPoint Offset(PixelPoint corner, PixelPoint p) {

@@ -33,7 +33,14 @@ MapView::~MapView() {
 
 void MapView::SetCurPlain(int z) {
     if (z < 0 || z > 255 || z == curPlain_) return;
+    // Each level comes back where the user left it; a level not seen yet opens where the
+    // last one stood, as near as its size allows.
+    placeOnLevel_[curPlain_] = {scroll_.column, scroll_.row};
     curPlain_ = z;
+    if (auto place = placeOnLevel_.find(z); place != placeOnLevel_.end()) {
+        scroll_.column = place->second.first;
+        scroll_.row = place->second.second;
+    }
     Update();
     // The pane never describes a hex of a level not on show.
     const AtlPlain* plain = map_.GetPlain(z);

@@ -8,6 +8,9 @@
 #include "mapview/mappainter.h"
 #include "ui/dscrollwindow.h"
 
+#include <map>
+#include <utility>
+
 class DescrTreeView;
 class VexlorDoc;
 
@@ -133,6 +136,7 @@ private:
     AtlMap map_;
     MapPainter painter_;
     int curPlain_ = 0;
+    std::map<int, std::pair<int, int>> placeOnLevel_; // level to the column and row left at
     OffscreenBuffer buffer_;    // the client area's picture, remade on each resize
     AtlCoord hover_{-1, -1, 0}; // the hex last reported under the mouse
     int zoomWheelRest_ = 0;     // wheel turns short of a notch

@@ -41,9 +41,10 @@ DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc) {
     // Byte for byte equals a comparison as zero-terminated texts: the signature's only zero
     // is its last byte.
     if (std::memcmp(signature, kSignature, static_cast<size_t>(got)) != 0) return DocNotADocument;
-    if (got < static_cast<long>(sizeof signature)) return DocReadFailed;
+    // A file that ends before its version holds no document at all: nothing to recover.
+    if (got < static_cast<long>(sizeof signature)) return DocNotADocument;
     uint32_t version = 0;
-    if (!ReadU32(is, version)) return DocReadFailed;
+    if (!ReadU32(is, version)) return DocNotADocument;
     if (version != kVersion) return DocWrongVersion;
     if (doc.read(is, version) != 0) return DocReadFailed;
     // Whatever the area holds, the version-1 part read completely stands.

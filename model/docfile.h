@@ -36,9 +36,8 @@ enum DocSaveResult {
 // else 1. Clears the modified flag only on success.
 int WriteDocFile(owstream& os, VexlorDoc& doc);
 // Reads the framing and the document into doc (which the caller has cleared). A stream that
-// ends inside the signature or the version gives DocReadFailed when its bytes agree with the
-// signature so far, else DocNotADocument. A damaged extension area still gives DocRead, with
-// doc.Extras().damaged set.
+// ends inside the signature or the version (an empty file too) gives DocNotADocument. A damaged
+// extension area still gives DocRead, with doc.Extras().damaged set.
 DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc);
 
 // Saves to path without ever destroying what was there (base/replacefile.h): writes a

@@ -7,8 +7,10 @@
 #include "report/regions.h"
 #include "report/scan.h"
 
+#include <cerrno>
 #include <cstring>
-#include <string>
+#include <memory>
+#include <vector>
 
 StrNode* SkipHeaderComments(StrNode* first) {
     StrNode* n = first;
@@ -46,15 +48,33 @@ int ReadReportDate(const StrNode* line, AtlDate& date) {
     return 0;
 }
 
-int Finish(IntakeOutcome* outcome, IntakeOutcome& local, int result) {
+int Finish(IntakeOutcome* outcome, IntakeOutcome& local, IntakeResult kind, int result) {
+    local.kind = kind;
     local.result = result;
     if (outcome) *outcome = local;
     return result;
 }
 
-} // namespace
+// The header lines after the ";" lines and empty lines: "Atlantis Report For:", the faction,
+// the date. NotAReport, or Added when all three were read.
+IntakeResult ReadHeader(const StrList& lines, AtlFaction& faction, AtlDate& date,
+                        StrNode*& dateLine) {
+    StrNode* header = SkipHeaderComments(lines.GetFirst());
+    if (!header || GetLineType(header->text.Get()) != LineType::ReportFor)
+        return IntakeResult::NotAReport;
+    StrNode* factionLine = header->Next();
+    if (ReadReportFaction(factionLine, faction) != 0) return IntakeResult::NotAReport;
+    dateLine = factionLine->Next();
+    if (ReadReportDate(dateLine, date) != 0) return IntakeResult::NotAReport;
+    return IntakeResult::Added;
+}
 
-namespace {
+bool OnlyBlanks(const StrList& lines) {
+    for (StrNode* n = lines.GetFirst(); n; n = n->Next())
+        if (std::strspn(n->text.Get(), " \t\r\n\f") != static_cast<size_t>(n->text.Length()))
+            return false;
+    return true;
+}
 
 IntakeFault FaultOf(RegionFault::Kind kind) {
     switch (kind) {
@@ -72,43 +92,44 @@ IntakeFault FaultOf(RegionFault::Kind kind) {
 int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) {
     IntakeOutcome out;
     VexlorDoc& doc = target.doc;
-    AtlDate latest = doc.LastTurn() ? doc.LastTurn()->date : AtlDate();
 
     StrList lines;
     LinesFault linesFault;
     if (int split = SplitLines(is, lines, target.debugFile, &linesFault); split != 0) {
-        if (linesFault.kind == LinesFault::NulByte) out.fault = IntakeFault::NulByte;
         if (linesFault.kind == LinesFault::TooLarge) out.fault = IntakeFault::TooLarge;
+        // A NUL byte after a header breaks the report off there; before one (a binary file)
+        // there is no report at all.
+        AtlFaction faction;
+        AtlDate date;
+        StrNode* dateLine = nullptr;
+        if (linesFault.kind != LinesFault::NulByte ||
+            ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
+            return Finish(outcome, out, IntakeResult::NotAReport, split);
+        out.fault = IntakeFault::NulByte;
         out.line = linesFault.line;
-        return Finish(outcome, out, split);
+        return Finish(outcome, out, IntakeResult::BrokenOff, split);
     }
+    if (OnlyBlanks(lines)) return Finish(outcome, out, IntakeResult::Empty, -1);
 
-    StrNode* header = SkipHeaderComments(lines.GetFirst());
-    if (!header || GetLineType(header->text.Get()) != LineType::ReportFor)
-        return Finish(outcome, out, -1);
-    StrNode* factionLine = header->Next();
+    StrNode* dateLine = nullptr;
     AtlFaction faction;
-    if (ReadReportFaction(factionLine, faction) != 0) return Finish(outcome, out, -1);
-    bool takesFaction = doc.GetFaction().Number() == 0 && !doc.FirstTurn();
-    if (!takesFaction && doc.GetFaction() != faction) {
-        target.user.ShowMessage(target.user.MessageText(Msg::OtherFaction));
-        return Finish(outcome, out, 1);
-    }
-    StrNode* dateLine = factionLine->Next();
     AtlDate date;
-    if (ReadReportDate(dateLine, date) != 0) return Finish(outcome, out, -1);
+    if (ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
+        return Finish(outcome, out, IntakeResult::NotAReport, -1);
     out.headerRead = true;
+    out.faction = faction;
     out.date = date;
+    bool takesFaction = doc.GetFaction().Number() == 0 && !doc.FirstTurn();
+    if (!takesFaction && doc.GetFaction() != faction)
+        return Finish(outcome, out, IntakeResult::OtherFaction, 1);
 
     TurnNode* loaded = doc.FindTurn(date);
     if (loaded) {
-        Str question = FormatMessageText(target.user.MessageText(Msg::TurnLoaded).Get(),
-                                         date.GetString().Get());
-        if (!target.user.AskYesNo(question)) return Finish(outcome, out, 1);
+        if (!target.user.ReplaceTurn(date)) return Finish(outcome, out, IntakeResult::Kept, 1);
     } else if (doc.Turns().LongCountNodes() >= kMaxListEntries) {
         out.fault = IntakeFault::ListTooLong;
         out.list = "turns in one document";
-        return Finish(outcome, out, -1);
+        return Finish(outcome, out, IntakeResult::BrokenOff, -1);
     }
 
     // Read aside: the document changes only once the reading may stand.
@@ -117,12 +138,23 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     RegionFault fault;
     int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault);
     ReadTurnExtras(dateLine, out.regions, fresh);
-    if (result != 0) {
+    if (result == 0 && out.regions == 0) {
+        // Every report describes at least the region its faction stands in: one without a
+        // region block stops after its header.
+        result = -1;
+        out.line = ReportLineNumber(lines.GetLast()) + 1;
+    } else if (result != 0) {
         out.fault = FaultOf(fault.kind);
         out.line = ReportLineNumber(fault.line);
         out.list = fault.list;
-        if (loaded || fault.kind == RegionFault::ListTooLong) return Finish(outcome, out, result);
     }
+    IntakeResult kind = result != 0 ? IntakeResult::BrokenOff
+                        : loaded    ? IntakeResult::Replaced
+                                    : IntakeResult::Added;
+    // A broken reading never takes the place of a loaded turn, and stands for a new one only
+    // when it holds a region and keeps to the file's limits.
+    if (result != 0 && (loaded || out.regions == 0 || out.fault == IntakeFault::ListTooLong))
+        return Finish(outcome, out, kind, result);
 
     // Only a report whose whole header was accepted may fix the document's faction.
     if (takesFaction) doc.SetFaction(faction);
@@ -131,53 +163,46 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     doc.Reindex();
     doc.Extras().levelWidths = widths;
     out.replaced = loaded != nullptr;
-
-    if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
-    target.user.Reformat();
     doc.SetModified(true);
-    return Finish(outcome, out, result);
-}
-
-Str IntakeFaultMessage(const char* path, const IntakeOutcome& outcome) {
-    std::string file = path ? path : "";
-    std::string line = std::to_string(outcome.line);
-    switch (outcome.fault) {
-    case IntakeFault::NotAFile:
-        return Str(file + " is not a regular file (a folder, a pipe or a device) and was not read");
-    case IntakeFault::TooLarge:
-        return Str(file + " is larger than 64 MB, far more than any turn report, and was not read");
-    case IntakeFault::NulByte:
-        return Str(file + ": line " + line + " holds a NUL byte; this is no plain-text turn report");
-    case IntakeFault::CoordinateTooLarge:
-        return Str(file + ": line " + line +
-                   " names coordinates beyond 32767, which a map document cannot hold; the report "
-                   "was read up to that region");
-    case IntakeFault::ListTooLong:
-        return Str(file + (outcome.line ? ": line " + line + ": " : ": ") + "more than 65,535 " +
-                   (outcome.list ? outcome.list : "entries in one list") +
-                   ", the most a map document can hold; the report was not added");
-    default:
-        return Str();
-    }
+    return Finish(outcome, out, kind, result);
 }
 
 IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target) {
     IntakeOutcome outcome;
+    errno = 0;
     InputFile file(path, kMaxReportBytes);
-    if (file.GetResult() != InputFile::Opened) {
-        outcome.result = kIntakeNotOpened;
-        if (file.GetResult() == InputFile::CannotOpen) {
-            target.user.ShowMessage(target.user.MessageText(Msg::CannotOpen));
-            return outcome;
-        }
-        outcome.fault = file.GetResult() == InputFile::NotRegular ? IntakeFault::NotAFile
-                                                                    : IntakeFault::TooLarge;
-    } else if (AddReport(file.Stream(), target, &outcome) == 0) {
+    switch (file.GetResult()) {
+    case InputFile::Opened:
+        AddReport(file.Stream(), target, &outcome);
         return outcome;
+    case InputFile::NotRegular:
+        outcome.fault = IntakeFault::NotAFile;
+        break;
+    case InputFile::TooLarge:
+        outcome.fault = IntakeFault::TooLarge;
+        break;
+    default:
+        outcome.errorNumber = file.Error() ? file.Error() : ENOENT;
+        break;
     }
-    Str message = IntakeFaultMessage(path, outcome);
-    target.user.ShowMessage(message.IsEmpty() ? Str(kParsingErrorMessage) : message);
+    outcome.kind = IntakeResult::NotOpened;
+    outcome.result = -1;
     return outcome;
+}
+
+bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date) {
+    // The header stands in the first lines; a treasury block before it is short.
+    constexpr size_t kHead = 16 * 1024;
+    InputFile file(path, kMaxReportBytes);
+    if (file.GetResult() != InputFile::Opened) return false;
+    iwstream& in = file.Stream();
+    std::vector<unsigned char> head(kHead);
+    long n = in.read(head.data(), static_cast<long>(head.size()));
+    imwstream text(head.data(), static_cast<size_t>(n > 0 ? n : 0));
+    StrList lines;
+    SplitLines(text, lines, nullptr);
+    StrNode* dateLine = nullptr;
+    return ReadHeader(lines, faction, date, dateLine) == IntakeResult::Added;
 }
 
 Str ReportDirectory(const char* path) {

@@ -291,9 +291,10 @@ int ReadLocation(StrNode* region, StrNode*& pos, BlockReading& reading) {
     bool isNew = false;
     LocationNode* loc = turn.RegisterLoc(coord, &isNew);
     reading.loc = loc;
-    for (const List* list : {static_cast<const List*>(&loc->units), static_cast<const List*>(&loc->buildings),
-                             static_cast<const List*>(&loc->wanted), static_cast<const List*>(&loc->forSale),
-                             static_cast<const List*>(&loc->products)})
+    for (const List* list :
+         {static_cast<const List*>(&loc->units), static_cast<const List*>(&loc->buildings),
+          static_cast<const List*>(&loc->wanted), static_cast<const List*>(&loc->forSale),
+          static_cast<const List*>(&loc->products)})
         reading.counter.Mark(*list);
     if (!isNew) NoteChangedLocation(*loc, terrain, name);
     loc->terrain = terrain;

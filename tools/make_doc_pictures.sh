@@ -80,5 +80,30 @@ box=$(DISPLAY=$display xdotool search --name "^Find$" | head -1)
 DISPLAY=$display xdotool windowmove "$box" 780 380 sleep 0.3 key Down sleep 0.2 key Down \
     sleep 0.2 key Return sleep 0.8
 DISPLAY=$display /usr/bin/import -window root docs/find-box.png
+kill "$program"
+sleep 1
+
+# Levels: the 4.0.10 world is 32 hexes around on the surface and 16 in the underworld. The
+# surface scrolled across its east-west edge (column 24 first, then 0 from the eighth column
+# on) with the swamp of column 0 selected; then Plain down (the second toolbar button).
+"$cli" add "$work/v410.atl" "$reports/large/v410-standard-world.rep" >/dev/null
+start_program "$work/v410.atl" 400 400
+DISPLAY=$display xdotool key Home sleep 0.2 key Left key Left key Left key Left key Left \
+    key Left key Left key Left sleep 0.3 mousemove 320 330 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/levels-surface-wrap.png
+DISPLAY=$display xdotool mousemove 47 36 click 1 sleep 0.6 mousemove 250 200 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/levels-underworld.png
+kill "$program"
+sleep 1
+# A report typed with every kind of level: the surface at 200% with its lake selected, then
+# two steps of Plain down to the deep underworld (8 around) with its chasm selected.
+"$cli" add "$work/levels.atl" tests/typed/levels.rep >/dev/null
+start_program "$work/levels.atl" 284 286
+DISPLAY=$display xdotool click 3 sleep 0.4 key ctrl+equal sleep 0.3 key ctrl+equal sleep 0.6 \
+    mousemove 420 476 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/levels-lake.png
+DISPLAY=$display xdotool mousemove 47 36 click 1 sleep 0.5 click 1 sleep 0.6 \
+    mousemove 345 180 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/levels-deep.png
 kill "$program" "$xvfb"
 wait "$xvfb" 2>/dev/null || true

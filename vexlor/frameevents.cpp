@@ -40,7 +40,7 @@ void FrameWindow::RefreshTurnEvents() {
     if (!turnEvents_) return;
     std::vector<DLinesWindow::Line> lines;
     eventHexes_.clear();
-    const TurnNode* turn = doc_.FindTurn(shownDate_);
+    const TurnNode* turn = Document().FindTurn(ShownDate());
     if (turn) {
         const TurnEvents& events = turn->extras.events;
         AddPart(lines, eventHexes_, "Errors during turn:", events.errors);
@@ -48,7 +48,7 @@ void FrameWindow::RefreshTurnEvents() {
         AddPart(lines, eventHexes_, "Events during turn:", events.events);
     }
     Str caption("Turn events");
-    if (turn) caption += " - " + shownDate_.GetString();
+    if (turn) caption += " - " + ShownDate().GetString();
     turnEvents_->SetCaption(caption.Get());
     if (lines.empty())
         lines.push_back({Str(turn ? "This turn's report was read before its events were kept."

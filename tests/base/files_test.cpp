@@ -120,9 +120,10 @@ TEST(SafeFileWriter, TemporariesOfAKilledSaveGoAtTheNextSave) {
           std::string("game.atl.vexlor-save-notes")})
         Write(dir.path / name, "partial");
     ASSERT_TRUE(ReplaceFileContents(doc.c_str(), "new"));
-    EXPECT_EQ(dir.Entries(), (std::set<std::string>{"game.atl", "game.atl.vexlor-save-" + live + "-7",
-                                                    "other.atl.vexlor-save-" + dead + "-0",
-                                                    std::string("game.atl.vexlor-save-notes")}));
+    EXPECT_EQ(dir.Entries(),
+              (std::set<std::string>{"game.atl", "game.atl.vexlor-save-" + live + "-7",
+                                     "other.atl.vexlor-save-" + dead + "-0",
+                                     std::string("game.atl.vexlor-save-notes")}));
 }
 
 TEST(TwoWriters, ASaveRefusesAFileChangedSinceItWasRead) {

@@ -214,6 +214,30 @@ TEST(RenderPlain, AnEmptyPlainIsOneUnknownHex) {
     EXPECT_EQ(buffer.Width(), 50);
 }
 
+// Terrains the reader keeps by name have pictures of their own, from the sheet's cells that
+// tools/make_bitmaps.py draws them in; a name no picture knows shows the unknown hex.
+TEST(MapPainter, TerrainsKeptByNameShowTheirOwnPictures) {
+    const std::pair<const char*, int> cases[] = {
+        {"lake", 11},   {"volcano", 14},    {"chasm", 15}, {"wasteland", 16},
+        {"grotto", 17}, {"deepforest", 18}, {"nexus", 19}, {"quicksand", 13}};
+    Bitmap sheet = Bitmap::LoadResource(kTerrainBitmap);
+    for (auto [name, cell] : cases) {
+        AtlMap map;
+        auto hex = std::make_unique<AtlHexData>();
+        hex->terrain = TerrainType(name);
+        map.SetHex(AtlCoord(0, 0), std::move(hex));
+        OffscreenBuffer buffer;
+        ASSERT_TRUE(RenderPlain(map, 0, buffer));
+        // Inside the border every pixel is the picture's.
+        int differing = 0;
+        for (int y = 4; y < 38; ++y)
+            for (int x = 16; x < 34; ++x)
+                differing +=
+                    !(buffer.PixelAt(x, y) == sheet.PixelAt(cell % 4 * 50 + x, cell / 4 * 42 + y));
+        EXPECT_EQ(differing, 0) << name;
+    }
+}
+
 TEST(MapPainter, AKnownWorldCoversTheWindowWithoutGaps) {
     AtlMap map;
     FillWorld(map);

@@ -342,6 +342,8 @@ private slots:
             return root ? TreeText(*root) : std::string();
         };
         QVERIFY(described().rfind("plain (0,10) in Asay\n", 0) == 0);
+        view.EvHScroll(SB_THUMBPOSITION, 27);
+        const int row = view.GetScroll().row;
 
         view.SetCurPlain(3);
         QCOMPARE(view.GetGeometry().WrapWidth(), 8);
@@ -356,6 +358,9 @@ private slots:
         QVERIFY(!host->pane->GetRoot());
         view.SetCurPlain(0);
         QVERIFY(described().rfind("plain (0,10) in Asay\n", 0) == 0);
+        // Back where the surface was left, though the levels between are narrower.
+        QCOMPARE(view.GetScroll().column, 27);
+        QCOMPARE(view.GetScroll().row, row);
         QVERIFY(view.GetMap().GetHex(AtlCoord(7, 1, 3))->Has(AtlHexData::HexSelected));
     }
 
