@@ -32,6 +32,8 @@ enum class DocOutcomeKind {
     ReadOnly,           // file: the document may not be written; it is unchanged
     ChangedOnDisk,      // file: another program wrote it since it was read; it is unchanged
     Busy,               // file: another program is changing it; it is unchanged
+    OutputIsDocument,   // file: a picture would go over the map document itself; not written
+    OutputNotAPicture,  // file: there is a file that is no PNG picture; it is left as it is
 };
 
 struct DocOutcome {
