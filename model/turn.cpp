@@ -24,7 +24,6 @@ void TurnNode::Clear() {
     locations_.Empty();
     index_.clear();
     factions.Empty();
-    extras.Clear();
 }
 
 void TurnNode::RebuildIndex() {

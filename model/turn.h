@@ -5,7 +5,6 @@
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/location.h"
-#include "model/turnextras.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -34,8 +33,6 @@ public:
     AtlDate date;
     Str text;
     StrAssocList factions;
-    // Not part of the record's bytes: the document file keeps it after the document.
-    TurnExtras extras;
 
 private:
     static uint64_t Key(const AtlCoord& c) {

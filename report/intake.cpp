@@ -87,11 +87,13 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
                                          date.GetString().Get());
         if (!target.user.AskYesNo(question)) return Finish(outcome, out, 1);
         turn->Clear();
+        doc.Extras().turns.erase(date);
         out.replaced = true;
     }
 
-    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths);
-    ReadTurnExtras(dateLine, out.regions, *turn);
+    TurnExtras& extras = doc.Extras().turns[date];
+    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths, &extras);
+    ReadTurnExtras(dateLine, out.regions, extras);
 
     if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
     target.user.Reformat();

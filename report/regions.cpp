@@ -106,11 +106,12 @@ bool IsNoExitLine(const char* text) {
     return *p == 0 || std::strcmp(p, ".") == 0;
 }
 
-int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths) {
+int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths,
+              TurnExtras* extras) {
     if (!node) return -1;
-    // The turn keeps the exit lines as the report lists them, beside the neighbours' records.
-    std::vector<ExitRecord>& kept = turn.extras.Region(from).exits;
-    kept.clear();
+    // The exit lines as the report lists them, kept beside the neighbours' records.
+    std::vector<ExitRecord>* kept = extras ? &extras->Region(from).exits : nullptr;
+    if (kept) kept->clear();
     StrNode* last = node;
     for (StrNode* n = node->Next(); n; last = n, n = n->Next()) {
         if (n->text.IsEmpty()) {
@@ -131,7 +132,7 @@ int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths*
         loc->regionName = exit.regionName;
         loc->townName = exit.townName;
         loc->townType = exit.townType;
-        kept.push_back(std::move(exit));
+        if (kept) kept->push_back(std::move(exit));
     }
     // A report saved without its trailing empty lines ends on its last exit.
     node = last;
@@ -216,7 +217,8 @@ void NoteChangedLocation(const LocationNode& loc, const TerrainType& terrain, co
 }
 
 // One region block from its region line; pos ends on the empty line after the exits.
-int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* widths) {
+int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* widths,
+                 TurnExtras* extras) {
     const char* p = region->text.Get();
     TerrainType terrain;
     AtlCoord coord;
@@ -238,7 +240,7 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* wi
     if (!last || ReadDetails(last, *loc) != 0) return -1;
 
     StrNode* exits = FindBlockExits(last);
-    if (!exits || ReadExits(exits, turn, coord, widths) != 0) return -1;
+    if (!exits || ReadExits(exits, turn, coord, widths, extras) != 0) return -1;
     pos = exits;
 
     if (StrNode* units = FindLocSection(pos, Section::Units))
@@ -250,11 +252,12 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* wi
 
 } // namespace
 
-int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths) {
+int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths,
+                TurnExtras* extras) {
     int count = 0;
     int result = 0;
     for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
-        if (ReadLocation(region, pos, turn, widths) != 0) {
+        if (ReadLocation(region, pos, turn, widths, extras) != 0) {
             result = -1;
             break;
         }

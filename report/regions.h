@@ -6,6 +6,7 @@
 #include "model/levelwidths.h"
 #include "model/terrain.h"
 #include "model/turn.h"
+#include "model/turnextras.h"
 
 // The basic text of a region: terrain word, coordinates, " in ", region name up to the first
 // "," (or, in a line without one, up to the "." that ends it), and optionally ", contains "
@@ -29,15 +30,15 @@ bool IsNoExitLine(const char* text);
 // The exit lines after the "Exits:" line at node up to the next empty line: each neighbour
 // is registered in turn (new ones marked as known only from exits) with its terrain and
 // names. node is left on the empty line, or on the last line when the list ends first. -1 on
-// a malformed exit. The exits themselves are kept as the region at `from` lists them, in
-// turn.extras. With widths, an exit of the region at `from` that crosses the world's
-// east-west edge teaches the width of its level.
+// a malformed exit. With widths, an exit of the region at `from` that crosses the world's
+// east-west edge teaches the width of its level. With extras, the exits themselves are kept
+// as the region at `from` lists them.
 int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
-              LevelWidths* widths = nullptr);
+              LevelWidths* widths = nullptr, TurnExtras* extras = nullptr);
 
 // Reads every region block after start into turn. 0 when all were read; -1 at the first
 // block that could not be read (what was read before stays). blocksRead, when given, counts
 // the region blocks read completely. widths, when given, learns the level widths the exits
-// show.
+// show; extras, when given, keeps each block's exits.
 int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr,
-                LevelWidths* widths = nullptr);
+                LevelWidths* widths = nullptr, TurnExtras* extras = nullptr);
