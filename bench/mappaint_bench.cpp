@@ -65,7 +65,7 @@ void BM_SelectionChangeRepaint(benchmark::State& state) {
         OffscreenBuffer::Painting painting(buffer);
         for (const AtlCoord& c : hexes)
             for (PixelPoint corner : geometry.HexCorners(c, scroll))
-                painter.Draw(painting.View(), HexGeometry::RedrawRect(corner), 0, scroll);
+                painter.Draw(painting.View(), HexGeometry().RedrawRect(corner), 0, scroll);
     }
 }
 BENCHMARK(BM_SelectionChangeRepaint)->Unit(benchmark::kMicrosecond);

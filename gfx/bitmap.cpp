@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 const char* ResourcePath(int id) {
@@ -45,27 +47,57 @@ Bitmap Bitmap::LoadFile(const char* path) {
 }
 
 Bitmap Bitmap::RimmedText(const char* text, const char* family, int pixelSize, bool bold,
-                          GrafColor ink, GrafColor rim) {
+                          GrafColor ink, GrafColor rim, double dpr) {
     QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(std::max(1, static_cast<int>(pixelSize * dpr + 0.5)));
     font.setBold(bold);
     QFontMetrics metrics(font);
     QString string = QString::fromLatin1(text);
-    QImage image(metrics.horizontalAdvance(string) + 2, metrics.height() + 2,
-                 QImage::Format_ARGB32_Premultiplied);
+    // The rim is one screen pixel wide, however fine the bitmap.
+    const int rimPixels = std::max(1, static_cast<int>(dpr + 0.5));
+    QImage image(metrics.horizontalAdvance(string) + 2 * rimPixels,
+                 metrics.height() + 2 * rimPixels, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) return Bitmap();
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(QColor(rim.r, rim.g, rim.b));
-    const int baseline = 1 + metrics.ascent();
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (dx || dy) painter.drawText(1 + dx, baseline + dy, string);
+    const int baseline = rimPixels + metrics.ascent();
+    for (int dy = -rimPixels; dy <= rimPixels; ++dy)
+        for (int dx = -rimPixels; dx <= rimPixels; ++dx)
+            if (dx || dy) painter.drawText(rimPixels + dx, baseline + dy, string);
     painter.setPen(QColor(ink.r, ink.g, ink.b));
-    painter.drawText(1, baseline, string);
+    painter.drawText(rimPixels, baseline, string);
     painter.end();
-    return Bitmap(image);
+    Bitmap label(image);
+    label.SetDevicePixelRatio(dpr);
+    return label;
+}
+
+Bitmap Bitmap::ScaledCells(int cellWidth, int cellHeight, int toWidth, int toHeight) const {
+    if (IsNull() || cellWidth <= 0 || cellHeight <= 0 || toWidth <= 0 || toHeight <= 0)
+        return Bitmap();
+    int columns = image_->width() / cellWidth, rows = image_->height() / cellHeight;
+    QImage sheet(columns * toWidth, rows * toHeight, QImage::Format_ARGB32_Premultiplied);
+    if (sheet.isNull()) return Bitmap();
+    sheet.fill(Qt::transparent);
+    QPainter painter(&sheet);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            painter.drawImage(
+                QPoint(column * toWidth, row * toHeight),
+                image_->copy(column * cellWidth, row * cellHeight, cellWidth, cellHeight)
+                    .scaled(toWidth, toHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.end();
+    return Bitmap(sheet);
+}
+
+void Bitmap::SetDevicePixelRatio(double dpr) {
+    if (dpr > 0) image_->setDevicePixelRatio(dpr);
+}
+
+double Bitmap::DevicePixelRatio() const {
+    return image_->devicePixelRatio();
 }
 
 bool Bitmap::IsNull() const {

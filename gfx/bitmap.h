@@ -32,8 +32,17 @@ public:
     // text (Latin-1) in ink with a one-pixel rim of another colour all round, on transparent
     // ground: a label that stays readable on any picture and draws as fast as one. The text's
     // top-left corner lies at (1, 1).
+    // With dpr > 1 it is drawn that much finer, at the same size on screen.
     static Bitmap RimmedText(const char* text, const char* family, int pixelSize, bool bold,
-                             GrafColor ink, GrafColor rim);
+                             GrafColor ink, GrafColor rim, double dpr = 1);
+
+    // A sheet of cellWidth x cellHeight pictures with each cell scaled smoothly to
+    // toWidth x toHeight on its own, so that no cell bleeds into its neighbours.
+    Bitmap ScaledCells(int cellWidth, int cellHeight, int toWidth, int toHeight) const;
+    // Device pixels per pixel on screen: a bitmap of ratio 2 draws at half its pixel size,
+    // each of its pixels one of a high-density screen.
+    void SetDevicePixelRatio(double dpr);
+    double DevicePixelRatio() const;
 
     bool IsNull() const;
     int Width() const;

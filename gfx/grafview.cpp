@@ -142,13 +142,25 @@ void GrafView::TextOut(int x, int y, const char* text) {
 
 void GrafView::DrawBitmap(const Bitmap& bitmap, int srcX, int srcY, int w, int h, int x, int y) {
     if (bitmap.IsNull()) return;
-    painter_.drawImage(QPoint(x, y), bitmap.Image(), QRect(srcX, srcY, w, h));
+    double dpr = bitmap.DevicePixelRatio();
+    if (dpr == 1) {
+        painter_.drawImage(QPoint(x, y), bitmap.Image(), QRect(srcX, srcY, w, h));
+        return;
+    }
+    painter_.drawImage(QRectF(x, y, w / dpr, h / dpr), bitmap.Image(), QRectF(srcX, srcY, w, h));
 }
 
 void GrafView::CopyBuffer(const OffscreenBuffer& buffer, const PixelRect& rect) {
     if (buffer.IsNull() || rect.IsEmpty()) return;
     QPainter::CompositionMode mode = painter_.compositionMode();
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.drawImage(QPoint(rect.left, rect.top), buffer.Image(), ToQRect(rect));
+    // The buffer may hold several device pixels to the pixel: its part is counted in those.
+    double dpr = buffer.DevicePixelRatio();
+    if (dpr == 1)
+        painter_.drawImage(QPoint(rect.left, rect.top), buffer.Image(), ToQRect(rect));
+    else
+        painter_.drawImage(
+            QRectF(ToQRect(rect)), buffer.Image(),
+            QRectF(rect.left * dpr, rect.top * dpr, rect.Width() * dpr, rect.Height() * dpr));
     painter_.setCompositionMode(mode);
 }

@@ -56,7 +56,8 @@ public:
     PixelRect TextBox(int x, int y, const char* text) const;
 
     // The w x h rectangle of bitmap at (srcX, srcY), drawn with its top-left corner at (x, y);
-    // transparent pixels leave what is below.
+    // transparent pixels leave what is below. The rectangle counts the bitmap's own pixels;
+    // a bitmap of device pixel ratio 2 draws at half that size.
     void DrawBitmap(const Bitmap& bitmap, int srcX, int srcY, int w, int h, int x, int y);
     // Copies rect of the buffer to the same place here, pixel for pixel: a picture composed
     // off screen reaches the window at once.

@@ -12,23 +12,30 @@ OffscreenBuffer::OffscreenBuffer(OffscreenBuffer&&) noexcept = default;
 OffscreenBuffer& OffscreenBuffer::operator=(OffscreenBuffer&&) noexcept = default;
 OffscreenBuffer::~OffscreenBuffer() = default;
 
-bool OffscreenBuffer::Resize(int width, int height) {
+bool OffscreenBuffer::Resize(int width, int height, double dpr) {
     *image_ = QImage();
-    if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPixels)
-        return false;
+    if (dpr < 1) dpr = 1;
+    long long w = static_cast<long long>(width * dpr + 0.5);
+    long long h = static_cast<long long>(height * dpr + 0.5);
+    if (width <= 0 || height <= 0 || w * h > kMaxPixels) return false;
     // RGB32 is opaque: the window copy needs no blending.
-    *image_ = QImage(width, height, QImage::Format_RGB32);
+    *image_ = QImage(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
+    image_->setDevicePixelRatio(dpr);
     return !image_->isNull();
+}
+
+double OffscreenBuffer::DevicePixelRatio() const {
+    return image_->devicePixelRatio();
 }
 
 bool OffscreenBuffer::IsNull() const {
     return image_->isNull();
 }
 int OffscreenBuffer::Width() const {
-    return image_->width();
+    return static_cast<int>(image_->width() / image_->devicePixelRatio() + 0.5);
 }
 int OffscreenBuffer::Height() const {
-    return image_->height();
+    return static_cast<int>(image_->height() / image_->devicePixelRatio() + 0.5);
 }
 
 GrafColor OffscreenBuffer::PixelAt(int x, int y) const {

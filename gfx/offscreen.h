@@ -21,12 +21,17 @@ public:
     ~OffscreenBuffer();
 
     // Remakes the buffer for a new size; its contents are undefined until painted. False,
-    // and no buffer, for an empty or oversized size or when memory runs out.
-    bool Resize(int width, int height);
+    // and no buffer, for an empty or oversized size or when memory runs out. With dpr > 1 it
+    // holds that many device pixels to the pixel, for a high-density screen; painting still
+    // counts in pixels.
+    bool Resize(int width, int height, double dpr = 1);
     bool IsNull() const;
+    // The size in pixels (not device pixels).
     int Width() const;
     int Height() const;
+    double DevicePixelRatio() const;
 
+    // The colour of device pixel (x, y).
     GrafColor PixelAt(int x, int y) const;
     // Writes a PNG file safely: the file appears complete or not at all.
     bool SavePng(const char* path) const;

@@ -41,6 +41,11 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 0, nullptr},
     {1, 206, "&Find...\tCtrl+F"},
     {1, 207, "Turn &events...\tCtrl+E"},
+    {1, 0, nullptr},
+    {1, 220, "Zoom &in\tCtrl++"},
+    {1, 221, "Zoom &out\tCtrl+-"},
+    {1, 222, "&Actual size\tCtrl+0"},
+    {1, 223, "&Whole level"},
     {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
     {1, 901, "&Index\tF1"},
     {1, 902, "&Using help"},

@@ -2,15 +2,23 @@
 
 #include "map/scrolldata.h"
 
-PixelPoint HexGeometry::HexCorner(int x, int y, const ScrollData& scroll) {
-    return {(x - scroll.column) * kColumnStep, (y - scroll.row) * kRowStep};
+#include <algorithm>
+
+void HexGeometry::SetZoomStep(int step) {
+    zoomStep_ = std::clamp(step, 0, kZoomStepCount - 1);
+}
+
+PixelPoint HexGeometry::HexCorner(int x, int y, const ScrollData& scroll) const {
+    const HexMetrics& m = Metrics();
+    return {(x - scroll.column) * m.ColumnStep(), (y - scroll.row) * m.RowStep()};
 }
 
 AtlCoord HexGeometry::ViewCoord2HexCoord(PixelPoint p, const ScrollData& scroll, int z,
                                          int xExtent) const {
+    const HexMetrics& m = Metrics();
     // Integer arithmetic truncating toward zero, as the window has always hit-tested.
-    int px = p.x + scroll.column * kColumnStep;
-    int x = (px - (kHalfWidth - kHalfTopEdge) / 2 + kColumnStep) / kColumnStep - 1;
+    int px = p.x + scroll.column * m.ColumnStep();
+    int x = (px - m.Slant() / 2 + m.ColumnStep()) / m.ColumnStep() - 1;
     if (wrapWidth_ != 0) {
         x = Modulo(x, wrapWidth_);
     } else {
@@ -18,8 +26,8 @@ AtlCoord HexGeometry::ViewCoord2HexCoord(PixelPoint p, const ScrollData& scroll,
         if (x < 0) x = 0;
     }
     int parity = x % 2;
-    int py = p.y + scroll.row * kRowStep;
-    int y = ((py - kRowStep * parity) / kHexHeight) * 2 + parity;
+    int py = p.y + scroll.row * m.RowStep();
+    int y = ((py - m.RowStep() * parity) / m.height) * 2 + parity;
     if (y < parity) y = parity;
     return AtlCoord(x, y, z);
 }
@@ -39,20 +47,23 @@ std::vector<PixelPoint> HexGeometry::HexCorners(const AtlCoord& c, const ScrollD
     return corners;
 }
 
-PixelRect HexGeometry::RedrawRect(PixelPoint corner) {
-    return {corner.x - kRedrawMargin, corner.y - kRedrawMargin,
-            corner.x + kHexWidth + kRedrawMargin, corner.y + kHexHeight + kRedrawMargin};
+PixelRect HexGeometry::RedrawRect(PixelPoint corner) const {
+    const HexMetrics& m = Metrics();
+    return {corner.x - kRedrawMargin, corner.y - kRedrawMargin, corner.x + m.width + kRedrawMargin,
+            corner.y + m.height + kRedrawMargin};
 }
 
 std::vector<HexPlace> HexGeometry::PlacesIn(const PixelRect& clip, const ScrollData& scroll,
                                             int z) const {
     std::vector<HexPlace> places;
     if (clip.IsEmpty()) return places;
+    const HexMetrics& m = Metrics();
+    const int columnStep = m.ColumnStep(), rowStep = m.RowStep();
     // Steps from the first shown column and row whose pictures reach into clip.
-    int firstDx = FloorDiv(clip.left - kHexWidth, kColumnStep) + 1;
-    int lastDx = FloorDiv(clip.right - 1, kColumnStep);
-    int firstDy = FloorDiv(clip.top - kHexHeight, kRowStep) + 1;
-    int lastDy = FloorDiv(clip.bottom - 1, kRowStep);
+    int firstDx = FloorDiv(clip.left - m.width, columnStep) + 1;
+    int lastDx = FloorDiv(clip.right - 1, columnStep);
+    int firstDy = FloorDiv(clip.top - m.height, rowStep) + 1;
+    int lastDy = FloorDiv(clip.bottom - 1, rowStep);
     places.reserve(static_cast<size_t>((lastDx - firstDx + 1) * (lastDy - firstDy + 2) / 2));
     for (int dy = firstDy; dy <= lastDy; ++dy) {
         int y = scroll.row + dy;
@@ -60,7 +71,7 @@ std::vector<HexPlace> HexGeometry::PlacesIn(const PixelRect& clip, const ScrollD
         for (int dx = firstDx; dx <= lastDx; ++dx) {
             int x = scroll.column + dx;
             if ((x + y) % 2 != 0 || (wrapWidth_ == 0 && x < 0)) continue;
-            places.push_back({AtlCoord(WrapX(x), y, z), {dx * kColumnStep, dy * kRowStep}});
+            places.push_back({AtlCoord(WrapX(x), y, z), {dx * columnStep, dy * rowStep}});
         }
     }
     return places;

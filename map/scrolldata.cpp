@@ -62,13 +62,13 @@ bool ScrollData::VScroll(int code, int position) {
     return changed;
 }
 
-bool ScrollData::Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap) {
-    columnUnit = HexGeometry::kColumnStep;
-    rowUnit = HexGeometry::kRowStep;
+bool ScrollData::Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap,
+                       const HexMetrics& metrics) {
+    columnUnit = metrics.ColumnStep();
+    rowUnit = metrics.RowStep();
     // A column counts only when its flat part and right slant fit.
-    pageColumns = std::max(0, (clientWidth - (HexGeometry::kHexWidth - HexGeometry::kColumnStep)) /
-                                  HexGeometry::kColumnStep);
-    pageRows = std::max(0, clientHeight / HexGeometry::kRowStep);
+    pageColumns = std::max(0, (clientWidth - (metrics.width - columnUnit)) / columnUnit);
+    pageRows = std::max(0, clientHeight / rowUnit);
     maxColumn = wrap != 0 ? wrap + pageColumns - 2 : std::max(xExtent, 0) - 1;
     maxRow = std::max(yExtent, 0);
 
@@ -87,8 +87,9 @@ bool ScrollData::Setup(int clientWidth, int clientHeight, int xExtent, int yExte
 }
 
 void ScrollData::CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, int wrap) {
-    int x = c.x - clientWidth / (2 * HexGeometry::kColumnStep);
-    int y = c.y - clientHeight / (2 * HexGeometry::kRowStep);
+    if (columnUnit == 0 || rowUnit == 0) return;
+    int x = c.x - clientWidth / (2 * columnUnit);
+    int y = c.y - clientHeight / (2 * rowUnit);
     HScroll(ThumbPosition, x, wrap);
     VScroll(ThumbPosition, y);
 }

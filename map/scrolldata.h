@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/hexgeometry.h"
 #include "model/atlcoord.h"
 
 // The map view's scroll state in hex steps: the first column (x) and row (y) shown, the pixels
@@ -30,7 +31,9 @@ public:
     // Steps and page sizes for a client area and the larger extents of the two plains; pulls
     // the position back where it lies beyond the new limits (the column only without wrap).
     // Returns whether the position changed: the whole window must then be redrawn.
-    bool Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap);
+    // The steps are those of the hexes at one zoom step (actual size unless given).
+    bool Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap,
+               const HexMetrics& metrics = HexGeometry::kZoomSteps[HexGeometry::kActualSize]);
 
     // Whether the last column or row of the scroll range is already in view.
     bool IsRightEdge() const { return column + pageColumns - 1 >= maxColumn; }

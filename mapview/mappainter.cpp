@@ -5,6 +5,9 @@
 #include "map/hexgeometry.h"
 #include "model/terrain.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr int kW = HexGeometry::kHexWidth;
@@ -13,10 +16,12 @@ constexpr int kPicturesPerRow = 4;
 // Pictures of the terrain sheet that are no terrain.
 constexpr PixelPoint kShadePicture{0, 3 * kH};
 constexpr PixelPoint kUnknownPicture{kW, 3 * kH};
+// The overlay sheet at actual size: the guard flag, the player's own units, other factions'
+// units; and where each stands in a hex picture of actual size. The own marker sits left of
+// the guard flag, the other one at the bottom, below a town name.
+constexpr PixelPoint kGuardFlag{0, 0};
 constexpr int kGuardWidth = 8;
 constexpr int kGuardHeight = 12;
-// The unit markers of the overlay sheet and where they stand in a hex picture: the player's
-// own left of the guard flag, other factions' at the bottom, below a town name.
 constexpr PixelPoint kOwnMarker{16, 0};
 constexpr int kOwnMarkerSize = 12;
 constexpr PixelPoint kOwnMarkerPlace{12, 4};
@@ -35,6 +40,10 @@ PixelPoint Offset(PixelPoint corner, PixelPoint p) {
     return {corner.x + p.x, corner.y + p.y};
 }
 
+int Round(double value) {
+    return static_cast<int>(std::lround(value));
+}
+
 } // namespace
 
 MapPainter::MapPainter(const AtlMap& map, const HexGeometry& geometry)
@@ -42,6 +51,42 @@ MapPainter::MapPainter(const AtlMap& map, const HexGeometry& geometry)
       overlay_(Bitmap::LoadResource(kOverlayBitmap)) {
     terrain_.MakeTransparent();
     overlay_.MakeTransparent();
+}
+
+void MapPainter::SetDevicePixelRatio(double dpr) {
+    dpr_ = dpr >= 1 ? dpr : 1;
+}
+
+MapPainter::Scaled& MapPainter::Pictures() const {
+    int step = geometry_.ZoomStep();
+    if (scaled_.step == step && scaled_.dpr == dpr_) return scaled_;
+    const HexMetrics& m = geometry_.Metrics();
+    double scale = m.percent / 100.0;
+    scaled_ = Scaled();
+    scaled_.step = step;
+    scaled_.dpr = dpr_;
+    scaled_.cellWidth = Round(m.width * dpr_);
+    scaled_.cellHeight = Round(m.height * dpr_);
+    scaled_.markerScale = std::max(scale, kSmallestMarker);
+    scaled_.namePixels = std::clamp(Round(kTownNamePixels * scale), 8, 16);
+    double markerPixels = scaled_.markerScale * dpr_;
+    if (scaled_.cellWidth == kW && scaled_.cellHeight == kH) {
+        // Actual size on an ordinary screen: the pictures as drawn, pixel for pixel.
+        scaled_.terrain = terrain_.ScaledCells(kW, kH, kW, kH);
+    } else {
+        scaled_.terrain = terrain_.ScaledCells(kW, kH, scaled_.cellWidth, scaled_.cellHeight);
+        scaled_.terrain.SetDevicePixelRatio(dpr_);
+    }
+    if (markerPixels == 1) {
+        scaled_.overlay = overlay_.ScaledCells(overlay_.Width(), overlay_.Height(),
+                                               overlay_.Width(), overlay_.Height());
+    } else {
+        scaled_.overlay = overlay_.ScaledCells(overlay_.Width(), overlay_.Height(),
+                                               Round(overlay_.Width() * markerPixels),
+                                               Round(overlay_.Height() * markerPixels));
+        scaled_.overlay.SetDevicePixelRatio(dpr_);
+    }
+    return scaled_;
 }
 
 void MapPainter::Draw(GrafView& view, const PixelRect& clip, int z,
@@ -52,8 +97,8 @@ void MapPainter::Draw(GrafView& view, const PixelRect& clip, int z,
     for (const HexPlace& place : geometry_.PlacesIn(clip, scroll, z))
         DrawHex1(view, place.hex, place.corner);
     // Names of hexes beside clip may reach into it.
-    PixelRect labels{clip.left - kTownNameReach, clip.top, clip.right + kTownNameReach,
-                     clip.bottom};
+    int reach = Round(kTownNameReach * std::max(1.0, geometry_.Metrics().percent / 100.0));
+    PixelRect labels{clip.left - reach, clip.top, clip.right + reach, clip.bottom};
     for (const HexPlace& place : geometry_.PlacesIn(labels, scroll, z))
         DrawHex2(view, place.hex, place.corner);
     view.RestoreState();
@@ -61,26 +106,35 @@ void MapPainter::Draw(GrafView& view, const PixelRect& clip, int z,
 
 void MapPainter::DrawHex1(GrafView& view, const AtlCoord& c, PixelPoint corner) const {
     const AtlHexData* hex = map_.GetHex(c);
-    PixelPoint picture = TerrainPicture(hex);
-    view.DrawBitmap(terrain_, picture.x, picture.y, kW, kH, corner.x, corner.y);
+    const Scaled& pictures = Pictures();
+    auto draw = [&](PixelPoint picture) {
+        view.DrawBitmap(pictures.terrain, picture.x / kW * pictures.cellWidth,
+                        picture.y / kH * pictures.cellHeight, pictures.cellWidth,
+                        pictures.cellHeight, corner.x, corner.y);
+    };
+    draw(TerrainPicture(hex));
     if (!hex) return;
-    if (hex->Has(AtlHexData::HexPartial))
-        view.DrawBitmap(terrain_, kShadePicture.x, kShadePicture.y, kW, kH, corner.x, corner.y);
+    if (hex->Has(AtlHexData::HexPartial)) draw(kShadePicture);
     DrawHexBorder(view, c, corner, *hex);
+}
+
+int MapPainter::SelectedBorderWidth() const {
+    return std::max(2, Round(kSelectedBorderWidth * geometry_.Metrics().percent / 100.0));
 }
 
 void MapPainter::DrawHexBorder(GrafView& view, const AtlCoord& c, PixelPoint corner,
                                const AtlHexData& hex) const {
+    const HexMetrics& m = geometry_.Metrics();
     bool selected = hex.Has(AtlHexData::HexSelected);
-    PixelPoint from = Offset(corner, HexGeometry::kOutline[0]);
+    PixelPoint from = Offset(corner, m.Outline(0));
     view.MoveTo(from.x, from.y);
     for (int edge = 0; edge < 6; ++edge) {
         const AtlHexData* other = Neighbour(c, edge);
         if (selected || (other && other->Has(AtlHexData::HexSelected)))
-            view.SetPen(kSelectedBorder, kSelectedBorderWidth);
+            view.SetPen(kSelectedBorder, SelectedBorderWidth());
         else
             view.SetPen(kBorder);
-        PixelPoint to = Offset(corner, HexGeometry::kOutline[(edge + 1) % 6]);
+        PixelPoint to = Offset(corner, m.Outline(edge + 1));
         view.LineTo(to.x, to.y);
     }
 }
@@ -88,45 +142,71 @@ void MapPainter::DrawHexBorder(GrafView& view, const AtlCoord& c, PixelPoint cor
 void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) const {
     const AtlHexData* hex = map_.GetHex(c);
     if (!hex) return;
+    const HexMetrics& m = geometry_.Metrics();
+    double scale = m.percent / 100.0;
     if (hex->Has(AtlHexData::HexSelected)) DrawOutline(view, corner);
     if (!hex->townName.IsEmpty()) {
         // Centred on the hex, its top at the middle of the hex; the rim lies one pixel out.
-        const Bitmap& label = Label(hex->townName);
-        view.DrawBitmap(label, 0, 0, label.Width(), label.Height(),
-                        corner.x + HexGeometry::kHalfWidth - label.Width() / 2,
-                        corner.y + HexGeometry::kHalfHeight - 1);
+        if (const Bitmap* label = Label(hex->townName)) {
+            double dpr = label->DevicePixelRatio();
+            view.DrawBitmap(*label, 0, 0, label->Width(), label->Height(),
+                            corner.x + m.width / 2 - Round(label->Width() / dpr / 2),
+                            corner.y + m.height / 2 - 1);
+        }
     }
+    double marker = Pictures().markerScale;
     if (hex->Has(AtlHexData::HexGuarded))
-        view.DrawBitmap(overlay_, 0, 0, kGuardWidth, kGuardHeight,
-                        corner.x + HexGeometry::kHalfWidth, corner.y + 2);
-    if (hex->Has(AtlHexData::HexOtherUnits))
-        view.DrawBitmap(overlay_, kOtherMarker.x, kOtherMarker.y, kOtherMarkerSize,
-                        kOtherMarkerSize, corner.x + kOtherMarkerPlace.x,
-                        corner.y + kOtherMarkerPlace.y);
+        DrawOverlay(view, kGuardFlag, kGuardWidth, kGuardHeight, corner.x + m.width / 2,
+                    corner.y + Round(2 * scale));
+    if (hex->Has(AtlHexData::HexOtherUnits)) {
+        int size = Round(kOtherMarkerSize * marker);
+        DrawOverlay(view, kOtherMarker, kOtherMarkerSize, kOtherMarkerSize,
+                    corner.x + Round(kOtherMarkerPlace.x * scale),
+                    corner.y + std::min(Round(kOtherMarkerPlace.y * scale), m.height - size));
+    }
     if (hex->Has(AtlHexData::HexOwnUnits))
-        view.DrawBitmap(overlay_, kOwnMarker.x, kOwnMarker.y, kOwnMarkerSize, kOwnMarkerSize,
-                        corner.x + kOwnMarkerPlace.x, corner.y + kOwnMarkerPlace.y);
+        DrawOverlay(view, kOwnMarker, kOwnMarkerSize, kOwnMarkerSize,
+                    corner.x + Round(kOwnMarkerPlace.x * scale),
+                    corner.y + Round(kOwnMarkerPlace.y * scale));
+}
+
+void MapPainter::DrawOverlay(GrafView& view, PixelPoint from, int width, int height, int x,
+                             int y) const {
+    const Scaled& pictures = Pictures();
+    double f = pictures.markerScale * pictures.dpr;
+    view.DrawBitmap(pictures.overlay, Round(from.x * f), Round(from.y * f), Round(width * f),
+                    Round(height * f), x, y);
 }
 
 void MapPainter::DrawOutline(GrafView& view, PixelPoint corner) const {
-    view.SetPen(kSelectedBorder, kSelectedBorderWidth);
-    PixelPoint from = Offset(corner, HexGeometry::kOutline[0]);
+    const HexMetrics& m = geometry_.Metrics();
+    view.SetPen(kSelectedBorder, SelectedBorderWidth());
+    PixelPoint from = Offset(corner, m.Outline(0));
     view.MoveTo(from.x, from.y);
     for (int i = 1; i <= 6; ++i) {
-        PixelPoint to = Offset(corner, HexGeometry::kOutline[i % 6]);
+        PixelPoint to = Offset(corner, m.Outline(i));
         view.LineTo(to.x, to.y);
     }
 }
 
-const Bitmap& MapPainter::Label(const Str& name) const {
+const Bitmap* MapPainter::Label(const Str& name) const {
+    Scaled& pictures = Pictures();
     // Town names are few; a damaged file full of distinct names must not grow this forever.
-    if (labels_.size() > 4096) labels_.clear();
-    auto [it, isNew] = labels_.try_emplace(name.Get());
+    if (pictures.labels.size() > 4096) pictures.labels.clear();
+    auto [it, isNew] = pictures.labels.try_emplace(name.Get());
     if (isNew)
         // A light rim keeps the black names readable on dark forest and jungle.
-        it->second = Bitmap::RimmedText(name.Get(), kTownNameFont, kTownNamePixels, true, kTownName,
-                                        kTownNameHalo);
-    return it->second;
+        it->second = Bitmap::RimmedText(name.Get(), kTownNameFont, pictures.namePixels, true,
+                                        kTownName, kTownNameHalo, pictures.dpr);
+    const Bitmap& label = it->second;
+    // Below actual size a name is left out where it would crowd the hex and its neighbours.
+    const HexMetrics& m = geometry_.Metrics();
+    if (m.percent < 100) {
+        double dpr = label.DevicePixelRatio();
+        if (label.Height() / dpr > 0.6 * m.height || label.Width() / dpr > 3 * m.ColumnStep())
+            return nullptr;
+    }
+    return &label;
 }
 
 const AtlHexData* MapPainter::Neighbour(const AtlCoord& c, int edge) const {

@@ -17,8 +17,9 @@ class ScrollData;
 
 // Paints one plain of the hex map through a GrafView: terrain pictures, a shade over hexes
 // known only partly, the hex borders with the selected hex's outline set apart, town names,
-// the guard flag and the markers of the player's own units and of other factions' units. The map
-// window and off-screen pictures share it.
+// the guard flag and the markers of the player's own units and of other factions' units. The
+// map window and off-screen pictures share it. It paints at the geometry's zoom step, with
+// pictures scaled smoothly and made as fine as the screen's device pixels.
 class MapPainter {
 public:
     static constexpr GrafColor kBackground{24, 24, 32};
@@ -28,9 +29,12 @@ public:
     static constexpr GrafColor kTownName{0, 0, 0};
     static constexpr GrafColor kTownNameHalo{255, 255, 255};
     static constexpr int kTownNamePixels = 10;
-    // How far a town name may reach sideways beyond its hex picture.
+    // How far a town name may reach sideways beyond its hex picture at actual size.
     static constexpr int kTownNameReach = 64;
     static constexpr const char* kTownNameFont = "DejaVu Sans";
+    // Markers never shrink below this share of their size, so that they stay readable when
+    // the hexes are small.
+    static constexpr double kSmallestMarker = 0.5;
 
     // Loads the terrain and overlay bitmaps, transparent in their top-left colours. map and
     // geometry must outlive the painter.
@@ -38,6 +42,9 @@ public:
 
     // Whether both bitmaps were found; without them only borders and names are drawn.
     bool HasBitmaps() const { return !terrain_.IsNull() && !overlay_.IsNull(); }
+
+    // The device pixels to a pixel of what is painted on (2 on many high-density screens).
+    void SetDevicePixelRatio(double dpr);
 
     // Paints the part of plain z inside clip (window pixels) with the view scrolled to
     // scroll: the background, then every hex meeting clip in two passes, so that names and
@@ -56,15 +63,32 @@ public:
                        const AtlHexData& hex) const;
 
 private:
+    // The pictures for one zoom step and device pixel ratio, made when first needed.
+    struct Scaled {
+        int step = -1;
+        double dpr = 0;
+        Bitmap terrain; // cells of cellWidth x cellHeight device pixels
+        int cellWidth = 0;
+        int cellHeight = 0;
+        Bitmap overlay;         // scaled by markerScale * dpr
+        double markerScale = 1; // of the markers against their actual size
+        int namePixels = kTownNamePixels;
+        std::unordered_map<std::string, Bitmap> labels;
+    };
+    Scaled& Pictures() const;
     // The hex across edge `edge` of c, with the world's wrap.
     const AtlHexData* Neighbour(const AtlCoord& c, int edge) const;
     void DrawOutline(GrafView& view, PixelPoint corner) const;
-    // The picture of a town name, made once per name.
-    const Bitmap& Label(const Str& name) const;
+    int SelectedBorderWidth() const;
+    // A piece of the overlay sheet given at actual size, its top-left corner at (x, y).
+    void DrawOverlay(GrafView& view, PixelPoint from, int width, int height, int x, int y) const;
+    // The picture of a town name, made once per name; null where it would not fit.
+    const Bitmap* Label(const Str& name) const;
 
     const AtlMap& map_;
     const HexGeometry& geometry_;
     Bitmap terrain_;
     Bitmap overlay_;
-    mutable std::unordered_map<std::string, Bitmap> labels_;
+    double dpr_ = 1;
+    mutable Scaled scaled_;
 };

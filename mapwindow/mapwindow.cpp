@@ -4,6 +4,7 @@
 #include "descrview/descrtreeview.h"
 #include "gfx/grafview.h"
 #include "map/hexsummary.h"
+#include "map/zoom.h"
 
 #include <cstdlib>
 
@@ -50,7 +51,7 @@ void MapView::InvalidateHex(const AtlCoord& c) {
 }
 
 void MapView::InvalidateHex(PixelPoint corner) {
-    PixelRect rect = HexGeometry::RedrawRect(corner);
+    PixelRect rect = geometry_.RedrawRect(corner);
     // Copies of the hex beside the window need nothing.
     if (rect.Intersects(GetClientRect())) InvalidateRect(rect);
 }
@@ -70,7 +71,7 @@ void MapView::BuildDescrTree(const AtlCoord& c) {
 void MapView::SetupScrollData() {
     PixelRect client = GetClientRect();
     if (scroll_.Setup(client.Width(), client.Height(), map_.XExtent(), map_.YExtent(),
-                      geometry_.WrapWidth()))
+                      geometry_.WrapWidth(), geometry_.Metrics()))
         Invalidate();
 }
 
@@ -99,8 +100,8 @@ void MapView::ScrolledFrom(int column, int row) {
     int wrap = geometry_.WrapWidth();
     // The world repeats: the shorter way round moves the same picture.
     if (wrap != 0) dx = HexGeometry::Modulo(dx + wrap / 2, wrap) - wrap / 2;
-    int px = -dx * HexGeometry::kColumnStep;
-    int py = -(scroll_.row - row) * HexGeometry::kRowStep;
+    int px = -dx * geometry_.Metrics().ColumnStep();
+    int py = -(scroll_.row - row) * geometry_.Metrics().RowStep();
     PixelRect client = GetClientRect();
     // What stays in view moves; only what comes into view is painted.
     if (std::abs(px) < client.Width() && std::abs(py) < client.Height())
@@ -110,6 +111,11 @@ void MapView::ScrolledFrom(int column, int row) {
 }
 
 void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
+    // The window may have moved to a screen of another density.
+    double dpr = DevicePixelRatio();
+    painter_.SetDevicePixelRatio(dpr);
+    if (!buffer_.IsNull() && buffer_.DevicePixelRatio() != dpr)
+        buffer_.Resize(buffer_.Width(), buffer_.Height(), dpr);
     bool inBuffer = !buffer_.IsNull() && clip.left >= 0 && clip.top >= 0 &&
                     clip.right <= buffer_.Width() && clip.bottom <= buffer_.Height();
     if (!inBuffer) {
@@ -125,7 +131,7 @@ void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
 
 void MapView::EvSize(int width, int height) {
     // Without a buffer (no memory for it) the view paints straight into the window.
-    buffer_.Resize(width, height);
+    buffer_.Resize(width, height, DevicePixelRatio());
     SetupScrollBars();
 }
 
@@ -159,6 +165,41 @@ void MapView::GoTo(const AtlCoord& c) {
     map_.SelectHex(c, true);
     CenterOn(c);
     SelChanged();
+}
+
+void MapView::SetZoomStep(int step) {
+    PixelRect client = GetClientRect();
+    ZoomAt(step, {client.Width() / 2, client.Height() / 2});
+}
+
+void MapView::ZoomAt(int step, PixelPoint at) {
+    HexGeometry zoomed = geometry_;
+    zoomed.SetZoomStep(step);
+    if (zoomed.ZoomStep() == geometry_.ZoomStep()) return;
+    PixelRect client = GetClientRect();
+    ZoomAround(scroll_, geometry_, zoomed, at, client.Width(), client.Height(), map_.XExtent(),
+               map_.YExtent());
+    geometry_ = zoomed;
+    Update();
+    host_.ZoomChanged(geometry_.ZoomStep());
+}
+
+void MapView::ShowWholeLevel() {
+    PixelRect client = GetClientRect();
+    int columns = geometry_.WrapWidth() != 0 ? geometry_.WrapWidth() : map_.XExtent();
+    geometry_.SetZoomStep(WholeLevelStep(columns, map_.YExtent(), client.Width(), client.Height()));
+    scroll_.column = 0;
+    scroll_.row = 0;
+    Update();
+    host_.ZoomChanged(geometry_.ZoomStep());
+}
+
+bool MapView::EvZoomWheel(int delta, PixelPoint point) {
+    zoomWheelRest_ += delta;
+    int notches = zoomWheelRest_ / 120;
+    zoomWheelRest_ -= notches * 120;
+    if (notches != 0) ZoomAt(geometry_.ZoomStep() + notches, point);
+    return true;
 }
 
 void MapView::StepSelection(AtlDirection::Type d) {

@@ -20,6 +20,8 @@ public:
     virtual DescrTreeView* GetDescrTV() = 0;
     // What lies under the mouse, one line (empty when the mouse is off the map).
     virtual void ShowHover(const Str& text) {}
+    // The view zoomed to another step.
+    virtual void ZoomChanged(int step) {}
 };
 
 // The map window: one plain of the hex map for the turn on show, scrolled over a world that
@@ -60,6 +62,15 @@ public:
     void CenterOn(const AtlCoord& c);
     // Shows c's plain, centres hex c, selects it alone and describes it (a find's choice).
     void GoTo(const AtlCoord& c);
+    // The zoom step on show, an index of HexGeometry::kZoomSteps.
+    int GetZoomStep() const { return geometry_.ZoomStep(); }
+    // Zooms to step (kept within the steps) around the middle of the window.
+    void SetZoomStep(int step);
+    // Zooms to step keeping the hex under window point `at` where it is.
+    void ZoomAt(int step, PixelPoint at);
+    // The largest step at which the whole level shows, from its first column and row.
+    void ShowWholeLevel();
+
     // Moves the selection one hex in direction d on the plain shown (from the hex in the
     // middle of the window when none is selected there) and scrolls it into view; at the
     // world's edge it stays.
@@ -97,6 +108,8 @@ public:
     // or 8, 9, 3, 2, 1 and 7 (as on the numeric keypad), move the selection north, northeast,
     // southeast, south, southwest and northwest.
     bool EvKeyDown(unsigned key, unsigned flags) override;
+    // Ctrl and the wheel zoom, a step a notch, around the point under the mouse.
+    bool EvZoomWheel(int delta, PixelPoint point) override;
     void EvMouseMove(PixelPoint point) override;
     void EvMouseLeave() override;
     Str GetToolTip(PixelPoint point) override;
@@ -115,4 +128,5 @@ private:
     int curPlain_ = 0;
     OffscreenBuffer buffer_;    // the client area's picture, remade on each resize
     AtlCoord hover_{-1, -1, 0}; // the hex last reported under the mouse
+    int zoomWheelRest_ = 0;     // wheel turns short of a notch
 };

@@ -115,6 +115,12 @@ void DFrameWindow::OnCommand(unsigned id, Handler handler, Enabler enabler) {
     UpdateCommands();
 }
 
+void DFrameWindow::AddShortcut(const char* keys, unsigned id) {
+    if (!Widget()) return;
+    auto* shortcut = new QShortcut(QKeySequence(ToQt(keys), QKeySequence::PortableText), Widget());
+    QObject::connect(shortcut, &QShortcut::activated, [this, id] { EvCommand(id, 1); });
+}
+
 bool DFrameWindow::IsCommandEnabled(unsigned id) const {
     auto it = commands_.find(id);
     if (it == commands_.end() || !it->second.handler) return false;

@@ -59,6 +59,8 @@ protected:
     using Enabler = std::function<bool()>;
     // Registers the handler of a command and, optionally, when it is enabled.
     void OnCommand(unsigned id, Handler handler, Enabler enabler = {});
+    // One more key for a command, beside the one its menu entry names ("Ctrl+=").
+    void AddShortcut(const char* keys, unsigned id);
     // Called once when the window closes, before the loop ends.
     virtual void EvDestroy() {}
     // The client area has a new size.

@@ -36,6 +36,10 @@ public:
         view_.GoTo(c);
     }
     void OnHover(std::function<void(const Str&)> hover) override { hover_ = std::move(hover); }
+    int GetZoomStep() const override { return view_.GetZoomStep(); }
+    void SetZoomStep(int step) override { view_.SetZoomStep(step); }
+    void ShowWholeLevel() override { view_.ShowWholeLevel(); }
+    void OnZoom(std::function<void(int)> zoomed) override { zoomed_ = std::move(zoomed); }
     void Reselect(const AtlCoord& c) override {
         descr_.SetRoot(nullptr);
         view_.GetMap().SelectHex(c, true);
@@ -48,11 +52,15 @@ private:
     void ShowHover(const Str& text) override {
         if (hover_) hover_(text);
     }
+    void ZoomChanged(int step) override {
+        if (zoomed_) zoomed_(step);
+    }
 
     const VexlorDoc& doc_;
     DescrTreeView& descr_;
     MapView view_;
     std::function<void(const Str&)> hover_;
+    std::function<void(int)> zoomed_;
 };
 
 } // namespace

@@ -30,6 +30,12 @@ public:
     virtual void GoTo(const AtlCoord& c) = 0;
     // hover(text) runs when the hex under the mouse changes: one line about it, or empty.
     virtual void OnHover(std::function<void(const Str&)> hover) = 0;
+    // The zoom step (an index of HexGeometry::kZoomSteps); zoomed(step) runs whenever it
+    // changes, by a command or the wheel.
+    virtual int GetZoomStep() const = 0;
+    virtual void SetZoomStep(int step) = 0;
+    virtual void ShowWholeLevel() = 0;
+    virtual void OnZoom(std::function<void(int)> zoomed) = 0;
 };
 
 // What the main window needs of the pane that describes the selected hex.

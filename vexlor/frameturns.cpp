@@ -1,5 +1,8 @@
 // The main window's ways through the turns and over the map: first and last turn, a turn
-// picked from the toolbar's list, and the find box.
+// picked from the toolbar's list, the find box and the zoom.
+#include "app/globals.h"
+#include "map/hexgeometry.h"
+#include "map/zoom.h"
 #include "ui/findbox.h"
 #include "vexlor/framewindow.h"
 
@@ -44,4 +47,25 @@ void FrameWindow::ChooseFound(int index) {
     if (index < 0 || index >= static_cast<int>(found_.size())) return;
     panes_.map->GoTo(found_[static_cast<size_t>(index)].coord);
     UpdateCommands();
+}
+
+void FrameWindow::RegisterZoomCommands() {
+    MapPane& map = *panes_.map;
+    map.SetZoomStep(ZoomStepOfPercent(Profile.GetInt("Options", "Zoom", 100)));
+    map.OnZoom([this](int step) {
+        Profile.WriteInt("Options", "Zoom", HexGeometry::kZoomSteps[step].percent);
+        UpdateCommands();
+    });
+    OnCommand(
+        CM_VIEWZOOMIN, [&map] { map.SetZoomStep(map.GetZoomStep() + 1); },
+        [&map] { return map.GetZoomStep() < HexGeometry::kZoomStepCount - 1; });
+    OnCommand(
+        CM_VIEWZOOMOUT, [&map] { map.SetZoomStep(map.GetZoomStep() - 1); },
+        [&map] { return map.GetZoomStep() > 0; });
+    OnCommand(
+        CM_VIEWACTUALSIZE, [&map] { map.SetZoomStep(HexGeometry::kActualSize); },
+        [&map] { return map.GetZoomStep() != HexGeometry::kActualSize; });
+    OnCommand(CM_VIEWWHOLELEVEL, [&map] { map.ShowWholeLevel(); });
+    // Ctrl++ needs Shift on most keyboards; Ctrl+= is the same key without it.
+    AddShortcut("Ctrl+=", CM_VIEWZOOMIN);
 }

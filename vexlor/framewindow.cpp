@@ -83,6 +83,7 @@ void FrameWindow::RegisterCommands() {
         CM_VIEWLASTTURN, [this] { CmViewLastTurn(); }, [this] { return CeViewNextTurn(); });
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
+    RegisterZoomCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
     OnCommand(CM_ABOUT, [this] { CmAbout(); });

@@ -34,6 +34,10 @@ enum FrameCommand : unsigned {
     CM_VIEWLASTTURN = 205,
     CM_VIEWFIND = 206,
     CM_VIEWTURNEVENTS = 207,
+    CM_VIEWZOOMIN = 220,
+    CM_VIEWZOOMOUT = 221,
+    CM_VIEWACTUALSIZE = 222,
+    CM_VIEWWHOLELEVEL = 223,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -94,6 +98,9 @@ public:
     void ShowTurn(AtlDate date);
     // Opens the find box (made on first use).
     void CmViewFind();
+    // The map's zoom, one step in or out, actual size, or the whole level in the map; the
+    // zoom is kept in the profile.
+    void RegisterZoomCommands();
     // Opens the window of the turn on show's errors, battles and events (made on first use).
     void CmViewTurnEvents();
     void CmHelpIndex();

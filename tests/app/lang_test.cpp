@@ -47,7 +47,9 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "  Plain up 200\n  Plain down 201\n  -\n  Next turn\tAlt+Right 202\n"
                       "  Prev turn\tAlt+Left 203\n  First turn\tAlt+Home 204\n"
                       "  Last turn\tAlt+End 205\n  -\n  &Find...\tCtrl+F 206\n"
-                      "  Turn &events...\tCtrl+E 207\n"
+                      "  Turn &events...\tCtrl+E 207\n  -\n"
+                      "  Zoom &in\tCtrl++ 220\n  Zoom &out\tCtrl+- 221\n"
+                      "  &Actual size\tCtrl+0 222\n  &Whole level 223\n"
                       "\b&Help\n"
                       "  &Index\tF1 901\n  &Using help 902\n  -\n  &About... 903\n");
     EXPECT_TRUE(lang.LoadMenuA(2).empty());

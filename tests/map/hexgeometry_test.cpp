@@ -35,7 +35,7 @@ TEST(HexGeometry, EveryPixelOfAHexBetweenItsSlantMiddlesHitsIt) {
         for (int x = column - 1; x <= column + 20; ++x) {
             for (int y = row; y <= row + 26; ++y) {
                 if ((x + y) % 2 != 0) continue;
-                PixelPoint corner = HexGeometry::HexCorner(x, y, s);
+                PixelPoint corner = HexGeometry().HexCorner(x, y, s);
                 AtlCoord expected(geometry.WrapX(x), y, 1);
                 // Columns part in the middle of the slanted edges: 6 pixels in from each side.
                 for (int dy = 0; dy < kH; ++dy)
@@ -60,7 +60,7 @@ TEST(HexGeometry, EveryWindowPixelHitsAHexWhosePictureHoldsIt) {
                 AtlCoord c = geometry.ViewCoord2HexCoord({px, py}, s, 0, 200);
                 // The unwrapped view column of the hit hex is within one wrap of the scroll.
                 int x = c.x < s.column - 1 ? c.x + wrap : c.x;
-                PixelPoint corner = HexGeometry::HexCorner(x, c.y, s);
+                PixelPoint corner = HexGeometry().HexCorner(x, c.y, s);
                 ASSERT_EQ((c.x + c.y) % 2, 0);
                 ASSERT_TRUE(px >= corner.x && px < corner.x + kW && py >= corner.y &&
                             py < corner.y + kH)
@@ -115,11 +115,11 @@ TEST(HexGeometry, WithoutWrapTheHitStaysInsideTheWorld) {
 TEST(HexGeometry, NeighboursShareTheEdgeBetweenThem) {
     ScrollData s = ScrolledTo(0, 0);
     for (AtlCoord c : {AtlCoord(4, 6), AtlCoord(5, 7)}) {
-        PixelPoint corner = HexGeometry::HexCorner(c.x, c.y, s);
+        PixelPoint corner = HexGeometry().HexCorner(c.x, c.y, s);
         for (int edge = 0; edge < 6; ++edge) {
             AtlCoord n = c;
             n.Move(HexGeometry::kEdgeDirections[edge]);
-            PixelPoint other = HexGeometry::HexCorner(n.x, n.y, s);
+            PixelPoint other = HexGeometry().HexCorner(n.x, n.y, s);
             // The opposite edge of the neighbour, walked the other way round.
             const PixelPoint* o = HexGeometry::kOutline;
             PixelPoint a{corner.x + o[edge].x, corner.y + o[edge].y};
@@ -160,7 +160,7 @@ TEST(HexGeometry, PlacesAreEveryHexMeetingTheClipOnceInRowOrder) {
                 for (int x = column - 30; x <= column + 30; ++x)
                     for (int y = row - 30; y <= row + 40; ++y) {
                         if ((x + y) % 2 != 0 || y < 0 || (wrap == 0 && x < 0)) continue;
-                        PixelPoint corner = HexGeometry::HexCorner(x, y, s);
+                        PixelPoint corner = HexGeometry().HexCorner(x, y, s);
                         PixelRect picture{corner.x, corner.y, corner.x + kW, corner.y + kH};
                         EXPECT_EQ(picture.Intersects(clip), seen.count({corner.x, corner.y}) == 1)
                             << x << "," << y;
@@ -206,7 +206,7 @@ TEST(HexGeometry, EveryCopyOfAHexInTheWindowIsRedrawn) {
     ASSERT_EQ(corners.size(), 2u);
     EXPECT_EQ(corners[1].x, 66 * 37);
 
-    EXPECT_EQ(HexGeometry::RedrawRect({37, 21}), (PixelRect{35, 19, 89, 65}));
+    EXPECT_EQ(HexGeometry().RedrawRect({37, 21}), (PixelRect{35, 19, 89, 65}));
     HexGeometry flat(0);
     EXPECT_EQ(flat.HexCorners(AtlCoord(70, 0), s)[0].x, 10 * 37);
 }

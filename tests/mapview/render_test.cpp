@@ -245,14 +245,14 @@ TEST(MapPainter, TheSelectedOutlineStandsOutAmongKnownAndUnknownHexes) {
         OffscreenBuffer buffer;
         buffer.Resize(600, 400);
         Paint(painter, buffer, {0, 0, 600, 400}, scroll);
-        PixelPoint corner = HexGeometry::HexCorner(selected.x, selected.y, scroll);
+        PixelPoint corner = HexGeometry().HexCorner(selected.x, selected.y, scroll);
         for (int edge = 0; edge < 6; ++edge) {
             PixelPoint m = EdgeMiddle(corner, edge);
             EXPECT_EQ(buffer.PixelAt(m.x, m.y), MapPainter::kSelectedBorder)
                 << "edge " << edge << " of " << selected.x << "," << selected.y;
         }
         // The plain borders of other hexes are not drawn in the selection's colour.
-        PixelPoint other = EdgeMiddle(HexGeometry::HexCorner(16, 20, scroll), 1);
+        PixelPoint other = EdgeMiddle(HexGeometry().HexCorner(16, 20, scroll), 1);
         EXPECT_FALSE(buffer.PixelAt(other.x, other.y) == MapPainter::kSelectedBorder);
     }
 }
@@ -285,7 +285,7 @@ TEST(MapPainter, RedrawingTheChangedHexesMatchesAFullRepaint) {
         ASSERT_EQ(view.redrawn.size(), 2u);
         for (const AtlCoord& c : view.redrawn)
             for (PixelPoint corner : geometry.HexCorners(c, scroll))
-                Paint(painter, shown, HexGeometry::RedrawRect(corner), scroll);
+                Paint(painter, shown, HexGeometry().RedrawRect(corner), scroll);
 
         OffscreenBuffer full;
         full.Resize(width, height);

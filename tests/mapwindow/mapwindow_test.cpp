@@ -303,8 +303,8 @@ private slots:
 
         ClickHex(view, Qt::LeftButton, second);
         QCOMPARE(view.invalidated.size(), size_t(2));
-        QVERIFY(view.invalidated[0] == HexGeometry::RedrawRect(a));
-        QVERIFY(view.invalidated[1] == HexGeometry::RedrawRect(b));
+        QVERIFY(view.invalidated[0] == HexGeometry().RedrawRect(a));
+        QVERIFY(view.invalidated[1] == HexGeometry().RedrawRect(b));
 
         // Painted at once, and nothing but the two hexes.
         view.UpdateWindow();

@@ -2,6 +2,7 @@
 // on the offscreen platform: the find box, the hex keys, the turns list, the status bar.
 #include "app/globals.h"
 #include "map/atlmap.h"
+#include "map/hexgeometry.h"
 #include "testdir.h"
 #include "ui/filedialog.h"
 #include "ui/findbox.h"
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -48,6 +50,17 @@ class FindWayTest : public QObject {
         int row = c.y - Map()->verticalScrollBar()->value();
         return QRect(column * 37, row * 21, 50, 42).intersected(Map()->viewport()->rect()) ==
                QRect(column * 37, row * 21, 50, 42);
+    }
+
+    void CtrlWheel(QPoint at, int notches) {
+        QWidget* map = Map()->viewport();
+        QWheelEvent wheel(at, map->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(map, &wheel);
+    }
+    AtlCoord ClickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(Map()->viewport(), button, {}, at);
+        return Selected();
     }
 
 private slots:
@@ -116,6 +129,51 @@ private slots:
             QTest::keyClick(map, Qt::Key_8);
         QCOMPARE(Selected(), AtlCoord(63, 1, 0));
         QVERIFY(InView(Selected()));
+    }
+
+    void zoomKeepsTheHexUnderTheMouseAndIsKept() {
+        MapPane& pane = Frame().Map();
+        QCOMPARE(pane.GetZoomStep(), HexGeometry::kActualSize);
+        pane.CenterOn(AtlCoord(0, 32));
+        QWidget* map = Map()->viewport();
+        QPoint at(map->width() / 3, map->height() / 3);
+        AtlCoord under;
+        // Out to the smallest step and in to the largest, a notch at a time: the hex under
+        // the mouse stays, and a click there selects it, at every step where the map can
+        // still scroll that far (zoomed out, the whole height shows from the top).
+        for (int notch : {-1, -1, -1, -1, -1, 1, 1, 1, 1, 1, 1, 1, 1}) {
+            int step = pane.GetZoomStep();
+            under = ClickAt(at);
+            CtrlWheel(at, notch);
+            QCOMPARE(pane.GetZoomStep(), std::clamp(step + notch, 0, 6));
+            AtlCoord now = ClickAt(at);
+            QScrollBar* rows = Map()->verticalScrollBar();
+            bool atEnd = rows->value() == 0 || rows->value() == rows->maximum();
+            QVERIFY2(now == under || (atEnd && now.x == under.x),
+                     qPrintable(QStringLiteral("step %1: %2 instead of %3")
+                                    .arg(pane.GetZoomStep())
+                                    .arg(now.GetString().Get())
+                                    .arg(under.GetString().Get())));
+        }
+        QCOMPARE(Profile.GetInt("Options", "Zoom", 0), 200);
+        // A right click centres at any step: the middle then holds the hex.
+        QTest::keyClick(Frame().Widget(), Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(Frame().Widget(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(pane.GetZoomStep(), 4);
+        QTest::keyClick(Frame().Widget(), Qt::Key_Minus, Qt::ControlModifier);
+        QPoint corner(map->width() / 2 + 90, map->height() / 2 + 50);
+        AtlCoord far = ClickAt(corner);
+        ClickAt(corner, Qt::RightButton);
+        QCOMPARE(ClickAt(QPoint(map->width() / 2, map->height() / 2)), far);
+        QTest::keyClick(Frame().Widget(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(pane.GetZoomStep(), HexGeometry::kActualSize);
+        QVERIFY(Frame().EvCommand(CM_VIEWWHOLELEVEL));
+        QVERIFY(pane.GetZoomStep() < HexGeometry::kActualSize);
+        // The next window opens at the zoom the profile keeps.
+        int kept = pane.GetZoomStep();
+        MessageBoxScript::PushAnswer(IDNO);
+        frame_ = std::make_unique<FrameWindow>("Vexlor", Language.LoadMenuA(1));
+        QCOMPARE(Frame().Map().GetZoomStep(), kept);
     }
 
     void turnsListStatusBarAndKeys() {

@@ -107,16 +107,18 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Vexlor - <new map>"));
         QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
         std::map<unsigned, QString> expected = {
-            {101, "&New"},        {102, "&Open"},           {103, "&Save"},
-            {104, "&SaveAs"},     {105, "&Add report"},     {100, "E&xit"},
-            {200, "Plain up"},    {201, "Plain down"},      {202, "Next turn"},
-            {203, "Prev turn"},   {204, "First turn"},      {205, "Last turn"},
-            {206, "&Find..."},    {207, "Turn &events..."}, {901, "&Index\tF1"},
-            {902, "&Using help"}, {903, "&About..."}};
+            {101, "&New"},         {102, "&Open"},           {103, "&Save"},
+            {104, "&SaveAs"},      {105, "&Add report"},     {100, "E&xit"},
+            {200, "Plain up"},     {201, "Plain down"},      {202, "Next turn"},
+            {203, "Prev turn"},    {204, "First turn"},      {205, "Last turn"},
+            {206, "&Find..."},     {207, "Turn &events..."}, {220, "Zoom &in"},
+            {221, "Zoom &out"},    {222, "&Actual size"},    {223, "&Whole level"},
+            {901, "&Index\tF1"},   {902, "&Using help"},     {903, "&About..."}};
         QCOMPARE(entries, expected);
-        // On the surface of an empty map only Plain up and the turn steps stand greyed.
+        // On the surface of an empty map at actual size only Plain up, the turn steps and
+        // Actual size stand greyed.
         for (auto [id, on] : enabled)
-            QCOMPARE(on, id != 200 && (id < 202 || id > 205));
+            QCOMPARE(on, id != 200 && (id < 202 || id > 205) && id != 222);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
