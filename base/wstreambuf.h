@@ -39,6 +39,7 @@ public:
     bool Sync();
     // Closes the descriptor; false when the system reports a failure (a late write error).
     bool Close();
+    int Descriptor() const { return fd_; }
     // Closes what it had and takes fd.
     void Attach(int fd) {
         Close();

@@ -20,9 +20,7 @@ const std::string& Report(int factor) {
 
 class SilentUser : public IntakeUser {
 public:
-    bool AskYesNo(const Str&) override { return true; }
-    void ShowMessage(const Str&) override {}
-    void Reformat() override {}
+    bool ReplaceTurn(AtlDate) override { return true; }
 };
 
 // Region blocks alone, from lines split beforehand.
@@ -77,11 +75,9 @@ void BM_AddReport(benchmark::State& state) {
     }
     for (auto _ : state) {
         VexlorDoc doc;
-        AtlDate shown;
         SilentUser user;
         imwstream in(text.data(), text.size());
-        if (AddReport(in, IntakeTarget{doc, shown, user, nullptr}) != 0)
-            state.SkipWithError("add failed");
+        if (AddReport(in, IntakeTarget{doc, user, nullptr}) != 0) state.SkipWithError("add failed");
         benchmark::DoNotOptimize(doc.LastTurn());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));

@@ -24,6 +24,8 @@ void FillWorld(AtlMap& map) {
             if (n % 7 == 0) hex->townName = kNames[(n / 7) % 5];
             if (n % 5 == 0) hex->hexFlags |= AtlHexData::HexGuarded;
             if (n % 9 == 0) hex->hexFlags |= AtlHexData::HexPartial;
+            if (n % 4 == 0) hex->hexFlags |= AtlHexData::HexOtherUnits;
+            if (n % 13 == 0) hex->hexFlags |= AtlHexData::HexOwnUnits;
             map.SetHex(AtlCoord(x, y), std::move(hex));
         }
     map.SelectHex(AtlCoord(30, 20), true);
@@ -48,6 +50,49 @@ void BM_FullRepaint1080p(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FullRepaint1080p)->Unit(benchmark::kMillisecond);
+
+// The full repaint at 1920 x 1080 at zoom steps 25%, 50%, 100% and 200%, on an ordinary
+// screen (1) and on one of two device pixels to the pixel (2).
+void BM_FullRepaintZoomed(benchmark::State& state) {
+    OffscreenGui gui;
+    AtlMap map;
+    FillWorld(map);
+    HexGeometry geometry;
+    geometry.SetZoomStep(static_cast<int>(state.range(0)));
+    double dpr = static_cast<double>(state.range(1));
+    MapPainter painter(map, geometry);
+    painter.SetDevicePixelRatio(dpr);
+    ScrollData scroll;
+    scroll.Setup(1920, 1080, 64, 64, HexGeometry::kWrapWidth, geometry.Metrics());
+    OffscreenBuffer buffer;
+    buffer.Resize(1920, 1080, dpr);
+    for (auto _ : state) {
+        OffscreenBuffer::Painting painting(buffer);
+        painter.Draw(painting.View(), {0, 0, 1920, 1080}, 0, scroll);
+    }
+}
+BENCHMARK(BM_FullRepaintZoomed)->ArgsProduct({{0, 2, 4, 6}, {1, 2}})->Unit(benchmark::kMillisecond);
+
+// A step of the zoom: the pictures made again for the new step, then the full repaint.
+void BM_ZoomStepChange(benchmark::State& state) {
+    OffscreenGui gui;
+    AtlMap map;
+    FillWorld(map);
+    HexGeometry geometry;
+    MapPainter painter(map, geometry);
+    ScrollData scroll;
+    OffscreenBuffer buffer;
+    buffer.Resize(1920, 1080);
+    int step = 0;
+    for (auto _ : state) {
+        step = step == 3 ? 4 : 3;
+        geometry.SetZoomStep(step);
+        scroll.Setup(1920, 1080, 64, 64, HexGeometry::kWrapWidth, geometry.Metrics());
+        OffscreenBuffer::Painting painting(buffer);
+        painter.Draw(painting.View(), {0, 0, 1920, 1080}, 0, scroll);
+    }
+}
+BENCHMARK(BM_ZoomStepChange)->Unit(benchmark::kMillisecond);
 
 // A click on another hex: the two hexes whose selection changed are redrawn.
 void BM_SelectionChangeRepaint(benchmark::State& state) {

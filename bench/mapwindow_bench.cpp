@@ -15,9 +15,7 @@ namespace {
 
 class SilentUser : public IntakeUser {
 public:
-    bool AskYesNo(const Str&) override { return true; }
-    void ShowMessage(const Str&) override {}
-    void Reformat() override {}
+    bool ReplaceTurn(AtlDate) override { return true; }
 };
 
 // A full-screen map view beside its description pane, counting what it paints.
@@ -49,8 +47,7 @@ struct Shown {
     Shown() {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         SilentUser user;
-        AtlDate date;
-        AddReportFile(WorldReportPath().c_str(), IntakeTarget{doc, date, user, nullptr});
+        AddReportFile(WorldReportPath().c_str(), IntakeTarget{doc, user, nullptr});
         if (!doc.LastTurn()) return;
         FormatMap(doc, window.view.GetMap(), doc.LastTurn()->date);
         window.view.Resize(1920, 1080);

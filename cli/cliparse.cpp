@@ -29,7 +29,8 @@ bool ParseInt(const std::string& text, long low, long high, long& value) {
 bool ParseDate(const std::string& text, AtlDate& date) {
     long value;
     if (ParseInt(text, INT_MIN / 2, INT_MAX / 2, value)) {
-        date = AtlDate(static_cast<int>(value));
+        date = AtlDate(0, 1); // turn 1
+        date += static_cast<int>(value) - 1;
         return true;
     }
     size_t comma = text.find(',');
@@ -64,17 +65,4 @@ bool ParseCoord(std::string text, AtlCoord& coord) {
     }
     coord = AtlCoord(static_cast<int>(x), static_cast<int>(y), static_cast<int>(z));
     return true;
-}
-
-const char* OpenFailure(DocReadResult result) {
-    switch (result) {
-    case DocCannotOpen:
-        return "cannot open";
-    case DocNotADocument:
-        return "not a Vexlor document";
-    case DocWrongVersion:
-        return "written by an unknown version of the document format";
-    default:
-        return "damaged or cut short";
-    }
 }

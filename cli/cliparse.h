@@ -2,7 +2,6 @@
 
 #include "model/atlcoord.h"
 #include "model/atldate.h"
-#include "model/docfile.h"
 
 #include <string>
 
@@ -10,10 +9,9 @@
 
 // A whole signed decimal number within [low, high].
 bool ParseInt(const std::string& text, long low, long high, long& value);
-// The raw turn count, or a date as the program writes it: "March, Year 5".
+// The game's turn number as players count it (1 is January, Year 1), or a date as the program
+// writes it: "March, Year 5".
 bool ParseDate(const std::string& text, AtlDate& date);
 // "X,Y" or "X,Y,Z", with or without the parentheses of a report; Z is a level number or a
 // level word ("underworld").
 bool ParseCoord(std::string text, AtlCoord& coord);
-// Why a document could not be opened, for "vexlor-cli: DOC: <reason>".
-const char* OpenFailure(DocReadResult result);

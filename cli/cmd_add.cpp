@@ -1,41 +1,32 @@
+#include "base/filelock.h"
+#include "base/replacefile.h"
+#include "cli/clidoc.h"
 #include "cli/commands.h"
-#include "model/docfile.h"
-#include "model/vexlordoc.h"
-#include "report/intake.h"
+#include "doc/docmessages.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
-// Answers intake's question as --replace says and collects what the window would show.
-class CliUser : public IntakeUser {
+// How long add waits for another program that is changing the same document.
+constexpr int kLockWaitMs = 30000;
+
+// The questions answered by the flags: --replace says Yes to every loaded turn; the other
+// reports of a batch go on after one for another faction.
+class FlagAnswers : public DocQuestions {
 public:
-    explicit CliUser(bool replace) : replace_(replace) {}
-
-    bool AskYesNo(const Str& question) override {
-        Note(std::string(question.Get()) + (replace_ ? " Yes" : " No"));
-        return replace_;
+    explicit FlagAnswers(bool replace) : replace_(replace) {}
+    DocAnswer ReplaceTurn(const DocOutcome&, bool) override {
+        return replace_ ? DocAnswer::Yes : DocAnswer::No;
     }
-    void ShowMessage(const Str& message) override { Note(message.Get()); }
-    void Reformat() override {}
-
-    // The messages since the last call, joined by " / ".
-    std::string Take() {
-        std::string shown;
-        shown.swap(shown_);
-        return shown;
-    }
+    DocAnswer OtherFaction(const DocOutcome&) override { return DocAnswer::Yes; }
 
 private:
-    void Note(const std::string& text) {
-        if (!shown_.empty()) shown_ += " / ";
-        shown_ += text;
-    }
     bool replace_;
-    std::string shown_;
 };
 
 // Newlines in a message would break the one-line-per-report output.
@@ -50,19 +41,28 @@ bool Exists(const char* path) {
     return ::stat(path, &st) == 0;
 }
 
-const char* DocReadFault(DocReadResult r) {
-    switch (r) {
-    case DocNotADocument:
-        return "not a Vexlor document";
-    case DocWrongVersion:
-        return "a document of an unknown version";
-    case DocReadFailed:
-        return "a damaged or truncated document";
-    case DocCannotOpen:
-        return "cannot be opened";
+// The last field of a report's line: a word for what was done, else the message.
+std::string Status(const DocOutcome& o, bool saved) {
+    switch (o.kind) {
+    case DocOutcomeKind::ReportAdded:
+    case DocOutcomeKind::ReportReplaced:
+    case DocOutcomeKind::ReportBrokenOff:
+        if (!saved && o.regions > 0) return "not saved";
+        if (o.kind == DocOutcomeKind::ReportAdded) return "added";
+        if (o.kind == DocOutcomeKind::ReportReplaced) return "replaced";
+        return OneLine(DocMessage(o).Get());
+    case DocOutcomeKind::ReportKept:
+        return "kept";
     default:
-        return "cannot be read";
+        return OneLine(DocMessage(o).Get());
     }
+}
+
+DocOutcome About(DocOutcomeKind kind, const char* path) {
+    DocOutcome o;
+    o.kind = kind;
+    o.file = path;
+    return o;
 }
 
 } // namespace
@@ -77,34 +77,34 @@ int RunAdd(int argc, char** argv) {
     if (argc - first < 2) return Fail("usage: vexlor-cli add [--replace] DOC REPORT...");
     const char* docPath = argv[first];
 
-    VexlorDoc doc;
+    // One writer at a time, from reading the document to saving it: another add waits for
+    // this one and then reads what it saved.
+    FileLock lock;
+    if (!lock.Acquire(docPath, kLockWaitMs)) return FailWith(About(DocOutcomeKind::Busy, docPath));
+    // Said before any report is read, so that no turn is announced that cannot be saved.
+    if (IsReadOnlyFile(docPath)) return FailWith(About(DocOutcomeKind::ReadOnly, docPath));
+
+    DocController doc;
+    FlagAnswers answers(replace);
+    doc.SetQuestions(&answers);
+    doc.SetDebugFile(nullptr);
     if (Exists(docPath)) {
-        DocReadResult r = OpenDocFile(doc, docPath);
-        if (r != DocRead) return Fail("%s: %s; left unchanged", docPath, DocReadFault(r));
+        if (!OpenDocument(doc, docPath)) return 1;
     } else {
-        doc.SetFileName(docPath);
+        doc.StartNew(docPath);
     }
 
-    CliUser user(replace);
-    AtlDate shown = doc.LastTurn() ? doc.LastTurn()->date : AtlDate();
-    IntakeTarget target{doc, shown, user, nullptr};
-    bool allRead = true;
-    for (int i = first + 1; i < argc; ++i) {
-        IntakeOutcome o = AddReportFile(argv[i], target);
-        std::string status = user.Take();
-        if (o.result == 0) status = o.replaced ? "replaced" : "added";
-        allRead = allRead && o.result == 0;
-        std::printf("%s\t%s\t%d\t%s\n", argv[i], o.headerRead ? o.date.GetString().Get() : "-",
-                    o.regions, OneLine(status).c_str());
-    }
-    if (std::fflush(stdout) != 0) allRead = false;
+    std::vector<std::string> reports(argv + first + 1, argv + argc);
+    ReportsOutcome added = doc.AddReports(reports);
 
-    if (doc.IsModified()) {
-        DocSaveResult saved = SaveDocFile(doc, docPath);
-        if (saved != DocSaved) {
-            Fail("%s: %s", docPath, EnglishMessage(Msg::CannotSave));
-            return 1;
-        }
-    }
+    // Saved before the lines are printed: a turn announced as added is in the file.
+    DocOutcome saved;
+    if (doc.IsModified()) saved = doc.Save();
+    bool isSaved = saved.kind == DocOutcomeKind::Done;
+    for (const DocOutcome& o : added.reports)
+        std::printf("%s\t%s\t%d\t%s\n", o.file.c_str(), o.hasDate ? o.date.GetString().Get() : "-",
+                    o.regions, Status(o, isSaved).c_str());
+    bool allRead = added.Refused() == 0 && std::fflush(stdout) == 0;
+    if (!isSaved) return FailWith(saved);
     return allRead ? 0 : 1;
 }

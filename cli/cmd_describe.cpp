@@ -1,10 +1,9 @@
+#include "cli/clidoc.h"
 #include "cli/cliparse.h"
 #include "cli/commands.h"
 #include "descr/descrtree.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
-#include "model/docfile.h"
-#include "model/vexlordoc.h"
 #include "ui/treeviewnode.h"
 
 #include <cstdio>
@@ -39,21 +38,15 @@ int RunDescribe(int argc, char** argv) {
         return Fail("bad coordinate '%s': expected X,Y or X,Y,Z", coordText);
     if ((coord.x + coord.y) % 2 != 0)
         return Fail("bad coordinate '%s': no hex has an odd x + y", coordText);
-    AtlDate date;
-    if (dateText && !ParseDate(dateText, date))
-        return Fail("bad date '%s': expected a turn count or a date like \"March, Year 5\"",
-                    dateText);
-
-    VexlorDoc doc;
-    DocReadResult opened = OpenDocFile(doc, path);
-    if (opened != DocRead) return Fail("%s: %s", path, OpenFailure(opened));
-    if (!doc.LastTurn()) return 0; // an empty document describes nothing
-    if (!dateText) date = doc.LastTurn()->date;
+    DocController doc;
+    if (!OpenDocument(doc, path)) return 1;
+    if (!doc.Doc().LastTurn() && !dateText) return 0; // an empty document describes nothing
+    if (!ShowTurn(doc, dateText)) return 1;
 
     AtlMap map;
-    FormatMap(doc, map, date);
+    FormatMap(doc.Doc(), map, doc.ShownDate());
     // Every line is printed whatever its open state, so the options do not matter here.
-    std::unique_ptr<DescrTVRoot> root = BuildDescrTree(doc, map, coord, DescrOptions());
+    std::unique_ptr<DescrTVRoot> root = BuildDescrTree(doc.Doc(), map, coord, DescrOptions());
     if (root) {
         std::string text = TreeText(*root);
         std::fwrite(text.data(), 1, text.size(), stdout);

@@ -1,7 +1,5 @@
-#include "cli/cliparse.h"
+#include "cli/clidoc.h"
 #include "cli/commands.h"
-#include "model/docfile.h"
-#include "model/vexlordoc.h"
 
 #include <cstdio>
 #include <cstring>
@@ -38,17 +36,13 @@ int RunEvents(int argc, char** argv) {
         }
     }
     if (!path) return Fail(kUsage);
-    AtlDate date;
-    if (dateText && !ParseDate(dateText, date))
-        return Fail("bad date '%s': expected a turn count or a date like \"March, Year 5\"",
-                    dateText);
-
-    VexlorDoc doc;
-    DocReadResult opened = OpenDocFile(doc, path);
-    if (opened != DocRead) return Fail("%s: %s", path, OpenFailure(opened));
-    if (!doc.LastTurn()) return 0; // an empty document has no events
-    const TurnNode* turn = dateText ? doc.FindTurn(date) : doc.LastTurn();
-    if (!turn) return Fail("%s: no turn %s", path, date.GetString().Get());
+    DocController doc;
+    if (!OpenDocument(doc, path)) return 1;
+    if (!doc.Doc().LastTurn() && !dateText) return 0; // an empty document has no events
+    if (!ShowTurn(doc, dateText)) return 1;
+    // A month between two reports is on the map, but no report told its events.
+    const TurnNode* turn = doc.Doc().FindTurn(doc.ShownDate());
+    if (!turn) return Fail("%s: no turn %s", path, doc.ShownDate().GetString().Get());
 
     // The report's order: errors, battles, events, each under its own heading.
     const TurnExtras* extras = KeptExtras(doc, turn->date);

@@ -1,10 +1,8 @@
-#include "cli/cliparse.h"
+#include "cli/clidoc.h"
 #include "cli/commands.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "map/mapfind.h"
-#include "model/docfile.h"
-#include "model/vexlordoc.h"
 
 #include <cstdio>
 #include <cstring>
@@ -37,20 +35,13 @@ int RunFind(int argc, char** argv) {
         }
     }
     if (!path || !text) return Fail(kUsage), kTrouble;
-    AtlDate date;
-    if (dateText && !ParseDate(dateText, date))
-        return Fail("bad date '%s': expected a turn count or a date like \"March, Year 5\"",
-                    dateText),
-               kTrouble;
-
-    VexlorDoc doc;
-    DocReadResult opened = OpenDocFile(doc, path);
-    if (opened != DocRead) return Fail("%s: %s", path, OpenFailure(opened)), kTrouble;
-    if (!doc.LastTurn()) return kNoMatch; // an empty document holds nothing to find
-    if (!dateText) date = doc.LastTurn()->date;
+    DocController doc;
+    if (!OpenDocument(doc, path)) return kTrouble;
+    if (!doc.Doc().LastTurn() && !dateText) return kNoMatch; // an empty document: nothing
+    if (!ShowTurn(doc, dateText)) return kTrouble;
 
     AtlMap map;
-    FormatMap(doc, map, date);
+    FormatMap(doc.Doc(), map, doc.ShownDate());
     std::vector<FindMatch> matches = FindOnMap(map, text);
     for (const FindMatch& m : matches)
         std::printf("%d,%d,%d\t%s\t%s\n", m.coord.x, m.coord.y, m.coord.z, FindKindName(m.kind),

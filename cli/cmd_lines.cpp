@@ -1,5 +1,5 @@
+#include "base/inputfile.h"
 #include "base/strlist.h"
-#include "base/wstream.h"
 #include "cli/commands.h"
 #include "report/lines.h"
 
@@ -10,12 +10,22 @@
 int RunLines(int argc, char** argv) {
     if (argc != 1) return Fail("usage: vexlor-cli lines REPORT");
     const char* path = argv[0];
-    ifwstream in(path, 64 * 1024);
-    if (!in.good()) return Fail("%s: cannot open: %s", path, std::strerror(errno));
+    InputFile file(path, kMaxReportBytes);
+    switch (file.GetResult()) {
+    case InputFile::CannotOpen:
+        return Fail("%s: cannot open: %s", path, std::strerror(file.Error()));
+    case InputFile::NotRegular:
+        return Fail("%s: cannot open: not a regular file", path);
+    case InputFile::TooLarge:
+        return Fail("%s: larger than 64 MB", path);
+    case InputFile::Opened:
+        break;
+    }
     StrList lines;
     LinesFault fault;
-    int result = SplitLines(in, lines, nullptr, &fault);
-    if (fault.kind == LinesFault::NulByte) return Fail("%s: a NUL byte in line %d", path, fault.line);
+    int result = SplitLines(file.Stream(), lines, nullptr, &fault);
+    if (fault.kind == LinesFault::NulByte)
+        return Fail("%s: a NUL byte in line %d", path, fault.line);
     if (fault.kind == LinesFault::TooLarge) return Fail("%s: larger than 64 MB", path);
     if (result != 0) return Fail("%s: read error", path);
     for (StrNode* n = lines.GetFirst(); n; n = n->Next()) {

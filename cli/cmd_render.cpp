@@ -1,3 +1,5 @@
+#include "cli/clidoc.h"
+#include "base/picturetarget.h"
 #include "cli/cliparse.h"
 #include "cli/commands.h"
 #include "gfx/offscreen.h"
@@ -5,15 +7,13 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "mapview/maprender.h"
-#include "model/docfile.h"
-#include "model/vexlordoc.h"
 
 #include <cstring>
 
 namespace {
 
 const char kUsage[] =
-    "usage: vexlor-cli render DOC [--turn DATE] [--plain 0|1] [--select X,Y] -o FILE.png";
+    "usage: vexlor-cli render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png";
 
 struct RenderArgs {
     const char* path = nullptr;
@@ -50,12 +50,10 @@ int RunRender(int argc, char** argv) {
     if (!ReadArgs(argc, argv, args)) return Fail(kUsage);
 
     long plain = 0;
-    if (args.plainText && !ParseInt(args.plainText, 0, 1, plain))
-        return Fail("bad plain '%s': expected 0 (surface) or 1 (underworld)", args.plainText);
-    AtlDate date;
-    if (args.dateText && !ParseDate(args.dateText, date))
-        return Fail("bad date '%s': expected a turn count or a date like \"March, Year 5\"",
-                    args.dateText);
+    if (args.plainText && !ParseInt(args.plainText, 0, 255, plain))
+        return Fail("bad plain '%s': expected a level from 0 to 255 (0 the surface, 1 the "
+                    "underworld, 2 the nexus, 3 and up the deeper levels)",
+                    args.plainText);
     AtlCoord select;
     if (args.selectText) {
         // Without a level the coordinate lies on the plain drawn; with one it must name it.
@@ -65,15 +63,25 @@ int RunRender(int argc, char** argv) {
         select.z = static_cast<uint8_t>(plain);
     }
 
-    VexlorDoc doc;
-    DocReadResult opened = OpenDocFile(doc, args.path);
-    if (opened != DocRead) return Fail("%s: %s", args.path, OpenFailure(opened));
-    if (!args.dateText && doc.LastTurn()) date = doc.LastTurn()->date;
+    DocController doc;
+    if (!OpenDocument(doc, args.path) || !ShowTurn(doc, args.dateText)) return 1;
+    switch (CheckPictureTarget(args.outPath, args.path)) {
+    case PictureTarget::IsTheDocument:
+        return Fail("%s: is the document itself; choose another file for the picture",
+                    args.outPath);
+    case PictureTarget::NotAPicture:
+        return Fail("%s: is not a PNG picture and stays as it is; choose another file for the "
+                    "picture",
+                    args.outPath);
+    case PictureTarget::Free:
+        break;
+    }
 
     AtlMap map;
-    FormatMap(doc, map, date);
+    FormatMap(doc.Doc(), map, doc.ShownDate());
     if (args.selectText) {
-        if (map.GetPlain(select.z)->CellIndex(select) < 0)
+        // Hexes lie where x and y are both even or both odd.
+        if (select.x < 0 || select.y < 0 || (select.x + select.y) % 2 != 0)
             return Fail("bad selection '%s': no hex of the map lies there", args.selectText);
         map.SelectHex(select, true);
     }

@@ -17,6 +17,7 @@ int RunDescribe(int argc, char** argv);
 int RunEvents(int argc, char** argv);
 int RunAdd(int argc, char** argv);
 int RunRender(int argc, char** argv);
+int RunLevels(int argc, char** argv);
 int RunFind(int argc, char** argv);
 
 // "vexlor-cli: <message>" on standard error; returns 1 for the caller's exit status.

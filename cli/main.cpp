@@ -15,8 +15,10 @@ const Command kCommands[] = {
      "print the errors, battles and events of a turn as its report wrote them", RunEvents},
     {"add", "add [--replace] DOC REPORT...", "add reports to a document, one result line each",
      RunAdd},
-    {"render", "render DOC [--turn DATE] [--plain 0|1] [--select X,Y] -o FILE.png",
-     "paint the map of a plain for a turn into a PNG picture", RunRender},
+    {"render", "render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png",
+     "paint the map of a level for a turn into a PNG picture", RunRender},
+    {"levels", "levels DOC",
+     "print each level: number, name, width learned, hexes known (tab-separated)", RunLevels},
     {"find", "find DOC [--turn DATE] TEXT",
      "list the regions, towns, units, buildings or hex a text names, one per line", RunFind},
 };

@@ -4,6 +4,9 @@
 #include "map/unittext.h"
 #include "model/vexlordoc.h"
 
+#include <unordered_map>
+#include <vector>
+
 namespace {
 
 DescrTVNode* AddLine(TreeViewNode& parent, Str text, uint32_t branch = BranchNone) {
@@ -160,6 +163,13 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
         }
     }
 
+    // The units of each building number, found in one pass; a number that several buildings
+    // share (only a damaged or crafted document has that) lists its units under the first, so
+    // the tree never grows beyond one line per unit and building.
+    std::unordered_map<int, std::vector<const UnitNode*>> inBuilding;
+    for (const UnitNode& unit : hex.units)
+        if (unit.building != 0) inBuilding[unit.building].push_back(&unit);
+
     DescrTVNode* buildings = AddHeading(title, "Buildings:", BranchBuildings, options);
     for (const BuildingNode& building : hex.buildings) {
         Str text(building.name);
@@ -170,9 +180,11 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
         DescrTVNode* line = AddLine(*buildings, std::move(text));
         // Building 0 is no building: the units outside all buildings do not belong here.
         if (building.number == 0) continue;
-        for (const UnitNode& unit : hex.units)
-            if (unit.building == building.number)
-                AddUnit(*line, factions, unit, false, details(unit));
+        auto units = inBuilding.find(building.number);
+        if (units == inBuilding.end()) continue;
+        for (const UnitNode* unit : units->second)
+            AddUnit(*line, factions, *unit, false, details(*unit));
+        inBuilding.erase(units);
     }
 }
 

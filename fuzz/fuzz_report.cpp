@@ -1,5 +1,6 @@
-// Report intake on arbitrary bytes: no crash, no undefined behaviour, and a report whose
-// header was not accepted leaves the document exactly as it was.
+// Report intake on arbitrary bytes: no crash, no undefined behaviour; a report whose header
+// was not accepted, one that failed in place of a loaded turn and one beyond the file's
+// limits leave the document exactly as it was, and the document always fits its file.
 #include "base/wstream.h"
 #include "model/vexlordoc.h"
 #include "report/intake.h"
@@ -13,9 +14,7 @@ namespace {
 class FuzzUser : public IntakeUser {
 public:
     explicit FuzzUser(bool yes) : yes_(yes) {}
-    bool AskYesNo(const Str&) override { return yes_; }
-    void ShowMessage(const Str&) override {}
-    void Reformat() override {}
+    bool ReplaceTurn(AtlDate) override { return yes_; }
 
 private:
     bool yes_;
@@ -23,7 +22,8 @@ private:
 
 std::vector<unsigned char> Bytes(const VexlorDoc& doc) {
     omwstream out;
-    doc.write(out);
+    // A list beyond what its 16-bit count holds fails the write: intake must refuse it first.
+    if (doc.write(out) != 0) std::abort();
     out.flush();
     return out.Bytes();
 }
@@ -48,25 +48,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The first byte chooses the document (empty, or holding a turn) and the answer.
     uint8_t mode = size ? data[0] : 0;
     VexlorDoc doc;
-    AtlDate shown;
     FuzzUser user(mode & 2);
-    IntakeTarget target{doc, shown, user, nullptr};
+    IntakeTarget target{doc, user, nullptr};
     if (mode & 1) {
         imwstream first(kFirstReport, sizeof kFirstReport - 1);
         if (AddReport(first, target) != 0) std::abort();
         doc.SetModified(false);
     }
     std::vector<unsigned char> before = Bytes(doc);
-    AtlDate shownBefore = shown;
 
     imwstream in(data, size);
     IntakeOutcome outcome;
     AddReport(in, target, &outcome);
-    // Not accepted or refused (another faction, No to rewriting): nothing may have changed.
-    bool unchanged = Bytes(doc) == before && !doc.IsModified() && shown == shownBefore;
-    if ((!outcome.headerRead || outcome.result == 1) && !unchanged) std::abort();
+    // Refused, kept or broken off before its first region: nothing may have changed.
+    bool unchanged = Bytes(doc) == before && !doc.IsModified();
+    if (!outcome.Changed() && !unchanged) std::abort();
+    bool failedReplace =
+        (mode & 1) && outcome.headerRead && outcome.result != 0 && outcome.date == AtlDate(0, 1);
+    if ((failedReplace || outcome.fault == IntakeFault::ListTooLong) && !unchanged) std::abort();
     // A fresh document takes a faction only together with a turn.
     if (!(mode & 1) && doc.Turns().IsEmpty() && doc.GetFaction().Number() != 0) std::abort();
-    Bytes(doc); // every turn read must be writable
+    Bytes(doc);
     return 0;
 }

@@ -4,47 +4,61 @@
 #include "map/hexdata.h"
 #include "model/atlcoord.h"
 
+#include <map>
 #include <memory>
+#include <vector>
 
+class LevelWidths;
 class MapViewSink;
 
-// The hex map of the surface (plain 0) and the underworld (plain 1) for the turn on show,
-// with the selection. Other levels are never shown: reading them gives null, storing them
-// discards the record.
+// The hex map of every level for the turn on show, with the selection of each level.
+// The surface (level 0) is always there, so that empty ground can be selected before the
+// first document; other levels come with their first hex.
 class AtlMap {
 public:
     // view may be null; it is told which hexes to redraw when the selection changes.
-    explicit AtlMap(MapViewSink* view = nullptr) : view_(view) {}
+    explicit AtlMap(MapViewSink* view = nullptr);
     AtlMap(const AtlMap&) = delete;
     AtlMap& operator=(const AtlMap&) = delete;
 
     void SetView(MapViewSink* view) { view_ = view; }
 
+    // Forgets every hex and level but the empty surface; learned widths stay.
     void Clear();
+    // Takes the widths the reports showed for every level (present now or later).
+    void SetLearnedWidths(const LevelWidths& widths);
+
+    // Every level's selection, or one level's.
     void ClearSelection();
     int GetSelCount() const;
-    // The first selected hex of plain 0, else of plain 1, else (-1, -1, 1).
+    // The first selected hex of the levels in the game's order, else (-1, -1, 1).
     AtlCoord GetSelectedCoord() const;
+    // The selected hex of each level that has exactly one, to select again after a rebuild.
+    std::vector<AtlCoord> SelectedHexes() const;
 
     AtlHexData* GetHex(const AtlCoord& c) const;
     void SetHex(const AtlCoord& c, std::unique_ptr<AtlHexData> hex);
     // Selecting empty ground stores a placeholder record, which deselecting removes again.
-    // A hex the grid cannot hold is not selected.
     void SelectHex(const AtlCoord& c, bool select);
 
-    // The larger xExtent and yExtent of the two plains, at least 0: the view's scroll range.
-    int XExtent() const;
-    int YExtent() const;
+    // The level z, or null when the map holds nothing of it.
+    AtlPlain* GetPlain(int z);
+    const AtlPlain* GetPlain(int z) const;
+    // The level z, made empty when it is not there yet.
+    AtlPlain& Plain(int z);
 
-    AtlPlain* GetPlain(int z) { return z == 0 ? &surface_ : z == 1 ? &underworld_ : nullptr; }
-    const AtlPlain* GetPlain(int z) const {
-        return z == 0 ? &surface_ : z == 1 ? &underworld_ : nullptr;
-    }
+    // Every level the map holds anything of (a selection too), in order of number.
+    std::vector<int> Levels() const;
+    // The levels with known hexes, and the surface, from top to bottom as the game orders
+    // them: the nexus, the surface, the underworld, then the deeper levels by number.
+    std::vector<int> ShownLevels() const;
+    // Where level z stands in that order: lower is higher up.
+    static int LevelRank(int z) { return z == 2 ? -1 : z; }
 
 private:
     void Invalidate(const AtlCoord& c) const;
 
-    AtlPlain surface_{this, 0};
-    AtlPlain underworld_{this, 1};
+    std::map<int, std::unique_ptr<AtlPlain>> plains_;
+    std::map<int, int> learnedWidths_;
     MapViewSink* view_;
 };

@@ -3,78 +3,77 @@
 #include "map/atlmap.h"
 
 #include <algorithm>
-
-void AtlPlain::dispose() {
-    cells_.clear();
-    cells_.shrink_to_fit();
-    width_ = height_ = usedColumns_ = usedRows_ = 0;
-}
-
-void AtlPlain::alloc(int columns, int rows) {
-    cells_.clear();
-    cells_.resize(static_cast<size_t>(columns) * static_cast<size_t>(rows));
-    width_ = columns;
-    height_ = rows;
-}
+#include <vector>
 
 void AtlPlain::Clear() {
-    dispose();
-    alloc(kColumns, kRows);
-    xExtent_ = yExtent_ = 0;
-}
-
-int AtlPlain::CellIndex(const AtlCoord& c) const {
-    int x = c.x, y = c.y;
-    // A negative x or an odd x + y would land on the cell of another hex.
-    if (x < 0 || y < 0 || (x + y) % 2 != 0) return -1;
-    int column = x / 2;
-    if (column >= width_ || y >= height_) return -1;
-    return column + y * width_;
-}
-
-AtlCoord AtlPlain::CellCoord(int index) const {
-    int column = index % width_, row = index / width_;
-    return AtlCoord(2 * column + row % 2, row, plainIndex_);
+    hexes_.clear();
+    selected_.clear();
+    hasExtent_ = false;
+    minX_ = maxX_ = minY_ = maxY_ = 0;
 }
 
 AtlHexData* AtlPlain::GetHex(const AtlCoord& c) const {
-    int index = CellIndex(c);
-    if (index < 0 || c.x / 2 >= usedColumns_ || c.y >= usedRows_) return nullptr;
-    return cells_[static_cast<size_t>(index)].get();
+    auto it = hexes_.find(Key(c));
+    return it == hexes_.end() ? nullptr : it->second.get();
 }
 
 void AtlPlain::SetHex(const AtlCoord& c, std::unique_ptr<AtlHexData> hex) {
-    xExtent_ = std::max(xExtent_, c.x + 1);
-    yExtent_ = std::max(yExtent_, c.y + 1);
-    int index = CellIndex(c);
-    if (index < 0) return; // hex is released here
-    usedColumns_ = std::max(usedColumns_, c.x / 2 + 1);
-    usedRows_ = std::max(usedRows_, c.y + 1);
-    cells_[static_cast<size_t>(index)] = std::move(hex);
+    uint32_t key = Key(c);
+    if (!hex) {
+        hexes_.erase(key);
+        selected_.erase(key);
+        return;
+    }
+    if (!hex->Has(AtlHexData::HexPlaceholder)) {
+        if (!hasExtent_) {
+            minX_ = maxX_ = c.x;
+            minY_ = maxY_ = c.y;
+            hasExtent_ = true;
+        }
+        minX_ = std::min<int>(minX_, c.x);
+        maxX_ = std::max<int>(maxX_, c.x);
+        minY_ = std::min<int>(minY_, c.y);
+        maxY_ = std::max<int>(maxY_, c.y);
+    }
+    if (hex->Has(AtlHexData::HexSelected))
+        selected_.insert(key);
+    else
+        selected_.erase(key);
+    hexes_[key] = std::move(hex);
 }
 
-int AtlPlain::NextSelected(int from) const {
-    for (int i = from; i < usedRows_ * width_; ++i) {
-        if (i % width_ >= usedColumns_) continue;
-        const AtlHexData* hex = cells_[static_cast<size_t>(i)].get();
-        if (hex && hex->Has(AtlHexData::HexSelected)) return i;
+void AtlPlain::Select(const AtlCoord& c, bool select) {
+    AtlHexData* hex = GetHex(c);
+    if (select) {
+        if (!hex) {
+            auto placeholder = std::make_unique<AtlHexData>();
+            placeholder->hexFlags = AtlHexData::HexPlaceholder;
+            hex = placeholder.get();
+            SetHex(c, std::move(placeholder));
+        }
+        hex->hexFlags |= AtlHexData::HexSelected;
+        selected_.insert(Key(c));
+    } else {
+        if (!hex) return;
+        hex->hexFlags &= ~AtlHexData::HexSelected;
+        selected_.erase(Key(c));
+        if (hex->Has(AtlHexData::HexPlaceholder)) SetHex(c, nullptr);
     }
-    return -1;
 }
 
 void AtlPlain::ClearSelection() {
-    for (int i = NextSelected(0); i >= 0; i = NextSelected(i + 1))
-        map_->SelectHex(CellCoord(i), false);
-}
-
-int AtlPlain::GetSelCount() const {
-    int count = 0;
-    for (int i = NextSelected(0); i >= 0; i = NextSelected(i + 1))
-        ++count;
-    return count;
+    // The map redraws each hex as it is deselected.
+    std::vector<uint32_t> keys(selected_.begin(), selected_.end());
+    for (uint32_t key : keys)
+        map_->SelectHex(KeyCoord(key), false);
 }
 
 AtlCoord AtlPlain::GetSelectedCoord() const {
-    int first = NextSelected(0);
-    return first >= 0 ? CellCoord(first) : AtlCoord(-1, -1, plainIndex_);
+    return selected_.empty() ? AtlCoord(-1, -1, level_) : KeyCoord(*selected_.begin());
+}
+
+int AtlPlain::WrapWidth() const {
+    int width = learnedWidth_ > 0 ? learnedWidth_ : kDefaultWidth;
+    if (hasExtent_ && maxX_ >= width) width = (maxX_ + 2) / 2 * 2;
+    return width;
 }

@@ -3,63 +3,95 @@
 #include "map/hexdata.h"
 #include "model/atlcoord.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <set>
+#include <unordered_map>
 #include <vector>
 
 class AtlMap;
 
-// One level of the world as a fixed grid of hex records. Cell (column, row) holds the hex
-// x = 2 * column + row % 2, y = row: each row holds the hexes of one parity only.
+// One level of the world: the hexes known on it, any 16-bit coordinates, held sparsely so
+// that memory follows what is known rather than the largest coordinate. Also the level's
+// width east to west, as far as the reports showed it, and its selection.
 class AtlPlain {
 public:
-    static constexpr int kColumns = 100;
-    static constexpr int kRows = 100;
+    // The width of a level no exit has shown across the world's edge.
+    static constexpr int kDefaultWidth = 64;
 
-    AtlPlain(AtlMap* map, int plainIndex) : map_(map), plainIndex_(plainIndex) {}
+    AtlPlain(AtlMap* map, int level) : map_(map), level_(level) {}
     AtlPlain(const AtlPlain&) = delete;
     AtlPlain& operator=(const AtlPlain&) = delete;
 
-    // Destroys every record and the grid; the used extent becomes 0.
-    void dispose();
-    void alloc(int columns, int rows);
-    // An empty kColumns x kRows grid; xExtent and yExtent start again from 0.
+    // Forgets every hex, the selection and the extents; the learned width stays.
     void Clear();
 
-    // The record of c, or null; only the used extent is looked at.
+    // The record of c (its level is not looked at), or null.
     AtlHexData* GetHex(const AtlCoord& c) const;
-    // Stores hex at c, destroying what the cell held; null empties the cell. Raises xExtent
-    // and yExtent even for a hex outside the grid, whose record is then released.
+    // Stores hex at c, destroying what was there; null removes it. Known hexes widen the
+    // extents; a selection placeholder does not.
     void SetHex(const AtlCoord& c, std::unique_ptr<AtlHexData> hex);
+    size_t HexCount() const { return hexes_.size(); }
+    // Calls f(coord, hex) for every stored hex, in no particular order.
+    template <class F> void ForEachHex(F f) const {
+        for (const auto& [key, hex] : hexes_)
+            f(KeyCoord(key), *hex);
+    }
+    // The same by rows from the north, west to east within a row.
+    template <class F> void ForEachHexInRowOrder(F f) const {
+        std::vector<uint32_t> keys;
+        keys.reserve(hexes_.size());
+        for (const auto& entry : hexes_)
+            keys.push_back(entry.first);
+        std::sort(keys.begin(), keys.end());
+        for (uint32_t key : keys)
+            f(KeyCoord(key), *hexes_.at(key));
+    }
 
+    // Selection of this level: the selected hexes in row order.
+    void Select(const AtlCoord& c, bool select);
     void ClearSelection();
-    int GetSelCount() const;
-    // The first selected hex in row order, or (-1, -1) on this plain.
+    int GetSelCount() const { return static_cast<int>(selected_.size()); }
+    // The first selected hex in row order, or (-1, -1) on this level.
     AtlCoord GetSelectedCoord() const;
 
-    // The cell index of c within the allocated grid, or -1 for a position the grid has no
-    // cell for (negative x, x + y odd, beyond the grid).
-    int CellIndex(const AtlCoord& c) const;
-    AtlCoord CellCoord(int index) const;
+    // Whether a known hex (not only a placeholder) was ever stored since the last Clear.
+    bool HasKnownHexes() const { return hasExtent_; }
+    // The smallest and largest x and y of the known hexes; 0 while there are none.
+    int MinX() const { return minX_; }
+    int MaxX() const { return maxX_; }
+    int MinY() const { return minY_; }
+    int MaxY() const { return maxY_; }
+    // 1 + the largest x or y known, at least 0: the columns and rows the level takes.
+    int XExtent() const { return hasExtent_ ? maxX_ + 1 : 0; }
+    int YExtent() const { return hasExtent_ ? maxY_ + 1 : 0; }
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int UsedColumns() const { return usedColumns_; }
-    int UsedRows() const { return usedRows_; }
-    int XExtent() const { return xExtent_; }
-    int YExtent() const { return yExtent_; }
-    int PlainIndex() const { return plainIndex_; }
+    // The width the reports showed (0: none showed it).
+    int LearnedWidth() const { return learnedWidth_; }
+    void SetLearnedWidth(int width) { learnedWidth_ = width > 0 ? width : 0; }
+    // The width the level wraps at: the learned one, else kDefaultWidth; widened (to an even
+    // number) where a known hex lies further east, so that no hex is ever left out.
+    int WrapWidth() const;
+
+    int Level() const { return level_; }
 
 private:
-    // The first selected cell from index `from` on, in row order within the used extent; -1.
-    int NextSelected(int from) const;
+    // Row-major order with the sign bits turned: keys sort as (y, x) do.
+    static uint32_t Key(const AtlCoord& c) {
+        return (static_cast<uint32_t>(static_cast<uint16_t>(c.y) ^ 0x8000u) << 16) |
+               (static_cast<uint16_t>(c.x) ^ 0x8000u);
+    }
+    AtlCoord KeyCoord(uint32_t key) const {
+        return AtlCoord(static_cast<int16_t>((key & 0xFFFF) ^ 0x8000),
+                        static_cast<int16_t>((key >> 16) ^ 0x8000), level_);
+    }
 
-    std::vector<std::unique_ptr<AtlHexData>> cells_; // row-major, null where nothing is known
-    int width_ = 0;
-    int height_ = 0;
-    int usedColumns_ = 0; // 1 + highest column ever stored
-    int usedRows_ = 0;
-    int xExtent_ = 0; // 1 + highest x ever offered
-    int yExtent_ = 0;
+    std::unordered_map<uint32_t, std::unique_ptr<AtlHexData>> hexes_;
+    std::set<uint32_t> selected_;
+    bool hasExtent_ = false;
+    int minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
+    int learnedWidth_ = 0;
     AtlMap* map_;
-    int plainIndex_;
+    int level_;
 };

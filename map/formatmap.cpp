@@ -5,8 +5,9 @@
 #include "model/location.h"
 #include "model/vexlordoc.h"
 
+#include <cstdint>
 #include <memory>
-#include <vector>
+#include <unordered_map>
 
 namespace {
 
@@ -35,41 +36,29 @@ void Plan(CellPlan& plan, const LocationNode& loc, AtlDate turnDate) {
     if (full) plan.partial = false;
 }
 
+uint64_t Key(const AtlCoord& c) {
+    return (static_cast<uint64_t>(c.z) << 32) |
+           (static_cast<uint64_t>(static_cast<uint16_t>(c.x)) << 16) | static_cast<uint16_t>(c.y);
+}
+
 } // namespace
 
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
     map.Clear();
-    std::vector<CellPlan> plans[2];
-    for (int z = 0; z < 2; ++z) {
-        const AtlPlain& plain = *map.GetPlain(z);
-        plans[z].resize(static_cast<size_t>(plain.Width()) * static_cast<size_t>(plain.Height()));
-    }
-
+    map.SetLearnedWidths(doc.Extras().levelWidths);
+    // Keyed by level, x and y, so that the plan is as large as what is known.
+    std::unordered_map<uint64_t, CellPlan> plans;
     for (const TurnNode& turn : doc.Turns()) {
         if (turn.date > date) continue;
-        for (const LocationNode& loc : turn.Locations()) {
-            AtlPlain* plain = map.GetPlain(loc.coord.z);
-            if (!plain) continue;
-            int index = plain->CellIndex(loc.coord);
-            if (index < 0) {
-                plain->SetHex(loc.coord, nullptr); // not stored; the scroll extent still grows
-                continue;
-            }
-            Plan(plans[loc.coord.z][static_cast<size_t>(index)], loc, turn.date);
-        }
+        for (const LocationNode& loc : turn.Locations())
+            Plan(plans[Key(loc.coord)], loc, turn.date);
     }
-
-    for (int z = 0; z < 2; ++z) {
-        AtlPlain& plain = *map.GetPlain(z);
-        for (size_t i = 0; i < plans[z].size(); ++i) {
-            const CellPlan& plan = plans[z][i];
-            if (!plan.source) continue;
-            auto hex = std::make_unique<AtlHexData>();
-            hex->hexFlags = (plan.partial ? AtlHexData::HexPartial : 0u) |
-                            (plan.guarded ? AtlHexData::HexGuarded : 0u);
-            SetHexFromLoc(*hex, *plan.source, plan.seen);
-            MarkUnits(*hex, doc.GetFaction().Number(), date);
-            plain.SetHex(plain.CellCoord(static_cast<int>(i)), std::move(hex));
-        }
+    for (const auto& [key, plan] : plans) {
+        auto hex = std::make_unique<AtlHexData>();
+        hex->hexFlags = (plan.partial ? AtlHexData::HexPartial : 0u) |
+                        (plan.guarded ? AtlHexData::HexGuarded : 0u);
+        SetHexFromLoc(*hex, *plan.source, plan.seen);
+        MarkUnits(*hex, doc.GetFaction().Number(), date);
+        map.SetHex(plan.source->coord, std::move(hex));
     }
 }

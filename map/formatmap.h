@@ -9,6 +9,7 @@ class VexlorDoc;
 // here because the model knows nothing of the map). Turns later than date are skipped. A hex
 // shows the newest full sighting not later than date; a partial sighting (from a neighbour's
 // exit list) fills a hex only while nothing else is known of it, and a full sighting replaces
-// it even when older. HexGuarded stays set once any copied sighting had a guard. The
-// selection is gone afterwards. Hexes with units are marked (MarkUnits) for date.
+// it even when older. HexGuarded stays set once any copied sighting had a guard. Every level
+// is kept, with the widths the document learned. The selection is gone afterwards. Hexes with
+// units are marked (MarkUnits) for date.
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date);

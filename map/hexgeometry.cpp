@@ -67,7 +67,7 @@ std::vector<HexPlace> HexGeometry::PlacesIn(const PixelRect& clip, const ScrollD
     places.reserve(static_cast<size_t>((lastDx - firstDx + 1) * (lastDy - firstDy + 2) / 2));
     for (int dy = firstDy; dy <= lastDy; ++dy) {
         int y = scroll.row + dy;
-        if (y < 0) continue;
+        if (y < 0 || (rows_ != 0 && y >= rows_)) continue;
         for (int dx = firstDx; dx <= lastDx; ++dx) {
             int x = scroll.column + dx;
             if ((x + y) % 2 != 0 || (wrapWidth_ == 0 && x < 0)) continue;

@@ -83,12 +83,21 @@ public:
         AtlDirection::Northwest, AtlDirection::North, AtlDirection::Northeast,
         AtlDirection::Southeast, AtlDirection::South, AtlDirection::Southwest};
 
-    // wrapWidth 0 is a world without wrap. At actual size until SetZoomStep.
-    explicit HexGeometry(int wrapWidth = kWrapWidth) : wrapWidth_(wrapWidth < 0 ? 0 : wrapWidth) {}
+    // wrapWidth 0 is a world without wrap; rows 0 is a level without a known southern edge.
+    // At actual size until SetZoomStep.
+    explicit HexGeometry(int wrapWidth = kWrapWidth, int rows = 0)
+        : wrapWidth_(wrapWidth < 0 ? 0 : wrapWidth), rows_(rows < 0 ? 0 : rows) {}
+    // Another level: its wrap and rows, at the same zoom.
+    void SetLevel(int wrapWidth, int rows) {
+        wrapWidth_ = wrapWidth < 0 ? 0 : wrapWidth;
+        rows_ = rows < 0 ? 0 : rows;
+    }
 
     // An index of kZoomSteps, kept within them.
     void SetZoomStep(int step);
     int WrapWidth() const { return wrapWidth_; }
+    // The rows of the level, y = 0 .. rows - 1; 0 without a limit.
+    int Rows() const { return rows_; }
     int ZoomStep() const { return zoomStep_; }
     const HexMetrics& Metrics() const { return kZoomSteps[zoomStep_]; }
     // x brought into 0 .. wrapWidth - 1 when the world wraps; as it is otherwise.
@@ -109,8 +118,9 @@ public:
     PixelRect RedrawRect(PixelPoint corner) const;
 
     // Every hex position of plain z whose picture meets clip, row by row from the top and left
-    // to right within a row. Positions above the first row, and left of the first column
-    // without wrap, lie outside the world and are left out.
+    // to right within a row. Positions above the first row, below the last (with a row
+    // limit), and left of the first column without wrap, lie outside the world and are left
+    // out.
     std::vector<HexPlace> PlacesIn(const PixelRect& clip, const ScrollData& scroll, int z) const;
 
     // The hex one step from c in direction d, its x brought into the world; c itself where
@@ -125,5 +135,6 @@ public:
 
 private:
     int wrapWidth_;
+    int rows_;
     int zoomStep_ = kActualSize;
 };

@@ -2,23 +2,11 @@
 
 #include "map/atlmap.h"
 #include "map/hexdata.h"
+#include "model/levelname.h"
 
 #include <string>
 
 namespace {
-
-Str LevelName(int z) {
-    switch (z) {
-    case 0:
-        return "surface";
-    case 1:
-        return "underworld";
-    case 2:
-        return "nexus";
-    default:
-        return Str(("level " + std::to_string(z)).c_str());
-    }
-}
 
 const AtlHexData* KnownHex(const AtlMap& map, const AtlCoord& c) {
     const AtlHexData* hex = map.GetHex(c);
@@ -30,7 +18,7 @@ const AtlHexData* KnownHex(const AtlMap& map, const AtlCoord& c) {
 Str HexSummary(const AtlMap& map, const AtlCoord& c) {
     Str text = AtlCoord(c.x, c.y).GetString();
     text += " ";
-    text += LevelName(c.z);
+    text += LevelName(c.z).c_str();
     const AtlHexData* hex = KnownHex(map, c);
     if (!hex || hex->terrain.IsDefault()) return text;
     text += ": ";

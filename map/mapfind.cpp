@@ -75,14 +75,8 @@ Str BuildingText(const BuildingNode& building) {
 
 // Calls f(coord, hex) for every hex the map holds, known or selected empty ground alike.
 template <typename F> void ForEachHex(const AtlMap& map, F f) {
-    for (int z = 0; z < 2; ++z) {
-        const AtlPlain* plain = map.GetPlain(z);
-        for (int row = 0; row < plain->UsedRows(); ++row)
-            for (int column = 0; column < plain->UsedColumns(); ++column) {
-                AtlCoord c = plain->CellCoord(row * plain->Width() + column);
-                if (const AtlHexData* hex = plain->GetHex(c)) f(c, *hex);
-            }
-    }
+    for (int z : map.Levels())
+        map.GetPlain(z)->ForEachHexInRowOrder(f);
 }
 
 bool Known(const AtlHexData& hex) {

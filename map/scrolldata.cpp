@@ -73,6 +73,11 @@ bool ScrollData::Setup(int clientWidth, int clientHeight, int xExtent, int yExte
     maxRow = std::max(yExtent, 0);
 
     bool changed = false;
+    // A level narrower than the one shown before: the same place of the world round it.
+    if (wrap != 0 && (column < 0 || column >= wrap)) {
+        column = HexGeometry::Modulo(column, wrap);
+        changed = true;
+    }
     if (wrap == 0 && column > LastColumn()) {
         int pulled = std::max(LastColumn(), 0);
         changed = pulled != column;
@@ -92,6 +97,15 @@ void ScrollData::CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, 
     int y = c.y - clientHeight / (2 * rowUnit);
     HScroll(ThumbPosition, x, wrap);
     VScroll(ThumbPosition, y);
+}
+
+int ScrollData::ColumnBarPage(int wrap) const {
+    if (wrap == 0) return pageColumns;
+    int last = std::max(LastColumn(), 0);
+    // The thumb takes page / (last + page) of the bar; the window shows pageColumns / wrap.
+    if (pageColumns >= wrap) return std::max(1, last) * 1000;
+    int page = (pageColumns * last + (wrap - pageColumns) / 2) / (wrap - pageColumns);
+    return std::max(page, 1);
 }
 
 bool ScrollData::BringIntoView(const AtlCoord& c, int wrap) {

@@ -28,8 +28,9 @@ public:
     // The same for rows, always limited, never wrapped.
     bool VScroll(int code, int position);
 
-    // Steps and page sizes for a client area and the larger extents of the two plains; pulls
-    // the position back where it lies beyond the new limits (the column only without wrap).
+    // Steps and page sizes for a client area and the extents of the level on show; pulls
+    // the position back where it lies beyond the new limits (with wrap, the column is brought
+    // round into the world).
     // Returns whether the position changed: the whole window must then be redrawn.
     // The steps are those of the hexes at one zoom step (actual size unless given).
     bool Setup(int clientWidth, int clientHeight, int xExtent, int yExtent, int wrap,
@@ -42,6 +43,13 @@ public:
     // The largest first column and row the scroll range allows.
     int LastColumn() const { return maxColumn - pageColumns + 1; }
     int LastRow() const { return maxRow - pageRows + 1; }
+
+    // The page sizes to give scroll bars whose maximum excludes the page (the range is 0 ..
+    // LastColumn() or LastRow()), so that the thumb's share of the bar is the share of the
+    // level on show. Going round the world, every column is a position of the thumb; the
+    // page is then stretched to keep the share right.
+    int ColumnBarPage(int wrap) const;
+    int RowBarPage() const { return pageRows; }
 
     // Scrolls so that hex c lies about in the middle of the client area (the right click).
     void CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, int wrap);

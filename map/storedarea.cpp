@@ -18,23 +18,19 @@ int HexArea::PixelHeight() const {
 HexArea StoredArea(const AtlPlain& plain, int wrapWidth) {
     int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
     std::vector<bool> usedColumn(static_cast<size_t>(std::max(wrapWidth, 0)), false);
-    for (int row = 0; row < plain.UsedRows(); ++row) {
-        for (int column = 0; column < plain.UsedColumns(); ++column) {
-            AtlCoord c = plain.CellCoord(column + row * plain.Width());
-            if (!plain.GetHex(c)) continue;
-            minX = std::min<int>(minX, c.x);
-            maxX = std::max<int>(maxX, c.x);
-            minY = std::min<int>(minY, c.y);
-            maxY = std::max<int>(maxY, c.y);
-            if (c.x < wrapWidth) usedColumn[static_cast<size_t>(c.x)] = true;
-        }
-    }
+    plain.ForEachHex([&](const AtlCoord& c, const AtlHexData&) {
+        minX = std::min<int>(minX, c.x);
+        maxX = std::max<int>(maxX, c.x);
+        minY = std::min<int>(minY, c.y);
+        maxY = std::max<int>(maxY, c.y);
+        if (c.x >= 0 && c.x < wrapWidth) usedColumn[static_cast<size_t>(c.x)] = true;
+    });
     HexArea area;
     area.wrapWidth = wrapWidth;
     if (minX == INT_MAX) return area;
     area.row = minY;
     area.rows = maxY - minY + 1;
-    if (wrapWidth <= 0 || maxX >= wrapWidth) {
+    if (wrapWidth <= 0 || maxX >= wrapWidth || minX < 0) {
         area.wrapWidth = 0;
         area.column = minX;
         area.columns = maxX - minX + 1;

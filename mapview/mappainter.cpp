@@ -1,5 +1,6 @@
 #include "mapview/mappainter.h"
 
+#include "base/collate.h"
 #include "gfx/grafview.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
@@ -29,11 +30,28 @@ constexpr PixelPoint kOtherMarker{32, 0};
 constexpr int kOtherMarkerSize = 8;
 constexpr PixelPoint kOtherMarkerPlace{21, 33};
 
+// Terrains of newer rule sets that the reader keeps by name, and their cells of the sheet
+// (tools/make_bitmaps.py draws them there).
+constexpr struct {
+    const char* name;
+    int cell;
+} kNamedPictures[] = {{"lake", 11},   {"volcano", 14},    {"chasm", 15}, {"wasteland", 16},
+                      {"grotto", 17}, {"deepforest", 18}, {"nexus", 19}};
+
+PixelPoint CellPicture(int cell) {
+    return {(cell % kPicturesPerRow) * kW, (cell / kPicturesPerRow) * kH};
+}
+
 PixelPoint TerrainPicture(const AtlHexData* hex) {
     int t = hex ? hex->terrain.GetType() : 0;
-    // Code 0 is an unnamed or unknown terrain; a bad code from a damaged file is treated alike.
+    if (t == TerrainType::Other && hex) {
+        for (const auto& named : kNamedPictures)
+            if (CollateCompare(hex->terrain.GetName().Get(), named.name) == 0)
+                return CellPicture(named.cell);
+    }
+    // Code 0 with a name no picture knows, or none; a bad code from a damaged file alike.
     if (t < 1 || t >= TerrainType::kKnownCount) return kUnknownPicture;
-    return {((t - 1) % kPicturesPerRow) * kW, ((t - 1) / kPicturesPerRow) * kH};
+    return CellPicture(t - 1);
 }
 
 PixelPoint Offset(PixelPoint corner, PixelPoint p) {
@@ -70,22 +88,13 @@ MapPainter::Scaled& MapPainter::Pictures() const {
     scaled_.markerScale = std::max(scale, kSmallestMarker);
     scaled_.namePixels = std::clamp(Round(kTownNamePixels * scale), 8, 16);
     double markerPixels = scaled_.markerScale * dpr_;
-    if (scaled_.cellWidth == kW && scaled_.cellHeight == kH) {
-        // Actual size on an ordinary screen: the pictures as drawn, pixel for pixel.
-        scaled_.terrain = terrain_.ScaledCells(kW, kH, kW, kH);
-    } else {
-        scaled_.terrain = terrain_.ScaledCells(kW, kH, scaled_.cellWidth, scaled_.cellHeight);
-        scaled_.terrain.SetDevicePixelRatio(dpr_);
-    }
-    if (markerPixels == 1) {
-        scaled_.overlay = overlay_.ScaledCells(overlay_.Width(), overlay_.Height(),
-                                               overlay_.Width(), overlay_.Height());
-    } else {
-        scaled_.overlay = overlay_.ScaledCells(overlay_.Width(), overlay_.Height(),
-                                               Round(overlay_.Width() * markerPixels),
-                                               Round(overlay_.Height() * markerPixels));
-        scaled_.overlay.SetDevicePixelRatio(dpr_);
-    }
+    // Pictures drawn at their own size stay as drawn, pixel for pixel.
+    scaled_.terrain = terrain_.ScaledCells(kW, kH, scaled_.cellWidth, scaled_.cellHeight);
+    scaled_.terrain.SetDevicePixelRatio(dpr_);
+    scaled_.overlay = overlay_.ScaledCells(overlay_.Width(), overlay_.Height(),
+                                           Round(overlay_.Width() * markerPixels),
+                                           Round(overlay_.Height() * markerPixels));
+    scaled_.overlay.SetDevicePixelRatio(dpr_);
     return scaled_;
 }
 
@@ -147,7 +156,8 @@ void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) 
     if (hex->Has(AtlHexData::HexSelected)) DrawOutline(view, corner);
     if (!hex->townName.IsEmpty()) {
         // Centred on the hex, its top at the middle of the hex; the rim lies one pixel out.
-        if (const Bitmap* label = Label(hex->townName)) {
+        const Bitmap* label = Label(hex->townName);
+        if (label && HasRoomForName(c, Round(label->Width() / label->DevicePixelRatio()))) {
             double dpr = label->DevicePixelRatio();
             view.DrawBitmap(*label, 0, 0, label->Width(), label->Height(),
                             corner.x + m.width / 2 - Round(label->Width() / dpr / 2),
@@ -207,6 +217,22 @@ const Bitmap* MapPainter::Label(const Str& name) const {
             return nullptr;
     }
     return &label;
+}
+
+bool MapPainter::HasRoomForName(const AtlCoord& c, int labelWidth) const {
+    const HexMetrics& m = geometry_.Metrics();
+    // At actual size and above every name is written, as it always was.
+    if (m.percent >= 100) return true;
+    // The columns over which this name and another about as long would meet.
+    int reach = (labelWidth + m.width / 2) / m.ColumnStep();
+    for (int dx = -reach; dx <= reach; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            if ((dx == 0 && dy == 0) || (dx + dy) % 2 != 0) continue;
+            const AtlHexData* other =
+                map_.GetHex(AtlCoord(geometry_.WrapX(c.x + dx), c.y + dy, c.z));
+            if (other && !other->townName.IsEmpty()) return false;
+        }
+    return true;
 }
 
 const AtlHexData* MapPainter::Neighbour(const AtlCoord& c, int edge) const {

@@ -84,6 +84,9 @@ private:
     void DrawOverlay(GrafView& view, PixelPoint from, int width, int height, int x, int y) const;
     // The picture of a town name, made once per name; null where it would not fit.
     const Bitmap* Label(const Str& name) const;
+    // Below actual size: whether a name labelWidth wide at c stays clear of the hexes of
+    // other towns (whose names would run into it).
+    bool HasRoomForName(const AtlCoord& c, int labelWidth) const;
 
     const AtlMap& map_;
     const HexGeometry& geometry_;

@@ -8,9 +8,9 @@
 #include "mapview/mappainter.h"
 
 bool RenderPlain(const AtlMap& map, int z, OffscreenBuffer& buffer) {
+    // A level the map holds nothing of is one unknown hex.
     const AtlPlain* plain = map.GetPlain(z);
-    if (!plain) return false;
-    HexArea area = StoredArea(*plain, HexGeometry::kWrapWidth);
+    HexArea area = plain ? StoredArea(*plain, plain->WrapWidth()) : HexArea();
     if (!buffer.Resize(area.PixelWidth(), area.PixelHeight())) return false;
     HexGeometry geometry(area.wrapWidth);
     ScrollData scroll;

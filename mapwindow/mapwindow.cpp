@@ -6,7 +6,9 @@
 #include "map/hexsummary.h"
 #include "map/zoom.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 // The window hands the toolkit's scroll-bar codes straight to the map's scroll arithmetic.
 static_assert(SB_LINEUP == ScrollData::LineBack && SB_LINEDOWN == ScrollData::LineForward &&
@@ -29,19 +31,55 @@ MapView::~MapView() {
     map_.SetView(nullptr);
 }
 
-void MapView::SetCurPlain(int plain) {
-    if (plain != 0 && plain != 1) return;
-    curPlain_ = plain;
+void MapView::SetCurPlain(int z) {
+    if (z < 0 || z > 255 || z == curPlain_) return;
+    // Each level comes back where the user left it; a level not seen yet opens where the
+    // last one stood, as near as its size allows.
+    placeOnLevel_[curPlain_] = {scroll_.column, scroll_.row};
+    curPlain_ = z;
+    if (auto place = placeOnLevel_.find(z); place != placeOnLevel_.end()) {
+        scroll_.column = place->second.first;
+        scroll_.row = place->second.second;
+    }
     Update();
+    // The pane never describes a hex of a level not on show.
+    const AtlPlain* plain = map_.GetPlain(z);
+    if (plain && plain->GetSelCount() == 1)
+        BuildDescrTree(plain->GetSelectedCoord());
+    else if (DescrTreeView* pane = GetDescrTV())
+        pane->SetRoot(nullptr);
+}
+
+int MapView::NeighbourPlain(int step) const {
+    // By rank, so that a level the map no longer holds still has neighbours.
+    int rank = AtlMap::LevelRank(curPlain_);
+    int found = -1;
+    for (int z : map_.ShownLevels()) {
+        if (step > 0 && AtlMap::LevelRank(z) > rank) return z;
+        if (step < 0 && AtlMap::LevelRank(z) < rank) found = z;
+    }
+    return found;
 }
 
 void MapView::Update() {
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    // The zoom stays; wrap and rows are the level's.
+    if (plain)
+        geometry_.SetLevel(plain->WrapWidth(), plain->YExtent());
+    else
+        geometry_.SetLevel(AtlPlain::kDefaultWidth, 0);
     SetupScrollBars();
     Invalidate();
 }
 
+int MapView::SelectableRows() const {
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    return plain ? plain->YExtent() : 0;
+}
+
 AtlCoord MapView::ViewCoord2HexCoord(PixelPoint p) const {
-    return geometry_.ViewCoord2HexCoord(p, scroll_, curPlain_, map_.XExtent());
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    return geometry_.ViewCoord2HexCoord(p, scroll_, curPlain_, plain ? plain->XExtent() : 0);
 }
 
 void MapView::InvalidateHex(const AtlCoord& c) {
@@ -57,7 +95,8 @@ void MapView::InvalidateHex(PixelPoint corner) {
 }
 
 void MapView::SelChanged() {
-    if (map_.GetSelCount() == 1) BuildDescrTree(map_.GetSelectedCoord());
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    if (plain && plain->GetSelCount() == 1) BuildDescrTree(plain->GetSelectedCoord());
 }
 
 void MapView::BuildDescrTree(const AtlCoord& c) {
@@ -70,15 +109,17 @@ void MapView::BuildDescrTree(const AtlCoord& c) {
 
 void MapView::SetupScrollData() {
     PixelRect client = GetClientRect();
-    if (scroll_.Setup(client.Width(), client.Height(), map_.XExtent(), map_.YExtent(),
-                      geometry_.WrapWidth(), geometry_.Metrics()))
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    if (scroll_.Setup(client.Width(), client.Height(), plain ? plain->XExtent() : 0,
+                      plain ? plain->YExtent() : 0, geometry_.WrapWidth(), geometry_.Metrics()))
         Invalidate();
 }
 
 void MapView::SetupScrollBars() {
     SetupScrollData();
-    SetScrollInfo(SB_HORZ, scroll_.LastColumn(), scroll_.pageColumns, scroll_.column);
-    SetScrollInfo(SB_VERT, scroll_.LastRow(), scroll_.pageRows, scroll_.row);
+    SetScrollInfo(SB_HORZ, scroll_.LastColumn(), scroll_.ColumnBarPage(geometry_.WrapWidth()),
+                  scroll_.column);
+    SetScrollInfo(SB_VERT, scroll_.LastRow(), scroll_.RowBarPage(), scroll_.row);
 }
 
 void MapView::EvHScroll(int code, int position) {
@@ -137,16 +178,17 @@ void MapView::EvSize(int width, int height) {
 
 void MapView::EvLButtonDown(unsigned flags, PixelPoint point) {
     AtlCoord c = ViewCoord2HexCoord(point);
-    map_.ClearSelection();
+    // Each level keeps its own selection.
+    map_.Plain(curPlain_).ClearSelection();
     // Below the lowest known row there is nothing to select.
-    if (c.y < map_.YExtent()) map_.SelectHex(c, true);
+    if (c.y < SelectableRows()) map_.SelectHex(c, true);
     SelChanged();
     DScrollWindow::EvLButtonDown(flags, point);
 }
 
 void MapView::EvRButtonDown(unsigned flags, PixelPoint point) {
     AtlCoord c = ViewCoord2HexCoord(point);
-    if (c.y < map_.YExtent()) CenterOn(c);
+    if (c.y < SelectableRows()) CenterOn(c);
     DScrollWindow::EvRButtonDown(flags, point);
 }
 
@@ -160,8 +202,7 @@ void MapView::CenterOn(const AtlCoord& c) {
 
 void MapView::GoTo(const AtlCoord& c) {
     if (c.z != curPlain_) SetCurPlain(c.z);
-    if (c.z != curPlain_) return; // a level the view cannot show
-    map_.ClearSelection();
+    map_.Plain(curPlain_).ClearSelection();
     map_.SelectHex(c, true);
     CenterOn(c);
     SelChanged();
@@ -177,8 +218,9 @@ void MapView::ZoomAt(int step, PixelPoint at) {
     zoomed.SetZoomStep(step);
     if (zoomed.ZoomStep() == geometry_.ZoomStep()) return;
     PixelRect client = GetClientRect();
-    ZoomAround(scroll_, geometry_, zoomed, at, client.Width(), client.Height(), map_.XExtent(),
-               map_.YExtent());
+    const AtlPlain& plain = map_.Plain(curPlain_);
+    ZoomAround(scroll_, geometry_, zoomed, at, client.Width(), client.Height(), plain.XExtent(),
+               plain.YExtent());
     geometry_ = zoomed;
     Update();
     host_.ZoomChanged(geometry_.ZoomStep());
@@ -186,8 +228,10 @@ void MapView::ZoomAt(int step, PixelPoint at) {
 
 void MapView::ShowWholeLevel() {
     PixelRect client = GetClientRect();
-    int columns = geometry_.WrapWidth() != 0 ? geometry_.WrapWidth() : map_.XExtent();
-    geometry_.SetZoomStep(WholeLevelStep(columns, map_.YExtent(), client.Width(), client.Height()));
+    const AtlPlain& plain = map_.Plain(curPlain_);
+    int columns = geometry_.WrapWidth() != 0 ? geometry_.WrapWidth() : plain.XExtent();
+    geometry_.SetZoomStep(
+        WholeLevelStep(columns, plain.YExtent(), client.Width(), client.Height()));
     scroll_.column = 0;
     scroll_.row = 0;
     Update();
@@ -207,11 +251,11 @@ void MapView::StepSelection(AtlDirection::Type d) {
     if (from.x < 0) {
         PixelRect client = GetClientRect();
         from = ViewCoord2HexCoord({client.Width() / 2, client.Height() / 2});
-        if (from.y >= map_.YExtent()) return;
+        if (from.y >= SelectableRows()) return;
     } else {
-        from = geometry_.Step(from, d, map_.XExtent(), map_.YExtent());
+        from = geometry_.Step(from, d, map_.Plain(curPlain_).XExtent(), SelectableRows());
     }
-    map_.ClearSelection();
+    map_.Plain(curPlain_).ClearSelection();
     map_.SelectHex(from, true);
     int column = scroll_.column, row = scroll_.row;
     if (scroll_.BringIntoView(from, geometry_.WrapWidth())) {
@@ -224,7 +268,7 @@ void MapView::StepSelection(AtlDirection::Type d) {
 
 bool MapView::HexAt(PixelPoint point, AtlCoord& c) const {
     c = ViewCoord2HexCoord(point);
-    return c.y < map_.YExtent();
+    return c.y < SelectableRows();
 }
 
 void MapView::EvMouseMove(PixelPoint point) {

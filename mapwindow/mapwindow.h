@@ -8,6 +8,9 @@
 #include "mapview/mappainter.h"
 #include "ui/dscrollwindow.h"
 
+#include <map>
+#include <utility>
+
 class DescrTreeView;
 class VexlorDoc;
 
@@ -24,10 +27,10 @@ public:
     virtual void ZoomChanged(int step) {}
 };
 
-// The map window: one plain of the hex map for the turn on show, scrolled over a world that
-// wraps east to west. A left click selects the hex under the mouse and describes it in the
-// host's description pane; a right click centres the view on a hex. It owns the hex map; the
-// host fills it (FormatMap) and then calls Update.
+// The map window: one level of the hex map for the turn on show, scrolled over a world that
+// wraps east to west at the level's width, as tall as the level. A left click selects the hex under
+// the mouse and describes it in the host's description pane; a right click centres the view on a
+// hex. It owns the hex map; the host fills it (FormatMap) and then calls Update.
 class MapView : public DScrollWindow, public MapViewSink {
 public:
     MapView(DWindow* parent, MapViewHost& host);
@@ -38,10 +41,15 @@ public:
     const VexlorDoc& GetDoc() const { return host_.GetDoc(); }
     DescrTreeView* GetDescrTV() { return host_.GetDescrTV(); }
 
-    // Shows plain 0 (surface) or 1 (underworld); other numbers are ignored.
-    void SetCurPlain(int plain);
+    // Shows level z (any level; one the map holds nothing of is empty ground). The level's
+    // own selection comes back, and the pane describes it or shows nothing.
+    void SetCurPlain(int z);
     int GetCurPlain() const { return curPlain_; }
-    // After the map changed: scroll bars set up again, the whole window repainted.
+    // The level on show's next level up (-1) or down (+1) in the game's order among the
+    // levels the map holds, or -1 when there is none.
+    int NeighbourPlain(int step) const;
+    // After the map changed: wrap and rows of the level taken again, scroll bars set up
+    // again, the whole window repainted.
     void Update();
 
     // The hex under a point of the client area, on the plain shown.
@@ -51,8 +59,8 @@ public:
     // Repaints the hex picture whose corner is at corner, with a small margin.
     void InvalidateHex(PixelPoint corner);
 
-    // The selection changed: one selected hex is described in the pane; otherwise the pane
-    // keeps what it shows.
+    // The selection changed: one selected hex of the level on show is described in the pane;
+    // otherwise the pane keeps what it shows.
     void SelChanged();
     // Describes hex c of the plain shown in the pane; leaves the pane alone when there is
     // nothing to describe.
@@ -115,6 +123,8 @@ public:
     Str GetToolTip(PixelPoint point) override;
 
 private:
+    // The rows of the level on show a click may select: the known ones.
+    int SelectableRows() const;
     // Moves the contents after the scroll position changed from (column, row).
     void ScrolledFrom(int column, int row);
     // The hex under point when it lies within the map's rows; false below them.
@@ -126,6 +136,7 @@ private:
     AtlMap map_;
     MapPainter painter_;
     int curPlain_ = 0;
+    std::map<int, std::pair<int, int>> placeOnLevel_; // level to the column and row left at
     OffscreenBuffer buffer_;    // the client area's picture, remade on each resize
     AtlCoord hover_{-1, -1, 0}; // the hex last reported under the mouse
     int zoomWheelRest_ = 0;     // wheel turns short of a notch

@@ -3,6 +3,7 @@
 #include "base/debugtrap.h"
 #include "base/wio.h"
 #include "base/wstream.h"
+#include "model/levelname.h"
 
 #include <string>
 
@@ -21,7 +22,7 @@ AtlCoord AtlCoord::Move(AtlDirection::Type direction) {
 
 Str AtlCoord::GetString() const {
     std::string text = "(" + std::to_string(x) + "," + std::to_string(y);
-    if (z != 0) text += z == 1 ? ",underworld" : z == 2 ? ",nexus" : ",<unknown>";
+    if (z != 0) text += "," + (z < kNamedLevels ? LevelName(z) : std::string("<unknown>"));
     text += ")";
     return Str(text);
 }

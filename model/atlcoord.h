@@ -23,7 +23,8 @@ public:
     bool operator==(const AtlCoord&) const = default;
     // Steps one hex in the direction and returns the result; other values change nothing.
     AtlCoord Move(AtlDirection::Type direction);
-    // "(10,12)", "(3,-4,underworld)", "(0,0,nexus)", "(0,0,<unknown>)"
+    // "(10,12)", "(3,-4,underworld)", "(0,0,nexus)", "(3,5,deep underworld)"; a level above
+    // 7 is "<unknown>".
     Str GetString() const;
 
     int read(iwstream& is);

@@ -1,5 +1,6 @@
 #include "model/docfile.h"
 
+#include "base/inputfile.h"
 #include "base/replacefile.h"
 #include "base/wio.h"
 #include "base/wstream.h"
@@ -7,6 +8,7 @@
 #include "model/extarea.h"
 #include "model/vexlordoc.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -39,9 +41,10 @@ DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc) {
     // Byte for byte equals a comparison as zero-terminated texts: the signature's only zero
     // is its last byte.
     if (std::memcmp(signature, kSignature, static_cast<size_t>(got)) != 0) return DocNotADocument;
-    if (got < static_cast<long>(sizeof signature)) return DocReadFailed;
+    // A file that ends before its version holds no document at all: nothing to recover.
+    if (got < static_cast<long>(sizeof signature)) return DocNotADocument;
     uint32_t version = 0;
-    if (!ReadU32(is, version)) return DocReadFailed;
+    if (!ReadU32(is, version)) return DocNotADocument;
     if (version != kVersion) return DocWrongVersion;
     if (doc.read(is, version) != 0) return DocReadFailed;
     // Whatever the area holds, the version-1 part read completely stands.
@@ -49,26 +52,57 @@ DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc) {
     return DocRead;
 }
 
-DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path) {
-    SafeFileWriter file(path);
-    if (!file.IsOpen()) return DocSaveCannotOpen;
+namespace {
+
+DocSaveResult SaveFailure(const SafeFileWriter& file, int* error) {
+    if (error) *error = file.Error();
+    switch (file.GetResult()) {
+    case SafeFileWriter::ReadOnly:
+        return DocSaveReadOnly;
+    case SafeFileWriter::ChangedMeanwhile:
+        return DocSaveChanged;
+    case SafeFileWriter::NotAFile:
+    case SafeFileWriter::CannotCreate:
+        return DocSaveCannotOpen;
+    default:
+        return DocSaveWriteFailed;
+    }
+}
+
+} // namespace
+
+DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error) {
+    if (error) *error = 0;
+    const VexlorDoc::DiskState& disk = doc.GetDiskState();
+    bool known = path && !disk.path.empty() && disk.path == path;
+    SafeFileWriter file(path, known ? &disk.identity : nullptr);
+    if (!file.IsOpen()) return SaveFailure(file, error);
     bool written;
     {
         obwstream os(file.Channel(), 64 * 1024);
         written = WriteFramed(os, doc);
     }
-    if (!written || !file.Commit()) return DocSaveWriteFailed;
+    if (!written) return DocSaveWriteFailed;
+    if (!file.Commit()) return SaveFailure(file, error);
     doc.SetFileName(path);
+    doc.SetDiskState(path, file.Written());
     doc.SetModified(false);
     return DocSaved;
 }
 
 DocReadResult OpenDocFile(VexlorDoc& doc, const char* path) {
     doc.Clear();
-    ifwstream in(path, 64 * 1024);
-    if (!in.good()) return DocCannotOpen;
-    DocReadResult result = ReadDocFile(in, doc);
+    InputFile file(path);
+    if (file.GetResult() == InputFile::NotRegular) return DocNotAFile;
+    if (file.GetResult() != InputFile::Opened) {
+        errno = file.Error();
+        return DocCannotOpen;
+    }
+    DocReadResult result = ReadDocFile(file.Stream(), doc);
     // A file of another kind or version keeps no name, so that a save cannot overwrite it.
-    if (result == DocRead || result == DocReadFailed) doc.SetFileName(path);
+    if (result == DocRead || result == DocReadFailed) {
+        doc.SetFileName(path);
+        doc.SetDiskState(path, file.Identity());
+    }
     return result;
 }

@@ -18,6 +18,7 @@ enum DocReadResult {
     DocNotADocument = 2, // wrong signature: nothing read
     DocWrongVersion = 3, // version other than 1: nothing read
     DocCannotOpen = -1,  // the file could not be opened
+    DocNotAFile = -2,    // a folder, a FIFO or a device: not read, so nothing can block
 };
 
 enum DocSaveResult {
@@ -25,22 +26,29 @@ enum DocSaveResult {
     // The target is no regular file, or no temporary file could be made beside it.
     DocSaveCannotOpen = -1,
     DocSaveWriteFailed = -2, // writing failed; the old file is untouched
+    DocSaveReadOnly = -3,    // the file may not be written; it is untouched
+    // The file is no longer the one the document was read from or saved to: another program
+    // wrote it meanwhile. It is untouched.
+    DocSaveChanged = -4,
 };
 
 // Writes the framing and the document and flushes; 0 when the stream is good afterwards,
 // else 1. Clears the modified flag only on success.
 int WriteDocFile(owstream& os, VexlorDoc& doc);
 // Reads the framing and the document into doc (which the caller has cleared). A stream that
-// ends inside the signature or the version gives DocReadFailed when its bytes agree with the
-// signature so far, else DocNotADocument. A damaged extension area still gives DocRead, with
-// doc.Extras().damaged set.
+// ends inside the signature or the version (an empty file too) gives DocNotADocument. A damaged
+// extension area still gives DocRead, with doc.Extras().damaged set.
 DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc);
 
-// Saves to path without ever destroying what was there: writes a temporary file beside it,
-// syncs it, checks it, and only then renames it over the old one (a link is followed and the
-// file it names replaced). On success records the file name and clears the modified flag; on
-// failure leaves the old file as it was, removes the temporary and keeps the flag.
-DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path);
-// Clears doc, then reads the file. Records the file name for DocRead and DocReadFailed only,
-// so that saving cannot overwrite a file that is not a document of this version.
+// Saves to path without ever destroying what was there (base/replacefile.h): writes a
+// temporary file beside it, syncs it, and only then renames it over the old one (a link is
+// followed, also to a file not yet made, and owner and permissions are kept). A read-only file
+// is refused, and so is, when path is the file the document was read from or last saved to,
+// a file that changed since. On success records the file name and what was written and clears
+// the modified flag; on failure leaves the old file as it was, removes the temporary and keeps
+// the flag; error, when given, gets the system's error number (0 when there is none).
+DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error = nullptr);
+// Clears doc, then reads the file, a regular file only. Records the file name for DocRead and
+// DocReadFailed only, so that saving cannot overwrite a file that is not a document of this
+// version, and the file as it was read for the check at the next save.
 DocReadResult OpenDocFile(VexlorDoc& doc, const char* path);

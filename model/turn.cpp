@@ -26,6 +26,14 @@ void TurnNode::Clear() {
     factions.Empty();
 }
 
+void TurnNode::TakeContents(TurnNode& other) {
+    text = std::move(other.text);
+    locations_ = std::move(other.locations_);
+    index_ = std::move(other.index_);
+    factions = other.factions;
+    other.Clear();
+}
+
 void TurnNode::RebuildIndex() {
     index_.clear();
     // The first of two equal coordinates wins, as a search from the start would find it.

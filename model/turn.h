@@ -22,9 +22,13 @@ public:
 
     const ListT<LocationNode>& Locations() const { return locations_; }
     LocationNode* FindLoc(const AtlCoord& coord) const;
+    // How many locations the turn holds.
+    size_t LocationCount() const { return index_.size(); }
     // The location for coord, made empty and appended when there is none yet.
     LocationNode* RegisterLoc(const AtlCoord& coord, bool* isNew = nullptr);
     void Clear();
+    // Takes other's locations, factions and text in place of its own; other is left empty.
+    void TakeContents(TurnNode& other);
 
     int write(owstream& os) const override;
     int read(iwstream& is, unsigned long version) override;

@@ -35,6 +35,7 @@ void VexlorDoc::Clear() {
     extras_ = DocExtras();
     fileName_.Set(nullptr);
     modified_ = false;
+    diskState_ = DiskState();
 }
 
 int VexlorDoc::write(owstream& os) const {

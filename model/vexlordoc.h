@@ -1,10 +1,13 @@
 #pragma once
 
+#include "base/fileidentity.h"
 #include "base/list.h"
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/docextras.h"
 #include "model/turn.h"
+
+#include <string>
 
 class iwstream;
 class owstream;
@@ -41,6 +44,17 @@ public:
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
+    // The file the document was last read from or saved to, as it was then (!exists: no file
+    // was there); a save to that path refuses a file that another program changed meanwhile.
+    struct DiskState {
+        std::string path;
+        FileIdentity identity;
+    };
+    const DiskState& GetDiskState() const { return diskState_; }
+    void SetDiskState(const char* path, const FileIdentity& identity) {
+        diskState_ = DiskState{path ? path : "", identity};
+    }
+
     int write(owstream& os) const;
     int read(iwstream& is, unsigned long version);
 
@@ -50,4 +64,5 @@ private:
     DocExtras extras_;
     Str fileName_;
     bool modified_ = false;
+    DiskState diskState_;
 };

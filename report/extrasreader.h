@@ -18,7 +18,8 @@ void ReadTurnEvents(StrNode* start, TurnEvents& events);
 // will be winter next month." True when the line is one.
 bool ReadWeatherLine(const char* text, Str& weather);
 
-// One exit line: "  Southwest : swamp (31,11) in Asay." 0 on success.
+// One exit line: "  Southwest : swamp (31,11) in Asay." 0 on success; kCoordsTooLarge
+// (report/scan.h) for coordinates the document cannot hold.
 int ReadExitLine(const char* text, ExitRecord& exit);
 
 // "There is a Gate here (Gate 3 of 30)." or "(Gate 889)." (count 0). 0 on success.

@@ -1,12 +1,16 @@
 #include "report/intake.h"
 
+#include "base/inputfile.h"
 #include "base/wstream.h"
 #include "report/extrasreader.h"
 #include "report/linetype.h"
 #include "report/regions.h"
 #include "report/scan.h"
 
+#include <cerrno>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 StrNode* SkipHeaderComments(StrNode* first) {
     StrNode* n = first;
@@ -44,10 +48,43 @@ int ReadReportDate(const StrNode* line, AtlDate& date) {
     return 0;
 }
 
-int Finish(IntakeOutcome* outcome, IntakeOutcome& local, int result) {
+int Finish(IntakeOutcome* outcome, IntakeOutcome& local, IntakeResult kind, int result) {
+    local.kind = kind;
     local.result = result;
     if (outcome) *outcome = local;
     return result;
+}
+
+// The header lines after the ";" lines and empty lines: "Atlantis Report For:", the faction,
+// the date. NotAReport, or Added when all three were read.
+IntakeResult ReadHeader(const StrList& lines, AtlFaction& faction, AtlDate& date,
+                        StrNode*& dateLine) {
+    StrNode* header = SkipHeaderComments(lines.GetFirst());
+    if (!header || GetLineType(header->text.Get()) != LineType::ReportFor)
+        return IntakeResult::NotAReport;
+    StrNode* factionLine = header->Next();
+    if (ReadReportFaction(factionLine, faction) != 0) return IntakeResult::NotAReport;
+    dateLine = factionLine->Next();
+    if (ReadReportDate(dateLine, date) != 0) return IntakeResult::NotAReport;
+    return IntakeResult::Added;
+}
+
+bool OnlyBlanks(const StrList& lines) {
+    for (StrNode* n = lines.GetFirst(); n; n = n->Next())
+        if (std::strspn(n->text.Get(), " \t\r\n\f") != static_cast<size_t>(n->text.Length()))
+            return false;
+    return true;
+}
+
+IntakeFault FaultOf(RegionFault::Kind kind) {
+    switch (kind) {
+    case RegionFault::CoordinateTooLarge:
+        return IntakeFault::CoordinateTooLarge;
+    case RegionFault::ListTooLong:
+        return IntakeFault::ListTooLong;
+    default:
+        return IntakeFault::Malformed;
+    }
 }
 
 } // namespace
@@ -55,62 +92,118 @@ int Finish(IntakeOutcome* outcome, IntakeOutcome& local, int result) {
 int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) {
     IntakeOutcome out;
     VexlorDoc& doc = target.doc;
-    AtlDate latest = doc.LastTurn() ? doc.LastTurn()->date : AtlDate();
 
     StrList lines;
-    if (int split = SplitLines(is, lines, target.debugFile); split != 0)
-        return Finish(outcome, out, split);
-
-    StrNode* header = SkipHeaderComments(lines.GetFirst());
-    if (!header || GetLineType(header->text.Get()) != LineType::ReportFor)
-        return Finish(outcome, out, -1);
-    StrNode* factionLine = header->Next();
-    AtlFaction faction;
-    if (ReadReportFaction(factionLine, faction) != 0) return Finish(outcome, out, -1);
-    bool takesFaction = doc.GetFaction().Number() == 0 && !doc.FirstTurn();
-    if (!takesFaction && doc.GetFaction() != faction) {
-        target.user.ShowMessage(target.user.MessageText(Msg::OtherFaction));
-        return Finish(outcome, out, 1);
+    LinesFault linesFault;
+    if (int split = SplitLines(is, lines, target.debugFile, &linesFault); split != 0) {
+        if (linesFault.kind == LinesFault::TooLarge) out.fault = IntakeFault::TooLarge;
+        // A NUL byte after a header breaks the report off there; before one (a binary file)
+        // there is no report at all.
+        AtlFaction faction;
+        AtlDate date;
+        StrNode* dateLine = nullptr;
+        if (linesFault.kind != LinesFault::NulByte ||
+            ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
+            return Finish(outcome, out, IntakeResult::NotAReport, split);
+        out.fault = IntakeFault::NulByte;
+        out.line = linesFault.line;
+        return Finish(outcome, out, IntakeResult::BrokenOff, split);
     }
-    StrNode* dateLine = factionLine->Next();
+    if (OnlyBlanks(lines)) return Finish(outcome, out, IntakeResult::Empty, -1);
+
+    StrNode* dateLine = nullptr;
+    AtlFaction faction;
     AtlDate date;
-    if (ReadReportDate(dateLine, date) != 0) return Finish(outcome, out, -1);
+    if (ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
+        return Finish(outcome, out, IntakeResult::NotAReport, -1);
     out.headerRead = true;
+    out.faction = faction;
     out.date = date;
+    bool takesFaction = doc.GetFaction().Number() == 0 && !doc.FirstTurn();
+    if (!takesFaction && doc.GetFaction() != faction)
+        return Finish(outcome, out, IntakeResult::OtherFaction, 1);
+
+    TurnNode* loaded = doc.FindTurn(date);
+    if (loaded) {
+        if (!target.user.ReplaceTurn(date)) return Finish(outcome, out, IntakeResult::Kept, 1);
+    } else if (doc.Turns().LongCountNodes() >= kMaxListEntries) {
+        out.fault = IntakeFault::ListTooLong;
+        out.list = "turns in one document";
+        return Finish(outcome, out, IntakeResult::BrokenOff, -1);
+    }
+
+    // Read aside: the document changes only once the reading may stand.
+    TurnNode fresh(date);
+    LevelWidths widths = doc.Extras().levelWidths;
+    RegionFault fault;
+    TurnExtras extras;
+    int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault, &extras);
+    ReadTurnExtras(dateLine, out.regions, extras);
+    if (result == 0 && out.regions == 0) {
+        // Every report describes at least the region its faction stands in: one without a
+        // region block stops after its header.
+        result = -1;
+        out.line = ReportLineNumber(lines.GetLast()) + 1;
+    } else if (result != 0) {
+        out.fault = FaultOf(fault.kind);
+        out.line = ReportLineNumber(fault.line);
+        out.list = fault.list;
+    }
+    IntakeResult kind = result != 0 ? IntakeResult::BrokenOff
+                        : loaded    ? IntakeResult::Replaced
+                                    : IntakeResult::Added;
+    // A broken reading never takes the place of a loaded turn, and stands for a new one only
+    // when it holds a region and keeps to the file's limits.
+    if (result != 0 && (loaded || out.regions == 0 || out.fault == IntakeFault::ListTooLong))
+        return Finish(outcome, out, kind, result);
 
     // Only a report whose whole header was accepted may fix the document's faction.
     if (takesFaction) doc.SetFaction(faction);
-    bool isNew = false;
-    TurnNode* turn = doc.RegisterTurn(date, &isNew);
-    if (!isNew) {
-        Str question = FormatMessageText(target.user.MessageText(Msg::TurnLoaded).Get(),
-                                         date.GetString().Get());
-        if (!target.user.AskYesNo(question)) return Finish(outcome, out, 1);
-        turn->Clear();
-        doc.Extras().turns.erase(date);
-        out.replaced = true;
-    }
-
-    TurnExtras& extras = doc.Extras().turns[date];
-    int result = ReadLocList(dateLine, *turn, &out.regions, &doc.Extras().levelWidths, &extras);
-    ReadTurnExtras(dateLine, out.regions, extras);
-
-    if (target.shownDate == latest && turn->date > latest) target.shownDate = turn->date;
-    target.user.Reformat();
+    TurnNode* turn = loaded ? loaded : doc.RegisterTurn(date);
+    turn->TakeContents(fresh);
+    doc.Extras().levelWidths = widths;
+    doc.Extras().turns[date] = std::move(extras);
+    out.replaced = loaded != nullptr;
     doc.SetModified(true);
-    return Finish(outcome, out, result);
+    return Finish(outcome, out, kind, result);
 }
 
 IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target) {
     IntakeOutcome outcome;
-    ifwstream in(path ? path : "", 64 * 1024);
-    if (!path || !in.good()) {
-        outcome.result = kIntakeNotOpened;
-        target.user.ShowMessage(target.user.MessageText(Msg::CannotOpen));
+    errno = 0;
+    InputFile file(path, kMaxReportBytes);
+    switch (file.GetResult()) {
+    case InputFile::Opened:
+        AddReport(file.Stream(), target, &outcome);
         return outcome;
+    case InputFile::NotRegular:
+        outcome.fault = IntakeFault::NotAFile;
+        break;
+    case InputFile::TooLarge:
+        outcome.fault = IntakeFault::TooLarge;
+        break;
+    default:
+        outcome.errorNumber = file.Error() ? file.Error() : ENOENT;
+        break;
     }
-    if (AddReport(in, target, &outcome) != 0) target.user.ShowMessage(Str(kParsingErrorMessage));
+    outcome.kind = IntakeResult::NotOpened;
+    outcome.result = -1;
     return outcome;
+}
+
+bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date) {
+    // The header stands in the first lines; a treasury block before it is short.
+    constexpr size_t kHead = 16 * 1024;
+    InputFile file(path, kMaxReportBytes);
+    if (file.GetResult() != InputFile::Opened) return false;
+    iwstream& in = file.Stream();
+    std::vector<unsigned char> head(kHead);
+    long n = in.read(head.data(), static_cast<long>(head.size()));
+    imwstream text(head.data(), static_cast<size_t>(n > 0 ? n : 0));
+    StrList lines;
+    SplitLines(text, lines, nullptr);
+    StrNode* dateLine = nullptr;
+    return ReadHeader(lines, faction, date, dateLine) == IntakeResult::Added;
 }
 
 Str ReportDirectory(const char* path) {

@@ -4,56 +4,84 @@
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
 #include "report/lines.h"
-#include "report/messages.h"
 
 class iwstream;
 
-// What report intake needs from whoever adds the report: the frame window answers with
-// message boxes and a map rebuild, tests and the command-line companion answer themselves.
+// Why a report was refused or broke off, where the reason is more than "not a report".
+enum class IntakeFault {
+    None,
+    NotAFile,           // a folder, a FIFO or a device: not read
+    TooLarge,           // larger than kMaxReportBytes: not read
+    NulByte,            // a NUL byte in `line`
+    Malformed,          // `line` could not be read
+    CoordinateTooLarge, // `line` names coordinates the document cannot hold
+    ListTooLong,        // the report would take the list `list` beyond the file's limit
+};
+
+// How reading one report ended.
+enum class IntakeResult {
+    Added,        // a new turn
+    Replaced,     // a loaded turn rewritten, after the caller agreed
+    Kept,         // the turn was loaded and the caller chose to keep it: not an error
+    NotOpened,    // the file could not be opened (errorNumber says why)
+    Empty,        // nothing but blanks
+    NotAReport,   // no report header
+    OtherFaction, // the header names a faction other than the document's
+    BrokenOff,    // reading stopped at `line`; before the first region nothing was added
+};
+
+// The one decision intake needs from whoever adds the report: the controller asks the
+// player, tests and the command-line companion answer themselves.
 class IntakeUser {
 public:
     virtual ~IntakeUser() = default;
-    // A question with Yes and No buttons (message 1101); true for Yes.
-    virtual bool AskYesNo(const Str& question) = 0;
-    // A message with an OK button (1102, 1104, the parsing error).
-    virtual void ShowMessage(const Str& message) = 0;
-    // The document changed: rebuild the map for the date on show.
-    virtual void Reformat() = 0;
-    // The text of a message number; the language library will supply these.
-    virtual Str MessageText(int id) { return Str(EnglishMessage(id)); }
+    // The report's turn is loaded already: true to rewrite it.
+    virtual bool ReplaceTurn(AtlDate date) = 0;
 };
 
-// The state intake works on: the window's document, the date it shows, and its user.
+// The state intake works on: the document and who answers for it.
 struct IntakeTarget {
     VexlorDoc& doc;
-    AtlDate& shownDate;
     IntakeUser& user;
     const char* debugFile = kLinesDebugFile; // the logical lines are written here; null: none
 };
 
-// AddReportFile's result when the file could not be opened.
-inline constexpr int kIntakeNotOpened = -100;
-
-// What one report did, for callers that show more than the messages.
+// What one report did.
 struct IntakeOutcome {
-    int result = 0;          // AddReport's result, or kIntakeNotOpened
-    bool headerRead = false; // the report's faction and date were read and accepted
+    int result = 0; // AddReport's result
+    IntakeResult kind = IntakeResult::NotAReport;
+    bool headerRead = false; // the report's faction and date were read
+    AtlFaction faction;      // the report's faction, when headerRead
     AtlDate date;            // the report's turn, when headerRead
     bool replaced = false;   // the turn was loaded before and the user agreed to rewrite it
     int regions = 0;         // region blocks read into the turn
+    int line = 0;            // BrokenOff: the line of the report where reading stopped
+    int errorNumber = 0;     // NotOpened: the system's reason
+    IntakeFault fault = IntakeFault::None; // NotOpened, NotAReport, BrokenOff: more precisely
+    const char* list = nullptr; // for ListTooLong: what the list holds ("units in one region")
+    // The document changed (a turn added, replaced, or partly read before a fault).
+    bool Changed() const {
+        return kind == IntakeResult::Added || kind == IntakeResult::Replaced ||
+               (kind == IntakeResult::BrokenOff && regions > 0);
+    }
 };
 
-// Adds one report from a stream: checks the header (faction, date), registers or, after
-// asking, replaces the turn, reads the regions into it, moves the date on show to a newer
-// turn, rebuilds the map and marks the document modified. Returns 0 on success, 1 when the
-// user refused or the faction does not match, -1 or the stream's error bits when the report
-// could not be read. Nothing in the document changes unless the header was accepted; a
-// fault in the region part keeps what was read before it.
+// Adds one report from a stream: checks the header (faction, date), reads the regions into a
+// fresh turn and then registers it or, after asking, puts it in place of the turn of that
+// date, and marks the document modified. Returns 0 on success, 1 when the user kept the loaded
+// turn or the faction does not match, -1 or the stream's error bits when the report could not
+// be read. Nothing in the document changes unless the header was accepted and a region was
+// read. A fault in the region part keeps what was read before it for a new turn, but never
+// takes the place of a turn the document had; a report beyond the file's limits (a list of
+// more than kMaxListEntries) adds nothing.
 int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome = nullptr);
 
-// Opens path and adds it; shows message 1104 when it cannot be opened and the parsing-error
-// message when the result is not 0.
+// Opens path (a regular file of at most kMaxReportBytes, opened without waiting) and adds it.
 IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target);
+
+// Reads only the header at the start of the report at path (for putting reports in the order
+// of their turns); false when there is none.
+bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date);
 
 // The first line of the report header, past the ";" lines (a treasury block) and empty lines
 // that may stand before it; null when the lines end first.

@@ -141,7 +141,8 @@ std::vector<size_t> LineStarts(const std::vector<unsigned char>& text, size_t fr
 }
 
 int LineAt(const std::vector<size_t>& starts, size_t offset) {
-    return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin());
+    return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), offset) -
+                            starts.begin());
 }
 
 int Fail(LinesFault* fault, LinesFault::Kind kind, int line = 0) {

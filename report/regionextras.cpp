@@ -24,8 +24,9 @@ int ReadExitLine(const char* text, ExitRecord& exit) {
     ++p;
     ExitRecord e;
     e.direction = direction;
-    if (ReadLocationBasicInfo(p, e.terrain, e.target, e.regionName, e.townName, e.townType) != 0)
-        return -1;
+    if (int read = ReadLocationBasicInfo(p, e.terrain, e.target, e.regionName, e.townName,
+                                         e.townType))
+        return read;
     exit = std::move(e);
     return 0;
 }

@@ -9,6 +9,8 @@
 #include "report/unitlines.h"
 
 #include <cstring>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -39,8 +41,8 @@ int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& c
     TerrainType t;
     AtlCoord c;
     if (read_before(p, word, "(") != 0 || GetTerrainType(word.Get(), t) != 0) return -1;
-    if (ReadCoords(p, c) != 0 || skiptempl(p, " in ") != 0 || ReadRegionName(p, region) != 0)
-        return -1;
+    if (int read = ReadCoords(p, c); read != 0) return read;
+    if (skiptempl(p, " in ") != 0 || ReadRegionName(p, region) != 0) return -1;
     bool hasTown = skiptempl(p, ", contains ") == 0;
     if (hasTown && (read_before(p, town, "[") != 0 || ReadBracketStr(p, type) != 0)) return -1;
     terrain = t;
@@ -106,8 +108,26 @@ bool IsNoExitLine(const char* text) {
     return *p == 0 || std::strcmp(p, ".") == 0;
 }
 
+namespace {
+
+int Fault(RegionFault* fault, RegionFault::Kind kind, const StrNode* line) {
+    if (fault && fault->kind == RegionFault::None) {
+        fault->kind = kind;
+        fault->line = line;
+    }
+    return -1;
+}
+
+int BasicInfoFault(RegionFault* fault, int read, const StrNode* line) {
+    return Fault(fault,
+                 read == kCoordsTooLarge ? RegionFault::CoordinateTooLarge : RegionFault::Malformed,
+                 line);
+}
+
+} // namespace
+
 int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths,
-              TurnExtras* extras) {
+              RegionFault* fault, TurnExtras* extras) {
     if (!node) return -1;
     // The exit lines as the report lists them, kept beside the neighbours' records.
     std::vector<ExitRecord>* kept = extras ? &extras->Region(from).exits : nullptr;
@@ -120,7 +140,7 @@ int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths*
         }
         if (IsNoExitLine(n->text.Get())) continue;
         ExitRecord exit;
-        if (ReadExitLine(n->text.Get(), exit) != 0) return -1;
+        if (int read = ReadExitLine(n->text.Get(), exit)) return BasicInfoFault(fault, read, n);
         const AtlCoord& coord = exit.target;
         if (exit.terrain.IsDefault() || (coord.x == 0 && coord.y == 0 && coord.z == 0))
             DebugTrap("exit without terrain or at zero coordinates");
@@ -216,17 +236,66 @@ void NoteChangedLocation(const LocationNode& loc, const TerrainType& terrain, co
         DebugTrap("a known location changes its terrain or name");
 }
 
-// One region block from its region line; pos ends on the empty line after the exits.
-int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* widths,
-                 TurnExtras* extras) {
+// Counts the entries of the lists blocks add to, so that no list is walked twice: a crafted
+// report may give one region any number of blocks.
+class ListCounter {
+public:
+    // Before a block adds to list.
+    void Mark(const List& list) {
+        auto [it, made] = entries_.try_emplace(&list);
+        if (made) it->second.count = list.LongCountNodes();
+        it->second.tail = list.GetLast();
+    }
+    // After it: the first entry it added (null when none); Count includes them from now on.
+    const Node* TakeAdded(const List& list) {
+        Entry& e = entries_[&list];
+        const Node* first = e.tail ? e.tail->GetNext() : list.GetFirst();
+        for (const Node* n = first; n; n = n->GetNext())
+            ++e.count;
+        e.tail = list.GetLast();
+        return first;
+    }
+    long Count(const List& list) { return entries_[&list].count; }
+
+private:
+    struct Entry {
+        long count = 0;
+        const Node* tail = nullptr;
+    };
+    std::unordered_map<const List*, Entry> entries_;
+};
+
+// What reading the blocks of one turn carries from block to block.
+struct BlockReading {
+    TurnNode& turn;
+    LevelWidths* widths;
+    RegionFault& fault;
+    ListCounter counter;
+    std::unordered_set<int32_t> factions; // the numbers of the turn's factions
+    LocationNode* loc = nullptr;          // the region of the last block
+    TurnExtras* extras = nullptr;         // keeps each block's exits, when given
+};
+
+// One region block from its region line; pos ends on the empty line after the exits. A fault
+// that names no line of its own names the region line.
+int ReadLocation(StrNode* region, StrNode*& pos, BlockReading& reading) {
+    TurnNode& turn = reading.turn;
+    RegionFault* fault = &reading.fault;
     const char* p = region->text.Get();
     TerrainType terrain;
     AtlCoord coord;
     Str name, town, townType;
-    if (ReadLocationBasicInfo(p, terrain, coord, name, town, townType) != 0) return -1;
+    if (int read = ReadLocationBasicInfo(p, terrain, coord, name, town, townType))
+        return BasicInfoFault(fault, read, region);
 
     bool isNew = false;
     LocationNode* loc = turn.RegisterLoc(coord, &isNew);
+    reading.loc = loc;
+    for (const List* list :
+         {static_cast<const List*>(&loc->units), static_cast<const List*>(&loc->buildings),
+          static_cast<const List*>(&loc->wanted), static_cast<const List*>(&loc->forSale),
+          static_cast<const List*>(&loc->products)})
+        reading.counter.Mark(*list);
     if (!isNew) NoteChangedLocation(*loc, terrain, name);
     loc->terrain = terrain;
     loc->regionName = std::move(name);
@@ -240,7 +309,8 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* wi
     if (!last || ReadDetails(last, *loc) != 0) return -1;
 
     StrNode* exits = FindBlockExits(last);
-    if (!exits || ReadExits(exits, turn, coord, widths, extras) != 0) return -1;
+    if (!exits || ReadExits(exits, turn, coord, reading.widths, fault, reading.extras) != 0)
+        return -1;
     pos = exits;
 
     if (StrNode* units = FindLocSection(pos, Section::Units))
@@ -252,12 +322,55 @@ int ReadLocation(StrNode* region, StrNode*& pos, TurnNode& turn, LevelWidths* wi
 
 } // namespace
 
+namespace {
+
+// What the block just read took beyond the file's limits; null when all fits.
+const char* ListBeyondLimit(BlockReading& reading) {
+    const LocationNode& loc = *reading.loc;
+    if (static_cast<long>(reading.turn.LocationCount()) > kMaxListEntries)
+        return "regions in one turn";
+    const auto* firstUnit = static_cast<const UnitNode*>(reading.counter.TakeAdded(loc.units));
+    for (const UnitNode* u = firstUnit; u; u = static_cast<const UnitNode*>(u->GetNext())) {
+        if (u->items.LongCountNodes() > kMaxListEntries) return "items of one unit";
+        if (u->faction.Number() != 0) reading.factions.insert(u->faction.Number());
+    }
+    struct Counted {
+        const List& list;
+        const char* what;
+    } lists[] = {{loc.units, "units in one region"},
+                 {loc.buildings, "buildings in one region"},
+                 {loc.wanted, "wanted items in one region"},
+                 {loc.forSale, "items for sale in one region"},
+                 {loc.products, "products in one region"}};
+    for (const Counted& c : lists) {
+        if (&c.list != &loc.units) reading.counter.TakeAdded(c.list);
+        if (reading.counter.Count(c.list) > kMaxListEntries) return c.what;
+    }
+    if (static_cast<long>(reading.factions.size()) > kMaxListEntries) return "factions in one turn";
+    return nullptr;
+}
+
+} // namespace
+
 int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths,
-                TurnExtras* extras) {
+                RegionFault* fault, TurnExtras* extras) {
+    RegionFault local;
+    RegionFault& why = fault ? *fault : local;
+    why = RegionFault();
+    BlockReading reading{turn, widths, why, {}, {}, nullptr, extras};
+    for (const StrAssocNode* f = turn.factions.GetFirst(); f; f = f->Next())
+        reading.factions.insert(f->key);
     int count = 0;
     int result = 0;
     for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
-        if (ReadLocation(region, pos, turn, widths, extras) != 0) {
+        if (ReadLocation(region, pos, reading) != 0) {
+            Fault(&why, RegionFault::Malformed, region);
+            result = -1;
+            break;
+        }
+        if (const char* list = ListBeyondLimit(reading)) {
+            Fault(&why, RegionFault::ListTooLong, region);
+            why.list = list;
             result = -1;
             break;
         }

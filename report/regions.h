@@ -11,7 +11,8 @@
 // The basic text of a region: terrain word, coordinates, " in ", region name up to the first
 // "," (or, in a line without one, up to the "." that ends it), and optionally ", contains "
 // town name "[" town type "]". The town fields are left as they were when there is no town.
-// 0 on success, with the cursor after what was read.
+// 0 on success, with the cursor after what was read; kCoordsTooLarge (report/scan.h) for
+// coordinates the document cannot hold.
 int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& coord,
                           Str& regionName, Str& townName, Str& townType);
 
@@ -31,14 +32,34 @@ bool IsNoExitLine(const char* text);
 // is registered in turn (new ones marked as known only from exits) with its terrain and
 // names. node is left on the empty line, or on the last line when the list ends first. -1 on
 // a malformed exit. With widths, an exit of the region at `from` that crosses the world's
-// east-west edge teaches the width of its level. With extras, the exits themselves are kept
-// as the region at `from` lists them.
+// east-west edge teaches the width of its level. fault, when given, names the line of a
+// malformed exit. With extras, the exits themselves are kept as the region at `from` lists
+// them.
 int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
-              LevelWidths* widths = nullptr, TurnExtras* extras = nullptr);
+              LevelWidths* widths = nullptr, struct RegionFault* fault = nullptr,
+              TurnExtras* extras = nullptr);
+
+// The most entries one list of the document file can hold (its count is 16 bits).
+inline constexpr long kMaxListEntries = 0xFFFF;
+
+// Why the region part stopped, and the line it names.
+struct RegionFault {
+    enum Kind {
+        None,
+        Malformed,          // a line the reader does not understand
+        CoordinateTooLarge, // x or y beyond what the document's 16-bit fields hold
+        ListTooLong,        // more than kMaxListEntries entries in one list
+    };
+    Kind kind = None;
+    const StrNode* line = nullptr;
+    const char* list = nullptr; // for ListTooLong: what the list holds ("units in one region")
+};
 
 // Reads every region block after start into turn. 0 when all were read; -1 at the first
-// block that could not be read (what was read before stays). blocksRead, when given, counts
-// the region blocks read completely. widths, when given, learns the level widths the exits
-// show; extras, when given, keeps each block's exits.
+// block that could not be read or that takes a list of the turn beyond kMaxListEntries (what
+// was read before stays; fault, when given, says why and where). blocksRead, when given,
+// counts the region blocks read completely. widths, when given, learns the level widths the
+// exits show; extras, when given, keeps each block's exits.
 int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr,
-                LevelWidths* widths = nullptr, TurnExtras* extras = nullptr);
+                LevelWidths* widths = nullptr, RegionFault* fault = nullptr,
+                TurnExtras* extras = nullptr);

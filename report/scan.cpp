@@ -2,6 +2,7 @@
 
 #include "base/collate.h"
 #include "base/debugtrap.h"
+#include "model/levelname.h"
 
 #include <climits>
 #include <cstring>
@@ -105,18 +106,8 @@ int ReadBracketStr(const char*& cursor, Str& result) {
 int LevelFromWord(const char* word) {
     // Deeper levels get numbers of their own so that equal x and y on two of them stay two
     // locations; an unknown word still counts as level 3.
-    static const struct {
-        const char* word;
-        int level;
-    } kLevels[] = {{"underworld", 1},
-                   {"nexus", 2},
-                   {"deep underworld", 3},
-                   {"very deep underworld", 4},
-                   {"underdeep", 5},
-                   {"deep underdeep", 6},
-                   {"abyss", 7}};
-    for (const auto& l : kLevels)
-        if (CollateCompare(word, l.word) == 0) return l.level;
+    for (int z = 1; z < kNamedLevels; ++z)
+        if (CollateCompare(word, LevelName(z).c_str()) == 0) return z;
     return 3;
 }
 
@@ -137,6 +128,7 @@ int ReadCoords(const char*& cursor, AtlCoord& coord) {
     } else if (*p != ')') {
         return -1;
     }
+    if (x > INT16_MAX || y > INT16_MAX) return kCoordsTooLarge;
     coord = AtlCoord(x, y, level);
     cursor = p + 1;
     return 0;

@@ -21,7 +21,10 @@ int ReadParanNumber(const char*& cursor, int& result);
 int ReadBracketNumber(const char*& cursor, int& result);
 int ReadParanStr(const char*& cursor, Str& result);
 int ReadBracketStr(const char*& cursor, Str& result);
-// "(x,y)" or "(x,y,level words)".
+// ReadCoords' result for coordinates that are well formed but do not fit the document's
+// 16-bit fields: never wrapped onto another hex.
+inline constexpr int kCoordsTooLarge = -2;
+// "(x,y)" or "(x,y,level words)"; kCoordsTooLarge for x or y beyond 32767.
 int ReadCoords(const char*& cursor, AtlCoord& coord);
 // The level number of a coordinate's level words: 1 "underworld", 2 "nexus", 3 "deep
 // underworld", 4 "very deep underworld", 5 "underdeep", 6 "deep underdeep", 7 "abyss", 3 for

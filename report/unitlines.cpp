@@ -4,6 +4,7 @@
 #include "report/scan.h"
 #include "report/sections.h"
 
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -77,6 +78,8 @@ int ReadBuildingInfo(const char*& cursor, BuildingNode& building) {
     if (skiptempl(p, "+ ") != 0 || read_before(p, name, "[") != 0 ||
         ReadBracketNumber(p, number) != 0 || skiptempl(p, " : ") != 0)
         return -1;
+    // The document keeps 16 bits: a larger number would land on another building.
+    if (number > UINT16_MAX) return -1;
     building.name = std::move(name);
     building.number = static_cast<uint16_t>(number);
     building.text = Str(p);

@@ -9,7 +9,7 @@ set(allowed_report base model)
 set(allowed_map base model)
 # The description tree is built on the toolkit's plain tree node, which needs no window.
 set(allowed_descr base model map ui/treeviewnode.h)
-set(allowed_doc base model report map descr)
+set(allowed_doc base model report map descr errlex)
 set(allowed_errlex base)
 set(allowed_app base errlex)
 set(allowed_gfx base)

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's bitmaps as PNG files: the terrain sheet (resource 100), the overlay
+"""Draws the program's bitmaps as PNG files: the terrain sheet (resource 100: the terrains
+the game names by code, then those of newer rule sets kept by name), the overlay
 markers (101) and the toolbar buttons (103, also at twice the density). Pixel art from code, so that a picture can be
 changed by changing a few lines. Standard library only.
 
@@ -216,6 +217,103 @@ def tunnels(h):
                     h.put(25 + dx, 22 + dy, colour)
 
 
+def lake(h):
+    # Shore first, then water that stops short of the edge: an inland lake, not the open sea.
+    h.fill((150, 180, 100), 0.05)
+    for y in range(HEX_H):
+        for x in range(HEX_W):
+            d = ((x - 25) / 19.0) ** 2 + ((y - 21) / 15.0) ** 2
+            if d <= 1.0:
+                h.put(x, y, shade((70, 140, 210), 1 + 0.25 * (0.5 - y / HEX_H)))
+            elif d <= 1.25:
+                h.put(x, y, (205, 190, 130))
+    light = (175, 215, 250)
+    for x0, y0 in ((17, 16), (28, 22), (21, 28), (32, 14)):
+        for dx in range(-2, 3):
+            h.put(x0 + dx, y0 - (0 if abs(dx) == 2 else 1), light)
+
+
+def volcano(h):
+    h.fill((95, 80, 70), 0.08)
+    h.triangle(25, 8, 15, 28, (70, 55, 50), (50, 40, 36))
+    # The glowing crater and lava running down the cone.
+    for dx in range(-4, 5):
+        h.put(25 + dx, 9, (255, 120, 20))
+        h.put(25 + dx, 10, (230, 60, 10))
+    for i in range(16):
+        h.put(25 - 1 + int(2 * math.sin(i / 3.0)), 11 + i, (220, 70, 20))
+        h.put(28 + int(1.5 * math.sin(i / 2.5)), 11 + i, (200, 50, 15))
+    def smoke(x, y):
+        h.put(x, y, (150, 145, 140))
+        h.put(x + 1, y, (150, 145, 140))
+    for x, y in ((24, 6), (26, 4), (23, 2), (27, 1)):
+        smoke(x, y)
+
+
+def chasm(h):
+    h.fill((100, 90, 85), 0.08)
+    # A jagged black crack from one side to the other, lit at its rims.
+    points = [(2, 20), (10, 16), (17, 23), (25, 17), (33, 25), (40, 19), (48, 22)]
+    for (x0, y0), (x1, y1) in zip(points, points[1:]):
+        for w in range(-3, 4):
+            colour = (10, 8, 8) if abs(w) <= 1 else (55, 45, 40) if abs(w) == 2 else (150, 135, 120)
+            h.line(x0, y0 + w, x1, y1 + w, colour)
+
+
+def wasteland(h):
+    h.fill((160, 140, 110), 0.06)
+    # Cracked dry ground with a few dead stumps.
+    crack = (110, 92, 70)
+    for x0, y0, x1, y1 in ((5, 12, 20, 18), (20, 18, 30, 10), (20, 18, 24, 32), (30, 10, 45, 16),
+                           (24, 32, 38, 30), (8, 28, 24, 32)):
+        h.line(x0, y0, x1, y1, crack)
+    def stump(x, y):
+        # A dead tree: a trunk forking into two bare branches.
+        wood = (80, 60, 40)
+        h.line(x, y, x, y - 4, wood)
+        h.line(x, y - 3, x - 2, y - 6, wood)
+        h.line(x, y - 4, x + 2, y - 7, wood)
+    for x, y in ((13, 24), (35, 24), (38, 12)):
+        stump(x, y)
+
+
+def grotto(h):
+    h.fill((80, 85, 95), 0.10)
+    # A cave with a still pool and glittering crystals.
+    for y in range(HEX_H):
+        for x in range(HEX_W):
+            if ((x - 27) / 11.0) ** 2 + ((y - 25) / 7.0) ** 2 <= 1.0:
+                h.put(x, y, (40, 110, 150))
+    def crystal(x, y):
+        h.line(x, y, x + 1, y - 5, (150, 230, 240))
+        h.put(x + 2, y - 3, (200, 250, 255))
+    for x, y in ((10, 18), (13, 32), (38, 14), (40, 30), (20, 11)):
+        crystal(x, y)
+
+
+def deepforest(h):
+    h.fill((30, 55, 50), 0.08)
+    def tree(x, y):
+        h.line(x, y + 4, x, y + 1, (60, 45, 35))
+        h.triangle(x, y - 7, 3, 9, (20, 70, 60), (10, 40, 35))
+    h.scatter(10, tree, 6)
+    def glow(x, y):
+        h.put(x, y, (150, 220, 150))
+    h.scatter(6, glow, 5)
+
+
+def nexus(h):
+    h.fill((70, 40, 110), 0.05)
+    # A glowing portal: rings of light round a bright core.
+    for y in range(HEX_H):
+        for x in range(HEX_W):
+            r = math.hypot((x - 25) / 1.2, y - 21)
+            if r < 4:
+                h.put(x, y, (255, 240, 200))
+            elif r < 14 and int(r) % 4 in (0, 1):
+                h.put(x, y, mix((230, 170, 255), (120, 70, 180), (r - 4) / 10))
+
+
 def unknown(h):
     h.fill((120, 120, 120), 0.02)
     # A faint rim keeps the grid visible over unexplored ground, which has no borders.
@@ -233,14 +331,22 @@ def shade_over(h):
 
 
 TERRAINS = [mountain, forest, ocean, swamp, tundra, plain, jungle, desert, cavern, underforest, tunnels]
+# Terrains the reader keeps by name, at their cells of the sheet (four to a row): the map
+# painter's table of names (mapview/mappainter.cpp) lists the same cells.
+NAMED_TERRAINS = [(11, lake), (14, volcano), (15, chasm), (16, wasteland), (17, grotto),
+                  (18, deepforest), (19, nexus)]
 
 
 def terrain_sheet():
-    img = Image(4 * HEX_W, 4 * HEX_H)
+    img = Image(4 * HEX_W, 5 * HEX_H)
+    def cell(index, draw, seed):
+        draw(Hex(img, (index % 4) * HEX_W, (index // 4) * HEX_H, seed=seed))
     for t, draw in enumerate(TERRAINS, start=1):
-        draw(Hex(img, ((t - 1) % 4) * HEX_W, ((t - 1) // 4) * HEX_H, seed=t))
-    shade_over(Hex(img, 0, 3 * HEX_H, 100))
-    unknown(Hex(img, HEX_W, 3 * HEX_H, 101))
+        cell(t - 1, draw, t)
+    cell(12, shade_over, 100)
+    cell(13, unknown, 101)
+    for index, draw in NAMED_TERRAINS:
+        cell(index, draw, 200 + index)
     return img
 
 

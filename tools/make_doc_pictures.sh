@@ -43,3 +43,67 @@ DISPLAY=$display xdotool mousemove 137 210 click 3 sleep 0.4 mousemove 395 205 c
 DISPLAY=$display /usr/bin/import -window root docs/map-and-description.png
 kill "$demo" "$xvfb"
 wait "$xvfb" 2>/dev/null || true
+
+# The program itself, with a profile of its own: the whole 64 x 64 world zoomed out, where the
+# gold discs mark the towns the Guardsmen hold, and the find box over the player's map.
+cp "$build/vexlor/vexlor" "$build/vexlor/vexenu.so" "$build/vexlor/errlex32.so" \
+    "$build/vexlor/vexenu.html" "$work/"
+touch "$work/per-user-profile"
+export XDG_CONFIG_HOME="$work/config"
+"$cli" add "$work/whole.atl" "$reports/large/head-standard-world.rep" >/dev/null
+head=""
+for turn in $(seq 1 8); do head="$head $reports/head-standard/3-turn$turn.rep"; done
+# shellcheck disable=SC2086 # one argument per report
+"$cli" add "$work/head.atl" $head >/dev/null
+Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+# start_program DOC: the program on DOC filling the screen, the map clicked at (x, y).
+start_program() {
+    DISPLAY=$display "$work/vexlor" "$1" &
+    program=$!
+    sleep 3
+    window=$(DISPLAY=$display xdotool search --name "Vexlor -" | head -1)
+    DISPLAY=$display xdotool windowmove "$window" 0 0 windowsize "$window" 1280 800 sleep 1 \
+        mousemove "$2" "$3" click 1 sleep 0.4
+}
+start_program "$work/whole.atl" 376 405
+DISPLAY=$display xdotool key ctrl+minus sleep 0.3 key ctrl+minus sleep 0.3 key ctrl+minus \
+    sleep 0.3 key ctrl+minus sleep 0.3 mousemove 295 228 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/whole-world.png
+kill "$program"
+sleep 1
+start_program "$work/head.atl" 376 405
+DISPLAY=$display xdotool key ctrl+0 sleep 0.3 key ctrl+f sleep 0.8 type --delay 60 rangers
+sleep 0.5
+box=$(DISPLAY=$display xdotool search --name "^Find$" | head -1)
+DISPLAY=$display xdotool windowmove "$box" 780 380 sleep 0.3 key Down sleep 0.2 key Down \
+    sleep 0.2 key Return sleep 0.8
+DISPLAY=$display /usr/bin/import -window root docs/find-box.png
+kill "$program"
+sleep 1
+
+# Levels: the 4.0.10 world is 32 hexes around on the surface and 16 in the underworld. The
+# surface scrolled across its east-west edge (column 24 first, then 0 from the eighth column
+# on) with the swamp of column 0 selected; then Plain down (the second toolbar button).
+"$cli" add "$work/v410.atl" "$reports/large/v410-standard-world.rep" >/dev/null
+start_program "$work/v410.atl" 400 400
+DISPLAY=$display xdotool key Home sleep 0.2 key Left key Left key Left key Left key Left \
+    key Left key Left key Left sleep 0.3 mousemove 320 330 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/levels-surface-wrap.png
+DISPLAY=$display xdotool mousemove 47 36 click 1 sleep 0.6 mousemove 250 200 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/levels-underworld.png
+kill "$program"
+sleep 1
+# A report typed with every kind of level: the surface at 200% with its lake selected, then
+# two steps of Plain down to the deep underworld (8 around) with its chasm selected.
+"$cli" add "$work/levels.atl" tests/typed/levels.rep >/dev/null
+start_program "$work/levels.atl" 284 286
+DISPLAY=$display xdotool click 3 sleep 0.4 key ctrl+equal sleep 0.3 key ctrl+equal sleep 0.6 \
+    mousemove 420 476 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/levels-lake.png
+DISPLAY=$display xdotool mousemove 47 36 click 1 sleep 0.5 click 1 sleep 0.6 \
+    mousemove 345 180 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/levels-deep.png
+kill "$program" "$xvfb"
+wait "$xvfb" 2>/dev/null || true

@@ -138,6 +138,39 @@ bool DFrameWindow::EvCommand(unsigned id, int notifyCode) {
     return true;
 }
 
+void DFrameWindow::SetMenuEntries(unsigned anchorId, unsigned firstId,
+                                  const std::vector<Str>& texts) {
+    auto* window = static_cast<FrameWidget*>(DWindow::Widget());
+    const QString group = QStringLiteral("entries%1").arg(firstId);
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        QAction* anchor = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->property("entryGroup").toString() == group) {
+                menu->removeAction(action);
+                action->deleteLater();
+            } else if (!action->isSeparator() && !action->menu() &&
+                       action->data().toUInt() == anchorId) {
+                anchor = action;
+            }
+        }
+        if (!anchor) continue;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            unsigned id = firstId + static_cast<unsigned>(i);
+            auto* action = new QAction(ToQt(texts[i].Get()), menu);
+            action->setData(id);
+            action->setObjectName(QStringLiteral("cmd%1").arg(id));
+            action->setProperty("entryGroup", group);
+            QObject::connect(action, &QAction::triggered, [this, id] { EvCommand(id, 0); });
+            menu->insertAction(anchor, action);
+        }
+        if (!texts.empty()) {
+            QAction* separator = menu->insertSeparator(anchor);
+            separator->setProperty("entryGroup", group);
+        }
+        return;
+    }
+}
+
 void DFrameWindow::UpdateMenu(QMenu* menu) {
     for (QAction* action : menu->actions())
         if (!action->isSeparator() && !action->menu())

@@ -29,6 +29,10 @@ public:
     // when the menu has no such entry.
     Str CommandText(unsigned id) const;
 
+    // Puts entries for commands firstId, firstId + 1, ... with these texts into the menu that
+    // holds command anchorId, before it and followed by a separator, in place of the ones put
+    // there before (none when texts is empty). For lists such as the recently used files.
+    void SetMenuEntries(unsigned anchorId, unsigned firstId, const std::vector<Str>& texts);
     // Whether the window may close now; asked when the user closes it, not by Destroy.
     virtual bool CanClose() { return true; }
     // Closes the window without asking; ends the message loop if it is the main window.

@@ -26,6 +26,14 @@ void DWindow::SetCaption(const char* text) {
     widget_->setWindowTitle(ToQt(text));
 }
 
+void DWindow::SetModifiedMark(bool modified) {
+    if (widget_) widget_->setWindowModified(modified);
+}
+
+bool DWindow::HasModifiedMark() const {
+    return widget_ && widget_->isWindowModified();
+}
+
 Str DWindow::GetCaption() const {
     if (!widget_) return Str();
     return FromQt(widget_->windowTitle());

@@ -31,6 +31,9 @@ public:
 
     void SetCaption(const char* text);
     Str GetCaption() const;
+    // The caption's mark for unsaved changes, where the caption has its "[*]".
+    void SetModifiedMark(bool modified);
+    bool HasModifiedMark() const;
     // The name by which tests find the window.
     void SetName(const char* name);
     // Shows the window in the state the command names (normal, minimized, maximized).

@@ -10,9 +10,9 @@
 
 namespace {
 
-// A queued answer: a path, or nothing for Cancel.
-std::deque<std::optional<Str>>& Answers() {
-    static std::deque<std::optional<Str>> answers;
+// A queued answer: the paths picked, or nothing for Cancel.
+std::deque<std::optional<std::vector<Str>>>& Answers() {
+    static std::deque<std::optional<std::vector<Str>>> answers;
     return answers;
 }
 
@@ -49,13 +49,17 @@ std::vector<Str> FileDialogFilters(const char* filter) {
     return out;
 }
 
-bool DFileDialog(const DWindow* owner, const FileDialogParams& params, Str& path) {
+namespace {
+
+// The dialog (or the script's answer) with the files picked; many: several may be.
+bool RunFileDialog(const DWindow* owner, const FileDialogParams& params, bool many,
+                   std::vector<Str>& paths) {
     if (!Answers().empty()) {
-        std::optional<Str> answer = Answers().front();
+        std::optional<std::vector<Str>> answer = Answers().front();
         Answers().pop_front();
         Recorded().push_back(params);
-        if (!answer) return false;
-        path = *answer;
+        if (!answer || answer->empty()) return false;
+        paths = *answer;
         return true;
     }
 
@@ -72,18 +76,38 @@ bool DFileDialog(const DWindow* owner, const FileDialogParams& params, Str& path
     } else {
         // No suffix here: a report saved without one must stay choosable as it is.
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFileMode(many ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     }
     QString initial = ToQt(params.initialName);
     if (!initial.isEmpty() && !initial.contains('*') && !initial.contains('?'))
         dialog.selectFile(initial);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    path = FromQt(dialog.selectedFiles().first());
-    return !path.IsEmpty();
+    if (dialog.exec() != QDialog::Accepted) return false;
+    paths.clear();
+    for (const QString& file : dialog.selectedFiles())
+        if (!file.isEmpty()) paths.push_back(FromQt(file));
+    return !paths.empty();
+}
+
+} // namespace
+
+bool DFileDialog(const DWindow* owner, const FileDialogParams& params, Str& path) {
+    std::vector<Str> paths;
+    if (!RunFileDialog(owner, params, false, paths)) return false;
+    path = paths.front();
+    return true;
+}
+
+bool DFileDialogMany(const DWindow* owner, const FileDialogParams& params,
+                     std::vector<Str>& paths) {
+    return RunFileDialog(owner, params, true, paths);
 }
 
 void FileDialogScript::PushFileName(const char* path) {
-    Answers().emplace_back(Str(path));
+    Answers().emplace_back(std::vector<Str>{Str(path)});
+}
+
+void FileDialogScript::PushFileNames(const std::vector<Str>& paths) {
+    Answers().emplace_back(paths);
 }
 
 void FileDialogScript::PushCancel() {

@@ -21,6 +21,8 @@ struct FileDialogParams {
 // Shows the modal file dialog over owner; true with the chosen path when the user confirms.
 // A save dialog asks before a chosen file is replaced.
 bool DFileDialog(const DWindow* owner, const FileDialogParams& params, Str& path);
+// An open dialog in which several existing files may be picked at once.
+bool DFileDialogMany(const DWindow* owner, const FileDialogParams& params, std::vector<Str>& paths);
 
 // The classic filter in the dialog's form, one "Name (pattern pattern)" per entry, the
 // patterns taken from between the bars; "*.*" lists every file, with or without a dot.
@@ -32,6 +34,8 @@ class FileDialogScript {
 public:
     // The next dialog is confirmed with path.
     static void PushFileName(const char* path);
+    // The next dialog is confirmed with these files picked together.
+    static void PushFileNames(const std::vector<Str>& paths);
     // The next dialog is cancelled.
     static void PushCancel();
     static bool HasAnswers();

@@ -11,6 +11,12 @@
 
 namespace {
 
+// What is searched and found is the document's 8-bit text, shown as the description pane
+// shows it.
+QString FromDocText(const Str& text) {
+    return QString::fromLatin1(text.Get());
+}
+
 QLineEdit* TextOf(QWidget* box) {
     return box ? box->findChild<QLineEdit*>(QStringLiteral("findText")) : nullptr;
 }
@@ -91,7 +97,7 @@ void DFindBox::Refresh() {
     std::vector<Str> lines = search_ ? search_(GetText()) : std::vector<Str>();
     list->clear();
     for (const Str& line : lines)
-        list->addItem(ToQt(line));
+        list->addItem(FromDocText(line));
     auto* count = Widget()->findChild<QLabel*>(QStringLiteral("findCount"));
     bool typed = !GetText().IsEmpty();
     count->setText(!typed              ? QString()
@@ -101,12 +107,12 @@ void DFindBox::Refresh() {
 }
 
 void DFindBox::SetText(const char* text) {
-    if (QLineEdit* line = TextOf(Widget())) line->setText(ToQt(text));
+    if (QLineEdit* line = TextOf(Widget())) line->setText(FromDocText(text));
 }
 
 Str DFindBox::GetText() const {
     QLineEdit* line = TextOf(Widget());
-    return line ? FromQt(line->text()) : Str();
+    return line ? Str(line->text().toLatin1().constData()) : Str();
 }
 
 int DFindBox::GetLineCount() const {
@@ -117,5 +123,5 @@ int DFindBox::GetLineCount() const {
 Str DFindBox::GetLine(int index) const {
     QListWidget* list = ListOf(Widget());
     QListWidgetItem* item = list ? list->item(index) : nullptr;
-    return item ? FromQt(item->text()) : Str();
+    return item ? Str(item->text().toLatin1().constData()) : Str();
 }

@@ -7,7 +7,8 @@
 
 // A small window beside its owner with one line to type in and the list of what that finds.
 // The list follows the text as it is typed; clicking a line, or Enter on it, chooses it. The
-// owner does the finding and the going there; the box only shows.
+// owner does the finding and the going there; the box only shows. Texts are the document's
+// 8-bit text.
 class DFindBox : public DWindow {
 public:
     // The lines that text finds.

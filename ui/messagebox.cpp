@@ -75,6 +75,13 @@ int DMessageBox(const DWindow* owner, const char* text, const char* caption, uns
     case MB_YESNO:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case MB_YESNOALL:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No |
+                               QMessageBox::NoToAll);
+        break;
+    case MB_OKALLCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::YesToAll | QMessageBox::Cancel);
+        break;
     default:
         box.setStandardButtons(QMessageBox::Ok);
         break;
@@ -88,7 +95,14 @@ int DMessageBox(const DWindow* owner, const char* text, const char* caption, uns
         return IDOK;
     case QMessageBox::Cancel:
         return IDCANCEL;
+    case QMessageBox::YesToAll:
+        return IDYESTOALL;
+    case QMessageBox::NoToAll:
+        return IDNOTOALL;
     default:
-        return (style & 0x0F) == MB_OK || (style & 0x0F) == MB_YESNO ? IDOK : IDCANCEL;
+        return (style & 0x0F) == MB_OK || (style & 0x0F) == MB_YESNO ||
+                       (style & 0x0F) == MB_YESNOALL
+                   ? IDOK
+                   : IDCANCEL;
     }
 }

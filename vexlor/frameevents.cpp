@@ -40,14 +40,14 @@ void FrameWindow::RefreshTurnEvents() {
     if (!turnEvents_) return;
     std::vector<DLinesWindow::Line> lines;
     eventHexes_.clear();
-    const TurnNode* turn = doc_.FindTurn(shownDate_);
-    if (const TurnExtras* extras = turn ? KeptExtras(doc_, turn->date) : nullptr) {
+    const TurnNode* turn = Document().FindTurn(ShownDate());
+    if (const TurnExtras* extras = turn ? KeptExtras(Document(), turn->date) : nullptr) {
         AddPart(lines, eventHexes_, "Errors during turn:", extras->events.errors);
         AddPart(lines, eventHexes_, "Battles during turn:", extras->events.battles);
         AddPart(lines, eventHexes_, "Events during turn:", extras->events.events);
     }
     Str caption("Turn events");
-    if (turn) caption += " - " + shownDate_.GetString();
+    if (turn) caption += " - " + ShownDate().GetString();
     turnEvents_->SetCaption(caption.Get());
     if (lines.empty())
         lines.push_back({Str(turn ? "This turn's report was read before its events were kept."

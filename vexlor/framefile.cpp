@@ -1,19 +1,29 @@
-// The main window's document commands: new, open, save, save as, add report, the question
-// before unsaved changes are dropped, and files from the command line or a drop.
+// The main window's document commands: new, open, save, save as, add reports, export, the
+// recently used maps, the question before unsaved changes are dropped, and files from the
+// command line or a drop. What happens to the document is the controller's; this file shows
+// its outcomes and answers its questions.
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
+#include "base/filelock.h"
+#include "doc/docmessages.h"
+#include "doc/messagetexts.h"
+#include "doc/syserror.h"
+#include "gfx/offscreen.h"
 #include "map/atlmap.h"
-#include "model/docfile.h"
-#include "report/messages.h"
+#include "mapview/maprender.h"
+#include "report/intake.h"
 #include "ui/filedialog.h"
+#include "ui/progressdialog.h"
 #include "vexlor/appmessage.h"
 #include "vexlor/homehex.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <iterator>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -21,14 +31,21 @@ namespace {
 
 constexpr const char* kDocFilter = "Vexlor files (*.atl)|*.atl|All files (*.*)|*.*|";
 constexpr const char* kReportFilter = "Atlantis reprts (*.rep)|*.rep|All files (*.*)|*.*|";
+constexpr const char* kPictureFilter = "PNG pictures (*.png)|*.png|All files (*.*)|*.*|";
 
-// Why a file could not be taken as a document; the string table has no texts for these.
-constexpr const char* kNotADocument = "This file is not a Vexlor document";
-constexpr const char* kUnknownVersion =
-    "This document was written in a format that this version of Vexlor cannot read";
-constexpr const char* kDocumentDamaged =
-    "This document is damaged or incomplete: only the part before the damage was read. Save it "
-    "under a new name to keep the file as it is";
+// The language library's texts, and the system's reasons through its error-text functions.
+class LanguageTexts : public MessageTexts {
+public:
+    Str Text(int id) const override { return Language.LoadStringA(static_cast<unsigned>(id)); }
+    Str ErrorText(int errnoValue) const override {
+        int code = SystemErrorCode(errnoValue);
+        Str text = code > 0 ? Language.strerror(code) : Str();
+        // A library without error texts answers with its "Error #" pattern.
+        if (text.IsEmpty() || std::string_view(text.Get()).rfind("Error #", 0) == 0)
+            return MessageTexts::ErrorText(errnoValue);
+        return text;
+    }
+};
 
 bool HasExtension(const Str& path, std::string_view ext) {
     std::string_view name = path.View();
@@ -55,34 +72,88 @@ Str AbsolutePath(const Str& path) {
     return error ? path : Str(whole.lexically_normal().string());
 }
 
+// How long Save waits for another program that is changing the same file.
+constexpr int kSaveLockWaitMs = 5000;
+
 } // namespace
 
 Str FrameWindow::MessageText(int id) {
-    Str text = Language.LoadStringA(static_cast<unsigned>(id));
-    return text.IsEmpty() ? Str(EnglishMessage(id)) : text;
+    return ::MessageText(id, LanguageTexts());
 }
 
 bool FrameWindow::AskYesNo(const Str& question) {
     return AppMessageBox(this, question.Get(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void FrameWindow::ShowMessage(const Str& message) {
-    AppMessageBox(this, message.Get(), MB_OK);
-}
-
 bool FrameWindow::AskFileName(const FileDialogParams& params, Str& path) {
     return DFileDialog(this, params, path);
 }
 
-void FrameWindow::SetFileName(const char* path) {
-    doc_.SetFileName(path);
+void FrameWindow::ShowMessage(const Str& message) {
+    AppMessageBox(this, message.Get(), MB_OK);
+}
+
+void FrameWindow::ShowOutcome(const DocOutcome& outcome) {
+    // What went as asked needs no box; the summary of several reports tells it.
+    if (IsFailure(outcome.kind))
+        AppMessageBox(this, DocMessage(outcome, LanguageTexts()).Get(), MB_OK | MB_ICONWARNING);
+}
+
+DocAnswer FrameWindow::ReplaceTurn(const DocOutcome& report, bool forAll) {
+    Str question = ::ReplaceQuestion(report, LanguageTexts());
+    switch (
+        AppMessageBox(this, question.Get(), (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION)) {
+    case IDYES:
+        return DocAnswer::Yes;
+    case IDYESTOALL:
+        return DocAnswer::YesToAll;
+    case IDNOTOALL:
+        return DocAnswer::NoToAll;
+    default:
+        return DocAnswer::No;
+    }
+}
+
+DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
+    Str text = DocMessage(report, LanguageTexts());
+    text += "\n\n";
+    text += MessageText(Msg::GoOn).Get();
+    switch (AppMessageBox(this, text.Get(), MB_OKALLCANCEL | MB_ICONWARNING)) {
+    case IDOK:
+        return DocAnswer::Yes;
+    case IDYESTOALL:
+        return DocAnswer::YesToAll;
+    default:
+        return DocAnswer::No;
+    }
+}
+
+void FrameWindow::DocumentChanged() {
     UpdateCaption();
-    if (path && *path) AppOptions.lastDir = ReportDirectory(path);
+    Reformat();
+}
+
+void FrameWindow::NoteRecent(const char* path) {
+    if (!path || !*path) return;
+    AppOptions.lastDir = ReportDirectory(path);
+    recent_.Add(path);
+    recent_.Save(Profile);
+    UpdateRecentMenu();
+}
+
+void FrameWindow::UpdateRecentMenu() {
+    std::vector<Str> texts;
+    for (size_t i = 0; i < recent_.Files().size(); ++i) {
+        std::string text = "&" + std::to_string(i + 1) + " ";
+        text += std::filesystem::path(recent_.Files()[i].Get()).filename().string();
+        texts.emplace_back(text);
+    }
+    SetMenuEntries(CM_FILEEXIT, CM_FILERECENT, texts);
 }
 
 bool FrameWindow::CanClose() {
     if (!doc_.IsModified()) return true;
-    const Str& name = doc_.GetFileName();
+    const Str& name = doc_.FileName();
     Str question = FormatMessageText(MessageText(Msg::SaveChanges).Get(),
                                      name.IsEmpty() ? "<new map>" : name.Get());
     switch (AppMessageBox(this, question.Get(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
@@ -100,83 +171,117 @@ bool FrameWindow::CanClose() {
 }
 
 void FrameWindow::Close() {
-    doc_.Clear();
-    shownDate_ = AtlDate();
     panes_.map->GetMap().ClearSelection();
     panes_.descr->Clear();
-    UpdateCaption();
+    // Every document starts on the surface.
+    panes_.map->SetCurPlain(0);
+    doc_.Close();
 }
 
 void FrameWindow::Open(const char* path) {
-    VexlorDoc incoming;
-    DocReadResult result = OpenDocFile(incoming, path);
-    switch (result) {
-    case DocCannotOpen:
-        ShowMessage(MessageText(Msg::CannotOpen));
-        return;
-    case DocNotADocument:
-        ShowMessage(Str(kNotADocument));
-        return;
-    case DocWrongVersion:
-        ShowMessage(Str(kUnknownVersion));
-        return;
-    case DocReadFailed:
-        ShowMessage(Str(kDocumentDamaged));
-        break;
-    case DocRead:
-        break;
+    DocOutcome opened = doc_.Open(path);
+    bool taken =
+        opened.kind == DocOutcomeKind::Done || opened.kind == DocOutcomeKind::DocumentDamaged;
+    if (taken) {
+        // The selection belonged to the map that went.
+        panes_.map->GetMap().ClearSelection();
+        panes_.descr->Clear();
+        Reformat();
     }
-    Close();
-    doc_ = std::move(incoming);
-    // A damaged file keeps no name, so that a Save cannot write the shorter document over
-    // what the file still holds.
-    SetFileName(result == DocRead ? path : nullptr);
-    // A document opens at its newest turn.
-    shownDate_ = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
-    Reformat();
-    ShowHome();
+    ShowOutcome(opened);
+    if (opened.kind == DocOutcomeKind::Done) NoteRecent(path);
+    if (taken) ShowHome();
 }
 
 void FrameWindow::ShowHome() {
     AtlCoord home;
-    if (!HomeHex(doc_, shownDate_, home)) return;
-    if (panes_.map->GetCurPlain() != home.z) panes_.map->SetCurPlain(home.z);
+    if (!HomeHex(doc_.Doc(), doc_.ShownDate(), home)) return;
+    if (panes_.map->GetCurPlain() != home.z) ShowPlain(home.z);
     panes_.map->CenterOn(home);
     UpdateCommands();
 }
 
 int FrameWindow::Save(const char* path) {
-    switch (SaveDocFile(doc_, path)) {
-    case DocSaved:
-        return 0;
-    case DocSaveCannotOpen:
-        ShowMessage(MessageText(Msg::CannotOpen));
-        return -1;
-    default:
-        ShowMessage(MessageText(Msg::CannotSave));
-        return -1;
+    // One writer at a time: a vexlor-cli add on the same file finishes first.
+    FileLock lock;
+    DocOutcome saved;
+    if (!lock.Acquire(path, kSaveLockWaitMs)) {
+        saved.kind = DocOutcomeKind::Busy;
+        saved.file = path;
+    } else {
+        saved = doc_.SaveAs(path);
+        lock.Release();
     }
+    if (saved.kind == DocOutcomeKind::ReadOnly || saved.kind == DocOutcomeKind::ChangedOnDisk) {
+        // The file stays as it is; the map can still go elsewhere.
+        Str question = DocMessage(saved, LanguageTexts());
+        question += "\n\n";
+        question += MessageText(Msg::SaveElsewhere).Get();
+        if (AppMessageBox(this, question.Get(), MB_YESNO | MB_ICONQUESTION) != IDYES) return -1;
+        return SaveAs() == 0 ? 1 : -1;
+    }
+    ShowOutcome(saved);
+    if (saved.kind != DocOutcomeKind::Done) return -1;
+    NoteRecent(path);
+    return 0;
 }
 
-void FrameWindow::AddReport(const char* path) {
-    IntakeOutcome outcome = AddReportFile(path, IntakeTarget{doc_, shownDate_, *this});
-    if (outcome.result != kIntakeNotOpened) AppOptions.lastDir = ReportDirectory(path);
+void FrameWindow::AddReports(const std::vector<Str>& paths) {
+    if (paths.empty()) return;
+    bool wasEmpty = doc_.Doc().Turns().IsEmpty();
+    std::vector<std::string> files;
+    for (const Str& p : paths)
+        files.emplace_back(p.Get());
+    ReportsOutcome added;
+    {
+        DProgressDialog progress(this, MessageText(Msg::ProgressReports).Get());
+        doc_.SetProgress([&progress](int done, int total) { progress.Set(done, total); });
+        added = doc_.AddReports(files);
+        doc_.SetProgress(nullptr);
+    }
+    // The dialogs start where the last report that could be opened lies.
+    for (const DocOutcome& report : added.reports)
+        if (report.kind != DocOutcomeKind::CannotOpen)
+            AppOptions.lastDir = ReportDirectory(report.file.c_str());
+    if (added.reports.size() == 1)
+        ShowOutcome(added.reports.front());
+    else
+        AppMessageBox(this, ReportsSummary(added, LanguageTexts()).Get(),
+                      added.Refused() ? MB_ICONWARNING : MB_ICONINFORMATION);
+    // Once all are in: the picture of the map may grow with every report.
+    if (wasEmpty) ShowHome();
     UpdateCommands();
 }
 
+bool FrameWindow::ExportMap(const char* path) {
+    OffscreenBuffer buffer;
+    DocOutcome out;
+    out.kind = DocOutcomeKind::ExportFailed;
+    out.file = path ? path : "";
+    errno = 0;
+    if (!RenderPlain(panes_.map->GetMap(), panes_.map->GetCurPlain(), buffer) ||
+        !buffer.SavePng(out.file.c_str())) {
+        out.errorNumber = errno ? errno : EIO;
+        ShowOutcome(out);
+        return false;
+    }
+    return true;
+}
+
 void FrameWindow::OpenFiles(const std::vector<Str>& paths) {
-    bool wasEmpty = doc_.Turns().IsEmpty();
+    std::vector<Str> reports;
     for (const Str& given : paths) {
         Str path = AbsolutePath(given);
         if (IsDocumentPath(path)) {
-            if (!CanClose()) break;
+            AddReports(reports);
+            reports.clear();
+            if (!CanClose()) return;
             Open(path.Get());
         } else {
-            AddReport(path.Get());
+            reports.push_back(path);
         }
     }
-    // Once all are in: the picture of the map may grow with every report.
-    if (wasEmpty) ShowHome();
+    AddReports(reports);
 }
 
 bool FrameWindow::CanDropFiles(const std::vector<Str>& paths) {
@@ -194,7 +299,6 @@ void FrameWindow::EvDropFiles(const std::vector<Str>& paths) {
 void FrameWindow::CmFileNew() {
     if (!CanClose()) return;
     Close();
-    Reformat();
 }
 
 void FrameWindow::CmFileOpen() {
@@ -205,30 +309,51 @@ void FrameWindow::CmFileOpen() {
         Open(path.Get());
 }
 
+void FrameWindow::CmFileRecent(size_t index) {
+    if (index >= recent_.Files().size() || !CanClose()) return;
+    Str path = recent_.Files()[index];
+    Open(path.Get());
+    // A map that is gone leaves the list.
+    if (doc_.FileName() != path) {
+        recent_.Remove(path.Get());
+        recent_.Save(Profile);
+        UpdateRecentMenu();
+    }
+}
+
 void FrameWindow::CmFileSave() {
-    if (doc_.GetFileName().IsEmpty())
+    if (doc_.FileName().IsEmpty())
         CmFileSaveAs();
     else
-        Save(Str(doc_.GetFileName()).Get());
+        Save(Str(doc_.FileName()).Get());
 }
 
 void FrameWindow::CmFileSaveAs() {
+    SaveAs();
+}
+
+int FrameWindow::SaveAs() {
     Str path;
     if (!AskFileName({true, "Save Vexlor document", kDocFilter, "*.atl", "atl", AppOptions.lastDir},
                      path))
-        return;
-    if (Save(path.Get()) == 0) SetFileName(path.Get());
+        return -1;
+    return Save(path.Get()) < 0 ? -1 : 0;
 }
 
 void FrameWindow::CmFileAddReport() {
-    Str path;
-    if (!AskFileName(
+    std::vector<Str> paths;
+    if (!DFileDialogMany(
+            this,
             {false, "Open Atlantis report", kReportFilter, "*.rep", "rep", AppOptions.lastDir},
-            path))
+            paths))
         return;
-    bool wasEmpty = doc_.Turns().IsEmpty();
-    AddReport(path.Get());
-    if (wasEmpty) ShowHome();
+    AddReports(paths);
+}
+
+void FrameWindow::CmFileExport() {
+    Str path;
+    if (AskFileName({true, "Export map", kPictureFilter, "*.png", "png", AppOptions.lastDir}, path))
+        ExportMap(path.Get());
 }
 
 void FrameWindow::CmFileExit() {

@@ -29,6 +29,7 @@ public:
     AtlMap& GetMap() override { return view_.GetMap(); }
     int GetCurPlain() const override { return view_.GetCurPlain(); }
     void SetCurPlain(int plain) override { view_.SetCurPlain(plain); }
+    int NeighbourPlain(int step) const override { return view_.NeighbourPlain(step); }
     void Update() override { view_.Update(); }
     void CenterOn(const AtlCoord& c) override { view_.CenterOn(c); }
     void GoTo(const AtlCoord& c) override {
@@ -41,8 +42,10 @@ public:
     void ShowWholeLevel() override { view_.ShowWholeLevel(); }
     void OnZoom(std::function<void(int)> zoomed) override { zoomed_ = std::move(zoomed); }
     void Reselect(const AtlCoord& c) override {
-        descr_.SetRoot(nullptr);
         view_.GetMap().SelectHex(c, true);
+        // Only the level on show is described.
+        if (c.z != view_.GetCurPlain()) return;
+        descr_.SetRoot(nullptr);
         view_.SelChanged();
     }
 

@@ -16,9 +16,12 @@ public:
     virtual DWindow& Window() = 0;
     // The hex map the pane shows; the frame rebuilds it for the turn on show.
     virtual AtlMap& GetMap() = 0;
-    // The plain on show: 0 the surface, 1 the underworld. Setting it repaints.
+    // The level on show (0 the surface, 1 the underworld, 2 the nexus, 3 and up deeper).
+    // Setting it repaints and describes that level's selection.
     virtual int GetCurPlain() const = 0;
     virtual void SetCurPlain(int plain) = 0;
+    // The next level up (step -1) or down (+1) in the game's order, or -1 when there is none.
+    virtual int NeighbourPlain(int step) const = 0;
     // The map was rebuilt: set up the scrolling again and repaint all of it.
     virtual void Update() = 0;
     // Selects hex c again after a rebuild and describes it, or empties the description when

@@ -7,17 +7,16 @@
 #include "vexlor/framewindow.h"
 
 void FrameWindow::ShowTurn(AtlDate date) {
-    if (!doc_.FirstTurn() || date == shownDate_) return;
-    shownDate_ = date;
-    Reformat();
+    // The controller tells the window, which then shows it.
+    doc_.ShowDate(date);
 }
 
 void FrameWindow::CmViewFirstTurn() {
-    if (doc_.FirstTurn()) ShowTurn(doc_.FirstTurn()->date);
+    if (Document().FirstTurn()) ShowTurn(Document().FirstTurn()->date);
 }
 
 void FrameWindow::CmViewLastTurn() {
-    if (doc_.LastTurn()) ShowTurn(doc_.LastTurn()->date);
+    if (Document().LastTurn()) ShowTurn(Document().LastTurn()->date);
 }
 
 void FrameWindow::CmViewFind() {

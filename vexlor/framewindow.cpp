@@ -4,6 +4,7 @@
 #include "gfx/bitmap.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "model/levelname.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
 #include "ui/lineswindow.h"
@@ -16,12 +17,14 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr unsigned kAboutDialogId = 300;
 constexpr int kToolbarCell = 20;
 constexpr int kStatusFieldChars = 10;
+constexpr int kLevelFieldChars = 20; // "very deep underworld"
 constexpr int kHoverFieldChars = 40;
 
 AtlDate FirstTurnDate(const VexlorDoc& doc) {
@@ -36,7 +39,9 @@ AtlDate LastTurnDate(const VexlorDoc& doc) {
 
 FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     : DFrameWindow(caption, menu) {
-    panes_ = MakeFramePanes(*this, doc_);
+    panes_ = MakeFramePanes(*this, doc_.Doc());
+    doc_.SetObserver(this);
+    doc_.SetQuestions(this);
     panes_.descr->Window().SetParent(this);
     panes_.map->Window().SetParent(this);
     separator_ = std::make_unique<DWindowSeparator>(this, "separator", [this](int code) {
@@ -52,10 +57,14 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     statusBar_ = std::make_unique<DStatusBar>(this, "MAPSTATUSBAR");
     statusField_ = statusBar_->AddTextGadget(kStatusFieldChars);
     statusBar_->SetText(statusField_, "");
+    levelField_ = statusBar_->AddTextGadget(kLevelFieldChars);
+    statusBar_->SetText(levelField_, "");
     hoverField_ = statusBar_->AddTextGadget(kHoverFieldChars);
     panes_.map->OnHover([this](const Str& text) { statusBar_->SetText(hoverField_, text.Get()); });
 
     RegisterCommands();
+    recent_.Load(Profile);
+    UpdateRecentMenu();
     DragAcceptFiles(true);
     Resize();
 }
@@ -68,6 +77,13 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_FILESAVE, [this] { CmFileSave(); });
     OnCommand(CM_FILESAVEAS, [this] { CmFileSaveAs(); });
     OnCommand(CM_FILEADDREPORT, [this] { CmFileAddReport(); });
+    OnCommand(
+        CM_FILEEXPORT, [this] { CmFileExport(); },
+        [this] { return !Document().Turns().IsEmpty(); });
+    for (size_t i = 0; i < RecentFiles::kMax; ++i)
+        OnCommand(
+            CM_FILERECENT + static_cast<unsigned>(i), [this, i] { CmFileRecent(i); },
+            [this, i] { return i < recent_.Files().size(); });
     OnCommand(CM_FILEEXIT, [this] { CmFileExit(); });
     OnCommand(
         CM_VIEWPLAINUP, [this] { CmViewPlainUp(); }, [this] { return CeViewPlainUp(); });
@@ -102,7 +118,7 @@ void FrameWindow::SetupToolbar() {
     toolbar_->AddButton(3, CM_VIEWPREVTURN);
     toolbar_->AddChoice("turnList", "Turns loaded", [this](int index) {
         int i = 0;
-        for (const TurnNode& turn : doc_.Turns())
+        for (const TurnNode& turn : Document().Turns())
             if (i++ == index) ShowTurn(turn.date);
     });
     toolbar_->AddButton(2, CM_VIEWNEXTTURN);
@@ -146,36 +162,39 @@ void FrameWindow::WSNSepChanged(bool final) {
 void FrameWindow::UpdateCaption() {
     Str caption = ProductName();
     caption += " - ";
-    caption += doc_.GetFileName().IsEmpty() ? "<new map>" : doc_.GetFileName().Get();
+    caption += doc_.FileName().IsEmpty() ? "<new map>" : doc_.FileName().Get();
+    // The desktop's mark for unsaved changes stands where "[*]" is.
+    caption += "[*]";
     SetCaption(caption.Get());
+    SetModifiedMark(doc_.IsModified());
 }
 
 void FrameWindow::UpdateStatus() {
     std::vector<Str> turns;
     int shown = -1;
-    for (const TurnNode& turn : doc_.Turns()) {
-        if (turn.date == shownDate_) shown = static_cast<int>(turns.size());
+    for (const TurnNode& turn : Document().Turns()) {
+        if (turn.date == ShownDate()) shown = static_cast<int>(turns.size());
         turns.push_back(turn.date.GetString());
     }
     toolbar_->SetChoices(turns, shown);
     Str text;
-    if (doc_.FirstTurn()) {
-        text = shownDate_.GetString();
+    if (Document().FirstTurn()) {
+        text = ShownDate().GetString();
         // A month between two reports shows what was last seen before it.
         if (shown < 0) text += " (from earlier reports)";
     }
     statusBar_->SetText(statusField_, text.Get());
+    statusBar_->SetText(levelField_, LevelName(panes_.map->GetCurPlain()).c_str());
 }
 
 void FrameWindow::Reformat() {
-    // The rebuild empties the map; the hex the player had selected stays selected and is
-    // described as the turn now on show has it.
-    const AtlMap& map = panes_.map->GetMap();
-    bool hadSelection = map.GetSelCount() == 1;
-    AtlCoord selected = hadSelection ? map.GetSelectedCoord() : AtlCoord();
-    FormatMap(doc_, panes_.map->GetMap(), shownDate_);
+    // The rebuild empties the map; the hex the player had selected on each level stays
+    // selected, and the one on show is described as the turn now on show has it.
+    std::vector<AtlCoord> selected = panes_.map->GetMap().SelectedHexes();
+    FormatMap(Document(), panes_.map->GetMap(), ShownDate());
     panes_.map->Update();
-    if (hadSelection) panes_.map->Reselect(selected);
+    for (const AtlCoord& c : selected)
+        panes_.map->Reselect(c);
     UpdateStatus();
     // What the find box lists belongs to the turn on show.
     if (findBox_) findBox_->Refresh();
@@ -183,40 +202,49 @@ void FrameWindow::Reformat() {
     UpdateCommands();
 }
 
+void FrameWindow::ShowPlain(int z) {
+    if (z < 0) return;
+    panes_.map->SetCurPlain(z);
+    UpdateStatus();
+    UpdateCommands();
+}
+
 void FrameWindow::CmViewPlainUp() {
-    if (panes_.map->GetCurPlain() != 0) panes_.map->SetCurPlain(0);
+    ShowPlain(panes_.map->NeighbourPlain(-1));
 }
 
 void FrameWindow::CmViewPlainDown() {
-    if (panes_.map->GetCurPlain() != 1) panes_.map->SetCurPlain(1);
+    ShowPlain(panes_.map->NeighbourPlain(+1));
 }
 
 bool FrameWindow::CeViewPlainUp() const {
-    return panes_.map->GetCurPlain() != 0;
+    return panes_.map->NeighbourPlain(-1) >= 0;
 }
 
 bool FrameWindow::CeViewPlainDown() const {
-    return panes_.map->GetCurPlain() != 1;
+    return panes_.map->NeighbourPlain(+1) >= 0;
 }
 
 void FrameWindow::CmViewNextTurn() {
     if (!CeViewNextTurn()) return;
-    shownDate_ += 1;
-    Reformat();
+    AtlDate next = ShownDate();
+    next += 1;
+    doc_.ShowDate(next);
 }
 
 void FrameWindow::CmViewPrevTurn() {
     if (!CeViewPrevTurn()) return;
-    shownDate_ += -1;
-    Reformat();
+    AtlDate previous = ShownDate();
+    previous += -1;
+    doc_.ShowDate(previous);
 }
 
 bool FrameWindow::CeViewNextTurn() const {
-    return shownDate_ < LastTurnDate(doc_);
+    return ShownDate() < LastTurnDate(Document());
 }
 
 bool FrameWindow::CeViewPrevTurn() const {
-    return shownDate_ > FirstTurnDate(doc_);
+    return ShownDate() > FirstTurnDate(Document());
 }
 
 void FrameWindow::ShowHelp(const char* anchor) {

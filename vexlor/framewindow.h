@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/recentfiles.h"
+#include "doc/doccontroller.h"
 #include "map/mapfind.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
-#include "report/intake.h"
 #include "ui/dframewindow.h"
 #include "vexlor/framepanes.h"
 
@@ -26,6 +27,8 @@ enum FrameCommand : unsigned {
     CM_FILESAVE = 103,
     CM_FILESAVEAS = 104,
     CM_FILEADDREPORT = 105,
+    CM_FILEEXPORT = 106,
+    CM_FILERECENT = 110, // the recently used maps: 110 to 110 + RecentFiles::kMax - 1
     CM_VIEWPLAINUP = 200,
     CM_VIEWPLAINDOWN = 201,
     CM_VIEWNEXTTURN = 202,
@@ -46,9 +49,9 @@ enum FrameCommand : unsigned {
 // The program's main window and the owner of the open document: the toolbar above, the map
 // on the left, the splitter, the description of the selected hex on the right and the status
 // bar below. It runs the document's life (new, open, save, add report, the question before
-// changes are dropped) and keeps the turn on show. It answers report intake's questions with
-// message boxes.
-class FrameWindow : public DFrameWindow, private IntakeUser {
+// changes are dropped) through its document controller, shows the controller's outcomes and
+// answers its questions with message boxes.
+class FrameWindow : public DFrameWindow, private DocObserver, private DocQuestions {
 public:
     // Splitter position in thousandths of the client width when the profile has none.
     static constexpr int kDefaultSeparator = 600;
@@ -56,12 +59,11 @@ public:
     FrameWindow(const char* caption, const MenuTemplate& menu);
     ~FrameWindow() override;
 
-    // Product name (string 1000), " - ", and the document's file name or "<new map>".
+    // Product name (string 1000), " - ", the document's file name or "<new map>", and the
+    // desktop's mark while there are unsaved changes.
     void UpdateCaption();
-    // Names the document, shows the name and makes its folder the one file dialogs start in.
-    void SetFileName(const char* path);
     // Rebuilds the map for the turn on show and repaints it.
-    void Reformat() override;
+    void Reformat();
     // True when nothing unsaved would be lost: unmodified, or saved, or the user said No.
     bool CanClose() override;
     // Empties the document and the description; the turn on show goes back to none.
@@ -70,12 +72,20 @@ public:
     // cannot be read as a document leaves the open one as it was, with a message.
     void Open(const char* path);
     // Saves the document safely to path; 0, or -1 after a message (the old file is untouched
-    // and the document stays modified).
+    // and the document stays modified). A read-only file, or one another program changed
+    // since it was read, is left as it is and Save as offered: 1 when the map was saved
+    // under the name chosen there.
     int Save(const char* path);
-    // Adds the report at path to the document; messages for what went wrong.
-    void AddReport(const char* path);
-    // Files given on the command line or dropped on the window, in order: a document (.atl)
-    // is opened after asking about unsaved changes, anything else is added as a report.
+    // Asks for a name and saves there; 0 when saved, -1 when not.
+    int SaveAs();
+    // Adds the reports to the document in the order of their turns, with a progress box when
+    // that takes a while; one message for a single report that went wrong, a summary for
+    // several.
+    void AddReports(const std::vector<Str>& paths);
+    // Saves the level on show as a PNG picture, as vexlor-cli render draws it.
+    bool ExportMap(const char* path);
+    // Files given on the command line or dropped on the window: a document (.atl) is opened
+    // after asking about unsaved changes, the others are added as reports.
     void OpenFiles(const std::vector<Str>& paths);
 
     void CmFileNew();
@@ -83,6 +93,8 @@ public:
     void CmFileSave();
     void CmFileSaveAs();
     void CmFileAddReport();
+    void CmFileExport();
+    void CmFileRecent(size_t index);
     void CmFileExit();
     void CmViewPlainUp();
     void CmViewPlainDown();
@@ -118,8 +130,10 @@ public:
     // The user moved the splitter (final: the drag is over, and the place is kept).
     void WSNSepChanged(bool final);
 
-    const VexlorDoc& Document() const { return doc_; }
-    AtlDate ShownDate() const { return shownDate_; }
+    const VexlorDoc& Document() const { return doc_.Doc(); }
+    const DocController& Controller() const { return doc_; }
+    AtlDate ShownDate() const { return doc_.ShownDate(); }
+    const RecentFiles& Recent() const { return recent_; }
     // Thousandths of the client width left of the splitter.
     int SeparatorPosition() const { return separatorPos_; }
     MapPane& Map() { return *panes_.map; }
@@ -138,16 +152,26 @@ protected:
     void EvSize(int width, int height) override;
 
 private:
-    // Report intake's questions and messages, as message boxes of this window.
-    bool AskYesNo(const Str& question) override;
-    void ShowMessage(const Str& message) override;
-    Str MessageText(int id) override;
+    // The controller's news and questions, answered with message boxes.
+    void DocumentChanged() override;
+    DocAnswer ReplaceTurn(const DocOutcome& report, bool forAll) override;
+    DocAnswer OtherFaction(const DocOutcome& report) override;
+    bool AskYesNo(const Str& question);
+    void ShowMessage(const Str& message);
+    // The outcome's message, if it has one.
+    void ShowOutcome(const DocOutcome& outcome);
+    Str MessageText(int id);
+    // The map's name goes to the top of the recently used ones and into the File menu.
+    void NoteRecent(const char* path);
+    void UpdateRecentMenu();
 
     void SetupToolbar();
     void RegisterCommands();
     void ShowHelp(const char* anchor);
-    // The turn on show as the status bar's text and the toolbar's choice of turns.
+    // The turn and the level on show in the status bar, and the toolbar's choice of turns.
     void UpdateStatus();
+    // Shows level z (nothing for -1) and names it in the status bar.
+    void ShowPlain(int z);
     // What the find box lists for text, remembered for the choice that may follow.
     std::vector<Str> Find(const Str& text);
     void ChooseFound(int index);
@@ -158,14 +182,15 @@ private:
     bool AskFileName(const FileDialogParams& params, Str& path);
 
     // The document first: the panes read it until they go.
-    VexlorDoc doc_;
+    DocController doc_;
+    RecentFiles recent_;
     FramePanes panes_;
     std::unique_ptr<DWindowSeparator> separator_;
     std::unique_ptr<DToolbar> toolbar_;
     std::unique_ptr<DStatusBar> statusBar_;
-    AtlDate shownDate_;
     int separatorPos_ = kDefaultSeparator;
     int statusField_ = -1;
+    int levelField_ = -1;
     int hoverField_ = -1;
     std::unique_ptr<DFindBox> findBox_;
     std::vector<FindMatch> found_;

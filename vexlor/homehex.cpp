@@ -9,8 +9,8 @@ bool HomeHex(const VexlorDoc& doc, AtlDate date, AtlCoord& home) {
     if (!turn) return false;
     const LocationNode* seen = nullptr;
     for (const LocationNode& loc : turn->Locations()) {
-        // Only the surface and the underworld are ever shown.
-        if (loc.IsPartial() || loc.coord.z > 1) continue;
+        // Every faction begins in the nexus; the world is what the player wants to see.
+        if (loc.IsPartial() || loc.coord.z == 2) continue;
         for (const UnitNode& unit : loc.units)
             if (unit.faction == doc.GetFaction()) {
                 home = loc.coord;

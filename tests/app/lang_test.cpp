@@ -42,7 +42,7 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
     EXPECT_EQ(layout, "&File\n"
                       "  &New\tCtrl+N 101\n  &Open\tCtrl+O 102\n  &Save\tCtrl+S 103\n"
                       "  &SaveAs\tCtrl+Shift+S 104\n  -\n"
-                      "  &Add report 105\n  -\n  E&xit\tCtrl+Q 100\n"
+                      "  &Add report 105\n  &Export map... 106\n  -\n  E&xit\tCtrl+Q 100\n"
                       "&View\n"
                       "  Plain up 200\n  Plain down 201\n  -\n  Next turn\tAlt+Right 202\n"
                       "  Prev turn\tAlt+Left 203\n  First turn\tAlt+Home 204\n"

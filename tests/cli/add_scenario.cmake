@@ -24,11 +24,13 @@ function(expect_same actual expected_file)
     endif()
 endfunction()
 
-# A new document from one faction's turns, in order.
+# A new document from one faction's turns, given newest first: they are added (and printed) in
+# the order of their turns.
 set(turns)
 foreach(n RANGE 1 8)
     list(APPEND turns v404-standard/3-turn${n}.rep)
 endforeach()
+list(REVERSE turns)
 run(0 out add "${doc}" ${turns})
 expect_same("${out}" "new-document.txt")
 if(NOT EXISTS "${doc}")
@@ -36,7 +38,8 @@ if(NOT EXISTS "${doc}")
 endif()
 file(SHA256 "${doc}" saved)
 
-# A loaded turn refused, another faction, a missing file: nothing changes, status 1.
+# A loaded turn kept (not an error), another faction, a missing file: nothing changes, status 1
+# for the two refused.
 run(1 out add "${doc}" v404-standard/3-turn2.rep v404-standard/4-turn1.rep no-such.rep
     v404-standard/3-turn8.rep)
 expect_same("${out}" "refused.txt")
@@ -61,7 +64,7 @@ file(READ "${notdoc}" notes)
 if(NOT notes STREQUAL "my notes, not a map\n" OR NOT out STREQUAL "")
     message(FATAL_ERROR "a file that is no document was touched: ${out}")
 endif()
-if(NOT out_err MATCHES "not a Vexlor document")
+if(NOT out_err MATCHES "notes.atl is not a map document")
     message(FATAL_ERROR "unexpected message: ${out_err}")
 endif()
 
@@ -71,7 +74,7 @@ run(1 out add "${empty}" "${EXPECTED_DIR}/new-document.txt")
 if(EXISTS "${empty}")
     message(FATAL_ERROR "a document was saved although no report was read")
 endif()
-if(NOT out MATCHES "\t-\t0\tSome errors occured during parsing of the report\n$")
+if(NOT out MATCHES "\t-\t0\t[^\t]*new-document.txt is not an Atlantis turn report.\n$")
     message(FATAL_ERROR "unexpected line for a file that is no report: ${out}")
 endif()
 

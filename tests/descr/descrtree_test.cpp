@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 
@@ -185,6 +187,24 @@ TEST_F(Description, BuildingZeroHoldsNoUnitsFromOutside) {
     std::string text = Text(AtlCoord(2, 2), kJuly);
     EXPECT_NE(text.find("    Ruin [0] : Ruin, closed to player units.\n"), std::string::npos);
     EXPECT_EQ(text.find("      Scouts"), std::string::npos);
+}
+
+// A crafted document: a thousand buildings share one number. Each unit stands once under a
+// building, so the tree grows with units plus buildings, not their product.
+TEST_F(Description, AUnitStandsUnderOneBuildingAtMost) {
+    LocationNode& loc = AddLoc(doc, kJuly, AtlCoord(2, 2));
+    for (int i = 0; i < 1000; ++i)
+        AddBuilding(loc, 5, "Tower", "Tower.");
+    for (int i = 0; i < 1000; ++i)
+        AddUnit(loc, 100 + i, "Guard", 7).building = 5;
+    std::string text = Text(AtlCoord(2, 2), kJuly);
+    long lines = std::count(text.begin(), text.end(), '\n');
+    EXPECT_LT(lines, 3 * 1000 + 20);
+    // All under the first tower, once more each among the other units.
+    size_t firstTower = text.find("Tower [5]");
+    size_t secondTower = text.find("Tower [5]", firstTower + 1);
+    EXPECT_NE(text.find("Guard (100)", firstTower), std::string::npos);
+    EXPECT_EQ(text.find("Guard (100)", secondTower), std::string::npos);
 }
 
 TEST(DescrOptions, HeadingKindsMapToTheirFlags) {

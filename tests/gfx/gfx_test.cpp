@@ -47,7 +47,7 @@ TEST(Bitmaps, ResourcesHaveTheirLayout) {
     Bitmap terrain = Bitmap::LoadResource(kTerrainBitmap);
     ASSERT_FALSE(terrain.IsNull());
     EXPECT_EQ(terrain.Width(), 4 * kW);
-    EXPECT_EQ(terrain.Height(), 4 * kH);
+    EXPECT_EQ(terrain.Height(), 5 * kH);
     Bitmap overlay = Bitmap::LoadResource(kOverlayBitmap);
     ASSERT_FALSE(overlay.IsNull());
     EXPECT_GE(overlay.Width(), 48);
@@ -105,11 +105,11 @@ TEST(Bitmaps, HexPicturesTileWithoutGapsOrOverlaps) {
     struct Picture {
         int column, row;
     };
-    // Eleven terrains and the unknown hex; the shade is a dither drawn over them.
+    // Eleven terrains, the unknown hex and the seven terrains kept by name; the shade is a
+    // dither drawn over them.
     std::vector<Picture> pictures;
-    for (int t = 1; t <= 11; ++t)
-        pictures.push_back({(t - 1) % 4, (t - 1) / 4});
-    pictures.push_back({1, 3});
+    for (int cell : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19})
+        pictures.push_back({cell % 4, cell / 4});
     for (const Picture& p : pictures) {
         auto opaque = [&](int x, int y) {
             return x >= 0 && x < kW && y >= 0 && y < kH &&

@@ -34,12 +34,10 @@ void LiteralFormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
             }
         }
     }
-    for (int z = 0; z < 2; ++z) {
-        const AtlPlain& plain = *map.GetPlain(z);
-        for (int i = 0; i < plain.Width() * plain.Height(); ++i)
-            if (AtlHexData* hex = plain.GetHex(plain.CellCoord(i)))
-                MarkUnits(*hex, doc.GetFaction().Number(), date);
-    }
+    for (int z : map.Levels())
+        map.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData&) {
+            MarkUnits(*map.GetHex(c), doc.GetFaction().Number(), date);
+        });
 }
 
 template <class T> void ExpectSameItems(const ListT<T>& a, const ListT<T>& b) {
@@ -71,18 +69,17 @@ void ExpectSameHex(const AtlHexData& a, const AtlHexData& b) {
 }
 
 void ExpectSameMap(const AtlMap& a, const AtlMap& b) {
-    for (int z = 0; z < 2; ++z) {
+    ASSERT_EQ(a.ShownLevels(), b.ShownLevels());
+    for (int z : a.ShownLevels()) {
         const AtlPlain &pa = *a.GetPlain(z), &pb = *b.GetPlain(z);
         EXPECT_EQ(pa.XExtent(), pb.XExtent());
         EXPECT_EQ(pa.YExtent(), pb.YExtent());
-        EXPECT_EQ(pa.UsedColumns(), pb.UsedColumns());
-        EXPECT_EQ(pa.UsedRows(), pb.UsedRows());
-        for (int i = 0; i < pa.Width() * pa.Height(); ++i) {
-            AtlCoord c = pa.CellCoord(i);
-            const AtlHexData *ha = pa.GetHex(c), *hb = pb.GetHex(c);
-            ASSERT_EQ(ha == nullptr, hb == nullptr) << c.GetString().Get();
-            if (ha) ExpectSameHex(*ha, *hb);
-        }
+        ASSERT_EQ(pa.HexCount(), pb.HexCount());
+        pa.ForEachHex([&](const AtlCoord& c, const AtlHexData& ha) {
+            const AtlHexData* hb = pb.GetHex(c);
+            ASSERT_NE(hb, nullptr) << c.GetString().Get();
+            ExpectSameHex(ha, *hb);
+        });
     }
 }
 
@@ -95,7 +92,21 @@ TEST(FormatMap, AnEmptyDocumentGivesEmptyPlains) {
     EXPECT_EQ(map.GetHex(AtlCoord(0, 0)), nullptr);
     EXPECT_EQ(map.GetSelCount(), 0);
     EXPECT_EQ(map.GetPlain(0)->XExtent(), 0);
-    EXPECT_EQ(map.GetPlain(1)->Width(), 100);
+    EXPECT_EQ(map.GetPlain(1), nullptr);
+}
+
+TEST(FormatMap, EveryLevelWithTheWidthTheDocumentLearned) {
+    VexlorDoc doc;
+    doc.Extras().levelWidths.Learn(1, 16);
+    for (int z : {0, 1, 2, 3, 7, 12})
+        AddLoc(doc, kTurn1, AtlCoord(30000, 4, z), TerrainType::Cavern, "Deep");
+    AtlMap map;
+    FormatMap(doc, map, kTurn1);
+    EXPECT_EQ(map.ShownLevels(), (std::vector<int>{2, 0, 1, 3, 7, 12}));
+    EXPECT_NE(map.GetHex(AtlCoord(30000, 4, 12)), nullptr);
+    EXPECT_EQ(map.GetPlain(3)->LearnedWidth(), 0);
+    EXPECT_EQ(map.GetPlain(1)->LearnedWidth(), 16);
+    EXPECT_EQ(map.GetPlain(0)->YExtent(), 5);
 }
 
 TEST(FormatMap, APartialSightingShowsUntilAFullOne) {
@@ -209,8 +220,8 @@ TEST(SetHexFromLoc, ReplacesTheListsAndKeepsTheMarks) {
               AtlHexData::HexPartial | AtlHexData::HexSelected | AtlHexData::HexGuarded);
 }
 
-// Random documents with partial and full sightings, guards, positions off the grid and
-// other levels, rebuilt for every date: the one-copy rebuild gives the literal map.
+// Random documents with partial and full sightings, guards, far positions and other
+// levels, rebuilt for every date: the one-copy rebuild gives the literal map.
 TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
     std::mt19937 random(6);
     for (int round = 0; round < 30; ++round) {
@@ -253,12 +264,9 @@ TEST(FormatMap, MarksOwnUnitsOfTheTurnOnShowOnly) {
         AtlMap map;
         FormatMap(doc, map, turn.date);
         int marked = 0, others = 0;
-        for (int z = 0; z < 2; ++z) {
-            const AtlPlain& plain = *map.GetPlain(z);
-            for (int i = 0; i < plain.Width() * plain.Height(); ++i) {
-                AtlCoord c = plain.CellCoord(i);
-                const AtlHexData* hex = plain.GetHex(c);
-                if (!hex) continue;
+        for (int z : map.Levels()) {
+            map.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData& known) {
+                const AtlHexData* hex = &known;
                 const LocationNode* loc = turn.FindLoc(c);
                 bool ownHere = false;
                 if (loc)
@@ -268,7 +276,7 @@ TEST(FormatMap, MarksOwnUnitsOfTheTurnOnShowOnly) {
                     << c.GetString().Get() << " in " << turn.date.GetString().Get();
                 marked += hex->Has(AtlHexData::HexOwnUnits);
                 others += hex->Has(AtlHexData::HexOtherUnits);
-            }
+            });
         }
         EXPECT_GT(marked, 0) << turn.date.GetString().Get();
         EXPECT_GT(others, 0) << turn.date.GetString().Get();

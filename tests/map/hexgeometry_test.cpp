@@ -211,6 +211,39 @@ TEST(HexGeometry, EveryCopyOfAHexInTheWindowIsRedrawn) {
     EXPECT_EQ(flat.HexCorners(AtlCoord(70, 0), s)[0].x, 10 * 37);
 }
 
+// The 4.0.10 surface, 32 around, scrolled so that both edges of the world are in view: the
+// hex east of the last column is the first column, and the rows stop at the level's last.
+TEST(HexGeometry, ALevelJoinsItsEdgesAtItsOwnWidthWithoutAGap) {
+    for (int wrap : {32, 16, 64}) {
+        HexGeometry geometry(wrap, wrap / 2);
+        for (int column : {wrap - 10, -3 + wrap, 0}) {
+            ScrollData s = ScrolledTo(column, 0);
+            std::vector<HexPlace> places = geometry.PlacesIn({0, 0, 800, 600}, s, 1);
+            std::set<std::tuple<int, int, int>> at; // corner x, corner y -> hex
+            for (const HexPlace& p : places) {
+                EXPECT_LT(p.hex.y, wrap / 2);
+                EXPECT_GE(p.hex.x, 0);
+                EXPECT_LT(p.hex.x, wrap);
+                int viewX = column + p.corner.x / HexGeometry::kColumnStep;
+                EXPECT_EQ(p.hex.x, HexGeometry::Modulo(viewX, wrap));
+                // The next column east shows x + 1, round the world: no gap, no fold.
+                PixelPoint east{p.corner.x + HexGeometry::kColumnStep + kW / 2,
+                                p.corner.y + HexGeometry::kRowStep + kH / 2};
+                if (east.x < 800 && east.y < 600)
+                    EXPECT_EQ(geometry.ViewCoord2HexCoord(east, s, 1, wrap).x,
+                              (p.hex.x + 1) % wrap);
+            }
+            // A hex on the last column and its neighbour across the edge are both painted,
+            // side by side.
+            std::vector<PixelPoint> last = geometry.HexCorners(AtlCoord(wrap - 1, 1), s);
+            std::vector<PixelPoint> first = geometry.HexCorners(AtlCoord(0, 0), s);
+            for (PixelPoint a : last)
+                for (PixelPoint b : first)
+                    if (b.x == a.x + HexGeometry::kColumnStep) EXPECT_EQ(b.y, a.y - 21);
+        }
+    }
+}
+
 TEST(HexGeometry, SelectionStepsStopAtTheEdgesAndGoRoundTheWrap) {
     using D = AtlDirection;
     HexGeometry round(64), flat(0);

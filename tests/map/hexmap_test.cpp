@@ -30,58 +30,57 @@ protected:
 
 } // namespace
 
-TEST(AtlPlain, CellsHoldOneParityPerRow) {
+TEST(AtlPlain, HoldsAnySixteenBitPositionAndOnlyWhatIsKnown) {
     AtlMap map;
-    AtlPlain& plain = *map.GetPlain(0);
-    plain.Clear();
-    EXPECT_EQ(plain.CellIndex(AtlCoord(3, 1)), 1 + 1 * 100);
-    EXPECT_EQ(plain.CellIndex(AtlCoord(2, 0)), 1);
-    EXPECT_EQ(plain.CellCoord(101), AtlCoord(3, 1, 0));
-    EXPECT_EQ(plain.CellCoord(1), AtlCoord(2, 0, 0));
+    AtlPlain& plain = map.Plain(1);
+    for (AtlCoord c : {AtlCoord(3, 1, 1), AtlCoord(2, 0, 1), AtlCoord(32766, 32766, 1),
+                       AtlCoord(-5, -3, 1), AtlCoord(1000, 20000, 1)})
+        plain.SetHex(c, Hex());
+    EXPECT_EQ(plain.HexCount(), 5u);
     // Every stored hex reads back at its own coordinate and nowhere else.
-    plain.SetHex(AtlCoord(3, 1), Hex(TerrainType::Ocean));
-    plain.SetHex(AtlCoord(2, 0), Hex(TerrainType::Desert));
-    EXPECT_EQ(plain.GetHex(AtlCoord(3, 1))->terrain, TerrainType(TerrainType::Ocean));
-    EXPECT_EQ(plain.GetHex(AtlCoord(2, 0))->terrain, TerrainType(TerrainType::Desert));
-    EXPECT_EQ(plain.GetHex(AtlCoord(2, 2)), nullptr);
-}
-
-TEST(AtlPlain, PositionsWithoutACellAreNotStoredButWidenTheExtent) {
-    AtlMap map;
-    AtlPlain& plain = *map.GetPlain(1);
-    plain.Clear();
-    plain.SetHex(AtlCoord(198, 98, 1), Hex());
-    EXPECT_NE(plain.GetHex(AtlCoord(198, 98, 1)), nullptr);
-    EXPECT_EQ(plain.UsedColumns(), 100);
-    EXPECT_EQ(plain.UsedRows(), 99);
-
-    plain.SetHex(AtlCoord(200, 100, 1), Hex()); // beyond the grid
-    EXPECT_EQ(plain.XExtent(), 201);
-    EXPECT_EQ(plain.YExtent(), 101);
-    EXPECT_EQ(plain.UsedColumns(), 100);
-    EXPECT_EQ(plain.UsedRows(), 99);
-
-    // A negative x or an odd x + y would otherwise land on the cell of (1,1) or (3,1).
-    plain.SetHex(AtlCoord(-1, 1, 1), Hex());
-    plain.SetHex(AtlCoord(2, 1, 1), Hex());
+    EXPECT_NE(plain.GetHex(AtlCoord(32766, 32766, 1)), nullptr);
+    EXPECT_NE(plain.GetHex(AtlCoord(-5, -3, 1)), nullptr);
     EXPECT_EQ(plain.GetHex(AtlCoord(1, 1, 1)), nullptr);
-    EXPECT_EQ(plain.GetHex(AtlCoord(3, 1, 1)), nullptr);
-    EXPECT_EQ(plain.GetHex(AtlCoord(-1, 1, 1)), nullptr);
-    EXPECT_EQ(plain.GetHex(AtlCoord(2, 1, 1)), nullptr);
+    EXPECT_EQ(plain.GetHex(AtlCoord(3, 3, 1)), nullptr);
+    EXPECT_EQ(plain.MinX(), -5);
+    EXPECT_EQ(plain.XExtent(), 32767);
+    EXPECT_EQ(plain.YExtent(), 32767);
+    // A selection placeholder widens nothing.
+    map.SelectHex(AtlCoord(4, 30000, 0), true);
+    EXPECT_EQ(map.GetPlain(0)->YExtent(), 0);
+    EXPECT_FALSE(map.GetPlain(0)->HasKnownHexes());
 }
 
-TEST(AtlMap, OnlyTheSurfaceAndTheUnderworldAreKept) {
+TEST(AtlPlain, WrapsAtTheLearnedWidthElse64AndNeverLeavesAHexOut) {
     AtlMap map;
-    map.SetHex(AtlCoord(0, 0), Hex()); // no grid before the first Clear: released
-    EXPECT_EQ(map.GetHex(AtlCoord(0, 0)), nullptr);
+    AtlPlain& plain = map.Plain(0);
+    EXPECT_EQ(plain.WrapWidth(), 64);
+    plain.SetHex(AtlCoord(31, 1), Hex());
+    plain.SetLearnedWidth(32);
+    EXPECT_EQ(plain.WrapWidth(), 32);
+    plain.SetHex(AtlCoord(40, 0), Hex()); // data the width cannot hold
+    EXPECT_EQ(plain.WrapWidth(), 42);
+    plain.SetLearnedWidth(0);
+    plain.SetHex(AtlCoord(101, 1), Hex());
+    EXPECT_EQ(plain.WrapWidth(), 102);
+    // Clearing forgets the hexes, not what the reports showed.
+    plain.SetLearnedWidth(16);
+    plain.Clear();
+    EXPECT_EQ(plain.WrapWidth(), 16);
+}
+
+TEST(AtlMap, EveryLevelIsKeptAndShownInTheGamesOrder) {
+    AtlMap map;
+    EXPECT_EQ(map.ShownLevels(), std::vector<int>{0});
+    for (int z : {5, 1, 2, 3, 9})
+        map.SetHex(AtlCoord(2, 2, z), Hex(TerrainType::Cavern));
+    map.SelectHex(AtlCoord(0, 0, 4), true); // empty ground: no level of its own
+    EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 9))->terrain, TerrainType(TerrainType::Cavern));
+    EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 0)), nullptr);
+    EXPECT_EQ(map.ShownLevels(), (std::vector<int>{2, 0, 1, 3, 5, 9}));
     map.Clear();
-    map.SetHex(AtlCoord(2, 2, 0), Hex(TerrainType::Plain));
-    map.SetHex(AtlCoord(2, 2, 1), Hex(TerrainType::Cavern));
-    map.SetHex(AtlCoord(2, 2, 2), Hex(TerrainType::Ocean));
-    EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 0))->terrain, TerrainType(TerrainType::Plain));
-    EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 1))->terrain, TerrainType(TerrainType::Cavern));
-    EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 2)), nullptr);
-    EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 3)), nullptr);
+    EXPECT_EQ(map.ShownLevels(), std::vector<int>{0});
+    EXPECT_EQ(map.GetPlain(1), nullptr);
 }
 
 TEST_F(HexMap, SelectingEmptyGroundLeavesNothingBehind) {
@@ -138,10 +137,13 @@ TEST_F(HexMap, SelectionSpansBothPlainsInRowOrder) {
               (std::vector<AtlCoord>{AtlCoord(2, 4, 0), AtlCoord(6, 4, 0), AtlCoord(9, 9, 1)}));
 }
 
-TEST_F(HexMap, APositionWithoutACellCannotBeSelected) {
-    map.SelectHex(AtlCoord(3, 100), true); // below the grid, as a click under the map gives
-    map.SelectHex(AtlCoord(4, 1), true);   // odd x + y
-    map.SelectHex(AtlCoord(4, 4, 2), true);
-    EXPECT_EQ(map.GetSelCount(), 0);
-    EXPECT_TRUE(view.redrawn.empty());
+TEST_F(HexMap, EachLevelKeepsItsOwnSelection) {
+    map.SelectHex(AtlCoord(3, 100), true); // below anything known, as a click there gives
+    map.SelectHex(AtlCoord(4, 4, 3), true);
+    map.SelectHex(AtlCoord(0, 0, 2), true);
+    map.GetPlain(0)->ClearSelection();
+    EXPECT_EQ(map.GetSelCount(), 2);
+    EXPECT_EQ(map.SelectedHexes(), (std::vector<AtlCoord>{AtlCoord(0, 0, 2), AtlCoord(4, 4, 3)}));
+    EXPECT_EQ(map.GetSelectedCoord(), AtlCoord(0, 0, 2)); // the nexus comes first
+    EXPECT_EQ(map.GetPlain(3)->GetSelectedCoord(), AtlCoord(4, 4, 3));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -122,15 +123,15 @@ TEST(ScrollData, RowsAreAlwaysLimited) {
 }
 
 TEST(ScrollData, SwitchingPlainsPullsBackOnlyWhatLiesBeyondTheNewLimits) {
-    // Surface 64 x 64, underworld 32 x 32: the view takes the larger extents of both, so a
-    // switch alone changes nothing; a smaller map after a reformat does.
+    // Surface 64 x 64, then an underworld 32 around and 16 tall.
     ScrollData s = Window(64, 64, kWrap);
     s.HScroll(ScrollData::ThumbPosition, 50, kWrap);
     s.VScroll(ScrollData::ThumbPosition, 30);
     EXPECT_FALSE(s.Setup(800, 600, 64, 64, kWrap));
-    EXPECT_TRUE(s.Setup(800, 600, 32, 32, kWrap));
-    EXPECT_EQ(s.column, 50); // the world still wraps at 64
-    EXPECT_EQ(s.row, 32 - 28 + 1);
+    EXPECT_TRUE(s.Setup(800, 600, 32, 16, 32));
+    EXPECT_EQ(s.column, 50 - 32);
+    EXPECT_EQ(s.row, 0);                 // 17 rows of pictures fit the window
+    EXPECT_EQ(s.LastRow(), 16 + 1 - 28); // below 0: the bar has nothing to move
 
     ScrollData flat = Window(64, 64, 0);
     flat.HScroll(ScrollData::ThumbPosition, 40, 0);
@@ -148,6 +149,31 @@ TEST(ScrollData, SwitchingPlainsPullsBackOnlyWhatLiesBeyondTheNewLimits) {
     grow.HScroll(ScrollData::ThumbPosition, 10, 0);
     EXPECT_FALSE(grow.Setup(1000, 600, 64, 64, 0));
     EXPECT_EQ(grow.column, 10);
+}
+
+// Scroll bars whose maximum excludes the page (the toolkit's model): the thumb's share of
+// the bar is the share of the level on show, and position 0 is the north or west edge.
+TEST(ScrollData, BarPagesShowTheShareOfTheLevelOnShow) {
+    auto share = [](int last, int page) { return double(page) / (std::max(last, 0) + page); };
+    for (int wrap : {16, 32, 64}) {
+        ScrollData s = Window(wrap, wrap, wrap);
+        EXPECT_EQ(s.LastColumn(), wrap - 1);
+        if (wrap > s.pageColumns)
+            EXPECT_NEAR(share(s.LastColumn(), s.ColumnBarPage(wrap)), double(s.pageColumns) / wrap,
+                        0.02)
+                << wrap;
+        else
+            EXPECT_GT(share(s.LastColumn(), s.ColumnBarPage(wrap)), 0.99) << wrap;
+    }
+    // 40 rows of hexes take 41 row steps; the window shows 28 of them.
+    ScrollData tall = Window(64, 40, kWrap);
+    EXPECT_EQ(tall.LastRow(), 41 - 28);
+    EXPECT_NEAR(share(tall.LastRow(), tall.RowBarPage()), 28.0 / 41, 1e-9);
+    // A 32-row level nearly fits: the thumb takes nearly the whole bar.
+    ScrollData nearly = Window(64, 32, kWrap, 800, 26 * 21);
+    EXPECT_GT(share(nearly.LastRow(), nearly.RowBarPage()), 0.75);
+    ScrollData flat = Window(30, 10, 0);
+    EXPECT_EQ(flat.ColumnBarPage(0), flat.pageColumns);
 }
 
 TEST(ScrollData, EdgesOfTheRange) {

@@ -40,9 +40,6 @@ TEST(StoredArea, CoversTheStoredHexesAndNoMore) {
     EXPECT_EQ(area.wrapWidth, 64);
     EXPECT_EQ(area.PixelWidth(), 5 * 37 + 50);
     EXPECT_EQ(area.PixelHeight(), 7 * 21 + 42);
-    // An extent widened by a hex the grid could not hold adds nothing.
-    map.SetHex(AtlCoord(300, 300), std::make_unique<AtlHexData>());
-    EXPECT_EQ(StoredArea(*map.GetPlain(0), 64).columns, 6);
 }
 
 TEST(StoredArea, LandAcrossTheWrapShowsInOnePiece) {
@@ -75,4 +72,9 @@ TEST(StoredArea, HexesBeyondTheWrapAreShownWithoutIt) {
     EXPECT_EQ(area.wrapWidth, 0);
     EXPECT_EQ(area.column, 2);
     EXPECT_EQ(area.columns, 69);
+    // However far: no hex is left out.
+    map.SetHex(AtlCoord(3000, 3000), std::make_unique<AtlHexData>());
+    area = StoredArea(*map.GetPlain(0), 64);
+    EXPECT_EQ(area.columns, 2999);
+    EXPECT_EQ(area.rows, 3001);
 }

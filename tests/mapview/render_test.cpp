@@ -209,7 +209,33 @@ TEST(RenderPlain, AnEmptyPlainIsOneUnknownHex) {
     Bitmap terrain = Bitmap::LoadResource(kTerrainBitmap);
     EXPECT_EQ(buffer.PixelAt(25, 21), terrain.PixelAt(50 + 25, 126 + 21));
     EXPECT_EQ(buffer.PixelAt(0, 0), MapPainter::kBackground);
-    EXPECT_FALSE(RenderPlain(map, 2, buffer));
+    // So is a level the map holds nothing of.
+    ASSERT_TRUE(RenderPlain(map, 7, buffer));
+    EXPECT_EQ(buffer.Width(), 50);
+}
+
+// Terrains the reader keeps by name have pictures of their own, from the sheet's cells that
+// tools/make_bitmaps.py draws them in; a name no picture knows shows the unknown hex.
+TEST(MapPainter, TerrainsKeptByNameShowTheirOwnPictures) {
+    const std::pair<const char*, int> cases[] = {
+        {"lake", 11},   {"volcano", 14},    {"chasm", 15}, {"wasteland", 16},
+        {"grotto", 17}, {"deepforest", 18}, {"nexus", 19}, {"quicksand", 13}};
+    Bitmap sheet = Bitmap::LoadResource(kTerrainBitmap);
+    for (auto [name, cell] : cases) {
+        AtlMap map;
+        auto hex = std::make_unique<AtlHexData>();
+        hex->terrain = TerrainType(name);
+        map.SetHex(AtlCoord(0, 0), std::move(hex));
+        OffscreenBuffer buffer;
+        ASSERT_TRUE(RenderPlain(map, 0, buffer));
+        // Inside the border every pixel is the picture's.
+        int differing = 0;
+        for (int y = 4; y < 38; ++y)
+            for (int x = 16; x < 34; ++x)
+                differing +=
+                    !(buffer.PixelAt(x, y) == sheet.PixelAt(cell % 4 * 50 + x, cell / 4 * 42 + y));
+        EXPECT_EQ(differing, 0) << name;
+    }
 }
 
 TEST(MapPainter, AKnownWorldCoversTheWindowWithoutGaps) {
@@ -317,6 +343,47 @@ TEST(MapPainter, DrawsNothingOutsideTheClip) {
             if (!clip.Contains({x, y})) {
                 ASSERT_EQ(buffer.PixelAt(x, y), (GrafColor{1, 2, 3})) << x << "," << y;
             }
+}
+
+// At every zoom step, and on a screen of two device pixels to the pixel, the own-units marker
+// is a gold disc at least 6 pixels across (its gold core at least 12 pixels) on its hex and
+// nowhere else, and the other-units marker a pale disc.
+TEST(MapPainter, UnitMarkersStayReadableAtEveryZoom) {
+    AtlMap map;
+    map.Clear();
+    map.SetHex(AtlCoord(2, 2),
+               Hex(TerrainType::Plain, "", AtlHexData::HexOwnUnits | AtlHexData::HexOtherUnits));
+    map.SetHex(AtlCoord(4, 2), Hex(TerrainType::Plain));
+    auto gold = [](GrafColor c) { return c.r > 220 && c.g > 160 && c.g < 225 && c.b < 60; };
+    auto pale = [](GrafColor c) { return c.r > 190 && c.r == c.g && c.g == c.b; };
+    for (double dpr : {1.0, 2.0})
+        for (int step = 0; step < HexGeometry::kZoomStepCount; ++step) {
+            HexGeometry geometry;
+            geometry.SetZoomStep(step);
+            MapPainter painter(map, geometry);
+            painter.SetDevicePixelRatio(dpr);
+            ScrollData scroll;
+            scroll.Setup(300, 300, 64, 64, 64, geometry.Metrics());
+            OffscreenBuffer buffer;
+            ASSERT_TRUE(buffer.Resize(300, 300, dpr));
+            Paint(painter, buffer, {0, 0, 300, 300}, scroll);
+            const HexMetrics& m = geometry.Metrics();
+            for (int x : {2, 4}) {
+                PixelPoint corner = geometry.HexCorner(x, 2, scroll);
+                int golden = 0, grey = 0;
+                for (int y = corner.y * dpr; y < (corner.y + m.height) * dpr; ++y)
+                    for (int px = corner.x * dpr; px < (corner.x + m.width) * dpr; ++px) {
+                        golden += gold(buffer.PixelAt(px, y));
+                        grey += pale(buffer.PixelAt(px, y));
+                    }
+                if (x == 2) {
+                    EXPECT_GE(golden, 12 * dpr * dpr) << "step " << step << " dpr " << dpr;
+                    EXPECT_GE(grey, 4 * dpr * dpr) << "step " << step << " dpr " << dpr;
+                } else {
+                    EXPECT_EQ(golden, 0) << "step " << step << " dpr " << dpr;
+                }
+            }
+        }
 }
 
 int main(int argc, char** argv) {

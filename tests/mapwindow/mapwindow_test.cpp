@@ -12,6 +12,8 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -177,7 +179,7 @@ private slots:
         QVERIFY(view.IsDownEdge());
         PixelRect client = view.GetClientRect();
         PixelPoint below{client.Width() / 2, client.Height() - 3};
-        QVERIFY(view.ViewCoord2HexCoord(below).y >= view.GetMap().YExtent());
+        QVERIFY(view.ViewCoord2HexCoord(below).y >= view.GetMap().GetPlain(0)->YExtent());
         Click(view, Qt::LeftButton, below);
         QCOMPARE(view.GetMap().GetSelCount(), 0);
         QCOMPARE(host->pane->GetRoot(), shown);
@@ -256,37 +258,110 @@ private slots:
         QCOMPARE(s.column, QApplication::wheelScrollLines());
     }
 
-    void switchingPlainsKeepsThePlaceWithinTheNewLimits() {
+    // The 4.0.10 world: the surface 32 around and 32 tall, the underworld 16 and 16.
+    void eachLevelWrapsAtItsLearnedWidthAndIsAsTallAsTheGameMadeIt() {
         VexlorDoc world;
         QCOMPARE(QString::fromStdString(AddReports(
                      world, {std::string(VEXLOR_REPORTS_DIR) + "/large/v410-standard-world.rep"})),
                  QString());
         host = std::make_unique<Host>(world);
         QVERIFY(QTest::qWaitForWindowExposed(host->Widget()));
-        MapView& view = *host->view;
-        const AtlMap& map = view.GetMap();
-        QVERIFY(map.GetPlain(0)->YExtent() > map.GetPlain(1)->YExtent());
-        view.ScrollToEnd();
-        view.EvHScroll(SB_THUMBPOSITION, 40);
-        int row = view.GetScroll().row;
-        QVERIFY(row > 0);
-        view.SetCurPlain(1);
-        QCOMPARE(view.GetCurPlain(), 1);
-        QCOMPARE(view.GetScroll().row, row);
-        QCOMPARE(view.GetScroll().column, 40);
-        view.SetCurPlain(5); // no such plain
-        QCOMPARE(view.GetCurPlain(), 1);
+        RecordingMapView& view = *host->view;
+        PixelRect client = view.GetClientRect();
+        for (auto [z, width] : {std::pair{0, 32}, {1, 16}, {0, 32}}) {
+            view.SetCurPlain(z);
+            QCOMPARE(view.GetGeometry().WrapWidth(), width);
+            QCOMPARE(view.GetGeometry().Rows(), width);
+            // Both edges of the world in view, once west of the window's middle, once east:
+            // the hex east of the last column is the first column, and every hex position in
+            // the window is a known hex (no gap, no fold).
+            for (int column : {width - 3, width - client.Width() / 37 + 2}) {
+                view.EvHScroll(SB_THUMBPOSITION, column);
+                QCOMPARE(view.GetScroll().column, HexGeometry::Modulo(column, width));
+                for (PixelPoint corner :
+                     view.GetGeometry().HexCorners(AtlCoord(width - 1, 1, z), view.GetScroll())) {
+                    PixelPoint east{corner.x + 37 + 25, corner.y - 21 + 21};
+                    if (!client.Contains(east) || east.y < 0) continue;
+                    QCOMPARE(view.ViewCoord2HexCoord(east), AtlCoord(0, 0, z));
+                }
+                for (const HexPlace& place :
+                     view.GetGeometry().PlacesIn(client, view.GetScroll(), z))
+                    QVERIFY2(view.GetMap().GetHex(place.hex), place.hex.GetString().Get());
+            }
+            // Scrolled to the bottom, the last row is the level's last: a click below it
+            // selects nothing.
+            view.ScrollToEnd();
+            QCOMPARE(view.GetScroll().row, std::max(0, width + 1 - client.Height() / 21));
+            QCOMPARE(Bar(view, Qt::Vertical)->maximum(),
+                     std::max(0, width + 1 - client.Height() / 21));
+            PixelPoint bottom{client.Width() / 2, (width - view.GetScroll().row + 1) * 21 + 5};
+            if (bottom.y < client.Height()) {
+                QVERIFY(view.ViewCoord2HexCoord(bottom).y >= width);
+                Click(view, Qt::LeftButton, bottom);
+                QCOMPARE(view.GetMap().GetPlain(z)->GetSelCount(), 0);
+            }
+        }
+    }
 
-        // A turn before the first report: nothing known, the row is pulled back to the top
-        // and the window repainted whole; the column of a wrapping world stays.
-        FormatMap(world, host->view->GetMap(), AtlDate());
-        host->view->invalidated.clear();
-        view.Update();
-        QCOMPARE(view.GetScroll().row, 0);
-        QCOMPARE(view.GetScroll().column, 40);
-        QCOMPARE(Bar(view, Qt::Vertical)->maximum(), 0);
-        QVERIFY(!host->view->invalidated.empty());
-        QVERIFY(host->view->invalidated.back() == view.GetClientRect());
+    // Both bars read the usual way: at the north and west edge the thumbs stand at the top
+    // and the left, and their length is the share of the level on show.
+    void scrollBarsShowWhereTheWindowIsAndHowMuchItShows() {
+        MapView& view = *host->view;
+        PixelRect client = view.GetClientRect();
+        view.ScrollToBegin();
+        view.ScrollLineBegin();
+        QScrollBar* v = Bar(view, Qt::Vertical);
+        QScrollBar* h = Bar(view, Qt::Horizontal);
+        QCOMPARE(v->value(), v->minimum());
+        QCOMPARE(h->value(), h->minimum());
+        int rows = view.GetMap().GetPlain(0)->YExtent();
+        double shownRows = double(client.Height() / 21) / (rows + 1);
+        QVERIFY(std::abs(double(v->pageStep()) / (v->maximum() + v->pageStep()) - shownRows) <
+                0.01);
+        double shownColumns = double(view.GetScroll().pageColumns) / 64;
+        QVERIFY(std::abs(double(h->pageStep()) / (h->maximum() + h->pageStep()) - shownColumns) <
+                0.02);
+        view.ScrollToEnd();
+        QCOMPARE(v->value(), v->maximum());
+    }
+
+    void eachLevelKeepsItsSelectionAndThePaneShowsOnlyTheLevelOnShow() {
+        VexlorDoc levels;
+        QCOMPARE(QString::fromStdString(
+                     AddReports(levels, {std::string(VEXLOR_TYPED_DIR) + "/levels.rep"})),
+                 QString());
+        host = std::make_unique<Host>(levels);
+        QVERIFY(QTest::qWaitForWindowExposed(host->Widget()));
+        MapView& view = *host->view;
+        QCOMPARE(view.GetCurPlain(), 0);
+        QCOMPARE(view.NeighbourPlain(-1), 2);
+        QCOMPARE(view.NeighbourPlain(+1), 1);
+        ClickHex(view, Qt::LeftButton, AtlCoord(0, 10));
+        auto described = [&] {
+            TreeViewNode* root = host->pane->GetRoot();
+            return root ? TreeText(*root) : std::string();
+        };
+        QVERIFY(described().rfind("plain (0,10) in Asay\n", 0) == 0);
+        view.EvHScroll(SB_THUMBPOSITION, 27);
+        const int row = view.GetScroll().row;
+
+        view.SetCurPlain(3);
+        QCOMPARE(view.GetGeometry().WrapWidth(), 8);
+        QCOMPARE(view.NeighbourPlain(+1), 4);
+        QVERIFY(!host->pane->GetRoot()); // nothing of the surface described here
+        ClickHex(view, Qt::LeftButton, AtlCoord(7, 1, 3));
+        QVERIFY(described().rfind("chasm (7,1,deep underworld) in Deep\n", 0) == 0);
+        QCOMPARE(view.GetMap().GetSelCount(), 2);
+
+        view.SetCurPlain(7);
+        QCOMPARE(view.NeighbourPlain(+1), -1);
+        QVERIFY(!host->pane->GetRoot());
+        view.SetCurPlain(0);
+        QVERIFY(described().rfind("plain (0,10) in Asay\n", 0) == 0);
+        // Back where the surface was left, though the levels between are narrower.
+        QCOMPARE(view.GetScroll().column, 27);
+        QCOMPARE(view.GetScroll().row, row);
+        QVERIFY(view.GetMap().GetHex(AtlCoord(7, 1, 3))->Has(AtlHexData::HexSelected));
     }
 
     void aSelectionChangeRepaintsOnlyTheTwoHexes() {

@@ -1,5 +1,6 @@
 #include "sample_doc.h"
 #include "tests/support/filesizelimit.h"
+#include "tests/support/tempfolder.h"
 
 #include "base/wstream.h"
 #include "model/docfile.h"
@@ -60,25 +61,9 @@ void WriteFile(const fs::path& path, const Bytes& bytes) {
             static_cast<std::streamsize>(bytes.size()));
 }
 
-// A fresh folder for one test, removed afterwards.
-struct TempDir {
-    TempDir() {
-        path = fs::temp_directory_path() /
-               ("vexlor-docfile-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& e : fs::directory_iterator(path))
-            names.insert(e.path().filename().string());
-        return names;
-    }
-    fs::path path;
+struct TempDir : TempFolder {
+    TempDir() : TempFolder("docfile") {}
 };
-
 
 void ExpectSameItems(const ListT<ItemNode>& a, const ListT<ItemNode>& b) {
     ASSERT_EQ(a.LongCountNodes(), b.LongCountNodes());
@@ -359,7 +344,8 @@ TEST(DocFile, TruncatedFileKeepsTheTurnsReadCompletely) {
         SCOPED_TRACE("length " + std::to_string(length));
         Bytes part(bytes.begin(), bytes.begin() + static_cast<long>(length));
         VexlorDoc doc;
-        ASSERT_EQ(ReadBytes(part, doc), DocReadFailed);
+        // Cut before the end of the version: no document at all.
+        ASSERT_EQ(ReadBytes(part, doc), length < 21 ? DocNotADocument : DocReadFailed);
         EXPECT_EQ(doc.GetFaction().Number(), length >= 25 ? 3 : 0);
         long complete = 0;
         while (complete < static_cast<long>(turnEnds.size()) && turnEnds[complete] <= length)
@@ -487,11 +473,68 @@ TEST(DocFile, OpenClearsAndNamesOnlyDocumentsOfThisVersion) {
     WriteFile(newer, Concat({kSignature, {2, 0, 0, 0}, {3, 0, 0, 0}, {0, 0}}));
     EXPECT_EQ(OpenDocFile(doc, newer.c_str()), DocWrongVersion);
     EXPECT_TRUE(doc.GetFileName().IsEmpty());
-    EXPECT_EQ(OpenDocFile(doc, dir.path.c_str()), DocCannotOpen); // a folder
+    EXPECT_EQ(OpenDocFile(doc, dir.path.c_str()), DocNotAFile); // a folder
 
     fs::path cut = dir.path / "cut.atl";
     WriteFile(cut, Concat({kSignature, {1, 0, 0, 0}, {3, 0, 0, 0}, {1, 0}}));
     EXPECT_EQ(OpenDocFile(doc, cut.c_str()), DocReadFailed);
     EXPECT_EQ(doc.GetFaction().Number(), 3);
     EXPECT_EQ(doc.GetFileName(), cut.c_str());
+}
+
+// Careless use: a read-only document, two programs on one document, files that are no file.
+TEST(DocFile, ReadOnlyDocumentIsNotReplaced) {
+    TempDir dir;
+    fs::path path = dir.path / "game.atl";
+    VexlorDoc doc;
+    FillSampleDoc(doc);
+    ASSERT_EQ(SaveDocFile(doc, path.c_str()), DocSaved);
+    const Bytes before = FileBytes(path);
+    ::chmod(path.c_str(), 0444);
+    doc.RegisterTurn(AtlDate(40));
+    doc.SetModified(true);
+    EXPECT_EQ(SaveDocFile(doc, path.c_str()), DocSaveReadOnly);
+    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"game.atl"});
+}
+
+TEST(DocFile, TwoWritersNeverLoseATurn) {
+    TempDir dir;
+    fs::path path = dir.path / "game.atl";
+    {
+        VexlorDoc doc;
+        FillSampleDoc(doc);
+        ASSERT_EQ(SaveDocFile(doc, path.c_str()), DocSaved);
+    }
+    VexlorDoc first, second;
+    ASSERT_EQ(OpenDocFile(first, path.c_str()), DocRead);
+    ASSERT_EQ(OpenDocFile(second, path.c_str()), DocRead);
+    second.RegisterTurn(AtlDate(50));
+    ASSERT_EQ(SaveDocFile(second, path.c_str()), DocSaved);
+    const Bytes theirs = FileBytes(path);
+    first.RegisterTurn(AtlDate(51));
+    first.SetModified(true);
+    EXPECT_EQ(SaveDocFile(first, path.c_str()), DocSaveChanged);
+    EXPECT_EQ(FileBytes(path), theirs);
+    EXPECT_TRUE(first.IsModified());
+    // Under another name it may go; the second writer goes on saving where it saved.
+    EXPECT_EQ(SaveDocFile(first, (dir.path / "mine.atl").c_str()), DocSaved);
+    second.RegisterTurn(AtlDate(52));
+    EXPECT_EQ(SaveDocFile(second, path.c_str()), DocSaved);
+    // A new document must not replace one that another program made meanwhile.
+    VexlorDoc fresh;
+    fresh.SetFileName((dir.path / "new.atl").c_str());
+    fresh.SetDiskState((dir.path / "new.atl").c_str(), FileIdentity());
+    WriteFile(dir.path / "new.atl", {'x'});
+    EXPECT_EQ(SaveDocFile(fresh, (dir.path / "new.atl").c_str()), DocSaveChanged);
+}
+
+TEST(DocFile, OnlyRegularFilesAreReadAndNoneBlocks) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir.path / "pipe.atl").c_str(), 0600), 0);
+    VexlorDoc doc;
+    EXPECT_EQ(OpenDocFile(doc, (dir.path / "pipe.atl").c_str()), DocNotAFile);
+    EXPECT_EQ(OpenDocFile(doc, "/dev/zero"), DocNotAFile);
+    EXPECT_TRUE(doc.GetFileName().IsEmpty());
 }

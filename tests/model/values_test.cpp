@@ -61,7 +61,9 @@ TEST(AtlCoord, IdentityIncludesThePlainAndTextNamesIt) {
     EXPECT_EQ(AtlCoord(10, 12).GetString(), "(10,12)");
     EXPECT_EQ(AtlCoord(3, -4, 1).GetString(), "(3,-4,underworld)");
     EXPECT_EQ(AtlCoord(0, 0, 2).GetString(), "(0,0,nexus)");
-    EXPECT_EQ(AtlCoord(0, 0, 7).GetString(), "(0,0,<unknown>)");
+    EXPECT_EQ(AtlCoord(3, 5, 3).GetString(), "(3,5,deep underworld)");
+    EXPECT_EQ(AtlCoord(0, 0, 7).GetString(), "(0,0,abyss)");
+    EXPECT_EQ(AtlCoord(0, 0, 8).GetString(), "(0,0,<unknown>)");
 }
 
 TEST(Items, DefaultsAndCopies) {

@@ -315,7 +315,6 @@ TEST(TurnExtras, ADocumentFromBeforeShowsWhatItHasAndGainsThemOnTheNextReport) {
 
     Desk reopened;
     ASSERT_EQ(ReadFileBytes(before, reopened.doc), DocRead);
-    reopened.shown = reopened.doc.LastTurn()->date;
     ASSERT_EQ(reopened.Add(ReadReport("head-standard/3-turn6.rep")), 0);
     VexlorDoc after;
     ASSERT_EQ(ReadFileBytes(FileBytes(reopened.doc), after), DocRead);

@@ -1,28 +1,28 @@
+#include "model/docfile.h"
 #include "report/intake.h"
-#include "report/messages.h"
 #include "report_test_util.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <random>
+#include <sstream>
 
 namespace {
-
-const char* kTurnLoadedQuestion =
-    "This report is for turn (January, Year 1) which is already loaded. Rewrite old turn "
-    "information?";
 
 // Everything intake may touch, to tell whether a failed report changed anything.
 struct Snapshot {
     std::vector<unsigned char> bytes;
     int faction;
     bool modified;
-    int shown;
     explicit Snapshot(Desk& d)
         : bytes(DocBytes(d.doc)), faction(d.doc.GetFaction().Number()),
-          modified(d.doc.IsModified()), shown(d.shown.Value()) {}
+          modified(d.doc.IsModified()) {}
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -36,17 +36,16 @@ std::string RandomBytes(size_t n, unsigned seed) {
 
 } // namespace
 
-TEST(AddReport, FirstReportFixesTheFactionAndShowsItsTurn) {
+TEST(AddReport, FirstReportFixesTheFactionAndAddsItsTurn) {
     Desk d;
     IntakeOutcome outcome;
     ASSERT_EQ(d.Add(ReadReport("head-standard/3-turn1.rep"), &outcome), 0);
     EXPECT_EQ(d.doc.GetFaction().Number(), 3);
     ASSERT_NE(d.doc.LastTurn(), nullptr);
     EXPECT_EQ(d.doc.LastTurn()->date, AtlDate(0, 1));
-    EXPECT_EQ(d.shown, AtlDate(0, 1));
     EXPECT_TRUE(d.doc.IsModified());
-    EXPECT_EQ(d.user.reformats, 1);
-    EXPECT_TRUE(d.user.messages.empty());
+    EXPECT_TRUE(d.user.questions.empty());
+    EXPECT_EQ(outcome.kind, IntakeResult::Added);
     EXPECT_TRUE(outcome.headerRead);
     EXPECT_FALSE(outcome.replaced);
     EXPECT_EQ(outcome.regions, 3);
@@ -72,7 +71,8 @@ TEST(AddReport, SameTurnAgainAsksAndYesGivesAFreshReading) {
     IntakeOutcome outcome;
     ASSERT_EQ(twice.Add(text, &outcome), 0);
     ASSERT_EQ(twice.user.questions.size(), 1u);
-    EXPECT_EQ(twice.user.questions[0], kTurnLoadedQuestion);
+    EXPECT_EQ(twice.user.questions[0], AtlDate(0, 1));
+    EXPECT_EQ(outcome.kind, IntakeResult::Replaced);
     EXPECT_TRUE(outcome.replaced);
     EXPECT_EQ(DocBytes(twice.doc), DocBytes(once.doc)); // no doubled units or items
 }
@@ -84,20 +84,22 @@ TEST(AddReport, SameTurnAgainAnsweredNoChangesNothing) {
     d.doc.SetModified(false); // as after a save
     Snapshot before(d);
     d.user.answer = false;
-    EXPECT_EQ(d.Add(text), 1);
+    IntakeOutcome outcome;
+    EXPECT_EQ(d.Add(text, &outcome), 1);
+    EXPECT_EQ(outcome.kind, IntakeResult::Kept);
     EXPECT_EQ(d.user.questions.size(), 1u);
     EXPECT_EQ(Snapshot(d), before);
-    EXPECT_EQ(d.user.reformats, 1);
 }
 
-TEST(AddReport, AnotherFactionIsRefusedWithMessage1102) {
+TEST(AddReport, AnotherFactionIsRefusedAndNamed) {
     Desk d;
     ASSERT_EQ(d.Add(ReadReport("head-standard/3-turn1.rep")), 0);
     d.doc.SetModified(false);
     Snapshot before(d);
-    EXPECT_EQ(d.Add(ReadReport("head-standard/4-turn1.rep")), 1);
-    ASSERT_EQ(d.user.messages.size(), 1u);
-    EXPECT_EQ(d.user.messages[0], EnglishMessage(Msg::OtherFaction));
+    IntakeOutcome outcome;
+    EXPECT_EQ(d.Add(ReadReport("head-standard/4-turn1.rep"), &outcome), 1);
+    EXPECT_EQ(outcome.kind, IntakeResult::OtherFaction);
+    EXPECT_EQ(outcome.faction.Number(), 4);
     EXPECT_EQ(Snapshot(d), before);
 }
 
@@ -137,34 +139,18 @@ TEST(AddReport, BadInputChangesNothing) {
         }
         for (size_t i = 0; i < bad.size(); ++i) {
             Snapshot before(d);
-            int reformats = d.user.reformats;
             IntakeOutcome outcome;
             EXPECT_EQ(d.Add(bad[i], &outcome), -1) << "case " << i;
             EXPECT_FALSE(outcome.headerRead);
+            // Nothing but blanks is empty; anything else without a header is no report.
+            bool blank = bad[i].find_first_not_of("\n") == std::string::npos;
+            EXPECT_EQ(outcome.kind, blank ? IntakeResult::Empty : IntakeResult::NotAReport)
+                << "case " << i;
             EXPECT_TRUE(Snapshot(d) == before) << "case " << i;
-            EXPECT_EQ(d.user.reformats, reformats);
         }
         // Above all, a first report with a faulty date line leaves no faction behind.
         EXPECT_EQ(d.doc.GetFaction().Number(), withTurn ? 3 : 0);
     }
-}
-
-TEST(AddReport, OlderTurnKeepsTheDateOnShowAndANewerOneMovesIt) {
-    Desk d;
-    ASSERT_EQ(d.Add(ReadReport("v404-standard/4-turn3.rep")), 0);
-    EXPECT_EQ(d.shown, AtlDate(2, 1));
-    ASSERT_EQ(d.Add(ReadReport("v404-standard/4-turn1.rep")), 0);
-    EXPECT_EQ(d.shown, AtlDate(2, 1)); // older: the newest stays on show
-    EXPECT_EQ(d.doc.FirstTurn()->date, AtlDate(0, 1));
-    // The user went back to the first turn; a newer report then does not move the view.
-    d.shown = AtlDate(0, 1);
-    ASSERT_EQ(d.Add(ReadReport("v404-standard/4-turn4.rep")), 0);
-    EXPECT_EQ(d.shown, AtlDate(0, 1));
-    // Showing the newest, a newer report moves the view to it.
-    d.shown = AtlDate(3, 1);
-    ASSERT_EQ(d.Add(ReadReport("v404-standard/4-turn5.rep")), 0);
-    EXPECT_EQ(d.shown, AtlDate(4, 1));
-    EXPECT_EQ(d.doc.Turns().LongCountNodes(), 4);
 }
 
 TEST(AddReport, FaultInTheRegionsKeepsWhatWasReadAndMarksTheDocument) {
@@ -174,21 +160,52 @@ TEST(AddReport, FaultInTheRegionsKeepsWhatWasReadAndMarksTheDocument) {
     ASSERT_NE(lastRule, std::string::npos);
     Desk d;
     IntakeOutcome outcome;
-    EXPECT_EQ(d.Add(text.substr(0, lastRule + 80), &outcome), -1);
+    std::string cut = text.substr(0, lastRule + 80);
+    EXPECT_EQ(d.Add(cut, &outcome), -1);
+    EXPECT_EQ(outcome.kind, IntakeResult::BrokenOff);
     EXPECT_TRUE(outcome.headerRead);
     EXPECT_GT(outcome.regions, 0);
     ASSERT_NE(d.doc.LastTurn(), nullptr);
     EXPECT_GT(d.doc.LastTurn()->Locations().LongCountNodes(), outcome.regions);
     EXPECT_TRUE(d.doc.IsModified());
-    EXPECT_EQ(d.user.reformats, 1);
+    // The line named is where the faulty block starts: the region line above the last rule.
+    size_t blockStart = text.rfind("\n\n", lastRule) + 2;
+    EXPECT_EQ(outcome.line, 1 + std::count(text.begin(), text.begin() + blockStart, '\n'));
 }
 
-TEST(AddReportFile, MessagesForUnreadableAndFaultyFiles) {
+TEST(AddReport, FaultBeforeTheFirstRegionAddsNothing) {
+    // The header, then a region block that breaks off after its rule; also when the turn is
+    // loaded and the player agreed to replace it, the loaded turn stays.
+    std::string text = "Atlantis Report For:\nRed Wolves (3)\nMay, Year 1\n\n"
+                       "plain (1,1) in Here, 10 peasants (humans), $5.\n"
+                       "------------------------------------------------------------\n";
+    Desk d;
+    IntakeOutcome outcome;
+    EXPECT_EQ(d.Add(text, &outcome), -1);
+    EXPECT_EQ(outcome.kind, IntakeResult::BrokenOff);
+    EXPECT_EQ(outcome.line, 5);
+    // A report that ends after its header breaks off where it ends.
+    EXPECT_EQ(d.Add("Atlantis Report For:\nRed Wolves (3)\nMay, Year 1\n\nEvents:\n", &outcome),
+              -1);
+    EXPECT_EQ(outcome.kind, IntakeResult::BrokenOff);
+    EXPECT_EQ(outcome.line, 6);
+    EXPECT_TRUE(d.doc.Turns().IsEmpty());
+    EXPECT_EQ(d.doc.GetFaction().Number(), 0);
+    EXPECT_FALSE(d.doc.IsModified());
+
+    ASSERT_EQ(d.Add(ReadReport("head-standard/3-turn5.rep")), 0);
+    d.doc.SetModified(false);
+    Snapshot before(d);
+    d.user.answer = true;
+    EXPECT_EQ(d.Add(text, &outcome), -1);
+    EXPECT_EQ(Snapshot(d), before);
+}
+
+TEST(AddReportFile, UnreadableAndFaultyFiles) {
     Desk d;
     IntakeOutcome missing = AddReportFile("/nonexistent/dir/report.rep", d.Target());
-    EXPECT_EQ(missing.result, kIntakeNotOpened);
-    ASSERT_EQ(d.user.messages.size(), 1u);
-    EXPECT_EQ(d.user.messages[0], "Unable to open file");
+    EXPECT_EQ(missing.kind, IntakeResult::NotOpened);
+    EXPECT_EQ(missing.errorNumber, ENOENT);
 
     auto dir = std::filesystem::path(testing::TempDir()) / "intake_test";
     std::filesystem::create_directories(dir);
@@ -199,8 +216,7 @@ TEST(AddReportFile, MessagesForUnreadableAndFaultyFiles) {
     std::fclose(f);
     IntakeOutcome garbage = AddReportFile(path.c_str(), d.Target());
     EXPECT_EQ(garbage.result, -1);
-    ASSERT_EQ(d.user.messages.size(), 2u);
-    EXPECT_EQ(d.user.messages[1], "Some errors occured during parsing of the report");
+    EXPECT_EQ(garbage.kind, IntakeResult::NotAReport);
     EXPECT_TRUE(d.doc.Turns().IsEmpty());
     EXPECT_EQ(ReportDirectory(path.c_str()), Str(dir.string().c_str()));
     EXPECT_EQ(ReportDirectory("report.rep"), Str());
@@ -219,7 +235,7 @@ TEST(AddReport, WritesTheLogicalLinesToTheCacheFolder) {
     target.debugFile = kLinesDebugFile;
     std::string text = "Atlantis Report For:\nRed Wolves (3) (War 1,\n  Trade 1)\nMay, Year 1\n";
     imwstream in(text.data(), text.size());
-    ASSERT_EQ(AddReport(in, target), 0);
+    AddReport(in, target); // a header alone breaks off; its lines are written all the same
     std::ifstream f(dir / "cache" / "vexlor" / "lines01.deb");
     std::stringstream s;
     s << f.rdbuf();
@@ -229,7 +245,8 @@ TEST(AddReport, WritesTheLogicalLinesToTheCacheFolder) {
     // Without the variable (or with a relative one) the home folder's .cache is used.
     ::setenv("XDG_CACHE_HOME", "relative/cache", 1);
     ::setenv("HOME", (dir / "home").c_str(), 1);
-    EXPECT_EQ(LinesDebugPath(kLinesDebugFile), (dir / "home" / ".cache" / "vexlor" / "lines01.deb").string());
+    EXPECT_EQ(LinesDebugPath(kLinesDebugFile),
+              (dir / "home" / ".cache" / "vexlor" / "lines01.deb").string());
     EXPECT_TRUE(fs::is_directory(dir / "home" / ".cache" / "vexlor"));
     EXPECT_EQ(LinesDebugPath("/elsewhere/lines.txt"), "/elsewhere/lines.txt");
     ::unsetenv("HOME");
@@ -239,11 +256,32 @@ TEST(AddReport, WritesTheLogicalLinesToTheCacheFolder) {
     ::setenv("HOME", savedHome.c_str(), 1);
 }
 
-TEST(FormatMessageText, FillsTheFirstPercentSOnly) {
-    EXPECT_EQ(FormatMessageText(EnglishMessage(Msg::TurnLoaded), "January, Year 1"),
-              kTurnLoadedQuestion);
-    EXPECT_EQ(FormatMessageText("%s and %s, 100%% %d", "a"), "a and %s, 100% %d");
-    EXPECT_EQ(FormatMessageText(nullptr, "a"), "");
-    EXPECT_EQ(FormatMessageText("turn %s", nullptr), "turn ");
-    EXPECT_STREQ(EnglishMessage(9999), "");
+// A map saved before widths were kept opens without them and learns them from the next
+// report; saved again, it keeps them.
+TEST(AddReport, AMapWithoutWidthsLearnsThemFromTheNextReport) {
+    const std::string typed = [] {
+        std::ifstream f(std::string(VEXLOR_TYPED_DIR) + "/levels.rep", std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }();
+    Desk first;
+    ASSERT_EQ(first.Add(typed), 0);
+    first.doc.Extras() = DocExtras(); // as an older program wrote it
+    omwstream old;
+    ASSERT_EQ(WriteDocFile(old, first.doc), 0);
+
+    Desk d;
+    imwstream in(old.Bytes().data(), old.Bytes().size());
+    ASSERT_EQ(ReadDocFile(in, d.doc), DocRead);
+    EXPECT_TRUE(d.doc.Extras().levelWidths.IsEmpty());
+    d.user.answer = true; // replace the turn
+    ASSERT_EQ(d.Add(typed), 0);
+    EXPECT_EQ(d.doc.Extras().levelWidths.All(), (std::map<int, int>{{0, 32}, {1, 16}, {3, 8}}));
+    omwstream saved;
+    ASSERT_EQ(WriteDocFile(saved, d.doc), 0);
+    VexlorDoc back;
+    imwstream again(saved.Bytes().data(), saved.Bytes().size());
+    ASSERT_EQ(ReadDocFile(again, back), DocRead);
+    EXPECT_EQ(back.Extras().levelWidths.All(), d.doc.Extras().levelWidths.All());
 }

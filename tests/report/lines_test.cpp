@@ -132,7 +132,9 @@ TEST(SplitLines, ALineOfBlanksAloneStandsAsItIs) {
 }
 
 TEST(SplitLines, ByteOrderMarkIsSkippedAndANulByteEndsTheSplitAtItsLine) {
-    EXPECT_EQ(Split("\xEF\xBB\xBF" "a\n  b\n"), Lines{"a b"});
+    EXPECT_EQ(Split("\xEF\xBB\xBF"
+                    "a\n  b\n"),
+              Lines{"a b"});
     const std::string text = std::string("one\ntwo\r\nth") + '\0' + "ree\nfour\n";
     imwstream in(text.data(), text.size());
     StrList lines;

@@ -24,28 +24,23 @@ inline std::string ReadReport(const std::string& relative) {
     return s.str();
 }
 
-// Answers the Yes/No question as told and records what a window would have shown.
+// Answers the replace question as told and records the turns it was asked about.
 class ScriptedUser : public IntakeUser {
 public:
-    bool AskYesNo(const Str& question) override {
-        questions.emplace_back(question.Get());
+    bool ReplaceTurn(AtlDate date) override {
+        questions.push_back(date);
         return answer;
     }
-    void ShowMessage(const Str& message) override { messages.emplace_back(message.Get()); }
-    void Reformat() override { ++reformats; }
 
     bool answer = false;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-    int reformats = 0;
+    std::vector<AtlDate> questions;
 };
 
-// A document with the date a window would show, and the user answering intake.
+// A document and the user answering intake.
 struct Desk {
     VexlorDoc doc;
-    AtlDate shown;
     ScriptedUser user;
-    IntakeTarget Target() { return IntakeTarget{doc, shown, user, nullptr}; }
+    IntakeTarget Target() { return IntakeTarget{doc, user, nullptr}; }
 
     int Add(const std::string& text, IntakeOutcome* outcome = nullptr) {
         imwstream in(text.data(), text.size());

@@ -129,6 +129,12 @@ TEST(Scanners, EveryLevelWordHasItsOwnLevel) {
         ASSERT_EQ(ReadCoords(cursor, coord), 0) << c.text;
         EXPECT_EQ(coord.z, c.level) << c.text;
     }
-    // The text of a deeper level stays the one for a level without a name.
-    EXPECT_EQ(AtlCoord(0, 0, 4).GetString(), "(0,0,<unknown>)");
+    // Each level's text reads back as that level.
+    for (int z = 1; z < 8; ++z) {
+        Str text = AtlCoord(0, 0, z).GetString();
+        const char* cursor = text.Get();
+        AtlCoord coord;
+        ASSERT_EQ(ReadCoords(cursor, coord), 0) << text.Get();
+        EXPECT_EQ(coord.z, z) << text.Get();
+    }
 }

@@ -4,27 +4,21 @@
 
 namespace {
 
-// Says Yes and keeps what would have been shown.
-class QuietUser : public IntakeUser {
+// Says Yes to every question.
+class YesUser : public IntakeUser {
 public:
-    bool AskYesNo(const Str&) override { return true; }
-    void ShowMessage(const Str& message) override {
-        shown += message.Get();
-        shown += '\n';
-    }
-    void Reformat() override {}
-    std::string shown;
+    bool ReplaceTurn(AtlDate) override { return true; }
 };
 
 } // namespace
 
 std::string AddReports(VexlorDoc& doc, const std::vector<std::string>& paths) {
-    QuietUser user;
-    AtlDate shown;
-    IntakeTarget target{doc, shown, user, nullptr};
+    YesUser user;
+    IntakeTarget target{doc, user, nullptr};
+    std::string failures;
     for (const std::string& path : paths)
-        AddReportFile(path.c_str(), target);
-    return user.shown;
+        if (AddReportFile(path.c_str(), target).result != 0) failures += path + " refused\n";
+    return failures;
 }
 
 std::vector<std::string> ReportSeries(const std::string& folder, int faction, int last) {

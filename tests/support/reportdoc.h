@@ -8,7 +8,7 @@
 #include <vector>
 
 // Adds the reports to doc in the order given, answering Yes to every question, as the
-// program's Add report does. Returns the messages a user would have seen, one per line
+// program's Add report does. Returns a line for each report not read cleanly
 // (empty when every report went in cleanly).
 std::string AddReports(VexlorDoc& doc, const std::vector<std::string>& paths);
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <QtTest>
@@ -195,7 +196,13 @@ private slots:
         int column = (0 - Map()->horizontalScrollBar()->value() + 64) % 64;
         int row = 32 - Map()->verticalScrollBar()->value();
         QTest::mouseMove(Map()->viewport(), QPoint(column * 37 + 25, row * 21 + 21));
-        QCOMPARE(Frame().StatusBar().GetText(1), Str("(0,32) surface: jungle in Erisort"));
+        QCOMPARE(Frame().StatusBar().GetText(2), Str("(0,32) surface: jungle in Erisort"));
+        // Resting there, a tip says the same and names the town.
+        QPoint rest(column * 37 + 25, row * 21 + 21);
+        QHelpEvent help(QEvent::ToolTip, rest, Map()->viewport()->mapToGlobal(rest));
+        QApplication::sendEvent(Map()->viewport(), &help);
+        QCOMPARE(QToolTip::text(),
+                 QStringLiteral("(0,32) surface: jungle in Erisort\nTown: Verdorf [city]"));
         // Ctrl+S asks for a name the first time.
         FileDialogScript::PushFileName(dir_->File("saved.atl").c_str());
         QTest::keyClick(Frame().Widget(), Qt::Key_S, Qt::ControlModifier);

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QImage>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTimer>
@@ -24,6 +25,9 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
+#include <sys/stat.h>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -56,18 +60,13 @@ std::vector<Str> ShownTexts() {
     return texts;
 }
 
-// Each known hex of both plains with the date of the sighting it shows.
+// Each known hex of every level with the date of the sighting it shows.
 std::map<std::tuple<int, int, int>, int> Sightings(const AtlMap& map) {
     std::map<std::tuple<int, int, int>, int> seen;
-    for (int z = 0; z < 2; ++z) {
-        const AtlPlain* plain = map.GetPlain(z);
-        for (int i = 0; i < plain->Width() * plain->Height(); ++i) {
-            AtlCoord c = plain->CellCoord(i);
-            c.z = z;
-            if (const AtlHexData* hex = plain->GetHex(c))
-                seen[{c.x, c.y, z}] = hex->seenDate.Value();
-        }
-    }
+    for (int z : map.ShownLevels())
+        map.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData& hex) {
+            seen[{c.x, c.y, z}] = hex.seenDate.Value();
+        });
     return seen;
 }
 
@@ -171,7 +170,9 @@ private slots:
         QCOMPARE(Frame().StatusBar().GetText(0), Str("January, Year 1"));
         QVERIFY(!Sightings(Frame().Map().GetMap()).empty());
         QCOMPARE(AppOptions.lastDir, Str(ReportsFolder().c_str()));
-        QCOMPARE(Frame().GetCaption(), Str("Vexlor - <new map>"));
+        // The caption's mark for unsaved changes shows.
+        QCOMPARE(Frame().GetCaption(), Str("Vexlor - <new map>[*]"));
+        QVERIFY(Frame().HasModifiedMark());
 
         // A newer turn moves the view to it; a cancelled dialog does nothing.
         AddReport(Report("head-standard/3-turn2.rep"));
@@ -182,21 +183,68 @@ private slots:
         QVERIFY(MessageBoxScript::History().empty());
     }
 
+    void addsSeveralReportsInTheOrderOfTheirTurns() {
+        AddReport(Report("head-standard/3-turn2.rep"));
+        // Picked newest first, with a turn loaded already and one of another faction: each
+        // question once, with its "to all" answer, then one summary in the controller's words.
+        FileDialogScript::PushFileNames({Str(Report("head-standard/3-turn3.rep").c_str()),
+                                         Str(Report("head-standard/3-turn2.rep").c_str()),
+                                         Str(Report("head-standard/4-turn1.rep").c_str()),
+                                         Str(Report("head-standard/3-turn1.rep").c_str())});
+        MessageBoxScript::PushAnswer(IDOK);      // 4-turn1: another faction, go on
+        MessageBoxScript::PushAnswer(IDNOTOALL); // 3-turn2: keep the loaded turn
+        MessageBoxScript::PushAnswer(IDOK);      // the summary
+        QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
+        const auto& shown = MessageBoxScript::History();
+        QCOMPARE(shown.size(), size_t(3));
+        QCOMPARE(shown[0].style, unsigned(MB_OKALLCANCEL | MB_ICONWARNING));
+        QCOMPARE(shown[1].style, unsigned(MB_YESNOALL | MB_ICONQUESTION));
+        QCOMPARE(shown[2].text,
+                 Str(("Reports added: 2, replaced: 0, kept: 1, refused: 1.\n\nRefused:\n" +
+                      Report("head-standard/4-turn1.rep") +
+                      " is for faction 4, the map is for faction 3.")
+                         .c_str()));
+        QCOMPARE(Frame().Document().Turns().LongCountNodes(), 3L);
+        QCOMPARE(Frame().ShownDate(), AtlDate(2, 1));
+    }
+
+    void recentMapsAndExport() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        QVERIFY(!Frame().HasModifiedMark());
+        QCOMPARE(Frame().Recent().Files(), std::vector<Str>{Str(File("wolves.atl").c_str())});
+        QVERIFY(Frame().CommandText(CM_FILERECENT).View().ends_with("wolves.atl"));
+
+        // File, Export map writes the level on show as a picture.
+        FileDialogScript::PushFileName(File("map.png").c_str());
+        QVERIFY(Frame().EvCommand(CM_FILEEXPORT));
+        QImage picture(QString::fromStdString(File("map.png")));
+        QVERIFY(!picture.isNull() && picture.width() > 0);
+
+        // The list is kept in the profile: a new window opens the map from it.
+        NewFrame();
+        QVERIFY(Frame().Document().Turns().IsEmpty());
+        QVERIFY(Frame().EvCommand(CM_FILERECENT));
+        QCOMPARE(Frame().Document().GetFileName(), Str(File("wolves.atl").c_str()));
+        QVERIFY(!Enabled(CM_FILERECENT + 1));
+    }
+
     void theSameTurnAgainAsksBeforeItIsReplaced() {
         AddReport(Report("head-standard/3-turn1.rep"));
         const VexlorDoc& doc = Frame().Document();
         int locations = LocationCount(doc);
 
+        // No keeps the loaded turn, and is no error: no message follows.
         MessageBoxScript::PushAnswer(IDNO);
-        MessageBoxScript::PushAnswer(IDOK);
         AddReport(Report("head-standard/3-turn1.rep"));
         std::vector<Str> texts = ShownTexts();
-        QCOMPARE(texts.size(), size_t(2));
-        QCOMPARE(texts[0], Str("This report is for turn (January, Year 1) which is already loaded. "
-                               "Rewrite old turn information?"));
+        QCOMPARE(texts.size(), size_t(1));
+        QCOMPARE(texts[0], Str((Report("head-standard/3-turn1.rep") +
+                                " is for January, Year 1, which is already loaded. Replace the "
+                                "loaded turn?")
+                                   .c_str()));
         QCOMPARE(MessageBoxScript::History()[0].caption, Str("Vexlor"));
         QCOMPARE(MessageBoxScript::History()[0].style, unsigned(MB_YESNO | MB_ICONQUESTION));
-        QCOMPARE(texts[1], Str(kParsingErrorMessage));
         QCOMPARE(LocationCount(doc), locations);
 
         MessageBoxScript::Reset();
@@ -219,27 +267,30 @@ private slots:
                    Frame().ShownDate() == kJanuary1;
         };
 
-        MessageBoxScript::PushAnswer(IDOK);
+        // Each message names the file and says why, in the controller's words.
+        auto says = [](const std::string& text) {
+            return ShownTexts() == std::vector<Str>{Str(text.c_str())};
+        };
         MessageBoxScript::PushAnswer(IDOK);
         AddReport(Report("head-standard/4-turn2.rep"));
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("This report is for another faction. You can "
-                                                     "not combine reports for different factions "
-                                                     "in one document."),
-                                                 Str(kParsingErrorMessage)}));
+        QVERIFY(says(Report("head-standard/4-turn2.rep") +
+                     " is for faction 4, the map is for faction 3."));
         QVERIFY(unchanged());
 
         // A file that cannot be opened keeps the folder the dialogs start in as well.
         MessageBoxScript::Reset();
         MessageBoxScript::PushAnswer(IDOK);
         AddReport(File("missing/3-turn2.rep"));
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to open file")}));
+        QVERIFY(says(File("missing/3-turn2.rep") +
+                     " cannot be opened: The system cannot find the file specified."));
         QCOMPARE(AppOptions.lastDir, Str(ReportsFolder().c_str()));
         QVERIFY(unchanged());
 
         MessageBoxScript::Reset();
         MessageBoxScript::PushAnswer(IDOK);
+        // A map document is binary: its first NUL byte is named.
         AddReport(File("wolves.atl"));
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(kParsingErrorMessage)}));
+        QVERIFY(says(File("wolves.atl") + " is not an Atlantis turn report."));
         QVERIFY(unchanged());
 
         // A report cut off inside its regions keeps what was read and marks the document.
@@ -252,7 +303,8 @@ private slots:
         MessageBoxScript::Reset();
         MessageBoxScript::PushAnswer(IDOK);
         AddReport(File("cut.rep"));
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(kParsingErrorMessage)}));
+        QCOMPARE(ShownTexts().size(), size_t(1));
+        QVERIFY(ShownTexts()[0].View().starts_with(File("cut.rep") + " breaks off at line "));
         QCOMPARE(doc.Turns().LongCountNodes(), 2L);
         QVERIFY(LocationCount(doc) > locations);
         QVERIFY(doc.IsModified());
@@ -266,14 +318,14 @@ private slots:
         FileDialogScript::PushFileName(File("wolves.atl").c_str());
         Frame().EvCommand(CM_FILESAVE);
         QCOMPARE(FileDialogScript::History().size(), size_t(3));
-        const FileDialogParams& save = FileDialogScript::History()[2];
+        const FileDialogParams save = FileDialogScript::History()[2];
         QVERIFY(save.save);
         QCOMPARE(save.title, Str("Save Vexlor document"));
         QCOMPARE(save.filter, Str("Vexlor files (*.atl)|*.atl|All files (*.*)|*.*|"));
         QCOMPARE(save.initialName, Str("*.atl"));
         QCOMPARE(save.defaultExtension, Str("atl"));
         QCOMPARE(save.directory, Str(ReportsFolder().c_str()));
-        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl")).c_str()));
+        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl") + "[*]").c_str()));
         QCOMPARE(AppOptions.lastDir, Str(dir_->Path().c_str()));
         QVERIFY(!Frame().Document().IsModified());
         std::string saved = dir_->Read("wolves.atl");
@@ -294,7 +346,7 @@ private slots:
         Frame().EvCommand(CM_FILENEW);
         QVERIFY(MessageBoxScript::History().empty());
         QVERIFY(Frame().Document().Turns().IsEmpty());
-        QCOMPARE(Frame().GetCaption(), Str("Vexlor - <new map>"));
+        QCOMPARE(Frame().GetCaption(), Str("Vexlor - <new map>[*]"));
         QCOMPARE(Frame().ShownDate(), AtlDate());
         QVERIFY(Sightings(Frame().Map().GetMap()).empty());
         QCOMPARE(Frame().StatusBar().GetText(0), Str());
@@ -303,7 +355,7 @@ private slots:
         AppOptions.lastDir = "/elsewhere";
         FileDialogScript::PushFileName(File("wolves.atl").c_str());
         Frame().EvCommand(CM_FILEOPEN);
-        const FileDialogParams& open = FileDialogScript::History().back();
+        const FileDialogParams open = FileDialogScript::History().back();
         QVERIFY(!open.save);
         QCOMPARE(open.title, Str("Open Vexlor document"));
         QCOMPARE(open.filter, save.filter);
@@ -314,7 +366,7 @@ private slots:
         // An opened document shows its newest turn.
         QCOMPARE(Frame().ShownDate(), AtlDate(2, 1));
         QCOMPARE(Frame().StatusBar().GetText(0), Str("March, Year 1"));
-        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl")).c_str()));
+        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl") + "[*]").c_str()));
         QCOMPARE(AppOptions.lastDir, Str(dir_->Path().c_str()));
         AtlMap expected;
         FormatMap(doc, expected, AtlDate(2, 1));
@@ -327,20 +379,27 @@ private slots:
         auto stillOpen = [&] {
             return Frame().Document().Turns().LongCountNodes() == 1 &&
                    Frame().Document().GetFileName() == Str(File("wolves.atl").c_str()) &&
-                   Frame().GetCaption() == Str(("Vexlor - " + File("wolves.atl")).c_str()) &&
+                   Frame().GetCaption() ==
+                       Str(("Vexlor - " + File("wolves.atl") + "[*]").c_str()) &&
                    !Sightings(Frame().Map().GetMap()).empty();
         };
         MessageBoxScript::PushAnswer(IDOK);
         FileDialogScript::PushFileName(Report("head-standard/3-turn2.rep").c_str());
         Frame().EvCommand(CM_FILEOPEN);
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("This file is not a Vexlor document")}));
+        QCOMPARE(ShownTexts(),
+                 (std::vector<Str>{Str(
+                     (Report("head-standard/3-turn2.rep") + " is not a map document.").c_str())}));
         QVERIFY(stillOpen());
 
         MessageBoxScript::Reset();
         MessageBoxScript::PushAnswer(IDOK);
         FileDialogScript::PushFileName(File("nothing.atl").c_str());
         Frame().EvCommand(CM_FILEOPEN);
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to open file")}));
+        QCOMPARE(ShownTexts(),
+                 (std::vector<Str>{Str((File("nothing.atl") +
+                                        " cannot be opened: The system cannot find the file "
+                                        "specified.")
+                                           .c_str())}));
         QVERIFY(stillOpen());
     }
 
@@ -358,13 +417,19 @@ private slots:
         FileDialogScript::PushFileName(File("damaged.atl").c_str());
         Frame().EvCommand(CM_FILEOPEN);
         QCOMPARE(ShownTexts().size(), size_t(1));
-        QVERIFY(ShownTexts()[0].View().starts_with("This document is damaged or incomplete"));
+        QVERIFY(ShownTexts()[0].View().starts_with(File("damaged.atl") + " is damaged"));
         QVERIFY(!Frame().Document().Turns().IsEmpty());
+        // What was recovered is marked changed, so nothing drops it without a question.
+        QVERIFY(Frame().Document().IsModified());
+        QVERIFY(Frame().HasModifiedMark());
         // Save asks for a new name instead of writing the shorter map over the damaged file.
         QVERIFY(Frame().Document().GetFileName().IsEmpty());
         FileDialogScript::PushCancel();
         Frame().EvCommand(CM_FILESAVE);
         QCOMPARE(ReadAll(File("damaged.atl")), damagedBytes);
+        MessageBoxScript::PushAnswer(IDNO); // the question before New drops the recovered map
+        Frame().EvCommand(CM_FILENEW);
+        QCOMPARE(ShownTexts().size(), size_t(2));
     }
 
     void aFailedSaveKeepsTheOldFileAndTheChanges() {
@@ -376,7 +441,11 @@ private slots:
             FileSizeLimit limit(before.size() / 2);
             MessageBoxScript::PushAnswer(IDOK);
             Frame().EvCommand(CM_FILESAVE);
-            QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to save document")}));
+            QCOMPARE(ShownTexts().size(), size_t(1));
+            // The file, the system's reason, and that the old file is unchanged.
+            QVERIFY2(ShownTexts()[0].View().starts_with(File("wolves.atl") + " could not be saved: "),
+                     ShownTexts()[0].Get());
+            QVERIFY(ShownTexts()[0].View().ends_with(". The old file is unchanged."));
             QCOMPARE(MessageBoxScript::History()[0].caption, Str("Vexlor"));
             QVERIFY(Frame().Document().IsModified());
             QCOMPARE(dir_->Read("wolves.atl"), before);
@@ -391,14 +460,47 @@ private slots:
             QVERIFY(Frame().Document().IsModified());
         }
         QCOMPARE(dir_->Read("wolves.atl"), before);
-        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl")).c_str()));
+        QCOMPARE(Frame().GetCaption(), Str(("Vexlor - " + File("wolves.atl") + "[*]").c_str()));
 
-        // A folder that cannot take the file: message 1104.
+        // A folder that cannot take the file.
         MessageBoxScript::Reset();
         MessageBoxScript::PushAnswer(IDOK);
         SaveAs(File("missing/wolves.atl"));
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str("Unable to open file")}));
+        QCOMPARE(ShownTexts().size(), size_t(1));
+        QVERIFY(ShownTexts()[0].View().starts_with(File("missing/wolves.atl") +
+                                                   " could not be saved: "));
         QCOMPARE(Frame().Document().GetFileName(), Str(File("wolves.atl").c_str()));
+        QVERIFY(Frame().Document().IsModified());
+    }
+
+    void aReadOnlyOrChangedDocumentIsLeftAndSaveAsOffered() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        AddReport(Report("head-standard/3-turn2.rep"));
+        const std::string before = dir_->Read("wolves.atl");
+        ::chmod(File("wolves.atl").c_str(), 0444);
+        MessageBoxScript::PushAnswer(IDYES);
+        FileDialogScript::PushFileName(File("copy.atl").c_str());
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(
+                                   (File("wolves.atl") + " is read-only, so it was not changed."
+                                                         "\n\nSave the map under another name?")
+                                       .c_str())}));
+        QCOMPARE(dir_->Read("wolves.atl"), before);
+        QCOMPARE(Frame().Document().GetFileName(), Str(File("copy.atl").c_str()));
+        QVERIFY(!Frame().Document().IsModified());
+        ::chmod(File("wolves.atl").c_str(), 0644);
+
+        // Another program saves the file meanwhile: what it saved stays; No keeps the changes.
+        AddReport(Report("head-standard/3-turn3.rep"));
+        dir_->Write("copy.atl", "theirs");
+        MessageBoxScript::Reset();
+        MessageBoxScript::PushAnswer(IDNO);
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(ShownTexts().size(), size_t(1));
+        QVERIFY(ShownTexts()[0].View().find(" was changed by another program") !=
+                std::string_view::npos);
+        QCOMPARE(dir_->Read("copy.atl"), std::string("theirs"));
         QVERIFY(Frame().Document().IsModified());
     }
 
@@ -470,7 +572,8 @@ private slots:
     }
 
     void plainUpAndDownWithTheirButtons() {
-        AddReport(Report("head-standard/3-turn1.rep"));
+        // Every kind of level, from a report typed for it; the map opens on the surface.
+        AddReport(std::string(VEXLOR_TYPED_DIR) + "/levels.rep");
         auto* bar = Frame().Widget()->findChild<QToolBar*>(QStringLiteral("MAPTOOLBAR"));
         QVERIFY(bar);
         QList<QAction*> buttons;
@@ -497,21 +600,33 @@ private slots:
         QCOMPARE(buttons[1]->toolTip(), QStringLiteral("Plain down"));
 
         QCOMPARE(Frame().Map().GetCurPlain(), 0);
-        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
-        QVERIFY(ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)->isEnabled());
-        QTest::mouseClick(bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)),
-                          Qt::LeftButton);
-        QCOMPARE(Frame().Map().GetCurPlain(), 1);
-        QVERIFY(Enabled(CM_VIEWPLAINUP));
+        QCOMPARE(Frame().StatusBar().GetText(0), Str("May, Year 1"));
+        QCOMPARE(Frame().StatusBar().GetText(1), Str("surface"));
+        QWidget* down = bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINDOWN));
+        QWidget* up = bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINUP));
+        QVERIFY(up->isEnabled() && down->isEnabled());
+        // Down to the bottom in the game's order, then up to the top.
+        for (auto [z, name] : {std::pair{1, "underworld"},
+                               {3, "deep underworld"},
+                               {4, "very deep underworld"},
+                               {7, "abyss"}}) {
+            QTest::mouseClick(down, Qt::LeftButton);
+            QCOMPARE(Frame().Map().GetCurPlain(), z);
+            QCOMPARE(Frame().StatusBar().GetText(1), Str(name));
+            QVERIFY(Enabled(CM_VIEWPLAINUP));
+        }
         QVERIFY(!Enabled(CM_VIEWPLAINDOWN));
-        QVERIFY(ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
-        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINDOWN)->isEnabled());
+        QVERIFY(!down->isEnabled());
         // A disabled command does nothing, from the menu or a key.
         QVERIFY(!Frame().EvCommand(CM_VIEWPLAINDOWN, 1));
-        QTest::mouseClick(bar->widgetForAction(ToolButtonAction(Frame(), CM_VIEWPLAINUP)),
-                          Qt::LeftButton);
-        QCOMPARE(Frame().Map().GetCurPlain(), 0);
-        QVERIFY(!ToolButtonAction(Frame(), CM_VIEWPLAINUP)->isEnabled());
+        for (int z : {4, 3, 1, 0, 2}) {
+            QTest::mouseClick(up, Qt::LeftButton);
+            QCOMPARE(Frame().Map().GetCurPlain(), z);
+        }
+        QCOMPARE(Frame().StatusBar().GetText(1), Str("nexus"));
+        QVERIFY(!Enabled(CM_VIEWPLAINUP));
+        QVERIFY(!up->isEnabled());
+        QVERIFY(down->isEnabled());
     }
 
     void nextAndPreviousTurnStepOverAGapMonthByMonth() {
@@ -565,7 +680,7 @@ private slots:
             AtlCoord home;
             QVERIFY2(HomeHex(doc, Frame().ShownDate(), home), name);
             const LocationNode* loc = doc.LastTurn()->FindLoc(home);
-            QVERIFY(loc && home.z <= 1);
+            QVERIFY(loc && home.z != 2);
             bool own = false;
             for (const UnitNode& unit : loc->units)
                 own = own || unit.faction == doc.GetFaction();
@@ -656,10 +771,12 @@ private slots:
     }
 
     void filesOnTheCommandLineOrDroppedAreOpenedAndAdded() {
+        MessageBoxScript::PushAnswer(IDOK); // the summary of the two reports
         Frame().OpenFiles({Str(Report("head-standard/3-turn1.rep").c_str()),
                            Str(Report("head-standard/3-turn2.rep").c_str())});
         QCOMPARE(Frame().Document().Turns().LongCountNodes(), 2L);
         QCOMPARE(Frame().ShownDate(), AtlDate(1, 1));
+        MessageBoxScript::Reset();
         SaveAs(File("wolves.atl"));
 
         auto drop = [&](const QStringList& files) {

@@ -104,21 +104,21 @@ private slots:
         });
 
         QCOMPARE(result, 0);
-        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>"));
+        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>[*]"));
         QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
         std::map<unsigned, QString> expected = {
             {101, "&New"},         {102, "&Open"},           {103, "&Save"},
-            {104, "&SaveAs"},      {105, "&Add report"},     {100, "E&xit"},
+            {104, "&SaveAs"},      {105, "&Add report"},     {106, "&Export map..."}, {100, "E&xit"},
             {200, "Plain up"},     {201, "Plain down"},      {202, "Next turn"},
             {203, "Prev turn"},    {204, "First turn"},      {205, "Last turn"},
             {206, "&Find..."},     {207, "Turn &events..."}, {220, "Zoom &in"},
             {221, "Zoom &out"},    {222, "&Actual size"},    {223, "&Whole level"},
             {901, "&Index\tF1"},   {902, "&Using help"},     {903, "&About..."}};
         QCOMPARE(entries, expected);
-        // On the surface of an empty map at actual size only Plain up, the turn steps and
-        // Actual size stand greyed.
+        // An empty map at actual size has no level but the surface: the plain and turn steps
+        // Actual size and Export map stand greyed.
         for (auto [id, on] : enabled)
-            QCOMPARE(on, id != 200 && (id < 202 || id > 205) && id != 222);
+            QCOMPARE(on, (id < 200 || id > 205) && id != 222 && id != 106);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
@@ -148,7 +148,7 @@ private slots:
             window->close();
         });
         QCOMPARE(result, 0);
-        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>"));
+        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>[*]"));
         QCOMPARE(menuEntries, 0);
         ApplicationProfile written(dir.File("vexlor.INI").c_str());
         QCOMPARE(written.GetString("Options", "Language", "", 64), Str("enu"));
@@ -187,6 +187,7 @@ private slots:
         DApplication::SetArguments(3, reports);
         MessageBoxScript::Reset();
         FileDialogScript::Reset();
+        MessageBoxScript::PushAnswer(IDOK); // the summary of the two reports
         QString caption, shown;
         RunProgram(dir, [&] {
             if (QMainWindow* window = MainWindow()) caption = window->windowTitle();
@@ -195,9 +196,11 @@ private slots:
             FileDialogScript::PushFileName(doc.c_str());
             if (QMainWindow* window = MainWindow()) Command(window, 100)->trigger();
         });
-        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>"));
+        QCOMPARE(caption, QStringLiteral("Vexlor - <new map>[*]"));
         QCOMPARE(shown, QStringLiteral("February, Year 1"));
-        QCOMPARE(MessageBoxScript::History().size(), size_t(1));
+        QCOMPARE(MessageBoxScript::History().size(), size_t(2));
+        QCOMPARE(MessageBoxScript::History()[0].text,
+                 Str("Reports added: 2, replaced: 0, kept: 0, refused: 0."));
         QVERIFY(QFile::exists(QString::fromStdString(doc)));
 
         // A document opens, at its newest turn, and leaves without a question.
@@ -210,7 +213,7 @@ private slots:
             if (QMainWindow* window = MainWindow()) Command(window, 100)->trigger();
         });
         DApplication::SetArguments(0, nullptr);
-        QCOMPARE(caption, QString::fromStdString("Vexlor - " + doc));
+        QCOMPARE(caption, QString::fromStdString("Vexlor - " + doc + "[*]"));
         QCOMPARE(shown, QStringLiteral("February, Year 1"));
         QVERIFY(MessageBoxScript::History().empty());
         QVERIFY(!FileDialogScript::HasAnswers() && !MessageBoxScript::HasAnswers());

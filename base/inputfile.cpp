@@ -1,0 +1,29 @@
+#include "base/inputfile.h"
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+InputFile::InputFile(const char* path, long long maxBytes, size_t bufferSize) {
+    int fd = path ? ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0) {
+        error_ = path ? errno : ENOENT;
+        result_ = CannotOpen;
+    } else if (!S_ISREG(st.st_mode)) {
+        result_ = NotRegular;
+    } else if (maxBytes >= 0 && st.st_size > maxBytes) {
+        result_ = TooLarge;
+    } else {
+        // Reads of a regular file never wait; the flag only kept the open from waiting.
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        identity_ = FileIdentity::OfDescriptor(fd);
+        result_ = Opened;
+        file_.Attach(fd);
+        fd = -1;
+    }
+    if (fd >= 0) ::close(fd);
+    stream_ = std::make_unique<ibwstream>(file_, static_cast<int>(bufferSize));
+}

@@ -1,0 +1,18 @@
+#include "cli/clidoc.h"
+#include "cli/commands.h"
+#include "model/levelname.h"
+#include "model/levelsummary.h"
+
+#include <cstdio>
+
+int RunLevels(int argc, char** argv) {
+    if (argc != 1 || argv[0][0] == '-') return Fail("usage: vexlor-cli levels DOC");
+    const char* path = argv[0];
+    DocController doc;
+    if (!OpenDocument(doc, path)) return 1;
+    for (const LevelSummary& level : SummarizeLevels(doc.Doc()))
+        std::printf("%d\t%s\t%d\t%ld\n", level.level, LevelName(level.level).c_str(), level.width,
+                    level.hexes);
+    if (std::fflush(stdout) != 0) return Fail("cannot write to standard output");
+    return 0;
+}

@@ -1,0 +1,254 @@
+#include "doc/doccontroller.h"
+
+#include "model/docfile.h"
+#include "report/intake.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+DocOutcome ReportOutcome(const std::string& path, const IntakeOutcome& in, int docFaction) {
+    DocOutcome out;
+    out.file = path;
+    out.hasDate = in.headerRead;
+    out.date = in.date;
+    out.faction = in.faction.Number();
+    out.docFaction = docFaction;
+    out.regions = in.regions;
+    out.line = in.line;
+    out.errorNumber = in.errorNumber;
+    switch (in.kind) {
+    case IntakeResult::Added:
+        out.kind = DocOutcomeKind::ReportAdded;
+        break;
+    case IntakeResult::Replaced:
+        out.kind = DocOutcomeKind::ReportReplaced;
+        break;
+    case IntakeResult::Kept:
+        out.kind = DocOutcomeKind::ReportKept;
+        break;
+    case IntakeResult::NotOpened:
+        out.kind = DocOutcomeKind::CannotOpen;
+        break;
+    case IntakeResult::Empty:
+        out.kind = DocOutcomeKind::ReportEmpty;
+        break;
+    case IntakeResult::NotAReport:
+        out.kind = DocOutcomeKind::NotAReport;
+        break;
+    case IntakeResult::OtherFaction:
+        out.kind = DocOutcomeKind::OtherFaction;
+        break;
+    case IntakeResult::BrokenOff:
+        out.kind = DocOutcomeKind::ReportBrokenOff;
+        break;
+    }
+    // Where the reader knows more precisely why.
+    switch (in.fault) {
+    case IntakeFault::NotAFile:
+        out.kind = DocOutcomeKind::NotAFile;
+        break;
+    case IntakeFault::TooLarge:
+        out.kind = DocOutcomeKind::ReportTooLarge;
+        break;
+    case IntakeFault::NulByte:
+        out.kind = DocOutcomeKind::NulByte;
+        break;
+    case IntakeFault::CoordinateTooLarge:
+        out.kind = DocOutcomeKind::CoordinateTooLarge;
+        break;
+    case IntakeFault::ListTooLong:
+        out.kind = DocOutcomeKind::ListTooLong;
+        out.list = in.list ? in.list : "entries in one list";
+        break;
+    default:
+        break;
+    }
+    return out;
+}
+
+// Answers intake's one question through the controller's questions and remembers a "to all".
+class BatchAnswers : public IntakeUser {
+public:
+    BatchAnswers(DocQuestions* questions, DocAnswer& all, const std::string& path, bool more)
+        : questions_(questions), all_(all), path_(path), more_(more) {}
+    bool ReplaceTurn(AtlDate date) override {
+        if (all_ == DocAnswer::YesToAll) return true;
+        if (all_ == DocAnswer::NoToAll || !questions_) return false;
+        DocOutcome asked;
+        asked.kind = DocOutcomeKind::ReportKept;
+        asked.file = path_;
+        asked.hasDate = true;
+        asked.date = date;
+        DocAnswer answer = questions_->ReplaceTurn(asked, more_);
+        if (answer == DocAnswer::YesToAll || answer == DocAnswer::NoToAll) all_ = answer;
+        return answer == DocAnswer::Yes || answer == DocAnswer::YesToAll;
+    }
+
+private:
+    DocQuestions* questions_;
+    DocAnswer& all_;
+    const std::string& path_;
+    bool more_;
+};
+
+} // namespace
+
+void DocController::Changed() {
+    if (observer_) observer_->DocumentChanged();
+}
+
+DocOutcome DocController::ShowDate(AtlDate date) {
+    DocOutcome out;
+    if (!doc_.FirstTurn() || date < doc_.FirstTurn()->date || date > doc_.LastTurn()->date) {
+        out.kind = DocOutcomeKind::NoSuchTurn;
+        out.file = FileName().Get();
+        out.hasDate = true;
+        out.date = date;
+        return out;
+    }
+    if (shown_ != date) {
+        shown_ = date;
+        Changed();
+    }
+    return out;
+}
+
+void DocController::Close() {
+    doc_.Clear();
+    shown_ = AtlDate();
+    Changed();
+}
+
+void DocController::StartNew(const char* path) {
+    doc_.Clear();
+    doc_.SetFileName(path);
+    // No file there yet: one that appears meanwhile is another program's, not to be replaced.
+    doc_.SetDiskState(path, FileIdentity());
+    shown_ = AtlDate();
+    Changed();
+}
+
+DocOutcome DocController::Open(const char* path) {
+    DocOutcome out;
+    out.file = path ? path : "";
+    VexlorDoc incoming;
+    errno = 0;
+    DocReadResult result = OpenDocFile(incoming, out.file.c_str());
+    switch (result) {
+    case DocCannotOpen:
+        out.kind = DocOutcomeKind::CannotOpen;
+        out.errorNumber = errno ? errno : ENOENT;
+        return out;
+    case DocNotADocument:
+        out.kind = DocOutcomeKind::NotADocument;
+        return out;
+    case DocNotAFile:
+        out.kind = DocOutcomeKind::NotAFile;
+        return out;
+    case DocWrongVersion:
+        out.kind = DocOutcomeKind::UnknownVersion;
+        return out;
+    case DocReadFailed:
+        out.kind = DocOutcomeKind::DocumentDamaged;
+        // No name, so that a Save cannot write the shorter document over what the file still
+        // holds; changed, so that nothing recovered goes without a question.
+        incoming.SetFileName(nullptr);
+        incoming.SetModified(true);
+        break;
+    case DocRead:
+        break;
+    }
+    doc_ = std::move(incoming);
+    // A document opens at its newest turn.
+    shown_ = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
+    Changed();
+    return out;
+}
+
+DocOutcome DocController::Save() {
+    return SaveAs(FileName().Get());
+}
+
+DocOutcome DocController::SaveAs(const char* path) {
+    DocOutcome out;
+    out.file = path ? path : "";
+    int error = 0;
+    switch (SaveDocFile(doc_, out.file.c_str(), &error)) {
+    case DocSaved:
+        break;
+    case DocSaveReadOnly:
+        out.kind = DocOutcomeKind::ReadOnly;
+        return out;
+    case DocSaveChanged:
+        out.kind = DocOutcomeKind::ChangedOnDisk;
+        return out;
+    default:
+        out.kind = DocOutcomeKind::SaveFailed;
+        out.errorNumber = error ? error : EIO;
+        return out;
+    }
+    Changed();
+    return out;
+}
+
+DocOutcome DocController::AddOne(const std::string& path, DocAnswer& replaceAll, bool& otherAll,
+                                 bool more, bool& stop) {
+    AtlDate latest = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
+    BatchAnswers answers(questions_, replaceAll, path, more);
+    IntakeOutcome in = AddReportFile(path.c_str(), IntakeTarget{doc_, answers, debugFile_});
+    DocOutcome out = ReportOutcome(path, in, doc_.GetFaction().Number());
+    if (in.Changed()) {
+        // The newest turn on show moves on to a newer report's turn.
+        if (shown_ == latest && in.date > latest) shown_ = in.date;
+        Changed();
+    }
+    if (out.kind == DocOutcomeKind::OtherFaction && more && !otherAll && questions_) {
+        DocAnswer answer = questions_->OtherFaction(out);
+        if (answer == DocAnswer::YesToAll) otherAll = true;
+        if (answer == DocAnswer::No || answer == DocAnswer::NoToAll) stop = true;
+    }
+    return out;
+}
+
+DocOutcome DocController::AddReport(const std::string& path) {
+    ReportsOutcome all = AddReports({path});
+    return all.reports.empty() ? DocOutcome() : all.reports.front();
+}
+
+ReportsOutcome DocController::AddReports(const std::vector<std::string>& paths) {
+    struct Entry {
+        std::string path;
+        bool dated;
+        AtlDate date;
+    };
+    std::vector<Entry> entries;
+    for (const std::string& path : paths) {
+        AtlFaction faction;
+        Entry e{path, false, AtlDate()};
+        e.dated = PeekReportHeader(path.c_str(), faction, e.date);
+        entries.push_back(e);
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        if (a.dated != b.dated) return a.dated;
+        return a.dated && a.date < b.date;
+    });
+
+    ReportsOutcome result;
+    DocAnswer replaceAll = DocAnswer::Yes; // no "to all" answer yet
+    bool otherAll = false;
+    int total = static_cast<int>(entries.size());
+    for (int i = 0; i < total; ++i) {
+        if (progress_) progress_(i, total);
+        bool stop = false;
+        result.reports.push_back(AddOne(entries[static_cast<size_t>(i)].path, replaceAll, otherAll,
+                                        i + 1 < total, stop));
+        if (stop && i + 1 < total) {
+            result.cancelled = true;
+            break;
+        }
+    }
+    if (progress_) progress_(total, total);
+    return result;
+}

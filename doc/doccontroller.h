@@ -1,0 +1,93 @@
+#pragma once
+
+#include "base/str.h"
+#include "doc/docoutcome.h"
+#include "model/atldate.h"
+#include "model/vexlordoc.h"
+#include "report/lines.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// An answer to a question about one report; the "to all" answers cover the rest of the batch.
+enum class DocAnswer { Yes, No, YesToAll, NoToAll };
+
+// The questions the controller asks while it adds reports: the window answers with message
+// boxes, vexlor-cli from its flags.
+class DocQuestions {
+public:
+    virtual ~DocQuestions() = default;
+    // The report's turn is loaded: replace it? forAll: more reports follow, so a "to all"
+    // answer may be given.
+    virtual DocAnswer ReplaceTurn(const DocOutcome& report, bool forAll) = 0;
+    // The report is for another faction and was refused. Asked only while more follow: Yes
+    // goes on, YesToAll goes on without asking again, No stops.
+    virtual DocAnswer OtherFaction(const DocOutcome& report) = 0;
+};
+
+// Told after every change of the document, its name, its modified flag or the turn on show.
+class DocObserver {
+public:
+    virtual ~DocObserver() = default;
+    virtual void DocumentChanged() = 0;
+};
+
+// Reports done of total, called before each report and once when all are done.
+using DocProgress = std::function<void(int done, int total)>;
+
+// The life of a map document, without a window: it owns the document, its file name, the
+// modified flag and the turn on show, and runs open, add reports, save, save as and close.
+// Every operation returns what happened; docmessages.h turns that into words.
+class DocController {
+public:
+    DocController() = default;
+    DocController(const DocController&) = delete;
+    DocController& operator=(const DocController&) = delete;
+
+    const VexlorDoc& Doc() const { return doc_; }
+    const Str& FileName() const { return doc_.GetFileName(); }
+    bool IsModified() const { return doc_.IsModified(); }
+    // The turn on show: the newest when a document opens; moves to a newer report's turn
+    // while the newest was on show.
+    AtlDate ShownDate() const { return shown_; }
+    // Shows date if the document reaches it (from its first to its last turn), else
+    // NoSuchTurn.
+    DocOutcome ShowDate(AtlDate date);
+
+    void SetObserver(DocObserver* observer) { observer_ = observer; }
+    void SetQuestions(DocQuestions* questions) { questions_ = questions; }
+    void SetProgress(DocProgress progress) { progress_ = std::move(progress); }
+    // Where the logical lines of each report are written (none when null).
+    void SetDebugFile(const char* path) { debugFile_ = path; }
+
+    // An empty, unnamed, unmodified document.
+    void Close();
+    // Reads the document at path in place of the open one. A file that is no readable
+    // document leaves the open one as it was; a damaged one is taken as far as it could be
+    // read, without its name and marked changed (DocumentDamaged).
+    DocOutcome Open(const char* path);
+    // Takes path as the name of a new, empty document (a file that does not exist yet).
+    void StartNew(const char* path);
+    // Saves to the document's name; SaveFailed leaves the old file as it was and the
+    // document modified.
+    DocOutcome Save();
+    // Saves to path and takes it as the document's name when that worked.
+    DocOutcome SaveAs(const char* path);
+    // Adds the reports in the order of their turns (the date in each header), whatever order
+    // they are given in; those without a readable header come last, in the given order.
+    ReportsOutcome AddReports(const std::vector<std::string>& paths);
+    DocOutcome AddReport(const std::string& path);
+
+private:
+    void Changed();
+    DocOutcome AddOne(const std::string& path, DocAnswer& replaceAll, bool& otherAll, bool more,
+                      bool& stop);
+
+    VexlorDoc doc_;
+    AtlDate shown_;
+    DocObserver* observer_ = nullptr;
+    DocQuestions* questions_ = nullptr;
+    DocProgress progress_;
+    const char* debugFile_ = kLinesDebugFile;
+};

@@ -1,0 +1,142 @@
+#include "doc/docmessages.h"
+
+#include "doc/messagetexts.h"
+#include "doc/syserror.h"
+
+#include <string>
+
+namespace {
+
+// Each kind's text and the fields it names, in order: f file, r reason, l line, d date,
+// n the report's faction, m the map's faction, i what a list holds.
+struct KindRow {
+    DocOutcomeKind kind;
+    int text; // 0: no message
+    const char* fields;
+    bool failure;
+};
+
+const KindRow kRows[] = {
+    {DocOutcomeKind::Done, 0, "", false},
+    {DocOutcomeKind::CannotOpen, Msg::CannotOpenFile, "fr", true},
+    {DocOutcomeKind::NotADocument, Msg::NotAMapDocument, "f", true},
+    {DocOutcomeKind::UnknownVersion, Msg::UnknownVersion, "f", true},
+    {DocOutcomeKind::DocumentDamaged, Msg::DocumentDamaged, "f", true},
+    {DocOutcomeKind::SaveFailed, Msg::SaveFailed, "fr", true},
+    {DocOutcomeKind::ExportFailed, Msg::ExportFailed, "fr", true},
+    {DocOutcomeKind::ReportAdded, Msg::ReportAdded, "fd", false},
+    {DocOutcomeKind::ReportReplaced, Msg::ReportReplaced, "fd", false},
+    {DocOutcomeKind::ReportKept, Msg::ReportKept, "fd", false},
+    {DocOutcomeKind::ReportEmpty, Msg::ReportEmpty, "f", true},
+    {DocOutcomeKind::NotAReport, Msg::NotAReport, "f", true},
+    {DocOutcomeKind::OtherFaction, Msg::OtherFactionOf, "fnm", true},
+    {DocOutcomeKind::ReportBrokenOff, Msg::BreaksOff, "fl", true},
+    {DocOutcomeKind::NoSuchTurn, Msg::NoSuchTurn, "fd", true},
+    {DocOutcomeKind::Cancelled, 0, "", false},
+    {DocOutcomeKind::NotAFile, Msg::NotAFile, "f", true},
+    {DocOutcomeKind::ReportTooLarge, Msg::ReportTooLarge, "f", true},
+    {DocOutcomeKind::NulByte, Msg::NulByte, "fl", true},
+    {DocOutcomeKind::CoordinateTooLarge, Msg::CoordinateTooLarge, "fl", true},
+    {DocOutcomeKind::ListTooLong, Msg::ListTooLong, "fli", true},
+    {DocOutcomeKind::ReadOnly, Msg::ReadOnly, "f", true},
+    {DocOutcomeKind::ChangedOnDisk, Msg::ChangedOnDisk, "f", true},
+    {DocOutcomeKind::Busy, Msg::Busy, "f", true},
+};
+
+const KindRow& RowOf(DocOutcomeKind kind) {
+    for (const KindRow& row : kRows)
+        if (row.kind == kind) return row;
+    return kRows[0];
+}
+
+std::string Field(char field, const DocOutcome& o, const MessageTexts& texts) {
+    switch (field) {
+    case 'f':
+        return o.file;
+    case 'r':
+        return texts.ErrorText(o.errorNumber).Get();
+    case 'l':
+        return std::to_string(o.line);
+    case 'd':
+        return o.date.GetString().Get();
+    case 'n':
+        return std::to_string(o.faction);
+    case 'm':
+        return std::to_string(o.docFaction);
+    case 'i':
+        return o.list;
+    default:
+        return std::string();
+    }
+}
+
+// The text id filled with the given fields of o (at most four).
+Str Fill(int id, const char* fields, const DocOutcome& o, const MessageTexts& texts) {
+    std::string values[4];
+    for (int i = 0; i < 4 && fields[i]; ++i)
+        values[i] = Field(fields[i], o, texts);
+    return FormatMessageText(MessageText(id, texts).Get(),
+                             {values[0], values[1], values[2], values[3]});
+}
+
+} // namespace
+
+Str MessageTexts::Text(int) const {
+    return Str();
+}
+
+Str MessageTexts::ErrorText(int errnoValue) const {
+    return EnglishErrorText(errnoValue);
+}
+
+Str MessageText(int id, const MessageTexts& texts) {
+    Str text = texts.Text(id);
+    return text.IsEmpty() ? Str(EnglishMessage(id)) : text;
+}
+
+bool IsFailure(DocOutcomeKind kind) {
+    return RowOf(kind).failure;
+}
+
+Str DocMessage(const DocOutcome& outcome, const MessageTexts& texts) {
+    const KindRow& row = RowOf(outcome.kind);
+    return row.text ? Fill(row.text, row.fields, outcome, texts) : Str();
+}
+
+Str ReplaceQuestion(const DocOutcome& outcome, const MessageTexts& texts) {
+    return Fill(Msg::ReplaceTurn, "fd", outcome, texts);
+}
+
+Str ReportsSummary(const ReportsOutcome& outcome, const MessageTexts& texts) {
+    std::string counts[4] = {std::to_string(outcome.Count(DocOutcomeKind::ReportAdded)),
+                             std::to_string(outcome.Count(DocOutcomeKind::ReportReplaced)),
+                             std::to_string(outcome.Count(DocOutcomeKind::ReportKept)),
+                             std::to_string(outcome.Refused())};
+    std::string text = FormatMessageText(MessageText(Msg::ReportsSummary, texts).Get(),
+                                         {counts[0], counts[1], counts[2], counts[3]})
+                           .Get();
+    if (outcome.Refused() > 0) {
+        text += "\n\n";
+        text += MessageText(Msg::Refused, texts).Get();
+        for (const DocOutcome& report : outcome.reports)
+            if (IsFailure(report.kind)) {
+                text += "\n";
+                text += DocMessage(report, texts).Get();
+            }
+    }
+    return Str(std::string_view(text));
+}
+
+int ReportsOutcome::Count(DocOutcomeKind kind) const {
+    int n = 0;
+    for (const DocOutcome& report : reports)
+        n += report.kind == kind;
+    return n;
+}
+
+int ReportsOutcome::Refused() const {
+    int n = 0;
+    for (const DocOutcome& report : reports)
+        n += IsFailure(report.kind);
+    return n;
+}

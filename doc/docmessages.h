@@ -1,0 +1,28 @@
+#pragma once
+
+#include "base/str.h"
+#include "doc/docoutcome.h"
+
+// The one place where an outcome becomes the text a player reads: the window shows it in a
+// message box, vexlor-cli prints it.
+
+// Where texts come from: the language library where it has them, English texts otherwise.
+class MessageTexts {
+public:
+    virtual ~MessageTexts() = default;
+    // String id of the language library; empty when it has none.
+    virtual Str Text(int id) const;
+    // The system's reason for an errno value.
+    virtual Str ErrorText(int errnoValue) const;
+};
+
+// True for the kinds that mean the operation failed or the report was refused.
+bool IsFailure(DocOutcomeKind kind);
+// The message for an outcome; empty for Done and Cancelled.
+Str DocMessage(const DocOutcome& outcome, const MessageTexts& texts = MessageTexts());
+// The question before a loaded turn is replaced by the report of outcome.
+Str ReplaceQuestion(const DocOutcome& outcome, const MessageTexts& texts = MessageTexts());
+// The summary after several reports: the counts, then each refused report and why.
+Str ReportsSummary(const ReportsOutcome& outcome, const MessageTexts& texts = MessageTexts());
+// A text of the table by number, from texts or in English.
+Str MessageText(int id, const MessageTexts& texts = MessageTexts());

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/atldate.h"
+
+#include <string>
+#include <vector>
+
+// What one operation of the document controller did. To add a kind: one line here and its
+// row in docmessages.cpp (its text and whether it is a failure).
+enum class DocOutcomeKind {
+    Done,            // nothing to tell: a new map, a document opened, saved or exported
+    CannotOpen,      // file, errorNumber
+    NotADocument,    // file: not a map document (also an empty or too short one)
+    UnknownVersion,  // file
+    DocumentDamaged, // file: opened as far as it could be read, without its name
+    SaveFailed,      // file, errorNumber; the old file is unchanged
+    ExportFailed,    // file, errorNumber
+    ReportAdded,     // file, date, regions
+    ReportReplaced,  // file, date, regions
+    ReportKept,      // file, date: the player kept the loaded turn (not an error)
+    ReportEmpty,     // file
+    NotAReport,      // file
+    OtherFaction,    // file, faction, docFaction
+    ReportBrokenOff, // file, line; what was read before the line stays
+    NoSuchTurn,      // file (the document), date: outside the document's turns
+    Cancelled,       // the player stopped
+    NotAFile,        // file: a folder, a pipe or a device, not read
+    ReportTooLarge,  // file: larger than any turn report, not read
+    NulByte,         // file, line
+    CoordinateTooLarge, // file, line; read up to that region
+    ListTooLong,     // file, line, list: beyond the document's limits, not added
+    ReadOnly,        // file: the document may not be written; it is unchanged
+    ChangedOnDisk,   // file: another program wrote it since it was read; it is unchanged
+    Busy,            // file: another program is changing it; it is unchanged
+};
+
+struct DocOutcome {
+    DocOutcomeKind kind = DocOutcomeKind::Done;
+    std::string file;     // the file as the player named it
+    int errorNumber = 0;  // the system's reason (an errno value), where one applies
+    int line = 0;         // the line of a report where reading stopped
+    bool hasDate = false; // date is the report's turn (its header was read) or the turn asked
+    AtlDate date;
+    int faction = 0;    // the report's faction
+    int docFaction = 0; // the map's faction
+    int regions = 0;    // region blocks read
+    std::string list;   // ListTooLong: what the list holds ("units in one region")
+};
+
+// What adding several reports did, one outcome per report in the order they were taken.
+struct ReportsOutcome {
+    std::vector<DocOutcome> reports;
+    bool cancelled = false; // the player stopped before the last one
+    int Count(DocOutcomeKind kind) const;
+    int Refused() const; // reports that failed
+};

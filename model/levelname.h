@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The game's levels, numbered as the document stores them: 0 the surface, 1 the underworld,
+// 2 the nexus, 3 to 7 the deeper levels.
+constexpr int kNamedLevels = 8;
+
+// "surface", "underworld", "nexus", "deep underworld", "very deep underworld", "underdeep",
+// "deep underdeep", "abyss"; "level N" for any other number.
+std::string LevelName(int z);

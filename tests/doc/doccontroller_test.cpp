@@ -1,0 +1,191 @@
+// The document controller without a window: every outcome, what it leaves in the document,
+// and the message a player reads for it.
+#include "doc/docmessages.h"
+#include "doc_test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+const AtlDate kJanuary1(0, 1);
+
+std::string Message(const DocOutcome& o) {
+    return DocMessage(o).Get();
+}
+
+} // namespace
+
+TEST(DocController, OpenTellsWhyAFileIsNoDocumentAndKeepsTheOpenOne) {
+    std::string dir = Scratch("open");
+    Desk d;
+    ASSERT_EQ(d.doc.AddReport(Rep("head-standard/3-turn1.rep")).kind, DocOutcomeKind::ReportAdded);
+    ASSERT_EQ(d.doc.SaveAs((dir + "/whole.atl").c_str()).kind, DocOutcomeKind::Done);
+    std::string whole;
+    {
+        std::ifstream in(dir + "/whole.atl", std::ios::binary);
+        whole.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    WriteFile(dir + "/empty.atl", "");
+    WriteFile(dir + "/short.atl", whole.substr(0, 19)); // inside the version
+    std::string newer = whole;
+    newer[17] = 2;
+    WriteFile(dir + "/newer.atl", newer);
+
+    struct Case {
+        std::string file;
+        DocOutcomeKind kind;
+        std::string message;
+    } cases[] = {
+        {dir + "/missing.atl", DocOutcomeKind::CannotOpen,
+         " cannot be opened: The system cannot find the file specified."},
+        {dir + "/empty.atl", DocOutcomeKind::NotADocument, " is not a map document."},
+        {dir + "/short.atl", DocOutcomeKind::NotADocument, " is not a map document."},
+        {Rep("head-standard/3-turn2.rep"), DocOutcomeKind::NotADocument, " is not a map document."},
+        {dir + "/newer.atl", DocOutcomeKind::UnknownVersion,
+         " was written by a newer version of Vexlor and cannot be read."},
+    };
+    d.observer.changes = 0;
+    for (const Case& c : cases) {
+        DocOutcome o = d.doc.Open(c.file.c_str());
+        EXPECT_EQ(o.kind, c.kind) << c.file;
+        EXPECT_EQ(Message(o), c.file + c.message);
+        EXPECT_TRUE(IsFailure(o.kind));
+        EXPECT_EQ(d.doc.FileName(), Str((dir + "/whole.atl").c_str()));
+        EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 1);
+    }
+    EXPECT_EQ(d.observer.changes, 0);
+
+    // Damaged: what could be read, without the name, marked changed.
+    WriteFile(dir + "/damaged.atl", whole.substr(0, 40)); // inside the turn
+    DocOutcome damaged = d.doc.Open((dir + "/damaged.atl").c_str());
+    EXPECT_EQ(damaged.kind, DocOutcomeKind::DocumentDamaged);
+    EXPECT_EQ(Message(damaged), dir + "/damaged.atl is damaged or cut short: only the part "
+                                      "before the damage was read.");
+    EXPECT_TRUE(d.doc.FileName().IsEmpty());
+    EXPECT_TRUE(d.doc.IsModified());
+    EXPECT_EQ(d.observer.changes, 1);
+
+    DocOutcome opened = d.doc.Open((dir + "/whole.atl").c_str());
+    EXPECT_EQ(opened.kind, DocOutcomeKind::Done);
+    EXPECT_EQ(Message(opened), "");
+    EXPECT_FALSE(d.doc.IsModified());
+    EXPECT_EQ(d.doc.ShownDate(), kJanuary1);
+}
+
+TEST(DocController, EachReportOutcomeAndItsMessage) {
+    std::string dir = Scratch("reports");
+    WriteFile(dir + "/empty.rep", "\n\n");
+    WriteFile(dir + "/text.rep", "Dear diary,\nnothing happened.\n");
+    WriteFile(dir + "/header.rep", "Atlantis Report For:\nRed Wolves (3)\nMay, Year 1\n\n");
+    Desk d;
+    DocOutcome added = d.doc.AddReport(Rep("head-standard/3-turn1.rep"));
+    EXPECT_EQ(added.kind, DocOutcomeKind::ReportAdded);
+    EXPECT_EQ(Message(added), Rep("head-standard/3-turn1.rep") + ": January, Year 1 added.");
+    EXPECT_TRUE(d.doc.IsModified());
+    EXPECT_EQ(d.doc.ShownDate(), kJanuary1);
+
+    struct Case {
+        std::string file;
+        DocOutcomeKind kind;
+        std::string message;
+    } cases[] = {
+        {dir + "/missing.rep", DocOutcomeKind::CannotOpen,
+         " cannot be opened: The system cannot find the file specified."},
+        {dir + "/empty.rep", DocOutcomeKind::ReportEmpty, " is empty."},
+        {dir + "/text.rep", DocOutcomeKind::NotAReport, " is not an Atlantis turn report."},
+        {dir + "/header.rep", DocOutcomeKind::ReportBrokenOff, " breaks off at line 5."},
+        {Rep("head-standard/4-turn1.rep"), DocOutcomeKind::OtherFaction,
+         " is for faction 4, the map is for faction 3."},
+        // No to the question keeps the loaded turn, and is no failure.
+        {Rep("head-standard/3-turn1.rep"), DocOutcomeKind::ReportKept,
+         ": January, Year 1 was already loaded and is kept."},
+    };
+    int changes = d.observer.changes;
+    for (const Case& c : cases) {
+        DocOutcome o = d.doc.AddReport(c.file);
+        EXPECT_EQ(o.kind, c.kind) << c.file;
+        EXPECT_EQ(Message(o), c.file + c.message);
+        EXPECT_EQ(IsFailure(o.kind), c.kind != DocOutcomeKind::ReportKept);
+    }
+    EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 1);
+    EXPECT_EQ(d.observer.changes, changes);
+    EXPECT_EQ(d.questions.asked, std::vector<std::string>{"replace January, Year 1"});
+
+    d.questions.answers = {DocAnswer::Yes};
+    DocOutcome replaced = d.doc.AddReport(Rep("head-standard/3-turn1.rep"));
+    EXPECT_EQ(replaced.kind, DocOutcomeKind::ReportReplaced);
+    EXPECT_EQ(Message(replaced), Rep("head-standard/3-turn1.rep") + ": January, Year 1 replaced.");
+    EXPECT_EQ(ReplaceQuestion(replaced),
+              Str((Rep("head-standard/3-turn1.rep") +
+                   " is for January, Year 1, which is already loaded. Replace the loaded turn?")
+                      .c_str()));
+}
+
+TEST(DocController, SeveralReportsGoInTheOrderOfTheirTurnsWithOneAnswerForAll) {
+    Desk d;
+    ASSERT_EQ(d.doc.AddReport(Rep("v404-standard/3-turn2.rep")).kind, DocOutcomeKind::ReportAdded);
+    ASSERT_EQ(d.doc.AddReport(Rep("v404-standard/3-turn3.rep")).kind, DocOutcomeKind::ReportAdded);
+    std::vector<std::pair<int, int>> progress;
+    d.doc.SetProgress([&](int done, int total) { progress.emplace_back(done, total); });
+    d.questions.answers = {DocAnswer::YesToAll};
+    ReportsOutcome all = d.doc.AddReports(
+        {Rep("v404-standard/3-turn4.rep"), "no-such.rep", Rep("v404-standard/3-turn3.rep"),
+         Rep("v404-standard/3-turn1.rep"), Rep("v404-standard/3-turn2.rep")});
+    std::vector<std::string> order;
+    for (const DocOutcome& o : all.reports)
+        order.push_back(o.file.substr(o.file.rfind('/') + 1));
+    EXPECT_EQ(order, (std::vector<std::string>{"3-turn1.rep", "3-turn2.rep", "3-turn3.rep",
+                                               "3-turn4.rep", "no-such.rep"}));
+    // One question for the two loaded turns.
+    EXPECT_EQ(d.questions.asked, std::vector<std::string>{"replace February, Year 1 (all)"});
+    EXPECT_EQ(all.Count(DocOutcomeKind::ReportReplaced), 2);
+    EXPECT_EQ(progress.front(), std::make_pair(0, 5));
+    EXPECT_EQ(progress.back(), std::make_pair(5, 5));
+    EXPECT_EQ(d.doc.ShownDate(), AtlDate(3, 1)); // the newest was on show: it moved on
+    EXPECT_EQ(ReportsSummary(all),
+              Str("Reports added: 2, replaced: 2, kept: 0, refused: 1.\n\nRefused:\nno-such.rep "
+                  "cannot be opened: The system cannot find the file specified."));
+
+    // Another faction: No stops the batch.
+    d.questions.asked.clear();
+    d.questions.answers = {DocAnswer::No};
+    ReportsOutcome stopped =
+        d.doc.AddReports({Rep("v404-standard/4-turn1.rep"), Rep("v404-standard/3-turn5.rep")});
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(stopped.reports.size(), 1u);
+    EXPECT_EQ(d.questions.asked, std::vector<std::string>{"faction 4"});
+    EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 4);
+}
+
+TEST(DocController, SaveFailureNamesTheFileAndTheReasonAndKeepsTheChanges) {
+    Desk d;
+    d.doc.AddReport(Rep("head-standard/3-turn1.rep"));
+    std::string path = Scratch("save") + "/missing/wolves.atl";
+    DocOutcome saved = d.doc.SaveAs(path.c_str());
+    EXPECT_EQ(saved.kind, DocOutcomeKind::SaveFailed);
+    EXPECT_EQ(saved.errorNumber, ENOENT);
+    EXPECT_EQ(Message(saved), path + " could not be saved: The system cannot find the file "
+                                     "specified. The old file is unchanged.");
+    EXPECT_TRUE(d.doc.IsModified());
+    EXPECT_TRUE(d.doc.FileName().IsEmpty());
+}
+
+TEST(DocController, TheTurnOnShowStaysWithinTheDocument) {
+    Desk d;
+    EXPECT_EQ(d.doc.ShowDate(kJanuary1).kind, DocOutcomeKind::NoSuchTurn);
+    d.doc.AddReports({Rep("head-standard/3-turn1.rep"), Rep("head-standard/3-turn3.rep")});
+    EXPECT_EQ(d.doc.ShowDate(AtlDate(1, 1)).kind, DocOutcomeKind::Done); // between two turns
+    EXPECT_EQ(d.doc.ShownDate(), AtlDate(1, 1));
+    DocOutcome beyond = d.doc.ShowDate(AtlDate(3, 1));
+    EXPECT_EQ(beyond.kind, DocOutcomeKind::NoSuchTurn);
+    EXPECT_EQ(Message(beyond), " does not reach April, Year 1.");
+    EXPECT_EQ(d.doc.ShownDate(), AtlDate(1, 1));
+    // An older report leaves the turn on show where it is.
+    d.doc.AddReport(Rep("head-standard/3-turn2.rep"));
+    EXPECT_EQ(d.doc.ShownDate(), AtlDate(1, 1));
+    d.doc.Close();
+    EXPECT_TRUE(d.doc.Doc().Turns().IsEmpty());
+    EXPECT_EQ(d.doc.ShownDate(), AtlDate());
+}

@@ -1,0 +1,70 @@
+#include "doc/docmessages.h"
+#include "doc/messagetexts.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+// A language with its own words for one text and for the system's reasons.
+class OtherTexts : public MessageTexts {
+public:
+    Str Text(int id) const override { return id == Msg::ReportEmpty ? Str("%s est vide.") : Str(); }
+    Str ErrorText(int) const override { return Str("raison"); }
+};
+
+} // namespace
+
+TEST(DocMessages, TheLanguageTextsComeFirstAndArgumentsAreTextOnly) {
+    DocOutcome empty;
+    empty.kind = DocOutcomeKind::ReportEmpty;
+    empty.file = "a%s.rep";
+    EXPECT_EQ(DocMessage(empty, OtherTexts()), "a%s.rep est vide.");
+    DocOutcome failed;
+    failed.kind = DocOutcomeKind::SaveFailed;
+    failed.file = "w.atl";
+    EXPECT_EQ(DocMessage(failed, OtherTexts()),
+              "w.atl could not be saved: raison. The old file is unchanged.");
+    EXPECT_EQ(FormatMessageText("%s and %s, 100%% %d", "a"), "a and %s, 100% %d");
+    EXPECT_EQ(FormatMessageText(nullptr, "a"), "");
+    EXPECT_STREQ(EnglishMessage(9999), "");
+    // The library's original strings stay as they were.
+    EXPECT_EQ(FormatMessageText(EnglishMessage(Msg::TurnLoaded), "January, Year 1"),
+              "This report is for turn (January, Year 1) which is already loaded. Rewrite old "
+              "turn information?");
+}
+
+TEST(DocMessages, SystemReasonsComeFromTheErrorTexts) {
+    DocOutcome o;
+    o.kind = DocOutcomeKind::CannotOpen;
+    o.file = "r.rep";
+    o.errorNumber = EACCES;
+    EXPECT_EQ(DocMessage(o), "r.rep cannot be opened: Access is denied.");
+    o.errorNumber = ENOSPC;
+    EXPECT_EQ(DocMessage(o), "r.rep cannot be opened: There is not enough space on the disk.");
+}
+
+TEST(DocMessages, TheReadersLimitsAndTheFilesState) {
+    DocOutcome o;
+    o.file = "crowd.rep";
+    o.line = 16;
+    o.list = "units in one region";
+    o.kind = DocOutcomeKind::ListTooLong;
+    EXPECT_EQ(DocMessage(o), "crowd.rep: line 16: more than 65,535 units in one region, the most "
+                             "a map document can hold; the report was not added.");
+    o.kind = DocOutcomeKind::CoordinateTooLarge;
+    EXPECT_EQ(DocMessage(o), "crowd.rep: line 16 names coordinates beyond 32767, which a map "
+                             "document cannot hold; the report was read up to that region.");
+    o.kind = DocOutcomeKind::NotAFile;
+    EXPECT_EQ(DocMessage(o),
+              "crowd.rep is not a regular file (a folder, a pipe or a device) and was not read.");
+    o.kind = DocOutcomeKind::ReadOnly;
+    EXPECT_EQ(DocMessage(o), "crowd.rep is read-only, so it was not changed.");
+    for (DocOutcomeKind kind : {DocOutcomeKind::ReportTooLarge, DocOutcomeKind::NulByte,
+                                DocOutcomeKind::ChangedOnDisk, DocOutcomeKind::Busy}) {
+        o.kind = kind;
+        EXPECT_TRUE(DocMessage(o).View().starts_with("crowd.rep"));
+        EXPECT_TRUE(IsFailure(kind));
+    }
+}
