@@ -45,7 +45,7 @@ int RunEvents(int argc, char** argv) {
     if (!turn) return Fail("%s: no turn %s", path, doc.ShownDate().GetString().Get());
 
     // The report's order: errors, battles, events, each under its own heading.
-    const TurnExtras* extras = KeptExtras(doc, turn->date);
+    const TurnExtras* extras = KeptExtras(doc.Doc(), turn->date);
     if (!extras) return 0; // read before events were kept
     bool first = true;
     PrintPart("Errors during turn:", extras->events.errors, first);
