@@ -1,5 +1,5 @@
-#include "cli/clidoc.h"
 #include "base/picturetarget.h"
+#include "cli/clidoc.h"
 #include "cli/cliparse.h"
 #include "cli/commands.h"
 #include "gfx/offscreen.h"

@@ -1,30 +1,11 @@
 #include "cli/docjson.h"
 
+#include "base/cp1252.h"
 #include "model/vexlordoc.h"
 
 #include <string>
 
 namespace {
-
-// Windows-1252 bytes 0x80-0x9F; 0 marks the five unassigned bytes, which stay the C1 control
-// of the same value.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 void AppendEscaped(std::string& out, unsigned code) {
     static const char kHex[] = "0123456789abcdef";
@@ -232,11 +213,10 @@ void AppendJsonText(std::string& out, std::string_view cp1252) {
         default:
             if (byte < 0x20 || byte == 0x7F)
                 AppendEscaped(out, byte);
-            else if (byte >= 0x80 && byte < 0xA0)
-                kHighControls[byte - 0x80] ? AppendUtf8(out, kHighControls[byte - 0x80])
-                                           : AppendEscaped(out, byte);
+            else if (byte >= 0x80 && byte < 0xA0 && Cp1252CodePoint(byte) == byte)
+                AppendEscaped(out, byte); // a C1 control the code page leaves unassigned
             else
-                AppendUtf8(out, byte); // ASCII, and 0xA0-0xFF equal to their code points
+                out += Cp1252ToUtf8(std::string_view(&ch, 1));
         }
     }
     out += '"';

@@ -155,7 +155,6 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
     DescrTVNode* myUnits = AddHeading(title, "Your units: ", BranchMyUnits, options);
     DescrTVNode* otherUnits = AddHeading(title, "Other units:", BranchOtherUnits, options);
     for (const UnitNode& unit : hex.units) {
-        // Where the player's own units stand now is known only from the newest report.
         if (own != 0 && unit.faction.Number() == own) {
             if (current) AddUnit(*myUnits, factions, unit, true, details(unit));
         } else {
@@ -193,11 +192,15 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
 std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
                                             const AtlCoord& c, const DescrOptions& options,
                                             TreeView* view) {
-    const TurnNode* last = doc.LastTurn();
-    if (!last) return nullptr;
+    if (!doc.LastTurn()) return nullptr;
     const AtlHexData* hex = map.GetHex(c);
     if (!hex) return nullptr;
-    bool current = hex->seenDate == last->date;
+    // Where the player's own units stand is known from the report of the turn on show (the
+    // newest one not after the date the map was built for): a hex seen in that turn is current.
+    const TurnNode* shown = nullptr;
+    for (const TurnNode& turn : doc.Turns())
+        if (!(turn.date > map.Date())) shown = &turn;
+    bool current = shown && hex->seenDate == shown->date;
 
     auto root = std::make_unique<DescrTVRoot>(view);
     bool known = !hex->terrain.IsDefault();

@@ -39,12 +39,16 @@ const MessageEntry kEnglishMessages[] = {
     {Msg::Refused, "Refused:"},
     {Msg::ProgressReports, "Adding reports..."},
     {Msg::NotAFile, "%s is not a regular file (a folder, a pipe or a device) and was not read."},
-    {Msg::ReportTooLarge, "%s is larger than 64 MB, far more than any turn report, and was not read."},
+    {Msg::ReportTooLarge,
+     "%s is larger than 64 MB, far more than any turn report, and was not read."},
     {Msg::NulByte, "%s: line %s holds a NUL byte; this is no plain-text turn report."},
-    {Msg::CoordinateTooLarge, "%s: line %s names coordinates beyond 32767, which a map document cannot hold; the report was read up to that region."},
-    {Msg::ListTooLong, "%s: line %s: more than 65,535 %s, the most a map document can hold; the report was not added."},
+    {Msg::CoordinateTooLarge, "%s: line %s names coordinates beyond 32767, which a map document "
+                              "cannot hold; the report was read up to that region."},
+    {Msg::ListTooLong, "%s: line %s: more than 65,535 %s, the most a map document can hold; the "
+                       "report was not added."},
     {Msg::ReadOnly, "%s is read-only, so it was not changed."},
-    {Msg::ChangedOnDisk, "%s was changed by another program since it was read, so it was not changed: what that program saved is kept."},
+    {Msg::ChangedOnDisk, "%s was changed by another program since it was read, so it was not "
+                         "changed: what that program saved is kept."},
     {Msg::Busy, "%s is being changed by another program; it is unchanged."},
     {Msg::SaveElsewhere, "Save the map under another name?"},
 };

@@ -1,5 +1,7 @@
 #include "gfx/bitmap.h"
 
+#include "base/cp1252.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -52,7 +54,8 @@ Bitmap Bitmap::RimmedText(const char* text, const char* family, int pixelSize, b
     font.setPixelSize(std::max(1, static_cast<int>(pixelSize * dpr + 0.5)));
     font.setBold(bold);
     QFontMetrics metrics(font);
-    QString string = QString::fromLatin1(text);
+    // Report texts are Windows-1252.
+    QString string = QString::fromStdString(Cp1252ToUtf8(text));
     // The rim is one screen pixel wide, however fine the bitmap.
     const int rimPixels = std::max(1, static_cast<int>(dpr + 0.5));
     QImage image(metrics.horizontalAdvance(string) + 2 * rimPixels,

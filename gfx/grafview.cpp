@@ -1,5 +1,7 @@
 #include "gfx/grafview.h"
 
+#include "base/cp1252.h"
+
 #include "gfx/bitmap.h"
 #include "gfx/offscreen.h"
 
@@ -121,7 +123,7 @@ void GrafView::SetTextColor(GrafColor color) {
 
 PixelRect GrafView::TextBox(int x, int y, const char* text) const {
     QFontMetrics metrics(painter_.font());
-    int width = metrics.horizontalAdvance(QString::fromLatin1(text));
+    int width = metrics.horizontalAdvance(QString::fromStdString(Cp1252ToUtf8(text)));
     int left = state_->align & AlignCenter  ? x - width / 2
                : state_->align & AlignRight ? x - width
                                             : x;
@@ -136,7 +138,7 @@ void GrafView::TextOut(int x, int y, const char* text) {
     QPen pen = painter_.pen();
     painter_.setPen(state_->textColor);
     painter_.drawText(box.left, box.top + QFontMetrics(painter_.font()).ascent(),
-                      QString::fromLatin1(text));
+                      QString::fromStdString(Cp1252ToUtf8(text)));
     painter_.setPen(pen);
 }
 

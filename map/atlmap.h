@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/atldate.h"
+
 #include "map/atlplain.h"
 #include "map/hexdata.h"
 #include "model/atlcoord.h"
@@ -27,6 +29,9 @@ public:
     void Clear();
     // Takes the widths the reports showed for every level (present now or later).
     void SetLearnedWidths(const LevelWidths& widths);
+    // The date the map was built for (the turn on show).
+    AtlDate Date() const { return date_; }
+    void SetDate(AtlDate date) { date_ = date; }
 
     // Every level's selection, or one level's.
     void ClearSelection();
@@ -61,4 +66,5 @@ private:
     std::map<int, std::unique_ptr<AtlPlain>> plains_;
     std::map<int, int> learnedWidths_;
     MapViewSink* view_;
+    AtlDate date_;
 };

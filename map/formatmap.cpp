@@ -46,6 +46,7 @@ uint64_t Key(const AtlCoord& c) {
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
     map.Clear();
     map.SetLearnedWidths(doc.Extras().levelWidths);
+    map.SetDate(date);
     // Keyed by level, x and y, so that the plan is as large as what is known.
     std::unordered_map<uint64_t, CellPlan> plans;
     for (const TurnNode& turn : doc.Turns()) {

@@ -14,7 +14,7 @@ namespace {
 // What is searched and found is the document's 8-bit text, shown as the description pane
 // shows it.
 QString FromDocText(const Str& text) {
-    return QString::fromLatin1(text.Get());
+    return ReportToQt(text.Get());
 }
 
 QLineEdit* TextOf(QWidget* box) {
@@ -112,7 +112,7 @@ void DFindBox::SetText(const char* text) {
 
 Str DFindBox::GetText() const {
     QLineEdit* line = TextOf(Widget());
-    return line ? Str(line->text().toLatin1().constData()) : Str();
+    return line ? ReportFromQt(line->text()) : Str();
 }
 
 int DFindBox::GetLineCount() const {
@@ -123,5 +123,5 @@ int DFindBox::GetLineCount() const {
 Str DFindBox::GetLine(int index) const {
     QListWidget* list = ListOf(Widget());
     QListWidgetItem* item = list ? list->item(index) : nullptr;
-    return item ? Str(item->text().toLatin1().constData()) : Str();
+    return item ? ReportFromQt(item->text()) : Str();
 }

@@ -40,9 +40,10 @@ QWidget* MakeWindow(DWindow* owner, const char* caption) {
     return window;
 }
 
-// Report text is Windows-1252; its printable part is Latin-1 as Qt reads it.
+// Report text is Windows-1252.
 QString Html(const Str& text, int from, int to) {
-    return QString::fromLatin1(text.Get() + from, to - from).toHtmlEscaped();
+    return ReportToQt(std::string(text.Get() + from, static_cast<size_t>(to - from)).c_str())
+        .toHtmlEscaped();
 }
 
 QString LineHtml(const DLinesWindow::Line& line) {
@@ -120,7 +121,7 @@ void DLinesWindow::Refresh() {
             heading = &line;
             continue;
         }
-        if (!QString::fromLatin1(line.text.Get()).contains(filter, Qt::CaseInsensitive)) continue;
+        if (!ReportToQt(line.text.Get()).contains(filter, Qt::CaseInsensitive)) continue;
         // Each heading once, above the first line found under it.
         if (heading) shown_.push_back(heading);
         heading = nullptr;

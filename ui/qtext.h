@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/cp1252.h"
 #include "base/str.h"
 
 #include <QString>
@@ -13,4 +14,12 @@ inline QString ToQt(const Str& text) {
 }
 inline Str FromQt(const QString& text) {
     return Str(text.toUtf8().constData());
+}
+
+// Texts of reports and documents are Windows-1252 (base/cp1252.h), as vexlor-cli reads them.
+inline QString ReportToQt(const char* text) {
+    return QString::fromStdString(Cp1252ToUtf8(text ? text : ""));
+}
+inline Str ReportFromQt(const QString& text) {
+    return Str(Utf8ToCp1252(text.toStdString()).c_str());
 }

@@ -1,5 +1,7 @@
 #include "ui/treeview.h"
 
+#include "ui/qtext.h"
+
 #include <QHeaderView>
 #include <QTimer>
 #include <QTreeWidget>
@@ -62,7 +64,7 @@ public:
                     insertTopLevelItem(i, item);
                 items_[node] = item;
             }
-            QString text = QString::fromLatin1(node->GetString().Get());
+            QString text = ReportToQt(node->GetString().Get());
             if (item->text(0) != text) item->setText(0, text);
             Follow(*node, item);
             ShowOpen(*node);

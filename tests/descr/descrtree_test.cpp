@@ -162,10 +162,13 @@ TEST_F(Description, UnitsUnderTheirHeadingsAndTheirBuilding) {
     EXPECT_FALSE(others->Child(0)->IsOpen());
     EXPECT_FALSE(Line(*root, "Buildings:")->Child(0)->IsOpen());
 
-    // Once a later report exists, where the player's units stand now is unknown; under their
-    // building they stay.
+    // "Your units" follow the turn on show: a later report does not hide them while August is
+    // on show; with the later turn on show (the hex last seen in August) where the player's
+    // units stand is unknown, and under their building they stay.
     AddLoc(doc, AtlDate(8, 1), AtlCoord(40, 40));
-    text = TreeText(*Build(AtlCoord(0, 32), kAugust));
+    EXPECT_NE(TreeText(*Build(AtlCoord(0, 32), kAugust)).find("    Guards (404)"),
+              std::string::npos);
+    text = TreeText(*Build(AtlCoord(0, 32), AtlDate(8, 1)));
     EXPECT_EQ(text.find("    Guards (404)"), std::string::npos);
     EXPECT_NE(text.find("  Your units: \n  Other units:\n"), std::string::npos);
     EXPECT_NE(text.find("      Captain (358)[A]"), std::string::npos);

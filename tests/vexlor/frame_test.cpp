@@ -443,8 +443,9 @@ private slots:
             Frame().EvCommand(CM_FILESAVE);
             QCOMPARE(ShownTexts().size(), size_t(1));
             // The file, the system's reason, and that the old file is unchanged.
-            QVERIFY2(ShownTexts()[0].View().starts_with(File("wolves.atl") + " could not be saved: "),
-                     ShownTexts()[0].Get());
+            QVERIFY2(
+                ShownTexts()[0].View().starts_with(File("wolves.atl") + " could not be saved: "),
+                ShownTexts()[0].Get());
             QVERIFY(ShownTexts()[0].View().ends_with(". The old file is unchanged."));
             QCOMPARE(MessageBoxScript::History()[0].caption, Str("Vexlor"));
             QVERIFY(Frame().Document().IsModified());
@@ -482,10 +483,10 @@ private slots:
         MessageBoxScript::PushAnswer(IDYES);
         FileDialogScript::PushFileName(File("copy.atl").c_str());
         Frame().EvCommand(CM_FILESAVE);
-        QCOMPARE(ShownTexts(), (std::vector<Str>{Str(
-                                   (File("wolves.atl") + " is read-only, so it was not changed."
-                                                         "\n\nSave the map under another name?")
-                                       .c_str())}));
+        QCOMPARE(ShownTexts(),
+                 (std::vector<Str>{Str((File("wolves.atl") + " is read-only, so it was not changed."
+                                                             "\n\nSave the map under another name?")
+                                           .c_str())}));
         QCOMPARE(dir_->Read("wolves.atl"), before);
         QCOMPARE(Frame().Document().GetFileName(), Str(File("copy.atl").c_str()));
         QVERIFY(!Frame().Document().IsModified());
