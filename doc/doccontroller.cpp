@@ -192,10 +192,10 @@ DocOutcome DocController::CheckPictureOutput(const char* path) const {
     const Str& name = doc_.GetFileName();
     switch (CheckPictureTarget(out.file.c_str(), name.IsEmpty() ? nullptr : name.Get())) {
     case PictureTarget::IsTheDocument:
-        out.kind = DocOutcomeKind::OutputIsDocument;
+        out.kind = DocOutcomeKind::PictureIsTheDocument;
         break;
     case PictureTarget::NotAPicture:
-        out.kind = DocOutcomeKind::OutputNotAPicture;
+        out.kind = DocOutcomeKind::NotAPicture;
         break;
     case PictureTarget::Free:
         break;

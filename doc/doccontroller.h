@@ -90,8 +90,8 @@ public:
     DocOutcome SaveAs(const char* path);
 
     // Whether a picture of the map may be written at path: where nothing is yet, or over a
-    // PNG picture; never over the document itself (OutputIsDocument) or any other file
-    // (OutputNotAPicture).
+    // PNG picture; never over the document itself (PictureIsTheDocument) or any other file
+    // (NotAPicture).
     DocOutcome CheckPictureOutput(const char* path) const;
     // Adds the reports in the order of their turns (the date in each header), whatever order
     // they are given in; those without a readable header come last, in the given order.

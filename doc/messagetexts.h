@@ -44,8 +44,8 @@ enum : int {
     ChangedOnDisk = 1130,
     Busy = 1131,
     SaveElsewhere = 1132,
-    OutputIsDocument = 1133,
-    OutputNotAPicture = 1134,
+    PictureIsTheDocument = 1133,
+    NotAPicture = 1134,
 };
 }
 

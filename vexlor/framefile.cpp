@@ -246,15 +246,15 @@ void FrameWindow::AddReports(const std::vector<Str>& paths) {
 }
 
 bool FrameWindow::ExportMap(const char* path) {
-    // Never over the map itself or a file that is no picture.
-    if (DocOutcome target = doc_.CheckPictureOutput(path); target.kind != DocOutcomeKind::Done) {
-        ShowOutcome(target);
-        return false;
-    }
     OffscreenBuffer buffer;
     DocOutcome out;
     out.kind = DocOutcomeKind::ExportFailed;
     out.file = path ? path : "";
+    // Never over the map document or any file that is not a picture.
+    if (DocOutcome target = doc_.CheckPictureOutput(path); target.kind != DocOutcomeKind::Done) {
+        ShowOutcome(target);
+        return false;
+    }
     errno = 0;
     if (!RenderPlain(panes_.map->GetMap(), panes_.map->GetCurPlain(), buffer) ||
         !buffer.SavePng(out.file.c_str())) {

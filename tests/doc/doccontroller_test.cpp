@@ -246,9 +246,9 @@ TEST(DocController, OutputPathsNeverTakeTheDocumentOrAnotherFile) {
     WriteFile(dir + "/notes.txt", "notes");
     EXPECT_EQ(d.doc.CheckPictureOutput((dir + "/map.png").c_str()).kind, DocOutcomeKind::Done);
     DocOutcome self = d.doc.CheckPictureOutput((dir + "/wolves.atl").c_str());
-    EXPECT_EQ(self.kind, DocOutcomeKind::OutputIsDocument);
+    EXPECT_EQ(self.kind, DocOutcomeKind::PictureIsTheDocument);
     EXPECT_EQ(Message(self), dir + "/wolves.atl is the map document itself; choose another file "
                                    "for the picture.");
     EXPECT_EQ(d.doc.CheckPictureOutput((dir + "/notes.txt").c_str()).kind,
-              DocOutcomeKind::OutputNotAPicture);
+              DocOutcomeKind::NotAPicture);
 }
