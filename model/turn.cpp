@@ -24,7 +24,6 @@ void TurnNode::Clear() {
     locations_.Empty();
     index_.clear();
     factions.Empty();
-    extras.Clear();
 }
 
 void TurnNode::TakeContents(TurnNode& other) {
@@ -32,7 +31,6 @@ void TurnNode::TakeContents(TurnNode& other) {
     locations_ = std::move(other.locations_);
     index_ = std::move(other.index_);
     factions = other.factions;
-    extras = std::move(other.extras);
     other.Clear();
 }
 

@@ -5,7 +5,6 @@
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/location.h"
-#include "model/turnextras.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -28,7 +27,7 @@ public:
     // The location for coord, made empty and appended when there is none yet.
     LocationNode* RegisterLoc(const AtlCoord& coord, bool* isNew = nullptr);
     void Clear();
-    // Takes other's locations, factions, text and extras in place of its own; other is left empty.
+    // Takes other's locations, factions and text in place of its own; other is left empty.
     void TakeContents(TurnNode& other);
 
     int write(owstream& os) const override;
@@ -38,8 +37,6 @@ public:
     AtlDate date;
     Str text;
     StrAssocList factions;
-    // Not part of the record's bytes: the document file keeps it after the document.
-    TurnExtras extras;
 
 private:
     static uint64_t Key(const AtlCoord& c) {

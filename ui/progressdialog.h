@@ -1,12 +1,15 @@
 #pragma once
 
+#include "base/str.h"
+
+#include <chrono>
 #include <memory>
 
 class DWindow;
 class QProgressDialog;
 
-// A small progress box for work that takes a while: it appears only when the work goes on
-// for more than half a second, and goes when this object does.
+// A small progress box for work that takes a while: it appears only once the work has gone
+// on for more than half a second, and goes when this object does.
 class DProgressDialog {
 public:
     DProgressDialog(const DWindow* owner, const char* text);
@@ -15,10 +18,14 @@ public:
     DProgressDialog& operator=(const DProgressDialog&) = delete;
     // done of total steps; lets the window repaint.
     void Set(int done, int total);
+    // Out of the way while a question is asked; the next Set brings it back.
+    void Pause();
     // Whether the box has been shown.
-    bool WasShown() const { return shown_; }
+    bool WasShown() const { return dialog_ != nullptr; }
 
 private:
+    const DWindow* owner_;
+    Str text_;
+    std::chrono::steady_clock::time_point start_;
     std::unique_ptr<QProgressDialog> dialog_;
-    bool shown_ = false;
 };

@@ -100,6 +100,7 @@ void FrameWindow::ShowOutcome(const DocOutcome& outcome) {
 }
 
 DocAnswer FrameWindow::ReplaceTurn(const DocOutcome& report, bool forAll) {
+    if (progress_) progress_->Pause();
     Str question = ::ReplaceQuestion(report, LanguageTexts());
     switch (
         AppMessageBox(this, question.Get(), (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION)) {
@@ -115,6 +116,7 @@ DocAnswer FrameWindow::ReplaceTurn(const DocOutcome& report, bool forAll) {
 }
 
 DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
+    if (progress_) progress_->Pause();
     Str text = DocMessage(report, LanguageTexts());
     text += "\n\n";
     text += MessageText(Msg::GoOn).Get();
@@ -235,9 +237,11 @@ void FrameWindow::AddReports(const std::vector<Str>& paths) {
     ReportsOutcome added;
     {
         DProgressDialog progress(this, MessageText(Msg::ProgressReports).Get());
+        progress_ = &progress;
         doc_.SetProgress([&progress](int done, int total) { progress.Set(done, total); });
         added = doc_.AddReports(files);
         doc_.SetProgress(nullptr);
+        progress_ = nullptr;
     }
     // The dialogs start where the last report that could be opened lies.
     for (const DocOutcome& report : added.reports)

@@ -14,6 +14,7 @@
 class DFindBox;
 class DLinesWindow;
 class DHelpWindow;
+class DProgressDialog;
 class DStatusBar;
 class DToolbar;
 class DWindowSeparator;
@@ -197,4 +198,6 @@ private:
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<DHelpWindow> help_;
+    // The progress box while reports are added, to keep it out of the way of questions.
+    DProgressDialog* progress_ = nullptr;
 };
