@@ -65,14 +65,15 @@ int RunRender(int argc, char** argv) {
 
     DocController doc;
     if (!OpenDocument(doc, args.path) || !ShowTurn(doc, args.dateText)) return 1;
+    DocOutcome target;
+    target.file = args.outPath;
     switch (CheckPictureTarget(args.outPath, args.path)) {
     case PictureTarget::IsTheDocument:
-        return Fail("%s: is the document itself; choose another file for the picture",
-                    args.outPath);
+        target.kind = DocOutcomeKind::PictureIsTheDocument;
+        return FailWith(target);
     case PictureTarget::NotAPicture:
-        return Fail("%s: is not a PNG picture and stays as it is; choose another file for the "
-                    "picture",
-                    args.outPath);
+        target.kind = DocOutcomeKind::NotAPicture;
+        return FailWith(target);
     case PictureTarget::Free:
         break;
     }

@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "base/filelock.h"
+#include "base/picturetarget.h"
 #include "doc/docmessages.h"
 #include "doc/messagetexts.h"
 #include "doc/syserror.h"
@@ -262,6 +263,19 @@ bool FrameWindow::ExportMap(const char* path) {
     DocOutcome out;
     out.kind = DocOutcomeKind::ExportFailed;
     out.file = path ? path : "";
+    // Never over the map document or any file that is not a picture.
+    switch (CheckPictureTarget(out.file.c_str(), doc_.FileName().Get())) {
+    case PictureTarget::IsTheDocument:
+        out.kind = DocOutcomeKind::PictureIsTheDocument;
+        ShowOutcome(out);
+        return false;
+    case PictureTarget::NotAPicture:
+        out.kind = DocOutcomeKind::NotAPicture;
+        ShowOutcome(out);
+        return false;
+    case PictureTarget::Free:
+        break;
+    }
     errno = 0;
     if (!RenderPlain(panes_.map->GetMap(), panes_.map->GetCurPlain(), buffer) ||
         !buffer.SavePng(out.file.c_str())) {
