@@ -1,5 +1,3 @@
-#include "base/filelock.h"
-#include "base/replacefile.h"
 #include "cli/clidoc.h"
 #include "cli/commands.h"
 #include "doc/docmessages.h"
@@ -58,13 +56,6 @@ std::string Status(const DocOutcome& o, bool saved) {
     }
 }
 
-DocOutcome About(DocOutcomeKind kind, const char* path) {
-    DocOutcome o;
-    o.kind = kind;
-    o.file = path;
-    return o;
-}
-
 } // namespace
 
 int RunAdd(int argc, char** argv) {
@@ -78,13 +69,11 @@ int RunAdd(int argc, char** argv) {
     const char* docPath = argv[first];
 
     // One writer at a time, from reading the document to saving it: another add waits for
-    // this one and then reads what it saved.
-    FileLock lock;
-    if (!lock.Acquire(docPath, kLockWaitMs)) return FailWith(About(DocOutcomeKind::Busy, docPath));
-    // Said before any report is read, so that no turn is announced that cannot be saved.
-    if (IsReadOnlyFile(docPath)) return FailWith(About(DocOutcomeKind::ReadOnly, docPath));
-
+    // this one and then reads what it saved. A read-only document is said before any report
+    // is read, so that no turn is announced that cannot be saved.
     DocController doc;
+    DocOutcome reserved = doc.Reserve(docPath, kLockWaitMs);
+    if (reserved.kind != DocOutcomeKind::Done) return FailWith(reserved);
     FlagAnswers answers(replace);
     doc.SetQuestions(&answers);
     doc.SetDebugFile(nullptr);

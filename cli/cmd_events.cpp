@@ -45,10 +45,11 @@ int RunEvents(int argc, char** argv) {
     if (!turn) return Fail("%s: no turn %s", path, doc.ShownDate().GetString().Get());
 
     // The report's order: errors, battles, events, each under its own heading.
-    const TurnEvents& events = turn->extras.events;
+    const TurnExtras* extras = KeptExtras(doc.Doc(), turn->date);
+    if (!extras) return 0; // read before events were kept
     bool first = true;
-    PrintPart("Errors during turn:", events.errors, first);
-    PrintPart("Battles during turn:", events.battles, first);
-    PrintPart("Events during turn:", events.events, first);
+    PrintPart("Errors during turn:", extras->events.errors, first);
+    PrintPart("Battles during turn:", extras->events.battles, first);
+    PrintPart("Events during turn:", extras->events.events, first);
     return std::fflush(stdout) == 0 ? 0 : Fail("cannot write to standard output");
 }

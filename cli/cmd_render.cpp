@@ -1,4 +1,3 @@
-#include "base/picturetarget.h"
 #include "cli/clidoc.h"
 #include "cli/cliparse.h"
 #include "cli/commands.h"
@@ -65,17 +64,8 @@ int RunRender(int argc, char** argv) {
 
     DocController doc;
     if (!OpenDocument(doc, args.path) || !ShowTurn(doc, args.dateText)) return 1;
-    switch (CheckPictureTarget(args.outPath, args.path)) {
-    case PictureTarget::IsTheDocument:
-        return Fail("%s: is the document itself; choose another file for the picture",
-                    args.outPath);
-    case PictureTarget::NotAPicture:
-        return Fail("%s: is not a PNG picture and stays as it is; choose another file for the "
-                    "picture",
-                    args.outPath);
-    case PictureTarget::Free:
-        break;
-    }
+    DocOutcome output = doc.CheckPictureOutput(args.outPath);
+    if (output.kind != DocOutcomeKind::Done) return FailWith(output);
 
     AtlMap map;
     FormatMap(doc.Doc(), map, doc.ShownDate());

@@ -175,7 +175,7 @@ template <class Drain> bool EmitDoc(std::string& chunk, const VexlorDoc& doc, Dr
     chunk += "{\"faction\": " + std::to_string(doc.GetFaction().Number()) + ", \"turns\": [";
     for (const TurnNode* t = doc.FirstTurn(); t; t = t->Next()) {
         if (t != doc.FirstTurn()) chunk += ", ";
-        AppendTurnJson(chunk, *t);
+        AppendTurnJson(chunk, *t, KeptExtras(doc, t->date));
         if (!drain(chunk)) return false;
     }
     chunk += "]}";
@@ -222,21 +222,22 @@ void AppendJsonText(std::string& out, std::string_view cp1252) {
     out += '"';
 }
 
-void AppendTurnJson(std::string& out, const TurnNode& turn) {
+void AppendTurnJson(std::string& out, const TurnNode& turn, const TurnExtras* kept) {
+    static const TurnExtras kNone;
+    const TurnExtras& extras = kept ? *kept : kNone;
     Object o(out);
     o.Number("date", turn.date.Value());
     o.Text("dateText", turn.date.GetString());
     o.Text("text", turn.text);
     o.Array("factions", turn.factions, AppendFaction);
-    o.Array("locations", turn.Locations(), [&turn](std::string& to, const LocationNode& loc) {
-        AppendLocation(to, loc, turn.extras);
+    o.Array("locations", turn.Locations(), [&extras](std::string& to, const LocationNode& loc) {
+        AppendLocation(to, loc, extras);
     });
     // The turn's paragraphs, when the turn was read with them.
-    const TurnEvents& events = turn.extras.events;
-    if (!events.IsEmpty()) {
-        AppendVector(o, "errors", events.errors, AppendLine);
-        AppendVector(o, "battles", events.battles, AppendLine);
-        AppendVector(o, "events", events.events, AppendLine);
+    if (!extras.events.IsEmpty()) {
+        AppendVector(o, "errors", extras.events.errors, AppendLine);
+        AppendVector(o, "battles", extras.events.battles, AppendLine);
+        AppendVector(o, "events", extras.events.events, AppendLine);
     }
 }
 

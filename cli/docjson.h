@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+class TurnExtras;
 class TurnNode;
 class VexlorDoc;
 
@@ -15,8 +16,8 @@ class VexlorDoc;
 
 // Appends a JSON string (quotes included) for a Windows-1252 text.
 void AppendJsonText(std::string& out, std::string_view cp1252);
-// Appends one turn object.
-void AppendTurnJson(std::string& out, const TurnNode& turn);
+// Appends one turn object, with what was kept of the turn beyond its records (none: null).
+void AppendTurnJson(std::string& out, const TurnNode& turn, const TurnExtras* kept = nullptr);
 // Appends the whole document as one line (no line end).
 void AppendDocJson(std::string& out, const VexlorDoc& doc);
 // Writes the same one turn at a time, so that a large document needs no large buffer; false

@@ -140,8 +140,7 @@ const StrAssocList* FactionNames(const VexlorDoc& doc, const AtlHexData& hex) {
 // What the turn of the hex's sighting kept beyond its records; null for a turn read before
 // that was kept.
 const TurnExtras* ExtrasOf(const VexlorDoc& doc, const AtlHexData& hex) {
-    const TurnNode* turn = doc.FindTurn(hex.seenDate);
-    return turn ? &turn->extras : nullptr;
+    return KeptExtras(doc, hex.seenDate);
 }
 
 void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHexData& hex,

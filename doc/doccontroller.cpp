@@ -1,5 +1,7 @@
 #include "doc/doccontroller.h"
 
+#include "base/picturetarget.h"
+#include "base/replacefile.h"
 #include "model/docfile.h"
 #include "report/intake.h"
 
@@ -116,6 +118,7 @@ DocOutcome DocController::ShowDate(AtlDate date) {
 }
 
 void DocController::Close() {
+    lock_.Release();
     doc_.Clear();
     shown_ = AtlDate();
     Changed();
@@ -167,6 +170,39 @@ DocOutcome DocController::Open(const char* path) {
     return out;
 }
 
+DocOutcome DocController::Reserve(const char* path, int waitMs) {
+    DocOutcome out;
+    out.file = path ? path : "";
+    lock_.Release();
+    if (!lock_.Acquire(out.file.c_str(), waitMs)) {
+        out.kind = DocOutcomeKind::Busy;
+        return out;
+    }
+    lockPath_ = out.file;
+    if (IsReadOnlyFile(out.file.c_str())) {
+        lock_.Release();
+        out.kind = DocOutcomeKind::ReadOnly;
+    }
+    return out;
+}
+
+DocOutcome DocController::CheckPictureOutput(const char* path) const {
+    DocOutcome out;
+    out.file = path ? path : "";
+    const Str& name = doc_.GetFileName();
+    switch (CheckPictureTarget(out.file.c_str(), name.IsEmpty() ? nullptr : name.Get())) {
+    case PictureTarget::IsTheDocument:
+        out.kind = DocOutcomeKind::PictureIsTheDocument;
+        break;
+    case PictureTarget::NotAPicture:
+        out.kind = DocOutcomeKind::NotAPicture;
+        break;
+    case PictureTarget::Free:
+        break;
+    }
+    return out;
+}
+
 DocOutcome DocController::Save() {
     return SaveAs(FileName().Get());
 }
@@ -174,8 +210,18 @@ DocOutcome DocController::Save() {
 DocOutcome DocController::SaveAs(const char* path) {
     DocOutcome out;
     out.file = path ? path : "";
+    // Locked while it is written, unless a reservation holds it already; released after.
+    if (!lock_.IsHeld() || lockPath_ != out.file) {
+        lock_.Release();
+        if (!lock_.Acquire(out.file.c_str(), saveWaitMs_)) {
+            out.kind = DocOutcomeKind::Busy;
+            return out;
+        }
+    }
     int error = 0;
-    switch (SaveDocFile(doc_, out.file.c_str(), &error)) {
+    DocSaveResult saved = SaveDocFile(doc_, out.file.c_str(), &error);
+    lock_.Release();
+    switch (saved) {
     case DocSaved:
         break;
     case DocSaveReadOnly:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/filelock.h"
 #include "base/str.h"
 #include "doc/docoutcome.h"
 #include "model/atldate.h"
@@ -69,11 +70,29 @@ public:
     DocOutcome Open(const char* path);
     // Takes path as the name of a new, empty document (a file that does not exist yet).
     void StartNew(const char* path);
+    // One writer at a time (base/filelock.h): holds the lock on path from now until the next
+    // save, Close or Release, waiting up to waitMs for another writer (Busy when it keeps
+    // it). vexlor-cli reserves its document before it opens it, so that a second add waits
+    // and then reads what the first saved. ReadOnly, before anything is read or added, for a
+    // file that may not be written.
+    DocOutcome Reserve(const char* path, int waitMs);
+    void Release() { lock_.Release(); }
+    // How long a save waits for another writer when no reservation is held.
+    void SetSaveWait(int waitMs) { saveWaitMs_ = waitMs; }
+
     // Saves to the document's name; SaveFailed leaves the old file as it was and the
     // document modified.
     DocOutcome Save();
-    // Saves to path and takes it as the document's name when that worked.
+    // Saves to path and takes it as the document's name when that worked. The file is locked
+    // while it is written (Busy when another writer keeps it past the save wait); a read-only
+    // file (ReadOnly) and one that another program wrote since it was read (ChangedOnDisk)
+    // are left as they are.
     DocOutcome SaveAs(const char* path);
+
+    // Whether a picture of the map may be written at path: where nothing is yet, or over a
+    // PNG picture; never over the document itself (PictureIsTheDocument) or any other file
+    // (NotAPicture).
+    DocOutcome CheckPictureOutput(const char* path) const;
     // Adds the reports in the order of their turns (the date in each header), whatever order
     // they are given in; those without a readable header come last, in the given order.
     ReportsOutcome AddReports(const std::vector<std::string>& paths);
@@ -90,4 +109,7 @@ private:
     DocQuestions* questions_ = nullptr;
     DocProgress progress_;
     const char* debugFile_ = kLinesDebugFile;
+    FileLock lock_;
+    std::string lockPath_; // what lock_ holds, while it is held
+    int saveWaitMs_ = 5000;
 };

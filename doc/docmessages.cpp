@@ -41,6 +41,8 @@ const KindRow kRows[] = {
     {DocOutcomeKind::ReadOnly, Msg::ReadOnly, "f", true},
     {DocOutcomeKind::ChangedOnDisk, Msg::ChangedOnDisk, "f", true},
     {DocOutcomeKind::Busy, Msg::Busy, "f", true},
+    {DocOutcomeKind::PictureIsTheDocument, Msg::PictureIsTheDocument, "f", true},
+    {DocOutcomeKind::NotAPicture, Msg::NotAPicture, "f", true},
 };
 
 const KindRow& RowOf(DocOutcomeKind kind) {

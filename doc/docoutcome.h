@@ -8,30 +8,32 @@
 // What one operation of the document controller did. To add a kind: one line here and its
 // row in docmessages.cpp (its text and whether it is a failure).
 enum class DocOutcomeKind {
-    Done,               // nothing to tell: a new map, a document opened, saved or exported
-    CannotOpen,         // file, errorNumber
-    NotADocument,       // file: not a map document (also an empty or too short one)
-    UnknownVersion,     // file
-    DocumentDamaged,    // file: opened as far as it could be read, without its name
-    SaveFailed,         // file, errorNumber; the old file is unchanged
-    ExportFailed,       // file, errorNumber
-    ReportAdded,        // file, date, regions
-    ReportReplaced,     // file, date, regions
-    ReportKept,         // file, date: the player kept the loaded turn (not an error)
-    ReportEmpty,        // file
-    NotAReport,         // file
-    OtherFaction,       // file, faction, docFaction
-    ReportBrokenOff,    // file, line; what was read before the line stays
-    NoSuchTurn,         // file (the document), date: outside the document's turns
-    Cancelled,          // the player stopped
-    NotAFile,           // file: a folder, a pipe or a device, not read
-    ReportTooLarge,     // file: larger than any turn report, not read
-    NulByte,            // file, line
-    CoordinateTooLarge, // file, line; read up to that region
-    ListTooLong,        // file, line, list: beyond the document's limits, not added
-    ReadOnly,           // file: the document may not be written; it is unchanged
-    ChangedOnDisk,      // file: another program wrote it since it was read; it is unchanged
-    Busy,               // file: another program is changing it; it is unchanged
+    Done,                 // nothing to tell: a new map, a document opened, saved or exported
+    CannotOpen,           // file, errorNumber
+    NotADocument,         // file: not a map document (also an empty or too short one)
+    UnknownVersion,       // file
+    DocumentDamaged,      // file: opened as far as it could be read, without its name
+    SaveFailed,           // file, errorNumber; the old file is unchanged
+    ExportFailed,         // file, errorNumber
+    ReportAdded,          // file, date, regions
+    ReportReplaced,       // file, date, regions
+    ReportKept,           // file, date: the player kept the loaded turn (not an error)
+    ReportEmpty,          // file
+    NotAReport,           // file
+    OtherFaction,         // file, faction, docFaction
+    ReportBrokenOff,      // file, line; what was read before the line stays
+    NoSuchTurn,           // file (the document), date: outside the document's turns
+    Cancelled,            // the player stopped
+    NotAFile,             // file: a folder, a pipe or a device, not read
+    ReportTooLarge,       // file: larger than any turn report, not read
+    NulByte,              // file, line
+    CoordinateTooLarge,   // file, line; read up to that region
+    ListTooLong,          // file, line, list: beyond the document's limits, not added
+    ReadOnly,             // file: the document may not be written; it is unchanged
+    ChangedOnDisk,        // file: another program wrote it since it was read; it is unchanged
+    Busy,                 // file: another program is changing it; it is unchanged
+    PictureIsTheDocument, // file: a picture's path that names the map document
+    NotAPicture,          // file: something that is no PNG picture stands there; it stays
 };
 
 struct DocOutcome {

@@ -51,6 +51,8 @@ const MessageEntry kEnglishMessages[] = {
                          "changed: what that program saved is kept."},
     {Msg::Busy, "%s is being changed by another program; it is unchanged."},
     {Msg::SaveElsewhere, "Save the map under another name?"},
+    {Msg::PictureIsTheDocument, "%s is the map document itself; choose another file for the picture."},
+    {Msg::NotAPicture, "%s is not a PNG picture and stays as it is; choose another file for the picture."},
 };
 
 } // namespace

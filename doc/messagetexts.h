@@ -44,6 +44,8 @@ enum : int {
     ChangedOnDisk = 1130,
     Busy = 1131,
     SaveElsewhere = 1132,
+    PictureIsTheDocument = 1133,
+    NotAPicture = 1134,
 };
 }
 

@@ -44,6 +44,8 @@ const VexStringRes kStrings[] = {
     {1130, "%s was changed by another program since it was read, so it was not changed: what that program saved is kept."},
     {1131, "%s is being changed by another program; it is unchanged."},
     {1132, "Save the map under another name?"},
+    {1133, "%s is the map document itself; choose another file for the picture."},
+    {1134, "%s is not a PNG picture and stays as it is; choose another file for the picture."},
 };
 
 // Menu 1, the main window's menu bar. A null text is a separator; a key after a tab is the

@@ -1,5 +1,6 @@
 #include "mapwindow/mapwindow.h"
 
+#include "base/cp1252.h"
 #include "descr/descrtree.h"
 #include "descrview/descrtreeview.h"
 #include "gfx/grafview.h"
@@ -266,6 +267,15 @@ void MapView::StepSelection(AtlDirection::Type d) {
     SelChanged();
 }
 
+namespace {
+
+// The status bar and the tip take UTF-8; region and town names are the reports' own 8-bit text.
+Str WindowText(const Str& reportText) {
+    return Str(Cp1252ToUtf8(reportText.View()));
+}
+
+} // namespace
+
 bool MapView::HexAt(PixelPoint point, AtlCoord& c) const {
     c = ViewCoord2HexCoord(point);
     return c.y < SelectableRows();
@@ -276,7 +286,7 @@ void MapView::EvMouseMove(PixelPoint point) {
     if (!HexAt(point, c)) c = AtlCoord(-1, -1, curPlain_);
     if (c == hover_) return;
     hover_ = c;
-    host_.ShowHover(c.x < 0 ? Str() : HexSummary(map_, c));
+    host_.ShowHover(c.x < 0 ? Str() : WindowText(HexSummary(map_, c)));
 }
 
 void MapView::EvMouseLeave() {
@@ -286,7 +296,7 @@ void MapView::EvMouseLeave() {
 
 Str MapView::GetToolTip(PixelPoint point) {
     AtlCoord c;
-    return HexAt(point, c) ? HexTip(map_, c) : Str();
+    return HexAt(point, c) ? WindowText(HexTip(map_, c)) : Str();
 }
 
 namespace {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/atldate.h"
 #include "model/levelwidths.h"
+#include "model/turnextras.h"
 
 #include <array>
+#include <map>
 #include <vector>
 
 // A chunk of the extension area that this program does not know, kept as it was read so that
@@ -16,6 +19,9 @@ struct KeptChunk {
 // the document (model/extarea.h). Each kind of data has its own member and its own chunk.
 struct DocExtras {
     LevelWidths levelWidths;
+    // Per turn: what its report said beyond the records (exits, gates, weather, own units'
+    // details, events). A turn read before they were kept has none.
+    std::map<AtlDate, TurnExtras> turns;
     std::vector<KeptChunk> keptChunks;
     // The last read found the area damaged: what could be read is here, the rest is lost.
     bool damaged = false;

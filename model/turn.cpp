@@ -32,7 +32,6 @@ void TurnNode::Clear() {
     locations_.Empty();
     index_.clear();
     factions.Empty();
-    extras.Clear();
     stamp_ = NewStamp();
 }
 
@@ -41,7 +40,6 @@ void TurnNode::TakeContents(TurnNode& other) {
     locations_ = std::move(other.locations_);
     index_ = std::move(other.index_);
     factions = other.factions;
-    extras = std::move(other.extras);
     other.Clear();
     stamp_ = NewStamp();
 }

@@ -5,7 +5,6 @@
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/location.h"
-#include "model/turnextras.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -31,7 +30,7 @@ public:
     // Changes whenever the turn is cleared, read or given a new location; unique among all
     // turns ever made, so that an index built from the turns can tell it is out of date.
     uint64_t Stamp() const { return stamp_; }
-    // Takes other's locations, factions, text and extras in place of its own; other is left empty.
+    // Takes other's locations, factions and text in place of its own; other is left empty.
     void TakeContents(TurnNode& other);
 
     int write(owstream& os) const override;
@@ -41,8 +40,6 @@ public:
     AtlDate date;
     Str text;
     StrAssocList factions;
-    // Not part of the record's bytes: the document file keeps it after the document.
-    TurnExtras extras;
 
 private:
     static uint64_t Key(const AtlCoord& c) {

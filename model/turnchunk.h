@@ -11,25 +11,25 @@
 // The frame the chunks of per-turn data share: the number of turns, then for each turn its
 // date and what the chunk keeps of it.
 
-// Writes the turns for which has(turn.extras) holds, each through write(os, turn.extras);
-// nothing at all when there are none, so that the chunk is left out.
+// Writes the turns kept for which has(extras) holds, each through write(os, extras); nothing
+// at all when there are none, so that the chunk is left out.
 template <class Has, class Write>
 void WritePerTurn(owstream& os, const VexlorDoc& doc, Has has, Write write) {
     uint32_t count = 0;
-    for (const TurnNode& turn : doc.Turns())
-        count += has(turn.extras) ? 1 : 0;
+    for (const auto& [date, extras] : doc.Extras().turns)
+        count += has(extras) ? 1 : 0;
     if (count == 0) return;
     WriteU32(os, count);
-    for (const TurnNode& turn : doc.Turns()) {
-        if (!has(turn.extras)) continue;
-        turn.date.write(os);
-        write(os, turn.extras);
+    for (const auto& [date, extras] : doc.Extras().turns) {
+        if (!has(extras)) continue;
+        date.write(os);
+        write(os, extras);
     }
 }
 
 // Reads the turns into Parts through read(is, part) (false: refused); only when every turn
-// read does it hand each part to apply(turn.extras, part) for the document's turn of that
-// date (a date the document has no turn for is dropped).
+// read does it hand each part to apply(extras, part) for the turn of that date (a date the
+// document has no turn for is dropped).
 template <class Part, class Read, class Apply>
 bool ReadPerTurn(iwstream& is, VexlorDoc& doc, Read read, Apply apply) {
     uint32_t count = 0;
@@ -42,6 +42,6 @@ bool ReadPerTurn(iwstream& is, VexlorDoc& doc, Read read, Apply apply) {
         parts.emplace_back(date, std::move(part));
     }
     for (auto& [date, part] : parts)
-        if (TurnNode* turn = doc.FindTurn(date)) apply(turn->extras, std::move(part));
+        if (doc.FindTurn(date)) apply(doc.Extras().turns[date], std::move(part));
     return true;
 }

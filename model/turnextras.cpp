@@ -1,5 +1,7 @@
 #include "model/turnextras.h"
 
+#include "model/vexlordoc.h"
+
 namespace {
 // In the order of AtlDirection.
 const char* const kDirectionNames[6] = {"North", "Northeast", "Northwest",
@@ -84,4 +86,10 @@ void TurnExtras::Clear() {
     regions_.clear();
     units_.clear();
     events = TurnEvents();
+}
+
+const TurnExtras* KeptExtras(const VexlorDoc& doc, AtlDate date) {
+    const auto& turns = doc.Extras().turns;
+    auto it = turns.find(date);
+    return it == turns.end() ? nullptr : &it->second;
 }

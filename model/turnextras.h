@@ -2,6 +2,7 @@
 
 #include "base/str.h"
 #include "model/atlcoord.h"
+#include "model/atldate.h"
 #include "model/terrain.h"
 
 #include <cstdint>
@@ -80,7 +81,8 @@ struct TurnEvents {
     bool operator==(const TurnEvents&) const = default;
 };
 
-// Everything of the above for one turn. A turn read before this was kept has it empty.
+// Everything of the above for one turn, held by the document beside its turns
+// (DocExtras::turns).
 class TurnExtras {
 public:
     const RegionExtras* FindRegion(const AtlCoord& c) const;
@@ -106,3 +108,7 @@ private:
     std::map<uint64_t, RegionExtras> regions_;
     std::map<int32_t, UnitExtras> units_;
 };
+
+class VexlorDoc;
+// What the document kept of the turn of date beyond its records; null when nothing was kept.
+const TurnExtras* KeptExtras(const VexlorDoc& doc, AtlDate date);

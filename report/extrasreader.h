@@ -1,14 +1,13 @@
 #pragma once
 
 #include "base/strlist.h"
-#include "model/turn.h"
 #include "model/turnextras.h"
 
-// Reads into turn.extras what the version-1 records leave out of a report: the paragraphs of
-// errors, battles and events before the regions, and the weather, exits, gate and own units'
-// details of the first `blocks` region blocks after start (the blocks the region reader
-// read). A line it cannot read is passed over: these are additions to a turn already read.
-void ReadTurnExtras(StrNode* start, int blocks, TurnNode& turn);
+// Reads into extras what the version-1 records leave out of a report: the paragraphs of
+// errors, battles and events before the regions, and the weather, gate and own units' details
+// of the first `blocks` region blocks after start (the blocks the region reader read; it keeps
+// their exits). A line it cannot read is passed over: these are additions to a turn read.
+void ReadTurnExtras(StrNode* start, int blocks, TurnExtras& extras);
 
 // The paragraphs "Errors during turn:", "Battles during turn:" (which runs over several
 // paragraphs, up to the next heading) and "Events during turn:" from start up to the first

@@ -136,8 +136,9 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     TurnNode fresh(date);
     LevelWidths widths = doc.Extras().levelWidths;
     RegionFault fault;
-    int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault);
-    ReadTurnExtras(dateLine, out.regions, fresh);
+    TurnExtras extras;
+    int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault, &extras);
+    ReadTurnExtras(dateLine, out.regions, extras);
     if (result == 0 && out.regions == 0) {
         // Every report describes at least the region its faction stands in: one without a
         // region block stops after its header.
@@ -162,6 +163,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     turn->TakeContents(fresh);
     doc.Reindex();
     doc.Extras().levelWidths = widths;
+    doc.Extras().turns[date] = std::move(extras);
     out.replaced = loaded != nullptr;
     doc.SetModified(true);
     return Finish(outcome, out, kind, result);

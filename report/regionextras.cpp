@@ -89,12 +89,12 @@ void ReadBlockExtras(StrNode* region, StrNode* end, TurnExtras& extras) {
 
 } // namespace
 
-void ReadTurnExtras(StrNode* start, int blocks, TurnNode& turn) {
-    ReadTurnEvents(start, turn.extras.events);
+void ReadTurnExtras(StrNode* start, int blocks, TurnExtras& extras) {
+    ReadTurnEvents(start, extras.events);
     StrNode* region = FindLocationInfo(start);
     for (int i = 0; i < blocks && region; ++i) {
         StrNode* next = FindLocationInfo(region);
-        ReadBlockExtras(region, next, turn.extras);
+        ReadBlockExtras(region, next, extras);
         region = next;
     }
 }

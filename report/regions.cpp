@@ -127,11 +127,11 @@ int BasicInfoFault(RegionFault* fault, int read, const StrNode* line) {
 } // namespace
 
 int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths,
-              RegionFault* fault) {
+              RegionFault* fault, TurnExtras* extras) {
     if (!node) return -1;
-    // The turn keeps the exit lines as the report lists them, beside the neighbours' records.
-    std::vector<ExitRecord>& kept = turn.extras.Region(from).exits;
-    kept.clear();
+    // The exit lines as the report lists them, kept beside the neighbours' records.
+    std::vector<ExitRecord>* kept = extras ? &extras->Region(from).exits : nullptr;
+    if (kept) kept->clear();
     StrNode* last = node;
     for (StrNode* n = node->Next(); n; last = n, n = n->Next()) {
         if (n->text.IsEmpty()) {
@@ -152,7 +152,7 @@ int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths*
         loc->regionName = exit.regionName;
         loc->townName = exit.townName;
         loc->townType = exit.townType;
-        kept.push_back(std::move(exit));
+        if (kept) kept->push_back(std::move(exit));
     }
     // A report saved without its trailing empty lines ends on its last exit.
     node = last;
@@ -273,6 +273,7 @@ struct BlockReading {
     ListCounter counter;
     std::unordered_set<int32_t> factions; // the numbers of the turn's factions
     LocationNode* loc = nullptr;          // the region of the last block
+    TurnExtras* extras = nullptr;         // keeps each block's exits, when given
     FactionNames names;                   // registers into the turn's faction list
 };
 
@@ -309,7 +310,8 @@ int ReadLocation(StrNode* region, StrNode*& pos, BlockReading& reading) {
     if (!last || ReadDetails(last, *loc) != 0) return -1;
 
     StrNode* exits = FindBlockExits(last);
-    if (!exits || ReadExits(exits, turn, coord, reading.widths, fault) != 0) return -1;
+    if (!exits || ReadExits(exits, turn, coord, reading.widths, fault, reading.extras) != 0)
+        return -1;
     pos = exits;
 
     if (StrNode* units = FindLocSection(pos, Section::Units))
@@ -352,11 +354,11 @@ const char* ListBeyondLimit(BlockReading& reading) {
 } // namespace
 
 int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths,
-                RegionFault* fault) {
+                RegionFault* fault, TurnExtras* extras) {
     RegionFault local;
     RegionFault& why = fault ? *fault : local;
     why = RegionFault();
-    BlockReading reading{turn, widths, why, {}, {}, nullptr, FactionNames(turn.factions)};
+    BlockReading reading{turn, widths, why, {}, {}, nullptr, extras, FactionNames(turn.factions)};
     for (const StrAssocNode* f = turn.factions.GetFirst(); f; f = f->Next())
         reading.factions.insert(f->key);
     int count = 0;

@@ -6,6 +6,7 @@
 #include "model/levelwidths.h"
 #include "model/terrain.h"
 #include "model/turn.h"
+#include "model/turnextras.h"
 
 // The basic text of a region: terrain word, coordinates, " in ", region name up to the first
 // "," (or, in a line without one, up to the "." that ends it), and optionally ", contains "
@@ -30,12 +31,13 @@ bool IsNoExitLine(const char* text);
 // The exit lines after the "Exits:" line at node up to the next empty line: each neighbour
 // is registered in turn (new ones marked as known only from exits) with its terrain and
 // names. node is left on the empty line, or on the last line when the list ends first. -1 on
-// a malformed exit. The exits themselves are kept as the region at `from` lists them, in
-// turn.extras. With widths, an exit of the region at `from` that crosses the world's
-// east-west edge teaches the width of its level.
-// fault, when given, names the line of a malformed exit.
+// a malformed exit. With widths, an exit of the region at `from` that crosses the world's
+// east-west edge teaches the width of its level. fault, when given, names the line of a
+// malformed exit. With extras, the exits themselves are kept as the region at `from` lists
+// them.
 int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
-              LevelWidths* widths = nullptr, struct RegionFault* fault = nullptr);
+              LevelWidths* widths = nullptr, struct RegionFault* fault = nullptr,
+              TurnExtras* extras = nullptr);
 
 // The most entries one list of the document file can hold (its count is 16 bits).
 inline constexpr long kMaxListEntries = 0xFFFF;
@@ -57,6 +59,7 @@ struct RegionFault {
 // block that could not be read or that takes a list of the turn beyond kMaxListEntries (what
 // was read before stays; fault, when given, says why and where). blocksRead, when given,
 // counts the region blocks read completely. widths, when given, learns the level widths the
-// exits show.
+// exits show; extras, when given, keeps each block's exits.
 int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr,
-                LevelWidths* widths = nullptr, RegionFault* fault = nullptr);
+                LevelWidths* widths = nullptr, RegionFault* fault = nullptr,
+                TurnExtras* extras = nullptr);

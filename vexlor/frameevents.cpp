@@ -41,11 +41,10 @@ void FrameWindow::RefreshTurnEvents() {
     std::vector<DLinesWindow::Line> lines;
     eventHexes_.clear();
     const TurnNode* turn = Document().FindTurn(ShownDate());
-    if (turn) {
-        const TurnEvents& events = turn->extras.events;
-        AddPart(lines, eventHexes_, "Errors during turn:", events.errors);
-        AddPart(lines, eventHexes_, "Battles during turn:", events.battles);
-        AddPart(lines, eventHexes_, "Events during turn:", events.events);
+    if (const TurnExtras* extras = turn ? KeptExtras(Document(), turn->date) : nullptr) {
+        AddPart(lines, eventHexes_, "Errors during turn:", extras->events.errors);
+        AddPart(lines, eventHexes_, "Battles during turn:", extras->events.battles);
+        AddPart(lines, eventHexes_, "Events during turn:", extras->events.events);
     }
     Str caption("Turn events");
     if (turn) caption += " - " + ShownDate().GetString();

@@ -5,7 +5,6 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
-#include "base/filelock.h"
 #include "doc/docmessages.h"
 #include "doc/messagetexts.h"
 #include "doc/syserror.h"
@@ -71,9 +70,6 @@ Str AbsolutePath(const Str& path) {
     std::filesystem::path whole = std::filesystem::absolute(path.Get(), error);
     return error ? path : Str(whole.lexically_normal().string());
 }
-
-// How long Save waits for another program that is changing the same file.
-constexpr int kSaveLockWaitMs = 5000;
 
 } // namespace
 
@@ -204,16 +200,8 @@ void FrameWindow::ShowHome() {
 }
 
 int FrameWindow::Save(const char* path) {
-    // One writer at a time: a vexlor-cli add on the same file finishes first.
-    FileLock lock;
-    DocOutcome saved;
-    if (!lock.Acquire(path, kSaveLockWaitMs)) {
-        saved.kind = DocOutcomeKind::Busy;
-        saved.file = path;
-    } else {
-        saved = doc_.SaveAs(path);
-        lock.Release();
-    }
+    // The controller waits for another writer, such as a vexlor-cli add on the same file.
+    DocOutcome saved = doc_.SaveAs(path);
     if (saved.kind == DocOutcomeKind::ReadOnly || saved.kind == DocOutcomeKind::ChangedOnDisk) {
         // The file stays as it is; the map can still go elsewhere.
         Str question = DocMessage(saved, LanguageTexts());
@@ -262,6 +250,11 @@ bool FrameWindow::ExportMap(const char* path) {
     DocOutcome out;
     out.kind = DocOutcomeKind::ExportFailed;
     out.file = path ? path : "";
+    // Never over the map document or any file that is not a picture.
+    if (DocOutcome target = doc_.CheckPictureOutput(path); target.kind != DocOutcomeKind::Done) {
+        ShowOutcome(target);
+        return false;
+    }
     errno = 0;
     if (!RenderPlain(panes_.map->GetMap(), panes_.map->GetCurPlain(), buffer) ||
         !buffer.SavePng(out.file.c_str())) {

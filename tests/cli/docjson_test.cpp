@@ -53,7 +53,8 @@ TEST(DocJson, KeptExtrasFollowTheRecordsKeys) {
     unit->number = 359;
     loc->units.Add(unit);
     turn->RegisterLoc(AtlCoord(37, 3)); // known only from an exit: no extras of its own
-    RegionExtras& region = turn->extras.Region(AtlCoord(36, 4));
+    TurnExtras extras;
+    RegionExtras& region = extras.Region(AtlCoord(36, 4));
     region.gate = 28;
     region.weather = "Clear.";
     ExitRecord exit;
@@ -62,13 +63,13 @@ TEST(DocJson, KeptExtrasFollowTheRecordsKeys) {
     exit.terrain = TerrainType(TerrainType::Plain);
     exit.regionName = "Cluen";
     region.exits.push_back(exit);
-    UnitExtras& details = turn->extras.Unit(359);
+    UnitExtras& details = extras.Unit(359);
     details.weight = 10;
     details.skills.push_back({"pattern", "PATT", 2, 90});
-    turn->extras.events.events.push_back("Seer (359): Studies.");
+    extras.events.events.push_back("Seer (359): Studies.");
 
     std::string out;
-    AppendTurnJson(out, *turn);
+    AppendTurnJson(out, *turn, &extras);
     EXPECT_NE(out.find("\"items\": [], \"weight\": 10, \"capacity\": \"\", \"skills\": [{\"name\": "
                        "\"pattern\", \"abbr\": \"PATT\", \"level\": 2, \"days\": 90}], "
                        "\"combatSpell\": \"\", \"canStudy\": []}"),

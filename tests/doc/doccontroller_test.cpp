@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include <sys/stat.h>
+
 namespace {
 
 const AtlDate kJanuary1(0, 1);
@@ -188,4 +190,65 @@ TEST(DocController, TheTurnOnShowStaysWithinTheDocument) {
     d.doc.Close();
     EXPECT_TRUE(d.doc.Doc().Turns().IsEmpty());
     EXPECT_EQ(d.doc.ShownDate(), AtlDate());
+}
+
+// Two writers: a reservation admits one at a time; a save waits for another writer, and a
+// file written by another program since it was read is left as it is.
+TEST(DocController, TwoWritersNeverLoseATurn) {
+    std::string path = Scratch("writers") + "/wolves.atl";
+    Desk first, second;
+    ASSERT_EQ(first.doc.Reserve(path.c_str(), 0).kind, DocOutcomeKind::Done);
+    DocOutcome busy = second.doc.Reserve(path.c_str(), 50);
+    EXPECT_EQ(busy.kind, DocOutcomeKind::Busy);
+    EXPECT_EQ(Message(busy), path + " is being changed by another program; it is unchanged.");
+    first.doc.StartNew(path.c_str());
+    first.doc.AddReport(Rep("head-standard/3-turn1.rep"));
+    second.doc.SetSaveWait(50);
+    second.doc.AddReport(Rep("head-standard/3-turn2.rep"));
+    EXPECT_EQ(second.doc.SaveAs(path.c_str()).kind, DocOutcomeKind::Busy);
+    ASSERT_EQ(first.doc.Save().kind, DocOutcomeKind::Done); // and the lock is released
+    ASSERT_EQ(second.doc.Reserve(path.c_str(), 0).kind, DocOutcomeKind::Done);
+    second.doc.Release();
+
+    Desk third;
+    ASSERT_EQ(third.doc.Open(path.c_str()).kind, DocOutcomeKind::Done);
+    first.doc.AddReport(Rep("head-standard/3-turn2.rep"));
+    ASSERT_EQ(first.doc.Save().kind, DocOutcomeKind::Done);
+    third.doc.AddReport(Rep("head-standard/3-turn3.rep"));
+    DocOutcome changed = third.doc.Save();
+    EXPECT_EQ(changed.kind, DocOutcomeKind::ChangedOnDisk);
+    EXPECT_TRUE(third.doc.IsModified());
+    Desk check;
+    ASSERT_EQ(check.doc.Open(path.c_str()).kind, DocOutcomeKind::Done);
+    EXPECT_EQ(check.doc.Doc().Turns().LongCountNodes(), 2);
+}
+
+TEST(DocController, AReadOnlyDocumentIsSaidBeforeAnythingAndNeverReplaced) {
+    std::string path = Scratch("readonly") + "/wolves.atl";
+    Desk d;
+    d.doc.AddReport(Rep("head-standard/3-turn1.rep"));
+    ASSERT_EQ(d.doc.SaveAs(path.c_str()).kind, DocOutcomeKind::Done);
+    ::chmod(path.c_str(), 0444);
+    Desk other;
+    DocOutcome reserved = other.doc.Reserve(path.c_str(), 0);
+    EXPECT_EQ(reserved.kind, DocOutcomeKind::ReadOnly);
+    EXPECT_EQ(Message(reserved), path + " is read-only, so it was not changed.");
+    d.doc.AddReport(Rep("head-standard/3-turn2.rep"));
+    EXPECT_EQ(d.doc.Save().kind, DocOutcomeKind::ReadOnly);
+    EXPECT_TRUE(d.doc.IsModified());
+}
+
+TEST(DocController, OutputPathsNeverTakeTheDocumentOrAnotherFile) {
+    std::string dir = Scratch("output");
+    Desk d;
+    d.doc.AddReport(Rep("head-standard/3-turn1.rep"));
+    ASSERT_EQ(d.doc.SaveAs((dir + "/wolves.atl").c_str()).kind, DocOutcomeKind::Done);
+    WriteFile(dir + "/notes.txt", "notes");
+    EXPECT_EQ(d.doc.CheckPictureOutput((dir + "/map.png").c_str()).kind, DocOutcomeKind::Done);
+    DocOutcome self = d.doc.CheckPictureOutput((dir + "/wolves.atl").c_str());
+    EXPECT_EQ(self.kind, DocOutcomeKind::PictureIsTheDocument);
+    EXPECT_EQ(Message(self), dir + "/wolves.atl is the map document itself; choose another file "
+                                   "for the picture.");
+    EXPECT_EQ(d.doc.CheckPictureOutput((dir + "/notes.txt").c_str()).kind,
+              DocOutcomeKind::NotAPicture);
 }

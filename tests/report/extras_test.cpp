@@ -3,8 +3,8 @@
 #include "base/wio.h"
 #include "model/docfile.h"
 #include "report/extrasreader.h"
-#include "report/textcoords.h"
 #include "report/scan.h"
+#include "report/textcoords.h"
 #include "report_test_util.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +26,15 @@ Desk AddTurns(const std::string& folder, int faction, int turns) {
     return d;
 }
 
-const TurnExtras& Extras(const Desk& d, int month) {
-    const TurnNode* turn = d.doc.FindTurn(AtlDate(month, 1));
-    EXPECT_NE(turn, nullptr);
+const TurnExtras& Extras(const VexlorDoc& doc, AtlDate date) {
+    const TurnExtras* kept = KeptExtras(doc, date);
+    EXPECT_NE(kept, nullptr) << date.GetString().Get();
     static const TurnExtras none;
-    return turn ? turn->extras : none;
+    return kept ? *kept : none;
+}
+
+const TurnExtras& Extras(const Desk& d, int month) {
+    return Extras(d.doc, AtlDate(month, 1));
 }
 
 // One exit as the report's physical lines give it, read apart from the report reader.
@@ -89,7 +93,7 @@ TEST(TurnExtras, EveryExitOfEveryRegionBlockIsKept) {
                 ReadReport(std::string(folder) + "/3-turn" + std::to_string(t) + ".rep");
             IntakeOutcome outcome;
             ASSERT_EQ(d.Add(text, &outcome), 0) << folder << " " << t;
-            const TurnExtras& extras = d.doc.FindTurn(outcome.date)->extras;
+            const TurnExtras& extras = Extras(d.doc, outcome.date);
             std::map<uint64_t, size_t> seen;
             for (const RawExit& raw : RawExits(text)) {
                 const RegionExtras* region = extras.FindRegion(raw.from);
@@ -273,42 +277,37 @@ bool ReadAsVersion1(const std::vector<unsigned char>& bytes, VexlorDoc& doc) {
 } // namespace
 
 TEST(TurnExtras, KeptInTheDocumentFileWhereTheVersion1ReaderNeverLooks) {
-    for (const char* folder : {"v404-standard", "head-standard", "head-neworigins",
-                               "repo-snapshot-neworigins"}) {
+    for (const char* folder :
+         {"v404-standard", "head-standard", "head-neworigins", "repo-snapshot-neworigins"}) {
         Desk d;
         for (int t = 1; fs::exists(fs::path(VEXLOR_REPORTS_DIR) / folder /
                                    ("3-turn" + std::to_string(t) + ".rep"));
              ++t)
-            ASSERT_EQ(d.Add(ReadReport(std::string(folder) + "/3-turn" + std::to_string(t) +
-                                       ".rep")),
-                      0);
+            ASSERT_EQ(
+                d.Add(ReadReport(std::string(folder) + "/3-turn" + std::to_string(t) + ".rep")), 0);
         const std::vector<unsigned char> bytes = FileBytes(d.doc);
 
         VexlorDoc back;
         ASSERT_EQ(ReadFileBytes(bytes, back), DocRead) << folder;
         EXPECT_FALSE(back.Extras().damaged);
         EXPECT_EQ(DocBytes(back), DocBytes(d.doc));
-        const TurnNode* kept = back.FirstTurn();
+        EXPECT_EQ(back.Extras().turns.size(), d.doc.Turns().LongCountNodes());
         for (const TurnNode& turn : d.doc.Turns()) {
-            ASSERT_NE(kept, nullptr);
-            EXPECT_FALSE(turn.extras.IsEmpty()) << folder;
-            EXPECT_TRUE(kept->extras == turn.extras) << folder << " " << turn.date.Value();
-            kept = kept->Next();
+            EXPECT_FALSE(Extras(d.doc, turn.date).IsEmpty()) << folder;
+            EXPECT_TRUE(Extras(back, turn.date) == Extras(d.doc, turn.date))
+                << folder << " " << turn.date.Value();
         }
 
         // Today's reader of version 1 reads every record unchanged.
         VexlorDoc old;
         ASSERT_TRUE(ReadAsVersion1(bytes, old)) << folder;
         EXPECT_EQ(DocBytes(old), DocBytes(d.doc));
-        for (const TurnNode& turn : old.Turns())
-            EXPECT_TRUE(turn.extras.IsEmpty());
+        EXPECT_TRUE(old.Extras().turns.empty());
     }
 }
 
 TEST(TurnExtras, ADocumentFromBeforeShowsWhatItHasAndGainsThemOnTheNextReport) {
     Desk d = AddTurns("head-standard", 3, 5);
-    for (const TurnNode& turn : d.doc.Turns())
-        const_cast<TurnNode&>(turn).extras.Clear();
     d.doc.Extras() = DocExtras();
     const std::vector<unsigned char> before = FileBytes(d.doc);
     // Nothing kept: the file is the version-1 document alone, as an earlier program wrote it.
@@ -320,8 +319,9 @@ TEST(TurnExtras, ADocumentFromBeforeShowsWhatItHasAndGainsThemOnTheNextReport) {
     VexlorDoc after;
     ASSERT_EQ(ReadFileBytes(FileBytes(reopened.doc), after), DocRead);
     for (const TurnNode& turn : after.Turns())
-        EXPECT_EQ(turn.extras.IsEmpty(), turn.date != AtlDate(5, 1)) << turn.date.Value();
-    EXPECT_EQ(after.LastTurn()->extras.FindRegion(AtlCoord(36, 4))->gate, 28);
+        EXPECT_EQ(KeptExtras(after, turn.date) == nullptr, turn.date != AtlDate(5, 1))
+            << turn.date.Value();
+    EXPECT_EQ(Extras(after, AtlDate(5, 1)).FindRegion(AtlCoord(36, 4))->gate, 28);
 }
 
 TEST(TurnExtras, ADamagedChunkLeavesTheRecordsAndTheOtherChunks) {
@@ -347,9 +347,9 @@ TEST(TurnExtras, ADamagedChunkLeavesTheRecordsAndTheOtherChunks) {
     EXPECT_TRUE(back.Extras().damaged);
     EXPECT_EQ(DocBytes(back), DocBytes(d.doc));
     for (const TurnNode& turn : back.Turns()) {
-        EXPECT_TRUE(turn.extras.Regions().empty());
-        EXPECT_FALSE(turn.extras.Units().empty());
-        EXPECT_FALSE(turn.extras.events.IsEmpty());
+        EXPECT_TRUE(Extras(back, turn.date).Regions().empty());
+        EXPECT_FALSE(Extras(back, turn.date).Units().empty());
+        EXPECT_FALSE(Extras(back, turn.date).events.IsEmpty());
     }
 }
 

@@ -220,6 +220,16 @@ private slots:
         QVERIFY(Frame().EvCommand(CM_FILEEXPORT));
         QImage picture(QString::fromStdString(File("map.png")));
         QVERIFY(!picture.isNull() && picture.width() > 0);
+        // Never over the map itself.
+        const std::string map = dir_->Read("wolves.atl");
+        FileDialogScript::PushFileName(File("wolves.atl").c_str());
+        MessageBoxScript::PushAnswer(IDOK);
+        QVERIFY(Frame().EvCommand(CM_FILEEXPORT));
+        QCOMPARE(ShownTexts(),
+                 (std::vector<Str>{Str((File("wolves.atl") + " is the map document itself; choose "
+                                                             "another file for the picture.")
+                                           .c_str())}));
+        QCOMPARE(dir_->Read("wolves.atl"), map);
 
         // The list is kept in the profile: a new window opens the map from it.
         NewFrame();
