@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
-#include "testdir.h"
+#include "populatedframe.h"
 #include "ui/filedialog.h"
 #include "ui/findbox.h"
 #include "ui/messagebox.h"
@@ -21,22 +21,12 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-namespace {
-
-std::string Report(int turn) {
-    return std::string(VEXLOR_REPORTS_DIR) + "/head-standard/3-turn" + std::to_string(turn) +
-           ".rep";
-}
-
-} // namespace
-
 class FindWayTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestDir> dir_;
-    std::unique_ptr<FrameWindow> frame_;
+    PopulatedFrame window_;
 
-    FrameWindow& Frame() { return *frame_; }
+    FrameWindow& Frame() { return window_.Frame(); }
     QAbstractScrollArea* Map() {
         return Frame().Widget()->findChild<QAbstractScrollArea*>(QStringLiteral("mapView"));
     }
@@ -65,34 +55,10 @@ class FindWayTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        auto language = DynLib::Load(VEXLOR_VEXENU_SO);
-        QVERIFY(language);
-        Language.SetModule(std::move(language));
-    }
-
-    void init() {
-        dir_ = std::make_unique<TestDir>();
-        Profile.SetIniFile(dir_->File("vexlor.INI").c_str());
-        MessageBoxScript::Reset();
-        FileDialogScript::Reset();
-        frame_ = std::make_unique<FrameWindow>("Vexlor", Language.LoadMenuA(1));
-        frame_->Resize(1000, 700);
-        frame_->Show(SW_SHOWNORMAL);
-        QVERIFY(QTest::qWaitForWindowExposed(frame_->Widget()));
-        for (int turn = 1; turn <= 8; ++turn) {
-            FileDialogScript::PushFileName(Report(turn).c_str());
-            QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
-        }
-    }
-
-    void cleanup() {
-        MessageBoxScript::PushAnswer(IDNO); // the question about the unsaved map
-        frame_.reset();
-        dir_.reset();
-    }
-
-    void cleanupTestCase() { Language.SetModule(nullptr, false); }
+    void initTestCase() { PopulatedFrame::LoadLanguage(); }
+    void init() { window_.Open(8); }
+    void cleanup() { window_.Close(); }
+    void cleanupTestCase() { PopulatedFrame::UnloadLanguage(); }
 
     void ctrlFFindsATownAndGoesThere() {
         QTest::keyClick(Frame().Widget(), Qt::Key_F, Qt::ControlModifier);
@@ -173,7 +139,7 @@ private slots:
         // The next window opens at the zoom the profile keeps.
         int kept = pane.GetZoomStep();
         MessageBoxScript::PushAnswer(IDNO);
-        frame_ = std::make_unique<FrameWindow>("Vexlor", Language.LoadMenuA(1));
+        window_.Reopen();
         QCOMPARE(Frame().Map().GetZoomStep(), kept);
     }
 
@@ -204,10 +170,10 @@ private slots:
         QCOMPARE(QToolTip::text(),
                  QStringLiteral("(0,32) surface: jungle in Erisort\nTown: Verdorf [city]"));
         // Ctrl+S asks for a name the first time.
-        FileDialogScript::PushFileName(dir_->File("saved.atl").c_str());
+        FileDialogScript::PushFileName(window_.File("saved.atl").c_str());
         QTest::keyClick(Frame().Widget(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!FileDialogScript::HasAnswers());
-        QVERIFY(QFile::exists(QString::fromStdString(dir_->File("saved.atl"))));
+        QVERIFY(QFile::exists(QString::fromStdString(window_.File("saved.atl"))));
     }
 };
 

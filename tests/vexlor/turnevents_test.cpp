@@ -2,7 +2,7 @@
 // platform: the turn's events window and the exit lines of the description pane.
 #include "app/globals.h"
 #include "map/atlmap.h"
-#include "testdir.h"
+#include "populatedframe.h"
 #include "ui/filedialog.h"
 #include "ui/lineswindow.h"
 #include "ui/messagebox.h"
@@ -16,11 +16,6 @@
 #include <QtTest>
 
 namespace {
-
-std::string Report(int turn) {
-    return std::string(VEXLOR_REPORTS_DIR) + "/head-standard/3-turn" + std::to_string(turn) +
-           ".rep";
-}
 
 // Clicks the first link whose text is text in the browser.
 bool ClickLink(QTextBrowser* browser, const QString& text) {
@@ -44,10 +39,9 @@ bool ClickLink(QTextBrowser* browser, const QString& text) {
 class TurnEventsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestDir> dir_;
-    std::unique_ptr<FrameWindow> frame_;
+    PopulatedFrame window_;
 
-    FrameWindow& Frame() { return *frame_; }
+    FrameWindow& Frame() { return window_.Frame(); }
     AtlCoord Selected() { return Frame().Map().GetMap().GetSelectedCoord(); }
     QTreeWidget* Pane() {
         return Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
@@ -57,34 +51,10 @@ class TurnEventsTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        auto language = DynLib::Load(VEXLOR_VEXENU_SO);
-        QVERIFY(language);
-        Language.SetModule(std::move(language));
-    }
-
-    void init() {
-        dir_ = std::make_unique<TestDir>();
-        Profile.SetIniFile(dir_->File("vexlor.INI").c_str());
-        MessageBoxScript::Reset();
-        FileDialogScript::Reset();
-        frame_ = std::make_unique<FrameWindow>("Vexlor", Language.LoadMenuA(1));
-        frame_->Resize(1000, 700);
-        frame_->Show(SW_SHOWNORMAL);
-        QVERIFY(QTest::qWaitForWindowExposed(frame_->Widget()));
-        for (int turn = 1; turn <= 6; ++turn) {
-            FileDialogScript::PushFileName(Report(turn).c_str());
-            QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
-        }
-    }
-
-    void cleanup() {
-        MessageBoxScript::PushAnswer(IDNO); // the question about the unsaved map
-        frame_.reset();
-        dir_.reset();
-    }
-
-    void cleanupTestCase() { Language.SetModule(nullptr, false); }
+    void initTestCase() { PopulatedFrame::LoadLanguage(); }
+    void init() { window_.Open(6); }
+    void cleanup() { window_.Close(); }
+    void cleanupTestCase() { PopulatedFrame::UnloadLanguage(); }
 
     void theTurnsEventsAreShownSearchedAndTheirHexesClicked() {
         QTest::keyClick(Frame().Widget(), Qt::Key_E, Qt::ControlModifier);
