@@ -153,8 +153,12 @@ int GetLineType(const char* text) {
     // first byte alone.
     static const FirstByteRows rows;
     auto c = static_cast<unsigned char>(*text);
-    for (int i = rows.from[c]; i < rows.to[c]; ++i)
-        if (begcmp(text, kLineKeywords[i].keyword) == 0) return kLineKeywords[i].type;
+    for (int i = rows.from[c]; i < rows.to[c]; ++i) {
+        const char* key = kLineKeywords[i].keyword;
+        // Most lines part from the keywords of their first byte within two more bytes.
+        if (text[1] != key[1] || (key[2] && text[2] != key[2])) continue;
+        if (begcmp(text, key) == 0) return kLineKeywords[i].type;
+    }
     return LineType::Ordinary;
 }
 

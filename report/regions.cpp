@@ -146,8 +146,12 @@ int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* wi
             return 0;
         }
         if (IsNoExitLine(n->text.Get())) continue;
-        ExitRecord exit;
-        if (int read = ReadExitLine(n->text.Get(), exit)) return BasicInfoFault(fault, read, n);
+        ExitRecord read;
+        ExitRecord& exit = kept ? kept->emplace_back() : read;
+        if (int result = ReadExitLine(n->text.Get(), exit)) {
+            if (kept) kept->pop_back();
+            return BasicInfoFault(fault, result, n);
+        }
         const AtlCoord& coord = exit.target;
         if (exit.terrain.IsDefault() || (coord.x == 0 && coord.y == 0 && coord.z == 0))
             DebugTrap("exit without terrain or at zero coordinates");
@@ -159,7 +163,6 @@ int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* wi
         loc->regionName = exit.regionName;
         loc->townName = exit.townName;
         loc->townType = exit.townType;
-        if (kept) kept->push_back(std::move(exit));
     }
     // A report saved without its trailing empty lines ends on its last exit.
     node = last;
