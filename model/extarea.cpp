@@ -1,5 +1,6 @@
 #include "model/extarea.h"
 
+#include "base/fileimage.h"
 #include "base/wio.h"
 #include "base/wstream.h"
 #include "model/extchunks.h"
@@ -24,11 +25,19 @@ void WriteChunk(owstream& os, const Tag& tag, const std::vector<unsigned char>& 
     os.write(bytes.data(), static_cast<long>(bytes.size()));
 }
 
-// The chunk's bytes in one block of their own, which the turns keeping views into it share.
-// Read in pieces so that a damaged length cannot ask for memory the file does not back; the
-// block grows through realloc, which moves a large block's pages instead of copying them, so
-// the bytes are held once, at their exact size. False when the input ends first.
+// The chunk's bytes, which the turns keeping views into them share: a view of the file's image
+// when the file was opened in place, else one block of their own. The block is read in pieces
+// so that a damaged length cannot ask for memory the input does not back, and grows through
+// realloc, which moves a large block's pages instead of copying them, so the bytes are held
+// once, at their exact size. False when the input ends first.
 bool ReadChunkBytes(iwstream& is, uint32_t length, KeptBytes& bytes) {
+    if (auto* shared = dynamic_cast<isharedwstream*>(&is); shared && shared->Bytes()) {
+        const std::shared_ptr<const FileImage>& image = shared->Bytes();
+        const size_t at = shared->Position();
+        if (image->Size() - at < length) return false;
+        bytes = {image, image->Data() + at, length};
+        return shared->seekrel(static_cast<long>(length));
+    }
     constexpr size_t kFirstPiece = 64 * 1024;
     std::unique_ptr<unsigned char, decltype(&std::free)> block(nullptr, &std::free);
     size_t had = 0;
