@@ -20,10 +20,16 @@ InputFile::InputFile(const char* path, long long maxBytes, size_t bufferSize) {
         // Reads of a regular file never wait; the flag only kept the open from waiting.
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         identity_ = FileIdentity::OfDescriptor(fd);
+        size_ = static_cast<size_t>(st.st_size);
         result_ = Opened;
         file_.Attach(fd);
         fd = -1;
     }
     if (fd >= 0) ::close(fd);
     stream_ = std::make_unique<ibwstream>(file_, static_cast<int>(bufferSize));
+}
+
+std::shared_ptr<const FileImage> InputFile::Bytes() const {
+    if (result_ != Opened) return nullptr;
+    return FileImage::OfFile(file_.Descriptor(), size_);
 }

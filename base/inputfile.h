@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/fileidentity.h"
+#include "base/fileimage.h"
 #include "base/wstream.h"
 #include "base/wstreambuf.h"
 
@@ -25,11 +26,15 @@ public:
     const FileIdentity& Identity() const { return identity_; }
     // The bytes, when Opened; a stream without a channel otherwise.
     iwstream& Stream() { return *stream_; }
+    // The whole file in memory, when Opened (null otherwise or when that fails), for reading
+    // in place instead of through Stream(), which it does not move.
+    std::shared_ptr<const FileImage> Bytes() const;
 
 private:
     Result result_ = CannotOpen;
     int error_ = 0;
     FileIdentity identity_;
+    size_t size_ = 0;
     fwstreambuf file_;
     std::unique_ptr<iwstream> stream_;
 };

@@ -1,8 +1,11 @@
 // Any bytes as a document file. Beyond not crashing, leaking or allocating without bound:
-// what was read writes back and reads back to the same bytes, a complete read writes the
-// input's own bytes as its version-1 part, a refused file leaves the document empty, the
-// location index finds what a search from the start finds, and the JSON of the document can
-// be made.
+// read in place as a file opens (turns keeping their locations as the bytes) and read from a
+// plain stream (every object made at once), it gives the same result and writes the same
+// bytes; what was read writes back and reads back to the same bytes, also once every turn
+// made its locations; a complete read writes the input's own bytes as its version-1 part, a
+// refused file leaves the document empty, the location index finds what a search from the
+// start finds, and the JSON of the document can be made.
+#include "base/fileimage.h"
 #include "base/wstream.h"
 #include "cli/docjson.h"
 #include "model/docfile.h"
@@ -29,8 +32,11 @@ const LocationNode* SearchFromStart(const TurnNode& turn, const AtlCoord& coord)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     VexlorDoc doc;
-    imwstream in(data, size);
+    isharedwstream in(FileImage::Copy(data, size));
     DocReadResult result = ReadDocFile(in, doc);
+    VexlorDoc made;
+    imwstream plain(data, size);
+    Check(ReadDocFile(plain, made) == result);
     if (result == DocNotADocument || result == DocWrongVersion) {
         Check(doc.Turns().IsEmpty() && doc.GetFaction().Number() == 0);
         return 0;
@@ -51,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     omwstream first;
     Check(WriteDocFile(first, doc) == 0);
     const auto& bytes = first.Bytes();
+    omwstream madeBytes;
+    Check(WriteDocFile(madeBytes, made) == 0);
+    Check(madeBytes.Bytes() == bytes);
 
     VexlorDoc back;
     imwstream again(bytes.data(), bytes.size());
@@ -62,6 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const TurnNode& turn : doc.Turns())
         for (const LocationNode& loc : turn.Locations())
             Check(turn.FindLoc(loc.coord) == SearchFromStart(turn, loc.coord));
+
+    omwstream unpacked;
+    Check(WriteDocFile(unpacked, doc) == 0);
+    Check(unpacked.Bytes() == bytes);
 
     std::string json;
     AppendDocJson(json, doc);

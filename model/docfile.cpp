@@ -106,7 +106,14 @@ DocReadResult OpenDocFile(VexlorDoc& doc, const char* path, const DocReadProgres
         errno = file.Error();
         return DocCannotOpen;
     }
-    DocReadResult result = ReadDocFile(file.Stream(), doc, progress);
+    // Read in place, so that turns can keep their records as the file's bytes.
+    DocReadResult result;
+    if (std::shared_ptr<const FileImage> bytes = file.Bytes()) {
+        isharedwstream in(std::move(bytes));
+        result = ReadDocFile(in, doc, progress);
+    } else {
+        result = ReadDocFile(file.Stream(), doc, progress);
+    }
     // A file of another kind or version keeps no name, so that a save cannot overwrite it.
     if (result == DocRead || result == DocReadFailed) {
         doc.SetFileName(path);

@@ -2,18 +2,11 @@
 
 #include "model/location.h"
 #include "model/turn.h"
-#include "model/unit.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 namespace {
-
-bool HasGuardUnit(const LocationNode& loc) {
-    for (const UnitNode& unit : loc.units)
-        if (unit.flags & UnitNode::OnGuard) return true;
-    return false;
-}
 
 uint64_t CoordKey(const AtlCoord& c) {
     return (static_cast<uint64_t>(static_cast<uint16_t>(c.x)) << 24) |
@@ -25,19 +18,21 @@ uint64_t CoordKey(const AtlCoord& c) {
 void SightingIndex::Clear() {
     hexes_.clear();
     steps_.clear();
+    turns_.clear();
     stamps_.clear();
 }
 
 void SightingIndex::Build(const ListT<TurnNode>& turns) {
     Clear();
-    std::vector<const TurnNode*> ordered;
+    std::vector<uint32_t> ordered;
     for (const TurnNode& turn : turns) {
-        ordered.push_back(&turn);
+        ordered.push_back(static_cast<uint32_t>(turns_.size()));
+        turns_.push_back(&turn);
         stamps_.push_back(turn.Stamp());
     }
     // Only a damaged file holds its turns out of order; shown as if they were in order.
     std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const TurnNode* a, const TurnNode* b) { return a->date < b->date; });
+                     [this](uint32_t a, uint32_t b) { return turns_[a]->date < turns_[b]->date; });
 
     // The walk notes each change of a hex's state as (hex, step); the steps are then grouped
     // by hex, keeping their order, in one array.
@@ -48,30 +43,32 @@ void SightingIndex::Build(const ListT<TurnNode>& turns) {
     std::vector<Change> changes;
     std::vector<Step> current; // per hex, its state so far
     std::unordered_map<uint64_t, uint32_t> hexOf;
-    for (const TurnNode* turn : ordered) {
-        const int32_t date = turn->date.Value();
-        for (const LocationNode& loc : turn->Locations()) {
-            bool full = !loc.IsPartial();
-            auto [at, isNew] = hexOf.try_emplace(CoordKey(loc.coord),
-                                                  static_cast<uint32_t>(hexes_.size()));
+    for (uint32_t t : ordered) {
+        const int32_t date = turns_[t]->date.Value();
+        uint32_t ordinal = 0;
+        turns_[t]->ForEachSighting([&](const LocationSighting& loc) {
+            const uint32_t place = ordinal++;
+            auto [at, isNew] =
+                hexOf.try_emplace(CoordKey(loc.coord), static_cast<uint32_t>(hexes_.size()));
             if (isNew) {
                 hexes_.push_back(Hex{loc.coord});
-                Step first{&loc, date,
-                           static_cast<uint8_t>((full ? 0 : kPartial) |
-                                                (HasGuardUnit(loc) ? kGuarded : 0))};
+                Step first{t, place, date,
+                           static_cast<uint8_t>((loc.partial ? kPartial : 0) |
+                                                (loc.guarded ? kGuarded : 0))};
                 current.push_back(first);
                 changes.push_back({at->second, first});
-                continue;
+                return;
             }
-            if (!full) continue; // a partial sighting after the first changes nothing
+            if (loc.partial) return; // a partial sighting after the first changes nothing
             Step& state = current[at->second];
-            if (state.date >= date && !(state.marks & kPartial)) continue; // an older one
-            state.loc = &loc;
+            if (state.date >= date && !(state.marks & kPartial)) return; // an older one
+            state.turn = t;
+            state.ordinal = place;
             state.date = date;
             state.marks &= static_cast<uint8_t>(~kPartial);
-            if (HasGuardUnit(loc)) state.marks |= kGuarded;
+            if (loc.guarded) state.marks |= kGuarded;
             changes.push_back({at->second, state});
-        }
+        });
     }
 
     for (const Change& change : changes)
@@ -103,4 +100,8 @@ const SightingIndex::Step* SightingIndex::StepAt(const Hex& hex, AtlDate date) c
     const Step* after = std::upper_bound(begin, end, date.Value(),
                                          [](int32_t d, const Step& s) { return d < s.date; });
     return after == begin ? nullptr : after - 1;
+}
+
+const LocationNode* SightingIndex::LocationOf(const Step& step) const {
+    return turns_[step.turn]->LocationAt(step.ordinal);
 }

@@ -33,17 +33,21 @@ public:
     void Clear();
 
     // Calls visit(const Shown&) for every hex seen on or before date, in no fixed order.
+    // Only the turns whose sightings are shown make their locations' objects.
     template <class Visit> void ForEachAt(AtlDate date, Visit&& visit) const {
         for (const Hex& hex : hexes_)
             if (const Step* step = StepAt(hex, date))
-                visit(Shown{hex.coord, step->loc, AtlDate(step->date),
+                visit(Shown{hex.coord, LocationOf(*step), AtlDate(step->date),
                             (step->marks & kPartial) != 0, (step->marks & kGuarded) != 0});
     }
 
 private:
     static constexpr uint8_t kPartial = 1, kGuarded = 2;
+    // A sighting is named by its turn and its place in the turn's list, so that the index
+    // can be built from turns that have not made their locations' objects.
     struct Step {
-        const LocationNode* loc;
+        uint32_t turn; // in turns_
+        uint32_t ordinal;
         int32_t date;
         uint8_t marks;
     };
@@ -53,8 +57,10 @@ private:
         uint32_t count = 0;
     };
     const Step* StepAt(const Hex& hex, AtlDate date) const;
+    const LocationNode* LocationOf(const Step& step) const;
 
     std::vector<Hex> hexes_;
     std::vector<Step> steps_;
-    std::vector<uint64_t> stamps_; // the turns' stamps when built, in list order
+    std::vector<const TurnNode*> turns_; // in list order
+    std::vector<uint64_t> stamps_;       // the turns' stamps when built, in list order
 };

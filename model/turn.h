@@ -5,30 +5,46 @@
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/location.h"
+#include "model/locationskim.h"
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
+#include <vector>
+
+class FileImage;
 
 // The locations of one report, in the order they were first registered, and the factions
 // it named.
+//
+// A turn read from a file held in memory keeps its location list as the file's bytes, with
+// a note of each location's sighting, and makes the objects only when something asks for
+// the locations themselves: a long game opens without making the objects of every turn.
 class TurnNode : public Node {
 public:
     explicit TurnNode(AtlDate date = AtlDate()) : date(date), stamp_(NewStamp()) {}
     TurnNode(const TurnNode&) = delete;
     TurnNode& operator=(const TurnNode&) = delete;
+    ~TurnNode() override;
 
     TurnNode* Next() const { return static_cast<TurnNode*>(GetNext()); }
     TurnNode* Prev() const { return static_cast<TurnNode*>(GetPrev()); }
 
-    const ListT<LocationNode>& Locations() const { return locations_; }
+    const ListT<LocationNode>& Locations() const;
     LocationNode* FindLoc(const AtlCoord& coord) const;
     // How many locations the turn holds.
-    size_t LocationCount() const { return index_.size(); }
+    size_t LocationCount() const;
     // The location for coord, made empty and appended when there is none yet.
     LocationNode* RegisterLoc(const AtlCoord& coord, bool* isNew = nullptr);
+    // The location at a place in the list (0 is the first); null past the end.
+    const LocationNode* LocationAt(size_t ordinal) const;
+    // Calls visit(const LocationSighting&) for every location in list order, without making
+    // the objects of a turn that has not made them yet.
+    template <class Visit> void ForEachSighting(Visit&& visit) const;
     void Clear();
     // Changes whenever the turn is cleared, read or given a new location; unique among all
     // turns ever made, so that an index built from the turns can tell it is out of date.
+    // Making the objects of a kept list changes nothing it holds, so not the stamp either.
     uint64_t Stamp() const { return stamp_; }
     // Takes other's locations, factions and text in place of its own; other is left empty.
     void TakeContents(TurnNode& other);
@@ -42,15 +58,44 @@ public:
     StrAssocList factions;
 
 private:
+    // The location list as the file holds it, and what each location shows on the map.
+    struct Kept {
+        std::shared_ptr<const FileImage> file; // keeps the bytes alive
+        const unsigned char* bytes;
+        size_t size;
+        unsigned long version;
+        std::vector<LocationSighting> sightings;
+    };
+
     static uint64_t Key(const AtlCoord& c) {
         return (static_cast<uint64_t>(static_cast<uint16_t>(c.x)) << 24) |
                (static_cast<uint64_t>(static_cast<uint16_t>(c.y)) << 8) | c.z;
     }
-    void RebuildIndex();
+    // Keeps the list at the stream's position when the stream's bytes are shared and the
+    // list reads back as the same bytes; false (the stream untouched) otherwise.
+    bool Keep(iwstream& is, unsigned long version);
+    // Makes the objects of a kept list.
+    void Unpack() const {
+        if (kept_) UnpackKept();
+    }
+    void UnpackKept() const;
+    void RebuildIndex() const;
     static uint64_t NewStamp();
 
-    ListT<LocationNode> locations_;
+    mutable ListT<LocationNode> locations_;
     // Beside the list so that registering stays linear in the size of a report.
-    std::unordered_map<uint64_t, LocationNode*> index_;
+    mutable std::unordered_map<uint64_t, LocationNode*> index_;
+    mutable std::vector<LocationNode*> ordered_; // the list, by place
+    mutable std::unique_ptr<Kept> kept_;
     uint64_t stamp_;
 };
+
+template <class Visit> void TurnNode::ForEachSighting(Visit&& visit) const {
+    if (kept_) {
+        for (const LocationSighting& sighting : kept_->sightings)
+            visit(sighting);
+        return;
+    }
+    for (const LocationNode& loc : locations_)
+        visit(SightingOf(loc));
+}

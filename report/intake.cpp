@@ -5,6 +5,7 @@
 #include "report/extrasreader.h"
 #include "report/linetype.h"
 #include "report/regions.h"
+#include "report/reportlines.h"
 #include "report/scan.h"
 
 #include <cerrno>
@@ -12,17 +13,10 @@
 #include <memory>
 #include <vector>
 
-StrNode* SkipHeaderComments(StrNode* first) {
-    StrNode* n = first;
-    while (n && (n->text.IsEmpty() || n->text.Get()[0] == ';'))
-        n = n->Next();
-    return n;
-}
-
 namespace {
 
 // The faction line: name, then the number in parentheses. 0 is no faction at all.
-int ReadReportFaction(const StrNode* line, AtlFaction& faction) {
+int ReadReportFaction(const ReportLine* line, AtlFaction& faction) {
     if (!line) return -1;
     const char* p = line->text.Get();
     Str name;
@@ -34,7 +28,7 @@ int ReadReportFaction(const StrNode* line, AtlFaction& faction) {
 
 // The date line: a month name up to the comma, exactly, and the first run of digits after
 // it as the year, below 1000.
-int ReadReportDate(const StrNode* line, AtlDate& date) {
+int ReadReportDate(const ReportLine* line, AtlDate& date) {
     if (!line) return -1;
     const char* text = line->text.Get();
     const char* comma = std::strchr(text, ',');
@@ -57,20 +51,19 @@ int Finish(IntakeOutcome* outcome, IntakeOutcome& local, IntakeResult kind, int 
 
 // The header lines after the ";" lines and empty lines: "Atlantis Report For:", the faction,
 // the date. NotAReport, or Added when all three were read.
-IntakeResult ReadHeader(const StrList& lines, AtlFaction& faction, AtlDate& date,
-                        StrNode*& dateLine) {
-    StrNode* header = SkipHeaderComments(lines.GetFirst());
-    if (!header || GetLineType(header->text.Get()) != LineType::ReportFor)
-        return IntakeResult::NotAReport;
-    StrNode* factionLine = header->Next();
+IntakeResult ReadHeader(ReportLines& lines, AtlFaction& faction, AtlDate& date,
+                        ReportLine*& dateLine) {
+    ReportLine* header = SkipHeaderComments(lines.First());
+    if (!header || header->type != LineType::ReportFor) return IntakeResult::NotAReport;
+    ReportLine* factionLine = header->Next();
     if (ReadReportFaction(factionLine, faction) != 0) return IntakeResult::NotAReport;
     dateLine = factionLine->Next();
     if (ReadReportDate(dateLine, date) != 0) return IntakeResult::NotAReport;
     return IntakeResult::Added;
 }
 
-bool OnlyBlanks(const StrList& lines) {
-    for (StrNode* n = lines.GetFirst(); n; n = n->Next())
+bool OnlyBlanks(ReportLines& lines) {
+    for (const ReportLine* n = lines.First(); n; n = n->Next())
         if (std::strspn(n->text.Get(), " \t\r\n\f") != static_cast<size_t>(n->text.Length()))
             return false;
     return true;
@@ -93,15 +86,17 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     IntakeOutcome out;
     VexlorDoc& doc = target.doc;
 
-    StrList lines;
+    ReportLines lines;
     LinesFault linesFault;
-    if (int split = SplitLines(is, lines, target.debugFile, &linesFault); split != 0) {
+    int split = lines.Read(is, &linesFault);
+    if (linesFault.kind != LinesFault::TooLarge) lines.WriteDebugCopy(target.debugFile);
+    if (split != 0) {
         if (linesFault.kind == LinesFault::TooLarge) out.fault = IntakeFault::TooLarge;
         // A NUL byte after a header breaks the report off there; before one (a binary file)
         // there is no report at all.
         AtlFaction faction;
         AtlDate date;
-        StrNode* dateLine = nullptr;
+        ReportLine* dateLine = nullptr;
         if (linesFault.kind != LinesFault::NulByte ||
             ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
             return Finish(outcome, out, IntakeResult::NotAReport, split);
@@ -111,7 +106,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     }
     if (OnlyBlanks(lines)) return Finish(outcome, out, IntakeResult::Empty, -1);
 
-    StrNode* dateLine = nullptr;
+    ReportLine* dateLine = nullptr;
     AtlFaction faction;
     AtlDate date;
     if (ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
@@ -143,10 +138,10 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
         // Every report describes at least the region its faction stands in: one without a
         // region block stops after its header.
         result = -1;
-        out.line = ReportLineNumber(lines.GetLast()) + 1;
+        out.line = lines.Last()->line + 1;
     } else if (result != 0) {
         out.fault = FaultOf(fault.kind);
-        out.line = ReportLineNumber(fault.line);
+        out.line = fault.line;
         out.list = fault.list;
     }
     IntakeResult kind = result != 0 ? IntakeResult::BrokenOff
@@ -201,9 +196,9 @@ bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date) {
     std::vector<unsigned char> head(kHead);
     long n = in.read(head.data(), static_cast<long>(head.size()));
     imwstream text(head.data(), static_cast<size_t>(n > 0 ? n : 0));
-    StrList lines;
-    SplitLines(text, lines, nullptr);
-    StrNode* dateLine = nullptr;
+    ReportLines lines;
+    lines.Read(text, nullptr);
+    ReportLine* dateLine = nullptr;
     return ReadHeader(lines, faction, date, dateLine) == IntakeResult::Added;
 }
 

@@ -84,8 +84,13 @@ IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target);
 bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date);
 
 // The first line of the report header, past the ";" lines (a treasury block) and empty lines
-// that may stand before it; null when the lines end first.
-StrNode* SkipHeaderComments(StrNode* first);
+// that may stand before it; null when the lines end first. Line is a StrNode or a ReportLine.
+template <class Line> Line* SkipHeaderComments(Line* first) {
+    Line* n = first;
+    while (n && (n->text.IsEmpty() || n->text.Get()[0] == ';'))
+        n = n->Next();
+    return n;
+}
 
 // The directory of path: the text up to its last path separator (empty when none).
 Str ReportDirectory(const char* path);

@@ -36,18 +36,14 @@ struct LinesFault {
     int line = 0; // the physical line, for NulByte
 };
 
-// Reads one logical line (a physical line and its indented continuations) into node.
-// indent, regionFlag and buildingFlag carry the reading state from line to line. Blanks
-// after the text of a physical line are dropped, as mail programs add them; a line of blanks
-// alone stands as it is (in a region block it keeps the paragraph together) and never
-// continues another. CR LF and a lone CR end a line as LF does.
-void read_line(iwstream& is, StrNode& node, int& indent, bool& regionFlag, bool& buildingFlag);
-
-// Splits the whole stream into logical lines appended to lines, then writes them to
-// debugFile (see LinesDebugPath; none when null). A byte-order mark at the start is skipped.
-// Returns 0 when the whole report was split; -1 for a NUL byte (the lines before its line
-// are kept) or more than kMaxReportBytes (no lines); else the stream's error bits. fault,
-// when given, says which and where.
+// Splits the whole stream into logical lines (a physical line and its indented continuations,
+// joined by one blank) appended to lines, then writes them to debugFile (see LinesDebugPath; none
+// when null). A byte-order mark at the start is skipped. Returns 0 when the whole report was split;
+// -1 for a NUL byte (the lines before its line are kept) or more than kMaxReportBytes (no lines);
+// else the stream's error bits. fault, when given, says which and where. Blanks after the text of a
+// physical line are dropped, as mail programs add them; a line of blanks alone stands as it is (in
+// a region block it keeps the paragraph together) and never continues another. CR LF and a lone CR
+// end a line as LF does.
 int SplitLines(iwstream& is, StrList& lines, const char* debugFile = kLinesDebugFile,
                LinesFault* fault = nullptr);
 

@@ -1,6 +1,7 @@
 #include "report/extrasreader.h"
 
 #include "report/linetype.h"
+#include "report/linewalk.h"
 #include "report/regions.h"
 #include "report/scan.h"
 #include "report/sections.h"
@@ -24,8 +25,8 @@ int ReadExitLine(const char* text, ExitRecord& exit) {
     ++p;
     ExitRecord e;
     e.direction = direction;
-    if (int read = ReadLocationBasicInfo(p, e.terrain, e.target, e.regionName, e.townName,
-                                         e.townType))
+    if (int read =
+            ReadLocationBasicInfo(p, e.terrain, e.target, e.regionName, e.townName, e.townType))
         return read;
     exit = std::move(e);
     return 0;
@@ -52,7 +53,7 @@ bool IsOwnUnitLine(const char* text) {
 
 // One region block, from its region line up to (not including) end: its weather, gate and
 // own units. The region reader kept its exits already.
-void ReadBlockExtras(StrNode* region, StrNode* end, TurnExtras& extras) {
+template <class Line> void ReadBlockExtras(Line* region, Line* end, TurnExtras& extras) {
     // The terrain word before the coordinates holds no parenthesis.
     const char* p = std::strchr(region->text.Get(), '(');
     AtlCoord coord;
@@ -61,18 +62,18 @@ void ReadBlockExtras(StrNode* region, StrNode* end, TurnExtras& extras) {
     here.gate = here.gateCount = 0;
     here.weather = Str();
 
-    StrNode* rule = FindRuleLine(region);
+    Line* rule = FindRuleLine(region);
     if (rule && rule->Next()) ReadWeatherLine(rule->Next()->text.Get(), here.weather);
 
     bool inExits = false;
-    for (StrNode* n = rule ? rule->Next() : region->Next(); n && n != end; n = n->Next()) {
+    for (Line* n = rule ? rule->Next() : region->Next(); n && n != end; n = n->Next()) {
         const char* text = n->text.Get();
         if (n->text.IsEmpty()) {
             inExits = false;
             continue;
         }
         if (inExits) continue;
-        int type = GetLineType(text);
+        int type = LineTypeOf(n);
         if (type == LineType::OrdersTemplate) break;
         if (type == LineType::Exits) {
             inExits = true;
@@ -89,12 +90,15 @@ void ReadBlockExtras(StrNode* region, StrNode* end, TurnExtras& extras) {
 
 } // namespace
 
-void ReadTurnExtras(StrNode* start, int blocks, TurnExtras& extras) {
+template <class Line> void ReadTurnExtras(Line* start, int blocks, TurnExtras& extras) {
     ReadTurnEvents(start, extras.events);
-    StrNode* region = FindLocationInfo(start);
+    Line* region = FindLocationInfo(start);
     for (int i = 0; i < blocks && region; ++i) {
-        StrNode* next = FindLocationInfo(region);
+        Line* next = FindLocationInfo(region);
         ReadBlockExtras(region, next, extras);
         region = next;
     }
 }
+
+template void ReadTurnExtras(StrNode*, int, TurnExtras&);
+template void ReadTurnExtras(ReportLine*, int, TurnExtras&);

@@ -4,6 +4,7 @@
 #include "report/extrasreader.h"
 #include "report/itemlist.h"
 #include "report/linetype.h"
+#include "report/linewalk.h"
 #include "report/scan.h"
 #include "report/sections.h"
 #include "report/unitlines.h"
@@ -110,15 +111,15 @@ bool IsNoExitLine(const char* text) {
 
 namespace {
 
-int Fault(RegionFault* fault, RegionFault::Kind kind, const StrNode* line) {
+template <class Line> int Fault(RegionFault* fault, RegionFault::Kind kind, const Line* line) {
     if (fault && fault->kind == RegionFault::None) {
         fault->kind = kind;
-        fault->line = line;
+        fault->line = LineNumberOf(line);
     }
     return -1;
 }
 
-int BasicInfoFault(RegionFault* fault, int read, const StrNode* line) {
+template <class Line> int BasicInfoFault(RegionFault* fault, int read, const Line* line) {
     return Fault(fault,
                  read == kCoordsTooLarge ? RegionFault::CoordinateTooLarge : RegionFault::Malformed,
                  line);
@@ -126,14 +127,15 @@ int BasicInfoFault(RegionFault* fault, int read, const StrNode* line) {
 
 } // namespace
 
-int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths,
+template <class Line>
+int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths,
               RegionFault* fault, TurnExtras* extras) {
     if (!node) return -1;
     // The exit lines as the report lists them, kept beside the neighbours' records.
     std::vector<ExitRecord>* kept = extras ? &extras->Region(from).exits : nullptr;
     if (kept) kept->clear();
-    StrNode* last = node;
-    for (StrNode* n = node->Next(); n; last = n, n = n->Next()) {
+    Line* last = node;
+    for (Line* n = node->Next(); n; last = n, n = n->Next()) {
         if (n->text.IsEmpty()) {
             node = n;
             return 0;
@@ -168,9 +170,9 @@ bool IsNone(const char* p) {
 
 // The detail lines of a block in their fixed order; each search starts after the previous
 // line found. `last` ends on the last detail line found (or stays on the rule).
-int ReadDetails(StrNode*& last, LocationNode& loc) {
-    StrNode* from = last->Next();
-    if (StrNode* n = FindLocSection(from, Section::Wages)) {
+template <class Line> int ReadDetails(Line*& last, LocationNode& loc) {
+    Line* from = last->Next();
+    if (Line* n = FindLocSection(from, Section::Wages)) {
         const char* p = n->text.Get();
         if (skiptempl(p, "  Wages: $") != 0 || ReadWagesAmounts(p, loc.wages, loc.maxWages) != 0)
             return -1;
@@ -186,7 +188,7 @@ int ReadDetails(StrNode*& last, LocationNode& loc) {
     } priceLists[] = {{Section::Wanted, "  Wanted: ", &loc.wanted},
                       {Section::ForSale, "  For Sale: ", &loc.forSale}};
     for (const PriceList& l : priceLists) {
-        StrNode* n = FindLocSection(from, l.type);
+        Line* n = FindLocSection(from, l.type);
         if (!n) {
             DebugTrap("region without a wanted or for-sale line");
             continue;
@@ -197,7 +199,7 @@ int ReadDetails(StrNode*& last, LocationNode& loc) {
         last = n;
         from = n->Next();
     }
-    if (StrNode* n = FindLocSection(from, Section::Entertainment)) {
+    if (Line* n = FindLocSection(from, Section::Entertainment)) {
         const char* p = n->text.Get();
         int amount;
         if (skiptempl(p, "  Entertainment available: $") != 0 || ReadNumber(p, amount) != 0)
@@ -208,7 +210,7 @@ int ReadDetails(StrNode*& last, LocationNode& loc) {
     } else {
         DebugTrap("region without an entertainment line");
     }
-    if (StrNode* n = FindLocSection(from, Section::Products)) {
+    if (Line* n = FindLocSection(from, Section::Products)) {
         const char* p = n->text.Get();
         if (skiptempl(p, "  Products: ") != 0) return -1;
         if (!IsNone(p) && ReadItemList(p, loc.products) < 0) return -1;
@@ -221,11 +223,11 @@ int ReadDetails(StrNode*& last, LocationNode& loc) {
 
 // The "Exits:" paragraph of the block, searched from `from`; null when the block ends (a rule
 // or the orders template) first, so that a block never takes its neighbour's exits.
-StrNode* FindBlockExits(StrNode* from) {
-    StrNode* exits = FindSection(from, Section::Exits);
+template <class Line> Line* FindBlockExits(Line* from) {
+    Line* exits = FindSection(from, Section::Exits);
     if (!exits) return nullptr;
-    for (StrNode* n = from->Next(); n && n != exits; n = n->Next()) {
-        int type = GetLineType(n->text.Get());
+    for (Line* n = from->Next(); n && n != exits; n = n->Next()) {
+        int type = LineTypeOf(n);
         if (type == LineType::Rule || type == LineType::OrdersTemplate) return nullptr;
     }
     return exits;
@@ -279,7 +281,7 @@ struct BlockReading {
 
 // One region block from its region line; pos ends on the empty line after the exits. A fault
 // that names no line of its own names the region line.
-int ReadLocation(StrNode* region, StrNode*& pos, BlockReading& reading) {
+template <class Line> int ReadLocation(Line* region, Line*& pos, BlockReading& reading) {
     TurnNode& turn = reading.turn;
     RegionFault* fault = &reading.fault;
     const char* p = region->text.Get();
@@ -306,17 +308,17 @@ int ReadLocation(StrNode* region, StrNode*& pos, BlockReading& reading) {
 
     if (ReadPeasantPart(p, loc->peasants, loc->peasantRace, loc->silver) != 0) return -1;
 
-    StrNode* last = FindRuleLine(region);
+    Line* last = FindRuleLine(region);
     if (!last || ReadDetails(last, *loc) != 0) return -1;
 
-    StrNode* exits = FindBlockExits(last);
+    Line* exits = FindBlockExits(last);
     if (!exits || ReadExits(exits, turn, coord, reading.widths, fault, reading.extras) != 0)
         return -1;
     pos = exits;
 
-    if (StrNode* units = FindLocSection(pos, Section::Units))
+    if (Line* units = FindLocSection(pos, Section::Units))
         if (ReadUnitList(units, loc->units, reading.names, 0) != 0) return -1;
-    if (StrNode* buildings = FindLocSection(pos, Section::Buildings))
+    if (Line* buildings = FindLocSection(pos, Section::Buildings))
         if (ReadBuildingList(buildings, loc->units, reading.names, loc->buildings) != 0) return -1;
     return 0;
 }
@@ -353,7 +355,8 @@ const char* ListBeyondLimit(BlockReading& reading) {
 
 } // namespace
 
-int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* widths,
+template <class Line>
+int ReadLocList(Line* start, TurnNode& turn, int* blocksRead, LevelWidths* widths,
                 RegionFault* fault, TurnExtras* extras) {
     RegionFault local;
     RegionFault& why = fault ? *fault : local;
@@ -363,7 +366,7 @@ int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* wi
         reading.factions.insert(f->key);
     int count = 0;
     int result = 0;
-    for (StrNode* pos = start; StrNode* region = FindLocationInfo(pos);) {
+    for (Line* pos = start; Line* region = FindLocationInfo(pos);) {
         if (ReadLocation(region, pos, reading) != 0) {
             Fault(&why, RegionFault::Malformed, region);
             result = -1;
@@ -380,3 +383,10 @@ int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead, LevelWidths* wi
     if (blocksRead) *blocksRead = count;
     return result;
 }
+
+template int ReadExits(StrNode*&, TurnNode&, const AtlCoord&, LevelWidths*, RegionFault*,
+                       TurnExtras*);
+template int ReadExits(ReportLine*&, TurnNode&, const AtlCoord&, LevelWidths*, RegionFault*,
+                       TurnExtras*);
+template int ReadLocList(StrNode*, TurnNode&, int*, LevelWidths*, RegionFault*, TurnExtras*);
+template int ReadLocList(ReportLine*, TurnNode&, int*, LevelWidths*, RegionFault*, TurnExtras*);

@@ -8,6 +8,8 @@
 #include "model/turn.h"
 #include "model/turnextras.h"
 
+class ReportLine;
+
 // The basic text of a region: terrain word, coordinates, " in ", region name up to the first
 // "," (or, in a line without one, up to the "." that ends it), and optionally ", contains "
 // town name "[" town type "]". The town fields are left as they were when there is no town.
@@ -35,7 +37,8 @@ bool IsNoExitLine(const char* text);
 // east-west edge teaches the width of its level. fault, when given, names the line of a
 // malformed exit. With extras, the exits themselves are kept as the region at `from` lists
 // them.
-int ReadExits(StrNode*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
+template <class Line>
+int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
               LevelWidths* widths = nullptr, struct RegionFault* fault = nullptr,
               TurnExtras* extras = nullptr);
 
@@ -51,15 +54,16 @@ struct RegionFault {
         ListTooLong,        // more than kMaxListEntries entries in one list
     };
     Kind kind = None;
-    const StrNode* line = nullptr;
+    int line = 0;               // the physical line, when known
     const char* list = nullptr; // for ListTooLong: what the list holds ("units in one region")
 };
 
-// Reads every region block after start into turn. 0 when all were read; -1 at the first
-// block that could not be read or that takes a list of the turn beyond kMaxListEntries (what
-// was read before stays; fault, when given, says why and where). blocksRead, when given,
-// counts the region blocks read completely. widths, when given, learns the level widths the
-// exits show; extras, when given, keeps each block's exits.
-int ReadLocList(StrNode* start, TurnNode& turn, int* blocksRead = nullptr,
+// Reads every region block after start (a StrNode or a ReportLine) into turn. 0 when all were read;
+// -1 at the first block that could not be read or that takes a list of the turn beyond
+// kMaxListEntries (what was read before stays; fault, when given, says why and where). blocksRead,
+// when given, counts the region blocks read completely. widths, when given, learns the level widths
+// the exits show; extras, when given, keeps each block's exits.
+template <class Line>
+int ReadLocList(Line* start, TurnNode& turn, int* blocksRead = nullptr,
                 LevelWidths* widths = nullptr, RegionFault* fault = nullptr,
                 TurnExtras* extras = nullptr);

@@ -1,7 +1,6 @@
 #include "report/sections.h"
 
-#include "report/lines.h"
-#include "report/linetype.h"
+#include "report/linewalk.h"
 
 #include <cstring>
 
@@ -51,61 +50,69 @@ bool IsLocLineOfType(int lineType, Section::Type type) {
     }
 }
 
-bool IsRuleOfNine(const StrNode* n) {
+template <class Line> bool IsRuleOfNine(const Line* n) {
     return std::strncmp(n->text.Get(), "---------", 9) == 0;
 }
 
 // The empty line at or after node.
-StrNode* ParagraphBreakFrom(StrNode* node) {
+template <class Line> Line* ParagraphBreakFrom(Line* node) {
     if (!node || node->text.IsEmpty()) return node;
-    return NextEmptyLine(node);
+    return NextEmpty(node);
 }
 
 } // namespace
 
-StrNode* FindSection(StrNode* node, Section::Type type) {
+template <class Line> Line* FindSection(Line* node, Section::Type type) {
     int wanted = ParagraphLineType(type);
     if (wanted == -2) return nullptr;
-    for (StrNode* n = ParagraphBreakFrom(node); n;) {
-        StrNode* first = n->Next();
+    for (Line* n = ParagraphBreakFrom(node); n;) {
+        Line* first = n->Next();
         if (!first) return nullptr;
         if (first->text.IsEmpty()) {
             n = first;
             continue;
         }
-        if (GetLineType(first->text.Get()) == wanted) return first;
-        n = NextEmptyLine(first);
+        if (LineTypeOf(first) == wanted) return first;
+        n = NextEmpty(first);
     }
     return nullptr;
 }
 
-StrNode* FindLocSection(StrNode* node, Section::Type type) {
+template <class Line> Line* FindLocSection(Line* node, Section::Type type) {
     if (type < Section::Entertainment || type > Section::Buildings) return nullptr;
-    for (StrNode* n = node; n; n = n->Next()) {
-        int lineType = GetLineType(n->text.Get());
+    for (Line* n = node; n; n = n->Next()) {
+        int lineType = LineTypeOf(n);
         if (IsLocLineOfType(lineType, type)) return n;
         if (lineType == LineType::Rule || lineType == LineType::OrdersTemplate) return nullptr;
     }
     return nullptr;
 }
 
-StrNode* FindRuleLine(StrNode* region) {
-    for (StrNode* n = region ? region->Next() : nullptr; n && !n->text.IsEmpty(); n = n->Next())
+template <class Line> Line* FindRuleLine(Line* region) {
+    for (Line* n = region ? region->Next() : nullptr; n && !n->text.IsEmpty(); n = n->Next())
         if (IsRuleOfNine(n)) return n;
     return nullptr;
 }
 
-StrNode* FindLocationInfo(StrNode* node) {
-    for (StrNode* n = ParagraphBreakFrom(node); n;) {
-        StrNode* first = n->Next();
+template <class Line> Line* FindLocationInfo(Line* node) {
+    for (Line* n = ParagraphBreakFrom(node); n;) {
+        Line* first = n->Next();
         if (!first) return nullptr;
         if (first->text.IsEmpty()) {
             n = first;
             continue;
         }
-        if (GetLineType(first->text.Get()) == LineType::Ordinary && FindRuleLine(first))
-            return first;
-        n = NextEmptyLine(first);
+        if (LineTypeOf(first) == LineType::Ordinary && FindRuleLine(first)) return first;
+        n = NextEmpty(first);
     }
     return nullptr;
 }
+
+template StrNode* FindSection(StrNode*, Section::Type);
+template ReportLine* FindSection(ReportLine*, Section::Type);
+template StrNode* FindLocSection(StrNode*, Section::Type);
+template ReportLine* FindLocSection(ReportLine*, Section::Type);
+template StrNode* FindRuleLine(StrNode*);
+template ReportLine* FindRuleLine(ReportLine*);
+template StrNode* FindLocationInfo(StrNode*);
+template ReportLine* FindLocationInfo(ReportLine*);

@@ -2,6 +2,10 @@
 
 #include "base/strlist.h"
 
+class ReportLine;
+
+// The finders take a StrNode or a ReportLine (report/linewalk.h) for Line.
+
 // The paragraphs and lines of a report that the finders look for. 1-8 begin a paragraph
 // (FindSection); 9-15 are lines inside a region block (FindLocSection).
 namespace Section {
@@ -26,17 +30,17 @@ enum Type : int {
 
 // The first line after an empty line, from node to the end of the list, of the wanted type
 // (1-8); when node is not empty the search starts at the next empty line. Null when none.
-StrNode* FindSection(StrNode* node, Section::Type type);
+template <class Line> Line* FindSection(Line* node, Section::Type type);
 
 // The first line from node on, across empty lines, of the wanted type (9-15); null at a
 // dashed rule, at the orders template or at the end of the list.
-StrNode* FindLocSection(StrNode* node, Section::Type type);
+template <class Line> Line* FindLocSection(Line* node, Section::Type type);
 
 // The next region line: the first line of a paragraph that begins with an ordinary line and
 // holds a rule of at least nine dashes. When node is not empty the search starts at the next
 // empty line. Null when there is none.
-StrNode* FindLocationInfo(StrNode* node);
+template <class Line> Line* FindLocationInfo(Line* node);
 
 // The first line of region's paragraph, after the region line, that begins with nine dashes;
 // null when the paragraph has none.
-StrNode* FindRuleLine(StrNode* region);
+template <class Line> Line* FindRuleLine(Line* region);

@@ -1,6 +1,7 @@
 #include "report/extrasreader.h"
 
 #include "report/linetype.h"
+#include "report/linewalk.h"
 #include "report/scan.h"
 #include "report/sections.h"
 
@@ -48,8 +49,8 @@ std::vector<Str>* ListOf(TurnEvents& events, Part part) {
 
 } // namespace
 
-void ReadTurnEvents(StrNode* start, TurnEvents& events) {
-    StrNode* end = FindLocationInfo(start);
+template <class Line> void ReadTurnEvents(Line* start, TurnEvents& events) {
+    Line* end = FindLocationInfo(start);
     std::vector<Str>* into = nullptr;
     bool battles = false; // the battles run on over paragraph breaks
     auto close = [&] {
@@ -58,7 +59,7 @@ void ReadTurnEvents(StrNode* start, TurnEvents& events) {
         battles = false;
     };
     bool paragraphStart = true;
-    for (StrNode* n = start; n && n != end; n = n->Next()) {
+    for (Line* n = start; n && n != end; n = n->Next()) {
         if (n->text.IsEmpty()) {
             paragraphStart = true;
             if (!battles)
@@ -78,7 +79,10 @@ void ReadTurnEvents(StrNode* start, TurnEvents& events) {
             }
             if (battles && EndsBattles(n->text.Get())) close();
         }
-        if (into) into->push_back(n->text);
+        if (into) into->push_back(Str(n->text.View()));
     }
     close();
 }
+
+template void ReadTurnEvents(StrNode*, TurnEvents&);
+template void ReadTurnEvents(ReportLine*, TurnEvents&);

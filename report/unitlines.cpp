@@ -1,6 +1,7 @@
 #include "report/unitlines.h"
 
 #include "report/itemlist.h"
+#include "report/linewalk.h"
 #include "report/scan.h"
 #include "report/sections.h"
 
@@ -87,9 +88,10 @@ int ReadBuildingInfo(const char*& cursor, BuildingNode& building) {
     return 0;
 }
 
-int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions, int building) {
-    StrNode* n = node;
-    StrNode* last = node;
+template <class Line>
+int ReadUnitList(Line*& node, ListT<UnitNode>& units, FactionNames& factions, int building) {
+    Line* n = node;
+    Line* last = node;
     for (; n && !n->text.IsEmpty(); n = n->Next()) {
         auto* unit = new UnitNode();
         const char* cursor = n->text.Get();
@@ -106,9 +108,10 @@ int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions,
     return 0;
 }
 
-int ReadBuildingList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions,
+template <class Line>
+int ReadBuildingList(Line*& node, ListT<UnitNode>& units, FactionNames& factions,
                      ListT<BuildingNode>& buildings) {
-    StrNode* n = node;
+    Line* n = node;
     while (n) {
         auto* building = new BuildingNode();
         const char* cursor = n->text.Get();
@@ -117,10 +120,15 @@ int ReadBuildingList(StrNode*& node, ListT<UnitNode>& units, FactionNames& facti
             return -1;
         }
         buildings.Add(building);
-        StrNode* unitsAt = n->Next();
+        Line* unitsAt = n->Next();
         if (ReadUnitList(unitsAt, units, factions, building->number) != 0) return -1;
         node = unitsAt;
         n = FindLocSection(unitsAt, Section::Buildings);
     }
     return 0;
 }
+
+template int ReadUnitList(StrNode*&, ListT<UnitNode>&, FactionNames&, int);
+template int ReadUnitList(ReportLine*&, ListT<UnitNode>&, FactionNames&, int);
+template int ReadBuildingList(StrNode*&, ListT<UnitNode>&, FactionNames&, ListT<BuildingNode>&);
+template int ReadBuildingList(ReportLine*&, ListT<UnitNode>&, FactionNames&, ListT<BuildingNode>&);

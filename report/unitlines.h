@@ -8,6 +8,8 @@
 #include "model/unit.h"
 #include "report/factionnames.h"
 
+class ReportLine;
+
 // The faction part of a unit line, ", Red Wolves (3)": the first "(" after the cursor when
 // it encloses digits, and the name after the last "," before it. 0 and the cursor past the
 // ")" when found; -1 and nothing changes otherwise.
@@ -23,9 +25,11 @@ int ReadBuildingInfo(const char*& cursor, BuildingNode& building);
 // Every line from node up to the next empty line as a unit in the given building (0: none),
 // appended to units; node is left on the empty line, or on the last unit line when the list
 // ends first. -1 on a line that is no unit.
-int ReadUnitList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions, int building);
+template <class Line>
+int ReadUnitList(Line*& node, ListT<UnitNode>& units, FactionNames& factions, int building);
 
 // Building lines from node on, each with the unit lines that follow it; units go into the
 // one unit list with their building's number. node is left where the last unit list ended.
-int ReadBuildingList(StrNode*& node, ListT<UnitNode>& units, FactionNames& factions,
+template <class Line>
+int ReadBuildingList(Line*& node, ListT<UnitNode>& units, FactionNames& factions,
                      ListT<BuildingNode>& buildings);

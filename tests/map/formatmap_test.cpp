@@ -1,3 +1,4 @@
+#include "base/fileimage.h"
 #include "base/wstream.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
@@ -11,6 +12,8 @@
 #include <random>
 
 namespace {
+
+using Bytes = std::vector<unsigned char>;
 
 const AtlDate kTurn1(0, 1), kTurn2(1, 1), kTurn3(2, 1), kTurn4(3, 1);
 
@@ -38,6 +41,22 @@ void LiteralFormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
         map.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData&) {
             MarkUnits(*map.GetHex(c), doc.GetFaction().Number(), date);
         });
+}
+
+Bytes RecordsOf(const VexlorDoc& doc) {
+    omwstream out;
+    doc.write(out);
+    out.flush();
+    return out.Bytes();
+}
+
+// The document read as a file opens: in place, each turn keeping its locations as bytes
+// until something asks for them.
+void ReadInPlace(const VexlorDoc& from, VexlorDoc& to) {
+    Bytes bytes = RecordsOf(from);
+    to.Clear();
+    isharedwstream in(FileImage::Copy(bytes.data(), bytes.size()));
+    ASSERT_EQ(to.read(in, 1), 0);
 }
 
 template <class T> void ExpectSameItems(const ListT<T>& a, const ListT<T>& b) {
@@ -222,7 +241,8 @@ TEST(SetHexFromLoc, ReplacesTheListsAndKeepsTheMarks) {
 
 // Random documents with partial and full sightings, guards, far positions and other
 // levels, rebuilt for every date: the map from the index gives the literal map, also after a
-// turn was replaced and another added since the index was built.
+// turn was replaced and another added since the index was built, and for a document read as
+// a file opens, whose index comes from turns that have not made their locations yet.
 TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
     std::mt19937 random(6);
     auto fillTurn = [&](VexlorDoc& doc, AtlDate date) {
@@ -247,6 +267,11 @@ TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
         for (int t = 1 + static_cast<int>(random() % 6); t > 0; --t)
             fillTurn(doc, randomDate());
         for (int change = 0; change < 3; ++change) {
+            if (change == 1) {
+                VexlorDoc read;
+                ReadInPlace(doc, read);
+                doc = std::move(read);
+            }
             AtlMap fast, literal;
             for (int date = 11; date <= 24; ++date) {
                 FormatMap(doc, fast, AtlDate(date));
@@ -254,8 +279,8 @@ TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
                 ExpectSameMap(fast, literal);
                 if (HasFailure()) return;
             }
-            TurnNode* replaced = doc.Turns().GetNode(static_cast<long>(
-                random() % static_cast<unsigned>(doc.Turns().LongCountNodes())));
+            TurnNode* replaced = doc.Turns().GetNode(
+                static_cast<long>(random() % static_cast<unsigned>(doc.Turns().LongCountNodes())));
             replaced->Clear();
             fillTurn(doc, replaced->date);
             fillTurn(doc, randomDate());
@@ -291,4 +316,22 @@ TEST(FormatMap, MarksOwnUnitsOfTheTurnOnShowOnly) {
         EXPECT_GT(marked, 0) << turn.date.GetString().Get();
         EXPECT_GT(others, 0) << turn.date.GetString().Get();
     }
+}
+
+// Real reports read as a file opens give the maps of the document read whole at every date,
+// and write back the same bytes, before the maps made some turns' locations and after.
+TEST(FormatMap, ADocumentReadInPlaceGivesTheSameMapsAndBytes) {
+    VexlorDoc whole;
+    ASSERT_EQ(AddReports(whole, ReportSeries(VEXLOR_REPORTS_DIR "/head-standard", 3, 8)), "");
+    const Bytes bytes = RecordsOf(whole);
+    VexlorDoc kept;
+    ReadInPlace(whole, kept);
+    EXPECT_EQ(RecordsOf(kept), bytes);
+    for (const TurnNode& turn : whole.Turns()) {
+        AtlMap fast, made;
+        FormatMap(kept, fast, turn.date);
+        FormatMap(whole, made, turn.date);
+        ExpectSameMap(fast, made);
+    }
+    EXPECT_EQ(RecordsOf(kept), bytes);
 }

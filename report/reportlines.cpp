@@ -1,0 +1,193 @@
+#include "report/reportlines.h"
+
+#include "base/wstream.h"
+#include "report/lines.h"
+#include "report/linetype.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Reads the whole stream, up to one byte more than kMaxReportBytes.
+std::vector<char> ReadAll(iwstream& is) {
+    constexpr long kChunk = 64 * 1024;
+    std::vector<char> text;
+    for (long n = kChunk; n == kChunk && static_cast<long>(text.size()) <= kMaxReportBytes;) {
+        size_t had = text.size();
+        text.resize(had + kChunk);
+        n = is.read(text.data() + had, kChunk);
+        text.resize(had + static_cast<size_t>(n > 0 ? n : 0));
+    }
+    return text;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+// Finds where physical lines end: CR LF and a lone CR end a line as LF does. Reports without
+// a CR are searched for LF alone, which memchr does many bytes at a time.
+class LineEnds {
+public:
+    LineEnds(const char* begin, const char* end)
+        : end_(end), withCr_(std::memchr(begin, '\r', static_cast<size_t>(end - begin))) {}
+
+    // The end of the physical line that starts at p: its line break, or the end of the text.
+    const char* From(const char* p) const {
+        if (!withCr_) {
+            const void* lf = std::memchr(p, '\n', static_cast<size_t>(end_ - p));
+            return lf ? static_cast<const char*>(lf) : end_;
+        }
+        while (p < end_ && !IsLineEnd(*p))
+            ++p;
+        return p;
+    }
+
+    // The length of the line break at p (p before the end of the text).
+    size_t BreakLength(const char* p) const {
+        return p[0] == '\r' && p + 1 < end_ && p[1] == '\n' ? 2 : 1;
+    }
+
+private:
+    const char* end_;
+    bool withCr_;
+};
+
+// The start of the physical line that holds p.
+size_t LineStartOf(const std::vector<char>& text, size_t begin, size_t p) {
+    while (p > begin && !IsLineEnd(text[p - 1]))
+        --p;
+    return p;
+}
+
+int Fail(LinesFault* fault, LinesFault::Kind kind, int line = 0) {
+    if (fault) *fault = LinesFault{kind, line};
+    return -1;
+}
+
+} // namespace
+
+int ReportLines::Read(iwstream& is, LinesFault* fault) {
+    if (fault) *fault = LinesFault{};
+    lines_.clear();
+    // Reading whole first also serves pipes: a line's indent is known only after its break.
+    buffer_ = ReadAll(is);
+    if (static_cast<long>(buffer_.size()) > kMaxReportBytes) {
+        buffer_.clear();
+        return Fail(fault, LinesFault::TooLarge);
+    }
+    int errors = is.rdstate() & 0x86;
+    // Some editors put a UTF-8 byte-order mark in front of the text.
+    static const char kBom[] = "\xEF\xBB\xBF";
+    size_t begin = buffer_.size() >= 3 && std::equal(kBom, kBom + 3, buffer_.begin()) ? 3 : 0;
+    // The lines before a NUL byte are split; its own line and the rest are not.
+    size_t end = buffer_.size();
+    bool nul = false;
+    if (const void* at = std::memchr(buffer_.data() + begin, 0, end - begin)) {
+        nul = true;
+        end = LineStartOf(buffer_, begin,
+                          static_cast<size_t>(static_cast<const char*>(at) - buffer_.data()));
+    }
+    // The last line is ended in place like every other, so it needs a byte after it.
+    if (end == buffer_.size()) buffer_.push_back(0);
+    int linesSplit = Split(begin, end);
+    if (nul) return Fail(fault, LinesFault::NulByte, linesSplit + 1);
+    if (errors) {
+        Fail(fault, LinesFault::ReadError);
+        return errors;
+    }
+    return 0;
+}
+
+int ReportLines::Split(size_t begin, size_t end) {
+    char* const text = buffer_.data();
+    const char* const stop = text + end;
+    LineEnds ends(text + begin, stop);
+    lines_.reserve((end - begin) / 32 + 2);
+    // The reading state from line to line: how deep a continuation must be indented, whether
+    // a region block was seen, whether units are listed under a building.
+    int indent = 0;
+    bool regionFlag = false, buildingFlag = false;
+    int physical = 1;
+    char* p = text + begin;
+    while (p < stop) {
+        ReportLine line;
+        line.line = physical;
+        if (IsLineEnd(*p)) {
+            char* next = p + ends.BreakLength(p);
+            *p = 0;
+            line.text.text_ = p;
+            line.type = LineType::Empty;
+            lines_.push_back(line);
+            indent = 0;
+            buildingFlag = false;
+            ++physical;
+            p = next;
+            continue;
+        }
+        // The logical line is joined in place from its start: each part moves back over the
+        // break and blanks before it, and the NUL after it takes at most the place of a break.
+        char* const start = p;
+        char* out = p;
+        int type = LineType::Ordinary;
+        for (;;) {
+            const char* partEnd = ends.From(p);
+            // Blanks after the text of a part go, as mail programs add them; a part of blanks
+            // alone stays as it is.
+            const char* textEnd = partEnd;
+            while (textEnd > p && IsBlank(textEnd[-1]))
+                --textEnd;
+            if (textEnd == p) textEnd = partEnd;
+            size_t length = static_cast<size_t>(textEnd - p);
+            if (out != p) std::memmove(out, p, length);
+            out += length;
+            const char* next = partEnd < stop ? partEnd + ends.BreakLength(partEnd) : nullptr;
+            *out = 0;
+            type = GetLineType(start);
+            if (type == LineType::Rule || type == LineType::Exits) {
+                regionFlag = true;
+                indent = 2;
+            } else if (regionFlag && type == LineType::Building) {
+                buildingFlag = true;
+            }
+            if (!next) {
+                p = const_cast<char*>(stop);
+                break;
+            }
+            ++physical;
+            const char* after = next;
+            while (after < stop && *after == ' ')
+                ++after;
+            char c = after < stop ? *after : 0;
+            if (buildingFlag && (c == '-' || c == '*')) indent = 2;
+            if (after - next > indent && after < stop && !IsLineEnd(c)) {
+                *out++ = ' ';
+                p = const_cast<char*>(after);
+                continue;
+            }
+            p = const_cast<char*>(next);
+            break;
+        }
+        line.text.text_ = start;
+        line.text.length_ = static_cast<uint32_t>(out - start);
+        line.type = type;
+        lines_.push_back(line);
+    }
+    lines_.push_back(ReportLine{});
+    return physical - 1;
+}
+
+void ReportLines::WriteDebugCopy(const char* debugFile) const {
+    std::string path = LinesDebugPath(debugFile);
+    if (path.empty()) return;
+    ofwstream out(path.c_str(), true, true);
+    for (size_t i = 0; i + 1 < lines_.size(); ++i) {
+        out.write(lines_[i].text.Get(), lines_[i].text.Length());
+        out.put('\n');
+    }
+}
