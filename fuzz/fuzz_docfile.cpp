@@ -4,17 +4,21 @@
 // bytes; what was read writes back and reads back to the same bytes, also once every turn
 // made its locations; a complete read writes the input's own bytes as its version-1 part, a
 // refused file leaves the document empty, the location index finds what a search from the
-// start finds, and the JSON of the document can be made.
+// start finds, the JSON of the document can be made, and the extension area read as a file
+// opens (each turn's part kept as bytes until asked for) gives what reading every turn at once
+// gives.
 #include "base/fileimage.h"
 #include "base/wstream.h"
 #include "cli/docjson.h"
 #include "model/docfile.h"
+#include "model/extarea.h"
 #include "model/vexlordoc.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,6 +30,35 @@ const LocationNode* SearchFromStart(const TurnNode& turn, const AtlCoord& coord)
     for (const LocationNode* loc = turn.Locations().GetFirst(); loc; loc = loc->Next())
         if (loc->coord == coord) return loc;
     return nullptr;
+}
+
+std::vector<unsigned char> Written(VexlorDoc& doc) {
+    omwstream out;
+    Check(WriteDocFile(out, doc) == 0);
+    return out.Bytes();
+}
+
+std::string Json(const VexlorDoc& doc) {
+    std::string json;
+    AppendDocJson(json, doc);
+    return json;
+}
+
+// The input's area (from offset area on) read with every turn at once, against doc as the
+// program read it: before any of doc's turns was asked for, and after every one was.
+void CompareWithReadingAtOnce(VexlorDoc& doc, const uint8_t* data, size_t size, size_t area) {
+    VexlorDoc atOnce;
+    imwstream in(data, size);
+    Check(ReadDocFile(in, atOnce) == DocRead);
+    atOnce.Extras() = DocExtras();
+    imwstream rest(data + area, size - area);
+    ReadExtArea(rest, atOnce, ExtReading::AtOnce);
+    Check(atOnce.Extras().damaged == doc.Extras().damaged);
+    Check(atOnce.Extras().turns.size() == doc.Extras().turns.size());
+    const std::vector<unsigned char> bytes = Written(atOnce);
+    Check(Written(doc) == bytes);
+    Check(Json(doc) == Json(atOnce));
+    Check(Written(doc) == bytes);
 }
 
 } // namespace
@@ -50,9 +83,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t framing = kDocSignatureSize + 4;
     // A text of 65535 bytes, which needs an input at least that long, is read but written
     // capped at 65534.
-    if (result == DocRead && size < 0xFFFF)
+    if (result == DocRead && size < 0xFFFF) {
         Check(framing + v1.size() <= size &&
               std::memcmp(v1.data(), data + framing, v1.size()) == 0);
+        CompareWithReadingAtOnce(doc, data, size, framing + v1.size());
+    }
 
     omwstream first;
     Check(WriteDocFile(first, doc) == 0);

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "model/atldate.h"
+#include "model/keptturns.h"
 #include "model/levelwidths.h"
-#include "model/turnextras.h"
 
 #include <array>
-#include <map>
 #include <vector>
 
 // A chunk of the extension area that this program does not know, kept as it was read so that
@@ -21,7 +19,7 @@ struct DocExtras {
     LevelWidths levelWidths;
     // Per turn: what its report said beyond the records (exits, gates, weather, own units'
     // details, events). A turn read before they were kept has none.
-    std::map<AtlDate, TurnExtras> turns;
+    KeptTurns turns;
     std::vector<KeptChunk> keptChunks;
     // The last read found the area damaged: what could be read is here, the rest is lost.
     bool damaged = false;

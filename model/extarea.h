@@ -19,9 +19,14 @@ constexpr size_t kExtMagicSize = 8;
 // hold, so that such a document is a version-1 file byte for byte.
 void WriteExtArea(owstream& os, const VexlorDoc& doc);
 
+// How the per-turn chunks are read: each turn's part kept as the file's bytes and read when
+// the turn is asked for (the program's way), or every turn at once (to compare the two).
+enum class ExtReading { WhenAsked, AtOnce };
+
 // Reads the area that may follow the version-1 document into doc's extras. No bytes at all:
 // no area, nothing changes. Unknown chunks are kept for the next save. Damage (a chunk whose
 // reader refuses its bytes, which is left out; bytes that are no area; a chunk longer than what
 // follows; a missing end) keeps every chunk read completely before it and sets
-// extras.damaged. Never touches the version-1 part of doc.
-void ReadExtArea(iwstream& is, VexlorDoc& doc);
+// extras.damaged. Never touches the version-1 part of doc. Both ways of reading give the same
+// document.
+void ReadExtArea(iwstream& is, VexlorDoc& doc, ExtReading reading = ExtReading::WhenAsked);

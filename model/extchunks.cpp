@@ -11,10 +11,10 @@ namespace {
 
 // A new kind of chunk: its own file with a writer and a reader, and one line here.
 constexpr ExtChunkKind kKinds[] = {
-    {{'L', 'V', 'L', 'W'}, WriteLevelWidthsChunk, ReadLevelWidthsChunk},
-    {{'R', 'G', 'N', 'X'}, WriteRegionExtrasChunk, ReadRegionExtrasChunk},
-    {{'U', 'N', 'T', 'X'}, WriteUnitExtrasChunk, ReadUnitExtrasChunk},
-    {{'E', 'V', 'N', 'T'}, WriteTurnEventsChunk, ReadTurnEventsChunk},
+    {{'L', 'V', 'L', 'W'}, WriteLevelWidthsChunk, ReadLevelWidthsChunk, nullptr},
+    {{'R', 'G', 'N', 'X'}, WriteRegionExtrasChunk, ReadRegionExtrasChunk, KeepRegionExtrasChunk},
+    {{'U', 'N', 'T', 'X'}, WriteUnitExtrasChunk, ReadUnitExtrasChunk, KeepUnitExtrasChunk},
+    {{'E', 'V', 'N', 'T'}, WriteTurnEventsChunk, ReadTurnEventsChunk, KeepTurnEventsChunk},
 };
 
 } // namespace

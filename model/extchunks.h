@@ -6,6 +6,7 @@
 class iwstream;
 class owstream;
 class VexlorDoc;
+struct KeptBytes;
 
 // One kind of chunk of the extension area (model/extarea.h): its tag and its writer and
 // reader. Each kind has its own file with the two functions; the table in extchunks.cpp
@@ -18,6 +19,9 @@ struct ExtChunkKind {
     // chunk is refused and doc must be as it was before the call. Bytes after the fields
     // the reader knows are for a later program and are skipped.
     bool (*read)(iwstream& is, VexlorDoc& doc);
+    // For a kind read only when asked for: keeps the chunk's bytes in doc instead, and refuses
+    // (false, doc as it was) exactly what read refuses. Null for a kind always read at once.
+    bool (*keep)(const KeptBytes& chunk, VexlorDoc& doc);
 };
 
 // Every kind this program knows, in the order they are written.

@@ -62,16 +62,56 @@ bool ReadRegions(iwstream& is, Regions& regions) {
     return is.good();
 }
 
+void ApplyRegions(TurnExtras& extras, Regions regions) {
+    for (auto& [coord, region] : regions)
+        extras.Region(coord) = std::move(region);
+}
+
+// ReadRegions without building anything; the written form has the regions in coordinate order,
+// each once.
+bool SkimRegions(ByteSkim& bytes, PartShape& shape) {
+    uint32_t count = 0;
+    if (!bytes.U32(count)) return false;
+    shape.empty = count == 0;
+    uint64_t previous = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        int16_t x = 0, y = 0;
+        uint8_t z = 0;
+        uint16_t exits = 0;
+        if (!bytes.I16(x) || !bytes.I16(y) || !bytes.U8(z)) return false;
+        uint64_t key = TurnExtras::Key(AtlCoord(x, y, z));
+        if (i > 0 && key <= previous) shape.normal = false;
+        previous = key;
+        if (!bytes.Skip(8) || !bytes.Text(shape.normal) || !bytes.U16(exits)) return false;
+        for (uint16_t e = 0; e < exits; ++e) {
+            uint8_t direction = 0;
+            if (!bytes.U8(direction) || direction > AtlDirection::Southwest) return false;
+            // target, terrain's type and name, region, town, town's type
+            if (!bytes.Skip(5 + 1) || !bytes.Text(shape.normal) || !bytes.Text(shape.normal) ||
+                !bytes.Text(shape.normal) || !bytes.Text(shape.normal))
+                return false;
+        }
+    }
+    return true;
+}
+
+constexpr TurnPartKind kRegionsPart = {
+    0, SkimRegions,
+    [](iwstream& is, TurnExtras& extras) {
+        DecodePart<Regions>(is, extras, ReadRegions, ApplyRegions);
+    },
+    [](const TurnExtras& extras) { return !extras.Regions().empty(); }, WriteRegions};
+
 } // namespace
 
 void WriteRegionExtrasChunk(owstream& os, const VexlorDoc& doc) {
-    WritePerTurn(
-        os, doc, [](const TurnExtras& extras) { return !extras.Regions().empty(); }, WriteRegions);
+    WritePerTurn(os, doc, kRegionsPart);
 }
 
 bool ReadRegionExtrasChunk(iwstream& is, VexlorDoc& doc) {
-    return ReadPerTurn<Regions>(is, doc, ReadRegions, [](TurnExtras& extras, Regions regions) {
-        for (auto& [coord, region] : regions)
-            extras.Region(coord) = std::move(region);
-    });
+    return ReadPerTurn<Regions>(is, doc, ReadRegions, ApplyRegions);
+}
+
+bool KeepRegionExtrasChunk(const KeptBytes& chunk, VexlorDoc& doc) {
+    return KeepPerTurn(chunk, doc, kRegionsPart);
 }

@@ -21,24 +21,50 @@ bool ReadLines(iwstream& is, std::vector<Str>& lines) {
     return is.good();
 }
 
+bool ReadEvents(iwstream& is, TurnEvents& events) {
+    return ReadLines(is, events.errors) && ReadLines(is, events.battles) &&
+           ReadLines(is, events.events);
+}
+
+void ApplyEvents(TurnExtras& extras, TurnEvents events) {
+    extras.events = std::move(events);
+}
+
+bool SkimLines(ByteSkim& bytes, PartShape& shape) {
+    uint32_t count = 0;
+    if (!bytes.U32(count)) return false;
+    if (count > 0) shape.empty = false;
+    for (uint32_t i = 0; i < count; ++i)
+        if (!bytes.Text(shape.normal)) return false;
+    return true;
+}
+
+bool SkimEvents(ByteSkim& bytes, PartShape& shape) {
+    return SkimLines(bytes, shape) && SkimLines(bytes, shape) && SkimLines(bytes, shape);
+}
+
+constexpr TurnPartKind kEventsPart = {
+    2, SkimEvents,
+    [](iwstream& is, TurnExtras& extras) {
+        DecodePart<TurnEvents>(is, extras, ReadEvents, ApplyEvents);
+    },
+    [](const TurnExtras& extras) { return !extras.events.IsEmpty(); },
+    [](owstream& os, const TurnExtras& extras) {
+        WriteLines(os, extras.events.errors);
+        WriteLines(os, extras.events.battles);
+        WriteLines(os, extras.events.events);
+    }};
+
 } // namespace
 
 void WriteTurnEventsChunk(owstream& os, const VexlorDoc& doc) {
-    WritePerTurn(
-        os, doc, [](const TurnExtras& extras) { return !extras.events.IsEmpty(); },
-        [](owstream& to, const TurnExtras& extras) {
-            WriteLines(to, extras.events.errors);
-            WriteLines(to, extras.events.battles);
-            WriteLines(to, extras.events.events);
-        });
+    WritePerTurn(os, doc, kEventsPart);
 }
 
 bool ReadTurnEventsChunk(iwstream& is, VexlorDoc& doc) {
-    return ReadPerTurn<TurnEvents>(
-        is, doc,
-        [](iwstream& from, TurnEvents& events) {
-            return ReadLines(from, events.errors) && ReadLines(from, events.battles) &&
-                   ReadLines(from, events.events);
-        },
-        [](TurnExtras& extras, TurnEvents events) { extras.events = std::move(events); });
+    return ReadPerTurn<TurnEvents>(is, doc, ReadEvents, ApplyEvents);
+}
+
+bool KeepTurnEventsChunk(const KeptBytes& chunk, VexlorDoc& doc) {
+    return KeepPerTurn(chunk, doc, kEventsPart);
 }

@@ -89,7 +89,5 @@ void TurnExtras::Clear() {
 }
 
 const TurnExtras* KeptExtras(const VexlorDoc& doc, AtlDate date) {
-    const auto& turns = doc.Extras().turns;
-    auto it = turns.find(date);
-    return it == turns.end() ? nullptr : &it->second;
+    return doc.Extras().turns.Find(date);
 }

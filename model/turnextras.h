@@ -94,6 +94,7 @@ public:
     // In coordinate order (level, then y, then x) and unit-number order.
     const std::map<uint64_t, RegionExtras>& Regions() const { return regions_; }
     const std::map<int32_t, UnitExtras>& Units() const { return units_; }
+    static uint64_t Key(const AtlCoord& c);
     static AtlCoord CoordOfKey(uint64_t key);
 
     TurnEvents events;
@@ -103,8 +104,6 @@ public:
     bool operator==(const TurnExtras&) const = default;
 
 private:
-    static uint64_t Key(const AtlCoord& c);
-
     std::map<uint64_t, RegionExtras> regions_;
     std::map<int32_t, UnitExtras> units_;
 };

@@ -59,16 +59,53 @@ bool ReadUnits(iwstream& is, Units& units) {
     return is.good();
 }
 
+void ApplyUnits(TurnExtras& extras, Units units) {
+    for (auto& [number, unit] : units)
+        extras.Unit(number) = std::move(unit);
+}
+
+bool SkimSkills(ByteSkim& bytes, PartShape& shape) {
+    uint16_t count = 0;
+    if (!bytes.U16(count)) return false;
+    for (uint16_t i = 0; i < count; ++i)
+        if (!bytes.Text(shape.normal) || !bytes.Text(shape.normal) || !bytes.Skip(8)) return false;
+    return true;
+}
+
+// ReadUnits without building anything; the written form has the units in number order, each
+// once.
+bool SkimUnits(ByteSkim& bytes, PartShape& shape) {
+    uint32_t count = 0;
+    if (!bytes.U32(count)) return false;
+    shape.empty = count == 0;
+    int32_t previous = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        int32_t number = 0;
+        if (!bytes.I32(number)) return false;
+        if (i > 0 && number <= previous) shape.normal = false;
+        previous = number;
+        if (!bytes.Skip(4) || !bytes.Text(shape.normal) || !SkimSkills(bytes, shape) ||
+            !bytes.Text(shape.normal) || !SkimSkills(bytes, shape))
+            return false;
+    }
+    return true;
+}
+
+constexpr TurnPartKind kUnitsPart = {
+    1, SkimUnits,
+    [](iwstream& is, TurnExtras& extras) { DecodePart<Units>(is, extras, ReadUnits, ApplyUnits); },
+    [](const TurnExtras& extras) { return !extras.Units().empty(); }, WriteUnits};
+
 } // namespace
 
 void WriteUnitExtrasChunk(owstream& os, const VexlorDoc& doc) {
-    WritePerTurn(
-        os, doc, [](const TurnExtras& extras) { return !extras.Units().empty(); }, WriteUnits);
+    WritePerTurn(os, doc, kUnitsPart);
 }
 
 bool ReadUnitExtrasChunk(iwstream& is, VexlorDoc& doc) {
-    return ReadPerTurn<Units>(is, doc, ReadUnits, [](TurnExtras& extras, Units units) {
-        for (auto& [number, unit] : units)
-            extras.Unit(number) = std::move(unit);
-    });
+    return ReadPerTurn<Units>(is, doc, ReadUnits, ApplyUnits);
+}
+
+bool KeepUnitExtrasChunk(const KeptBytes& chunk, VexlorDoc& doc) {
+    return KeepPerTurn(chunk, doc, kUnitsPart);
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+// Bytes that stay exactly as they were read, viewed in place: whoever keeps a view keeps the
+// owner of the whole block alive, so many views share one block instead of copies.
+struct KeptBytes {
+    std::shared_ptr<const void> owner;
+    const unsigned char* data = nullptr;
+    size_t size = 0;
+
+    KeptBytes Part(size_t offset, size_t length) const { return {owner, data + offset, length}; }
+};

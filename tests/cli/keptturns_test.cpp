@@ -1,0 +1,124 @@
+// A document's turns read from their kept bytes when asked for give what reading every turn at
+// once gives: the same file when saved, the same dump, the same descriptions, and the same
+// refusal of a damaged chunk. On the real reports.
+#include "base/wstream.h"
+#include "cli/docjson.h"
+#include "descr/descrtree.h"
+#include "map/atlmap.h"
+#include "map/formatmap.h"
+#include "model/docfile.h"
+#include "model/extarea.h"
+#include "model/vexlordoc.h"
+#include "tests/support/reportdoc.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<unsigned char>;
+
+namespace {
+
+Bytes Saved(VexlorDoc& doc) {
+    omwstream out;
+    EXPECT_EQ(WriteDocFile(out, doc), 0);
+    return out.Bytes();
+}
+
+// The file read as the program reads it, or with every turn's extras read at once.
+void Read(const Bytes& file, VexlorDoc& doc, ExtReading reading) {
+    imwstream in(file.data(), file.size());
+    ASSERT_EQ(ReadDocFile(in, doc), DocRead);
+    if (reading == ExtReading::WhenAsked) return;
+    doc.Extras() = DocExtras();
+    const size_t version1 = Saved(doc).size(); // without extras: the version-1 part alone
+    imwstream area(file.data() + version1, file.size() - version1);
+    ReadExtArea(area, doc, reading);
+}
+
+std::string Json(const VexlorDoc& doc) {
+    std::string json;
+    AppendDocJson(json, doc);
+    return json;
+}
+
+// The description of every hex with kept extras, at every turn.
+std::string Descriptions(const VexlorDoc& doc) {
+    std::string text;
+    for (const TurnNode& turn : doc.Turns()) {
+        const TurnExtras* extras = KeptExtras(doc, turn.date);
+        if (!extras) continue;
+        AtlMap map;
+        FormatMap(doc, map, turn.date);
+        for (const auto& [key, region] : extras->Regions())
+            if (auto root = BuildDescrTree(doc, map, TurnExtras::CoordOfKey(key), DescrOptions()))
+                text += TreeText(*root);
+    }
+    return text;
+}
+
+// The file with its region chunk's first turn damaged: how: 0, a count of regions that runs
+// past the chunk's end; 1, an exit in a direction that does not exist.
+Bytes WithRegionsDamaged(Bytes file, int how) {
+    const std::string tag = "RGNX";
+    auto at = std::search(file.begin(), file.end(), tag.begin(), tag.end());
+    EXPECT_NE(at, file.end());
+    // The chunk's length, the number of turns and the first turn's date come first.
+    unsigned char* turn = &*at + 4 + 4 + 4 + 4;
+    if (how == 0) {
+        std::fill(turn, turn + 4, 0xFF);
+    } else {
+        // The first region: count, coordinate, gate and count of gates, weather, exits.
+        unsigned char* weather = turn + 4 + 5 + 8;
+        unsigned char* exits = weather + 2 + (weather[0] | weather[1] << 8);
+        EXPECT_TRUE(exits[0] || exits[1]);
+        exits[2] = 6;
+    }
+    return file;
+}
+
+} // namespace
+
+TEST(KeptTurns, ReadWhenAskedOrAllAtOnceTheDocumentIsTheSame) {
+    const std::string reports = VEXLOR_REPORTS_DIR;
+    for (auto [folder, turns] : {std::pair{"head-standard", 8},
+                                 {"head-neworigins", 9},
+                                 {"v404-standard", 8},
+                                 {"repo-snapshot-standard", 14}}) {
+        SCOPED_TRACE(folder);
+        VexlorDoc made;
+        ASSERT_EQ(AddReports(made, ReportSeries(reports + "/" + folder, 3, turns)), "");
+        const Bytes file = Saved(made);
+
+        VexlorDoc asked, atOnce;
+        Read(file, asked, ExtReading::WhenAsked);
+        Read(file, atOnce, ExtReading::AtOnce);
+        // Saved before any turn was asked for (its kept bytes), and from the objects.
+        EXPECT_TRUE(Saved(asked) == file);
+        EXPECT_TRUE(Saved(atOnce) == file);
+        EXPECT_EQ(asked.Extras().turns.size(), atOnce.Extras().turns.size());
+        EXPECT_EQ(Json(asked), Json(atOnce));
+        EXPECT_EQ(Descriptions(asked), Descriptions(atOnce));
+        EXPECT_FALSE(Descriptions(asked).empty());
+
+        // A turn replaced after opening is written from its objects, the others as they were.
+        const std::string third = ReportSeries(reports + "/" + folder, 3, 3).back();
+        ASSERT_EQ(AddReports(asked, {third}), "");
+        ASSERT_EQ(AddReports(atOnce, {third}), "");
+        EXPECT_TRUE(Saved(asked) == Saved(atOnce));
+
+        // A damaged chunk is refused whole both ways, and the others read alike.
+        for (int how : {0, 1}) {
+            const Bytes damaged = WithRegionsDamaged(file, how);
+            VexlorDoc damagedAsked, damagedAtOnce;
+            Read(damaged, damagedAsked, ExtReading::WhenAsked);
+            Read(damaged, damagedAtOnce, ExtReading::AtOnce);
+            EXPECT_TRUE(damagedAsked.Extras().damaged);
+            EXPECT_TRUE(damagedAtOnce.Extras().damaged);
+            EXPECT_EQ(Json(damagedAsked), Json(damagedAtOnce));
+            EXPECT_TRUE(Saved(damagedAsked) == Saved(damagedAtOnce));
+        }
+    }
+}
