@@ -66,7 +66,11 @@ int ReadItemList(const char*& cursor, ListT<ItemNode>& items) {
         int count;
         Str name, abbr;
         if (ReadItemInfo(p, count, name, abbr) != 0) return -1;
-        items.Add(new ItemNode(count, name.Get(), abbr.Get()));
+        auto* item = new ItemNode();
+        item->count = count;
+        item->name = std::move(name);
+        item->abbr = std::move(abbr);
+        items.Add(item);
         int next = AfterElement(p);
         if (next == 1) continue;
         if (next >= 0) cursor = p;
@@ -80,7 +84,12 @@ int ReadItemPriceList(const char*& cursor, ListT<ItemPriceNode>& items) {
         int count, price;
         Str name, abbr;
         if (ReadItemAndPrice(p, count, name, abbr, price) != 0) return -1;
-        items.Add(new ItemPriceNode(count, name.Get(), abbr.Get(), price));
+        auto* item = new ItemPriceNode();
+        item->count = count;
+        item->name = std::move(name);
+        item->abbr = std::move(abbr);
+        item->price = price;
+        items.Add(item);
         int next = AfterElement(p);
         if (next == 1) continue;
         if (next >= 0) cursor = p;

@@ -3,6 +3,7 @@
 #include "base/collate.h"
 #include "base/debugtrap.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -152,9 +153,23 @@ int GetLineType(const char* text) {
     // first byte alone.
     static const FirstByteRows rows;
     auto c = static_cast<unsigned char>(*text);
-    for (int i = rows.from[c]; i < rows.to[c]; ++i)
-        if (begcmp(text, kLineKeywords[i].keyword) == 0) return kLineKeywords[i].type;
+    for (int i = rows.from[c]; i < rows.to[c]; ++i) {
+        const char* key = kLineKeywords[i].keyword;
+        // Most lines part from the keywords of their first byte within two more bytes.
+        if (text[1] != key[1] || (key[2] && text[2] != key[2])) continue;
+        if (begcmp(text, key) == 0) return kLineKeywords[i].type;
+    }
     return LineType::Ordinary;
+}
+
+size_t LongestLineKeyword() {
+    static const size_t longest = [] {
+        size_t n = 0;
+        for (const S& row : kLineKeywords)
+            n = std::max(n, std::strlen(row.keyword));
+        return n;
+    }();
+    return longest;
 }
 
 int GetMonthNum(const char* text) {
@@ -164,19 +179,27 @@ int GetMonthNum(const char* text) {
 }
 
 int GetCommonToken(const char* text) {
-    if (!text || !*text) return -1;
+    return text ? GetCommonToken(std::string_view(text)) : -1;
+}
+
+int GetCommonToken(std::string_view text) {
+    if (text.empty()) return -1;
     // The dictionary order ties only identical texts, so a word matches exactly or not at all;
     // a byte scan finds it without the cost of collating every probe (two words per exit).
     for (const CommTok_& row : kCommonWords)
-        if (row.word[0] == text[0] && std::strcmp(row.word, text) == 0) return row.number;
+        if (row.word[0] == text[0] && text == row.word) return row.number;
     return -1;
 }
 
 int GetTerrainType(const char* text, TerrainType& terrain) {
+    return text ? GetTerrainType(std::string_view(text), terrain) : -1;
+}
+
+int GetTerrainType(std::string_view text, TerrainType& terrain) {
     static const uint8_t kTerrainOf[] = {
         TerrainType::Mountain, TerrainType::Forest, TerrainType::Ocean,  TerrainType::Swamp,
         TerrainType::Tundra,   TerrainType::Plain,  TerrainType::Jungle, TerrainType::Desert};
-    if (!text || !*text) return -1;
+    if (text.empty()) return -1;
     int word = GetCommonToken(text);
     if (word >= kMountain && word <= kDesert) {
         terrain.Set(kTerrainOf[word], nullptr);
@@ -189,7 +212,7 @@ int GetTerrainType(const char* text, TerrainType& terrain) {
                     nullptr);
         return 0;
     }
-    terrain.Set(TerrainType::Other, text);
+    terrain.Set(TerrainType::Other, Str(text).Get());
     if (word >= kNorth && word <= kSouthwest) {
         DebugTrap("GetTerrainType: a direction word where a terrain was expected");
         return -1;
@@ -198,6 +221,10 @@ int GetTerrainType(const char* text, TerrainType& terrain) {
 }
 
 int GetDirectionType(const char* text, AtlDirection::Type& direction) {
+    return text ? GetDirectionType(std::string_view(text), direction) : -1;
+}
+
+int GetDirectionType(std::string_view text, AtlDirection::Type& direction) {
     int word = GetCommonToken(text);
     if (word < kNorth || word > kSouthwest) return -1;
     static const AtlDirection::Type kDirectionOf[] = {

@@ -3,7 +3,9 @@
 #include "model/atlcoord.h"
 #include "model/terrain.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // Line types given by the keyword a logical line begins with.
 namespace LineType {
@@ -61,11 +63,17 @@ const MonthTok* BinarySearch(const MonthTok* table, int count, const char* text)
 const CommTok_* BinarySearch(const CommTok_* table, int count, const char* text);
 
 int GetLineType(const char* text);
+// The length of the longest keyword GetLineType looks for: text added after that many bytes
+// leaves a line's type as it was.
+size_t LongestLineKeyword();
 // 0-11, or -1.
 int GetMonthNum(const char* text);
 // The common-word number, or -1.
 int GetCommonToken(const char* text);
+int GetCommonToken(std::string_view text);
 // 0 and the terrain (an unknown word as Other with that name); -1 for no text or a direction.
 int GetTerrainType(const char* text, TerrainType& terrain);
+int GetTerrainType(std::string_view text, TerrainType& terrain);
 // 0 and the direction for one of the six direction words, else -1 and nothing changes.
 int GetDirectionType(const char* text, AtlDirection::Type& direction);
+int GetDirectionType(std::string_view text, AtlDirection::Type& direction);

@@ -19,9 +19,9 @@ bool ReadWeatherLine(const char* text, Str& weather) {
 
 int ReadExitLine(const char* text, ExitRecord& exit) {
     const char* p = text;
-    Str word;
+    std::string_view word;
     AtlDirection::Type direction;
-    if (read_before(p, word, ":") != 0 || GetDirectionType(word.Get(), direction) != 0) return -1;
+    if (read_before(p, word, ":") != 0 || GetDirectionType(word, direction) != 0) return -1;
     ++p;
     ExitRecord e;
     e.direction = direction;

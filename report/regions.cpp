@@ -9,6 +9,7 @@
 #include "report/sections.h"
 #include "report/unitlines.h"
 
+#include <array>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
@@ -38,10 +39,11 @@ int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& c
                           Str& regionName, Str& townName, Str& townType) {
     const char* p = cursor;
     skipspaces(p);
-    Str word, region, town, type;
+    std::string_view word;
+    Str region, town, type;
     TerrainType t;
     AtlCoord c;
-    if (read_before(p, word, "(") != 0 || GetTerrainType(word.Get(), t) != 0) return -1;
+    if (read_before(p, word, "(") != 0 || GetTerrainType(word, t) != 0) return -1;
     if (int read = ReadCoords(p, c); read != 0) return read;
     if (skiptempl(p, " in ") != 0 || ReadRegionName(p, region) != 0) return -1;
     bool hasTown = skiptempl(p, ", contains ") == 0;
@@ -133,7 +135,10 @@ int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* wi
     if (!node) return -1;
     // The exit lines as the report lists them, kept beside the neighbours' records.
     std::vector<ExitRecord>* kept = extras ? &extras->Region(from).exits : nullptr;
-    if (kept) kept->clear();
+    if (kept) {
+        kept->clear();
+        kept->reserve(6); // a hex has six sides
+    }
     Line* last = node;
     for (Line* n = node->Next(); n; last = n, n = n->Next()) {
         if (n->text.IsEmpty()) {
@@ -141,8 +146,12 @@ int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* wi
             return 0;
         }
         if (IsNoExitLine(n->text.Get())) continue;
-        ExitRecord exit;
-        if (int read = ReadExitLine(n->text.Get(), exit)) return BasicInfoFault(fault, read, n);
+        ExitRecord read;
+        ExitRecord& exit = kept ? kept->emplace_back() : read;
+        if (int result = ReadExitLine(n->text.Get(), exit)) {
+            if (kept) kept->pop_back();
+            return BasicInfoFault(fault, result, n);
+        }
         const AtlCoord& coord = exit.target;
         if (exit.terrain.IsDefault() || (coord.x == 0 && coord.y == 0 && coord.z == 0))
             DebugTrap("exit without terrain or at zero coordinates");
@@ -154,7 +163,6 @@ int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* wi
         loc->regionName = exit.regionName;
         loc->townName = exit.townName;
         loc->townType = exit.townType;
-        if (kept) kept->push_back(std::move(exit));
     }
     // A report saved without its trailing empty lines ends on its last exit.
     node = last;
@@ -238,33 +246,65 @@ void NoteChangedLocation(const LocationNode& loc, const TerrainType& terrain, co
         DebugTrap("a known location changes its terrain or name");
 }
 
+// The lists of a region that its blocks add to, in the order ListBeyondLimit checks them.
+enum BlockList { kUnits, kBuildings, kWanted, kForSale, kProducts, kBlockLists };
+
+const List& ListOf(const LocationNode& loc, int which) {
+    switch (which) {
+    case kUnits:
+        return loc.units;
+    case kBuildings:
+        return loc.buildings;
+    case kWanted:
+        return loc.wanted;
+    case kForSale:
+        return loc.forSale;
+    default:
+        return loc.products;
+    }
+}
+
 // Counts the entries of the lists blocks add to, so that no list is walked twice: a crafted
-// report may give one region any number of blocks.
+// report may give one region any number of blocks. A region whose lists held entries before
+// its block keeps its counts for the next block; one met for the first time needs no record.
 class ListCounter {
 public:
-    // Before a block adds to list.
-    void Mark(const List& list) {
-        auto [it, made] = entries_.try_emplace(&list);
-        if (made) it->second.count = list.LongCountNodes();
-        it->second.tail = list.GetLast();
+    // Before a block adds to loc's lists.
+    void Mark(const LocationNode& loc) {
+        loc_ = &loc;
+        auto kept = kept_.find(&loc);
+        keep_ = kept != kept_.end();
+        for (int i = 0; i < kBlockLists; ++i) {
+            const List& list = ListOf(loc, i);
+            long count = keep_ ? kept->second[i] : list.LongCountNodes();
+            entries_[i] = Entry{count, list.GetLast()};
+        }
+        for (const Entry& e : entries_)
+            keep_ = keep_ || e.count > 0;
     }
-    // After it: the first entry it added (null when none); Count includes them from now on.
-    const Node* TakeAdded(const List& list) {
-        Entry& e = entries_[&list];
+    // After it: the first entry it added to the list (null when none); Count includes them
+    // from now on.
+    const Node* TakeAdded(int which) {
+        Entry& e = entries_[which];
+        const List& list = ListOf(*loc_, which);
         const Node* first = e.tail ? e.tail->GetNext() : list.GetFirst();
         for (const Node* n = first; n; n = n->GetNext())
             ++e.count;
         e.tail = list.GetLast();
+        if (keep_) kept_[loc_][which] = e.count;
         return first;
     }
-    long Count(const List& list) { return entries_[&list].count; }
+    long Count(int which) const { return entries_[which].count; }
 
 private:
     struct Entry {
         long count = 0;
         const Node* tail = nullptr;
     };
-    std::unordered_map<const List*, Entry> entries_;
+    const LocationNode* loc_ = nullptr;
+    bool keep_ = false;
+    Entry entries_[kBlockLists];
+    std::unordered_map<const LocationNode*, std::array<long, kBlockLists>> kept_;
 };
 
 // What reading the blocks of one turn carries from block to block.
@@ -274,7 +314,6 @@ struct BlockReading {
     RegionFault& fault;
     ListCounter counter;
     std::unordered_set<int32_t> factions; // the numbers of the turn's factions
-    LocationNode* loc = nullptr;          // the region of the last block
     TurnExtras* extras = nullptr;         // keeps each block's exits, when given
     FactionNames names;                   // registers into the turn's faction list
 };
@@ -293,12 +332,7 @@ template <class Line> int ReadLocation(Line* region, Line*& pos, BlockReading& r
 
     bool isNew = false;
     LocationNode* loc = turn.RegisterLoc(coord, &isNew);
-    reading.loc = loc;
-    for (const List* list :
-         {static_cast<const List*>(&loc->units), static_cast<const List*>(&loc->buildings),
-          static_cast<const List*>(&loc->wanted), static_cast<const List*>(&loc->forSale),
-          static_cast<const List*>(&loc->products)})
-        reading.counter.Mark(*list);
+    reading.counter.Mark(*loc);
     if (!isNew) NoteChangedLocation(*loc, terrain, name);
     loc->terrain = terrain;
     loc->regionName = std::move(name);
@@ -329,25 +363,19 @@ namespace {
 
 // What the block just read took beyond the file's limits; null when all fits.
 const char* ListBeyondLimit(BlockReading& reading) {
-    const LocationNode& loc = *reading.loc;
     if (static_cast<long>(reading.turn.LocationCount()) > kMaxListEntries)
         return "regions in one turn";
-    const auto* firstUnit = static_cast<const UnitNode*>(reading.counter.TakeAdded(loc.units));
+    const auto* firstUnit = static_cast<const UnitNode*>(reading.counter.TakeAdded(kUnits));
     for (const UnitNode* u = firstUnit; u; u = static_cast<const UnitNode*>(u->GetNext())) {
         if (u->items.LongCountNodes() > kMaxListEntries) return "items of one unit";
         if (u->faction.Number() != 0) reading.factions.insert(u->faction.Number());
     }
-    struct Counted {
-        const List& list;
-        const char* what;
-    } lists[] = {{loc.units, "units in one region"},
-                 {loc.buildings, "buildings in one region"},
-                 {loc.wanted, "wanted items in one region"},
-                 {loc.forSale, "items for sale in one region"},
-                 {loc.products, "products in one region"}};
-    for (const Counted& c : lists) {
-        if (&c.list != &loc.units) reading.counter.TakeAdded(c.list);
-        if (reading.counter.Count(c.list) > kMaxListEntries) return c.what;
+    static const char* const kWhat[kBlockLists] = {
+        "units in one region", "buildings in one region", "wanted items in one region",
+        "items for sale in one region", "products in one region"};
+    for (int i = 0; i < kBlockLists; ++i) {
+        if (i != kUnits) reading.counter.TakeAdded(i);
+        if (reading.counter.Count(i) > kMaxListEntries) return kWhat[i];
     }
     if (static_cast<long>(reading.factions.size()) > kMaxListEntries) return "factions in one turn";
     return nullptr;
@@ -361,7 +389,7 @@ int ReadLocList(Line* start, TurnNode& turn, int* blocksRead, LevelWidths* width
     RegionFault local;
     RegionFault& why = fault ? *fault : local;
     why = RegionFault();
-    BlockReading reading{turn, widths, why, {}, {}, nullptr, extras, FactionNames(turn.factions)};
+    BlockReading reading{turn, widths, why, {}, {}, extras, FactionNames(turn.factions)};
     for (const StrAssocNode* f = turn.factions.GetFirst(); f; f = f->Next())
         reading.factions.insert(f->key);
     int count = 0;

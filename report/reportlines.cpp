@@ -9,15 +9,18 @@
 
 namespace {
 
-// Reads the whole stream, up to one byte more than kMaxReportBytes.
+// Reads the whole stream, up to one byte more than kMaxReportBytes. Each read asks for as much
+// as was read before, so that a large report is copied few times.
 std::vector<char> ReadAll(iwstream& is) {
-    constexpr long kChunk = 64 * 1024;
+    constexpr long kFirst = 64 * 1024;
     std::vector<char> text;
-    for (long n = kChunk; n == kChunk && static_cast<long>(text.size()) <= kMaxReportBytes;) {
-        size_t had = text.size();
-        text.resize(had + kChunk);
-        n = is.read(text.data() + had, kChunk);
-        text.resize(had + static_cast<size_t>(n > 0 ? n : 0));
+    for (long want = kFirst, n = want;
+         n == want && static_cast<long>(text.size()) <= kMaxReportBytes;) {
+        long had = static_cast<long>(text.size());
+        want = std::min(std::max(kFirst, had), kMaxReportBytes + 1 - had);
+        text.resize(static_cast<size_t>(had + want));
+        n = is.read(text.data() + had, want);
+        text.resize(static_cast<size_t>(had + (n > 0 ? n : 0)));
     }
     return text;
 }
@@ -114,6 +117,7 @@ int ReportLines::Split(size_t begin, size_t end) {
     int indent = 0;
     bool regionFlag = false, buildingFlag = false;
     int physical = 1;
+    const size_t keywordLength = LongestLineKeyword();
     char* p = text + begin;
     while (p < stop) {
         ReportLine line;
@@ -145,10 +149,12 @@ int ReportLines::Split(size_t begin, size_t end) {
             if (textEnd == p) textEnd = partEnd;
             size_t length = static_cast<size_t>(textEnd - p);
             if (out != p) std::memmove(out, p, length);
+            // Past the longest keyword, what a part adds cannot change the line's type.
+            bool typed = static_cast<size_t>(out - start) >= keywordLength;
             out += length;
             const char* next = partEnd < stop ? partEnd + ends.BreakLength(partEnd) : nullptr;
             *out = 0;
-            type = GetLineType(start);
+            if (!typed) type = GetLineType(start);
             if (type == LineType::Rule || type == LineType::Exits) {
                 regionFlag = true;
                 indent = 2;

@@ -3,6 +3,8 @@
 #include "base/str.h"
 #include "model/atlcoord.h"
 
+#include <string_view>
+
 // Cursor scanners over one logical line. Each returns 0 on success and -1 on failure, and
 // moves the cursor only on success.
 
@@ -16,6 +18,8 @@ int skiptempl(const char*& cursor, const char* templ);
 const char* FindSet(const char* text, const char* set);
 // Text up to the first delimiter of set, trimmed; the cursor stays on the delimiter.
 int read_before(const char*& cursor, Str& result, const char* set);
+// The same as a view into the line, for a word that is only looked at.
+int read_before(const char*& cursor, std::string_view& result, const char* set);
 int ReadNumber(const char*& cursor, int& result);
 int ReadParanNumber(const char*& cursor, int& result);
 int ReadBracketNumber(const char*& cursor, int& result);
