@@ -1,11 +1,13 @@
 // The extension area after the version-1 document: what today's reader of version 1 sees of
-// it (nothing), what survives damage, and how the level widths are learned and kept.
+// it (nothing), what survives damage, how the level widths are learned and kept, and per-turn
+// chunks read when a turn is asked for.
 #include "sample_doc.h"
 
 #include "base/wio.h"
 #include "base/wstream.h"
 #include "model/docfile.h"
 #include "model/extarea.h"
+#include "model/turnextras.h"
 #include "model/vexlordoc.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +160,75 @@ TEST(ExtArea, DamageNeverLosesTheVersion1Part) {
         EXPECT_EQ(back.Extras().levelWidths.Width(0), 0);
         EXPECT_EQ(back.Turns().LongCountNodes(), doc.Turns().LongCountNodes());
     }
+}
+
+// Per-turn chunks the writer never makes: a turn twice in a chunk, regions out of order, a
+// date without a turn, an empty part after a full one. Kept as bytes until asked for, they
+// read as reading every turn at once reads them, and are written alike.
+TEST(ExtArea, PerTurnPartsOutOfTheWrittenFormReadAsIfReadAtOnce) {
+    VexlorDoc doc;
+    FillSampleDoc(doc);
+    const AtlDate may(4, 1), june(5, 1), absent(9, 9);
+    auto payload = [](auto write) {
+        omwstream os;
+        write(os);
+        return os.Bytes();
+    };
+    // A part of gated regions without exits: count, then coordinate, gate, count of gates,
+    // weather, exits.
+    auto regions = [](owstream& os, AtlDate date,
+                      std::initializer_list<std::pair<int, int>> gates) {
+        date.write(os);
+        WriteU32(os, static_cast<uint32_t>(gates.size()));
+        for (auto [x, gate] : gates) {
+            AtlCoord(x, x).write(os);
+            WriteI32(os, gate);
+            WriteI32(os, 0);
+            Str().write(os);
+            WriteU16(os, 0);
+        }
+    };
+    auto events = [](owstream& os, AtlDate date, uint32_t errors) {
+        date.write(os);
+        WriteU32(os, errors);
+        for (uint32_t i = 0; i < errors; ++i)
+            Str("error").write(os);
+        WriteU32(os, 0);
+        WriteU32(os, 0);
+    };
+    Bytes file = Written(doc);
+    Bytes area = Area({Chunk("RGNX", payload([&](owstream& os) {
+                                 WriteU32(os, 4);
+                                 regions(os, may, {{2, 1}, {0, 2}});
+                                 regions(os, june, {{0, 3}, {6, 7}});
+                                 regions(os, absent, {{0, 9}});
+                                 regions(os, june, {{0, 4}, {4, 5}});
+                             })),
+                       Chunk("EVNT", payload([&](owstream& os) {
+                                 WriteU32(os, 2);
+                                 events(os, june, 2);
+                                 events(os, june, 0);
+                             })),
+                       kEnd});
+    file.insert(file.end(), area.begin(), area.end());
+
+    VexlorDoc asked, atOnce;
+    ASSERT_EQ(ReadBytes(file, asked), DocRead);
+    ASSERT_EQ(ReadBytes(file, atOnce), DocRead);
+    atOnce.Extras() = DocExtras();
+    const size_t version1 = Written(atOnce).size();
+    imwstream rest(file.data() + version1, file.size() - version1);
+    ReadExtArea(rest, atOnce, ExtReading::AtOnce);
+
+    EXPECT_EQ(Written(asked), Written(atOnce));
+    ASSERT_EQ(asked.Extras().turns.size(), 2u);
+    for (AtlDate date : {may, june})
+        EXPECT_TRUE(*KeptExtras(asked, date) == *KeptExtras(atOnce, date)) << date.Value();
+    EXPECT_EQ(KeptExtras(asked, may)->FindRegion(AtlCoord(2, 2))->gate, 1);
+    EXPECT_TRUE(KeptExtras(asked, june)->events.IsEmpty());
+    EXPECT_EQ(KeptExtras(asked, june)->FindRegion(AtlCoord(0, 0))->gate, 4);
+    EXPECT_EQ(KeptExtras(asked, june)->Regions().size(), 3u);
+    EXPECT_EQ(Written(asked), Written(atOnce));
 }
 
 TEST(LevelWidths, LearnedFromExitsAcrossTheEdgeOnly) {
