@@ -265,7 +265,8 @@ int List::WriteNodes(owstream& os) const {
     return 0;
 }
 
-int List::ReadNodes(iwstream& is, unsigned long version, NodeBuilder builder) {
+int List::ReadNodes(iwstream& is, unsigned long version, NodeBuilder builder,
+                    const NodesRead& progress) {
     uint16_t count = 0;
     if (!ReadU16(is, count)) return -1;
     for (unsigned i = 0; i < count; ++i) {
@@ -276,6 +277,7 @@ int List::ReadNodes(iwstream& is, unsigned long version, NodeBuilder builder) {
             return r;
         }
         Add(node);
+        if (progress) progress(i + 1, count);
     }
     return 0;
 }

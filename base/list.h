@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 
 class iwstream;
 class owstream;
@@ -41,6 +42,8 @@ private:
 
 // Makes a default node for List::ReadNodes; null when it cannot.
 using NodeBuilder = Node* (*)(iwstream& is, unsigned long version);
+// Told after each node read: how many of the list's count are in.
+using NodesRead = std::function<void(unsigned done, unsigned count)>;
 
 // An intrusive doubly linked list that owns its nodes.
 class List {
@@ -80,7 +83,8 @@ public:
 
     // Document file encoding: uint16 count of writeable nodes, then signature and record of each.
     int WriteNodes(owstream& os) const;
-    int ReadNodes(iwstream& is, unsigned long version, NodeBuilder builder);
+    int ReadNodes(iwstream& is, unsigned long version, NodeBuilder builder,
+                  const NodesRead& progress = {});
 
 private:
     void Unlink(Node* node);

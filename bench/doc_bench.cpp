@@ -1,4 +1,7 @@
 // Saving and opening large documents, and registering the locations of a large turn.
+#include "bench_data.h"
+#include "peakmemory.h"
+
 #include "base/wstream.h"
 #include "base/wstreambuf.h"
 #include "model/docfile.h"
@@ -75,30 +78,35 @@ std::unique_ptr<VexlorDoc> BuildDoc(int turns) {
     return doc;
 }
 
-// The document of one size, its bytes and its saved file, built when a benchmark first asks
-// for that size. Only one is kept: the largest takes over a gigabyte in memory.
+// The document of one size and its saved file, made when a benchmark first asks for that
+// size. Only one size is kept, and its document only while a benchmark needs it: at 500 turns
+// the document takes a few gigabytes.
 struct Sample {
     int turns = 0;
     std::unique_ptr<VexlorDoc> doc;
-    std::vector<unsigned char> bytes;
+    size_t size = 0;
     std::string path;
 };
 
-Sample& SampleOf(int turns) {
+enum class Need { File, Document };
+
+Sample& SampleOf(int turns, Need need) {
     static Sample s;
     if (s.turns != turns) {
         s.doc.reset();
         s.doc = BuildDoc(turns);
         s.turns = turns;
-        omwstream out;
-        WriteDocFile(out, *s.doc);
-        s.bytes = out.Bytes();
         if (!s.path.empty()) std::filesystem::remove(s.path);
         s.path = (std::filesystem::temp_directory_path() /
                   ("vexlor-bench-" + std::to_string(getpid()) + ".atl"))
                      .string();
         SaveDocFile(*s.doc, s.path.c_str());
+        std::error_code ignored;
+        s.size = static_cast<size_t>(std::filesystem::file_size(s.path, ignored));
+    } else if (need == Need::Document && !s.doc) {
+        s.doc = BuildDoc(turns);
     }
+    if (need == Need::File) s.doc.reset();
     return s;
 }
 
@@ -115,13 +123,13 @@ struct RemoveSavedFiles {
 } removeSavedFiles;
 
 void Finish(benchmark::State& state, const Sample& s) {
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * s.bytes.size()));
-    state.counters["MB"] = static_cast<double>(s.bytes.size()) / 1e6;
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * s.size));
+    state.counters["MB"] = static_cast<double>(s.size) / 1e6;
     state.SetComplexityN(state.range(0));
 }
 
 void BM_SaveToMemory(benchmark::State& state) {
-    Sample& s = SampleOf(static_cast<int>(state.range(0)));
+    Sample& s = SampleOf(static_cast<int>(state.range(0)), Need::Document);
     for (auto _ : state) {
         omwstream out;
         benchmark::DoNotOptimize(WriteDocFile(out, *s.doc));
@@ -130,10 +138,11 @@ void BM_SaveToMemory(benchmark::State& state) {
 }
 
 void BM_OpenFromMemory(benchmark::State& state) {
-    Sample& s = SampleOf(static_cast<int>(state.range(0)));
+    Sample& s = SampleOf(static_cast<int>(state.range(0)), Need::File);
+    const std::string bytes = ReadWholeFile(s.path);
     for (auto _ : state) {
         auto doc = std::make_unique<VexlorDoc>();
-        imwstream in(s.bytes.data(), s.bytes.size());
+        imwstream in(bytes.data(), bytes.size());
         if (ReadDocFile(in, *doc) != DocRead) state.SkipWithError("read failed");
         state.PauseTiming();
         doc.reset();
@@ -144,7 +153,7 @@ void BM_OpenFromMemory(benchmark::State& state) {
 
 // The floor for opening: making the same document in memory without any file.
 void BM_BuildInMemory(benchmark::State& state) {
-    Sample& s = SampleOf(static_cast<int>(state.range(0)));
+    Sample& s = SampleOf(static_cast<int>(state.range(0)), Need::File);
     for (auto _ : state) {
         auto doc = BuildDoc(static_cast<int>(state.range(0)));
         state.PauseTiming();
@@ -156,28 +165,42 @@ void BM_BuildInMemory(benchmark::State& state) {
 
 // The safe save: temporary file, write, fsync, rename.
 void BM_SaveFile(benchmark::State& state) {
-    Sample& s = SampleOf(static_cast<int>(state.range(0)));
-    for (auto _ : state)
+    Sample& s = SampleOf(static_cast<int>(state.range(0)), Need::Document);
+    PeakMemory peak;
+    for (auto _ : state) {
+        state.PauseTiming();
+        peak.Start();
+        state.ResumeTiming();
         if (SaveDocFile(*s.doc, s.path.c_str()) != DocSaved) state.SkipWithError("save failed");
+        peak.Stop();
+    }
+    peak.Report(state, static_cast<double>(s.size));
     Finish(state, s);
 }
 
+// peak_per_byte: how many times the file's size the process grows by while it opens it.
 void BM_OpenFile(benchmark::State& state) {
-    Sample& s = SampleOf(static_cast<int>(state.range(0)));
+    Sample& s = SampleOf(static_cast<int>(state.range(0)), Need::File);
+    PeakMemory peak;
     for (auto _ : state) {
+        state.PauseTiming();
+        peak.Start();
+        state.ResumeTiming();
         auto doc = std::make_unique<VexlorDoc>();
         if (OpenDocFile(*doc, s.path.c_str()) != DocRead) state.SkipWithError("open failed");
         state.PauseTiming();
+        peak.Stop();
         doc.reset();
         state.ResumeTiming();
     }
+    peak.Report(state, static_cast<double>(s.size));
     Finish(state, s);
 }
 
 // What opening is measured against: only reading the file's bytes into memory.
 void BM_ReadFileBytes(benchmark::State& state) {
-    Sample& s = SampleOf(static_cast<int>(state.range(0)));
-    std::vector<unsigned char> buffer(s.bytes.size());
+    Sample& s = SampleOf(static_cast<int>(state.range(0)), Need::File);
+    std::vector<unsigned char> buffer(s.size);
     for (auto _ : state) {
         ifwstreambuf file(s.path.c_str());
         long n = file.read(buffer.data(), static_cast<long>(buffer.size()));
@@ -212,12 +235,18 @@ void TurnCounts(benchmark::internal::Benchmark* b) {
     b->Complexity(benchmark::oN)->Repetitions(3)->ReportAggregatesOnly(true);
 }
 
+// Opening and saving a long game: 500 turns of 2,000 regions is a file of about 300 MB.
+void LongGames(benchmark::internal::Benchmark* b) {
+    b->Arg(50)->Arg(200)->Arg(500)->Unit(benchmark::kMillisecond);
+    b->Complexity(benchmark::oN)->Repetitions(3)->ReportAggregatesOnly(true);
+}
+
 } // namespace
 
 BENCHMARK(BM_SaveToMemory)->Apply(TurnCounts);
 BENCHMARK(BM_OpenFromMemory)->Apply(TurnCounts);
-BENCHMARK(BM_SaveFile)->Apply(TurnCounts);
-BENCHMARK(BM_OpenFile)->Apply(TurnCounts);
+BENCHMARK(BM_SaveFile)->Apply(LongGames);
+BENCHMARK(BM_OpenFile)->Apply(LongGames);
 BENCHMARK(BM_ReadFileBytes)->Apply(TurnCounts);
 BENCHMARK(BM_BuildInMemory)->Apply(TurnCounts);
 BENCHMARK(BM_RegisterLoc)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMicrosecond);

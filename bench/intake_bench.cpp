@@ -1,4 +1,5 @@
 #include "bench_data.h"
+#include "peakmemory.h"
 
 #include "base/strlist.h"
 #include "base/wstream.h"
@@ -78,7 +79,11 @@ void BM_AddReport(benchmark::State& state) {
         state.SkipWithError("world report not found");
         return;
     }
+    PeakMemory peak;
     for (auto _ : state) {
+        state.PauseTiming();
+        peak.Start();
+        state.ResumeTiming();
         auto doc = std::make_unique<VexlorDoc>();
         SilentUser user;
         imwstream in(text.data(), text.size());
@@ -89,10 +94,12 @@ void BM_AddReport(benchmark::State& state) {
         benchmark::DoNotOptimize(doc->LastTurn());
         // Closing the document is no part of the intake.
         state.PauseTiming();
+        peak.Stop();
         doc.reset();
         state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    peak.Report(state, static_cast<double>(text.size()));
 }
 
 } // namespace

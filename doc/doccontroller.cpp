@@ -138,7 +138,7 @@ DocOutcome DocController::Open(const char* path) {
     out.file = path ? path : "";
     VexlorDoc incoming;
     errno = 0;
-    DocReadResult result = OpenDocFile(incoming, out.file.c_str());
+    DocReadResult result = OpenDocFile(incoming, out.file.c_str(), progress_);
     switch (result) {
     case DocCannotOpen:
         out.kind = DocOutcomeKind::CannotOpen;

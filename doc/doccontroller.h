@@ -34,7 +34,8 @@ public:
     virtual void DocumentChanged() = 0;
 };
 
-// Reports done of total, called before each report and once when all are done.
+// Steps done of total: while reports are added, before each report and once when all are
+// done; while a map is opened, after each turn read and once when all is read.
 using DocProgress = std::function<void(int done, int total)>;
 
 // The life of a map document, without a window: it owns the document, its file name, the

@@ -53,6 +53,7 @@ const MessageEntry kEnglishMessages[] = {
     {Msg::SaveElsewhere, "Save the map under another name?"},
     {Msg::PictureIsTheDocument, "%s is the map document itself; choose another file for the picture."},
     {Msg::NotAPicture, "%s is not a PNG picture and stays as it is; choose another file for the picture."},
+    {Msg::ProgressOpening, "Opening the map..."},
 };
 
 } // namespace

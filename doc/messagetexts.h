@@ -46,6 +46,7 @@ enum : int {
     SaveElsewhere = 1132,
     PictureIsTheDocument = 1133,
     NotAPicture = 1134,
+    ProgressOpening = 1135,
 };
 }
 

@@ -46,6 +46,7 @@ const VexStringRes kStrings[] = {
     {1132, "Save the map under another name?"},
     {1133, "%s is the map document itself; choose another file for the picture."},
     {1134, "%s is not a PNG picture and stays as it is; choose another file for the picture."},
+    {1135, "Opening the map..."},
 };
 
 // Menu 1, the main window's menu bar. A null text is a separator; a key after a tab is the

@@ -35,7 +35,7 @@ int WriteDocFile(owstream& os, VexlorDoc& doc) {
     return 0;
 }
 
-DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc) {
+DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc, const DocReadProgress& progress) {
     unsigned char signature[kDocSignatureSize];
     long got = is.read(signature, sizeof signature);
     // Byte for byte equals a comparison as zero-terminated texts: the signature's only zero
@@ -46,9 +46,17 @@ DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc) {
     uint32_t version = 0;
     if (!ReadU32(is, version)) return DocNotADocument;
     if (version != kVersion) return DocWrongVersion;
-    if (doc.read(is, version) != 0) return DocReadFailed;
+    NodesRead turnRead;
+    int steps = 1;
+    if (progress)
+        turnRead = [&](unsigned done, unsigned count) {
+            steps = static_cast<int>(count) + 1;
+            progress(static_cast<int>(done), steps);
+        };
+    if (doc.read(is, version, turnRead) != 0) return DocReadFailed;
     // Whatever the area holds, the version-1 part read completely stands.
     ReadExtArea(is, doc);
+    if (progress) progress(steps, steps);
     return DocRead;
 }
 
@@ -90,7 +98,7 @@ DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error) {
     return DocSaved;
 }
 
-DocReadResult OpenDocFile(VexlorDoc& doc, const char* path) {
+DocReadResult OpenDocFile(VexlorDoc& doc, const char* path, const DocReadProgress& progress) {
     doc.Clear();
     InputFile file(path);
     if (file.GetResult() == InputFile::NotRegular) return DocNotAFile;
@@ -102,9 +110,9 @@ DocReadResult OpenDocFile(VexlorDoc& doc, const char* path) {
     DocReadResult result;
     if (std::shared_ptr<const FileImage> bytes = file.Bytes()) {
         isharedwstream in(std::move(bytes));
-        result = ReadDocFile(in, doc);
+        result = ReadDocFile(in, doc, progress);
     } else {
-        result = ReadDocFile(file.Stream(), doc);
+        result = ReadDocFile(file.Stream(), doc, progress);
     }
     // A file of another kind or version keeps no name, so that a save cannot overwrite it.
     if (result == DocRead || result == DocReadFailed) {

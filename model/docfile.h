@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 
 class iwstream;
 class owstream;
@@ -32,13 +33,18 @@ enum DocSaveResult {
     DocSaveChanged = -4,
 };
 
+// Told while a document is read, so that a window can show how far it is and keep repainting:
+// steps done of total, one after each turn and the last when everything after the turns is
+// read too.
+using DocReadProgress = std::function<void(int done, int total)>;
+
 // Writes the framing and the document and flushes; 0 when the stream is good afterwards,
 // else 1. Clears the modified flag only on success.
 int WriteDocFile(owstream& os, VexlorDoc& doc);
 // Reads the framing and the document into doc (which the caller has cleared). A stream that
 // ends inside the signature or the version (an empty file too) gives DocNotADocument. A damaged
 // extension area still gives DocRead, with doc.Extras().damaged set.
-DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc);
+DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc, const DocReadProgress& progress = {});
 
 // Saves to path without ever destroying what was there (base/replacefile.h): writes a
 // temporary file beside it, syncs it, and only then renames it over the old one (a link is
@@ -51,4 +57,4 @@ DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error = nullptr
 // Clears doc, then reads the file, a regular file only. Records the file name for DocRead and
 // DocReadFailed only, so that saving cannot overwrite a file that is not a document of this
 // version, and the file as it was read for the check at the next save.
-DocReadResult OpenDocFile(VexlorDoc& doc, const char* path);
+DocReadResult OpenDocFile(VexlorDoc& doc, const char* path, const DocReadProgress& progress = {});

@@ -50,9 +50,9 @@ int VexlorDoc::write(owstream& os) const {
     return os.good() ? 0 : 1;
 }
 
-int VexlorDoc::read(iwstream& is, unsigned long version) {
+int VexlorDoc::read(iwstream& is, unsigned long version, const NodesRead& turnRead) {
     faction_.read(is);
-    turns_.read(is, version);
+    turns_.ReadNodes(is, version, &TurnNode::builder, turnRead);
     Reindex();
     return is.good() ? 0 : 1;
 }

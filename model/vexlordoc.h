@@ -4,8 +4,8 @@
 #include "base/list.h"
 #include "base/str.h"
 #include "model/atldate.h"
-#include "model/sightingindex.h"
 #include "model/docextras.h"
+#include "model/sightingindex.h"
 #include "model/turn.h"
 
 #include <string>
@@ -63,7 +63,8 @@ public:
     }
 
     int write(owstream& os) const;
-    int read(iwstream& is, unsigned long version);
+    // turnRead, when given, is told after each turn.
+    int read(iwstream& is, unsigned long version, const NodesRead& turnRead = {});
 
 private:
     AtlFaction faction_;

@@ -176,16 +176,29 @@ void FrameWindow::Close() {
     doc_.Close();
 }
 
+void FrameWindow::WithProgress(int textId, const std::function<void()>& work) {
+    DProgressDialog progress(this, MessageText(textId).Get());
+    progress_ = &progress;
+    doc_.SetProgress([&progress](int done, int total) { progress.Set(done, total); });
+    work();
+    doc_.SetProgress(nullptr);
+    progress_ = nullptr;
+}
+
 void FrameWindow::Open(const char* path) {
-    DocOutcome opened = doc_.Open(path);
-    bool taken =
-        opened.kind == DocOutcomeKind::Done || opened.kind == DocOutcomeKind::DocumentDamaged;
-    if (taken) {
+    DocOutcome opened;
+    bool taken = false;
+    // The first map of the newly opened document is part of the wait.
+    WithProgress(Msg::ProgressOpening, [&] {
+        opened = doc_.Open(path);
+        taken =
+            opened.kind == DocOutcomeKind::Done || opened.kind == DocOutcomeKind::DocumentDamaged;
+        if (!taken) return;
         // The selection belonged to the map that went.
         panes_.map->GetMap().ClearSelection();
         panes_.descr->Clear();
         Reformat();
-    }
+    });
     ShowOutcome(opened);
     if (opened.kind == DocOutcomeKind::Done) NoteRecent(path);
     if (taken) ShowHome();
@@ -223,14 +236,7 @@ void FrameWindow::AddReports(const std::vector<Str>& paths) {
     for (const Str& p : paths)
         files.emplace_back(p.Get());
     ReportsOutcome added;
-    {
-        DProgressDialog progress(this, MessageText(Msg::ProgressReports).Get());
-        progress_ = &progress;
-        doc_.SetProgress([&progress](int done, int total) { progress.Set(done, total); });
-        added = doc_.AddReports(files);
-        doc_.SetProgress(nullptr);
-        progress_ = nullptr;
-    }
+    WithProgress(Msg::ProgressReports, [&] { added = doc_.AddReports(files); });
     // The dialogs start where the last report that could be opened lies.
     for (const DocOutcome& report : added.reports)
         if (report.kind != DocOutcomeKind::CannotOpen)

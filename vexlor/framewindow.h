@@ -8,6 +8,7 @@
 #include "ui/dframewindow.h"
 #include "vexlor/framepanes.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -180,6 +181,10 @@ private:
     void RefreshTurnEvents();
     // Shows the plain and the part of the map where the faction stands.
     void ShowHome();
+    // Runs work with a progress box (message textId) that the controller's steps move on; the
+    // box shows once the work takes more than half a second, and the window repaints meanwhile
+    // but takes no commands.
+    void WithProgress(int textId, const std::function<void()>& work);
     bool AskFileName(const FileDialogParams& params, Str& path);
 
     // The document first: the panes read it until they go.
@@ -198,6 +203,7 @@ private:
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<DHelpWindow> help_;
-    // The progress box while reports are added, to keep it out of the way of questions.
+    // The progress box while a map opens or reports are added, to keep it out of the way of
+    // questions.
     DProgressDialog* progress_ = nullptr;
 };

@@ -125,7 +125,7 @@ TEST(DocController, EachReportOutcomeAndItsMessage) {
                       .c_str()));
 }
 
-TEST(DocController, SeveralReportsGoInTheOrderOfTheirTurnsWithOneAnswerForAll) {
+TEST(DocController, SeveralReportsGoInTheOrderOfTheirTurnsWithOneAnswerForAllAndProgress) {
     Desk d;
     ASSERT_EQ(d.doc.AddReport(Rep("v404-standard/3-turn2.rep")).kind, DocOutcomeKind::ReportAdded);
     ASSERT_EQ(d.doc.AddReport(Rep("v404-standard/3-turn3.rep")).kind, DocOutcomeKind::ReportAdded);
@@ -149,6 +149,13 @@ TEST(DocController, SeveralReportsGoInTheOrderOfTheirTurnsWithOneAnswerForAll) {
     EXPECT_EQ(ReportsSummary(all),
               Str("Reports added: 2, replaced: 2, kept: 0, refused: 1.\n\nRefused:\nno-such.rep "
                   "cannot be opened: The system cannot find the file specified."));
+
+    // Opening moves on after each turn and once more when all is read.
+    std::string path = Scratch("progress") + "/wolves.atl";
+    ASSERT_EQ(d.doc.SaveAs(path.c_str()).kind, DocOutcomeKind::Done);
+    progress.clear();
+    ASSERT_EQ(d.doc.Open(path.c_str()).kind, DocOutcomeKind::Done);
+    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}));
 
     // Another faction: No stops the batch.
     d.questions.asked.clear();

@@ -4,7 +4,9 @@
 #include "gfx/bitmap.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "model/docfile.h"
 #include "testdir.h"
+#include "tests/support/docbuild.h"
 #include "tests/support/filesizelimit.h"
 #include "ui/filedialog.h"
 #include "ui/messagebox.h"
@@ -411,6 +413,31 @@ private slots:
                                         "specified.")
                                            .c_str())}));
         QVERIFY(stillOpen());
+    }
+
+    // The window handles its events (and so repaints) while a long map opens, moved on by the
+    // controller's steps; meanwhile it cannot be closed.
+    void aLongMapOpensWhileTheWindowKeepsHandlingEvents() {
+        VexlorDoc made;
+        for (int t = 0; t < 120; ++t)
+            for (int i = 0; i < 50; ++i)
+                AddLoc(made, AtlDate(12 + t), AtlCoord(2 * i, 0, 1));
+        QCOMPARE(SaveDocFile(made, File("long.atl").c_str()), DocSaved);
+        bool opening = true, closed = false;
+        int ticks = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, this, [&] {
+            if (!opening) return;
+            ++ticks;
+            closed = closed || Frame().Widget()->close();
+        });
+        tick.start(0);
+        Frame().Open(File("long.atl").c_str());
+        opening = false;
+        QVERIFY(ticks > 0);
+        QVERIFY(!closed);
+        QVERIFY(Frame().Widget()->isVisible());
+        QCOMPARE(Frame().Document().Turns().LongCountNodes(), 120L);
     }
 
     void aDamagedDocumentOpensWhatItCanAndKeepsNoName() {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -33,16 +34,23 @@ QAction* Command(QWidget* window, unsigned id) {
     return window ? window->findChild<QAction*>(QStringLiteral("cmd%1").arg(id)) : nullptr;
 }
 
+// Runs drive once the program runs its event loop. Not before: start-up already handles
+// events while it opens the files named on the command line.
+void WhenRunning(std::function<void()> drive) {
+    QTimer::singleShot(0, [drive] {
+        if (QThread::currentThread()->loopLevel() == 0) return WhenRunning(drive);
+        drive();
+        // Whatever drive did, the program ends: a failed check must not leave the loop running.
+        if (QMainWindow* still = MainWindow()) still->close();
+    });
+}
+
 // Runs the program from a folder laid out like an installed one, with drive run once the
 // main window is up; drive must end the program. Returns the program's result.
 int RunProgram(const TestDir& dir, std::function<void()> drive) {
     Profile.SetIniFile(dir.File("vexlor.INI").c_str());
     AppOptions = Options();
-    QTimer::singleShot(0, [drive] {
-        drive();
-        // Whatever drive did, the program ends: a failed check must not leave the loop running.
-        if (QMainWindow* still = MainWindow()) still->close();
-    });
+    WhenRunning(std::move(drive));
     DynLib program(dir.File("vexlor").c_str());
     char noArguments[] = "";
     int result = WinMain(&program, nullptr, noArguments, SW_SHOWNORMAL);
@@ -107,13 +115,14 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Vexlor - <new map>[*]"));
         QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
         std::map<unsigned, QString> expected = {
-            {101, "&New"},         {102, "&Open"},           {103, "&Save"},
-            {104, "&SaveAs"},      {105, "&Add report"},     {106, "&Export map..."}, {100, "E&xit"},
-            {200, "Plain up"},     {201, "Plain down"},      {202, "Next turn"},
-            {203, "Prev turn"},    {204, "First turn"},      {205, "Last turn"},
-            {206, "&Find..."},     {207, "Turn &events..."}, {220, "Zoom &in"},
-            {221, "Zoom &out"},    {222, "&Actual size"},    {223, "&Whole level"},
-            {901, "&Index\tF1"},   {902, "&Using help"},     {903, "&About..."}};
+            {101, "&New"},         {102, "&Open"},       {103, "&Save"},
+            {104, "&SaveAs"},      {105, "&Add report"}, {106, "&Export map..."},
+            {100, "E&xit"},        {200, "Plain up"},    {201, "Plain down"},
+            {202, "Next turn"},    {203, "Prev turn"},   {204, "First turn"},
+            {205, "Last turn"},    {206, "&Find..."},    {207, "Turn &events..."},
+            {220, "Zoom &in"},     {221, "Zoom &out"},   {222, "&Actual size"},
+            {223, "&Whole level"}, {901, "&Index\tF1"},  {902, "&Using help"},
+            {903, "&About..."}};
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size and Export map stand greyed.
