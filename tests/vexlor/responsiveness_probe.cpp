@@ -1,7 +1,8 @@
-// Opens a map in the main window as the program does, then adds reports to it, and tells for
-// each how long it took and the longest time the window went without handling its events,
-// which is how long a repaint could have had to wait. Not a test: a measurement to run by hand
-// on a long game (tools/make_long_game.sh makes one), e.g. with QT_QPA_PLATFORM=offscreen:
+// Opens a map in the main window as the program does, then adds reports to it and saves it
+// elsewhere, and tells for each how long it took and the longest time the window went without
+// handling its events, which is how long a repaint could have had to wait. Not a test: a
+// measurement to run by hand on a long game (tools/make_long_game.sh makes one), e.g. with
+// QT_QPA_PLATFORM=offscreen:
 //   responsiveness_probe MAP.atl [REPORT...]
 // The reports' turns must not be in the map yet (no question is answered); the summary box
 // of several reports is answered with OK.
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
             MessageBoxScript::PushAnswer(IDOK);
             Measure("add reports", [&] { frame.AddReports(reports); });
         }
+        // Saving has no progress box: how long it holds the window is worth knowing.
+        Measure("save as", [&] { frame.Save(dir.File("saved.atl").c_str()); });
         Measure("close", [&] { frame.Close(); });
     }
     Language.SetModule(nullptr, false);
