@@ -35,7 +35,7 @@ public:
 };
 
 // Steps done of total: while reports are added, before each report and once when all are
-// done; while a map is opened, after each turn read and once when all is read.
+// done; while a map is opened, the reader's steps (model/docfile.h).
 using DocProgress = std::function<void(int done, int total)>;
 
 // The life of a map document, without a window: it owns the document, its file name, the

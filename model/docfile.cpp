@@ -8,6 +8,7 @@
 #include "model/extarea.h"
 #include "model/vexlordoc.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -46,17 +47,24 @@ DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc, const DocReadProgress& p
     uint32_t version = 0;
     if (!ReadU32(is, version)) return DocNotADocument;
     if (version != kVersion) return DocWrongVersion;
+    // The turns count once as they are read and once more as the area's parts of them are
+    // walked, for on a long game the area is as large as the records before it.
+    int turns = 0, parts = 0;
+    auto steps = [&] { return 2 * turns + 2; };
     NodesRead turnRead;
-    int steps = 1;
-    if (progress)
+    ExtPartRead partRead;
+    if (progress) {
         turnRead = [&](unsigned done, unsigned count) {
-            steps = static_cast<int>(count) + 1;
-            progress(static_cast<int>(done), steps);
+            turns = static_cast<int>(count);
+            progress(static_cast<int>(done), steps());
         };
+        partRead = [&] { progress(turns + 1 + std::min(++parts, turns), steps()); };
+    }
     if (doc.read(is, version, turnRead) != 0) return DocReadFailed;
+    if (progress) progress(turns + 1, steps()); // indexed
     // Whatever the area holds, the version-1 part read completely stands.
-    ReadExtArea(is, doc);
-    if (progress) progress(steps, steps);
+    ReadExtArea(is, doc, ExtReading::WhenAsked, partRead);
+    if (progress) progress(steps(), steps());
     return DocRead;
 }
 

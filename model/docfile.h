@@ -34,8 +34,8 @@ enum DocSaveResult {
 };
 
 // Told while a document is read, so that a window can show how far it is and keep repainting:
-// steps done of total, one after each turn and the last when everything after the turns is
-// read too.
+// steps done of total: one after each turn, one when the turns are indexed, then one as the
+// extension area's part of each turn is walked, and the last when everything is read.
 using DocReadProgress = std::function<void(int done, int total)>;
 
 // Writes the framing and the document and flushes; 0 when the stream is good afterwards,

@@ -56,7 +56,8 @@ bool ReadChunkBytes(iwstream& is, uint32_t length, KeptBytes& bytes) {
     return true;
 }
 
-void ReadChunk(const Tag& tag, const KeptBytes& bytes, VexlorDoc& doc, ExtReading reading) {
+void ReadChunk(const Tag& tag, const KeptBytes& bytes, VexlorDoc& doc, ExtReading reading,
+               const ExtPartRead& partRead) {
     DocExtras& extras = doc.Extras();
     const ExtChunkKind* kind = FindExtChunkKind(tag);
     if (!kind) {
@@ -65,7 +66,7 @@ void ReadChunk(const Tag& tag, const KeptBytes& bytes, VexlorDoc& doc, ExtReadin
     }
     bool read;
     if (kind->keep && reading == ExtReading::WhenAsked) {
-        read = kind->keep(bytes, doc);
+        read = kind->keep(bytes, doc, partRead);
     } else {
         imwstream chunk(bytes.data, bytes.size);
         read = kind->read(chunk, doc);
@@ -94,7 +95,7 @@ void WriteExtArea(owstream& os, const VexlorDoc& doc) {
     WriteChunk(os, kEndTag, {});
 }
 
-void ReadExtArea(iwstream& is, VexlorDoc& doc, ExtReading reading) {
+void ReadExtArea(iwstream& is, VexlorDoc& doc, ExtReading reading, const ExtPartRead& partRead) {
     DocExtras& extras = doc.Extras();
     unsigned char magic[kExtMagicSize];
     long got = is.read(magic, sizeof magic);
@@ -113,6 +114,6 @@ void ReadExtArea(iwstream& is, VexlorDoc& doc, ExtReading reading) {
             return;
         }
         if (tag == kEndTag) return;
-        ReadChunk(tag, bytes, doc, reading);
+        ReadChunk(tag, bytes, doc, reading, partRead);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/extchunks.h"
+
 #include <cstddef>
 
 class iwstream;
@@ -28,5 +30,6 @@ enum class ExtReading { WhenAsked, AtOnce };
 // reader refuses its bytes, which is left out; bytes that are no area; a chunk longer than what
 // follows; a missing end) keeps every chunk read completely before it and sets
 // extras.damaged. Never touches the version-1 part of doc. Both ways of reading give the same
-// document.
-void ReadExtArea(iwstream& is, VexlorDoc& doc, ExtReading reading = ExtReading::WhenAsked);
+// document. partRead, when given, is told as the per-turn chunks are walked.
+void ReadExtArea(iwstream& is, VexlorDoc& doc, ExtReading reading = ExtReading::WhenAsked,
+                 const ExtPartRead& partRead = {});

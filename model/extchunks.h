@@ -1,12 +1,17 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <span>
 
 class iwstream;
 class owstream;
 class VexlorDoc;
 struct KeptBytes;
+
+// Told after each turn's part of a per-turn chunk is walked while the area is read: on a long
+// game the area is as large as the records before it, and a window keeps repainting through it.
+using ExtPartRead = std::function<void()>;
 
 // One kind of chunk of the extension area (model/extarea.h): its tag and its writer and
 // reader. Each kind has its own file with the two functions; the table in extchunks.cpp
@@ -21,7 +26,7 @@ struct ExtChunkKind {
     bool (*read)(iwstream& is, VexlorDoc& doc);
     // For a kind read only when asked for: keeps the chunk's bytes in doc instead, and refuses
     // (false, doc as it was) exactly what read refuses. Null for a kind always read at once.
-    bool (*keep)(const KeptBytes& chunk, VexlorDoc& doc);
+    bool (*keep)(const KeptBytes& chunk, VexlorDoc& doc, const ExtPartRead& partRead);
 };
 
 // Every kind this program knows, in the order they are written.

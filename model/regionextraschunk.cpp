@@ -112,6 +112,6 @@ bool ReadRegionExtrasChunk(iwstream& is, VexlorDoc& doc) {
     return ReadPerTurn<Regions>(is, doc, ReadRegions, ApplyRegions);
 }
 
-bool KeepRegionExtrasChunk(const KeptBytes& chunk, VexlorDoc& doc) {
-    return KeepPerTurn(chunk, doc, kRegionsPart);
+bool KeepRegionExtrasChunk(const KeptBytes& chunk, VexlorDoc& doc, const ExtPartRead& partRead) {
+    return KeepPerTurn(chunk, doc, kRegionsPart, partRead);
 }

@@ -4,7 +4,8 @@ void WritePerTurn(owstream& os, const VexlorDoc& doc, const TurnPartKind& kind) 
     doc.Extras().turns.WritePart(os, kind);
 }
 
-bool KeepPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kind) {
+bool KeepPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kind,
+                 const ExtPartRead& partRead) {
     struct Part {
         AtlDate date;
         size_t from, to;
@@ -21,6 +22,7 @@ bool KeepPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kin
         size_t from = bytes.Offset();
         if (!kind.skim(bytes, shape)) return false;
         parts.push_back({AtlDate(date), from, bytes.Offset(), shape});
+        if (partRead) partRead();
     }
     // Bytes after the last turn are for a later program, as for the reader.
     KeptTurns& turns = doc.Extras().turns;

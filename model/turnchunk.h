@@ -3,6 +3,7 @@
 #include "base/wio.h"
 #include "base/wstream.h"
 #include "model/byteskim.h"
+#include "model/extchunks.h"
 #include "model/keptbytes.h"
 #include "model/vexlordoc.h"
 
@@ -37,8 +38,10 @@ struct TurnPartKind {
 void WritePerTurn(owstream& os, const VexlorDoc& doc, const TurnPartKind& kind);
 
 // Keeps each turn's part of the chunk as its bytes (a date the document has no turn for is
-// dropped). False, with the document unchanged, for a chunk ReadPerTurn refuses.
-bool KeepPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kind);
+// dropped). False, with the document unchanged, for a chunk ReadPerTurn refuses. partRead, when
+// given, is told after each turn's part.
+bool KeepPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kind,
+                 const ExtPartRead& partRead = {});
 
 // Reads the whole chunk into objects at once: the turns into Parts through read(is, part)
 // (false: refused); only when every turn read does it hand each part to apply(extras, part)

@@ -65,6 +65,6 @@ bool ReadTurnEventsChunk(iwstream& is, VexlorDoc& doc) {
     return ReadPerTurn<TurnEvents>(is, doc, ReadEvents, ApplyEvents);
 }
 
-bool KeepTurnEventsChunk(const KeptBytes& chunk, VexlorDoc& doc) {
-    return KeepPerTurn(chunk, doc, kEventsPart);
+bool KeepTurnEventsChunk(const KeptBytes& chunk, VexlorDoc& doc, const ExtPartRead& partRead) {
+    return KeepPerTurn(chunk, doc, kEventsPart, partRead);
 }

@@ -106,6 +106,6 @@ bool ReadUnitExtrasChunk(iwstream& is, VexlorDoc& doc) {
     return ReadPerTurn<Units>(is, doc, ReadUnits, ApplyUnits);
 }
 
-bool KeepUnitExtrasChunk(const KeptBytes& chunk, VexlorDoc& doc) {
-    return KeepPerTurn(chunk, doc, kUnitsPart);
+bool KeepUnitExtrasChunk(const KeptBytes& chunk, VexlorDoc& doc, const ExtPartRead& partRead) {
+    return KeepPerTurn(chunk, doc, kUnitsPart, partRead);
 }

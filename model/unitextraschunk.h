@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/extchunks.h"
+
 class iwstream;
 class owstream;
 class VexlorDoc;
@@ -9,4 +11,4 @@ struct KeptBytes;
 // can study, per unit number.
 void WriteUnitExtrasChunk(owstream& os, const VexlorDoc& doc);
 bool ReadUnitExtrasChunk(iwstream& is, VexlorDoc& doc);
-bool KeepUnitExtrasChunk(const KeptBytes& chunk, VexlorDoc& doc);
+bool KeepUnitExtrasChunk(const KeptBytes& chunk, VexlorDoc& doc, const ExtPartRead& partRead);
