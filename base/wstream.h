@@ -48,6 +48,9 @@ public:
     }
     // Moves the read position by delta bytes from where it is; false on failure.
     bool seekrel(long delta);
+    // How many bytes can be read without going to the channel: for memory input, all that is
+    // left.
+    size_t Buffered() const { return static_cast<size_t>(end_ - cur_); }
 
 protected:
     // Memory input: the stream reads the bytes in place and has no channel.

@@ -1,13 +1,12 @@
 #include "bench_data.h"
 #include "peakmemory.h"
 
-#include "base/strlist.h"
 #include "base/wstream.h"
 #include "model/vexlordoc.h"
 #include "report/extrasreader.h"
 #include "report/intake.h"
-#include "report/lines.h"
 #include "report/regions.h"
+#include "report/reportlines.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,7 +28,7 @@ public:
     bool ReplaceTurn(AtlDate) override { return true; }
 };
 
-// Region blocks alone, from lines split beforehand.
+// Region blocks alone, from lines split beforehand as intake splits them.
 void BM_ReadLocList(benchmark::State& state) {
     const std::string& text = Report(static_cast<int>(state.range(0)));
     if (text.empty()) {
@@ -37,12 +36,12 @@ void BM_ReadLocList(benchmark::State& state) {
         return;
     }
     imwstream in(text.data(), text.size());
-    StrList lines;
-    SplitLines(in, lines, nullptr);
+    ReportLines lines;
+    lines.Read(in, nullptr);
     int regions = 0;
     for (auto _ : state) {
         TurnNode turn;
-        if (ReadLocList(lines.GetFirst(), turn, &regions) != 0) state.SkipWithError("read failed");
+        if (ReadLocList(lines.First(), turn, &regions) != 0) state.SkipWithError("read failed");
         benchmark::DoNotOptimize(turn.Locations().GetFirst());
     }
     state.counters["regions"] = regions;
@@ -58,14 +57,14 @@ void BM_ReadTurnExtras(benchmark::State& state) {
         return;
     }
     imwstream in(text.data(), text.size());
-    StrList lines;
-    SplitLines(in, lines, nullptr);
+    ReportLines lines;
+    lines.Read(in, nullptr);
     int regions = 0;
     TurnNode read;
-    ReadLocList(lines.GetFirst(), read, &regions);
+    ReadLocList(lines.First(), read, &regions);
     for (auto _ : state) {
         TurnExtras extras;
-        ReadTurnExtras(lines.GetFirst(), regions, extras);
+        ReadTurnExtras(lines.First(), regions, extras);
         benchmark::DoNotOptimize(extras.Regions().size());
     }
     state.counters["regions"] = regions;

@@ -3,6 +3,7 @@
 #include "base/strlist.h"
 #include "base/wstream.h"
 #include "report/lines.h"
+#include "report/reportlines.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,6 +30,22 @@ void BM_SplitLines(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
+// The split intake uses: one buffer, no node per line.
+void BM_ReportLines(benchmark::State& state) {
+    const std::string& text = Report(static_cast<int>(state.range(0)));
+    if (text.empty()) {
+        state.SkipWithError("world report not found");
+        return;
+    }
+    for (auto _ : state) {
+        imwstream in(text.data(), text.size());
+        ReportLines lines;
+        benchmark::DoNotOptimize(lines.Read(in, nullptr));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
 } // namespace
 
 BENCHMARK(BM_SplitLines)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportLines)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);

@@ -187,7 +187,9 @@ int GetCommonToken(std::string_view text) {
     // The dictionary order ties only identical texts, so a word matches exactly or not at all;
     // a byte scan finds it without the cost of collating every probe (two words per exit).
     for (const CommTok_& row : kCommonWords)
-        if (row.word[0] == text[0] && text == row.word) return row.number;
+        if (row.word[0] == text[0] && std::strncmp(row.word, text.data(), text.size()) == 0 &&
+            row.word[text.size()] == 0)
+            return row.number;
     return -1;
 }
 

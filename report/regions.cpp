@@ -19,7 +19,15 @@ namespace {
 // The region name runs to the first ","; only a line without one ends it at its final ".",
 // so that a name with a dot ("St. Ives") is read whole.
 int ReadRegionName(const char*& cursor, Str& name) {
-    if (FindSet(cursor, ",")) return read_before(cursor, name, ",");
+    if (const char* comma = std::strchr(cursor, ',')) {
+        const char* start = cursor;
+        skipspaces(start);
+        const char* end = comma;
+        skipspacesback(start, end);
+        name = Str(std::string_view(start, static_cast<size_t>(end - start)));
+        cursor = comma;
+        return 0;
+    }
     size_t length = std::strlen(cursor);
     if (length == 0 || cursor[length - 1] != '.') return -1;
     const char* start = cursor;

@@ -9,22 +9,6 @@
 
 namespace {
 
-// Reads the whole stream, up to one byte more than kMaxReportBytes. Each read asks for as much
-// as was read before, so that a large report is copied few times.
-std::vector<char> ReadAll(iwstream& is) {
-    constexpr long kFirst = 64 * 1024;
-    std::vector<char> text;
-    for (long want = kFirst, n = want;
-         n == want && static_cast<long>(text.size()) <= kMaxReportBytes;) {
-        long had = static_cast<long>(text.size());
-        want = std::min(std::max(kFirst, had), kMaxReportBytes + 1 - had);
-        text.resize(static_cast<size_t>(had + want));
-        n = is.read(text.data() + had, want);
-        text.resize(static_cast<size_t>(had + (n > 0 ? n : 0)));
-    }
-    return text;
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -62,7 +46,7 @@ private:
 };
 
 // The start of the physical line that holds p.
-size_t LineStartOf(const std::vector<char>& text, size_t begin, size_t p) {
+size_t LineStartOf(const char* text, size_t begin, size_t p) {
     while (p > begin && !IsLineEnd(text[p - 1]))
         --p;
     return p;
@@ -75,29 +59,55 @@ int Fail(LinesFault* fault, LinesFault::Kind kind, int line = 0) {
 
 } // namespace
 
+void ReportLines::ReadAll(iwstream& is) {
+    // Memory input tells its size, so that it is copied once; a file is read in growing steps.
+    size_t capacity = std::max<size_t>(is.Buffered(), 64 * 1024) + 1;
+    constexpr auto kLimit = static_cast<size_t>(kMaxReportBytes) + 1;
+    buffer_ = std::make_unique_for_overwrite<char[]>(capacity);
+    size_ = 0;
+    while (size_ < kLimit) {
+        if (size_ + 1 == capacity) {
+            // Full: one more byte says whether the text goes on.
+            int c = is.get();
+            if (c < 0) break;
+            size_t larger = std::min(2 * capacity, kLimit + 1);
+            auto grown = std::make_unique_for_overwrite<char[]>(larger);
+            std::memcpy(grown.get(), buffer_.get(), size_);
+            buffer_ = std::move(grown);
+            capacity = larger;
+            buffer_[size_++] = static_cast<char>(c);
+            continue;
+        }
+        long want = static_cast<long>(std::min(capacity - 1, kLimit) - size_);
+        long n = is.read(buffer_.get() + size_, want);
+        size_ += static_cast<size_t>(n > 0 ? n : 0);
+        if (n != want) break;
+    }
+}
+
 int ReportLines::Read(iwstream& is, LinesFault* fault) {
     if (fault) *fault = LinesFault{};
     lines_.clear();
     // Reading whole first also serves pipes: a line's indent is known only after its break.
-    buffer_ = ReadAll(is);
-    if (static_cast<long>(buffer_.size()) > kMaxReportBytes) {
-        buffer_.clear();
+    ReadAll(is);
+    if (size_ > static_cast<size_t>(kMaxReportBytes)) {
+        buffer_.reset();
+        size_ = 0;
         return Fail(fault, LinesFault::TooLarge);
     }
     int errors = is.rdstate() & 0x86;
+    char* text = buffer_.get();
     // Some editors put a UTF-8 byte-order mark in front of the text.
     static const char kBom[] = "\xEF\xBB\xBF";
-    size_t begin = buffer_.size() >= 3 && std::equal(kBom, kBom + 3, buffer_.begin()) ? 3 : 0;
+    size_t begin = size_ >= 3 && std::equal(kBom, kBom + 3, text) ? 3 : 0;
     // The lines before a NUL byte are split; its own line and the rest are not.
-    size_t end = buffer_.size();
+    size_t end = size_;
     bool nul = false;
-    if (const void* at = std::memchr(buffer_.data() + begin, 0, end - begin)) {
+    if (const void* at = std::memchr(text + begin, 0, end - begin)) {
         nul = true;
-        end = LineStartOf(buffer_, begin,
-                          static_cast<size_t>(static_cast<const char*>(at) - buffer_.data()));
+        end = LineStartOf(text, begin, static_cast<size_t>(static_cast<const char*>(at) - text));
     }
-    // The last line is ended in place like every other, so it needs a byte after it.
-    if (end == buffer_.size()) buffer_.push_back(0);
+    // The last line is ended in place like every other, in the spare byte after the text.
     int linesSplit = Split(begin, end);
     if (nul) return Fail(fault, LinesFault::NulByte, linesSplit + 1);
     if (errors) {
@@ -108,7 +118,7 @@ int ReportLines::Read(iwstream& is, LinesFault* fault) {
 }
 
 int ReportLines::Split(size_t begin, size_t end) {
-    char* const text = buffer_.data();
+    char* const text = buffer_.get();
     const char* const stop = text + end;
     LineEnds ends(text + begin, stop);
     lines_.reserve((end - begin) / 32 + 2);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -58,6 +60,10 @@ private:
     // Splits the text between the offsets; returns the number of physical lines split.
     int Split(size_t begin, size_t end);
 
-    std::vector<char> buffer_;
+    // Reads the whole stream into buffer_, up to one byte more than kMaxReportBytes.
+    void ReadAll(iwstream& is);
+
+    std::unique_ptr<char[]> buffer_; // the text and at least one spare byte after it
+    size_t size_ = 0;
     std::vector<ReportLine> lines_;
 };
