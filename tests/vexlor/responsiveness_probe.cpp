@@ -11,8 +11,10 @@
 #include "ui/messagebox.h"
 #include "vexlor/framewindow.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,6 +73,12 @@ int main(int argc, char** argv) {
         Measure("open", [&] { frame.Open(argv[1]); });
         // In place of the open map, which goes meanwhile.
         Measure("open again", [&] { frame.Open(argv[1]); });
+        // The hex in the middle of the view, selected and described.
+        if (auto* map = frame.Widget()->findChild<QAbstractScrollArea*>(QStringLiteral("mapView")))
+            Measure("click a hex", [&] {
+                QTest::mouseClick(map->viewport(), Qt::LeftButton, {},
+                                  map->viewport()->rect().center());
+            });
         std::vector<Str> reports(argv + 2, argv + argc);
         if (!reports.empty()) {
             MessageBoxScript::PushAnswer(IDOK);
