@@ -16,7 +16,8 @@ const std::string& Report(int factor) {
     return factor == 1 ? one : ten;
 }
 
-void BM_SplitLines(benchmark::State& state) {
+// Splits the report of the benchmark's argument with split, once an iteration.
+template <class Split> void RunSplit(benchmark::State& state, Split split) {
     const std::string& text = Report(static_cast<int>(state.range(0)));
     if (text.empty()) {
         state.SkipWithError("world report not found");
@@ -24,25 +25,25 @@ void BM_SplitLines(benchmark::State& state) {
     }
     for (auto _ : state) {
         imwstream in(text.data(), text.size());
-        StrList lines;
-        benchmark::DoNotOptimize(SplitLines(in, lines, nullptr));
+        benchmark::DoNotOptimize(split(in));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
+// Into a list of nodes, as the lines command and the readers' tests take them.
+void BM_SplitLines(benchmark::State& state) {
+    RunSplit(state, [](iwstream& in) {
+        StrList lines;
+        return SplitLines(in, lines, nullptr);
+    });
+}
+
 // The split intake uses: one buffer, no node per line.
 void BM_ReportLines(benchmark::State& state) {
-    const std::string& text = Report(static_cast<int>(state.range(0)));
-    if (text.empty()) {
-        state.SkipWithError("world report not found");
-        return;
-    }
-    for (auto _ : state) {
-        imwstream in(text.data(), text.size());
+    RunSplit(state, [](iwstream& in) {
         ReportLines lines;
-        benchmark::DoNotOptimize(lines.Read(in, nullptr));
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+        return lines.Read(in, nullptr);
+    });
 }
 
 } // namespace
