@@ -179,6 +179,13 @@ int ReportLines::Split(size_t begin, size_t end) {
             const char* after = next;
             while (after < stop && *after == ' ')
                 ++after;
+            // Looking ahead past the end of the text ends the split, as it always has: a last
+            // line of blanks without a break, or one ended by a CR that is the text's last
+            // byte, is not a line of its own.
+            if ((after == stop && after > next) || (after + 1 == stop && *after == '\r')) {
+                p = const_cast<char*>(stop);
+                break;
+            }
             char c = after < stop ? *after : 0;
             if (buildingFlag && (c == '-' || c == '*')) indent = 2;
             if (after - next > indent && after < stop && !IsLineEnd(c)) {
