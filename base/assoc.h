@@ -46,6 +46,8 @@ public:
         if (this != &other) CopyFrom(other);
         return *this;
     }
+    StrAssocList(StrAssocList&&) noexcept = default;
+    StrAssocList& operator=(StrAssocList&&) noexcept = default;
     StrAssocNode* GetFirst() const { return static_cast<StrAssocNode*>(List::GetFirst()); }
     StrAssocNode* Find(int32_t key) const {
         return static_cast<StrAssocNode*>(AssocList::Find(key));

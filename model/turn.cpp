@@ -4,6 +4,7 @@
 #include "base/wstream.h"
 
 #include <atomic>
+#include <utility>
 
 uint64_t TurnNode::NewStamp() {
     static std::atomic<uint64_t> last{0};
@@ -64,7 +65,7 @@ void TurnNode::TakeContents(TurnNode& other) {
     index_ = std::move(other.index_);
     ordered_ = std::move(other.ordered_);
     kept_ = std::move(other.kept_);
-    factions = other.factions;
+    factions = std::move(other.factions);
     other.Clear();
     stamp_ = NewStamp();
 }
