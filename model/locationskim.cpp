@@ -1,5 +1,6 @@
 #include "model/locationskim.h"
 
+#include "model/byteskim.h"
 #include "model/location.h"
 #include "model/unit.h"
 
@@ -14,121 +15,72 @@ LocationSighting SightingOf(const LocationNode& loc) {
 
 namespace {
 
-// Moves over the records field by field, as the readers of the location, item, unit and
-// building records read them. Once the bytes run out (or a record is refused) every step
-// fails and the cursor stays at the end.
-class Cursor {
-public:
-    Cursor(const unsigned char* bytes, size_t size) : p_(bytes), end_(bytes + size) {}
+// The walks below follow the readers of the location, item, unit and building records field
+// by field; each answers false once the bytes run out. writable turns false at a text that
+// would not be written back as the same bytes.
 
-    bool Ok() const { return ok_; }
-    const unsigned char* Here() const { return p_; }
-    void Fail() {
-        ok_ = false;
-        p_ = end_;
+bool SkimItems(ByteSkim& in, bool priced, bool& writable) {
+    uint16_t n = 0;
+    if (!in.U16(n)) return false;
+    for (; n > 0; --n) {
+        // count, name, abbreviation, and the price of a priced item
+        if (!in.Skip(4) || !in.Text(writable) || !in.Text(writable) || (priced && !in.Skip(4)))
+            return false;
     }
-    void Skip(size_t n) {
-        if (static_cast<size_t>(end_ - p_) < n)
-            Fail();
-        else
-            p_ += n;
-    }
-    uint8_t U8() {
-        if (p_ == end_) {
-            Fail();
-            return 0;
-        }
-        return *p_++;
-    }
-    uint16_t U16() {
-        if (end_ - p_ < 2) {
-            Fail();
-            return 0;
-        }
-        uint16_t v = static_cast<uint16_t>(p_[0] | p_[1] << 8);
-        p_ += 2;
-        return v;
-    }
-    uint32_t U32() {
-        if (end_ - p_ < 4) {
-            Fail();
-            return 0;
-        }
-        uint32_t v = p_[0] | p_[1] << 8 | p_[2] << 16 | static_cast<uint32_t>(p_[3]) << 24;
-        p_ += 4;
-        return v;
-    }
-    void Text() {
-        uint16_t length = U16();
-        // Read whole but written capped one byte shorter: not the same bytes back.
-        if (length == 0xFFFF) Fail();
-        Skip(length);
-    }
-
-private:
-    const unsigned char* p_;
-    const unsigned char* end_;
-    bool ok_ = true;
-};
-
-void SkimItems(Cursor& in, bool priced) {
-    for (uint16_t n = in.U16(); n > 0 && in.Ok(); --n) {
-        in.Skip(4); // count
-        in.Text();  // name
-        in.Text();  // abbreviation
-        if (priced) in.Skip(4);
-    }
+    return true;
 }
 
-// True when one of the units stands on guard.
-bool SkimUnits(Cursor& in) {
-    bool guarded = false;
-    for (uint16_t n = in.U16(); n > 0 && in.Ok(); --n) {
-        SkimItems(in, false);
-        in.Skip(4); // faction
-        in.Text();  // name
-        in.Skip(4); // number
-        if (in.U32() & UnitNode::OnGuard) guarded = true;
-        in.Skip(2); // building
+bool SkimUnits(ByteSkim& in, bool& writable, bool& guarded) {
+    uint16_t n = 0;
+    if (!in.U16(n)) return false;
+    for (; n > 0; --n) {
+        uint32_t flags = 0;
+        // items, faction, name, number, flags, building
+        if (!SkimItems(in, false, writable) || !in.Skip(4) || !in.Text(writable) || !in.Skip(4) ||
+            !in.U32(flags) || !in.Skip(2))
+            return false;
+        if (flags & UnitNode::OnGuard) guarded = true;
     }
-    return guarded;
+    return true;
 }
 
-void SkimBuildings(Cursor& in) {
-    for (uint16_t n = in.U16(); n > 0 && in.Ok(); --n) {
-        in.Text(); // name
-        in.Skip(2);
-        in.Text(); // description
-    }
+bool SkimBuildings(ByteSkim& in, bool& writable) {
+    uint16_t n = 0;
+    if (!in.U16(n)) return false;
+    // name, number, description
+    for (; n > 0; --n)
+        if (!in.Text(writable) || !in.Skip(2) || !in.Text(writable)) return false;
+    return true;
+}
+
+bool SkimLocation(ByteSkim& in, bool& writable, LocationSighting& s) {
+    uint32_t flags = 0;
+    // terrain kind and name, coordinate, region, town and its kind, peasants and their race,
+    // silver, wages, maximum wages, entertainment, wanted, for sale, products, units,
+    // buildings, flags
+    if (!in.Skip(1) || !in.Text(writable) || !in.I16(s.coord.x) || !in.I16(s.coord.y) ||
+        !in.U8(s.coord.z) || !in.Text(writable) || !in.Text(writable) || !in.Text(writable) ||
+        !in.Skip(4) || !in.Text(writable) || !in.Skip(16) || !SkimItems(in, true, writable) ||
+        !SkimItems(in, true, writable) || !SkimItems(in, false, writable) ||
+        !SkimUnits(in, writable, s.guarded) || !SkimBuildings(in, writable) || !in.U32(flags))
+        return false;
+    s.partial = (flags & LocationNode::LocPartial) != 0;
+    return true;
 }
 
 } // namespace
 
 size_t SkimLocationList(const unsigned char* bytes, size_t size,
                         std::vector<LocationSighting>& sightings) {
-    Cursor in(bytes, size);
-    uint16_t count = in.U16();
+    ByteSkim in(bytes, size);
+    uint16_t count = 0;
+    if (!in.U16(count)) return 0;
     sightings.reserve(sightings.size() + count);
-    for (uint16_t n = count; n > 0 && in.Ok(); --n) {
+    bool writable = true;
+    for (; count > 0; --count) {
         LocationSighting s;
-        in.Skip(1); // terrain kind
-        in.Text();  // terrain name
-        s.coord.x = static_cast<int16_t>(in.U16());
-        s.coord.y = static_cast<int16_t>(in.U16());
-        s.coord.z = in.U8();
-        in.Text();            // region name
-        in.Text();            // town name
-        in.Text();            // town kind
-        in.Skip(4);           // peasants
-        in.Text();            // peasant race
-        in.Skip(16);          // silver, wages, maximum wages, entertainment
-        SkimItems(in, true);  // wanted
-        SkimItems(in, true);  // for sale
-        SkimItems(in, false); // products
-        s.guarded = SkimUnits(in);
-        SkimBuildings(in);
-        s.partial = (in.U32() & LocationNode::LocPartial) != 0;
+        if (!SkimLocation(in, writable, s)) return 0;
         sightings.push_back(s);
     }
-    return in.Ok() ? static_cast<size_t>(in.Here() - bytes) : 0;
+    return writable ? in.Offset() : 0;
 }

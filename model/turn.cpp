@@ -83,7 +83,7 @@ void TurnNode::RebuildIndex() const {
 void TurnNode::UnpackKept() const {
     std::unique_ptr<Kept> kept = std::move(kept_);
     // The bytes were walked through whole when they were kept: they read completely.
-    imwstream in(kept->bytes, kept->size);
+    imwstream in(kept->bytes.data, kept->bytes.size);
     locations_.read(in, kept->version);
     RebuildIndex();
 }
@@ -92,14 +92,12 @@ bool TurnNode::Keep(iwstream& is, unsigned long version) {
     auto* shared = dynamic_cast<isharedwstream*>(&is);
     if (!shared || !shared->Bytes() || !shared->good() || kept_ || !locations_.IsEmpty())
         return false;
-    const FileImage& file = *shared->Bytes();
-    size_t at = shared->Position();
+    const std::shared_ptr<const FileImage>& file = shared->Bytes();
+    const unsigned char* at = file->Data() + shared->Position();
     auto kept = std::make_unique<Kept>();
-    size_t size = SkimLocationList(file.Data() + at, file.Size() - at, kept->sightings);
+    size_t size = SkimLocationList(at, file->Size() - shared->Position(), kept->sightings);
     if (size == 0 || !shared->seekrel(static_cast<long>(size))) return false;
-    kept->file = shared->Bytes();
-    kept->bytes = file.Data() + at;
-    kept->size = size;
+    kept->bytes = {file, at, size};
     kept->version = version;
     kept_ = std::move(kept);
     return true;
@@ -109,7 +107,7 @@ int TurnNode::write(owstream& os) const {
     date.write(os);
     text.write(os);
     if (kept_)
-        os.write(kept_->bytes, static_cast<long>(kept_->size));
+        os.write(kept_->bytes.data, static_cast<long>(kept_->bytes.size));
     else
         locations_.WriteNodes(os);
     factions.WriteNodes(os);

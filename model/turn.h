@@ -4,6 +4,7 @@
 #include "base/list.h"
 #include "base/str.h"
 #include "model/atldate.h"
+#include "model/keptbytes.h"
 #include "model/location.h"
 #include "model/locationskim.h"
 
@@ -11,8 +12,6 @@
 #include <memory>
 #include <unordered_map>
 #include <vector>
-
-class FileImage;
 
 // The locations of one report, in the order they were first registered, and the factions
 // it named.
@@ -60,9 +59,7 @@ public:
 private:
     // The location list as the file holds it, and what each location shows on the map.
     struct Kept {
-        std::shared_ptr<const FileImage> file; // keeps the bytes alive
-        const unsigned char* bytes;
-        size_t size;
+        KeptBytes bytes; // a view of the file's image
         unsigned long version;
         std::vector<LocationSighting> sightings;
     };
