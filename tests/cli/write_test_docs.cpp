@@ -2,7 +2,7 @@
 // when missing):
 // full.atl (every field filled), empty.atl, truncated.atl (the full document cut inside its
 // last turn), not-a-document.atl (signature in other case) and version2.atl.
-#include "../model/sample_doc.h"
+#include "tests/model/sample_doc.h"
 
 #include "base/wstream.h"
 #include "model/docfile.h"

@@ -1,0 +1,3 @@
+#include "base/str.h"
+
+#include <sys/stat.h>

@@ -1,0 +1,2 @@
+#include "model/unit.h"
+#include "model/table.inc"

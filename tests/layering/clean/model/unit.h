@@ -1,0 +1,4 @@
+#pragma once
+
+#include "base/str.h"
+#include "model/unit.ipp"

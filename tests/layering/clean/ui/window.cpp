@@ -1,0 +1,2 @@
+#include "base/str.h"
+#include "ui/window.hpp"

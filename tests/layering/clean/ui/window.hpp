@@ -1,0 +1,4 @@
+#include <QString>
+#include <QtCore/QObject>
+#include <QtWidgets>
+#include <qglobal.h>

@@ -1,0 +1,15 @@
+# Runs the layering check over the clean little tree beside this file with one case's files laid
+# over it: -DCASE=<folder of the case, or empty for the clean tree alone> -DWORK=<scratch folder>.
+# The check's output and its failure pass through for the test to judge.
+set(here "${CMAKE_CURRENT_LIST_DIR}")
+file(REMOVE_RECURSE "${WORK}")
+file(COPY "${here}/clean/" DESTINATION "${WORK}")
+if(CASE)
+    file(COPY "${here}/${CASE}/" DESTINATION "${WORK}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK} -P ${here}/../layering.cmake
+    OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE status)
+message("${out}")
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "refused")
+endif()
