@@ -10,7 +10,10 @@
 #include <fstream>
 #include <limits>
 #include <string>
+#include <vector>
 
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +35,26 @@ std::string FileNameOf(const char* path) {
     return std::filesystem::path(path ? path : "").filename().string();
 }
 
+// A folder that does not exist yet can take the profile when the folder it will be made in is
+// private: nobody else can then put anything in its place.
+bool CanBePrivate(std::filesystem::path dir) {
+    std::error_code ec;
+    while (!std::filesystem::exists(dir, ec) && dir.has_relative_path())
+        dir = dir.parent_path();
+    return ApplicationProfile::IsPrivateFolder(dir.c_str());
+}
+
+// Makes the missing folders of dir only the user's (as if the umask were 077), then answers
+// whether dir is private.
+bool MakePrivateFolder(const std::filesystem::path& dir) {
+    std::filesystem::path made;
+    for (const auto& part : dir) {
+        made /= part;
+        if (mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    return ApplicationProfile::IsPrivateFolder(dir.c_str());
+}
+
 } // namespace
 
 ApplicationProfile::ApplicationProfile(HINSTANCE module) {
@@ -40,7 +63,8 @@ ApplicationProfile::ApplicationProfile(HINSTANCE module) {
     std::filesystem::path dir = std::filesystem::path(path_.Get()).parent_path();
     if (dir.empty()) dir = ".";
     std::error_code ec;
-    if (access(dir.c_str(), W_OK) != 0 || std::filesystem::exists(dir / kPerUserMarker, ec))
+    if (access(dir.c_str(), W_OK) != 0 || !IsPrivateFolder(dir.c_str()) ||
+        std::filesystem::exists(dir / kPerUserMarker, ec))
         path_ = UserIniPathFor(program);
 }
 
@@ -58,16 +82,29 @@ Str ApplicationProfile::IniPathFor(const char* programPath) {
 }
 
 Str ApplicationProfile::UserIniPathFor(const char* programPath) {
-    std::filesystem::path dir;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    if (config && *config == '/')
-        dir = config;
-    else if (home && *home)
-        dir = std::filesystem::path(home) / ".config";
-    else
-        dir = "/tmp";
-    return Str((dir / FileNameOf(IniPathFor(programPath).Get())).string());
+    const passwd* account = getpwuid(geteuid());
+    return UserIniPathFor(programPath, account ? account->pw_dir : nullptr);
+}
+
+Str ApplicationProfile::UserIniPathFor(const char* programPath, const char* accountHome) {
+    std::vector<std::filesystem::path> candidates;
+    // Only absolute folders: a relative one would depend on where the program was started.
+    auto absolute = [](const char* dir) { return dir && *dir == '/'; };
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); absolute(config))
+        candidates.emplace_back(config);
+    if (const char* home = std::getenv("HOME"); absolute(home))
+        candidates.push_back(std::filesystem::path(home) / ".config");
+    if (absolute(accountHome)) candidates.push_back(std::filesystem::path(accountHome) / ".config");
+    for (const auto& dir : candidates)
+        if (CanBePrivate(dir))
+            return Str((dir / FileNameOf(IniPathFor(programPath).Get())).string());
+    return Str();
+}
+
+bool ApplicationProfile::IsPrivateFolder(const char* dir) {
+    struct stat st;
+    if (!dir || stat(dir, &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    return st.st_uid == geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 ApplicationProfile::Load ApplicationProfile::Read(IniText& text) const {
@@ -92,8 +129,7 @@ template <class Edit> bool ApplicationProfile::Change(Edit edit) {
     if (!edit(text)) return false;
     if (text.Text() == before) return true; // already so: the file is not touched
     std::filesystem::path dir = std::filesystem::path(path_.Get()).parent_path();
-    std::error_code ec;
-    if (!dir.empty()) std::filesystem::create_directories(dir, ec);
+    if (!MakePrivateFolder(dir.empty() ? "." : dir)) return false;
     return ReplaceFileContents(path_.Get(), text.Text());
 }
 

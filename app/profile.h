@@ -16,8 +16,8 @@ public:
     static constexpr const char* kPerUserMarker = "per-user-profile";
 
     // The program's file with ".INI" for its extension; when the program's folder cannot be
-    // written or holds kPerUserMarker (an installed program), the file of that name in the
-    // user's configuration folder.
+    // written, is not private or holds kPerUserMarker (an installed program), the file of that
+    // name in the user's configuration folder (empty when there is none).
     explicit ApplicationProfile(HINSTANCE module);
     // The given path, unchanged.
     explicit ApplicationProfile(const char* path) : path_(path) {}
@@ -43,8 +43,14 @@ public:
     // follows the last "\\", "/" or ":") replaced by ".INI", or ".INI" appended.
     static Str IniPathFor(const char* programPath);
     // Where the profile goes when the program's folder is read-only: the same file name in
-    // $XDG_CONFIG_HOME, else in ~/.config.
+    // $XDG_CONFIG_HOME, else in $HOME/.config, else in .config of accountHome (the user
+    // database's home folder by default), whichever first is or can be made private (see
+    // IsPrivateFolder). Empty when none is: the settings are then not kept.
     static Str UserIniPathFor(const char* programPath);
+    static Str UserIniPathFor(const char* programPath, const char* accountHome);
+    // A folder that only this user can change: theirs, and writable by no one else. A profile
+    // in any other folder could be replaced by another user, so it is never written there.
+    static bool IsPrivateFolder(const char* dir);
 
 private:
     enum class Load { Read, Missing, Failed };

@@ -1,4 +1,5 @@
 #include "app/dynlib.h"
+#include "app/globals.h"
 #include "ui/dapplication.h"
 #include "ui/dwindow.h"
 #include "vexlor/winmain.h"
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 1;
     }
+    // Settings are never kept where another user could change them.
+    if (Profile.GetIniFile().IsEmpty())
+        std::fprintf(stderr, "vexlor: settings will not be kept: no folder of your own for them "
+                             "(XDG_CONFIG_HOME, HOME) that others cannot write to\n");
     DApplication::SetArguments(argc, argv);
     std::string cmdLine;
     for (int i = 1; i < argc; ++i) {

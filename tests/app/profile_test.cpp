@@ -6,9 +6,48 @@
 
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Sets (or with nullopt unsets) an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// Whether another user could put a file where path is to be written: its folder, or the
+// nearest one that exists, belongs to someone else or may be written by others.
+bool OthersCouldWrite(const std::string& path) {
+    std::filesystem::path dir = std::filesystem::path(path).parent_path();
+    while (!std::filesystem::exists(dir))
+        dir = dir.parent_path();
+    struct stat st;
+    if (stat(dir.c_str(), &st) != 0) return true;
+    return st.st_uid != geteuid() || (st.st_mode & 022) != 0;
+}
+
+} // namespace
 
 TEST(IniText, EditingOneKeyKeepsTheRestOfTheFileAsWritten) {
     IniText ini("; settings of Vexlor\r\n"
@@ -74,7 +113,7 @@ TEST(ApplicationProfile, PathIsTheProgramsWithIniExtension) {
 
 TEST(ApplicationProfile, ReadOnlyOrInstalledProgramFolderUsesTheConfigurationFolder) {
     TestDir config;
-    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    ScopedEnv xdg("XDG_CONFIG_HOME", config.Path());
     DynLib installed("/nonexistent-folder/bin/vexlor");
     EXPECT_EQ(ApplicationProfile(&installed).GetIniFile(), config.File("vexlor.INI").c_str());
 
@@ -85,7 +124,66 @@ TEST(ApplicationProfile, ReadOnlyOrInstalledProgramFolderUsesTheConfigurationFol
     // An installed folder says so, and keeps no profile even when it could be written.
     writable.Write(ApplicationProfile::kPerUserMarker, "");
     EXPECT_EQ(ApplicationProfile(&beside).GetIniFile(), config.File("vexlor.INI").c_str());
-    unsetenv("XDG_CONFIG_HOME");
+
+    // A program folder that others may write is no place for the settings either.
+    TestDir shared;
+    chmod(shared.Path().c_str(), 0777);
+    DynLib inShared(shared.File("vexlor").c_str());
+    EXPECT_EQ(ApplicationProfile(&inShared).GetIniFile(), config.File("vexlor.INI").c_str());
+}
+
+TEST(ApplicationProfile, SettingsNeverGoWhereOthersCanWrite) {
+    TestDir shared;
+    chmod(shared.Path().c_str(), 01777); // as the system's temporary folder
+    TestDir sharedHome;
+    chmod(sharedHome.Path().c_str(), 0703); // writable by every user, though not the group
+    for (std::optional<std::string> config :
+         {std::optional<std::string>(), std::optional(shared.Path())})
+        for (std::optional<std::string> home :
+             {std::optional<std::string>(), std::optional(sharedHome.Path())}) {
+            ScopedEnv xdg("XDG_CONFIG_HOME", config), homeEnv("HOME", home);
+            std::string path = ApplicationProfile::UserIniPathFor("/opt/vexlor/vexlor").Get();
+            // The user database's home when it is private, else nowhere.
+            if (!path.empty()) EXPECT_FALSE(OthersCouldWrite(path)) << path;
+            EXPECT_EQ(path.find(shared.Path()), std::string::npos);
+            EXPECT_EQ(path.find(sharedHome.Path()), std::string::npos);
+            EXPECT_EQ(
+                ApplicationProfile::UserIniPathFor("/opt/vexlor/vexlor", shared.Path().c_str()),
+                "");
+        }
+
+    // Without a private folder nothing is kept, and the program still runs on its defaults.
+    ScopedEnv xdg("XDG_CONFIG_HOME", shared.Path()), home("HOME", std::nullopt);
+    ApplicationProfile nowhere(
+        ApplicationProfile::UserIniPathFor("vexlor", sharedHome.Path().c_str()).Get());
+    EXPECT_EQ(nowhere.GetIniFile(), "");
+    EXPECT_FALSE(nowhere.WriteString("Options", "Language", "deu"));
+    EXPECT_EQ(nowhere.GetString("Options", "Language", "enu", 1024), "enu");
+
+    // A profile named inside a shared folder is not written there.
+    ApplicationProfile planted(shared.File("vexlor.INI").c_str());
+    EXPECT_FALSE(planted.WriteString("Options", "Language", "deu"));
+    EXPECT_FALSE(std::filesystem::exists(shared.File("vexlor.INI")));
+}
+
+TEST(ApplicationProfile, AMissingConfigurationFolderIsMadeForTheUserAlone) {
+    TestDir mine;
+    std::string config = mine.File("made/config");
+    ScopedEnv xdg("XDG_CONFIG_HOME", config);
+    ApplicationProfile profile(
+        ApplicationProfile::UserIniPathFor("/opt/vexlor/vexlor", nullptr).Get());
+    EXPECT_EQ(profile.GetIniFile(), (config + "/vexlor.INI").c_str());
+    ASSERT_TRUE(profile.WriteString("Options", "Language", "enu"));
+    for (const std::string& dir : {mine.File("made"), config}) {
+        struct stat st;
+        ASSERT_EQ(stat(dir.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << dir;
+    }
+    // $HOME is passed over for $XDG_CONFIG_HOME, and used when that is not private.
+    chmod(config.c_str(), 0775);
+    ScopedEnv home("HOME", mine.Path());
+    EXPECT_EQ(ApplicationProfile::UserIniPathFor("vexlor", nullptr),
+              mine.File(".config/vexlor.INI").c_str());
 }
 
 TEST(ApplicationProfile, MissingFileOrKeyGivesTheDefault) {
