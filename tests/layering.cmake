@@ -30,6 +30,8 @@ set(allowed_tests_install "")
 # Files that may include Qt's headers: whole folders or single files.
 set(qt_allowed ui gfx vexlor/main.cpp tests/ui tests/vexlor tests/descrview tests/mapwindow
     tests/install tests/gfx)
+# Our own CMake functions that link Qt into what they make.
+set(qt_linking_calls vexlor_qttest)
 
 # A library that stands for one header of its folder rather than the whole folder.
 set(library_vexlor_uicore ui/treeviewnode.h)
@@ -169,14 +171,14 @@ foreach(folder IN LISTS folders)
             elseif(header MATCHES "^Qt[A-Za-z0-9]*(/|$)|^Q[A-Za-z0-9_]*$|^q[a-z0-9_]*\\.h$"
                    OR header MATCHES "\\.moc$|^moc_")
                 if(NOT qt_ok)
-                    list(APPEND failures "${source}: Qt header outside the folders allowed Qt: ${line}")
+                    list(APPEND failures
+                         "${source}: Qt header outside the folders allowed Qt: ${line}")
                 endif()
             elseif(header MATCHES "/" AND root IN_LIST own_roots AND bracket STREQUAL "<")
                 list(APPEND failures "${source}: our own header in angle brackets: ${line}")
-            elseif(bracket STREQUAL "\"" AND root IN_LIST own_roots AND header MATCHES "/")
-                set(target "${root}")
-                if(NOT target STREQUAL folder AND NOT target IN_LIST allowed
-                   AND NOT header IN_LIST allowed)
+            elseif(root IN_LIST own_roots AND header MATCHES "/")
+                within("${header}" allowed header_ok)
+                if(NOT header_ok AND NOT header MATCHES "^${folder}/")
                     list(APPEND failures "${source}: includes ${header}, not allowed in ${folder}")
                 endif()
             endif()
@@ -184,13 +186,18 @@ foreach(folder IN LISTS folders)
     endforeach()
 
     # What the folder's targets link, by the same lists.
-    file(GLOB_RECURSE cmakelists RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${folder}/CMakeLists.txt")
+    file(GLOB_RECURSE cmakelists RELATIVE "${SOURCE_DIR}"
+         "${SOURCE_DIR}/${folder}/CMakeLists.txt")
     foreach(file IN LISTS cmakelists)
         cmake_calls("${SOURCE_DIR}/${file}" calls)
         foreach(call IN LISTS calls)
             string(STRIP "${call}" call)
             string(REPLACE " " ";" words "${call}")
             list(POP_FRONT words command)
+            if(command IN_LIST qt_linking_calls AND NOT folder_qt_ok)
+                list(APPEND failures
+                     "${file}: ${command} links Qt, but Qt is not allowed in ${folder}")
+            endif()
             if(command IN_LIST not_linking)
                 continue()
             elseif(command STREQUAL "target_link_libraries")
@@ -201,14 +208,15 @@ foreach(folder IN LISTS folders)
                     continue()
                 elseif(word MATCHES "^Qt[0-9]*::")
                     if(NOT folder_qt_ok)
-                        list(APPEND failures "${file}: links ${word}, but Qt is not allowed in ${folder}")
+                        list(APPEND failures
+                             "${file}: links ${word}, but Qt is not allowed in ${folder}")
                     endif()
                 elseif(word IN_LIST libraries)
                     set(used "${library_${word}}")
                     within("${used}" allowed used_ok)
-                    if(NOT used_ok AND NOT used IN_LIST allowed AND NOT used STREQUAL folder
-                       AND NOT used MATCHES "^${folder}/")
-                        list(APPEND failures "${file}: links ${word} (${used}), not allowed in ${folder}")
+                    if(NOT used_ok AND NOT used STREQUAL folder AND NOT used MATCHES "^${folder}/")
+                        list(APPEND failures
+                             "${file}: links ${word} (${used}), not allowed in ${folder}")
                     endif()
                 endif()
             endforeach()
