@@ -1,17 +1,12 @@
 #include "app/initext.h"
 
+#include "base/textutil.h"
+
 #include <algorithm>
 
 namespace {
 
 constexpr size_t npos = std::string::npos;
-
-std::string_view Trim(std::string_view s) {
-    size_t b = s.find_first_not_of(" \t");
-    if (b == npos) return {};
-    size_t e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
-}
 
 bool SameName(std::string_view a, std::string_view b) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };

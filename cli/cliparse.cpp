@@ -1,68 +1,126 @@
 #include "cli/cliparse.h"
 
+#include "base/textutil.h"
 #include "report/linetype.h"
-#include "report/scan.h"
 
-#include <cerrno>
+#include <CLI/CLI.hpp>
 #include <climits>
-#include <cstdint>
 #include <cstdlib>
+#include <sstream>
 
 namespace {
 
-std::string Trim(const std::string& text) {
-    size_t from = text.find_first_not_of(' ');
-    if (from == std::string::npos) return std::string();
-    return text.substr(from, text.find_last_not_of(' ') - from + 1);
+// Every option of every command, once; a command names those it takes (Command::options).
+struct OptionSpec {
+    const char* name;
+    const char* value; // the value's name in the usage; null for a flag
+    const char* help;
+};
+
+const OptionSpec kOptions[] = {
+    {"--turn", "DATE", "the turn, the last by default: its number or a date (\"March, Year 5\")"},
+    {"--plain", "Z",
+     "the level: 0 the surface (default), 1 the underworld, 2 the nexus, 3 and up deeper"},
+    {"--select", "X,Y", "the hex to outline as selected, on the plain drawn"},
+    {"-o", "FILE.png", "the picture to write"},
+    {"--replace", nullptr, "rewrite a turn the document already holds instead of keeping it"},
+};
+
+const OptionSpec& FindOption(const std::string& name) {
+    for (const OptionSpec& option : kOptions)
+        if (name == option.name) return option;
+    // A command naming an option the table lacks is a fault of this program, not of its user.
+    std::fprintf(stderr, "vexlor-cli: no option %s in the table\n", name.c_str());
+    std::abort();
+}
+
+std::vector<std::string> OptionNames(const Command& command) {
+    std::vector<std::string> names;
+    std::istringstream words(command.options);
+    for (std::string name; words >> name;)
+        names.push_back(name);
+    return names;
+}
+
+int Usage(const Command& command, int status) {
+    Fail("usage: vexlor-cli %s", command.usage);
+    return status;
 }
 
 } // namespace
 
-bool ParseInt(const std::string& text, long low, long high, long& value) {
-    if (text.empty()) return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtol(text.c_str(), &end, 10);
-    return errno == 0 && *end == 0 && value >= low && value <= high;
+const char* CommandArgs::Value(const char* option) const {
+    auto found = options.find(FindOption(option).name);
+    return found == options.end() ? nullptr : found->second.c_str();
+}
+
+bool CommandArgs::Has(const char* option) const {
+    return options.count(FindOption(option).name) != 0;
+}
+
+int CommandArgs::UsageError() const {
+    return Usage(*command, command->usageStatus);
+}
+
+std::optional<int> ReadCommandArgs(const Command& command, int argc, char** argv,
+                                   CommandArgs& args) {
+    args.command = &command;
+    CLI::App app;
+    app.set_help_flag("-h,--help");
+    std::vector<std::string> names = OptionNames(command);
+    std::vector<std::string> values(names.size());
+    std::vector<CLI::Option*> added;
+    for (size_t i = 0; i < names.size(); ++i)
+        added.push_back(FindOption(names[i]).value ? app.add_option(names[i], values[i])
+                                                   : app.add_flag(names[i]));
+    // Every word that is no option is an operand; their number is checked below, so that
+    // the library refuses only what no table names.
+    app.add_option("operands", args.operands);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        PrintCommandHelp(command, stdout);
+        return std::fflush(stdout) == 0 ? 0 : Fail("cannot write to standard output");
+    } catch (const CLI::ExtrasError&) {
+        std::vector<std::string> unknown = app.remaining();
+        Fail("unknown option '%s'", unknown.empty() ? "" : unknown.front().c_str());
+        return Usage(command, 2);
+    } catch (const CLI::ParseError&) {
+        // A value missing, or an option given twice.
+        return Usage(command, command.usageStatus);
+    }
+    for (size_t i = 0; i < names.size(); ++i)
+        if (added[i]->count() > 0) args.options[names[i]] = values[i];
+    int count = static_cast<int>(args.operands.size());
+    if (count < command.minOperands || (command.maxOperands >= 0 && count > command.maxOperands))
+        return Usage(command, command.usageStatus);
+    return std::nullopt;
+}
+
+void PrintCommandHelp(const Command& command, FILE* out) {
+    std::fprintf(out, "usage: vexlor-cli %s\n%s\n", command.usage, command.summary);
+    std::fputc('\n', out);
+    for (const std::string& name : OptionNames(command)) {
+        const OptionSpec& option = FindOption(name);
+        std::string shown = option.value ? name + " " + option.value : name;
+        std::fprintf(out, "  %-18s %s\n", shown.c_str(), option.help);
+    }
+    std::fprintf(out, "  %-18s %s\n", "-h, --help", "show this help");
 }
 
 bool ParseDate(const std::string& text, AtlDate& date) {
-    long value;
-    if (ParseInt(text, INT_MIN / 2, INT_MAX / 2, value)) {
+    if (auto turn = ParseWhole(text, INT_MIN / 2, INT_MAX / 2)) {
         date = AtlDate(0, 1); // turn 1
-        date += static_cast<int>(value) - 1;
+        date += static_cast<int>(*turn) - 1;
         return true;
     }
     size_t comma = text.find(',');
     if (comma == std::string::npos) return false;
-    int month = GetMonthNum(Trim(text.substr(0, comma)).c_str());
-    std::string rest = Trim(text.substr(comma + 1));
-    long year;
-    if (month < 0 || rest.compare(0, 5, "Year ") != 0 ||
-        !ParseInt(Trim(rest.substr(5)), 0, INT_MAX / 24, year))
-        return false;
-    date = AtlDate(month, static_cast<int>(year));
-    return true;
-}
-
-bool ParseCoord(std::string text, AtlCoord& coord) {
-    if (text.size() >= 2 && text.front() == '(' && text.back() == ')')
-        text = text.substr(1, text.size() - 2);
-    size_t first = text.find(',');
-    if (first == std::string::npos) return false;
-    size_t second = text.find(',', first + 1);
-    long x, y, z = 0;
-    if (!ParseInt(Trim(text.substr(0, first)), INT16_MIN, INT16_MAX, x) ||
-        !ParseInt(Trim(text.substr(first + 1, second - first - 1)), INT16_MIN, INT16_MAX, y))
-        return false;
-    if (second != std::string::npos) {
-        std::string level = Trim(text.substr(second + 1));
-        if (level.empty()) return false;
-        if (!ParseInt(level, 0, UINT8_MAX, z)) {
-            if (level.find_first_of("0123456789-") != std::string::npos) return false;
-            z = LevelFromWord(level.c_str());
-        }
-    }
-    coord = AtlCoord(static_cast<int>(x), static_cast<int>(y), static_cast<int>(z));
+    int month = GetMonthNum(std::string(Trim(std::string_view(text).substr(0, comma))).c_str());
+    std::string_view rest = Trim(std::string_view(text).substr(comma + 1));
+    if (month < 0 || rest.substr(0, 5) != "Year ") return false;
+    auto year = ParseWhole(rest.substr(5), 0, INT_MAX / 24);
+    if (!year) return false;
+    date = AtlDate(month, static_cast<int>(*year));
     return true;
 }

@@ -1,17 +1,22 @@
 #pragma once
 
-#include "model/atlcoord.h"
+#include "cli/commands.h"
 #include "model/atldate.h"
 
+#include <cstdio>
+#include <optional>
 #include <string>
 
-// Arguments shared by the subcommands.
+// The command line of a subcommand, read by the one option table every command shares.
 
-// A whole signed decimal number within [low, high].
-bool ParseInt(const std::string& text, long low, long high, long& value);
+// Reads argv (argv[0] the subcommand's name) into args by command's options and operands.
+// Returns the exit status when the command is not to run: 0 after printing its help for
+// --help, else after its usage on standard error (2 for an unknown option).
+std::optional<int> ReadCommandArgs(const Command& command, int argc, char** argv,
+                                   CommandArgs& args);
+// What --help prints: the usage, the summary and each option the command takes.
+void PrintCommandHelp(const Command& command, FILE* out);
+
 // The game's turn number as players count it (1 is January, Year 1), or a date as the program
 // writes it: "March, Year 5".
 bool ParseDate(const std::string& text, AtlDate& date);
-// "X,Y" or "X,Y,Z", with or without the parentheses of a report; Z is a level number or a
-// level word ("underworld").
-bool ParseCoord(std::string text, AtlCoord& coord);

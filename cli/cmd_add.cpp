@@ -3,7 +3,6 @@
 #include "doc/docmessages.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -58,15 +57,8 @@ std::string Status(const DocOutcome& o, bool saved) {
 
 } // namespace
 
-int RunAdd(int argc, char** argv) {
-    bool replace = false;
-    int first = 0;
-    if (argc > 0 && !std::strcmp(argv[0], "--replace")) {
-        replace = true;
-        first = 1;
-    }
-    if (argc - first < 2) return Fail("usage: vexlor-cli add [--replace] DOC REPORT...");
-    const char* docPath = argv[first];
+int RunAdd(const CommandArgs& args) {
+    const char* docPath = args.operands[0].c_str();
 
     // One writer at a time, from reading the document to saving it: another add waits for
     // this one and then reads what it saved. A read-only document is said before any report
@@ -74,7 +66,7 @@ int RunAdd(int argc, char** argv) {
     DocController doc;
     DocOutcome reserved = doc.Reserve(docPath, kLockWaitMs);
     if (reserved.kind != DocOutcomeKind::Done) return FailWith(reserved);
-    FlagAnswers answers(replace);
+    FlagAnswers answers(args.Has("--replace"));
     doc.SetQuestions(&answers);
     doc.SetDebugFile(nullptr);
     if (Exists(docPath)) {
@@ -83,7 +75,7 @@ int RunAdd(int argc, char** argv) {
         doc.StartNew(docPath);
     }
 
-    std::vector<std::string> reports(argv + first + 1, argv + argc);
+    std::vector<std::string> reports(args.operands.begin() + 1, args.operands.end());
     ReportsOutcome added = doc.AddReports(reports);
 
     // Saved before the lines are printed: a turn announced as added is in the file.

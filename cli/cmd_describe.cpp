@@ -1,41 +1,21 @@
 #include "cli/clidoc.h"
-#include "cli/cliparse.h"
 #include "cli/commands.h"
 #include "descr/descrtree.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "model/coordtext.h"
 #include "ui/treeviewnode.h"
 
 #include <cstdio>
-#include <cstring>
 
-namespace {
+int RunDescribe(const CommandArgs& args) {
+    const char* path = args.operands[0].c_str();
+    const char* coordText = args.operands[1].c_str();
+    const char* dateText = args.Value("--turn");
 
-const char kUsage[] = "usage: vexlor-cli describe DOC [--turn DATE] X,Y[,Z]";
-
-} // namespace
-
-int RunDescribe(int argc, char** argv) {
-    const char* path = nullptr;
-    const char* dateText = nullptr;
-    const char* coordText = nullptr;
-    for (int i = 0; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--turn")) {
-            if (++i == argc || dateText) return Fail(kUsage);
-            dateText = argv[i];
-        } else if (!path) {
-            path = argv[i];
-        } else if (!coordText) {
-            coordText = argv[i];
-        } else {
-            return Fail(kUsage);
-        }
-    }
-    if (!path || !coordText) return Fail(kUsage);
-
-    AtlCoord coord;
-    if (!ParseCoord(coordText, coord))
-        return Fail("bad coordinate '%s': expected X,Y or X,Y,Z", coordText);
+    auto typed = ParseCoordText(coordText, LevelForms::NumbersOrWords);
+    if (!typed) return Fail("bad coordinate '%s': expected X,Y or X,Y,Z", coordText);
+    AtlCoord coord(typed->x, typed->y, typed->z.value_or(0));
     if ((coord.x + coord.y) % 2 != 0)
         return Fail("bad coordinate '%s': no hex has an odd x + y", coordText);
     DocController doc;

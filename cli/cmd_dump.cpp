@@ -5,9 +5,8 @@
 
 #include <cstdio>
 
-int RunDump(int argc, char** argv) {
-    if (argc != 1) return Fail("usage: vexlor-cli dump DOC");
-    const char* path = argv[0];
+int RunDump(const CommandArgs& args) {
+    const char* path = args.operands[0].c_str();
     DocController doc;
     DocOutcome opened = doc.Open(path);
     if (opened.kind != DocOutcomeKind::Done && opened.kind != DocOutcomeKind::DocumentDamaged)

@@ -2,11 +2,8 @@
 #include "cli/commands.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
-
-const char kUsage[] = "usage: vexlor-cli events DOC [--turn DATE]";
 
 void PrintPart(const char* heading, const std::vector<Str>& lines, bool& first) {
     if (lines.empty()) return;
@@ -22,20 +19,9 @@ void PrintPart(const char* heading, const std::vector<Str>& lines, bool& first) 
 
 } // namespace
 
-int RunEvents(int argc, char** argv) {
-    const char* path = nullptr;
-    const char* dateText = nullptr;
-    for (int i = 0; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--turn")) {
-            if (++i == argc || dateText) return Fail(kUsage);
-            dateText = argv[i];
-        } else if (!path && argv[i][0] != '-') {
-            path = argv[i];
-        } else {
-            return Fail(kUsage);
-        }
-    }
-    if (!path) return Fail(kUsage);
+int RunEvents(const CommandArgs& args) {
+    const char* path = args.operands[0].c_str();
+    const char* dateText = args.Value("--turn");
     DocController doc;
     if (!OpenDocument(doc, path)) return 1;
     if (!doc.Doc().LastTurn() && !dateText) return 0; // an empty document has no events

@@ -5,11 +5,8 @@
 #include "map/mapfind.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
-
-const char kUsage[] = "usage: vexlor-cli find DOC [--turn DATE] TEXT";
 
 // Like grep: 0 something matched, 1 nothing did, 2 the search could not be made.
 constexpr int kMatched = 0;
@@ -18,23 +15,10 @@ constexpr int kTrouble = 2;
 
 } // namespace
 
-int RunFind(int argc, char** argv) {
-    const char* path = nullptr;
-    const char* dateText = nullptr;
-    const char* text = nullptr;
-    for (int i = 0; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--turn")) {
-            if (++i == argc || dateText) return Fail(kUsage), kTrouble;
-            dateText = argv[i];
-        } else if (!path) {
-            path = argv[i];
-        } else if (!text) {
-            text = argv[i];
-        } else {
-            return Fail(kUsage), kTrouble;
-        }
-    }
-    if (!path || !text) return Fail(kUsage), kTrouble;
+int RunFind(const CommandArgs& args) {
+    const char* path = args.operands[0].c_str();
+    const std::string& text = args.operands[1];
+    const char* dateText = args.Value("--turn");
     DocController doc;
     if (!OpenDocument(doc, path)) return kTrouble;
     if (!doc.Doc().LastTurn() && !dateText) return kNoMatch; // an empty document: nothing

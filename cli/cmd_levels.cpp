@@ -5,9 +5,8 @@
 
 #include <cstdio>
 
-int RunLevels(int argc, char** argv) {
-    if (argc != 1 || argv[0][0] == '-') return Fail("usage: vexlor-cli levels DOC");
-    const char* path = argv[0];
+int RunLevels(const CommandArgs& args) {
+    const char* path = args.operands[0].c_str();
     DocController doc;
     if (!OpenDocument(doc, path)) return 1;
     for (const LevelSummary& level : SummarizeLevels(doc.Doc()))

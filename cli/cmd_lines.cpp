@@ -7,9 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
-int RunLines(int argc, char** argv) {
-    if (argc != 1) return Fail("usage: vexlor-cli lines REPORT");
-    const char* path = argv[0];
+int RunLines(const CommandArgs& args) {
+    const char* path = args.operands[0].c_str();
     InputFile file(path, kMaxReportBytes);
     switch (file.GetResult()) {
     case InputFile::CannotOpen:

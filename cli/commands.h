@@ -1,24 +1,52 @@
 #pragma once
 
-// One subcommand of vexlor-cli: args excludes the program and subcommand names.
+#include <map>
+#include <string>
+#include <vector>
+
+struct Command;
+
+// What a subcommand was given: its operands in order and the options of the one option table
+// (cli/cliparse.cpp) that it takes.
+struct CommandArgs {
+    const Command* command = nullptr;
+    std::vector<std::string> operands;
+    // Each option given, by its name in the table; a flag's value is empty.
+    std::map<std::string, std::string> options;
+
+    // The value of a value option ("--turn") when given; null when not.
+    const char* Value(const char* option) const;
+    // Whether an option ("--replace") was given.
+    bool Has(const char* option) const;
+    // The command's usage on standard error; returns its usage status.
+    int UsageError() const;
+};
+
 // Returns the exit status.
-using CommandFunction = int (*)(int argc, char** argv);
+using CommandFunction = int (*)(const CommandArgs& args);
 
 struct Command {
     const char* name;
+    // Operands and options as the usage line shows them, without "vexlor-cli ".
     const char* usage;
     const char* summary;
+    // The options of the table it takes, separated by blanks: "--turn -o".
+    const char* options;
+    int minOperands;
+    int maxOperands; // -1: no limit
+    // The exit status of arguments that do not fit the usage (find's is grep's).
+    int usageStatus;
     CommandFunction run;
 };
 
-int RunLines(int argc, char** argv);
-int RunDump(int argc, char** argv);
-int RunDescribe(int argc, char** argv);
-int RunEvents(int argc, char** argv);
-int RunAdd(int argc, char** argv);
-int RunRender(int argc, char** argv);
-int RunLevels(int argc, char** argv);
-int RunFind(int argc, char** argv);
+int RunLines(const CommandArgs& args);
+int RunDump(const CommandArgs& args);
+int RunDescribe(const CommandArgs& args);
+int RunEvents(const CommandArgs& args);
+int RunAdd(const CommandArgs& args);
+int RunRender(const CommandArgs& args);
+int RunLevels(const CommandArgs& args);
+int RunFind(const CommandArgs& args);
 
 // "vexlor-cli: <message>" on standard error; returns 1 for the caller's exit status.
 int Fail(const char* format, ...);

@@ -9,3 +9,7 @@ constexpr int kNamedLevels = 8;
 // "surface", "underworld", "nexus", "deep underworld", "very deep underworld", "underdeep",
 // "deep underdeep", "abyss"; "level N" for any other number.
 std::string LevelName(int z);
+// The level number of a coordinate's level words, case ignored: 1 "underworld", 2 "nexus",
+// 3 "deep underworld", 4 "very deep underworld", 5 "underdeep", 6 "deep underdeep", 7 "abyss",
+// 3 for any other word.
+int LevelFromWord(const char* word);

@@ -1,6 +1,5 @@
 #include "report/scan.h"
 
-#include "base/collate.h"
 #include "base/debugtrap.h"
 #include "model/levelname.h"
 
@@ -112,14 +111,6 @@ int ReadParanStr(const char*& cursor, Str& result) {
 }
 int ReadBracketStr(const char*& cursor, Str& result) {
     return ReadEnclosedStr(cursor, result, '[', ']');
-}
-
-int LevelFromWord(const char* word) {
-    // Deeper levels get numbers of their own so that equal x and y on two of them stay two
-    // locations; an unknown word still counts as level 3.
-    for (int z = 1; z < kNamedLevels; ++z)
-        if (CollateCompare(word, LevelName(z).c_str()) == 0) return z;
-    return 3;
 }
 
 int ReadCoords(const char*& cursor, AtlCoord& coord) {

@@ -30,10 +30,6 @@ int ReadBracketStr(const char*& cursor, Str& result);
 inline constexpr int kCoordsTooLarge = -2;
 // "(x,y)" or "(x,y,level words)"; kCoordsTooLarge for x or y beyond 32767.
 int ReadCoords(const char*& cursor, AtlCoord& coord);
-// The level number of a coordinate's level words: 1 "underworld", 2 "nexus", 3 "deep
-// underworld", 4 "very deep underworld", 5 "underdeep", 6 "deep underdeep", 7 "abyss", 3 for
-// any other word.
-int LevelFromWord(const char* word);
 // The first "(" of text when it encloses digits only, else null.
 const char* FindNumInParan(const char* text);
 // The first "[" of text when it encloses capitals A-Z only, else null.

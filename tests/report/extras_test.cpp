@@ -2,6 +2,7 @@
 // gates, weather, own units' details and the turn's paragraphs.
 #include "base/wio.h"
 #include "model/docfile.h"
+#include "model/levelname.h"
 #include "report/extrasreader.h"
 #include "report/scan.h"
 #include "report/textcoords.h"
