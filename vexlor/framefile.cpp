@@ -5,8 +5,8 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
+#include "base/messagetext.h"
 #include "doc/docmessages.h"
-#include "doc/messagetexts.h"
 #include "doc/syserror.h"
 #include "gfx/offscreen.h"
 #include "map/atlmap.h"

@@ -1,6 +1,7 @@
 // The main window's ways through the turns and over the map: first and last turn, a turn
 // picked from the toolbar's list, the find box and the zoom.
 #include "app/globals.h"
+#include "base/messagetable.h"
 #include "map/hexgeometry.h"
 #include "map/zoom.h"
 #include "ui/findbox.h"
@@ -22,7 +23,7 @@ void FrameWindow::CmViewLastTurn() {
 void FrameWindow::CmViewFind() {
     if (!findBox_)
         findBox_ = std::make_unique<DFindBox>(
-            this, "Find", [this](const Str& text) { return Find(text); },
+            this, MessageText(Msg::Find).Get(), [this](const Str& text) { return Find(text); },
             [this](int index) { ChooseFound(index); });
     findBox_->Open();
 }
