@@ -72,6 +72,20 @@ enum : int {
     LinesNulByte = 1154,
     LinesReadError = 1155,
     CannotWriteOutput = 1156,
+    // The main window's file dialogs, toolbar and help window, and the program without a display.
+    OpenDocumentTitle = 1157,
+    SaveDocumentTitle = 1158,
+    AddReportTitle = 1159,
+    ExportTitle = 1160,
+    DocumentFilter = 1161,
+    ReportFilter = 1162,
+    PictureFilter = 1163,
+    TurnsLoaded = 1164,
+    HelpToolbar = 1165,
+    HelpBack = 1166,
+    HelpForward = 1167,
+    HelpHome = 1168,
+    NoDisplay = 1169,
 };
 } // namespace Msg
 
@@ -149,4 +163,19 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::LinesNulByte, "%s: a NUL byte in line %s"},
     {Msg::LinesReadError, "%s: read error"},
     {Msg::CannotWriteOutput, "cannot write to standard output"},
+    {Msg::OpenDocumentTitle, "Open Vexlor document"},
+    {Msg::SaveDocumentTitle, "Save Vexlor document"},
+    {Msg::AddReportTitle, "Open Atlantis report"},
+    {Msg::ExportTitle, "Export map"},
+    // A filter is pairs of a name and its patterns, each ended by "|".
+    {Msg::DocumentFilter, "Vexlor files (*.atl)|*.atl|All files (*.*)|*.*|"},
+    {Msg::ReportFilter, "Atlantis reprts (*.rep)|*.rep|All files (*.*)|*.*|"},
+    {Msg::PictureFilter, "PNG pictures (*.png)|*.png|All files (*.*)|*.*|"},
+    {Msg::TurnsLoaded, "Turns loaded"},
+    {Msg::HelpToolbar, "Help"},
+    {Msg::HelpBack, "Back"},
+    {Msg::HelpForward, "Forward"},
+    {Msg::HelpHome, "Home"},
+    {Msg::NoDisplay, "vexlor: no display (DISPLAY and WAYLAND_DISPLAY are unset); run it under a "
+                     "virtual display: xvfb-run -a %s ...\n"},
 };

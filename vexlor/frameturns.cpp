@@ -1,7 +1,6 @@
 // The main window's ways through the turns and over the map: first and last turn, a turn
 // picked from the toolbar's list, the find box and the zoom.
 #include "app/globals.h"
-#include "base/messagetable.h"
 #include "map/hexgeometry.h"
 #include "map/zoom.h"
 #include "ui/findbox.h"

@@ -1,4 +1,5 @@
 #include "app/dynlib.h"
+#include "base/messagetext.h"
 #include "ui/dapplication.h"
 #include "ui/dwindow.h"
 #include "vexlor/winmain.h"
@@ -29,10 +30,7 @@ bool HasDisplay(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (!HasDisplay(argc, argv)) {
-        std::fprintf(stderr,
-                     "vexlor: no display (DISPLAY and WAYLAND_DISPLAY are unset); run it under a "
-                     "virtual display: xvfb-run -a %s ...\n",
-                     argv[0]);
+        std::fputs(EnglishMessage(Msg::NoDisplay, {argv[0]}).Get(), stderr);
         return 1;
     }
     DApplication::SetArguments(argc, argv);
