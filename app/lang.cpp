@@ -1,5 +1,7 @@
 #include "app/lang.h"
 
+#include "base/messagetext.h"
+
 #include <cstring>
 #include <string>
 
@@ -30,26 +32,9 @@ bool Lang::LoadDialogA(unsigned id, DialogTemplate& dialog) const {
     return LoadDialogTemplate(module_, id, dialog);
 }
 
-Str Lang::sprintf(unsigned id, std::initializer_list<std::string_view> args) const {
-    constexpr size_t kMax = 1024;
-    Str format = LoadStringA(id);
-    std::string out;
-    auto next = args.begin();
-    for (const char* p = format.Get(); *p && out.size() < kMax; ++p) {
-        if (*p != '%') {
-            out += *p;
-        } else if (p[1] == '%') {
-            out += '%';
-            ++p;
-        } else if (p[1] == 's' || p[1] == 'd') {
-            if (next != args.end()) out += *next++;
-            ++p;
-        } else {
-            out += '%';
-        }
-    }
-    if (out.size() > kMax) out.resize(kMax);
-    return Str(out);
+Str Lang::Text(int id) const {
+    Str text = LoadStringA(static_cast<unsigned>(id));
+    return text.IsEmpty() ? Str(EnglishMessage(id)) : text;
 }
 
 Str LangWithError::Call(const char* name, const char* decorated, const char* underscored,

@@ -4,9 +4,7 @@
 #include "app/resources.h"
 #include "base/str.h"
 
-#include <initializer_list>
 #include <memory>
-#include <string_view>
 
 // The language library in use: the source of every text the main window shows.
 class Lang {
@@ -26,10 +24,9 @@ public:
     Str LoadStringA(unsigned id, int size = 0) const;
     MenuTemplate LoadMenuA(unsigned id) const;
     bool LoadDialogA(unsigned id, DialogTemplate& dialog) const;
-    // String id with its "%s" and "%d" filled by the arguments in turn (numbers given as text)
-    // and "%%" as "%"; at most 1024 characters. Arguments are never read as anything but text,
-    // so a translated string with other or extra specifiers cannot misread them.
-    Str sprintf(unsigned id, std::initializer_list<std::string_view> args) const;
+    // String id of the library in use, or its English text (base/messagetable.h) when the
+    // library has none: what every text of the window comes through.
+    Str Text(int id) const;
 
 private:
     HINSTANCE module_ = nullptr;

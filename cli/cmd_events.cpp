@@ -1,5 +1,7 @@
+#include "base/messagetext.h"
 #include "cli/clidoc.h"
 #include "cli/commands.h"
+#include "doc/docmessages.h"
 
 #include <cstdio>
 
@@ -28,14 +30,15 @@ int RunEvents(const CommandArgs& args) {
     if (!ShowTurn(doc, dateText)) return 1;
     // A month between two reports is on the map, but no report told its events.
     const TurnNode* turn = doc.Doc().FindTurn(doc.ShownDate());
-    if (!turn) return Fail("%s: no turn %s", path, doc.ShownDate().GetString().Get());
+    if (!turn)
+        return Fail("%s",
+                    EnglishMessage(Msg::NoTurn, {path, doc.ShownDate().GetString().Get()}).Get());
 
     // The report's order: errors, battles, events, each under its own heading.
     const TurnExtras* extras = KeptExtras(doc.Doc(), turn->date);
     if (!extras) return 0; // read before events were kept
     bool first = true;
-    PrintPart("Errors during turn:", extras->events.errors, first);
-    PrintPart("Battles during turn:", extras->events.battles, first);
-    PrintPart("Events during turn:", extras->events.events, first);
-    return std::fflush(stdout) == 0 ? 0 : Fail("cannot write to standard output");
+    for (const EventsPart& part : EventsParts(extras->events))
+        PrintPart(EnglishMessage(part.heading), part.lines, first);
+    return std::fflush(stdout) == 0 ? 0 : Fail("%s", EnglishMessage(Msg::CannotWriteOutput));
 }

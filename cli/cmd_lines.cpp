@@ -1,4 +1,5 @@
 #include "base/inputfile.h"
+#include "base/messagetext.h"
 #include "base/strlist.h"
 #include "cli/commands.h"
 #include "report/lines.h"
@@ -6,17 +7,19 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 int RunLines(const CommandArgs& args) {
     const char* path = args.operands[0].c_str();
     InputFile file(path, kMaxReportBytes);
     switch (file.GetResult()) {
     case InputFile::CannotOpen:
-        return Fail("%s: cannot open: %s", path, std::strerror(file.Error()));
+        return Fail(
+            "%s", EnglishMessage(Msg::LinesCannotOpen, {path, std::strerror(file.Error())}).Get());
     case InputFile::NotRegular:
-        return Fail("%s: cannot open: not a regular file", path);
+        return Fail("%s", EnglishMessage(Msg::LinesNotAFile, {path}).Get());
     case InputFile::TooLarge:
-        return Fail("%s: larger than 64 MB", path);
+        return Fail("%s", EnglishMessage(Msg::LinesTooLarge, {path}).Get());
     case InputFile::Opened:
         break;
     }
@@ -24,12 +27,14 @@ int RunLines(const CommandArgs& args) {
     LinesFault fault;
     int result = SplitLines(file.Stream(), lines, nullptr, &fault);
     if (fault.kind == LinesFault::NulByte)
-        return Fail("%s: a NUL byte in line %d", path, fault.line);
-    if (fault.kind == LinesFault::TooLarge) return Fail("%s: larger than 64 MB", path);
-    if (result != 0) return Fail("%s: read error", path);
+        return Fail("%s",
+                    EnglishMessage(Msg::LinesNulByte, {path, std::to_string(fault.line)}).Get());
+    if (fault.kind == LinesFault::TooLarge)
+        return Fail("%s", EnglishMessage(Msg::LinesTooLarge, {path}).Get());
+    if (result != 0) return Fail("%s", EnglishMessage(Msg::LinesReadError, {path}).Get());
     for (StrNode* n = lines.GetFirst(); n; n = n->Next()) {
         std::fwrite(n->text.Get(), 1, static_cast<size_t>(n->text.Length()), stdout);
         std::fputc('\n', stdout);
     }
-    return std::fflush(stdout) == 0 ? 0 : Fail("cannot write to standard output");
+    return std::fflush(stdout) == 0 ? 0 : Fail("%s", EnglishMessage(Msg::CannotWriteOutput));
 }

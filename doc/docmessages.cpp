@@ -1,6 +1,6 @@
 #include "doc/docmessages.h"
 
-#include "doc/messagetexts.h"
+#include "base/messagetext.h"
 #include "doc/syserror.h"
 
 #include <string>
@@ -127,6 +127,12 @@ Str ReportsSummary(const ReportsOutcome& outcome, const MessageTexts& texts) {
             }
     }
     return Str(std::string_view(text));
+}
+
+std::array<EventsPart, 3> EventsParts(const TurnEvents& events) {
+    return {{{Msg::ErrorsHeading, events.errors},
+             {Msg::BattlesHeading, events.battles},
+             {Msg::EventsHeading, events.events}}};
 }
 
 int ReportsOutcome::Count(DocOutcomeKind kind) const {

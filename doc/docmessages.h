@@ -1,7 +1,12 @@
 #pragma once
 
+#include "base/messagetable.h"
 #include "base/str.h"
 #include "doc/docoutcome.h"
+#include "model/turnextras.h"
+
+#include <array>
+#include <vector>
 
 // The one place where an outcome becomes the text a player reads: the window shows it in a
 // message box, vexlor-cli prints it.
@@ -26,3 +31,11 @@ Str ReplaceQuestion(const DocOutcome& outcome, const MessageTexts& texts = Messa
 Str ReportsSummary(const ReportsOutcome& outcome, const MessageTexts& texts = MessageTexts());
 // A text of the table by number, from texts or in English.
 Str MessageText(int id, const MessageTexts& texts = MessageTexts());
+
+// A turn's events in the report's order (errors, battles, events), each part under the text id
+// of its heading: the events window and vexlor-cli events show the same parts.
+struct EventsPart {
+    int heading;
+    const std::vector<Str>& lines;
+};
+std::array<EventsPart, 3> EventsParts(const TurnEvents& events);

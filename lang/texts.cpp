@@ -1,53 +1,24 @@
 // The English texts of the program. To make another language, copy this folder, set the
-// language code in its CMakeLists.txt and translate the quoted texts here and the help page;
-// the identifiers and the layout stay as they are. Texts are UTF-8.
+// language code in its CMakeLists.txt and translate the texts and the help page; the
+// identifiers and the layout stay as they are. Texts are UTF-8.
 #include "app/langres.h"
+#include "base/messagetable.h"
 
+#include <array>
+#include <cstddef>
 #include <iterator>
 
 namespace {
 
-const VexStringRes kStrings[] = {
-    {1000, "Vexlor"},
-    {1001, "English"}, // the language's own name: a library without it is not used
-    {1100, "File %s has changed.\n\nDo you want to save the changes?"},
-    {1101, "This report is for turn (%s) which is already loaded. Rewrite old turn information?"},
-    {1102, "This report is for another faction. You can not combine reports for different "
-           "factions in one document."},
-    {1103, "Unable to save document"},
-    {1104, "Unable to open file"},
-    {1105, "%s is not an Atlantis turn report."},
-    {1106, "%s is empty."},
-    {1107, "%s is for faction %s, the map is for faction %s."},
-    {1108, "%s breaks off at line %s."},
-    {1109, "%s cannot be opened: %s."},
-    {1110, "%s could not be saved: %s. The old file is unchanged."},
-    {1111, "%s is not a map document."},
-    {1112, "%s was written by a newer version of Vexlor and cannot be read."},
-    {1113, "%s is damaged or cut short: only the part before the damage was read."},
-    {1114, "%s is for %s, which is already loaded. Replace the loaded turn?"},
-    {1115, "%s: %s added."},
-    {1116, "%s: %s replaced."},
-    {1117, "%s: %s was already loaded and is kept."},
-    {1118, "%s does not reach %s."},
-    {1119, "%s could not be written: %s."},
-    {1120, "Reports added: %s, replaced: %s, kept: %s, refused: %s."},
-    {1121, "Go on with the other reports?"},
-    {1122, "Refused:"},
-    {1123, "Adding reports..."},
-    {1124, "%s is not a regular file (a folder, a pipe or a device) and was not read."},
-    {1125, "%s is larger than 64 MB, far more than any turn report, and was not read."},
-    {1126, "%s: line %s holds a NUL byte; this is no plain-text turn report."},
-    {1127, "%s: line %s names coordinates beyond 32767, which a map document cannot hold; the report was read up to that region."},
-    {1128, "%s: line %s: more than 65,535 %s, the most a map document can hold; the report was not added."},
-    {1129, "%s is read-only, so it was not changed."},
-    {1130, "%s was changed by another program since it was read, so it was not changed: what that program saved is kept."},
-    {1131, "%s is being changed by another program; it is unchanged."},
-    {1132, "Save the map under another name?"},
-    {1133, "%s is the map document itself; choose another file for the picture."},
-    {1134, "%s is not a PNG picture and stays as it is; choose another file for the picture."},
-    {1135, "Opening the map..."},
-};
+// The string table is the program's English table as it stands (base/messagetable.h), so the
+// library and the program's own fallback cannot drift apart. A translation lists its texts here
+// instead, by the same numbers: {Msg::ProductName, "..."}, and so on.
+constexpr auto kStrings = [] {
+    std::array<VexStringRes, std::size(kMessageTable)> strings{};
+    for (size_t i = 0; i < strings.size(); ++i)
+        strings[i] = {static_cast<unsigned>(kMessageTable[i].id), kMessageTable[i].english};
+    return strings;
+}();
 
 // Menu 1, the main window's menu bar. A null text is a separator; a key after a tab is the
 // entry's shortcut.
@@ -106,8 +77,8 @@ const VexDialogRes kDialogs[] = {
 
 extern const VexLangRes kLanguageTables = {
     VEX_LANG_RES_VERSION,
-    kStrings,
-    static_cast<int>(std::size(kStrings)),
+    kStrings.data(),
+    static_cast<int>(kStrings.size()),
     kMenus,
     static_cast<int>(std::size(kMenus)),
     kDialogs,

@@ -55,7 +55,7 @@ QWidget* MakeBox(DWindow* owner, const char* caption) {
     auto* layout = new QVBoxLayout(box);
     auto* text = new QLineEdit(box);
     text->setObjectName(QStringLiteral("findText"));
-    text->setPlaceholderText(QStringLiteral("Region, town, unit, building or X,Y"));
+    text->setPlaceholderText(WindowText(Msg::FindPrompt));
     text->setClearButtonEnabled(true);
     auto* list = new QListWidget(box);
     list->setObjectName(QStringLiteral("findList"));
@@ -100,10 +100,7 @@ void DFindBox::Refresh() {
         list->addItem(FromDocText(line));
     auto* count = Widget()->findChild<QLabel*>(QStringLiteral("findCount"));
     bool typed = !GetText().IsEmpty();
-    count->setText(!typed              ? QString()
-                   : lines.empty()     ? QStringLiteral("Nothing found")
-                   : lines.size() == 1 ? QStringLiteral("1 found")
-                                       : QStringLiteral("%1 found").arg(lines.size()));
+    count->setText(typed ? FoundText(lines.size(), Msg::OneFound, Msg::SomeFound) : QString());
 }
 
 void DFindBox::SetText(const char* text) {

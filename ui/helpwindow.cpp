@@ -22,13 +22,14 @@ QWidget* MakeWindow() {
     auto* browser = new QTextBrowser(window);
     browser->setOpenExternalLinks(true);
     window->setCentralWidget(browser);
-    QToolBar* bar = window->addToolBar(QStringLiteral("Help"));
+    QToolBar* bar = window->addToolBar(WindowText(Msg::HelpToolbar));
     bar->setMovable(false);
-    QAction* back = bar->addAction(QStringLiteral("Back"), browser, &QTextBrowser::backward);
+    QAction* back = bar->addAction(WindowText(Msg::HelpBack), browser, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
-    QAction* forward = bar->addAction(QStringLiteral("Forward"), browser, &QTextBrowser::forward);
+    QAction* forward =
+        bar->addAction(WindowText(Msg::HelpForward), browser, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
-    bar->addAction(QStringLiteral("Home"), browser, &QTextBrowser::home);
+    bar->addAction(WindowText(Msg::HelpHome), browser, &QTextBrowser::home);
     QObject::connect(browser, &QTextBrowser::sourceChanged, window,
                      [window, browser] { window->setWindowTitle(browser->documentTitle()); });
     return window;

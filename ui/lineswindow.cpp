@@ -27,7 +27,7 @@ QWidget* MakeWindow(DWindow* owner, const char* caption) {
     auto* layout = new QVBoxLayout(window);
     auto* filter = new QLineEdit(window);
     filter->setObjectName(QStringLiteral("linesFilter"));
-    filter->setPlaceholderText(QStringLiteral("Show only the lines holding..."));
+    filter->setPlaceholderText(WindowText(Msg::LinesPrompt));
     filter->setClearButtonEnabled(true);
     auto* text = new QTextBrowser(window);
     text->setObjectName(QStringLiteral("linesText"));
@@ -133,8 +133,7 @@ void DLinesWindow::Refresh() {
         html += LineHtml(*line) + QStringLiteral("<br>");
     text->setHtml(html);
     auto* count = Widget()->findChild<QLabel*>(QStringLiteral("linesCount"));
-    count->setText(filter.isEmpty() ? QString()
-                   : found == 0     ? QStringLiteral("Nothing found")
-                   : found == 1     ? QStringLiteral("1 line")
-                                    : QStringLiteral("%1 lines").arg(found));
+    count->setText(filter.isEmpty()
+                       ? QString()
+                       : FoundText(static_cast<size_t>(found), Msg::OneLine, Msg::SomeLines));
 }

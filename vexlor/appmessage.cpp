@@ -2,9 +2,10 @@
 
 #include "app/globals.h"
 #include "app/startup.h"
+#include "base/messagetable.h"
 
 Str ProductName() {
-    Str name = Language.LoadStringA(1000);
+    Str name = Language.LoadStringA(Msg::ProductName);
     return name.IsEmpty() ? Str(GetApplicationName()) : name;
 }
 

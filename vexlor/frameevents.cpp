@@ -1,17 +1,25 @@
 // View, Turn events: the turn on show's errors, battles and events, with the hexes they name
 // as links to the map.
+#include "base/cp1252.h"
+#include "doc/docmessages.h"
 #include "report/textcoords.h"
 #include "ui/lineswindow.h"
 #include "vexlor/framewindow.h"
 
 namespace {
 
+// The window shows its lines as report text, which is Windows-1252; the language's texts are
+// UTF-8.
+Str AsReportText(const Str& text) {
+    return Str(Utf8ToCp1252(text.Get()).c_str());
+}
+
 // Lines under a heading, each coordinate a link to the next index of hexes.
 void AddPart(std::vector<DLinesWindow::Line>& lines, std::vector<AtlCoord>& hexes,
-             const char* heading, const std::vector<Str>& part) {
+             const Str& heading, const std::vector<Str>& part) {
     if (part.empty()) return;
     if (!lines.empty()) lines.push_back({});
-    lines.push_back({Str(heading), true, {}});
+    lines.push_back({AsReportText(heading), true, {}});
     for (const Str& text : part) {
         DLinesWindow::Line line{text, false, {}};
         for (const TextCoord& found : FindTextCoords(text.Get())) {
@@ -26,11 +34,12 @@ void AddPart(std::vector<DLinesWindow::Line>& lines, std::vector<AtlCoord>& hexe
 
 void FrameWindow::CmViewTurnEvents() {
     if (!turnEvents_) {
-        turnEvents_ = std::make_unique<DLinesWindow>(this, "Turn events", [this](int target) {
-            if (target < 0 || target >= static_cast<int>(eventHexes_.size())) return;
-            panes_.map->GoTo(eventHexes_[static_cast<size_t>(target)]);
-            UpdateCommands();
-        });
+        turnEvents_ = std::make_unique<DLinesWindow>(
+            this, MessageText(Msg::TurnEvents).Get(), [this](int target) {
+                if (target < 0 || target >= static_cast<int>(eventHexes_.size())) return;
+                panes_.map->GoTo(eventHexes_[static_cast<size_t>(target)]);
+                UpdateCommands();
+            });
         RefreshTurnEvents();
     }
     turnEvents_->Open();
@@ -42,17 +51,16 @@ void FrameWindow::RefreshTurnEvents() {
     eventHexes_.clear();
     const TurnNode* turn = Document().FindTurn(ShownDate());
     if (const TurnExtras* extras = turn ? KeptExtras(Document(), turn->date) : nullptr) {
-        AddPart(lines, eventHexes_, "Errors during turn:", extras->events.errors);
-        AddPart(lines, eventHexes_, "Battles during turn:", extras->events.battles);
-        AddPart(lines, eventHexes_, "Events during turn:", extras->events.events);
+        for (const EventsPart& part : EventsParts(extras->events))
+            AddPart(lines, eventHexes_, MessageText(part.heading), part.lines);
     }
-    Str caption("Turn events");
+    Str caption = MessageText(Msg::TurnEvents);
     if (turn) caption += " - " + ShownDate().GetString();
     turnEvents_->SetCaption(caption.Get());
     if (lines.empty())
-        lines.push_back({Str(turn ? "This turn's report was read before its events were kept."
-                                  : "No report was read for this turn."),
-                         false,
-                         {}});
+        lines.push_back(
+            {AsReportText(MessageText(turn ? Msg::EventsNotKept : Msg::NoReportForTurn)),
+             false,
+             {}});
     turnEvents_->SetLines(std::move(lines));
 }

@@ -5,8 +5,8 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
+#include "base/messagetext.h"
 #include "doc/docmessages.h"
-#include "doc/messagetexts.h"
 #include "doc/syserror.h"
 #include "gfx/offscreen.h"
 #include "map/atlmap.h"
@@ -27,10 +27,6 @@
 #include <system_error>
 
 namespace {
-
-constexpr const char* kDocFilter = "Vexlor files (*.atl)|*.atl|All files (*.*)|*.*|";
-constexpr const char* kReportFilter = "Atlantis reprts (*.rep)|*.rep|All files (*.*)|*.*|";
-constexpr const char* kPictureFilter = "PNG pictures (*.png)|*.png|All files (*.*)|*.*|";
 
 // The language library's texts, and the system's reasons through its error-text functions.
 class LanguageTexts : public MessageTexts {
@@ -307,7 +303,8 @@ void FrameWindow::CmFileNew() {
 void FrameWindow::CmFileOpen() {
     if (!CanClose()) return;
     Str path;
-    if (AskFileName({false, "Open Vexlor document", kDocFilter, "*.atl", "atl", AppOptions.lastDir},
+    if (AskFileName({false, MessageText(Msg::OpenDocumentTitle), MessageText(Msg::DocumentFilter),
+                     "*.atl", "atl", AppOptions.lastDir},
                     path))
         Open(path.Get());
 }
@@ -337,7 +334,8 @@ void FrameWindow::CmFileSaveAs() {
 
 int FrameWindow::SaveAs() {
     Str path;
-    if (!AskFileName({true, "Save Vexlor document", kDocFilter, "*.atl", "atl", AppOptions.lastDir},
+    if (!AskFileName({true, MessageText(Msg::SaveDocumentTitle), MessageText(Msg::DocumentFilter),
+                      "*.atl", "atl", AppOptions.lastDir},
                      path))
         return -1;
     return Save(path.Get()) < 0 ? -1 : 0;
@@ -345,17 +343,19 @@ int FrameWindow::SaveAs() {
 
 void FrameWindow::CmFileAddReport() {
     std::vector<Str> paths;
-    if (!DFileDialogMany(
-            this,
-            {false, "Open Atlantis report", kReportFilter, "*.rep", "rep", AppOptions.lastDir},
-            paths))
+    if (!DFileDialogMany(this,
+                         {false, MessageText(Msg::AddReportTitle), MessageText(Msg::ReportFilter),
+                          "*.rep", "rep", AppOptions.lastDir},
+                         paths))
         return;
     AddReports(paths);
 }
 
 void FrameWindow::CmFileExport() {
     Str path;
-    if (AskFileName({true, "Export map", kPictureFilter, "*.png", "png", AppOptions.lastDir}, path))
+    if (AskFileName({true, MessageText(Msg::ExportTitle), MessageText(Msg::PictureFilter), "*.png",
+                     "png", AppOptions.lastDir},
+                    path))
         ExportMap(path.Get());
 }
 

@@ -116,7 +116,7 @@ void FrameWindow::SetupToolbar() {
     toolbar_->AddButton(1, CM_VIEWPLAINDOWN);
     toolbar_->AddButton(4, CM_VIEWFIRSTTURN);
     toolbar_->AddButton(3, CM_VIEWPREVTURN);
-    toolbar_->AddChoice("turnList", "Turns loaded", [this](int index) {
+    toolbar_->AddChoice("turnList", MessageText(Msg::TurnsLoaded).Get(), [this](int index) {
         int i = 0;
         for (const TurnNode& turn : Document().Turns())
             if (i++ == index) ShowTurn(turn.date);

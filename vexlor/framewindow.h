@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/recentfiles.h"
+#include "base/messagetable.h"
 #include "doc/doccontroller.h"
 #include "map/mapfind.h"
 #include "model/atldate.h"

@@ -1,5 +1,6 @@
 #include "app/dynlib.h"
 #include "app/globals.h"
+#include "base/messagetext.h"
 #include "ui/dapplication.h"
 #include "ui/dwindow.h"
 #include "vexlor/winmain.h"
@@ -30,16 +31,12 @@ bool HasDisplay(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (!HasDisplay(argc, argv)) {
-        std::fprintf(stderr,
-                     "vexlor: no display (DISPLAY and WAYLAND_DISPLAY are unset); run it under a "
-                     "virtual display: xvfb-run -a %s ...\n",
-                     argv[0]);
+        std::fputs(EnglishMessage(Msg::NoDisplay, {argv[0]}).Get(), stderr);
         return 1;
     }
     // Settings are never kept where another user could change them.
     if (Profile.GetIniFile().IsEmpty())
-        std::fprintf(stderr, "vexlor: settings will not be kept: no folder of your own for them "
-                             "(XDG_CONFIG_HOME, HOME) that others cannot write to\n");
+        std::fputs(EnglishMessage(Msg::SettingsNotKept), stderr);
     DApplication::SetArguments(argc, argv);
     std::string cmdLine;
     for (int i = 1; i < argc; ++i) {

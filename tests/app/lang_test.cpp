@@ -1,7 +1,11 @@
 #include "app/lang.h"
+#include "app/langres.h"
 #include "app/resources.h"
+#include "base/messagetext.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -15,16 +19,29 @@ struct English : ::testing::Test {
 
 } // namespace
 
-TEST_F(English, StringTableHoldsTheWindowTexts) {
-    EXPECT_EQ(lang.LoadStringA(1000), "Vexlor");
-    EXPECT_EQ(lang.LoadStringA(1001), "English");
-    EXPECT_EQ(lang.LoadStringA(1100), "File %s has changed.\n\nDo you want to save the changes?");
-    EXPECT_EQ(lang.LoadStringA(1101), "This report is for turn (%s) which is already loaded. "
-                                      "Rewrite old turn information?");
-    EXPECT_EQ(lang.LoadStringA(1102), "This report is for another faction. You can not combine "
-                                      "reports for different factions in one document.");
-    EXPECT_EQ(lang.LoadStringA(1103), "Unable to save document");
-    EXPECT_EQ(lang.LoadStringA(1104), "Unable to open file");
+// The English library and the program's fallback are one table: every string the library
+// answers is the table's English text, and every text of the table is in the library.
+TEST_F(English, StringTableIsTheMessageTable) {
+    auto resources =
+        reinterpret_cast<VexResourcesFn>(lang.GetHModule()->Symbol(VEX_RESOURCES_NAME));
+    ASSERT_NE(resources, nullptr);
+    const VexLangRes* tables = resources();
+    std::set<unsigned> answered;
+    for (int i = 0; i < tables->stringCount; ++i) {
+        const VexStringRes& row = tables->strings[i];
+        EXPECT_TRUE(answered.insert(row.id).second) << "string " << row.id << " twice";
+        EXPECT_STREQ(row.text, EnglishMessage(static_cast<int>(row.id))) << "string " << row.id;
+    }
+    std::set<int> ids;
+    for (const MessageRow& row : kMessageTable) {
+        EXPECT_TRUE(ids.insert(row.id).second) << "message " << row.id << " twice";
+        EXPECT_NE(*row.english, 0) << "message " << row.id;
+        EXPECT_EQ(lang.LoadStringA(static_cast<unsigned>(row.id)), row.english);
+        EXPECT_EQ(lang.Text(row.id), row.english);
+    }
+    EXPECT_EQ(answered.size(), ids.size());
+    // The language's own name, by which the library is offered at start.
+    EXPECT_EQ(lang.LoadStringA(Msg::LanguageName), "English");
     EXPECT_TRUE(lang.LoadStringA(1002).IsEmpty());
     EXPECT_EQ(lang.LoadStringA(1000, 4), "Vex");
     EXPECT_EQ(lang.LoadStringA(1000, -3), "Vexlor");
@@ -77,15 +94,12 @@ TEST_F(English, AboutDialog) {
     EXPECT_FALSE(lang.LoadDialogA(301, about));
 }
 
-TEST_F(English, FormattingFillsOnlyTextArguments) {
-    EXPECT_EQ(lang.sprintf(1100, {"/maps/red.atl"}),
-              "File /maps/red.atl has changed.\n\nDo you want to save the changes?");
-    EXPECT_EQ(lang.sprintf(1101, {"May, Year 1"}),
-              "This report is for turn (May, Year 1) which "
-              "is already loaded. Rewrite old turn information?");
-    // A missing argument gives nothing rather than reading past the arguments given.
-    EXPECT_EQ(lang.sprintf(1100, {}), "File  has changed.\n\nDo you want to save the changes?");
-    EXPECT_TRUE(lang.sprintf(4242, {"x"}).IsEmpty());
+TEST(Lang, ATranslationsTextsComeFirstAndEnglishFillsItsGaps) {
+    Lang german;
+    german.SetModule(DynLib::Load(VEXLOR_TESTLANG_DEU));
+    ASSERT_NE(german.GetHModule(), nullptr);
+    EXPECT_EQ(german.Text(Msg::CannotOpen), "Datei kann nicht geöffnet werden");
+    EXPECT_EQ(german.Text(Msg::EventsHeading), "Events during turn:");
 }
 
 TEST(Lang, WithoutALibraryEverythingIsEmptyAndErrorsAreNumbers) {
@@ -96,5 +110,8 @@ TEST(Lang, WithoutALibraryEverythingIsEmptyAndErrorsAreNumbers) {
     DialogTemplate about;
     EXPECT_FALSE(none.LoadDialogA(300, about));
     EXPECT_EQ(none.strerror(5), "Error #5");
+    // The window's texts stand in English.
+    EXPECT_EQ(none.Text(Msg::NothingFound), "Nothing found");
+    EXPECT_TRUE(none.Text(4242).IsEmpty());
     EXPECT_EQ(none.strerror_CommDlg(65535), "Error #65535");
 }

@@ -1,5 +1,5 @@
+#include "base/messagetext.h"
 #include "doc/docmessages.h"
-#include "doc/messagetexts.h"
 
 #include <gtest/gtest.h>
 
@@ -67,4 +67,33 @@ TEST(DocMessages, TheReadersLimitsAndTheFilesState) {
         EXPECT_TRUE(DocMessage(o).View().starts_with("crowd.rep"));
         EXPECT_TRUE(IsFailure(kind));
     }
+}
+
+// Every outcome the controller words has its text in the table, and the fields its row names
+// fill every "%s" of that text: a row naming too few would show a bare "%s".
+TEST(DocMessages, EveryOutcomeHasATextWithEveryPlaceFilled) {
+    DocOutcome o;
+    o.file = "f.rep";
+    o.errorNumber = ENOENT;
+    o.line = 7;
+    o.faction = 3;
+    o.docFaction = 4;
+    o.list = "units";
+    o.date = AtlDate(4, 2); // months count from 0
+    for (int k = 0; k <= static_cast<int>(DocOutcomeKind::NotAPicture); ++k) {
+        o.kind = static_cast<DocOutcomeKind>(k);
+        Str text = DocMessage(o);
+        bool silent = o.kind == DocOutcomeKind::Done || o.kind == DocOutcomeKind::Cancelled;
+        EXPECT_EQ(text.IsEmpty(), silent) << "kind " << k;
+        EXPECT_EQ(text.View().find("%s"), std::string_view::npos) << text.Get();
+        if (!silent) {
+            EXPECT_NE(text.View().find("f.rep"), std::string_view::npos) << text.Get();
+        }
+    }
+    o.kind = DocOutcomeKind::ReportKept;
+    EXPECT_EQ(ReplaceQuestion(o),
+              "f.rep is for May, Year 2, which is already loaded. Replace the loaded turn?");
+    ReportsOutcome several;
+    several.reports = {o};
+    EXPECT_EQ(ReportsSummary(several), "Reports added: 0, replaced: 0, kept: 1, refused: 0.");
 }
