@@ -1,7 +1,6 @@
 #include "base/inputfile.h"
-#include "base/strlist.h"
 #include "cli/commands.h"
-#include "report/lines.h"
+#include "report/reportlines.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -21,14 +20,14 @@ int RunLines(int argc, char** argv) {
     case InputFile::Opened:
         break;
     }
-    StrList lines;
+    ReportLines lines;
     LinesFault fault;
-    int result = SplitLines(file.Stream(), lines, nullptr, &fault);
+    int result = lines.Read(file.Stream(), &fault);
     if (fault.kind == LinesFault::NulByte)
         return Fail("%s: a NUL byte in line %d", path, fault.line);
     if (fault.kind == LinesFault::TooLarge) return Fail("%s: larger than 64 MB", path);
     if (result != 0) return Fail("%s: read error", path);
-    for (StrNode* n = lines.GetFirst(); n; n = n->Next()) {
+    for (const ReportLine* n = lines.First(); n; n = n->Next()) {
         std::fwrite(n->text.Get(), 1, static_cast<size_t>(n->text.Length()), stdout);
         std::fputc('\n', stdout);
     }

@@ -1,6 +1,7 @@
 #include "report/sections.h"
 
-#include "report/linewalk.h"
+#include "report/linetype.h"
+#include "report/reportlines.h"
 
 #include <cstring>
 
@@ -50,69 +51,60 @@ bool IsLocLineOfType(int lineType, Section::Type type) {
     }
 }
 
-template <class Line> bool IsRuleOfNine(const Line* n) {
+bool IsRuleOfNine(const ReportLine* n) {
     return std::strncmp(n->text.Get(), "---------", 9) == 0;
 }
 
 // The empty line at or after node.
-template <class Line> Line* ParagraphBreakFrom(Line* node) {
+ReportLine* ParagraphBreakFrom(ReportLine* node) {
     if (!node || node->text.IsEmpty()) return node;
     return NextEmpty(node);
 }
 
 } // namespace
 
-template <class Line> Line* FindSection(Line* node, Section::Type type) {
+ReportLine* FindSection(ReportLine* node, Section::Type type) {
     int wanted = ParagraphLineType(type);
     if (wanted == -2) return nullptr;
-    for (Line* n = ParagraphBreakFrom(node); n;) {
-        Line* first = n->Next();
+    for (ReportLine* n = ParagraphBreakFrom(node); n;) {
+        ReportLine* first = n->Next();
         if (!first) return nullptr;
         if (first->text.IsEmpty()) {
             n = first;
             continue;
         }
-        if (LineTypeOf(first) == wanted) return first;
+        if (first->type == wanted) return first;
         n = NextEmpty(first);
     }
     return nullptr;
 }
 
-template <class Line> Line* FindLocSection(Line* node, Section::Type type) {
+ReportLine* FindLocSection(ReportLine* node, Section::Type type) {
     if (type < Section::Entertainment || type > Section::Buildings) return nullptr;
-    for (Line* n = node; n; n = n->Next()) {
-        int lineType = LineTypeOf(n);
+    for (ReportLine* n = node; n; n = n->Next()) {
+        int lineType = n->type;
         if (IsLocLineOfType(lineType, type)) return n;
         if (lineType == LineType::Rule || lineType == LineType::OrdersTemplate) return nullptr;
     }
     return nullptr;
 }
 
-template <class Line> Line* FindRuleLine(Line* region) {
-    for (Line* n = region ? region->Next() : nullptr; n && !n->text.IsEmpty(); n = n->Next())
+ReportLine* FindRuleLine(ReportLine* region) {
+    for (ReportLine* n = region ? region->Next() : nullptr; n && !n->text.IsEmpty(); n = n->Next())
         if (IsRuleOfNine(n)) return n;
     return nullptr;
 }
 
-template <class Line> Line* FindLocationInfo(Line* node) {
-    for (Line* n = ParagraphBreakFrom(node); n;) {
-        Line* first = n->Next();
+ReportLine* FindLocationInfo(ReportLine* node) {
+    for (ReportLine* n = ParagraphBreakFrom(node); n;) {
+        ReportLine* first = n->Next();
         if (!first) return nullptr;
         if (first->text.IsEmpty()) {
             n = first;
             continue;
         }
-        if (LineTypeOf(first) == LineType::Ordinary && FindRuleLine(first)) return first;
+        if (first->type == LineType::Ordinary && FindRuleLine(first)) return first;
         n = NextEmpty(first);
     }
     return nullptr;
 }
-
-template StrNode* FindSection(StrNode*, Section::Type);
-template ReportLine* FindSection(ReportLine*, Section::Type);
-template StrNode* FindLocSection(StrNode*, Section::Type);
-template ReportLine* FindLocSection(ReportLine*, Section::Type);
-template StrNode* FindRuleLine(StrNode*);
-template ReportLine* FindRuleLine(ReportLine*);
-template StrNode* FindLocationInfo(StrNode*);
-template ReportLine* FindLocationInfo(ReportLine*);

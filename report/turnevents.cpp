@@ -1,7 +1,7 @@
 #include "report/extrasreader.h"
 
 #include "report/linetype.h"
-#include "report/linewalk.h"
+#include "report/reportlines.h"
 #include "report/scan.h"
 #include "report/sections.h"
 
@@ -49,8 +49,8 @@ std::vector<Str>* ListOf(TurnEvents& events, Part part) {
 
 } // namespace
 
-template <class Line> void ReadTurnEvents(Line* start, TurnEvents& events) {
-    Line* end = FindLocationInfo(start);
+void ReadTurnEvents(ReportLine* start, TurnEvents& events) {
+    ReportLine* end = FindLocationInfo(start);
     std::vector<Str>* into = nullptr;
     bool battles = false; // the battles run on over paragraph breaks
     auto close = [&] {
@@ -59,7 +59,7 @@ template <class Line> void ReadTurnEvents(Line* start, TurnEvents& events) {
         battles = false;
     };
     bool paragraphStart = true;
-    for (Line* n = start; n && n != end; n = n->Next()) {
+    for (ReportLine* n = start; n && n != end; n = n->Next()) {
         if (n->text.IsEmpty()) {
             paragraphStart = true;
             if (!battles)
@@ -83,6 +83,3 @@ template <class Line> void ReadTurnEvents(Line* start, TurnEvents& events) {
     }
     close();
 }
-
-template void ReadTurnEvents(StrNode*, TurnEvents&);
-template void ReadTurnEvents(ReportLine*, TurnEvents&);
