@@ -7,48 +7,17 @@
 
 namespace {
 
-int ParagraphLineType(Section::Type type) {
-    switch (type) {
-    case Section::EngineVersion:
-        return LineType::EngineVersion;
-    case Section::FactionStatus:
-        return LineType::FactionStatus;
-    case Section::Events:
-        return LineType::Events;
-    case Section::SkillReports:
-        return LineType::SkillReports;
-    case Section::DeclaredAttitudes:
-        return LineType::DeclaredAttitudes;
-    case Section::UnclaimedSilver:
-        return LineType::UnclaimedSilver;
-    case Section::Exits:
-        return LineType::Exits;
-    case Section::OrdersTemplate:
-        return LineType::OrdersTemplate;
-    default:
-        return -2;
-    }
-}
-
-bool IsLocLineOfType(int lineType, Section::Type type) {
-    switch (type) {
-    case Section::Entertainment:
-        return lineType == LineType::Entertainment;
-    case Section::ForSale:
-        return lineType == LineType::ForSale;
-    case Section::Products:
-        return lineType == LineType::Products;
-    case Section::Wages:
-        return lineType == LineType::Wages;
-    case Section::Wanted:
-        return lineType == LineType::Wanted;
-    case Section::Units:
-        return lineType == LineType::OwnUnit || lineType == LineType::OtherUnit;
-    case Section::Buildings:
-        return lineType == LineType::Building;
-    default:
-        return false;
-    }
+// Whether a line of lineType is a line of the section (1-15).
+bool IsSectionLine(int lineType, Section::Type type) {
+    static constexpr int kLineTypeOf[] = {
+        LineType::Missing,         LineType::EngineVersion, LineType::FactionStatus,
+        LineType::Events,          LineType::SkillReports,  LineType::DeclaredAttitudes,
+        LineType::UnclaimedSilver, LineType::Exits,         LineType::OrdersTemplate,
+        LineType::Entertainment,   LineType::ForSale,       LineType::Products,
+        LineType::Wages,           LineType::Wanted,        LineType::OwnUnit,
+        LineType::Building};
+    if (type == Section::Units && lineType == LineType::OtherUnit) return true;
+    return lineType == kLineTypeOf[type];
 }
 
 bool IsRuleOfNine(const ReportLine* n) {
@@ -64,8 +33,7 @@ ReportLine* ParagraphBreakFrom(ReportLine* node) {
 } // namespace
 
 ReportLine* FindSection(ReportLine* node, Section::Type type) {
-    int wanted = ParagraphLineType(type);
-    if (wanted == -2) return nullptr;
+    if (type < Section::EngineVersion || type > Section::OrdersTemplate) return nullptr;
     for (ReportLine* n = ParagraphBreakFrom(node); n;) {
         ReportLine* first = n->Next();
         if (!first) return nullptr;
@@ -73,7 +41,7 @@ ReportLine* FindSection(ReportLine* node, Section::Type type) {
             n = first;
             continue;
         }
-        if (first->type == wanted) return first;
+        if (IsSectionLine(first->type, type)) return first;
         n = NextEmpty(first);
     }
     return nullptr;
@@ -82,9 +50,8 @@ ReportLine* FindSection(ReportLine* node, Section::Type type) {
 ReportLine* FindLocSection(ReportLine* node, Section::Type type) {
     if (type < Section::Entertainment || type > Section::Buildings) return nullptr;
     for (ReportLine* n = node; n; n = n->Next()) {
-        int lineType = n->type;
-        if (IsLocLineOfType(lineType, type)) return n;
-        if (lineType == LineType::Rule || lineType == LineType::OrdersTemplate) return nullptr;
+        if (IsSectionLine(n->type, type)) return n;
+        if (n->type == LineType::Rule || n->type == LineType::OrdersTemplate) return nullptr;
     }
     return nullptr;
 }
