@@ -1,8 +1,7 @@
 #include "base/inputfile.h"
 #include "base/messagetext.h"
-#include "base/strlist.h"
 #include "cli/commands.h"
-#include "report/lines.h"
+#include "report/reportlines.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,16 +22,16 @@ int RunLines(const CommandArgs& args) {
     case InputFile::Opened:
         break;
     }
-    StrList lines;
+    ReportLines lines;
     LinesFault fault;
-    int result = SplitLines(file.Stream(), lines, nullptr, &fault);
+    int result = lines.Read(file.Stream(), &fault);
     if (fault.kind == LinesFault::NulByte)
         return Fail("%s",
                     EnglishMessage(Msg::LinesNulByte, {path, std::to_string(fault.line)}).Get());
     if (fault.kind == LinesFault::TooLarge)
         return Fail("%s", EnglishMessage(Msg::LinesTooLarge, {path}).Get());
     if (result != 0) return Fail("%s", EnglishMessage(Msg::LinesReadError, {path}).Get());
-    for (StrNode* n = lines.GetFirst(); n; n = n->Next()) {
+    for (const ReportLine* n = lines.First(); n; n = n->Next()) {
         std::fwrite(n->text.Get(), 1, static_cast<size_t>(n->text.Length()), stdout);
         std::fputc('\n', stdout);
     }

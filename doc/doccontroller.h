@@ -5,7 +5,7 @@
 #include "doc/docoutcome.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
-#include "report/lines.h"
+#include "report/reportlines.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/strlist.h"
 #include "model/turnextras.h"
 
 class ReportLine;
@@ -9,13 +8,12 @@ class ReportLine;
 // errors, battles and events before the regions, and the weather, gate and own units' details
 // of the first `blocks` region blocks after start (the blocks the region reader read; it keeps
 // their exits). A line it cannot read is passed over: these are additions to a turn read.
-// start is a StrNode or a ReportLine (report/linewalk.h).
-template <class Line> void ReadTurnExtras(Line* start, int blocks, TurnExtras& extras);
+void ReadTurnExtras(ReportLine* start, int blocks, TurnExtras& extras);
 
 // The paragraphs "Errors during turn:", "Battles during turn:" (which runs over several
 // paragraphs, up to the next heading) and "Events during turn:" from start up to the first
 // region block.
-template <class Line> void ReadTurnEvents(Line* start, TurnEvents& events);
+void ReadTurnEvents(ReportLine* start, TurnEvents& events);
 
 // The weather sentence of a region block's first detail line: "It was winter last month; it
 // will be winter next month." True when the line is one.

@@ -42,6 +42,15 @@ int ReadReportDate(const ReportLine* line, AtlDate& date) {
     return 0;
 }
 
+// The first line of the report header, past the ";" lines (a treasury block) and empty lines
+// that may stand before it; null when the lines end first.
+ReportLine* SkipHeaderComments(ReportLine* first) {
+    ReportLine* n = first;
+    while (n && (n->text.IsEmpty() || n->text.Get()[0] == ';'))
+        n = n->Next();
+    return n;
+}
+
 int Finish(IntakeOutcome* outcome, IntakeOutcome& local, IntakeResult kind, int result) {
     local.kind = kind;
     local.result = result;

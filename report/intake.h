@@ -3,7 +3,7 @@
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
-#include "report/lines.h"
+#include "report/reportlines.h"
 
 class iwstream;
 
@@ -82,15 +82,6 @@ IntakeOutcome AddReportFile(const char* path, const IntakeTarget& target);
 // Reads only the header at the start of the report at path (for putting reports in the order
 // of their turns); false when there is none.
 bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date);
-
-// The first line of the report header, past the ";" lines (a treasury block) and empty lines
-// that may stand before it; null when the lines end first. Line is a StrNode or a ReportLine.
-template <class Line> Line* SkipHeaderComments(Line* first) {
-    Line* n = first;
-    while (n && (n->text.IsEmpty() || n->text.Get()[0] == ';'))
-        n = n->Next();
-    return n;
-}
 
 // The directory of path: the text up to its last path separator (empty when none).
 Str ReportDirectory(const char* path);

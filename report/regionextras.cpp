@@ -1,8 +1,8 @@
 #include "report/extrasreader.h"
 
 #include "report/linetype.h"
-#include "report/linewalk.h"
 #include "report/regions.h"
+#include "report/reportlines.h"
 #include "report/scan.h"
 #include "report/sections.h"
 
@@ -53,7 +53,7 @@ bool IsOwnUnitLine(const char* text) {
 
 // One region block, from its region line up to (not including) end: its weather, gate and
 // own units. The region reader kept its exits already.
-template <class Line> void ReadBlockExtras(Line* region, Line* end, TurnExtras& extras) {
+void ReadBlockExtras(ReportLine* region, ReportLine* end, TurnExtras& extras) {
     // The terrain word before the coordinates holds no parenthesis.
     const char* p = std::strchr(region->text.Get(), '(');
     AtlCoord coord;
@@ -62,18 +62,18 @@ template <class Line> void ReadBlockExtras(Line* region, Line* end, TurnExtras& 
     here.gate = here.gateCount = 0;
     here.weather = Str();
 
-    Line* rule = FindRuleLine(region);
+    ReportLine* rule = FindRuleLine(region);
     if (rule && rule->Next()) ReadWeatherLine(rule->Next()->text.Get(), here.weather);
 
     bool inExits = false;
-    for (Line* n = rule ? rule->Next() : region->Next(); n && n != end; n = n->Next()) {
+    for (ReportLine* n = rule ? rule->Next() : region->Next(); n && n != end; n = n->Next()) {
         const char* text = n->text.Get();
         if (n->text.IsEmpty()) {
             inExits = false;
             continue;
         }
         if (inExits) continue;
-        int type = LineTypeOf(n);
+        int type = n->type;
         if (type == LineType::OrdersTemplate) break;
         if (type == LineType::Exits) {
             inExits = true;
@@ -90,15 +90,12 @@ template <class Line> void ReadBlockExtras(Line* region, Line* end, TurnExtras& 
 
 } // namespace
 
-template <class Line> void ReadTurnExtras(Line* start, int blocks, TurnExtras& extras) {
+void ReadTurnExtras(ReportLine* start, int blocks, TurnExtras& extras) {
     ReadTurnEvents(start, extras.events);
-    Line* region = FindLocationInfo(start);
+    ReportLine* region = FindLocationInfo(start);
     for (int i = 0; i < blocks && region; ++i) {
-        Line* next = FindLocationInfo(region);
+        ReportLine* next = FindLocationInfo(region);
         ReadBlockExtras(region, next, extras);
         region = next;
     }
 }
-
-template void ReadTurnExtras(StrNode*, int, TurnExtras&);
-template void ReadTurnExtras(ReportLine*, int, TurnExtras&);

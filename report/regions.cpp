@@ -4,7 +4,7 @@
 #include "report/extrasreader.h"
 #include "report/itemlist.h"
 #include "report/linetype.h"
-#include "report/linewalk.h"
+#include "report/reportlines.h"
 #include "report/scan.h"
 #include "report/sections.h"
 #include "report/unitlines.h"
@@ -121,15 +121,15 @@ bool IsNoExitLine(const char* text) {
 
 namespace {
 
-template <class Line> int Fault(RegionFault* fault, RegionFault::Kind kind, const Line* line) {
+int Fault(RegionFault* fault, RegionFault::Kind kind, const ReportLine* line) {
     if (fault && fault->kind == RegionFault::None) {
         fault->kind = kind;
-        fault->line = LineNumberOf(line);
+        fault->line = line ? line->line : 0;
     }
     return -1;
 }
 
-template <class Line> int BasicInfoFault(RegionFault* fault, int read, const Line* line) {
+int BasicInfoFault(RegionFault* fault, int read, const ReportLine* line) {
     return Fault(fault,
                  read == kCoordsTooLarge ? RegionFault::CoordinateTooLarge : RegionFault::Malformed,
                  line);
@@ -137,8 +137,7 @@ template <class Line> int BasicInfoFault(RegionFault* fault, int read, const Lin
 
 } // namespace
 
-template <class Line>
-int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths,
+int ReadExits(ReportLine*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* widths,
               RegionFault* fault, TurnExtras* extras) {
     if (!node) return -1;
     // The exit lines as the report lists them, kept beside the neighbours' records.
@@ -147,8 +146,8 @@ int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from, LevelWidths* wi
         kept->clear();
         kept->reserve(6); // a hex has six sides
     }
-    Line* last = node;
-    for (Line* n = node->Next(); n; last = n, n = n->Next()) {
+    ReportLine* last = node;
+    for (ReportLine* n = node->Next(); n; last = n, n = n->Next()) {
         if (n->text.IsEmpty()) {
             node = n;
             return 0;
@@ -186,9 +185,9 @@ bool IsNone(const char* p) {
 
 // The detail lines of a block in their fixed order; each search starts after the previous
 // line found. `last` ends on the last detail line found (or stays on the rule).
-template <class Line> int ReadDetails(Line*& last, LocationNode& loc) {
-    Line* from = last->Next();
-    if (Line* n = FindLocSection(from, Section::Wages)) {
+int ReadDetails(ReportLine*& last, LocationNode& loc) {
+    ReportLine* from = last->Next();
+    if (ReportLine* n = FindLocSection(from, Section::Wages)) {
         const char* p = n->text.Get();
         if (skiptempl(p, "  Wages: $") != 0 || ReadWagesAmounts(p, loc.wages, loc.maxWages) != 0)
             return -1;
@@ -204,7 +203,7 @@ template <class Line> int ReadDetails(Line*& last, LocationNode& loc) {
     } priceLists[] = {{Section::Wanted, "  Wanted: ", &loc.wanted},
                       {Section::ForSale, "  For Sale: ", &loc.forSale}};
     for (const PriceList& l : priceLists) {
-        Line* n = FindLocSection(from, l.type);
+        ReportLine* n = FindLocSection(from, l.type);
         if (!n) {
             DebugTrap("region without a wanted or for-sale line");
             continue;
@@ -215,7 +214,7 @@ template <class Line> int ReadDetails(Line*& last, LocationNode& loc) {
         last = n;
         from = n->Next();
     }
-    if (Line* n = FindLocSection(from, Section::Entertainment)) {
+    if (ReportLine* n = FindLocSection(from, Section::Entertainment)) {
         const char* p = n->text.Get();
         int amount;
         if (skiptempl(p, "  Entertainment available: $") != 0 || ReadNumber(p, amount) != 0)
@@ -226,7 +225,7 @@ template <class Line> int ReadDetails(Line*& last, LocationNode& loc) {
     } else {
         DebugTrap("region without an entertainment line");
     }
-    if (Line* n = FindLocSection(from, Section::Products)) {
+    if (ReportLine* n = FindLocSection(from, Section::Products)) {
         const char* p = n->text.Get();
         if (skiptempl(p, "  Products: ") != 0) return -1;
         if (!IsNone(p) && ReadItemList(p, loc.products) < 0) return -1;
@@ -239,11 +238,11 @@ template <class Line> int ReadDetails(Line*& last, LocationNode& loc) {
 
 // The "Exits:" paragraph of the block, searched from `from`; null when the block ends (a rule
 // or the orders template) first, so that a block never takes its neighbour's exits.
-template <class Line> Line* FindBlockExits(Line* from) {
-    Line* exits = FindSection(from, Section::Exits);
+ReportLine* FindBlockExits(ReportLine* from) {
+    ReportLine* exits = FindSection(from, Section::Exits);
     if (!exits) return nullptr;
-    for (Line* n = from->Next(); n && n != exits; n = n->Next()) {
-        int type = LineTypeOf(n);
+    for (ReportLine* n = from->Next(); n && n != exits; n = n->Next()) {
+        int type = n->type;
         if (type == LineType::Rule || type == LineType::OrdersTemplate) return nullptr;
     }
     return exits;
@@ -328,7 +327,7 @@ struct BlockReading {
 
 // One region block from its region line; pos ends on the empty line after the exits. A fault
 // that names no line of its own names the region line.
-template <class Line> int ReadLocation(Line* region, Line*& pos, BlockReading& reading) {
+int ReadLocation(ReportLine* region, ReportLine*& pos, BlockReading& reading) {
     TurnNode& turn = reading.turn;
     RegionFault* fault = &reading.fault;
     const char* p = region->text.Get();
@@ -350,17 +349,17 @@ template <class Line> int ReadLocation(Line* region, Line*& pos, BlockReading& r
 
     if (ReadPeasantPart(p, loc->peasants, loc->peasantRace, loc->silver) != 0) return -1;
 
-    Line* last = FindRuleLine(region);
+    ReportLine* last = FindRuleLine(region);
     if (!last || ReadDetails(last, *loc) != 0) return -1;
 
-    Line* exits = FindBlockExits(last);
+    ReportLine* exits = FindBlockExits(last);
     if (!exits || ReadExits(exits, turn, coord, reading.widths, fault, reading.extras) != 0)
         return -1;
     pos = exits;
 
-    if (Line* units = FindLocSection(pos, Section::Units))
+    if (ReportLine* units = FindLocSection(pos, Section::Units))
         if (ReadUnitList(units, loc->units, reading.names, 0) != 0) return -1;
-    if (Line* buildings = FindLocSection(pos, Section::Buildings))
+    if (ReportLine* buildings = FindLocSection(pos, Section::Buildings))
         if (ReadBuildingList(buildings, loc->units, reading.names, loc->buildings) != 0) return -1;
     return 0;
 }
@@ -391,8 +390,7 @@ const char* ListBeyondLimit(BlockReading& reading) {
 
 } // namespace
 
-template <class Line>
-int ReadLocList(Line* start, TurnNode& turn, int* blocksRead, LevelWidths* widths,
+int ReadLocList(ReportLine* start, TurnNode& turn, int* blocksRead, LevelWidths* widths,
                 RegionFault* fault, TurnExtras* extras) {
     RegionFault local;
     RegionFault& why = fault ? *fault : local;
@@ -402,7 +400,7 @@ int ReadLocList(Line* start, TurnNode& turn, int* blocksRead, LevelWidths* width
         reading.factions.insert(f->key);
     int count = 0;
     int result = 0;
-    for (Line* pos = start; Line* region = FindLocationInfo(pos);) {
+    for (ReportLine* pos = start; ReportLine* region = FindLocationInfo(pos);) {
         if (ReadLocation(region, pos, reading) != 0) {
             Fault(&why, RegionFault::Malformed, region);
             result = -1;
@@ -419,10 +417,3 @@ int ReadLocList(Line* start, TurnNode& turn, int* blocksRead, LevelWidths* width
     if (blocksRead) *blocksRead = count;
     return result;
 }
-
-template int ReadExits(StrNode*&, TurnNode&, const AtlCoord&, LevelWidths*, RegionFault*,
-                       TurnExtras*);
-template int ReadExits(ReportLine*&, TurnNode&, const AtlCoord&, LevelWidths*, RegionFault*,
-                       TurnExtras*);
-template int ReadLocList(StrNode*, TurnNode&, int*, LevelWidths*, RegionFault*, TurnExtras*);
-template int ReadLocList(ReportLine*, TurnNode&, int*, LevelWidths*, RegionFault*, TurnExtras*);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/str.h"
-#include "base/strlist.h"
 #include "model/atlcoord.h"
 #include "model/levelwidths.h"
 #include "model/terrain.h"
@@ -37,8 +36,7 @@ bool IsNoExitLine(const char* text);
 // east-west edge teaches the width of its level. fault, when given, names the line of a
 // malformed exit. With extras, the exits themselves are kept as the region at `from` lists
 // them.
-template <class Line>
-int ReadExits(Line*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
+int ReadExits(ReportLine*& node, TurnNode& turn, const AtlCoord& from = AtlCoord(),
               LevelWidths* widths = nullptr, struct RegionFault* fault = nullptr,
               TurnExtras* extras = nullptr);
 
@@ -58,12 +56,11 @@ struct RegionFault {
     const char* list = nullptr; // for ListTooLong: what the list holds ("units in one region")
 };
 
-// Reads every region block after start (a StrNode or a ReportLine) into turn. 0 when all were read;
+// Reads every region block after start into turn. 0 when all were read;
 // -1 at the first block that could not be read or that takes a list of the turn beyond
 // kMaxListEntries (what was read before stays; fault, when given, says why and where). blocksRead,
 // when given, counts the region blocks read completely. widths, when given, learns the level widths
 // the exits show; extras, when given, keeps each block's exits.
-template <class Line>
-int ReadLocList(Line* start, TurnNode& turn, int* blocksRead = nullptr,
+int ReadLocList(ReportLine* start, TurnNode& turn, int* blocksRead = nullptr,
                 LevelWidths* widths = nullptr, RegionFault* fault = nullptr,
                 TurnExtras* extras = nullptr);

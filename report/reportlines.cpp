@@ -1,11 +1,13 @@
 #include "report/reportlines.h"
 
 #include "base/wstream.h"
-#include "report/lines.h"
 #include "report/linetype.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -58,6 +60,24 @@ int Fail(LinesFault* fault, LinesFault::Kind kind, int line = 0) {
 }
 
 } // namespace
+
+std::string LinesDebugPath(const char* debugFile) {
+    if (!debugFile || !*debugFile) return {};
+    if (std::strchr(debugFile, '/')) return debugFile;
+    std::filesystem::path folder;
+    // A relative value is to be ignored, as the desktop's folder rules say.
+    if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && cache[0] == '/')
+        folder = cache;
+    else if (const char* home = std::getenv("HOME"); home && home[0] == '/')
+        folder = std::filesystem::path(home) / ".cache";
+    else
+        return {};
+    folder /= "vexlor";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) return {};
+    return (folder / debugFile).string();
+}
 
 void ReportLines::ReadAll(iwstream& is) {
     // Memory input tells its size, so that it is copied once; a file is read in growing steps.

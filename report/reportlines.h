@@ -3,11 +3,30 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
 class iwstream;
-struct LinesFault;
+
+// The name of the debug copy of the last report's logical lines.
+inline constexpr const char* kLinesDebugFile = "lines01.deb";
+
+// The largest report read: far above any real one (the game master's whole world is some
+// megabytes), low enough that a file picked by mistake cannot exhaust memory.
+inline constexpr long kMaxReportBytes = 64L * 1024 * 1024;
+
+// Where debugFile goes: a bare name into the user's cache folder ($XDG_CACHE_HOME/vexlor/,
+// else ~/.cache/vexlor/, made when missing), a path as it stands. Empty when no cache folder
+// is known or it cannot be made: then no copy is written.
+std::string LinesDebugPath(const char* debugFile);
+
+// Why splitting stopped before the end of the text.
+struct LinesFault {
+    enum Kind { None, NulByte, TooLarge, ReadError };
+    Kind kind = None;
+    int line = 0; // the physical line, for NulByte
+};
 
 // The text of a logical line: a view into the buffer of its ReportLines, ended by a NUL there
 // so that the line scanners can read it as a C string.
@@ -36,6 +55,13 @@ public:
     int type = 0; // GetLineType of its text, worked out once while splitting
 };
 
+// The first line after line whose text is empty; null when there is none or line is null.
+inline ReportLine* NextEmpty(ReportLine* line) {
+    for (ReportLine* n = line ? line->Next() : nullptr; n; n = n->Next())
+        if (n->text.IsEmpty()) return n;
+    return nullptr;
+}
+
 // A whole report split into logical lines at once: the text is read into one buffer and the
 // lines are joined and ended in place, so that splitting costs no allocation per line.
 class ReportLines {
@@ -44,8 +70,14 @@ public:
     ReportLines(const ReportLines&) = delete;
     ReportLines& operator=(const ReportLines&) = delete;
 
-    // Reads the whole stream (as SplitLines does; see there for the result and fault) and
-    // splits it, replacing what was held.
+    // Reads the whole stream and splits it into logical lines (a physical line and its indented
+    // continuations, joined by one blank), replacing what was held. A byte-order mark at the
+    // start is skipped. Returns 0 when the whole report was split; -1 for a NUL byte (the lines
+    // before its line are kept) or more than kMaxReportBytes (no lines); else the stream's error
+    // bits. fault, when given, says which and where. Blanks after the text of a physical line
+    // are dropped, as mail programs add them; a line of blanks alone stands as it is (in a region
+    // block it keeps the paragraph together) and never continues another. CR LF and a lone CR
+    // end a line as LF does.
     int Read(iwstream& is, LinesFault* fault);
 
     // Null when there are no lines.
@@ -53,7 +85,8 @@ public:
     ReportLine* Last() { return lines_.size() > 1 ? &lines_[lines_.size() - 2] : nullptr; }
     size_t Count() const { return lines_.empty() ? 0 : lines_.size() - 1; }
 
-    // Writes the lines, each ended by a newline, to debugFile (see LinesDebugPath).
+    // Writes the lines, each ended by a newline, to debugFile (see LinesDebugPath; none when
+    // null).
     void WriteDebugCopy(const char* debugFile) const;
 
 private:

@@ -1,118 +1,77 @@
 #include "report/sections.h"
 
-#include "report/linewalk.h"
+#include "report/linetype.h"
+#include "report/reportlines.h"
 
 #include <cstring>
 
 namespace {
 
-int ParagraphLineType(Section::Type type) {
-    switch (type) {
-    case Section::EngineVersion:
-        return LineType::EngineVersion;
-    case Section::FactionStatus:
-        return LineType::FactionStatus;
-    case Section::Events:
-        return LineType::Events;
-    case Section::SkillReports:
-        return LineType::SkillReports;
-    case Section::DeclaredAttitudes:
-        return LineType::DeclaredAttitudes;
-    case Section::UnclaimedSilver:
-        return LineType::UnclaimedSilver;
-    case Section::Exits:
-        return LineType::Exits;
-    case Section::OrdersTemplate:
-        return LineType::OrdersTemplate;
-    default:
-        return -2;
-    }
+// Whether a line of lineType is a line of the section (1-15).
+bool IsSectionLine(int lineType, Section::Type type) {
+    static constexpr int kLineTypeOf[] = {
+        LineType::Missing,         LineType::EngineVersion, LineType::FactionStatus,
+        LineType::Events,          LineType::SkillReports,  LineType::DeclaredAttitudes,
+        LineType::UnclaimedSilver, LineType::Exits,         LineType::OrdersTemplate,
+        LineType::Entertainment,   LineType::ForSale,       LineType::Products,
+        LineType::Wages,           LineType::Wanted,        LineType::OwnUnit,
+        LineType::Building};
+    if (type == Section::Units && lineType == LineType::OtherUnit) return true;
+    return lineType == kLineTypeOf[type];
 }
 
-bool IsLocLineOfType(int lineType, Section::Type type) {
-    switch (type) {
-    case Section::Entertainment:
-        return lineType == LineType::Entertainment;
-    case Section::ForSale:
-        return lineType == LineType::ForSale;
-    case Section::Products:
-        return lineType == LineType::Products;
-    case Section::Wages:
-        return lineType == LineType::Wages;
-    case Section::Wanted:
-        return lineType == LineType::Wanted;
-    case Section::Units:
-        return lineType == LineType::OwnUnit || lineType == LineType::OtherUnit;
-    case Section::Buildings:
-        return lineType == LineType::Building;
-    default:
-        return false;
-    }
-}
-
-template <class Line> bool IsRuleOfNine(const Line* n) {
+bool IsRuleOfNine(const ReportLine* n) {
     return std::strncmp(n->text.Get(), "---------", 9) == 0;
 }
 
 // The empty line at or after node.
-template <class Line> Line* ParagraphBreakFrom(Line* node) {
+ReportLine* ParagraphBreakFrom(ReportLine* node) {
     if (!node || node->text.IsEmpty()) return node;
     return NextEmpty(node);
 }
 
 } // namespace
 
-template <class Line> Line* FindSection(Line* node, Section::Type type) {
-    int wanted = ParagraphLineType(type);
-    if (wanted == -2) return nullptr;
-    for (Line* n = ParagraphBreakFrom(node); n;) {
-        Line* first = n->Next();
+ReportLine* FindSection(ReportLine* node, Section::Type type) {
+    if (type < Section::EngineVersion || type > Section::OrdersTemplate) return nullptr;
+    for (ReportLine* n = ParagraphBreakFrom(node); n;) {
+        ReportLine* first = n->Next();
         if (!first) return nullptr;
         if (first->text.IsEmpty()) {
             n = first;
             continue;
         }
-        if (LineTypeOf(first) == wanted) return first;
+        if (IsSectionLine(first->type, type)) return first;
         n = NextEmpty(first);
     }
     return nullptr;
 }
 
-template <class Line> Line* FindLocSection(Line* node, Section::Type type) {
+ReportLine* FindLocSection(ReportLine* node, Section::Type type) {
     if (type < Section::Entertainment || type > Section::Buildings) return nullptr;
-    for (Line* n = node; n; n = n->Next()) {
-        int lineType = LineTypeOf(n);
-        if (IsLocLineOfType(lineType, type)) return n;
-        if (lineType == LineType::Rule || lineType == LineType::OrdersTemplate) return nullptr;
+    for (ReportLine* n = node; n; n = n->Next()) {
+        if (IsSectionLine(n->type, type)) return n;
+        if (n->type == LineType::Rule || n->type == LineType::OrdersTemplate) return nullptr;
     }
     return nullptr;
 }
 
-template <class Line> Line* FindRuleLine(Line* region) {
-    for (Line* n = region ? region->Next() : nullptr; n && !n->text.IsEmpty(); n = n->Next())
+ReportLine* FindRuleLine(ReportLine* region) {
+    for (ReportLine* n = region ? region->Next() : nullptr; n && !n->text.IsEmpty(); n = n->Next())
         if (IsRuleOfNine(n)) return n;
     return nullptr;
 }
 
-template <class Line> Line* FindLocationInfo(Line* node) {
-    for (Line* n = ParagraphBreakFrom(node); n;) {
-        Line* first = n->Next();
+ReportLine* FindLocationInfo(ReportLine* node) {
+    for (ReportLine* n = ParagraphBreakFrom(node); n;) {
+        ReportLine* first = n->Next();
         if (!first) return nullptr;
         if (first->text.IsEmpty()) {
             n = first;
             continue;
         }
-        if (LineTypeOf(first) == LineType::Ordinary && FindRuleLine(first)) return first;
+        if (first->type == LineType::Ordinary && FindRuleLine(first)) return first;
         n = NextEmpty(first);
     }
     return nullptr;
 }
-
-template StrNode* FindSection(StrNode*, Section::Type);
-template ReportLine* FindSection(ReportLine*, Section::Type);
-template StrNode* FindLocSection(StrNode*, Section::Type);
-template ReportLine* FindLocSection(ReportLine*, Section::Type);
-template StrNode* FindRuleLine(StrNode*);
-template ReportLine* FindRuleLine(ReportLine*);
-template StrNode* FindLocationInfo(StrNode*);
-template ReportLine* FindLocationInfo(ReportLine*);

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "base/strlist.h"
-
 class ReportLine;
-
-// The finders take a StrNode or a ReportLine (report/linewalk.h) for Line.
 
 // The paragraphs and lines of a report that the finders look for. 1-8 begin a paragraph
 // (FindSection); 9-15 are lines inside a region block (FindLocSection).
@@ -30,17 +26,17 @@ enum Type : int {
 
 // The first line after an empty line, from node to the end of the list, of the wanted type
 // (1-8); when node is not empty the search starts at the next empty line. Null when none.
-template <class Line> Line* FindSection(Line* node, Section::Type type);
+ReportLine* FindSection(ReportLine* node, Section::Type type);
 
 // The first line from node on, across empty lines, of the wanted type (9-15); null at a
 // dashed rule, at the orders template or at the end of the list.
-template <class Line> Line* FindLocSection(Line* node, Section::Type type);
+ReportLine* FindLocSection(ReportLine* node, Section::Type type);
 
 // The next region line: the first line of a paragraph that begins with an ordinary line and
 // holds a rule of at least nine dashes. When node is not empty the search starts at the next
 // empty line. Null when there is none.
-template <class Line> Line* FindLocationInfo(Line* node);
+ReportLine* FindLocationInfo(ReportLine* node);
 
 // The first line of region's paragraph, after the region line, that begins with nine dashes;
 // null when the paragraph has none.
-template <class Line> Line* FindRuleLine(Line* region);
+ReportLine* FindRuleLine(ReportLine* region);

@@ -1,7 +1,7 @@
 #include "report/extrasreader.h"
 
 #include "report/linetype.h"
-#include "report/linewalk.h"
+#include "report/reportlines.h"
 #include "report/scan.h"
 #include "report/sections.h"
 
@@ -9,18 +9,18 @@ namespace {
 
 enum class Part { None, Errors, Battles, Events };
 
-Part PartOfHeading(const char* text) {
-    const char* p = text;
+Part PartOfHeading(const ReportLine* line) {
+    const char* p = line->text.Get();
     if (skiptempl(p, "Errors during turn:") == 0) return Part::Errors;
     if (skiptempl(p, "Battles during turn:") == 0) return Part::Battles;
-    if (GetLineType(text) == LineType::Events) return Part::Events;
+    if (line->type == LineType::Events) return Part::Events;
     return Part::None;
 }
 
 // A paragraph that ends the battles: another heading of the report's top part.
-bool EndsBattles(const char* text) {
-    if (PartOfHeading(text) != Part::None) return true;
-    switch (GetLineType(text)) {
+bool EndsBattles(const ReportLine* line) {
+    if (PartOfHeading(line) != Part::None) return true;
+    switch (line->type) {
     case LineType::SkillReports:
     case LineType::DeclaredAttitudes:
     case LineType::UnclaimedSilver:
@@ -30,7 +30,7 @@ bool EndsBattles(const char* text) {
     default:
         break;
     }
-    const char* p = text;
+    const char* p = line->text.Get();
     return skiptempl(p, "Item reports:") == 0 || skiptempl(p, "Object reports:") == 0;
 }
 
@@ -49,8 +49,8 @@ std::vector<Str>* ListOf(TurnEvents& events, Part part) {
 
 } // namespace
 
-template <class Line> void ReadTurnEvents(Line* start, TurnEvents& events) {
-    Line* end = FindLocationInfo(start);
+void ReadTurnEvents(ReportLine* start, TurnEvents& events) {
+    ReportLine* end = FindLocationInfo(start);
     std::vector<Str>* into = nullptr;
     bool battles = false; // the battles run on over paragraph breaks
     auto close = [&] {
@@ -59,7 +59,7 @@ template <class Line> void ReadTurnEvents(Line* start, TurnEvents& events) {
         battles = false;
     };
     bool paragraphStart = true;
-    for (Line* n = start; n && n != end; n = n->Next()) {
+    for (ReportLine* n = start; n && n != end; n = n->Next()) {
         if (n->text.IsEmpty()) {
             paragraphStart = true;
             if (!battles)
@@ -71,18 +71,15 @@ template <class Line> void ReadTurnEvents(Line* start, TurnEvents& events) {
         // A paragraph's first line decides where it and the lines after it go.
         if (paragraphStart) {
             paragraphStart = false;
-            if (Part part = PartOfHeading(n->text.Get()); part != Part::None) {
+            if (Part part = PartOfHeading(n); part != Part::None) {
                 close();
                 into = ListOf(events, part);
                 battles = part == Part::Battles;
                 continue;
             }
-            if (battles && EndsBattles(n->text.Get())) close();
+            if (battles && EndsBattles(n)) close();
         }
         if (into) into->push_back(Str(n->text.View()));
     }
     close();
 }
-
-template void ReadTurnEvents(StrNode*, TurnEvents&);
-template void ReadTurnEvents(ReportLine*, TurnEvents&);

@@ -1,7 +1,7 @@
 #include "report/unitlines.h"
 
 #include "report/itemlist.h"
-#include "report/linewalk.h"
+#include "report/reportlines.h"
 #include "report/scan.h"
 #include "report/sections.h"
 
@@ -88,10 +88,9 @@ int ReadBuildingInfo(const char*& cursor, BuildingNode& building) {
     return 0;
 }
 
-template <class Line>
-int ReadUnitList(Line*& node, ListT<UnitNode>& units, FactionNames& factions, int building) {
-    Line* n = node;
-    Line* last = node;
+int ReadUnitList(ReportLine*& node, ListT<UnitNode>& units, FactionNames& factions, int building) {
+    ReportLine* n = node;
+    ReportLine* last = node;
     for (; n && !n->text.IsEmpty(); n = n->Next()) {
         auto* unit = new UnitNode();
         const char* cursor = n->text.Get();
@@ -108,10 +107,9 @@ int ReadUnitList(Line*& node, ListT<UnitNode>& units, FactionNames& factions, in
     return 0;
 }
 
-template <class Line>
-int ReadBuildingList(Line*& node, ListT<UnitNode>& units, FactionNames& factions,
+int ReadBuildingList(ReportLine*& node, ListT<UnitNode>& units, FactionNames& factions,
                      ListT<BuildingNode>& buildings) {
-    Line* n = node;
+    ReportLine* n = node;
     while (n) {
         auto* building = new BuildingNode();
         const char* cursor = n->text.Get();
@@ -120,15 +118,10 @@ int ReadBuildingList(Line*& node, ListT<UnitNode>& units, FactionNames& factions
             return -1;
         }
         buildings.Add(building);
-        Line* unitsAt = n->Next();
+        ReportLine* unitsAt = n->Next();
         if (ReadUnitList(unitsAt, units, factions, building->number) != 0) return -1;
         node = unitsAt;
         n = FindLocSection(unitsAt, Section::Buildings);
     }
     return 0;
 }
-
-template int ReadUnitList(StrNode*&, ListT<UnitNode>&, FactionNames&, int);
-template int ReadUnitList(ReportLine*&, ListT<UnitNode>&, FactionNames&, int);
-template int ReadBuildingList(StrNode*&, ListT<UnitNode>&, FactionNames&, ListT<BuildingNode>&);
-template int ReadBuildingList(ReportLine*&, ListT<UnitNode>&, FactionNames&, ListT<BuildingNode>&);

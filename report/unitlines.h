@@ -3,7 +3,6 @@
 #include "base/assoc.h"
 #include "base/list.h"
 #include "base/str.h"
-#include "base/strlist.h"
 #include "model/building.h"
 #include "model/unit.h"
 #include "report/factionnames.h"
@@ -25,11 +24,9 @@ int ReadBuildingInfo(const char*& cursor, BuildingNode& building);
 // Every line from node up to the next empty line as a unit in the given building (0: none),
 // appended to units; node is left on the empty line, or on the last unit line when the list
 // ends first. -1 on a line that is no unit.
-template <class Line>
-int ReadUnitList(Line*& node, ListT<UnitNode>& units, FactionNames& factions, int building);
+int ReadUnitList(ReportLine*& node, ListT<UnitNode>& units, FactionNames& factions, int building);
 
 // Building lines from node on, each with the unit lines that follow it; units go into the
 // one unit list with their building's number. node is left where the last unit list ended.
-template <class Line>
-int ReadBuildingList(Line*& node, ListT<UnitNode>& units, FactionNames& factions,
+int ReadBuildingList(ReportLine*& node, ListT<UnitNode>& units, FactionNames& factions,
                      ListT<BuildingNode>& buildings);

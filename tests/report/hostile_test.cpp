@@ -100,7 +100,9 @@ TEST(CoordinatesAndLimits, AReportBeyondAListLimitIsRefusedWholeAndNamesIt) {
                                Block("plain (1,1) in Crowd, 1 peasants (humans), $5.", units);
     for (bool loaded : {false, true}) {
         Desk d;
-        if (loaded) ASSERT_EQ(d.Add(ReadReport("head-standard/3-turn1.rep")), 0);
+        if (loaded) {
+            ASSERT_EQ(d.Add(ReadReport("head-standard/3-turn1.rep")), 0);
+        }
         d.doc.SetModified(false);
         std::vector<unsigned char> before = DocBytes(d.doc);
         IntakeOutcome outcome;

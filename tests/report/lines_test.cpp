@@ -1,6 +1,8 @@
 #include "base/wstream.h"
 #include "base/wstreambuf.h"
-#include "report/lines.h"
+#include "report/linetype.h"
+#include "report/reportlines.h"
+#include "report_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +12,19 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 std::vector<std::string> Split(const std::string& text, int* result = nullptr) {
     imwstream in(text.data(), text.size());
-    StrList lines;
-    int r = SplitLines(in, lines, nullptr);
+    ReportLines lines;
+    int r = lines.Read(in, nullptr);
     if (result) *result = r;
     std::vector<std::string> out;
-    for (StrNode* n = lines.GetFirst(); n; n = n->Next())
-        out.emplace_back(n->text.Get());
+    for (const ReportLine* n = lines.First(); n; n = n->Next())
+        out.emplace_back(n->text.View());
     return out;
 }
 
@@ -29,7 +32,7 @@ using Lines = std::vector<std::string>;
 
 } // namespace
 
-TEST(SplitLines, ContinuationsJoinWithOneBlankWhileTheIndentIsZero) {
+TEST(ReportLines, ContinuationsJoinWithOneBlankWhileTheIndentIsZero) {
     EXPECT_EQ(Split("jungle (0,32) in Erisort, contains Verdorf [city], 25570 peasants\n"
                     "  (wood elves), $21478.\n"),
               Lines{"jungle (0,32) in Erisort, contains Verdorf [city], 25570 peasants (wood "
@@ -38,7 +41,7 @@ TEST(SplitLines, ContinuationsJoinWithOneBlankWhileTheIndentIsZero) {
     EXPECT_EQ(Split("a \t\n   b  \n"), Lines{"a b"});
 }
 
-TEST(SplitLines, AfterARuleTwoBlankLinesStandAloneAndDeeperOnesJoin) {
+TEST(ReportLines, AfterARuleTwoBlankLinesStandAloneAndDeeperOnesJoin) {
     EXPECT_EQ(Split("plain (36,4) in Cluen.\n"
                     "------------------------------------------------------------\n"
                     "  Wages: $15.1 (Max: $1786).\n"
@@ -52,13 +55,13 @@ TEST(SplitLines, AfterARuleTwoBlankLinesStandAloneAndDeeperOnesJoin) {
                      "Exits:", "  North : ocean (36,2) in Wyreth Ocean."}));
 }
 
-TEST(SplitLines, EmptyLineResetsTheIndentAndEndsTheBuilding) {
+TEST(ReportLines, EmptyLineResetsTheIndentAndEndsTheBuilding) {
     // After the empty line the indent is 0 again, so the indented line joins.
     EXPECT_EQ(Split("Exits:\n  North : x.\n\nEvent one\n  continued\n"),
               (Lines{"Exits:", "  North : x.", "", "Event one continued"}));
 }
 
-TEST(SplitLines, UnitsUnderABuildingStandAlone) {
+TEST(ReportLines, UnitsUnderABuildingStandAlone) {
     const std::string text = "--------------\n\n"
                              "+ Ship [100] : Longship; 0% damaged; Load: 65/150; Sailors: 4/4;\n"
                              "  MaxSpeed: 4.\n"
@@ -75,12 +78,12 @@ TEST(SplitLines, UnitsUnderABuildingStandAlone) {
                "  - Pirates (12), 3 leaders [LEAD].", ""}));
 }
 
-TEST(SplitLines, LastLineWithoutNewlineIsKept) {
+TEST(ReportLines, LastLineWithoutNewlineIsKept) {
     EXPECT_EQ(Split("one\ntwo"), (Lines{"one", "two"}));
     EXPECT_EQ(Split("one\n  two"), (Lines{"one two"}));
 }
 
-TEST(SplitLines, CarriageReturnLineEndsReadLikeNewlines) {
+TEST(ReportLines, CarriageReturnLineEndsReadLikeNewlines) {
     EXPECT_EQ(Split("a\r\n  b\r\n\r\nc\r\n"), (Lines{"a b", "", "c"}));
     EXPECT_EQ(Split("a\r  b\r\rc\r"), (Lines{"a b", "", "c"}));
 }
@@ -106,22 +109,22 @@ private:
     size_t pos_ = 0;
 };
 
-TEST(SplitLines, InputThatCannotSeekLosesNothingAtBufferEnds) {
+TEST(ReportLines, InputThatCannotSeekLosesNothingAtBufferEnds) {
     const std::string text = "a\r\n  b\r\nsecond\n   deeper\n\nplain (1,1) in X.\n" +
                              std::string(60, '-') + "\n  Wages: $0.\n    more\n";
     for (int size : {1, 2, 3, 5, 7, 64}) {
         PipeChannel pipe(text);
         ibwstream in(pipe, size);
-        StrList lines;
-        ASSERT_EQ(SplitLines(in, lines, nullptr), 0) << size;
+        ReportLines lines;
+        ASSERT_EQ(lines.Read(in, nullptr), 0) << size;
         Lines got;
-        for (StrNode* n = lines.GetFirst(); n; n = n->Next())
-            got.emplace_back(n->text.Get());
+        for (const ReportLine* n = lines.First(); n; n = n->Next())
+            got.emplace_back(n->text.View());
         EXPECT_EQ(got, Split(text)) << size;
     }
 }
 
-TEST(SplitLines, ALineOfBlanksAloneStandsAsItIs) {
+TEST(ReportLines, ALineOfBlanksAloneStandsAsItIs) {
     // Deeper than the indent it still continues nothing; inside a region block it keeps the
     // paragraph together, as the nexus description's frame does.
     int result = 1;
@@ -131,40 +134,43 @@ TEST(SplitLines, ALineOfBlanksAloneStandsAsItIs) {
     EXPECT_EQ(Split(rule + "\n  x\n  \n  y\n"), (Lines{rule, "  x", "  ", "  y"}));
 }
 
-TEST(SplitLines, ByteOrderMarkIsSkippedAndANulByteEndsTheSplitAtItsLine) {
+TEST(ReportLines, ByteOrderMarkIsSkippedAndANulByteEndsTheSplitAtItsLine) {
     EXPECT_EQ(Split("\xEF\xBB\xBF"
                     "a\n  b\n"),
               Lines{"a b"});
     const std::string text = std::string("one\ntwo\r\nth") + '\0' + "ree\nfour\n";
     imwstream in(text.data(), text.size());
-    StrList lines;
+    ReportLines lines;
     LinesFault fault;
-    EXPECT_EQ(SplitLines(in, lines, nullptr, &fault), -1);
+    EXPECT_EQ(lines.Read(in, &fault), -1);
     EXPECT_EQ(fault.kind, LinesFault::NulByte);
     EXPECT_EQ(fault.line, 3);
-    ASSERT_EQ(lines.LongCountNodes(), 2);
-    EXPECT_EQ(ReportLineNumber(lines.GetLast()), 2);
+    ASSERT_EQ(lines.Count(), 2u);
+    EXPECT_EQ(lines.Last()->line, 2);
+    EXPECT_EQ(lines.Last()->text.View(), "two");
 }
 
-TEST(SplitLines, TextBeyondTheLimitIsNotSplit) {
+TEST(ReportLines, TextBeyondTheLimitIsNotSplit) {
     std::string text(kMaxReportBytes + 1, 'x');
     imwstream in(text.data(), text.size());
-    StrList lines;
+    ReportLines lines;
     LinesFault fault;
-    EXPECT_EQ(SplitLines(in, lines, nullptr, &fault), -1);
+    EXPECT_EQ(lines.Read(in, &fault), -1);
     EXPECT_EQ(fault.kind, LinesFault::TooLarge);
-    EXPECT_TRUE(lines.IsEmpty());
+    EXPECT_EQ(lines.First(), nullptr);
+    EXPECT_EQ(lines.Count(), 0u);
 }
 
-TEST(SplitLines, WritesTheDebugFileWithOneLinePerLogicalLine) {
+TEST(ReportLines, WritesTheDebugFileWithOneLinePerLogicalLine) {
     auto dir =
         std::filesystem::temp_directory_path() / ("vexlor-lines-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     auto file = dir / kLinesDebugFile;
     const std::string text = "a\n  b\n\nc";
     imwstream in(text.data(), text.size());
-    StrList lines;
-    ASSERT_EQ(SplitLines(in, lines, file.c_str()), 0);
+    ReportLines lines;
+    ASSERT_EQ(lines.Read(in, nullptr), 0);
+    lines.WriteDebugCopy(file.c_str());
     std::ifstream f(file);
     std::stringstream got;
     got << f.rdbuf();
@@ -172,41 +178,58 @@ TEST(SplitLines, WritesTheDebugFileWithOneLinePerLogicalLine) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(NextEmptyLine, FindsTheParagraphEnd) {
-    StrList lines;
-    StrNode* a = lines.Add("a");
-    lines.Add("b");
-    StrNode* empty = lines.Add("");
-    lines.Add("c");
-    EXPECT_EQ(NextEmptyLine(a), empty);
-    EXPECT_EQ(NextEmptyLine(empty), nullptr);
-    EXPECT_EQ(NextEmptyLine(nullptr), nullptr);
+TEST(NextEmpty, FindsTheParagraphEnd) {
+    const std::string text = "a\nb\n\nc\n";
+    imwstream in(text.data(), text.size());
+    ReportLines lines;
+    ASSERT_EQ(lines.Read(in, nullptr), 0);
+    ReportLine* a = lines.First();
+    ReportLine* empty = NextEmpty(a);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->line, 3);
+    EXPECT_EQ(NextEmpty(empty), nullptr);
+    EXPECT_EQ(NextEmpty(nullptr), nullptr);
 }
 
 // Every real report splits, and no character of it is lost: the logical lines, with each
-// joined blank put back as a newline and its indentation, give the report again.
-TEST(SplitLines, EveryRealReportSplitsWithoutLoss) {
+// joined blank put back as a newline and its indentation, give the report again. Each line
+// begins on the physical line it names, and the type worked out from its first part while
+// splitting is the type of the whole joined line.
+TEST(ReportLines, EveryRealReportSplitsWithoutLossIntoNumberedTypedLines) {
     int reports = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(VEXLOR_REPORTS_DIR)) {
         if (entry.path().extension() != ".rep") continue;
         ++reports;
-        std::ifstream f(entry.path(), std::ios::binary);
-        std::stringstream raw;
-        raw << f.rdbuf();
-        std::string text = raw.str();
-        int result = 1;
-        Lines lines = Split(text, &result);
-        ASSERT_EQ(result, 0) << entry.path();
-        // Compare the non-blank characters in order: joining only removes newlines and indents.
+        const std::string text = ReadPath(entry.path());
+        std::vector<std::string_view> physical;
+        for (size_t at = 0; at < text.size();) {
+            size_t end = std::min(text.find('\n', at), text.size());
+            physical.emplace_back(text.data() + at, end - at);
+            at = end + 1;
+        }
+        imwstream in(text.data(), text.size());
+        ReportLines lines;
+        ASSERT_EQ(lines.Read(in, nullptr), 0) << entry.path();
         std::string want, got;
         for (char c : text)
             if (c != ' ' && c != '\n') want += c;
-        for (const auto& l : lines)
-            for (char c : l)
+        int previous = 0;
+        for (const ReportLine* n = lines.First(); n; n = n->Next()) {
+            std::string_view line = n->text.View();
+            for (char c : line)
                 if (c != ' ') got += c;
+            ASSERT_GT(n->line, previous) << entry.path();
+            ASSERT_LE(n->line, static_cast<int>(physical.size())) << entry.path();
+            std::string_view start = physical[static_cast<size_t>(n->line - 1)];
+            while (!line.empty() && !start.empty() && start.back() == ' ')
+                start.remove_suffix(1);
+            EXPECT_EQ(line.substr(0, start.size()), start) << entry.path() << ":" << n->line;
+            EXPECT_EQ(n->type, GetLineType(n->text.Get())) << entry.path() << ":" << n->line;
+            previous = n->line;
+        }
+        // Joining only removes newlines and indents.
         ASSERT_EQ(got, want) << entry.path();
-        size_t physical = std::count(text.begin(), text.end(), '\n');
-        EXPECT_LE(lines.size(), physical + 1) << entry.path();
+        EXPECT_LE(lines.Count(), physical.size()) << entry.path();
     }
     EXPECT_GE(reports, 129); // every folder of the README
 }

@@ -1,7 +1,14 @@
+#include "report/extrasreader.h"
 #include "report/linetype.h"
+#include "report/regions.h"
+#include "report/reportlines.h"
+#include "report/unitlines.h"
+#include "report_test_util.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <string>
 
 TEST(GetLineType, KeywordsAtTheStartOfTheLine) {
@@ -27,37 +34,102 @@ TEST(GetLineType, KeywordsAtTheStartOfTheLine) {
     EXPECT_EQ(GetLineType("  Entertainment"), LineType::Ordinary); // the keyword is not complete
 }
 
-TEST(GetLineType, EveryKeywordIsFoundByTheBinarySearch) {
-    // Each keyword of the table, looked up on its own, must come back with its row.
-    const std::pair<const char*, int> rows[] = {{"Ally :", 2},
-                                                {"Atlantis Engine Version:", 3},
-                                                {"Atlantis Report For:", 4},
-                                                {"Declared Attitudes ", 5},
-                                                {"Events during turn:", 6},
-                                                {"Faction Status:", 7},
-                                                {"Friendly :", 8},
-                                                {"Hostile :", 9},
-                                                {"Mages:", 10},
-                                                {"Neutral :", 11},
-                                                {"Tax Regions:", 12},
-                                                {"Trade Regions:", 13},
-                                                {"Unfriendly :", 14},
-                                                {"Skill reports:", 15},
-                                                {"Unclaimed silver:", 16},
-                                                {"Exits:", 17},
-                                                {"Orders Template", 18},
-                                                {"--------------", 19},
-                                                {"+ ", 20},
-                                                {"  Entertainment available:", 21},
-                                                {"  For Sale:", 22},
-                                                {"  Products:", 23},
-                                                {"  Wages:", 24},
-                                                {"  Wanted:", 25},
-                                                {"There is a Gate here", 26},
-                                                {"- ", 27},
-                                                {"* ", 28}};
-    for (auto [keyword, type] : rows)
-        EXPECT_EQ(GetLineType(keyword), type) << keyword;
+namespace {
+
+bool IsAttitude(int type) {
+    return type == LineType::Hostile || type == LineType::Unfriendly || type == LineType::Neutral ||
+           type == LineType::Friendly || type == LineType::Ally;
+}
+
+bool IsMarket(int type) {
+    return type == LineType::Wages || type == LineType::Wanted || type == LineType::ForSale ||
+           type == LineType::Entertainment || type == LineType::Products;
+}
+
+bool IsHeading(int type) {
+    return type == LineType::ReportFor || type == LineType::EngineVersion ||
+           type == LineType::FactionStatus || type == LineType::Events ||
+           type == LineType::DeclaredAttitudes || type == LineType::UnclaimedSilver ||
+           type == LineType::Exits || type == LineType::OrdersTemplate;
+}
+
+std::string Where(const std::filesystem::path& file, const ReportLine* n) {
+    return file.string() + ":" + std::to_string(n->line) + ": " + std::string(n->text.View());
+}
+
+} // namespace
+
+// The keywords as the engine writes them: every type is given to some line of the real
+// reports, and each line is of the kind its type says, as the reader of that kind (or its
+// place in the report) shows.
+TEST(GetLineType, RealReportsGiveEveryTypeToTheLinesMeantForIt) {
+    std::map<int, int> seen;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(VEXLOR_REPORTS_DIR)) {
+        if (entry.path().extension() != ".rep") continue;
+        const std::string text = ReadPath(entry.path());
+        imwstream in(text.data(), text.size());
+        ReportLines lines;
+        ASSERT_EQ(lines.Read(in, nullptr), 0) << entry.path();
+        const ReportLine* previous = nullptr;
+        int paragraph = LineType::Empty; // the type of the paragraph's first line
+        bool paragraphHasRule = false, inRegions = false, inOrders = false;
+        StrAssocList names;
+        FactionNames factions(names);
+        for (const ReportLine* n = lines.First(); n; previous = n, n = n->Next()) {
+            const int type = GetLineType(n->text.Get());
+            const std::string where = Where(entry.path(), n);
+            ++seen[type];
+            if (type == LineType::Empty) {
+                paragraph = LineType::Empty;
+                paragraphHasRule = false;
+                continue;
+            }
+            const bool first = paragraph == LineType::Empty;
+            if (first) paragraph = type;
+            if (IsHeading(type)) {
+                EXPECT_TRUE(first) << where;
+            }
+            if (type == LineType::OrdersTemplate) inOrders = true;
+            if (inOrders) continue;
+            const char* p = n->text.Get();
+            if (type == LineType::Rule) {
+                // A region line stands before every rule.
+                ASSERT_NE(previous, nullptr) << where;
+                const char* region = previous->text.Get();
+                TerrainType terrain;
+                AtlCoord coord;
+                Str name, town, townType;
+                EXPECT_EQ(ReadLocationBasicInfo(region, terrain, coord, name, town, townType), 0)
+                    << where;
+                paragraphHasRule = inRegions = true;
+            } else if (type == LineType::Exits) {
+                const ReportLine* exit = n->Next();
+                ASSERT_NE(exit, nullptr) << where;
+                ExitRecord record;
+                EXPECT_TRUE(IsNoExitLine(exit->text.Get()) ||
+                            ReadExitLine(exit->text.Get(), record) == 0)
+                    << Where(entry.path(), exit);
+            } else if ((type == LineType::OwnUnit || type == LineType::OtherUnit) && inRegions) {
+                UnitNode unit;
+                EXPECT_EQ(ReadUnitInfo(p, unit, factions), 0) << where;
+            } else if (type == LineType::Building) {
+                BuildingNode building;
+                EXPECT_EQ(ReadBuildingInfo(p, building), 0) << where;
+            } else if (type == LineType::Gate) {
+                int32_t gate = 0, count = 0;
+                EXPECT_EQ(ReadGateLine(p, gate, count), 0) << where;
+            } else if (IsMarket(type)) {
+                EXPECT_TRUE(paragraphHasRule) << where;
+            } else if (IsAttitude(type)) {
+                EXPECT_EQ(paragraph, LineType::DeclaredAttitudes) << where;
+            } else if (type == LineType::Mages || type == LineType::TaxRegions ||
+                       type == LineType::TradeRegions) {
+                EXPECT_EQ(paragraph, LineType::FactionStatus) << where;
+            }
+        }
+    }
+    for (int type = LineType::Ordinary; type <= LineType::OwnUnit; ++type)
+        EXPECT_GT(seen[type], 0) << "no real line of type " << type;
 }
 
 TEST(Keywords, MonthsAreExactAndCaseSensitive) {

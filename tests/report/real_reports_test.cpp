@@ -24,11 +24,11 @@ struct Expected {
 };
 
 Expected CountBlocks(const std::string& text) {
-    StrList lines;
+    ReportLines lines;
     SplitText(text, lines);
     Expected e;
     bool inRegions = false;
-    for (StrNode* n = lines.GetFirst(); n; n = n->Next()) {
+    for (ReportLine* n = lines.First(); n; n = n->Next()) {
         const std::string line = n->text.Get();
         if (line == kRule) {
             ++e.regions;
@@ -57,13 +57,6 @@ std::vector<fs::path> FactionTurns(const std::string& folder, int faction) {
     for (auto& f : found)
         paths.push_back(f.second);
     return paths;
-}
-
-std::string ReadPath(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
 }
 
 // One faction's document of a folder, built once for all the tests that look into it.

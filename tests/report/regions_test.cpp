@@ -11,9 +11,9 @@ const std::string kRule = std::string(60, '-') + "\n";
 
 // A report's region part: a header paragraph and the given blocks.
 int ReadBlocks(const std::string& blocks, TurnNode& turn, int* count = nullptr) {
-    StrList lines;
+    ReportLines lines;
     SplitText("May, Year 1\n\n" + blocks, lines);
-    return ReadLocList(lines.GetFirst(), turn, count);
+    return ReadLocList(lines.First(), turn, count);
 }
 
 } // namespace
@@ -275,7 +275,7 @@ TEST(ReadLocList, ExitsAcrossTheEastWestEdgeTeachEachLevelsWidth) {
     auto block = [](const std::string& region, const std::string& exits) {
         return region + "\n" + kRule + "  Wages: $0.\n\nExits:\n" + exits + "\n\n";
     };
-    StrList lines;
+    ReportLines lines;
     SplitText(
         "May, Year 1\n\n" +
             block("plain (0,10) in Asay, 100 peasants (men), $10.",
@@ -290,6 +290,6 @@ TEST(ReadLocList, ExitsAcrossTheEastWestEdgeTeachEachLevelsWidth) {
         lines);
     TurnNode turn;
     LevelWidths widths;
-    ASSERT_EQ(ReadLocList(lines.GetFirst(), turn, nullptr, &widths), 0);
+    ASSERT_EQ(ReadLocList(lines.First(), turn, nullptr, &widths), 0);
     EXPECT_EQ(widths.All(), (std::map<int, int>{{0, 32}, {1, 16}, {3, 8}}));
 }

@@ -1,27 +1,32 @@
 #pragma once
 
-#include "base/strlist.h"
 #include "base/wstream.h"
 #include "model/vexlordoc.h"
 #include "report/intake.h"
-#include "report/lines.h"
+#include "report/reportlines.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 // The logical lines of a report text, without the debug file.
-inline void SplitText(const std::string& text, StrList& lines) {
+inline void SplitText(const std::string& text, ReportLines& lines) {
     imwstream in(text.data(), text.size());
-    SplitLines(in, lines, nullptr);
+    lines.Read(in, nullptr);
 }
 
-inline std::string ReadReport(const std::string& relative) {
-    std::ifstream f(std::string(VEXLOR_REPORTS_DIR) + "/" + relative, std::ios::binary);
+inline std::string ReadPath(const std::filesystem::path& path) {
+    std::ifstream f(path, std::ios::binary);
     std::stringstream s;
     s << f.rdbuf();
     return s.str();
+}
+
+// A report of tests/reports, named relative to that folder.
+inline std::string ReadReport(const std::string& relative) {
+    return ReadPath(std::filesystem::path(VEXLOR_REPORTS_DIR) / relative);
 }
 
 // Answers the replace question as told and records the turns it was asked about.

@@ -36,23 +36,23 @@ const std::string kTwoRegions = "Atlantis Report For:\n"
                                 "  none\n"
                                 "\n";
 
-const char* Text(StrNode* n) {
+const char* Text(ReportLine* n) {
     return n ? n->text.Get() : "(null)";
 }
 
 } // namespace
 
 TEST(FindSection, FindsParagraphHeadsOnly) {
-    StrList lines;
+    ReportLines lines;
     SplitText(kTwoRegions, lines);
-    StrNode* first = lines.GetFirst();
+    ReportLine* first = lines.First();
     EXPECT_STREQ(Text(FindSection(first, Section::Events)), "Events during turn:");
     EXPECT_STREQ(Text(FindSection(first, Section::UnclaimedSilver)), "Unclaimed silver: 7079.");
-    StrNode* exits = FindSection(first, Section::Exits);
+    ReportLine* exits = FindSection(first, Section::Exits);
     ASSERT_NE(exits, nullptr);
     EXPECT_STREQ(Text(exits->Next()), "  North : tundra (12,2) in Acchir.");
     // From the first exits paragraph itself the search goes on to the next one.
-    StrNode* second = FindSection(exits, Section::Exits);
+    ReportLine* second = FindSection(exits, Section::Exits);
     ASSERT_NE(second, nullptr);
     EXPECT_STREQ(Text(second->Next()), "  none");
     EXPECT_EQ(FindSection(second, Section::Exits), nullptr);
@@ -63,11 +63,11 @@ TEST(FindSection, FindsParagraphHeadsOnly) {
 }
 
 TEST(FindLocSection, CrossesEmptyLinesButStopsAtTheNextRule) {
-    StrList lines;
+    ReportLines lines;
     SplitText(kTwoRegions, lines);
-    StrNode* region = FindLocationInfo(lines.GetFirst());
+    ReportLine* region = FindLocationInfo(lines.First());
     ASSERT_NE(region, nullptr);
-    StrNode* rule = FindRuleLine(region);
+    ReportLine* rule = FindRuleLine(region);
     ASSERT_NE(rule, nullptr);
     EXPECT_STREQ(Text(FindLocSection(rule->Next(), Section::Wages)), "  Wages: $11.1 (Max: $122).");
     EXPECT_STREQ(Text(FindLocSection(rule->Next(), Section::Units)),
@@ -81,13 +81,13 @@ TEST(FindLocSection, CrossesEmptyLinesButStopsAtTheNextRule) {
 }
 
 TEST(FindLocationInfo, PassesOverParagraphsWithoutARule) {
-    StrList lines;
+    ReportLines lines;
     SplitText(kTwoRegions, lines);
-    StrNode* region = FindLocationInfo(lines.GetFirst());
+    ReportLine* region = FindLocationInfo(lines.First());
     EXPECT_STREQ(Text(region), "tundra (12,4) in Acchir, 1166 peasants (gnomes), $256.");
     // From the region line itself the search starts at the next paragraph: the gate line, the
     // unit and the building paragraphs are passed over.
-    StrNode* next = FindLocationInfo(region);
+    ReportLine* next = FindLocationInfo(region);
     EXPECT_STREQ(Text(next), "ocean (54,14) in Atlantis Ocean.");
     EXPECT_EQ(FindLocationInfo(next), nullptr);
 }

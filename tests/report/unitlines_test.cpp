@@ -57,7 +57,7 @@ TEST(ReadBuildingInfo, KeepsTheWholeTextAfterTheColon) {
 }
 
 TEST(ReadBuildingList, UnitsGoIntoTheOneListWithTheirBuildingNumbers) {
-    StrList lines;
+    ReportLines lines;
     SplitText("--------------\n"
               "\n"
               "+ Dummy [1] : Island, closed to player units.\n"
@@ -77,7 +77,7 @@ TEST(ReadBuildingList, UnitsGoIntoTheOneListWithTheirBuildingNumbers) {
     ListT<BuildingNode> buildings;
     StrAssocList list;
     FactionNames factions(list);
-    StrNode* node = lines.GetFirst()->Next()->Next();
+    ReportLine* node = lines.First()->Next()->Next();
     ASSERT_EQ(ReadBuildingList(node, units, factions, buildings), 0);
     // The first building stands alone; the next block's building is not taken.
     ASSERT_EQ(buildings.LongCountNodes(), 2);
@@ -86,12 +86,13 @@ TEST(ReadBuildingList, UnitsGoIntoTheOneListWithTheirBuildingNumbers) {
     EXPECT_EQ(units.GetFirst()->building, 2);
     EXPECT_EQ(units.GetLast()->building, 2);
     EXPECT_EQ(units.GetLast()->faction.Number(), 0);
+    // Left on the empty line after the monk's.
     EXPECT_TRUE(node->text.IsEmpty());
-    EXPECT_EQ(node->Prev()->text, "  - Monk (7), leader [LEAD].");
+    EXPECT_EQ(node->line, 8);
 }
 
 TEST(ReadUnitList, ABadLineFailsAndTheEndOfTheLinesEndsTheList) {
-    StrList lines;
+    ReportLines lines;
     SplitText("* A (1), Red Wolves (3), leader [LEAD].\n"
               "not a unit\n"
               "\n",
@@ -99,15 +100,15 @@ TEST(ReadUnitList, ABadLineFailsAndTheEndOfTheLinesEndsTheList) {
     ListT<UnitNode> units;
     StrAssocList list;
     FactionNames factions(list);
-    StrNode* node = lines.GetFirst();
+    ReportLine* node = lines.First();
     EXPECT_EQ(ReadUnitList(node, units, factions, 0), -1);
     EXPECT_EQ(units.LongCountNodes(), 1); // the unit read before the fault stays
 
-    StrList unended;
+    ReportLines unended;
     SplitText("* A (1), Red Wolves (3), leader [LEAD].\n", unended);
     ListT<UnitNode> more;
-    node = unended.GetFirst();
+    node = unended.First();
     EXPECT_EQ(ReadUnitList(node, more, factions, 0), 0);
     EXPECT_EQ(more.LongCountNodes(), 1);
-    EXPECT_EQ(node, unended.GetFirst());
+    EXPECT_EQ(node, unended.First());
 }
