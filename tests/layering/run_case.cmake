@@ -5,7 +5,14 @@ set(here "${CMAKE_CURRENT_LIST_DIR}")
 file(REMOVE_RECURSE "${WORK}")
 file(COPY "${here}/clean/" DESTINATION "${WORK}")
 if(CASE)
-    file(COPY "${here}/${CASE}/" DESTINATION "${WORK}")
+    # COPY_FILE, not COPY: COPY passes over a file whose time stamp equals the one it would
+    # replace, which a fresh checkout gives the case and the clean tree alike.
+    file(GLOB_RECURSE case_files RELATIVE "${here}/${CASE}" "${here}/${CASE}/*")
+    foreach(file IN LISTS case_files)
+        get_filename_component(folder "${WORK}/${file}" DIRECTORY)
+        file(MAKE_DIRECTORY "${folder}")
+        file(COPY_FILE "${here}/${CASE}/${file}" "${WORK}/${file}")
+    endforeach()
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK} -P ${here}/../layering.cmake
     OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE status)
