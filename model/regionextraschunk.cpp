@@ -29,8 +29,8 @@ bool ReadExit(iwstream& is, ExitRecord& exit) {
 
 void WriteRegions(owstream& os, const TurnExtras& extras) {
     WriteU32(os, static_cast<uint32_t>(extras.Regions().size()));
-    for (const auto& [key, region] : extras.Regions()) {
-        TurnExtras::CoordOfKey(key).write(os);
+    for (const auto& [coord, region] : extras.Regions()) {
+        coord.write(os);
         WriteI32(os, region.gate);
         WriteI32(os, region.gateCount);
         region.weather.write(os);
@@ -73,15 +73,15 @@ bool SkimRegions(ByteSkim& bytes, PartShape& shape) {
     uint32_t count = 0;
     if (!bytes.U32(count)) return false;
     shape.empty = count == 0;
-    uint64_t previous = 0;
+    AtlCoord previous;
     for (uint32_t i = 0; i < count; ++i) {
         int16_t x = 0, y = 0;
         uint8_t z = 0;
         uint16_t exits = 0;
         if (!bytes.I16(x) || !bytes.I16(y) || !bytes.U8(z)) return false;
-        uint64_t key = TurnExtras::Key(AtlCoord(x, y, z));
-        if (i > 0 && key <= previous) shape.normal = false;
-        previous = key;
+        AtlCoord coord(x, y, z);
+        if (i > 0 && coord <= previous) shape.normal = false;
+        previous = coord;
         if (!bytes.Skip(8) || !bytes.Text(shape.normal) || !bytes.U16(exits)) return false;
         for (uint16_t e = 0; e < exits; ++e) {
             uint8_t direction = 0;

@@ -64,10 +64,7 @@ private:
         std::vector<LocationSighting> sightings;
     };
 
-    static uint64_t Key(const AtlCoord& c) {
-        return (static_cast<uint64_t>(static_cast<uint16_t>(c.x)) << 24) |
-               (static_cast<uint64_t>(static_cast<uint16_t>(c.y)) << 8) | c.z;
-    }
+    static uint64_t Key(const AtlCoord& c) { return c.Packed(); }
     // Keeps the list at the stream's position when the stream's bytes are shared and the
     // list reads back as the same bytes; false (the stream untouched) otherwise.
     bool Keep(iwstream& is, unsigned long version);

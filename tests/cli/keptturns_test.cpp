@@ -52,8 +52,8 @@ std::string Descriptions(const VexlorDoc& doc) {
         if (!extras) continue;
         AtlMap map;
         FormatMap(doc, map, turn.date);
-        for (const auto& [key, region] : extras->Regions())
-            if (auto root = BuildDescrTree(doc, map, TurnExtras::CoordOfKey(key), DescrOptions()))
+        for (const auto& [coord, region] : extras->Regions())
+            if (auto root = BuildDescrTree(doc, map, coord, DescrOptions()))
                 text += TreeText(*root);
     }
     return text;

@@ -95,11 +95,11 @@ TEST(TurnExtras, EveryExitOfEveryRegionBlockIsKept) {
             IntakeOutcome outcome;
             ASSERT_EQ(d.Add(text, &outcome), 0) << folder << " " << t;
             const TurnExtras& extras = Extras(d.doc, outcome.date);
-            std::map<uint64_t, size_t> seen;
+            std::map<AtlCoord, size_t> seen;
             for (const RawExit& raw : RawExits(text)) {
                 const RegionExtras* region = extras.FindRegion(raw.from);
                 ASSERT_NE(region, nullptr) << folder << " " << t << raw.from.GetString().Get();
-                size_t& index = seen[raw.from.x * 65536ull + raw.from.y * 16 + raw.from.z];
+                size_t& index = seen[raw.from];
                 ASSERT_LT(index, region->exits.size()) << raw.from.GetString().Get();
                 const ExitRecord& kept = region->exits[index++];
                 EXPECT_EQ(DirectionName(kept.direction), raw.direction);
