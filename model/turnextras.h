@@ -104,6 +104,7 @@ public:
     bool operator==(const TurnExtras&) const = default;
 
 private:
+    friend struct DocRecords;
     std::map<uint64_t, RegionExtras> regions_;
     std::map<int32_t, UnitExtras> units_;
 };
