@@ -7,9 +7,6 @@
 #include <cstdint>
 #include <functional>
 
-class iwstream;
-class owstream;
-
 struct AtlDirection {
     // In the order of the report's word table, not clockwise.
     enum Type { North = 0, Northeast, Northwest, South, Southeast, Southwest };
@@ -40,9 +37,6 @@ public:
     // "(10,12)", "(3,-4,underworld)", "(0,0,nexus)", "(3,5,deep underworld)"; a level above
     // 7 is "<unknown>".
     Str GetString() const;
-
-    int read(iwstream& is);
-    int write(owstream& os) const;
 
     int16_t x = 0;
     int16_t y = 0;

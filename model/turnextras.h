@@ -102,6 +102,7 @@ public:
     bool operator==(const TurnExtras&) const = default;
 
 private:
+    friend struct DocRecords;
     std::map<AtlCoord, RegionExtras> regions_;
     std::map<int32_t, UnitExtras> units_;
 };

@@ -2,6 +2,7 @@
 #include "base/wstream.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "model/recordio.h"
 #include "tests/support/docbuild.h"
 #include "tests/support/reportdoc.h"
 
@@ -58,8 +59,8 @@ Bytes RecordsOf(const VexlorDoc& doc) {
 void ReadInPlace(const VexlorDoc& from, VexlorDoc& to) {
     Bytes bytes = RecordsOf(from);
     to.Clear();
-    isharedwstream in(FileImage::Copy(bytes.data(), bytes.size()));
-    ASSERT_EQ(to.read(in, 1), 0);
+    ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
+    ASSERT_TRUE(to.Read(in));
 }
 
 template <class T> void ExpectSameItems(const ListT<T>& a, const ListT<T>& b) {
@@ -202,8 +203,8 @@ TEST(FormatMap, AFullSightingReplacesAPartialOneOfTheSameTurn) {
     ASSERT_NE(at, bytes.end());
     std::copy(std::begin(first), std::end(first), at);
     VexlorDoc doc;
-    imwstream in(bytes.data(), bytes.size());
-    ASSERT_EQ(doc.read(in, 1), 0);
+    ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
+    ASSERT_TRUE(doc.Read(in));
 
     AtlMap map;
     FormatMap(doc, map, kTurn1);

@@ -3,6 +3,7 @@
 #include "base/wio.h"
 #include "model/docfile.h"
 #include "model/levelname.h"
+#include "model/recordio.h"
 #include "report/extrasreader.h"
 #include "report/scan.h"
 #include "report/textcoords.h"
@@ -261,18 +262,15 @@ std::vector<unsigned char> FileBytes(VexlorDoc& doc) {
 }
 
 DocReadResult ReadFileBytes(const std::vector<unsigned char>& bytes, VexlorDoc& doc) {
-    imwstream in(bytes.data(), bytes.size());
-    return ReadDocFile(in, doc);
+    return ReadDocFile(KeptBytes::Copy(bytes.data(), bytes.size()), doc);
 }
 
 // The reader of the version-1 document as it has always been: it reads the records it knows
 // and never looks at what follows.
 bool ReadAsVersion1(const std::vector<unsigned char>& bytes, VexlorDoc& doc) {
-    imwstream in(bytes.data(), bytes.size());
-    unsigned char signature[kDocSignatureSize];
+    ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
     uint32_t version = 0;
-    return in.read(signature, sizeof signature) == sizeof signature && ReadU32(in, version) &&
-           version == 1 && doc.read(in, version) == 0;
+    return in.Skip(kDocSignatureSize) && in.U32(version) && version == 1 && doc.Read(in);
 }
 
 } // namespace
