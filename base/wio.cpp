@@ -15,10 +15,7 @@ template <class T> void WriteLE(owstream& os, T value) {
 template <class T> bool ReadLE(iwstream& is, T& value) {
     unsigned char bytes[sizeof(T)];
     if (is.read(bytes, sizeof(T)) != static_cast<long>(sizeof(T))) return false;
-    uint32_t v = 0;
-    for (size_t i = 0; i < sizeof(T); ++i)
-        v |= static_cast<uint32_t>(bytes[i]) << (8 * i);
-    value = static_cast<T>(v);
+    value = LoadLE<T>(bytes);
     return true;
 }
 
@@ -47,17 +44,11 @@ bool ReadU16(iwstream& is, uint16_t& v) {
     return ReadLE(is, v);
 }
 bool ReadI16(iwstream& is, int16_t& v) {
-    uint16_t u;
-    if (!ReadLE(is, u)) return false;
-    v = static_cast<int16_t>(u);
-    return true;
+    return ReadLE(is, v);
 }
 bool ReadU32(iwstream& is, uint32_t& v) {
     return ReadLE(is, v);
 }
 bool ReadI32(iwstream& is, int32_t& v) {
-    uint32_t u;
-    if (!ReadLE(is, u)) return false;
-    v = static_cast<int32_t>(u);
-    return true;
+    return ReadLE(is, v);
 }

@@ -1,7 +1,5 @@
 #include "base/wstream.h"
 
-#include "base/fileimage.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -15,10 +13,6 @@ iwstream::iwstream(const void* data, size_t n) : channel_(nullptr) {
     begin_ = cur_ = static_cast<const unsigned char*>(data);
     end_ = begin_ + (data ? n : 0);
 }
-
-isharedwstream::isharedwstream(std::shared_ptr<const FileImage> bytes)
-    : iwstream(bytes ? bytes->Data() : nullptr, bytes ? bytes->Size() : 0),
-      bytes_(std::move(bytes)) {}
 
 bool iwstream::Fill() {
     if (!channel_ || buffer_.empty() || (state_ & (IoError | NoChannel))) return false;

@@ -7,8 +7,6 @@
 #include <memory>
 #include <vector>
 
-class FileImage;
-
 // The state word shared by the word streams; 0 is good.
 class wstream {
 public:
@@ -144,18 +142,6 @@ class imwstream : public iwstream {
 public:
     imwstream(const void* data, size_t n) : iwstream(data, n) {}
     size_t Position() const { return BufferPosition(); }
-};
-
-// Input from shared bytes (base/fileimage.h), read in place: what is read can be kept as a
-// view of the bytes, which live as long as someone holds them, instead of as a copy.
-class isharedwstream : public iwstream {
-public:
-    explicit isharedwstream(std::shared_ptr<const FileImage> bytes);
-    const std::shared_ptr<const FileImage>& Bytes() const { return bytes_; }
-    size_t Position() const { return BufferPosition(); }
-
-private:
-    std::shared_ptr<const FileImage> bytes_;
 };
 
 // Output into memory.

@@ -5,6 +5,7 @@
 #include "base/wstream.h"
 #include "base/wstreambuf.h"
 #include "model/docfile.h"
+#include "model/keptbytes.h"
 #include "model/vexlordoc.h"
 
 #include <benchmark/benchmark.h>
@@ -139,11 +140,11 @@ void BM_SaveToMemory(benchmark::State& state) {
 
 void BM_OpenFromMemory(benchmark::State& state) {
     Sample& s = SampleOf(static_cast<int>(state.range(0)), Need::File);
-    const std::string bytes = ReadWholeFile(s.path);
+    const std::string text = ReadWholeFile(s.path);
+    const KeptBytes bytes = KeptBytes::Copy(text.data(), text.size());
     for (auto _ : state) {
         auto doc = std::make_unique<VexlorDoc>();
-        imwstream in(bytes.data(), bytes.size());
-        if (ReadDocFile(in, *doc) != DocRead) state.SkipWithError("read failed");
+        if (ReadDocFile(bytes, *doc) != DocRead) state.SkipWithError("read failed");
         state.PauseTiming();
         doc.reset();
         state.ResumeTiming();

@@ -3,10 +3,10 @@
 // asked for afterwards.
 #include "bench_data.h"
 
-#include "base/fileimage.h"
 #include "base/wstream.h"
 #include "model/docfile.h"
 #include "model/extarea.h"
+#include "model/keptbytes.h"
 #include "model/turnextras.h"
 #include "model/vexlordoc.h"
 #include "report/intake.h"
@@ -73,11 +73,10 @@ void BM_ReadExtArea(benchmark::State& state) {
     const int way = static_cast<int>(state.range(0));
     const size_t size = g.file.size() - g.area;
     // In place, as a file opens: the kept turns are views of these bytes.
-    const std::shared_ptr<const FileImage> area = FileImage::Copy(g.file.data() + g.area, size);
+    const KeptBytes area = KeptBytes::Copy(g.file.data() + g.area, size);
     for (auto _ : state) {
         g.doc.Extras() = DocExtras();
-        isharedwstream in(area);
-        ReadExtArea(in, g.doc, way == 0 ? ExtReading::AtOnce : ExtReading::WhenAsked);
+        ReadExtArea(area, g.doc, way == 0 ? ExtReading::AtOnce : ExtReading::WhenAsked);
         if (way == 2) benchmark::DoNotOptimize(KeptExtras(g.doc, g.doc.LastTurn()->date));
         benchmark::DoNotOptimize(g.doc.Extras().turns.size());
     }

@@ -4,10 +4,11 @@
 #include "map/hexgeometry.h"
 #include "map/scrolldata.h"
 #include "mapview/mappainter.h"
+#include "model/location.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
+#include <deque>
 
 namespace {
 
@@ -15,18 +16,21 @@ namespace {
 // and partly known hexes scattered over it.
 void FillWorld(AtlMap& map) {
     static const char* const kNames[] = {"Oyo", "Verdorf", "Mun-a-karak", "A'vespol", "Brimsordon"};
+    // The sightings the hexes show; they last as long as the program.
+    static std::deque<LocationNode> sightings;
     map.Clear();
     for (int y = 0; y < 64; ++y)
         for (int x = y % 2; x < 64; x += 2) {
             int n = x * 7 + y * 3;
-            auto hex = std::make_unique<AtlHexData>();
-            hex->terrain = TerrainType(static_cast<TerrainType::Type>(1 + n % 11));
-            if (n % 7 == 0) hex->townName = kNames[(n / 7) % 5];
-            if (n % 5 == 0) hex->hexFlags |= AtlHexData::HexGuarded;
-            if (n % 9 == 0) hex->hexFlags |= AtlHexData::HexPartial;
-            if (n % 4 == 0) hex->hexFlags |= AtlHexData::HexOtherUnits;
-            if (n % 13 == 0) hex->hexFlags |= AtlHexData::HexOwnUnits;
-            map.SetHex(AtlCoord(x, y), std::move(hex));
+            LocationNode& loc = sightings.emplace_back();
+            loc.terrain = TerrainType(static_cast<TerrainType::Type>(1 + n % 11));
+            if (n % 7 == 0) loc.townName = kNames[(n / 7) % 5];
+            AtlHexData hex(loc, AtlDate());
+            if (n % 5 == 0) hex.hexFlags |= AtlHexData::HexGuarded;
+            if (n % 9 == 0) hex.hexFlags |= AtlHexData::HexPartial;
+            if (n % 4 == 0) hex.hexFlags |= AtlHexData::HexOtherUnits;
+            if (n % 13 == 0) hex.hexFlags |= AtlHexData::HexOwnUnits;
+            map.SetHex(AtlCoord(x, y), hex);
         }
     map.SelectHex(AtlCoord(30, 20), true);
 }

@@ -107,25 +107,26 @@ void AddNumberLine(TreeViewNode& parent, const char* label, int32_t value) {
 }
 
 void AddEconomy(TreeViewNode& title, const AtlHexData& hex) {
-    if (hex.peasants != -1) {
+    const LocationNode& loc = hex.Location();
+    if (loc.peasants != -1) {
         Str text("Peasants: ");
-        text.AppendNumber(hex.peasants);
+        text.AppendNumber(loc.peasants);
         text += " ";
-        text += hex.peasantRace;
+        text += loc.peasantRace;
         AddLine(title, std::move(text));
     }
-    AddNumberLine(title, "Taxes: $", hex.taxes);
-    if (hex.wages != -1) {
+    AddNumberLine(title, "Taxes: $", loc.silver);
+    if (loc.wages != -1) {
         Str text("Wages: $");
-        text.AppendNumber(hex.wages);
-        if (hex.maxWages != -1) {
+        text.AppendNumber(loc.wages);
+        if (loc.maxWages != -1) {
             text += " (Max: $";
-            text.AppendNumber(hex.maxWages);
+            text.AppendNumber(loc.maxWages);
             text += ")";
         }
         AddLine(title, std::move(text));
     }
-    AddNumberLine(title, "Entertainment: $", hex.entertainment);
+    AddNumberLine(title, "Entertainment: $", loc.entertainment);
     AddLine(title, "Last seen: " + hex.seenDate.GetString());
 }
 
@@ -154,7 +155,8 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
     };
     DescrTVNode* myUnits = AddHeading(title, "Your units: ", BranchMyUnits, options);
     DescrTVNode* otherUnits = AddHeading(title, "Other units:", BranchOtherUnits, options);
-    for (const UnitNode& unit : hex.units) {
+    const LocationNode& loc = hex.Location();
+    for (const UnitNode& unit : loc.units) {
         if (own != 0 && unit.faction.Number() == own) {
             if (current) AddUnit(*myUnits, factions, unit, true, details(unit));
         } else {
@@ -166,11 +168,11 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
     // share (only a damaged or crafted document has that) lists its units under the first, so
     // the tree never grows beyond one line per unit and building.
     std::unordered_map<int, std::vector<const UnitNode*>> inBuilding;
-    for (const UnitNode& unit : hex.units)
+    for (const UnitNode& unit : loc.units)
         if (unit.building != 0) inBuilding[unit.building].push_back(&unit);
 
     DescrTVNode* buildings = AddHeading(title, "Buildings:", BranchBuildings, options);
-    for (const BuildingNode& building : hex.buildings) {
+    for (const BuildingNode& building : loc.buildings) {
         Str text(building.name);
         text += " [";
         text.AppendNumber(building.number);
@@ -203,14 +205,15 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
     bool current = shown && hex->seenDate == shown->date;
 
     auto root = std::make_unique<DescrTVRoot>(view);
-    bool known = !hex->terrain.IsDefault();
+    const LocationNode& loc = hex->Location();
+    bool known = !loc.terrain.IsDefault();
     Str titleText;
     if (known) {
-        titleText = hex->terrain.GetString();
+        titleText = loc.terrain.GetString();
         titleText += " ";
         titleText += c.GetString();
         titleText += " in ";
-        titleText += hex->regionName;
+        titleText += loc.regionName;
     } else {
         titleText = c.GetString();
     }
@@ -218,10 +221,10 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
     if (!known) return root;
 
     Str contains("Contains: ");
-    if (!hex->townName.IsEmpty()) {
-        contains += hex->townName;
+    if (!loc.townName.IsEmpty()) {
+        contains += loc.townName;
         contains += " [";
-        contains += hex->townKind;
+        contains += loc.townType;
         contains += "]";
     } else {
         contains += "nothing";
@@ -230,9 +233,9 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
 
     if (!hex->Has(AtlHexData::HexPartial)) {
         AddEconomy(*title, *hex);
-        AddPricedItems(*AddHeading(*title, "Wanted: ", BranchWanted, options), hex->wanted);
-        AddPricedItems(*AddHeading(*title, "For Sale: ", BranchForSale, options), hex->forSale);
-        AddItems(*AddHeading(*title, "Products: ", BranchProducts, options), hex->products);
+        AddPricedItems(*AddHeading(*title, "Wanted: ", BranchWanted, options), loc.wanted);
+        AddPricedItems(*AddHeading(*title, "For Sale: ", BranchForSale, options), loc.forSale);
+        AddItems(*AddHeading(*title, "Products: ", BranchProducts, options), loc.products);
         const TurnExtras* extras = ExtrasOf(doc, *hex);
         AddRegionExtras(*title, extras ? extras->FindRegion(c) : nullptr, options);
         AddUnitsAndBuildings(*title, doc, *hex, current, options);

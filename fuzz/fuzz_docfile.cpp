@@ -7,11 +7,11 @@
 // start finds, the JSON of the document can be made, and the extension area read as a file
 // opens (each turn's part kept as bytes until asked for) gives what reading every turn at once
 // gives.
-#include "base/fileimage.h"
 #include "base/wstream.h"
 #include "cli/docjson.h"
 #include "model/docfile.h"
 #include "model/extarea.h"
+#include "model/keptbytes.h"
 #include "model/vexlordoc.h"
 
 #include <cstdint>
@@ -48,11 +48,9 @@ std::string Json(const VexlorDoc& doc) {
 // program read it: before any of doc's turns was asked for, and after every one was.
 void CompareWithReadingAtOnce(VexlorDoc& doc, const uint8_t* data, size_t size, size_t area) {
     VexlorDoc atOnce;
-    imwstream in(data, size);
-    Check(ReadDocFile(in, atOnce) == DocRead);
+    Check(ReadDocFile(KeptBytes::Copy(data, size), atOnce) == DocRead);
     atOnce.Extras() = DocExtras();
-    imwstream rest(data + area, size - area);
-    ReadExtArea(rest, atOnce, ExtReading::AtOnce);
+    ReadExtArea(KeptBytes::Copy(data + area, size - area), atOnce, ExtReading::AtOnce);
     Check(atOnce.Extras().damaged == doc.Extras().damaged);
     Check(atOnce.Extras().turns.size() == doc.Extras().turns.size());
     const std::vector<unsigned char> bytes = Written(atOnce);
@@ -65,11 +63,12 @@ void CompareWithReadingAtOnce(VexlorDoc& doc, const uint8_t* data, size_t size, 
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     VexlorDoc doc;
-    isharedwstream in(FileImage::Copy(data, size));
-    DocReadResult result = ReadDocFile(in, doc);
+    DocReadResult result = ReadDocFile(KeptBytes::Copy(data, size), doc);
+    // The same document with every turn's locations made into objects.
     VexlorDoc made;
-    imwstream plain(data, size);
-    Check(ReadDocFile(plain, made) == result);
+    Check(ReadDocFile(KeptBytes::Copy(data, size), made) == result);
+    for (const TurnNode& turn : made.Turns())
+        turn.Locations();
     if (result == DocNotADocument || result == DocWrongVersion) {
         Check(doc.Turns().IsEmpty() && doc.GetFaction().Number() == 0);
         return 0;
@@ -97,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(madeBytes.Bytes() == bytes);
 
     VexlorDoc back;
-    imwstream again(bytes.data(), bytes.size());
-    Check(ReadDocFile(again, back) == DocRead);
+    Check(ReadDocFile(KeptBytes::Copy(bytes.data(), bytes.size()), back) == DocRead);
     omwstream second;
     Check(WriteDocFile(second, back) == 0);
     Check(second.Bytes() == bytes);

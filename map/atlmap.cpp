@@ -47,16 +47,18 @@ std::vector<AtlCoord> AtlMap::SelectedHexes() const {
     return hexes;
 }
 
-AtlHexData* AtlMap::GetHex(const AtlCoord& c) const {
+const AtlHexData* AtlMap::GetHex(const AtlCoord& c) const {
     const AtlPlain* plain = GetPlain(c.z);
     return plain ? plain->GetHex(c) : nullptr;
 }
 
-void AtlMap::SetHex(const AtlCoord& c, std::unique_ptr<AtlHexData> hex) {
-    if (hex)
-        Plain(c.z).SetHex(c, std::move(hex));
-    else if (AtlPlain* plain = GetPlain(c.z))
-        plain->SetHex(c, nullptr);
+AtlHexData* AtlMap::GetHex(const AtlCoord& c) {
+    AtlPlain* plain = GetPlain(c.z);
+    return plain ? plain->GetHex(c) : nullptr;
+}
+
+void AtlMap::RemoveHex(const AtlCoord& c) {
+    if (AtlPlain* plain = GetPlain(c.z)) plain->RemoveHex(c);
 }
 
 void AtlMap::SelectHex(const AtlCoord& c, bool select) {

@@ -41,8 +41,10 @@ public:
     // The selected hex of each level that has exactly one, to select again after a rebuild.
     std::vector<AtlCoord> SelectedHexes() const;
 
-    AtlHexData* GetHex(const AtlCoord& c) const;
-    void SetHex(const AtlCoord& c, std::unique_ptr<AtlHexData> hex);
+    const AtlHexData* GetHex(const AtlCoord& c) const;
+    AtlHexData* GetHex(const AtlCoord& c);
+    void SetHex(const AtlCoord& c, const AtlHexData& hex) { Plain(c.z).SetHex(c, hex); }
+    void RemoveHex(const AtlCoord& c);
     // Selecting empty ground stores a placeholder record, which deselecting removes again.
     void SelectHex(const AtlCoord& c, bool select);
 

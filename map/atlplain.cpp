@@ -12,19 +12,19 @@ void AtlPlain::Clear() {
     minX_ = maxX_ = minY_ = maxY_ = 0;
 }
 
-AtlHexData* AtlPlain::GetHex(const AtlCoord& c) const {
+const AtlHexData* AtlPlain::GetHex(const AtlCoord& c) const {
     auto it = hexes_.find(Key(c));
-    return it == hexes_.end() ? nullptr : it->second.get();
+    return it == hexes_.end() ? nullptr : &it->second;
 }
 
-void AtlPlain::SetHex(const AtlCoord& c, std::unique_ptr<AtlHexData> hex) {
-    uint32_t key = Key(c);
-    if (!hex) {
-        hexes_.erase(key);
-        selected_.erase(key);
-        return;
-    }
-    if (!hex->Has(AtlHexData::HexPlaceholder)) {
+AtlHexData* AtlPlain::GetHex(const AtlCoord& c) {
+    auto it = hexes_.find(Key(c));
+    return it == hexes_.end() ? nullptr : &it->second;
+}
+
+void AtlPlain::SetHex(const AtlCoord& c, const AtlHexData& hex) {
+    AtlCoord key = Key(c);
+    if (!hex.Has(AtlHexData::HexPlaceholder)) {
         if (!hasExtent_) {
             minX_ = maxX_ = c.x;
             minY_ = maxY_ = c.y;
@@ -35,21 +35,26 @@ void AtlPlain::SetHex(const AtlCoord& c, std::unique_ptr<AtlHexData> hex) {
         minY_ = std::min<int>(minY_, c.y);
         maxY_ = std::max<int>(maxY_, c.y);
     }
-    if (hex->Has(AtlHexData::HexSelected))
+    if (hex.Has(AtlHexData::HexSelected))
         selected_.insert(key);
     else
         selected_.erase(key);
-    hexes_[key] = std::move(hex);
+    hexes_.insert_or_assign(key, hex);
+}
+
+void AtlPlain::RemoveHex(const AtlCoord& c) {
+    hexes_.erase(Key(c));
+    selected_.erase(Key(c));
 }
 
 void AtlPlain::Select(const AtlCoord& c, bool select) {
     AtlHexData* hex = GetHex(c);
     if (select) {
         if (!hex) {
-            auto placeholder = std::make_unique<AtlHexData>();
-            placeholder->hexFlags = AtlHexData::HexPlaceholder;
-            hex = placeholder.get();
-            SetHex(c, std::move(placeholder));
+            AtlHexData placeholder;
+            placeholder.hexFlags = AtlHexData::HexPlaceholder;
+            SetHex(c, placeholder);
+            hex = GetHex(c);
         }
         hex->hexFlags |= AtlHexData::HexSelected;
         selected_.insert(Key(c));
@@ -57,19 +62,19 @@ void AtlPlain::Select(const AtlCoord& c, bool select) {
         if (!hex) return;
         hex->hexFlags &= ~AtlHexData::HexSelected;
         selected_.erase(Key(c));
-        if (hex->Has(AtlHexData::HexPlaceholder)) SetHex(c, nullptr);
+        if (hex->Has(AtlHexData::HexPlaceholder)) RemoveHex(c);
     }
 }
 
 void AtlPlain::ClearSelection() {
     // The map redraws each hex as it is deselected.
-    std::vector<uint32_t> keys(selected_.begin(), selected_.end());
-    for (uint32_t key : keys)
-        map_->SelectHex(KeyCoord(key), false);
+    std::vector<AtlCoord> selected(selected_.begin(), selected_.end());
+    for (const AtlCoord& c : selected)
+        map_->SelectHex(c, false);
 }
 
 AtlCoord AtlPlain::GetSelectedCoord() const {
-    return selected_.empty() ? AtlCoord(-1, -1, level_) : KeyCoord(*selected_.begin());
+    return selected_.empty() ? AtlCoord(-1, -1, level_) : *selected_.begin();
 }
 
 int AtlPlain::WrapWidth() const {

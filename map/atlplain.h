@@ -4,8 +4,6 @@
 #include "model/atlcoord.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <memory>
 #include <set>
 #include <unordered_map>
 #include <vector>
@@ -28,25 +26,27 @@ public:
     void Clear();
 
     // The record of c (its level is not looked at), or null.
-    AtlHexData* GetHex(const AtlCoord& c) const;
-    // Stores hex at c, destroying what was there; null removes it. Known hexes widen the
-    // extents; a selection placeholder does not.
-    void SetHex(const AtlCoord& c, std::unique_ptr<AtlHexData> hex);
+    const AtlHexData* GetHex(const AtlCoord& c) const;
+    AtlHexData* GetHex(const AtlCoord& c);
+    // Stores hex at c in place of what was there. Known hexes widen the extents; a selection
+    // placeholder does not.
+    void SetHex(const AtlCoord& c, const AtlHexData& hex);
+    void RemoveHex(const AtlCoord& c);
     size_t HexCount() const { return hexes_.size(); }
     // Calls f(coord, hex) for every stored hex, in no particular order.
     template <class F> void ForEachHex(F f) const {
-        for (const auto& [key, hex] : hexes_)
-            f(KeyCoord(key), *hex);
+        for (const auto& [c, hex] : hexes_)
+            f(c, hex);
     }
     // The same by rows from the north, west to east within a row.
     template <class F> void ForEachHexInRowOrder(F f) const {
-        std::vector<uint32_t> keys;
-        keys.reserve(hexes_.size());
+        std::vector<const Hexes::value_type*> rows;
+        rows.reserve(hexes_.size());
         for (const auto& entry : hexes_)
-            keys.push_back(entry.first);
-        std::sort(keys.begin(), keys.end());
-        for (uint32_t key : keys)
-            f(KeyCoord(key), *hexes_.at(key));
+            rows.push_back(&entry);
+        std::sort(rows.begin(), rows.end(), [](auto a, auto b) { return a->first < b->first; });
+        for (const auto* entry : rows)
+            f(entry->first, entry->second);
     }
 
     // Selection of this level: the selected hexes in row order.
@@ -77,18 +77,13 @@ public:
     int Level() const { return level_; }
 
 private:
-    // Row-major order with the sign bits turned: keys sort as (y, x) do.
-    static uint32_t Key(const AtlCoord& c) {
-        return (static_cast<uint32_t>(static_cast<uint16_t>(c.y) ^ 0x8000u) << 16) |
-               (static_cast<uint16_t>(c.x) ^ 0x8000u);
-    }
-    AtlCoord KeyCoord(uint32_t key) const {
-        return AtlCoord(static_cast<int16_t>((key & 0xFFFF) ^ 0x8000),
-                        static_cast<int16_t>((key >> 16) ^ 0x8000), level_);
-    }
+    // Every hex is kept under its coordinate on this level, whatever level a caller's says:
+    // within one level the coordinates order by rows, as the selection is kept.
+    AtlCoord Key(const AtlCoord& c) const { return AtlCoord(c.x, c.y, level_); }
 
-    std::unordered_map<uint32_t, std::unique_ptr<AtlHexData>> hexes_;
-    std::set<uint32_t> selected_;
+    using Hexes = std::unordered_map<AtlCoord, AtlHexData>;
+    Hexes hexes_;
+    std::set<AtlCoord> selected_;
     bool hasExtent_ = false;
     int minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
     int learnedWidth_ = 0;

@@ -9,7 +9,8 @@ class VexlorDoc;
 // here because the model knows nothing of the map). Turns later than date are skipped. A hex
 // shows the newest full sighting not later than date; a partial sighting (from a neighbour's
 // exit list) fills a hex only while nothing else is known of it, and a full sighting replaces
-// it even when older. HexGuarded stays set once any copied sighting had a guard. Every level
+// it even when older. HexGuarded stays set once any sighting taken had a guard. Every level
 // is kept, with the widths the document learned. The selection is gone afterwards. Hexes with
-// units are marked (MarkUnits) for date.
+// units are marked (MarkUnits) for date. The hexes refer to doc's locations: call it again
+// whenever doc's turns change.
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date);

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "base/list.h"
-#include "base/str.h"
 #include "model/atldate.h"
-#include "model/building.h"
-#include "model/items.h"
-#include "model/terrain.h"
-#include "model/unit.h"
 
 #include <cstdint>
 
 class LocationNode;
 
-// What the map knows of one hex for the turn on show: a deep copy of the newest usable
-// sighting of its location. Numbers are -1 when no report gave them.
+// What the map shows of one hex for the turn on show: the newest usable sighting of its
+// location, referred to rather than copied, with the date of its turn and the marks.
+// The sighting is one of the document's turns' locations, so the map is rebuilt (FormatMap)
+// whenever the document's turns change; a turn's locations, once made, stay until then.
 class AtlHexData {
 public:
     enum Flags : uint32_t {
@@ -27,38 +23,24 @@ public:
         HexOtherUnits = 32, // units of other factions were seen here
     };
 
+    // Nothing known (a selection placeholder).
     AtlHexData() = default;
-    AtlHexData(const AtlHexData&) = delete;
-    AtlHexData& operator=(const AtlHexData&) = delete;
+    // Shows loc, seen in the turn of date seen.
+    AtlHexData(const LocationNode& loc, AtlDate seen, uint32_t flags = 0)
+        : seenDate(seen), hexFlags(flags), loc_(&loc) {}
 
     bool Has(uint32_t flag) const { return (hexFlags & flag) != 0; }
+    // The sighting on show; an empty location (default terrain, -1 numbers, no lists) when
+    // nothing is known.
+    const LocationNode& Location() const;
 
-    TerrainType terrain; // the default terrain means nothing is known
-    Str regionName;
-    AtlDate seenDate; // date of the turn whose sighting this copies
-    Str townName;
-    Str townKind;
-    int32_t peasants = -1;
-    Str peasantRace;
-    int32_t taxes = -1;
+    AtlDate seenDate; // date of the turn of the sighting
     uint32_t hexFlags = 0;
-    int32_t wages = -1;
-    int32_t maxWages = -1;
-    int32_t entertainment = -1;
-    ListT<ItemPriceNode> wanted;
-    ListT<ItemPriceNode> forSale;
-    ListT<ItemNode> products;
-    ListT<UnitNode> units;
-    ListT<BuildingNode> buildings;
-};
 
-// Copies one sighting into hex: every field and list, seenDate = date. Sets HexGuarded when
-// a copied unit is on guard; leaves the other flags alone.
-void SetHexFromLoc(AtlHexData& hex, const LocationNode& loc, AtlDate date);
+private:
+    const LocationNode* loc_ = nullptr;
+};
 
 // Sets HexOwnUnits and HexOtherUnits from hex's units: own are faction `own` (0: none known),
 // current only when the hex was seen in the turn on show.
 void MarkUnits(AtlHexData& hex, int own, AtlDate shown);
-
-// Whether a unit of the location stands on guard.
-bool HasGuard(const LocationNode& loc);

@@ -3,14 +3,16 @@
 #include "map/atlmap.h"
 #include "map/hexdata.h"
 #include "model/levelname.h"
+#include "model/location.h"
 
 #include <string>
 
 namespace {
 
-const AtlHexData* KnownHex(const AtlMap& map, const AtlCoord& c) {
+// The sighting shown at c; an empty location where nothing is known.
+const LocationNode& Shown(const AtlMap& map, const AtlCoord& c) {
     const AtlHexData* hex = map.GetHex(c);
-    return hex && !hex->Has(AtlHexData::HexPlaceholder) ? hex : nullptr;
+    return hex ? hex->Location() : AtlHexData().Location();
 }
 
 } // namespace
@@ -19,26 +21,26 @@ Str HexSummary(const AtlMap& map, const AtlCoord& c) {
     Str text = AtlCoord(c.x, c.y).GetString();
     text += " ";
     text += LevelName(c.z).c_str();
-    const AtlHexData* hex = KnownHex(map, c);
-    if (!hex || hex->terrain.IsDefault()) return text;
+    const LocationNode& loc = Shown(map, c);
+    if (loc.terrain.IsDefault()) return text;
     text += ": ";
-    text += hex->terrain.GetString();
-    if (!hex->regionName.IsEmpty()) {
+    text += loc.terrain.GetString();
+    if (!loc.regionName.IsEmpty()) {
         text += " in ";
-        text += hex->regionName;
+        text += loc.regionName;
     }
     return text;
 }
 
 Str HexTip(const AtlMap& map, const AtlCoord& c) {
     Str text = HexSummary(map, c);
-    const AtlHexData* hex = KnownHex(map, c);
-    if (hex && !hex->townName.IsEmpty()) {
+    const LocationNode& loc = Shown(map, c);
+    if (!loc.townName.IsEmpty()) {
         text += "\nTown: ";
-        text += hex->townName;
-        if (!hex->townKind.IsEmpty()) {
+        text += loc.townName;
+        if (!loc.townType.IsEmpty()) {
             text += " [";
-            text += hex->townKind;
+            text += loc.townType;
             text += "]";
         }
     }

@@ -4,6 +4,7 @@
 #include "map/atlmap.h"
 #include "map/hexdata.h"
 #include "model/coordtext.h"
+#include "model/location.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -75,31 +76,30 @@ std::vector<FindMatch> FindOnMap(const AtlMap& map, const std::string& text) {
         });
     } else if (auto number = ParseWhole(query, 0, INT32_MAX)) {
         ForEachHex(map, [&](const AtlCoord& c, const AtlHexData& hex) {
-            for (const UnitNode& unit : hex.units)
+            for (const UnitNode& unit : hex.Location().units)
                 if (unit.number == *number) matches.push_back({c, FindKind::Unit, UnitText(unit)});
-            for (const BuildingNode& building : hex.buildings)
+            for (const BuildingNode& building : hex.Location().buildings)
                 if (building.number == *number)
                     matches.push_back({c, FindKind::Building, BuildingText(building)});
         });
     } else {
         Str needle = Lower(Str(query));
         ForEachHex(map, [&](const AtlCoord& c, const AtlHexData& hex) {
-            if (Holds(hex.regionName, needle))
-                matches.push_back({c, FindKind::Region, hex.regionName});
-            if (Holds(hex.townName, needle)) matches.push_back({c, FindKind::Town, hex.townName});
-            for (const UnitNode& unit : hex.units)
+            const LocationNode& loc = hex.Location();
+            if (Holds(loc.regionName, needle))
+                matches.push_back({c, FindKind::Region, loc.regionName});
+            if (Holds(loc.townName, needle)) matches.push_back({c, FindKind::Town, loc.townName});
+            for (const UnitNode& unit : loc.units)
                 if (Holds(unit.name, needle))
                     matches.push_back({c, FindKind::Unit, UnitText(unit)});
-            for (const BuildingNode& building : hex.buildings)
+            for (const BuildingNode& building : loc.buildings)
                 if (Holds(building.name, needle))
                     matches.push_back({c, FindKind::Building, BuildingText(building)});
         });
     }
 
     std::stable_sort(matches.begin(), matches.end(), [](const FindMatch& a, const FindMatch& b) {
-        if (a.coord.z != b.coord.z) return a.coord.z < b.coord.z;
-        if (a.coord.y != b.coord.y) return a.coord.y < b.coord.y;
-        if (a.coord.x != b.coord.x) return a.coord.x < b.coord.x;
+        if (a.coord != b.coord) return a.coord < b.coord;
         return a.kind < b.kind;
     });
     return matches;

@@ -4,6 +4,7 @@
 #include "gfx/grafview.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
+#include "model/location.h"
 #include "model/terrain.h"
 
 #include <algorithm>
@@ -43,10 +44,10 @@ PixelPoint CellPicture(int cell) {
 }
 
 PixelPoint TerrainPicture(const AtlHexData* hex) {
-    int t = hex ? hex->terrain.GetType() : 0;
+    int t = hex ? hex->Location().terrain.GetType() : 0;
     if (t == TerrainType::Other && hex) {
         for (const auto& named : kNamedPictures)
-            if (CollateCompare(hex->terrain.GetName().Get(), named.name) == 0)
+            if (CollateCompare(hex->Location().terrain.GetName().Get(), named.name) == 0)
                 return CellPicture(named.cell);
     }
     // Code 0 with a name no picture knows, or none; a bad code from a damaged file alike.
@@ -154,9 +155,9 @@ void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) 
     const HexMetrics& m = geometry_.Metrics();
     double scale = m.percent / 100.0;
     if (hex->Has(AtlHexData::HexSelected)) DrawOutline(view, corner);
-    if (!hex->townName.IsEmpty()) {
+    if (const Str& town = hex->Location().townName; !town.IsEmpty()) {
         // Centred on the hex, its top at the middle of the hex; the rim lies one pixel out.
-        const Bitmap* label = Label(hex->townName);
+        const Bitmap* label = Label(town);
         if (label && HasRoomForName(c, Round(label->Width() / label->DevicePixelRatio()))) {
             double dpr = label->DevicePixelRatio();
             view.DrawBitmap(*label, 0, 0, label->Width(), label->Height(),
@@ -230,7 +231,7 @@ bool MapPainter::HasRoomForName(const AtlCoord& c, int labelWidth) const {
             if ((dx == 0 && dy == 0) || (dx + dy) % 2 != 0) continue;
             const AtlHexData* other =
                 map_.GetHex(AtlCoord(geometry_.WrapX(c.x + dx), c.y + dy, c.z));
-            if (other && !other->townName.IsEmpty()) return false;
+            if (other && !other->Location().townName.IsEmpty()) return false;
         }
     return true;
 }

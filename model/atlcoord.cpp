@@ -1,8 +1,6 @@
 #include "model/atlcoord.h"
 
 #include "base/debugtrap.h"
-#include "base/wio.h"
-#include "base/wstream.h"
 #include "model/levelname.h"
 
 #include <string>
@@ -25,18 +23,4 @@ Str AtlCoord::GetString() const {
     if (z != 0) text += "," + (z < kNamedLevels ? LevelName(z) : std::string("<unknown>"));
     text += ")";
     return Str(text);
-}
-
-int AtlCoord::read(iwstream& is) {
-    ReadI16(is, x);
-    ReadI16(is, y);
-    ReadU8(is, z);
-    return is.good() ? 0 : 1;
-}
-
-int AtlCoord::write(owstream& os) const {
-    WriteI16(os, x);
-    WriteI16(os, y);
-    WriteU8(os, z);
-    return os.good() ? 0 : 1;
 }

@@ -1,8 +1,5 @@
 #include "model/atldate.h"
 
-#include "base/wio.h"
-#include "base/wstream.h"
-
 #include <string>
 
 namespace {
@@ -19,24 +16,4 @@ Str AtlDate::GetString() const {
     text += ", Year ";
     text += std::to_string(year).c_str();
     return text;
-}
-
-int AtlDate::read(iwstream& is) {
-    ReadI32(is, value_);
-    return is.good() ? 0 : 1;
-}
-
-int AtlDate::write(owstream& os) const {
-    WriteI32(os, value_);
-    return os.good() ? 0 : 1;
-}
-
-int AtlFaction::read(iwstream& is) {
-    ReadI32(is, number_);
-    return is.good() ? 0 : 1;
-}
-
-int AtlFaction::write(owstream& os) const {
-    WriteI32(os, number_);
-    return os.good() ? 0 : 1;
 }

@@ -4,9 +4,6 @@
 
 #include <cstdint>
 
-class iwstream;
-class owstream;
-
 // A game date as a turn count: year * 12 + month, month 0 = January.
 class AtlDate {
 public:
@@ -23,10 +20,8 @@ public:
         return *this;
     }
 
-    int read(iwstream& is);
-    int write(owstream& os) const;
-
 private:
+    friend struct DocRecords;
     int32_t value_ = 0;
 };
 
@@ -38,9 +33,7 @@ public:
     int Number() const { return number_; }
     auto operator<=>(const AtlFaction&) const = default;
 
-    int read(iwstream& is);
-    int write(owstream& os) const;
-
 private:
+    friend struct DocRecords;
     int32_t number_ = 0;
 };

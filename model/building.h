@@ -11,8 +11,6 @@ public:
     BuildingNode() = default;
     BuildingNode(const BuildingNode& o) : Node(), name(o.name), number(o.number), text(o.text) {}
 
-    int write(owstream& os) const override;
-    int read(iwstream& is, unsigned long version) override;
     static Node* builder(iwstream& is, unsigned long version);
 
     Str name;

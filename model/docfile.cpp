@@ -4,8 +4,8 @@
 #include "base/replacefile.h"
 #include "base/wio.h"
 #include "base/wstream.h"
-#include "base/wstreambuf.h"
 #include "model/extarea.h"
+#include "model/records.h"
 #include "model/vexlordoc.h"
 
 #include <algorithm>
@@ -36,34 +36,33 @@ int WriteDocFile(owstream& os, VexlorDoc& doc) {
     return 0;
 }
 
-DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc, const DocReadProgress& progress) {
-    unsigned char signature[kDocSignatureSize];
-    long got = is.read(signature, sizeof signature);
+DocReadResult ReadDocFile(const KeptBytes& file, VexlorDoc& doc, const DocReadProgress& progress) {
+    const size_t got = std::min(file.size, sizeof kSignature);
     // Byte for byte equals a comparison as zero-terminated texts: the signature's only zero
     // is its last byte.
-    if (std::memcmp(signature, kSignature, static_cast<size_t>(got)) != 0) return DocNotADocument;
+    if (got > 0 && std::memcmp(file.data, kSignature, got) != 0) return DocNotADocument;
     // A file that ends before its version holds no document at all: nothing to recover.
-    if (got < static_cast<long>(sizeof signature)) return DocNotADocument;
+    if (got < sizeof kSignature) return DocNotADocument;
+    ByteReader in(file);
     uint32_t version = 0;
-    if (!ReadU32(is, version)) return DocNotADocument;
+    if (!in.Skip(got) || !in.U32(version)) return DocNotADocument;
     if (version != kVersion) return DocWrongVersion;
     // The turns count once as they are read and once more as the area's parts of them are
     // walked, for on a long game the area is as large as the records before it.
     int turns = 0, parts = 0;
     auto steps = [&] { return 2 * turns + 2; };
-    NodesRead turnRead;
     ExtPartRead partRead;
     if (progress) {
-        turnRead = [&](unsigned done, unsigned count) {
+        in.turnRead = [&](unsigned done, unsigned count) {
             turns = static_cast<int>(count);
             progress(static_cast<int>(done), steps());
         };
         partRead = [&] { progress(turns + 1 + std::min(++parts, turns), steps()); };
     }
-    if (doc.read(is, version, turnRead) != 0) return DocReadFailed;
+    if (!doc.Read(in)) return DocReadFailed;
     if (progress) progress(turns + 1, steps()); // indexed
     // Whatever the area holds, the version-1 part read completely stands.
-    ReadExtArea(is, doc, ExtReading::WhenAsked, partRead);
+    ReadExtArea(in.Rest(), doc, ExtReading::WhenAsked, partRead);
     if (progress) progress(steps(), steps());
     return DocRead;
 }
@@ -115,13 +114,12 @@ DocReadResult OpenDocFile(VexlorDoc& doc, const char* path, const DocReadProgres
         return DocCannotOpen;
     }
     // Read in place, so that turns can keep their records as the file's bytes.
-    DocReadResult result;
-    if (std::shared_ptr<const FileImage> bytes = file.Bytes()) {
-        isharedwstream in(std::move(bytes));
-        result = ReadDocFile(in, doc, progress);
-    } else {
-        result = ReadDocFile(file.Stream(), doc, progress);
+    std::shared_ptr<const FileImage> image = file.Bytes();
+    if (!image) {
+        errno = ENOMEM;
+        return DocCannotOpen;
     }
+    DocReadResult result = ReadDocFile(KeptBytes::Of(std::move(image)), doc, progress);
     // A file of another kind or version keeps no name, so that a save cannot overwrite it.
     if (result == DocRead || result == DocReadFailed) {
         doc.SetFileName(path);

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <functional>
 
-class iwstream;
 class owstream;
 class VexlorDoc;
+struct KeptBytes;
 
 // The document file: 17 signature bytes ("Atlantis Vexlor", 0x1A, 0x00), the format version
 // (uint32, 1), then the document record, then the extension area when the document holds
@@ -41,10 +41,12 @@ using DocReadProgress = std::function<void(int done, int total)>;
 // Writes the framing and the document and flushes; 0 when the stream is good afterwards,
 // else 1. Clears the modified flag only on success.
 int WriteDocFile(owstream& os, VexlorDoc& doc);
-// Reads the framing and the document into doc (which the caller has cleared). A stream that
-// ends inside the signature or the version (an empty file too) gives DocNotADocument. A damaged
+// Reads the framing and the document from the file's bytes into doc (which the caller has
+// cleared); the turns keep views of the bytes, which keep their owner alive. Bytes that end
+// inside the signature or the version (an empty file too) give DocNotADocument. A damaged
 // extension area still gives DocRead, with doc.Extras().damaged set.
-DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc, const DocReadProgress& progress = {});
+DocReadResult ReadDocFile(const KeptBytes& file, VexlorDoc& doc,
+                          const DocReadProgress& progress = {});
 
 // Saves to path without ever destroying what was there (base/replacefile.h): writes a
 // temporary file beside it, syncs it, and only then renames it over the old one (a link is
@@ -54,7 +56,7 @@ DocReadResult ReadDocFile(iwstream& is, VexlorDoc& doc, const DocReadProgress& p
 // the modified flag; on failure leaves the old file as it was, removes the temporary and keeps
 // the flag; error, when given, gets the system's error number (0 when there is none).
 DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error = nullptr);
-// Clears doc, then reads the file, a regular file only. Records the file name for DocRead and
-// DocReadFailed only, so that saving cannot overwrite a file that is not a document of this
-// version, and the file as it was read for the check at the next save.
+// Clears doc, then reads the file, a regular file only, from its image (base/fileimage.h). Records
+// the file name for DocRead and DocReadFailed only, so that saving cannot overwrite a file that is
+// not a document of this version, and the file as it was read for the check at the next save.
 DocReadResult OpenDocFile(VexlorDoc& doc, const char* path, const DocReadProgress& progress = {});

@@ -4,9 +4,9 @@
 
 #include <cstddef>
 
-class iwstream;
 class owstream;
 class VexlorDoc;
+struct KeptBytes;
 
 // The extension area: what the document holds beyond the version-1 records, written after
 // the last byte of the version-1 document, where a reader of version 1 never looks (it reads
@@ -25,11 +25,12 @@ void WriteExtArea(owstream& os, const VexlorDoc& doc);
 // the turn is asked for (the program's way), or every turn at once (to compare the two).
 enum class ExtReading { WhenAsked, AtOnce };
 
-// Reads the area that may follow the version-1 document into doc's extras. No bytes at all:
+// Reads the area that may follow the version-1 document, the file's bytes after it, into
+// doc's extras; kept parts keep views of the bytes. No bytes at all:
 // no area, nothing changes. Unknown chunks are kept for the next save. Damage (a chunk whose
 // reader refuses its bytes, which is left out; bytes that are no area; a chunk longer than what
 // follows; a missing end) keeps every chunk read completely before it and sets
 // extras.damaged. Never touches the version-1 part of doc. Both ways of reading give the same
 // document. partRead, when given, is told as the per-turn chunks are walked.
-void ReadExtArea(iwstream& is, VexlorDoc& doc, ExtReading reading = ExtReading::WhenAsked,
+void ReadExtArea(const KeptBytes& area, VexlorDoc& doc, ExtReading reading = ExtReading::WhenAsked,
                  const ExtPartRead& partRead = {});

@@ -1,20 +1,19 @@
 #include "model/extchunks.h"
 
 #include "model/levelwidthschunk.h"
-#include "model/regionextraschunk.h"
-#include "model/turneventschunk.h"
-#include "model/unitextraschunk.h"
+#include "model/turnchunk.h"
 
 #include <algorithm>
 
 namespace {
 
-// A new kind of chunk: its own file with a writer and a reader, and one line here.
-constexpr ExtChunkKind kKinds[] = {
-    {{'L', 'V', 'L', 'W'}, WriteLevelWidthsChunk, ReadLevelWidthsChunk, nullptr},
-    {{'R', 'G', 'N', 'X'}, WriteRegionExtrasChunk, ReadRegionExtrasChunk, KeepRegionExtrasChunk},
-    {{'U', 'N', 'T', 'X'}, WriteUnitExtrasChunk, ReadUnitExtrasChunk, KeepUnitExtrasChunk},
-    {{'E', 'V', 'N', 'T'}, WriteTurnEventsChunk, ReadTurnEventsChunk, KeepTurnEventsChunk},
+// A new kind of chunk: its walk in model/records.h (with a part kind in turnchunk.cpp for a
+// per-turn chunk), and one line here.
+const ExtChunkKind kKinds[] = {
+    {{'L', 'V', 'L', 'W'}, nullptr, WriteLevelWidthsChunk, ReadLevelWidthsChunk},
+    {{'R', 'G', 'N', 'X'}, &kRegionsPart, nullptr, nullptr},
+    {{'U', 'N', 'T', 'X'}, &kUnitsPart, nullptr, nullptr},
+    {{'E', 'V', 'N', 'T'}, &kEventsPart, nullptr, nullptr},
 };
 
 } // namespace

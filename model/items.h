@@ -13,8 +13,6 @@ public:
         : count(count), name(name), abbr(abbr) {}
     ItemNode(const ItemNode& o) : Node(), count(o.count), name(o.name), abbr(o.abbr) {}
 
-    int write(owstream& os) const override;
-    int read(iwstream& is, unsigned long version) override;
     static Node* builder(iwstream& is, unsigned long version);
 
     int32_t count = -1;
@@ -30,8 +28,6 @@ public:
         : ItemNode(count, name, abbr), price(price) {}
     ItemPriceNode(const ItemPriceNode& o) : ItemNode(o), price(o.price) {}
 
-    int write(owstream& os) const override;
-    int read(iwstream& is, unsigned long version) override;
     static Node* builder(iwstream& is, unsigned long version);
 
     int32_t price = -1;

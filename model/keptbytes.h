@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/fileimage.h"
+
 #include <cstddef>
 #include <memory>
 
@@ -11,4 +13,13 @@ struct KeptBytes {
     size_t size = 0;
 
     KeptBytes Part(size_t offset, size_t length) const { return {owner, data + offset, length}; }
+
+    // The whole of a file's bytes.
+    static KeptBytes Of(std::shared_ptr<const FileImage> image) {
+        const unsigned char* data = image->Data();
+        const size_t size = image->Size();
+        return {std::move(image), data, size};
+    }
+    // A copy of bytes in memory.
+    static KeptBytes Copy(const void* data, size_t size) { return Of(FileImage::Copy(data, size)); }
 };

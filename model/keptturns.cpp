@@ -1,13 +1,14 @@
 #include "model/keptturns.h"
 
-#include "base/wstream.h"
+#include "base/wio.h"
+#include "model/records.h"
 #include "model/turnchunk.h"
 
 namespace {
 
 void Decode(const KeptBytes& bytes, const TurnPartKind& kind, TurnExtras& extras) {
-    imwstream in(bytes.data, bytes.size);
-    kind.decode(in, extras);
+    ByteReader in(bytes);
+    kind.read(in, extras);
 }
 
 } // namespace
@@ -62,14 +63,14 @@ void KeptTurns::WritePart(owstream& os, const TurnPartKind& kind) const {
         count += turn.Has(kind) ? 1 : 0;
     if (count == 0) return;
     WriteU32(os, count);
+    ByteWriter out(os);
     for (const auto& [date, turn] : turns_) {
         if (!turn.Has(kind)) continue;
-        date.write(os);
+        DocRecords::Date(out, date);
         if (turn.changed) {
             kind.write(os, turn.extras);
         } else {
-            const KeptBytes& bytes = turn.parts[static_cast<size_t>(kind.slot)].bytes;
-            os.write(bytes.data, static_cast<long>(bytes.size));
+            out.Raw(turn.parts[static_cast<size_t>(kind.slot)].bytes);
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "model/levelwidthschunk.h"
 
 #include "base/wio.h"
-#include "base/wstream.h"
+#include "model/recordio.h"
 #include "model/vexlordoc.h"
 
 void WriteLevelWidthsChunk(owstream& os, const VexlorDoc& doc) {
@@ -14,14 +14,15 @@ void WriteLevelWidthsChunk(owstream& os, const VexlorDoc& doc) {
     }
 }
 
-bool ReadLevelWidthsChunk(iwstream& is, VexlorDoc& doc) {
+bool ReadLevelWidthsChunk(const KeptBytes& chunk, VexlorDoc& doc) {
+    ByteReader in(chunk);
     uint16_t count = 0;
-    if (!ReadU16(is, count)) return false;
+    if (!in.U16(count)) return false;
     LevelWidths read;
     for (uint16_t i = 0; i < count; ++i) {
         uint8_t level = 0;
         uint16_t width = 0;
-        if (!ReadU8(is, level) || !ReadU16(is, width) || !read.Learn(level, width)) return false;
+        if (!in.U8(level) || !in.U16(width) || !read.Learn(level, width)) return false;
     }
     // Widths learned before (from reports added to a fresh document) stay as they are.
     LevelWidths& widths = doc.Extras().levelWidths;

@@ -22,8 +22,6 @@ public:
     LocationNode* Next() const { return static_cast<LocationNode*>(GetNext()); }
     bool IsPartial() const { return flags & LocPartial; }
 
-    int write(owstream& os) const override;
-    int read(iwstream& is, unsigned long version) override;
     static Node* builder(iwstream& is, unsigned long version);
 
     TerrainType terrain;

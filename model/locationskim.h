@@ -12,14 +12,16 @@ struct LocationSighting {
     AtlCoord coord;
     bool partial = false; // known only from a neighbour's exits
     bool guarded = false; // a unit of it stands on guard
+
+    bool operator==(const LocationSighting&) const = default;
 };
 
 LocationSighting SightingOf(const LocationNode& loc);
 
-// Walks one location list as the document file holds it (a 16-bit count, then the records
-// LocationNode writes), from bytes on, without making its objects, and notes each location's
-// sighting. Answers the list's length in bytes, or 0 when the list is not whole within size
-// bytes or would not be written back as the same bytes (a text of 65535 bytes, which is
-// written shorter); the readers then read it as they always did.
+// Walks one location list as the document file holds it (model/records.h), from bytes on,
+// without making its objects, and notes each location's sighting. Answers the list's length in
+// bytes, or 0 when the list is not whole within size bytes or would not be written back as the same
+// bytes (a text of 65535 bytes, which is written shorter); the readers then read it as they always
+// did.
 size_t SkimLocationList(const unsigned char* bytes, size_t size,
                         std::vector<LocationSighting>& sightings);

@@ -6,15 +6,6 @@
 #include <algorithm>
 #include <unordered_map>
 
-namespace {
-
-uint64_t CoordKey(const AtlCoord& c) {
-    return (static_cast<uint64_t>(static_cast<uint16_t>(c.x)) << 24) |
-           (static_cast<uint64_t>(static_cast<uint16_t>(c.y)) << 8) | c.z;
-}
-
-} // namespace
-
 void SightingIndex::Clear() {
     hexes_.clear();
     steps_.clear();
@@ -42,14 +33,13 @@ void SightingIndex::Build(const ListT<TurnNode>& turns) {
     };
     std::vector<Change> changes;
     std::vector<Step> current; // per hex, its state so far
-    std::unordered_map<uint64_t, uint32_t> hexOf;
+    std::unordered_map<AtlCoord, uint32_t> hexOf;
     for (uint32_t t : ordered) {
         const int32_t date = turns_[t]->date.Value();
         uint32_t ordinal = 0;
         turns_[t]->ForEachSighting([&](const LocationSighting& loc) {
             const uint32_t place = ordinal++;
-            auto [at, isNew] =
-                hexOf.try_emplace(CoordKey(loc.coord), static_cast<uint32_t>(hexes_.size()));
+            auto [at, isNew] = hexOf.try_emplace(loc.coord, static_cast<uint32_t>(hexes_.size()));
             if (isNew) {
                 hexes_.push_back(Hex{loc.coord});
                 Step first{t, place, date,

@@ -19,7 +19,7 @@ class SightingIndex {
 public:
     struct Shown {
         AtlCoord coord;
-        const LocationNode* loc; // the sighting the hex copies
+        const LocationNode* loc; // the sighting the hex shows
         AtlDate seen;            // date of the turn of loc
         bool partial;            // nothing but partial sightings up to the date
         bool guarded;            // a unit on guard in any sighting taken up to the date

@@ -4,9 +4,6 @@
 
 #include <cstdint>
 
-class iwstream;
-class owstream;
-
 // The terrain of a region: a known kind, or Other with the report's word as its name.
 class TerrainType {
 public:
@@ -40,10 +37,9 @@ public:
     bool IsDefault() const { return type_ == Other && name_.IsEmpty(); }
     bool operator==(const TerrainType& o) const { return type_ == o.type_ && name_ == o.name_; }
 
-    int read(iwstream& is);
-    int write(owstream& os) const;
-
 private:
+    friend struct DocRecords;
+
     uint8_t type_ = Other;
     Str name_;
 };

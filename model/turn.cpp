@@ -1,7 +1,6 @@
 #include "model/turn.h"
 
-#include "base/fileimage.h"
-#include "base/wstream.h"
+#include "model/records.h"
 
 #include <atomic>
 #include <utility>
@@ -82,48 +81,35 @@ void TurnNode::RebuildIndex() const {
 
 void TurnNode::UnpackKept() const {
     std::unique_ptr<Kept> kept = std::move(kept_);
-    // The bytes were walked through whole when they were kept: they read completely.
-    imwstream in(kept->bytes.data, kept->bytes.size);
-    locations_.read(in, kept->version);
+    // The bytes were skimmed whole when they were kept: they read completely.
+    ByteReader in(kept->bytes);
+    DocRecords::Locations(in, locations_);
     RebuildIndex();
 }
 
-bool TurnNode::Keep(iwstream& is, unsigned long version) {
-    auto* shared = dynamic_cast<isharedwstream*>(&is);
-    if (!shared || !shared->Bytes() || !shared->good() || kept_ || !locations_.IsEmpty())
-        return false;
-    const std::shared_ptr<const FileImage>& file = shared->Bytes();
-    const unsigned char* at = file->Data() + shared->Position();
+bool TurnNode::Keep(ByteReader& r) {
+    if (kept_ || !locations_.IsEmpty()) return false;
+    const KeptBytes rest = r.Rest();
     auto kept = std::make_unique<Kept>();
-    size_t size = SkimLocationList(at, file->Size() - shared->Position(), kept->sightings);
-    if (size == 0 || !shared->seekrel(static_cast<long>(size))) return false;
-    kept->bytes = {file, at, size};
-    kept->version = version;
+    const size_t size = SkimLocationList(rest.data, rest.size, kept->sightings);
+    if (size == 0) return false;
+    r.Skip(size);
+    kept->bytes = rest.Part(0, size);
     kept_ = std::move(kept);
     return true;
 }
 
-int TurnNode::write(owstream& os) const {
-    date.write(os);
-    text.write(os);
-    if (kept_)
-        os.write(kept_->bytes.data, static_cast<long>(kept_->bytes.size));
-    else
-        locations_.WriteNodes(os);
-    factions.WriteNodes(os);
-    return os.good() ? 0 : 1;
+bool TurnNode::WalkLocations(ByteWriter& w) const {
+    if (kept_) return w.Raw(kept_->bytes);
+    return DocRecords::Locations(w, locations_);
 }
 
-int TurnNode::read(iwstream& is, unsigned long version) {
-    date.read(is);
-    text.read(is);
-    if (!Keep(is, version)) {
-        locations_.read(is, version);
-        RebuildIndex();
-    }
+bool TurnNode::WalkLocations(ByteReader& r) {
     stamp_ = NewStamp();
-    factions.read(is, version);
-    return is.good() ? 0 : 1;
+    if (Keep(r)) return true;
+    bool read = DocRecords::Locations(r, locations_);
+    RebuildIndex();
+    return read;
 }
 
 Node* TurnNode::builder(iwstream&, unsigned long) {

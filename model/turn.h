@@ -13,6 +13,9 @@
 #include <unordered_map>
 #include <vector>
 
+class ByteReader;
+class ByteWriter;
+
 // The locations of one report, in the order they were first registered, and the factions
 // it named.
 //
@@ -48,8 +51,14 @@ public:
     // Takes other's locations, factions and text in place of its own; other is left empty.
     void TakeContents(TurnNode& other);
 
-    int write(owstream& os) const override;
-    int read(iwstream& is, unsigned long version) override;
+    // True while the locations are still the file's bytes: none of their objects made yet.
+    bool IsKept() const { return kept_ != nullptr; }
+
+    // The turn's location list in its record (model/records.h): written as the bytes it was
+    // read from while it has not made its objects; read by keeping the bytes when they read
+    // back as the same bytes, else into objects.
+    bool WalkLocations(ByteWriter& w) const;
+    bool WalkLocations(ByteReader& r);
     static Node* builder(iwstream& is, unsigned long version);
 
     AtlDate date;
@@ -60,17 +69,13 @@ private:
     // The location list as the file holds it, and what each location shows on the map.
     struct Kept {
         KeptBytes bytes; // a view of the file's image
-        unsigned long version;
         std::vector<LocationSighting> sightings;
     };
 
-    static uint64_t Key(const AtlCoord& c) {
-        return (static_cast<uint64_t>(static_cast<uint16_t>(c.x)) << 24) |
-               (static_cast<uint64_t>(static_cast<uint16_t>(c.y)) << 8) | c.z;
-    }
-    // Keeps the list at the stream's position when the stream's bytes are shared and the
-    // list reads back as the same bytes; false (the stream untouched) otherwise.
-    bool Keep(iwstream& is, unsigned long version);
+    static uint64_t Key(const AtlCoord& c) { return c.Packed(); }
+    // Keeps the list at the reader's position when it reads back as the same bytes; false
+    // (the reader untouched) otherwise.
+    bool Keep(ByteReader& r);
     // Makes the objects of a kept list.
     void Unpack() const {
         if (kept_) UnpackKept();

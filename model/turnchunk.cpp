@@ -1,33 +1,111 @@
 #include "model/turnchunk.h"
 
+#include "model/records.h"
+#include "model/vexlordoc.h"
+
+#include <vector>
+
+namespace {
+
+// The part's walk (a DocRecords member) over each channel.
+template <class Walk> constexpr TurnPartKind PartKind(int slot, bool (*has)(const TurnExtras&)) {
+    return {slot,
+            [](ByteSkim& bytes) {
+                TurnExtras scratch; // the skim makes nothing in it
+                return Walk{}(bytes, scratch);
+            },
+            [](ByteReader& bytes, TurnExtras& extras) { return Walk{}(bytes, extras); },
+            [](owstream& os, const TurnExtras& extras) {
+                ByteWriter out(os);
+                Walk{}(out, extras);
+            },
+            has};
+}
+
+struct RegionsWalk {
+    template <class W, class R> bool operator()(W& w, R& r) const {
+        return DocRecords::Regions(w, r);
+    }
+};
+struct UnitsWalk {
+    template <class W, class R> bool operator()(W& w, R& r) const {
+        return DocRecords::Units(w, r);
+    }
+};
+struct EventsWalk {
+    template <class W, class R> bool operator()(W& w, R& r) const {
+        return DocRecords::Events(w, r);
+    }
+};
+
+struct PartAt {
+    AtlDate date;
+    size_t from, to;
+    PartShape shape;
+};
+
+// Walks the frame, each turn's part through part(in): false where a part or the frame is cut
+// short. Bytes after the last turn are for a later program.
+template <class In, class Part>
+bool WalkFrame(In& in, std::vector<PartAt>& parts, Part part, const ExtPartRead& partRead = {}) {
+    uint32_t count = 0;
+    if (!in.U32(count)) return false;
+    for (uint32_t i = 0; i < count; ++i) {
+        PartAt at;
+        if (!DocRecords::Date(in, at.date)) return false;
+        at.from = in.Offset();
+        if (!part(in, at.shape)) return false;
+        at.to = in.Offset();
+        parts.push_back(at);
+        if (partRead) partRead();
+    }
+    return true;
+}
+
+} // namespace
+
+const TurnPartKind kRegionsPart =
+    PartKind<RegionsWalk>(0, [](const TurnExtras& extras) { return !extras.Regions().empty(); });
+const TurnPartKind kUnitsPart =
+    PartKind<UnitsWalk>(1, [](const TurnExtras& extras) { return !extras.Units().empty(); });
+const TurnPartKind kEventsPart =
+    PartKind<EventsWalk>(2, [](const TurnExtras& extras) { return !extras.events.IsEmpty(); });
+
 void WritePerTurn(owstream& os, const VexlorDoc& doc, const TurnPartKind& kind) {
     doc.Extras().turns.WritePart(os, kind);
 }
 
 bool KeepPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kind,
                  const ExtPartRead& partRead) {
-    struct Part {
-        AtlDate date;
-        size_t from, to;
-        PartShape shape;
+    ByteSkim in(chunk.data, chunk.size);
+    std::vector<PartAt> parts;
+    auto skim = [&](ByteSkim& bytes, PartShape& shape) {
+        bytes.normal = true;
+        bytes.elements = 0;
+        if (!kind.skim(bytes)) return false;
+        shape = {bytes.elements == 0, bytes.normal};
+        return true;
     };
-    ByteSkim bytes(chunk.data, chunk.size);
-    uint32_t count = 0;
-    if (!bytes.U32(count)) return false;
-    std::vector<Part> parts;
-    for (uint32_t i = 0; i < count; ++i) {
-        int32_t date = 0;
-        PartShape shape;
-        if (!bytes.I32(date)) return false;
-        size_t from = bytes.Offset();
-        if (!kind.skim(bytes, shape)) return false;
-        parts.push_back({AtlDate(date), from, bytes.Offset(), shape});
-        if (partRead) partRead();
-    }
-    // Bytes after the last turn are for a later program, as for the reader.
+    if (!WalkFrame(in, parts, skim, partRead)) return false;
     KeptTurns& turns = doc.Extras().turns;
-    for (const Part& part : parts)
+    for (const PartAt& part : parts)
         if (doc.FindTurn(part.date))
             turns.Keep(part.date, kind, chunk.Part(part.from, part.to - part.from), part.shape);
+    return true;
+}
+
+bool ReadPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kind) {
+    ByteReader in(chunk);
+    std::vector<PartAt> parts;
+    auto read = [&](ByteReader& bytes, PartShape&) {
+        TurnExtras scratch;
+        return kind.read(bytes, scratch);
+    };
+    if (!WalkFrame(in, parts, read)) return false;
+    for (const PartAt& part : parts) {
+        if (!doc.FindTurn(part.date)) continue;
+        ByteReader bytes(chunk.Part(part.from, part.to - part.from));
+        kind.read(bytes, doc.Extras().turns[part.date]);
+    }
     return true;
 }

@@ -60,20 +60,8 @@ Str SkillText(const SkillRecord& skill) {
     return text;
 }
 
-uint64_t TurnExtras::Key(const AtlCoord& c) {
-    return (static_cast<uint64_t>(c.z) << 32) |
-           (static_cast<uint64_t>(static_cast<uint16_t>(c.y ^ 0x8000)) << 16) |
-           static_cast<uint16_t>(c.x ^ 0x8000);
-}
-
-AtlCoord TurnExtras::CoordOfKey(uint64_t key) {
-    auto x = static_cast<int16_t>(static_cast<uint16_t>(key & 0xFFFF) ^ 0x8000);
-    auto y = static_cast<int16_t>(static_cast<uint16_t>((key >> 16) & 0xFFFF) ^ 0x8000);
-    return AtlCoord(x, y, static_cast<int>((key >> 32) & 0xFF));
-}
-
 const RegionExtras* TurnExtras::FindRegion(const AtlCoord& c) const {
-    auto it = regions_.find(Key(c));
+    auto it = regions_.find(c);
     return it == regions_.end() ? nullptr : &it->second;
 }
 

@@ -87,15 +87,13 @@ class TurnExtras {
 public:
     const RegionExtras* FindRegion(const AtlCoord& c) const;
     // The region's record, made empty when there is none yet.
-    RegionExtras& Region(const AtlCoord& c) { return regions_[Key(c)]; }
+    RegionExtras& Region(const AtlCoord& c) { return regions_[c]; }
     const UnitExtras* FindUnit(int32_t number) const;
     UnitExtras& Unit(int32_t number) { return units_[number]; }
 
     // In coordinate order (level, then y, then x) and unit-number order.
-    const std::map<uint64_t, RegionExtras>& Regions() const { return regions_; }
+    const std::map<AtlCoord, RegionExtras>& Regions() const { return regions_; }
     const std::map<int32_t, UnitExtras>& Units() const { return units_; }
-    static uint64_t Key(const AtlCoord& c);
-    static AtlCoord CoordOfKey(uint64_t key);
 
     TurnEvents events;
 
@@ -104,7 +102,8 @@ public:
     bool operator==(const TurnExtras&) const = default;
 
 private:
-    std::map<uint64_t, RegionExtras> regions_;
+    friend struct DocRecords;
+    std::map<AtlCoord, RegionExtras> regions_;
     std::map<int32_t, UnitExtras> units_;
 };
 

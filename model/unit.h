@@ -21,8 +21,6 @@ public:
     UnitNode() = default;
     UnitNode(const UnitNode& o);
 
-    int write(owstream& os) const override;
-    int read(iwstream& is, unsigned long version) override;
     static Node* builder(iwstream& is, unsigned long version);
 
     ListT<ItemNode> items;

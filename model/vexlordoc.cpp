@@ -1,6 +1,7 @@
 #include "model/vexlordoc.h"
 
 #include "base/wstream.h"
+#include "model/records.h"
 
 void VexlorDoc::SetFaction(AtlFaction faction) {
     if (turns_.IsEmpty() && faction_.Number() == 0) faction_ = faction;
@@ -45,14 +46,13 @@ void VexlorDoc::Clear() {
 }
 
 int VexlorDoc::write(owstream& os) const {
-    faction_.write(os);
-    turns_.WriteNodes(os);
+    ByteWriter out(os);
+    DocRecords::Document(out, *this);
     return os.good() ? 0 : 1;
 }
 
-int VexlorDoc::read(iwstream& is, unsigned long version, const NodesRead& turnRead) {
-    faction_.read(is);
-    turns_.ReadNodes(is, version, &TurnNode::builder, turnRead);
+bool VexlorDoc::Read(ByteReader& in) {
+    bool read = DocRecords::Document(in, *this);
     Reindex();
-    return is.good() ? 0 : 1;
+    return read;
 }

@@ -10,7 +10,7 @@
 
 #include <string>
 
-class iwstream;
+class ByteReader;
 class owstream;
 
 // Everything known about one faction's game: per turn, the regions its report described.
@@ -62,11 +62,16 @@ public:
         diskState_ = DiskState{path ? path : "", identity};
     }
 
+    // The document record (model/records.h): the faction, then the turns. 0 when the stream
+    // is good afterwards.
     int write(owstream& os) const;
-    // turnRead, when given, is told after each turn.
-    int read(iwstream& is, unsigned long version, const NodesRead& turnRead = {});
+    // Reads the record from the file's bytes into the cleared document; false when the bytes
+    // end first (what was read completely stays).
+    bool Read(ByteReader& in);
 
 private:
+    friend struct DocRecords;
+
     AtlFaction faction_;
     ListT<TurnNode> turns_;
     mutable SightingIndex sightings_;

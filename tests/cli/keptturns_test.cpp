@@ -8,6 +8,7 @@
 #include "map/formatmap.h"
 #include "model/docfile.h"
 #include "model/extarea.h"
+#include "model/recordio.h"
 #include "model/vexlordoc.h"
 #include "tests/support/reportdoc.h"
 
@@ -29,13 +30,11 @@ Bytes Saved(VexlorDoc& doc) {
 
 // The file read as the program reads it, or with every turn's extras read at once.
 void Read(const Bytes& file, VexlorDoc& doc, ExtReading reading) {
-    imwstream in(file.data(), file.size());
-    ASSERT_EQ(ReadDocFile(in, doc), DocRead);
+    ASSERT_EQ(ReadDocFile(KeptBytes::Copy(file.data(), file.size()), doc), DocRead);
     if (reading == ExtReading::WhenAsked) return;
     doc.Extras() = DocExtras();
     const size_t version1 = Saved(doc).size(); // without extras: the version-1 part alone
-    imwstream area(file.data() + version1, file.size() - version1);
-    ReadExtArea(area, doc, reading);
+    ReadExtArea(KeptBytes::Copy(file.data() + version1, file.size() - version1), doc, reading);
 }
 
 std::string Json(const VexlorDoc& doc) {
@@ -52,8 +51,8 @@ std::string Descriptions(const VexlorDoc& doc) {
         if (!extras) continue;
         AtlMap map;
         FormatMap(doc, map, turn.date);
-        for (const auto& [key, region] : extras->Regions())
-            if (auto root = BuildDescrTree(doc, map, TurnExtras::CoordOfKey(key), DescrOptions()))
+        for (const auto& [coord, region] : extras->Regions())
+            if (auto root = BuildDescrTree(doc, map, coord, DescrOptions()))
                 text += TreeText(*root);
     }
     return text;

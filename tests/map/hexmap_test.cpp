@@ -1,9 +1,10 @@
 #include "map/atlmap.h"
 #include "map/mapviewsink.h"
+#include "model/location.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <deque>
 #include <vector>
 
 namespace {
@@ -15,10 +16,12 @@ public:
     std::vector<AtlCoord> redrawn;
 };
 
-std::unique_ptr<AtlHexData> Hex(TerrainType terrain = TerrainType::Forest) {
-    auto hex = std::make_unique<AtlHexData>();
-    hex->terrain = terrain;
-    return hex;
+// A hex showing a sighting of terrain; the sightings last as long as the test program.
+AtlHexData Hex(TerrainType terrain = TerrainType::Forest) {
+    static std::deque<LocationNode> sightings;
+    LocationNode& loc = sightings.emplace_back();
+    loc.terrain = terrain;
+    return AtlHexData(loc, AtlDate());
 }
 
 class HexMap : public ::testing::Test {
@@ -75,7 +78,7 @@ TEST(AtlMap, EveryLevelIsKeptAndShownInTheGamesOrder) {
     for (int z : {5, 1, 2, 3, 9})
         map.SetHex(AtlCoord(2, 2, z), Hex(TerrainType::Cavern));
     map.SelectHex(AtlCoord(0, 0, 4), true); // empty ground: no level of its own
-    EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 9))->terrain, TerrainType(TerrainType::Cavern));
+    EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 9))->Location().terrain, TerrainType(TerrainType::Cavern));
     EXPECT_EQ(map.GetHex(AtlCoord(2, 2, 0)), nullptr);
     EXPECT_EQ(map.ShownLevels(), (std::vector<int>{2, 0, 1, 3, 5, 9}));
     map.Clear();

@@ -4,17 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <memory>
 
 namespace {
 
 AtlPlain& PlainWith(AtlMap& map, std::initializer_list<AtlCoord> hexes) {
     map.Clear();
-    for (const AtlCoord& c : hexes) {
-        auto hex = std::make_unique<AtlHexData>();
-        hex->terrain = TerrainType::Plain;
-        map.SetHex(c, std::move(hex));
-    }
+    for (const AtlCoord& c : hexes)
+        map.SetHex(c, AtlHexData());
     return *map.GetPlain(0);
 }
 
@@ -60,7 +56,7 @@ TEST(StoredArea, LandAcrossTheWrapShowsInOnePiece) {
     // A whole world.
     PlainWith(map, {});
     for (int x = 0; x < 64; ++x)
-        map.SetHex(AtlCoord(x, x % 2), std::make_unique<AtlHexData>());
+        map.SetHex(AtlCoord(x, x % 2), AtlHexData());
     area = StoredArea(*map.GetPlain(0), 64);
     EXPECT_EQ(area.column, 0);
     EXPECT_EQ(area.columns, 64);
@@ -73,7 +69,7 @@ TEST(StoredArea, HexesBeyondTheWrapAreShownWithoutIt) {
     EXPECT_EQ(area.column, 2);
     EXPECT_EQ(area.columns, 69);
     // However far: no hex is left out.
-    map.SetHex(AtlCoord(3000, 3000), std::make_unique<AtlHexData>());
+    map.SetHex(AtlCoord(3000, 3000), AtlHexData());
     area = StoredArea(*map.GetPlain(0), 64);
     EXPECT_EQ(area.columns, 2999);
     EXPECT_EQ(area.rows, 3001);

@@ -11,11 +11,13 @@
 #include "mapview/mappainter.h"
 #include "mapview/maprender.h"
 #include "model/docfile.h"
+#include "model/location.h"
 #include "tests/support/docbuild.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -30,12 +32,18 @@ public:
     std::vector<AtlCoord> redrawn;
 };
 
-std::unique_ptr<AtlHexData> Hex(int terrain, const char* town = "", uint32_t flags = 0) {
-    auto hex = std::make_unique<AtlHexData>();
-    hex->terrain = TerrainType(static_cast<TerrainType::Type>(terrain));
-    hex->townName = town;
-    hex->hexFlags = flags;
-    return hex;
+// A hex showing a sighting of terrain and town; the sightings last as long as the test
+// program.
+AtlHexData Hex(TerrainType terrain, const char* town = "", uint32_t flags = 0) {
+    static std::deque<LocationNode> sightings;
+    LocationNode& loc = sightings.emplace_back();
+    loc.terrain = terrain;
+    loc.townName = town;
+    return AtlHexData(loc, AtlDate(), flags);
+}
+
+AtlHexData Hex(int terrain, const char* town = "", uint32_t flags = 0) {
+    return Hex(TerrainType(static_cast<TerrainType::Type>(terrain)), town, flags);
 }
 
 // Every hex of a 64 x 64 world known: all terrains, towns with short and long names, guards
@@ -115,7 +123,7 @@ TextBoxes TownNameBoxes(const AtlMap& map, const HexArea& area) {
     for (const HexPlace& p :
          geometry.PlacesIn({0, 0, area.PixelWidth(), area.PixelHeight()}, scroll, kPlain)) {
         const AtlHexData* hex = map.GetHex(p.hex);
-        if (!hex || hex->townName.IsEmpty()) continue;
+        if (!hex || hex->Location().townName.IsEmpty()) continue;
         int x = p.corner.x + HexGeometry::kHalfWidth, y = p.corner.y + HexGeometry::kHalfHeight;
         text.boxes.push_back({x - 50, y - 3, x + 50, y + 17});
     }
@@ -223,9 +231,7 @@ TEST(MapPainter, TerrainsKeptByNameShowTheirOwnPictures) {
     Bitmap sheet = Bitmap::LoadResource(kTerrainBitmap);
     for (auto [name, cell] : cases) {
         AtlMap map;
-        auto hex = std::make_unique<AtlHexData>();
-        hex->terrain = TerrainType(name);
-        map.SetHex(AtlCoord(0, 0), std::move(hex));
+        map.SetHex(AtlCoord(0, 0), Hex(TerrainType(name)));
         OffscreenBuffer buffer;
         ASSERT_TRUE(RenderPlain(map, 0, buffer));
         // Inside the border every pixel is the picture's.
@@ -259,9 +265,9 @@ TEST(MapPainter, AKnownWorldCoversTheWindowWithoutGaps) {
 TEST(MapPainter, TheSelectedOutlineStandsOutAmongKnownAndUnknownHexes) {
     AtlMap map;
     FillWorld(map);
-    map.SetHex(AtlCoord(12, 10), nullptr); // unknown hexes around (12, 12)
-    map.SetHex(AtlCoord(13, 13), nullptr);
-    map.SetHex(AtlCoord(11, 11), nullptr);
+    map.RemoveHex(AtlCoord(12, 10)); // unknown hexes around (12, 12)
+    map.RemoveHex(AtlCoord(13, 13));
+    map.RemoveHex(AtlCoord(11, 11));
     HexGeometry geometry;
     MapPainter painter(map, geometry);
     ScrollData scroll = Window(600, 400, 5, 4);

@@ -7,6 +7,7 @@
 #include "base/wstream.h"
 #include "model/docfile.h"
 #include "model/extarea.h"
+#include "model/recordio.h"
 #include "model/turnextras.h"
 #include "model/vexlordoc.h"
 
@@ -28,17 +29,11 @@ Bytes Written(VexlorDoc& doc) {
 // The version-1 reader as it has always been: signature, version, the document record, done.
 // It never asks whether the file ends there.
 bool ReadAsVersion1(const Bytes& bytes, VexlorDoc& doc, size_t* consumed) {
-    imwstream in(bytes.data(), bytes.size());
-    unsigned char signature[kDocSignatureSize];
+    ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
     uint32_t version = 0;
-    if (in.read(signature, sizeof signature) != sizeof signature || !ReadU32(in, version) ||
-        version != 1 || doc.read(in, version) != 0)
+    if (!in.Skip(kDocSignatureSize) || !in.U32(version) || version != 1 || !doc.Read(in))
         return false;
-    // How far it read: the bytes a second reader finds left over.
-    size_t left = 0;
-    while (in.get() >= 0)
-        ++left;
-    *consumed = bytes.size() - left;
+    *consumed = in.Offset(); // how far it read
     return true;
 }
 
@@ -61,8 +56,7 @@ Bytes Area(std::initializer_list<Bytes> chunks) {
 const Bytes kEnd = Chunk("END ", {});
 
 DocReadResult ReadBytes(const Bytes& bytes, VexlorDoc& doc) {
-    imwstream in(bytes.data(), bytes.size());
-    return ReadDocFile(in, doc);
+    return ReadDocFile(KeptBytes::Copy(bytes.data(), bytes.size()), doc);
 }
 
 } // namespace
@@ -178,10 +172,12 @@ TEST(ExtArea, PerTurnPartsOutOfTheWrittenFormReadAsIfReadAtOnce) {
     // weather, exits.
     auto regions = [](owstream& os, AtlDate date,
                       std::initializer_list<std::pair<int, int>> gates) {
-        date.write(os);
+        WriteI32(os, date.Value());
         WriteU32(os, static_cast<uint32_t>(gates.size()));
         for (auto [x, gate] : gates) {
-            AtlCoord(x, x).write(os);
+            WriteI16(os, static_cast<int16_t>(x));
+            WriteI16(os, static_cast<int16_t>(x));
+            WriteU8(os, 0);
             WriteI32(os, gate);
             WriteI32(os, 0);
             Str().write(os);
@@ -189,7 +185,7 @@ TEST(ExtArea, PerTurnPartsOutOfTheWrittenFormReadAsIfReadAtOnce) {
         }
     };
     auto events = [](owstream& os, AtlDate date, uint32_t errors) {
-        date.write(os);
+        WriteI32(os, date.Value());
         WriteU32(os, errors);
         for (uint32_t i = 0; i < errors; ++i)
             Str("error").write(os);
@@ -217,8 +213,8 @@ TEST(ExtArea, PerTurnPartsOutOfTheWrittenFormReadAsIfReadAtOnce) {
     ASSERT_EQ(ReadBytes(file, atOnce), DocRead);
     atOnce.Extras() = DocExtras();
     const size_t version1 = Written(atOnce).size();
-    imwstream rest(file.data() + version1, file.size() - version1);
-    ReadExtArea(rest, atOnce, ExtReading::AtOnce);
+    ReadExtArea(KeptBytes::Copy(file.data() + version1, file.size() - version1), atOnce,
+                ExtReading::AtOnce);
 
     EXPECT_EQ(Written(asked), Written(atOnce));
     ASSERT_EQ(asked.Extras().turns.size(), 2u);

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
 TEST(AtlDate, MonthsAndYearsStepByOne) {
     EXPECT_EQ(AtlDate(0, 0).GetString(), "January, Year 0");
     AtlDate december(11, 1);
@@ -64,6 +68,27 @@ TEST(AtlCoord, IdentityIncludesThePlainAndTextNamesIt) {
     EXPECT_EQ(AtlCoord(3, 5, 3).GetString(), "(3,5,deep underworld)");
     EXPECT_EQ(AtlCoord(0, 0, 7).GetString(), "(0,0,abyss)");
     EXPECT_EQ(AtlCoord(0, 0, 8).GetString(), "(0,0,<unknown>)");
+}
+
+// As a key: every coordinate a file can hold orders by level, then y, then x (negative before
+// positive, the 16-bit extremes included), and distinct ones never share a hash.
+TEST(AtlCoord, OrdersByLevelThenRowThenColumnAndHashesApart) {
+    const int16_t values[] = {-32768, -1, 0, 1, 32767};
+    std::vector<AtlCoord> expected;
+    for (int z : {0, 1, 2, 255})
+        for (int16_t y : values)
+            for (int16_t x : values)
+                expected.push_back(AtlCoord(x, y, z));
+    std::vector<AtlCoord> sorted(expected.rbegin(), expected.rend());
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, expected);
+    std::unordered_set<size_t> hashes;
+    for (const AtlCoord& c : expected)
+        hashes.insert(std::hash<AtlCoord>()(c));
+    EXPECT_EQ(hashes.size(), expected.size());
+    EXPECT_EQ(std::hash<AtlCoord>()(AtlCoord(-3, 4, 1)), std::hash<AtlCoord>()(AtlCoord(-3, 4, 1)));
+    EXPECT_TRUE(AtlCoord(5, 0, 1) > AtlCoord(0, 9, 0));
+    EXPECT_TRUE(AtlCoord(0, -2) < AtlCoord(-4, -1));
 }
 
 TEST(Items, DefaultsAndCopies) {

@@ -3,6 +3,7 @@
 #include "base/wio.h"
 #include "model/docfile.h"
 #include "model/levelname.h"
+#include "model/recordio.h"
 #include "report/extrasreader.h"
 #include "report/scan.h"
 #include "report/textcoords.h"
@@ -95,11 +96,11 @@ TEST(TurnExtras, EveryExitOfEveryRegionBlockIsKept) {
             IntakeOutcome outcome;
             ASSERT_EQ(d.Add(text, &outcome), 0) << folder << " " << t;
             const TurnExtras& extras = Extras(d.doc, outcome.date);
-            std::map<uint64_t, size_t> seen;
+            std::map<AtlCoord, size_t> seen;
             for (const RawExit& raw : RawExits(text)) {
                 const RegionExtras* region = extras.FindRegion(raw.from);
                 ASSERT_NE(region, nullptr) << folder << " " << t << raw.from.GetString().Get();
-                size_t& index = seen[raw.from.x * 65536ull + raw.from.y * 16 + raw.from.z];
+                size_t& index = seen[raw.from];
                 ASSERT_LT(index, region->exits.size()) << raw.from.GetString().Get();
                 const ExitRecord& kept = region->exits[index++];
                 EXPECT_EQ(DirectionName(kept.direction), raw.direction);
@@ -261,18 +262,15 @@ std::vector<unsigned char> FileBytes(VexlorDoc& doc) {
 }
 
 DocReadResult ReadFileBytes(const std::vector<unsigned char>& bytes, VexlorDoc& doc) {
-    imwstream in(bytes.data(), bytes.size());
-    return ReadDocFile(in, doc);
+    return ReadDocFile(KeptBytes::Copy(bytes.data(), bytes.size()), doc);
 }
 
 // The reader of the version-1 document as it has always been: it reads the records it knows
 // and never looks at what follows.
 bool ReadAsVersion1(const std::vector<unsigned char>& bytes, VexlorDoc& doc) {
-    imwstream in(bytes.data(), bytes.size());
-    unsigned char signature[kDocSignatureSize];
+    ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
     uint32_t version = 0;
-    return in.read(signature, sizeof signature) == sizeof signature && ReadU32(in, version) &&
-           version == 1 && doc.read(in, version) == 0;
+    return in.Skip(kDocSignatureSize) && in.U32(version) && version == 1 && doc.Read(in);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "model/docfile.h"
+#include "model/recordio.h"
 #include "report/intake.h"
 #include "report_test_util.h"
 
@@ -272,8 +273,7 @@ TEST(AddReport, AMapWithoutWidthsLearnsThemFromTheNextReport) {
     ASSERT_EQ(WriteDocFile(old, first.doc), 0);
 
     Desk d;
-    imwstream in(old.Bytes().data(), old.Bytes().size());
-    ASSERT_EQ(ReadDocFile(in, d.doc), DocRead);
+    ASSERT_EQ(ReadDocFile(KeptBytes::Copy(old.Bytes().data(), old.Bytes().size()), d.doc), DocRead);
     EXPECT_TRUE(d.doc.Extras().levelWidths.IsEmpty());
     d.user.answer = true; // replace the turn
     ASSERT_EQ(d.Add(typed), 0);
@@ -281,7 +281,7 @@ TEST(AddReport, AMapWithoutWidthsLearnsThemFromTheNextReport) {
     omwstream saved;
     ASSERT_EQ(WriteDocFile(saved, d.doc), 0);
     VexlorDoc back;
-    imwstream again(saved.Bytes().data(), saved.Bytes().size());
-    ASSERT_EQ(ReadDocFile(again, back), DocRead);
+    ASSERT_EQ(ReadDocFile(KeptBytes::Copy(saved.Bytes().data(), saved.Bytes().size()), back),
+              DocRead);
     EXPECT_EQ(back.Extras().levelWidths.All(), d.doc.Extras().levelWidths.All());
 }

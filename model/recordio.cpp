@@ -1,0 +1,41 @@
+#include "model/recordio.h"
+
+#include "base/wstream.h"
+#include "model/location.h"
+#include "model/locationskim.h"
+#include "model/unit.h"
+
+#include <string_view>
+
+bool ByteWriter::Raw(const KeptBytes& bytes) {
+    os_.write(bytes.data, static_cast<long>(bytes.size));
+    return Good();
+}
+
+bool ByteWriter::Good() const {
+    return os_.good();
+}
+
+bool ByteWriter::Fail() {
+    os_.setstate(wstream::IoError);
+    return false;
+}
+
+bool ByteReader::Text(Str& s) {
+    uint16_t length = 0;
+    if (!U16(length) || !Has(length)) return false;
+    s = Str(std::string_view(reinterpret_cast<const char*>(at_), length));
+    at_ += length;
+    return true;
+}
+
+void ByteSkim::NoteUnit(const UnitNode& unit) {
+    if (unit.flags & UnitNode::OnGuard) guarded_ = true;
+}
+
+void ByteSkim::NoteLocation(const LocationNode& loc, unsigned count) {
+    if (!sightings_) return;
+    if (sightings_->empty()) sightings_->reserve(count);
+    sightings_->push_back({loc.coord, loc.IsPartial(), guarded_});
+    guarded_ = false;
+}

@@ -1,0 +1,172 @@
+// The records are described once (model/records.h) and walked three ways: written, read into
+// objects, and skimmed without objects when a file opens. On every document the tests build
+// from the real reports, the skim and the reader must agree record by record, and an opened
+// file must keep its turns as bytes until one is shown.
+#include "tests/support/reportdoc.h"
+#include "tests/support/tempfolder.h"
+
+#include "base/wstream.h"
+#include "model/docfile.h"
+#include "model/extchunks.h"
+#include "model/records.h"
+#include "model/turnchunk.h"
+#include "model/vexlordoc.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<unsigned char>;
+
+namespace {
+
+// Each faction's reports of each folder of real reports, in turn order; each world report alone.
+std::map<std::string, std::vector<std::string>> RealReportSets() {
+    std::map<std::string, std::map<int, std::string>> byTurn;
+    for (const auto& folder : fs::directory_iterator(VEXLOR_REPORTS_DIR)) {
+        if (!folder.is_directory()) continue;
+        for (const auto& file : fs::directory_iterator(folder.path())) {
+            const std::string name = file.path().filename().string();
+            if (file.path().extension() != ".rep") continue;
+            const size_t turn = name.find("-turn");
+            const std::string set = folder.path().filename().string() + "/" +
+                                    (turn == std::string::npos ? name : name.substr(0, turn));
+            const int number = turn == std::string::npos ? 0 : std::stoi(name.substr(turn + 5));
+            byTurn[set][number] = file.path().string();
+        }
+    }
+    std::map<std::string, std::vector<std::string>> sets;
+    for (const auto& [set, files] : byTurn)
+        for (const auto& [turn, path] : files)
+            sets[set].push_back(path);
+    return sets;
+}
+
+Bytes Saved(VexlorDoc& doc) {
+    omwstream out;
+    EXPECT_EQ(WriteDocFile(out, doc), 0);
+    return out.Bytes();
+}
+
+template <class Walk> Bytes Written(Walk walk) {
+    omwstream out;
+    ByteWriter w(out);
+    EXPECT_TRUE(walk(w));
+    return out.Bytes();
+}
+
+// The turn's location list: the sightings the skim noted against those of the objects the
+// reader made, and the length each walked.
+void ExpectSkimAgreesOnLocations(const TurnNode& turn, int& guarded, int& partial) {
+    ASSERT_TRUE(turn.IsKept()) << "the skim refused a list the reader reads";
+    std::vector<LocationSighting> skimmed;
+    turn.ForEachSighting([&](const LocationSighting& s) { skimmed.push_back(s); });
+    std::vector<LocationSighting> made;
+    for (const LocationNode& loc : turn.Locations())
+        made.push_back(SightingOf(loc));
+    EXPECT_TRUE(skimmed == made);
+    for (const LocationSighting& s : made) {
+        guarded += s.guarded;
+        partial += s.partial;
+    }
+
+    const Bytes bytes =
+        Written([&](ByteWriter& w) { return DocRecords::Locations(w, turn.Locations()); });
+    std::vector<LocationSighting> again;
+    EXPECT_EQ(SkimLocationList(bytes.data(), bytes.size(), again), bytes.size());
+    ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
+    ListT<LocationNode> read;
+    EXPECT_TRUE(DocRecords::Locations(in, read));
+    EXPECT_EQ(in.Offset(), bytes.size());
+}
+
+// Each per-turn part of the extension area: the skim's shape and length against the objects
+// the reader makes of the same bytes.
+void ExpectSkimAgreesOnParts(const TurnExtras& extras) {
+    for (const ExtChunkKind& chunk : ExtChunkKinds()) {
+        if (!chunk.perTurn) continue;
+        const TurnPartKind& kind = *chunk.perTurn;
+        omwstream out;
+        kind.write(out, extras);
+        const Bytes bytes = out.Bytes();
+
+        ByteSkim skim(bytes.data(), bytes.size());
+        EXPECT_TRUE(kind.skim(skim));
+        EXPECT_EQ(skim.Offset(), bytes.size());
+        EXPECT_TRUE(skim.normal);
+        EXPECT_EQ(skim.elements == 0, !kind.has(extras));
+
+        ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
+        TurnExtras read;
+        EXPECT_TRUE(kind.read(in, read));
+        EXPECT_EQ(in.Offset(), bytes.size());
+        omwstream back;
+        kind.write(back, read);
+        EXPECT_TRUE(back.Bytes() == bytes);
+    }
+}
+
+} // namespace
+
+TEST(RecordWalk, SkimAndReaderAgreeOnEveryRecordOfTheRealDocuments) {
+    const auto sets = RealReportSets();
+    ASSERT_GE(sets.size(), 16u);
+    int guarded = 0, partial = 0, parts = 0;
+    for (const auto& [name, paths] : sets) {
+        SCOPED_TRACE(name);
+        VexlorDoc made;
+        ASSERT_EQ(AddReports(made, paths), "");
+        const Bytes file = Saved(made);
+        VexlorDoc doc;
+        ASSERT_EQ(ReadDocFile(KeptBytes::Copy(file.data(), file.size()), doc), DocRead);
+        EXPECT_FALSE(doc.Extras().damaged);
+        for (const TurnNode& turn : doc.Turns()) {
+            SCOPED_TRACE(turn.date.Value());
+            ExpectSkimAgreesOnLocations(turn, guarded, partial);
+            const TurnExtras* extras = KeptExtras(doc, turn.date);
+            ASSERT_TRUE(extras);
+            EXPECT_TRUE(*extras == *KeptExtras(made, turn.date));
+            ExpectSkimAgreesOnParts(*extras);
+            ++parts;
+        }
+        EXPECT_TRUE(Saved(doc) == file);
+    }
+    // The marks the skim notes occur in the real games, so a skim that lost one would show.
+    EXPECT_GT(guarded, 0);
+    EXPECT_GT(partial, 0);
+    EXPECT_GT(parts, 100);
+}
+
+TEST(RecordWalk, AnOpenedFileKeepsItsTurnsAsBytesUntilOneIsShown) {
+    VexlorDoc made;
+    ASSERT_EQ(
+        AddReports(made, ReportSeries(std::string(VEXLOR_REPORTS_DIR) + "/head-standard", 3, 8)),
+        "");
+    TempFolder folder("recordwalk");
+    const std::string path = (folder.path / "game.atl").string();
+    ASSERT_EQ(SaveDocFile(made, path.c_str()), DocSaved);
+
+    VexlorDoc doc;
+    ASSERT_EQ(OpenDocFile(doc, path.c_str()), DocRead);
+    auto kept = [&] {
+        long n = 0;
+        for (const TurnNode& turn : doc.Turns())
+            n += turn.IsKept();
+        return n;
+    };
+    const long turns = doc.Turns().LongCountNodes();
+    ASSERT_EQ(turns, 8);
+    EXPECT_EQ(kept(), turns);
+    // The map's index of sightings is built from the notes, not from objects.
+    doc.Sightings();
+    EXPECT_EQ(kept(), turns);
+    // Showing a turn makes its objects, and only its.
+    EXPECT_GT(doc.LastTurn()->Locations().LongCountNodes(), 0);
+    EXPECT_FALSE(doc.LastTurn()->IsKept());
+    EXPECT_EQ(kept(), turns - 1);
+}
