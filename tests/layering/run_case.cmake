@@ -5,6 +5,12 @@ set(here "${CMAKE_CURRENT_LIST_DIR}")
 file(REMOVE_RECURSE "${WORK}")
 file(COPY "${here}/clean/" DESTINATION "${WORK}")
 if(CASE)
+    # file(COPY) skips a file whose copy has the same time stamp, as a fresh checkout gives the
+    # clean tree's file and the case's: the case's must replace it.
+    file(GLOB_RECURSE case_files RELATIVE "${here}/${CASE}" "${here}/${CASE}/*")
+    foreach(name IN LISTS case_files)
+        file(REMOVE "${WORK}/${name}")
+    endforeach()
     file(COPY "${here}/${CASE}/" DESTINATION "${WORK}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK} -P ${here}/../layering.cmake
