@@ -20,7 +20,7 @@ bool ShowTurn(DocController& doc, const char* dateText) {
     if (!dateText) return true; // the newest, as the document opened
     AtlDate date;
     if (!ParseDate(dateText, date)) {
-        Fail("bad date '%s': expected a turn number or a date like \"March, Year 5\"", dateText);
+        FailMessage(Msg::BadDate, {dateText});
         return false;
     }
     DocOutcome shown = doc.ShowDate(date);

@@ -1,5 +1,6 @@
 #include "cli/cliparse.h"
 
+#include "base/messagetext.h"
 #include "base/textutil.h"
 #include "report/linetype.h"
 
@@ -14,17 +15,18 @@ namespace {
 struct OptionSpec {
     const char* name;
     const char* value; // the value's name in the usage; null for a flag
-    const char* help;
+    int help;          // its text in base/messagetable.h
 };
 
+// clang-format off
 const OptionSpec kOptions[] = {
-    {"--turn", "DATE", "the turn, the last by default: its number or a date (\"March, Year 5\")"},
-    {"--plain", "Z",
-     "the level: 0 the surface (default), 1 the underworld, 2 the nexus, 3 and up deeper"},
-    {"--select", "X,Y", "the hex to outline as selected, on the plain drawn"},
-    {"-o", "FILE.png", "the picture to write"},
-    {"--replace", nullptr, "rewrite a turn the document already holds instead of keeping it"},
+    {"--turn", "DATE", Msg::OptionTurn},
+    {"--plain", "Z", Msg::OptionPlain},
+    {"--select", "X,Y", Msg::OptionSelect},
+    {"-o", "FILE.png", Msg::OptionOutput},
+    {"--replace", nullptr, Msg::OptionReplace},
 };
+// clang-format on
 
 const OptionSpec& FindOption(const std::string& name) {
     for (const OptionSpec& option : kOptions)
@@ -43,7 +45,7 @@ std::vector<std::string> OptionNames(const Command& command) {
 }
 
 int Usage(const Command& command, int status) {
-    Fail("usage: vexlor-cli %s", command.usage);
+    FailMessage(Msg::CliUsage, {EnglishMessage(command.usage)});
     return status;
 }
 
@@ -80,10 +82,10 @@ std::optional<int> ReadCommandArgs(const Command& command, int argc, char** argv
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         PrintCommandHelp(command, stdout);
-        return std::fflush(stdout) == 0 ? 0 : Fail("cannot write to standard output");
+        return std::fflush(stdout) == 0 ? 0 : FailMessage(Msg::CannotWriteOutput);
     } catch (const CLI::ExtrasError&) {
         std::vector<std::string> unknown = app.remaining();
-        Fail("unknown option '%s'", unknown.empty() ? "" : unknown.front().c_str());
+        FailMessage(Msg::UnknownOption, {unknown.empty() ? "" : unknown.front()});
         return Usage(command, 2);
     } catch (const CLI::ParseError&) {
         // A value missing, or an option given twice.
@@ -98,14 +100,16 @@ std::optional<int> ReadCommandArgs(const Command& command, int argc, char** argv
 }
 
 void PrintCommandHelp(const Command& command, FILE* out) {
-    std::fprintf(out, "usage: vexlor-cli %s\n%s\n", command.usage, command.summary);
+    std::fprintf(out, "%s\n%s\n",
+                 EnglishMessage(Msg::CliUsage, {EnglishMessage(command.usage)}).Get(),
+                 EnglishMessage(command.summary));
     std::fputc('\n', out);
     for (const std::string& name : OptionNames(command)) {
         const OptionSpec& option = FindOption(name);
         std::string shown = option.value ? name + " " + option.value : name;
-        std::fprintf(out, "  %-18s %s\n", shown.c_str(), option.help);
+        std::fprintf(out, "  %-18s %s\n", shown.c_str(), EnglishMessage(option.help));
     }
-    std::fprintf(out, "  %-18s %s\n", "-h, --help", "show this help");
+    std::fprintf(out, "  %-18s %s\n", "-h, --help", EnglishMessage(Msg::CliHelpThis));
 }
 
 bool ParseDate(const std::string& text, AtlDate& date) {

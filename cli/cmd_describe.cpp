@@ -14,10 +14,9 @@ int RunDescribe(const CommandArgs& args) {
     const char* dateText = args.Value("--turn");
 
     auto typed = ParseCoordText(coordText, LevelForms::NumbersOrWords);
-    if (!typed) return Fail("bad coordinate '%s': expected X,Y or X,Y,Z", coordText);
+    if (!typed) return FailMessage(Msg::BadCoordinate, {coordText});
     AtlCoord coord(typed->x, typed->y, typed->z.value_or(0));
-    if ((coord.x + coord.y) % 2 != 0)
-        return Fail("bad coordinate '%s': no hex has an odd x + y", coordText);
+    if ((coord.x + coord.y) % 2 != 0) return FailMessage(Msg::OddCoordinate, {coordText});
     DocController doc;
     if (!OpenDocument(doc, path)) return 1;
     if (!doc.Doc().LastTurn() && !dateText) return 0; // an empty document describes nothing
@@ -31,5 +30,5 @@ int RunDescribe(const CommandArgs& args) {
         std::string text = TreeText(*root);
         std::fwrite(text.data(), 1, text.size(), stdout);
     }
-    return std::fflush(stdout) == 0 ? 0 : Fail("cannot write to standard output");
+    return std::fflush(stdout) == 0 ? 0 : FailMessage(Msg::CannotWriteOutput);
 }

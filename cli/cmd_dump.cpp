@@ -13,7 +13,7 @@ int RunDump(const CommandArgs& args) {
         return FailWith(opened);
     bool written = WriteDocJson(stdout, doc.Doc()) && std::fputc('\n', stdout) != EOF &&
                    std::fflush(stdout) == 0;
-    if (!written) return Fail("cannot write to standard output");
+    if (!written) return FailMessage(Msg::CannotWriteOutput);
     // What could be read was printed; the message says the rest is missing.
     if (opened.kind == DocOutcomeKind::DocumentDamaged) return FailWith(opened);
     return 0;

@@ -30,9 +30,7 @@ int RunEvents(const CommandArgs& args) {
     if (!ShowTurn(doc, dateText)) return 1;
     // A month between two reports is on the map, but no report told its events.
     const TurnNode* turn = doc.Doc().FindTurn(doc.ShownDate());
-    if (!turn)
-        return Fail("%s",
-                    EnglishMessage(Msg::NoTurn, {path, doc.ShownDate().GetString().Get()}).Get());
+    if (!turn) return FailMessage(Msg::NoTurn, {path, doc.ShownDate().GetString().Get()});
 
     // The report's order: errors, battles, events, each under its own heading.
     const TurnExtras* extras = KeptExtras(doc.Doc(), turn->date);
@@ -40,5 +38,5 @@ int RunEvents(const CommandArgs& args) {
     bool first = true;
     for (const EventsPart& part : EventsParts(extras->events))
         PrintPart(EnglishMessage(part.heading), part.lines, first);
-    return std::fflush(stdout) == 0 ? 0 : Fail("%s", EnglishMessage(Msg::CannotWriteOutput));
+    return std::fflush(stdout) == 0 ? 0 : FailMessage(Msg::CannotWriteOutput);
 }

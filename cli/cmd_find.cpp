@@ -30,6 +30,6 @@ int RunFind(const CommandArgs& args) {
     for (const FindMatch& m : matches)
         std::printf("%d,%d,%d\t%s\t%s\n", m.coord.x, m.coord.y, m.coord.z, FindKindName(m.kind),
                     m.text.Get());
-    if (std::fflush(stdout) != 0) return Fail("cannot write to standard output"), kTrouble;
+    if (std::fflush(stdout) != 0) return FailMessage(Msg::CannotWriteOutput), kTrouble;
     return matches.empty() ? kNoMatch : kMatched;
 }

@@ -12,6 +12,6 @@ int RunLevels(const CommandArgs& args) {
     for (const LevelSummary& level : SummarizeLevels(doc.Doc()))
         std::printf("%d\t%s\t%d\t%ld\n", level.level, LevelName(level.level).c_str(), level.width,
                     level.hexes);
-    if (std::fflush(stdout) != 0) return Fail("cannot write to standard output");
+    if (std::fflush(stdout) != 0) return FailMessage(Msg::CannotWriteOutput);
     return 0;
 }

@@ -18,10 +18,7 @@ int RunRender(const CommandArgs& args) {
     long plain = 0;
     if (plainText) {
         auto level = ParseWhole(plainText, 0, 255);
-        if (!level)
-            return Fail("bad plain '%s': expected a level from 0 to 255 (0 the surface, 1 the "
-                        "underworld, 2 the nexus, 3 and up the deeper levels)",
-                        plainText);
+        if (!level) return FailMessage(Msg::BadPlain, {plainText});
         plain = *level;
     }
     AtlCoord select;
@@ -29,7 +26,7 @@ int RunRender(const CommandArgs& args) {
         // Without a level the coordinate lies on the plain drawn; with one it must name it.
         auto typed = ParseCoordText(selectText, LevelForms::NumbersOrWords);
         if (!typed || typed->z.value_or(plain) != plain)
-            return Fail("bad selection '%s': expected X,Y on the plain drawn", selectText);
+            return FailMessage(Msg::BadSelection, {selectText});
         select = AtlCoord(typed->x, typed->y, static_cast<int>(plain));
     }
 
@@ -43,14 +40,14 @@ int RunRender(const CommandArgs& args) {
     if (selectText) {
         // Hexes lie where x and y are both even or both odd.
         if (select.x < 0 || select.y < 0 || (select.x + select.y) % 2 != 0)
-            return Fail("bad selection '%s': no hex of the map lies there", selectText);
+            return FailMessage(Msg::SelectionOffMap, {selectText});
         map.SelectHex(select, true);
     }
 
     OffscreenGui gui;
     OffscreenBuffer buffer;
     if (!RenderPlain(map, static_cast<int>(plain), buffer))
-        return Fail("cannot make a picture of that size");
-    if (!buffer.SavePng(outPath)) return Fail("%s: cannot write", outPath);
+        return FailMessage(Msg::PictureTooLarge);
+    if (!buffer.SavePng(outPath)) return FailMessage(Msg::CannotWritePicture, {outPath});
     return 0;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "base/messagetable.h"
+
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Command;
@@ -27,9 +31,10 @@ using CommandFunction = int (*)(const CommandArgs& args);
 
 struct Command {
     const char* name;
-    // Operands and options as the usage line shows them, without "vexlor-cli ".
-    const char* usage;
-    const char* summary;
+    // The texts (base/messagetable.h) of its operands and options as the usage line shows them,
+    // without "vexlor-cli ", and of what it does.
+    int usage;
+    int summary;
     // The options of the table it takes, separated by blanks: "--turn -o".
     const char* options;
     int minOperands;
@@ -50,3 +55,5 @@ int RunFind(const CommandArgs& args);
 
 // "vexlor-cli: <message>" on standard error; returns 1 for the caller's exit status.
 int Fail(const char* format, ...);
+// Fail with the English text of id (base/messagetable.h), its "%s" filled by args.
+int FailMessage(int id, std::initializer_list<std::string_view> args = {});

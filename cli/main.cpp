@@ -1,3 +1,4 @@
+#include "base/messagetext.h"
 #include "cli/cliparse.h"
 #include "cli/commands.h"
 
@@ -9,36 +10,26 @@ namespace {
 
 // name, usage, summary, options taken, operands (least, most; -1 any), usage status, run
 const Command kCommands[] = {
-    {"lines", "lines REPORT", "print the report's logical lines, one per text line", "", 1, 1, 1,
-     RunLines},
-    {"dump", "dump DOC", "print the whole document as JSON", "", 1, 1, 1, RunDump},
-    {"describe", "describe DOC [--turn DATE] X,Y[,Z]",
-     "print the description of a hex for a turn, one line per node", "--turn", 2, 2, 1,
-     RunDescribe},
-    {"events", "events DOC [--turn DATE]",
-     "print the errors, battles and events of a turn as its report wrote them", "--turn", 1, 1, 1,
-     RunEvents},
-    {"add", "add [--replace] DOC REPORT...", "add reports to a document, one result line each",
-     "--replace", 2, -1, 1, RunAdd},
-    {"render", "render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png",
-     "paint the map of a level for a turn into a PNG picture", "--turn --plain --select -o", 1, 1,
-     1, RunRender},
-    {"levels", "levels DOC",
-     "print each level: number, name, width learned, hexes known (tab-separated)", "", 1, 1, 1,
-     RunLevels},
+    {"lines", Msg::CliLinesUsage, Msg::CliLinesSummary, "", 1, 1, 1, RunLines},
+    {"dump", Msg::CliDumpUsage, Msg::CliDumpSummary, "", 1, 1, 1, RunDump},
+    {"describe", Msg::CliDescribeUsage, Msg::CliDescribeSummary, "--turn", 2, 2, 1, RunDescribe},
+    {"events", Msg::CliEventsUsage, Msg::CliEventsSummary, "--turn", 1, 1, 1, RunEvents},
+    {"add", Msg::CliAddUsage, Msg::CliAddSummary, "--replace", 2, -1, 1, RunAdd},
+    {"render", Msg::CliRenderUsage, Msg::CliRenderSummary, "--turn --plain --select -o", 1, 1, 1,
+     RunRender},
+    {"levels", Msg::CliLevelsUsage, Msg::CliLevelsSummary, "", 1, 1, 1, RunLevels},
     // Like grep: 2 when the search could not be made.
-    {"find", "find DOC [--turn DATE] TEXT",
-     "list the regions, towns, units, buildings or hex a text names, one per line", "--turn", 2, 2,
-     2, RunFind},
+    {"find", Msg::CliFindUsage, Msg::CliFindSummary, "--turn", 2, 2, 2, RunFind},
 };
 
 void PrintHelp(FILE* out) {
-    std::fprintf(out, "Usage: vexlor-cli COMMAND [ARGS...]\n\nCommands:\n");
+    std::fprintf(out, "%s\n\n%s\n", EnglishMessage(Msg::CliUsageLine),
+                 EnglishMessage(Msg::CliCommandsHeading));
     for (const Command& c : kCommands)
-        std::fprintf(out, "  %-36s %s\n", c.usage, c.summary);
-    std::fprintf(out, "\n  %-36s %s\n", "--help", "show this list");
-    std::fprintf(out, "  %-36s %s\n", "--version", "show the version");
-    std::fprintf(out, "  %-36s %s\n", "COMMAND --help", "show a command's options");
+        std::fprintf(out, "  %-36s %s\n", EnglishMessage(c.usage), EnglishMessage(c.summary));
+    std::fprintf(out, "\n  %-36s %s\n", "--help", EnglishMessage(Msg::CliHelpList));
+    std::fprintf(out, "  %-36s %s\n", "--version", EnglishMessage(Msg::CliHelpVersion));
+    std::fprintf(out, "  %-36s %s\n", "COMMAND --help", EnglishMessage(Msg::CliHelpCommand));
 }
 
 } // namespace
@@ -51,6 +42,10 @@ int Fail(const char* format, ...) {
     va_end(args);
     std::fputc('\n', stderr);
     return 1;
+}
+
+int FailMessage(int id, std::initializer_list<std::string_view> args) {
+    return Fail("%s", EnglishMessage(id, args).Get());
 }
 
 int main(int argc, char** argv) {
@@ -74,6 +69,5 @@ int main(int argc, char** argv) {
             return *status;
         return c.run(args);
     }
-    Fail("unknown command '%s' (see vexlor-cli --help)", argv[1]);
-    return 1;
+    return FailMessage(Msg::UnknownCommand, {argv[1]});
 }

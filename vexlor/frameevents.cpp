@@ -1,5 +1,6 @@
 // View, Turn events: the turn on show's errors, battles and events, with the hexes they name
 // as links to the map.
+#include "app/globals.h"
 #include "base/cp1252.h"
 #include "doc/docmessages.h"
 #include "report/textcoords.h"
@@ -35,7 +36,7 @@ void AddPart(std::vector<DLinesWindow::Line>& lines, std::vector<AtlCoord>& hexe
 void FrameWindow::CmViewTurnEvents() {
     if (!turnEvents_) {
         turnEvents_ = std::make_unique<DLinesWindow>(
-            this, MessageText(Msg::TurnEvents).Get(), [this](int target) {
+            this, Language.Text(Msg::TurnEvents).Get(), [this](int target) {
                 if (target < 0 || target >= static_cast<int>(eventHexes_.size())) return;
                 panes_.map->GoTo(eventHexes_[static_cast<size_t>(target)]);
                 UpdateCommands();
@@ -52,14 +53,14 @@ void FrameWindow::RefreshTurnEvents() {
     const TurnNode* turn = Document().FindTurn(ShownDate());
     if (const TurnExtras* extras = turn ? KeptExtras(Document(), turn->date) : nullptr) {
         for (const EventsPart& part : EventsParts(extras->events))
-            AddPart(lines, eventHexes_, MessageText(part.heading), part.lines);
+            AddPart(lines, eventHexes_, Language.Text(part.heading), part.lines);
     }
-    Str caption = MessageText(Msg::TurnEvents);
+    Str caption = Language.Text(Msg::TurnEvents);
     if (turn) caption += " - " + ShownDate().GetString();
     turnEvents_->SetCaption(caption.Get());
     if (lines.empty())
         lines.push_back(
-            {AsReportText(MessageText(turn ? Msg::EventsNotKept : Msg::NoReportForTurn)),
+            {AsReportText(Language.Text(turn ? Msg::EventsNotKept : Msg::NoReportForTurn)),
              false,
              {}});
     turnEvents_->SetLines(std::move(lines));

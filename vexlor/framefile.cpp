@@ -31,7 +31,7 @@ namespace {
 // The language library's texts, and the system's reasons through its error-text functions.
 class LanguageTexts : public MessageTexts {
 public:
-    Str Text(int id) const override { return Language.LoadStringA(static_cast<unsigned>(id)); }
+    Str Text(int id) const override { return Language.Text(id); }
     Str ErrorText(int errnoValue) const override {
         int code = SystemErrorCode(errnoValue);
         Str text = code > 0 ? Language.strerror(code) : Str();
@@ -68,10 +68,6 @@ Str AbsolutePath(const Str& path) {
 }
 
 } // namespace
-
-Str FrameWindow::MessageText(int id) {
-    return ::MessageText(id, LanguageTexts());
-}
 
 bool FrameWindow::AskYesNo(const Str& question) {
     return AppMessageBox(this, question.Get(), MB_YESNO | MB_ICONQUESTION) == IDYES;
@@ -111,7 +107,7 @@ DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
     if (progress_) progress_->Pause();
     Str text = DocMessage(report, LanguageTexts());
     text += "\n\n";
-    text += MessageText(Msg::GoOn).Get();
+    text += Language.Text(Msg::GoOn).Get();
     switch (AppMessageBox(this, text.Get(), MB_OKALLCANCEL | MB_ICONWARNING)) {
     case IDOK:
         return DocAnswer::Yes;
@@ -148,8 +144,9 @@ void FrameWindow::UpdateRecentMenu() {
 bool FrameWindow::CanClose() {
     if (!doc_.IsModified()) return true;
     const Str& name = doc_.FileName();
-    Str question = FormatMessageText(MessageText(Msg::SaveChanges).Get(),
-                                     name.IsEmpty() ? "<new map>" : name.Get());
+    Str question =
+        FormatMessageText(Language.Text(Msg::SaveChanges).Get(),
+                          name.IsEmpty() ? Language.Text(Msg::NewMap).Get() : name.Get());
     switch (AppMessageBox(this, question.Get(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         CmFileSave();
@@ -173,7 +170,7 @@ void FrameWindow::Close() {
 }
 
 void FrameWindow::WithProgress(int textId, const std::function<void()>& work) {
-    DProgressDialog progress(this, MessageText(textId).Get());
+    DProgressDialog progress(this, Language.Text(textId).Get());
     progress_ = &progress;
     doc_.SetProgress([&progress](int done, int total) { progress.Set(done, total); });
     work();
@@ -215,7 +212,7 @@ int FrameWindow::Save(const char* path) {
         // The file stays as it is; the map can still go elsewhere.
         Str question = DocMessage(saved, LanguageTexts());
         question += "\n\n";
-        question += MessageText(Msg::SaveElsewhere).Get();
+        question += Language.Text(Msg::SaveElsewhere).Get();
         if (AppMessageBox(this, question.Get(), MB_YESNO | MB_ICONQUESTION) != IDYES) return -1;
         return SaveAs() == 0 ? 1 : -1;
     }
@@ -303,8 +300,8 @@ void FrameWindow::CmFileNew() {
 void FrameWindow::CmFileOpen() {
     if (!CanClose()) return;
     Str path;
-    if (AskFileName({false, MessageText(Msg::OpenDocumentTitle), MessageText(Msg::DocumentFilter),
-                     "*.atl", "atl", AppOptions.lastDir},
+    if (AskFileName({false, Language.Text(Msg::OpenDocumentTitle),
+                     Language.Text(Msg::DocumentFilter), "*.atl", "atl", AppOptions.lastDir},
                     path))
         Open(path.Get());
 }
@@ -334,8 +331,8 @@ void FrameWindow::CmFileSaveAs() {
 
 int FrameWindow::SaveAs() {
     Str path;
-    if (!AskFileName({true, MessageText(Msg::SaveDocumentTitle), MessageText(Msg::DocumentFilter),
-                      "*.atl", "atl", AppOptions.lastDir},
+    if (!AskFileName({true, Language.Text(Msg::SaveDocumentTitle),
+                      Language.Text(Msg::DocumentFilter), "*.atl", "atl", AppOptions.lastDir},
                      path))
         return -1;
     return Save(path.Get()) < 0 ? -1 : 0;
@@ -344,8 +341,8 @@ int FrameWindow::SaveAs() {
 void FrameWindow::CmFileAddReport() {
     std::vector<Str> paths;
     if (!DFileDialogMany(this,
-                         {false, MessageText(Msg::AddReportTitle), MessageText(Msg::ReportFilter),
-                          "*.rep", "rep", AppOptions.lastDir},
+                         {false, Language.Text(Msg::AddReportTitle),
+                          Language.Text(Msg::ReportFilter), "*.rep", "rep", AppOptions.lastDir},
                          paths))
         return;
     AddReports(paths);
@@ -353,8 +350,8 @@ void FrameWindow::CmFileAddReport() {
 
 void FrameWindow::CmFileExport() {
     Str path;
-    if (AskFileName({true, MessageText(Msg::ExportTitle), MessageText(Msg::PictureFilter), "*.png",
-                     "png", AppOptions.lastDir},
+    if (AskFileName({true, Language.Text(Msg::ExportTitle), Language.Text(Msg::PictureFilter),
+                     "*.png", "png", AppOptions.lastDir},
                     path))
         ExportMap(path.Get());
 }

@@ -22,7 +22,7 @@ void FrameWindow::CmViewLastTurn() {
 void FrameWindow::CmViewFind() {
     if (!findBox_)
         findBox_ = std::make_unique<DFindBox>(
-            this, MessageText(Msg::Find).Get(), [this](const Str& text) { return Find(text); },
+            this, Language.Text(Msg::Find).Get(), [this](const Str& text) { return Find(text); },
             [this](int index) { ChooseFound(index); });
     findBox_->Open();
 }

@@ -116,7 +116,7 @@ void FrameWindow::SetupToolbar() {
     toolbar_->AddButton(1, CM_VIEWPLAINDOWN);
     toolbar_->AddButton(4, CM_VIEWFIRSTTURN);
     toolbar_->AddButton(3, CM_VIEWPREVTURN);
-    toolbar_->AddChoice("turnList", MessageText(Msg::TurnsLoaded).Get(), [this](int index) {
+    toolbar_->AddChoice("turnList", Language.Text(Msg::TurnsLoaded).Get(), [this](int index) {
         int i = 0;
         for (const TurnNode& turn : Document().Turns())
             if (i++ == index) ShowTurn(turn.date);
@@ -162,7 +162,7 @@ void FrameWindow::WSNSepChanged(bool final) {
 void FrameWindow::UpdateCaption() {
     Str caption = ProductName();
     caption += " - ";
-    caption += doc_.FileName().IsEmpty() ? "<new map>" : doc_.FileName().Get();
+    caption += doc_.FileName().IsEmpty() ? Language.Text(Msg::NewMap) : doc_.FileName();
     // The desktop's mark for unsaved changes stands where "[*]" is.
     caption += "[*]";
     SetCaption(caption.Get());
@@ -181,7 +181,7 @@ void FrameWindow::UpdateStatus() {
     if (Document().FirstTurn()) {
         text = ShownDate().GetString();
         // A month between two reports shows what was last seen before it.
-        if (shown < 0) text += " (from earlier reports)";
+        if (shown < 0) text += Language.Text(Msg::FromEarlierReports);
     }
     statusBar_->SetText(statusField_, text.Get());
     statusBar_->SetText(levelField_, LevelName(panes_.map->GetCurPlain()).c_str());

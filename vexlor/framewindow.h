@@ -163,7 +163,6 @@ private:
     void ShowMessage(const Str& message);
     // The outcome's message, if it has one.
     void ShowOutcome(const DocOutcome& outcome);
-    Str MessageText(int id);
     // The map's name goes to the top of the recently used ones and into the File menu.
     void NoteRecent(const char* path);
     void UpdateRecentMenu();
