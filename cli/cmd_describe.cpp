@@ -4,7 +4,7 @@
 #include "descr/descrtree.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
-#include "ui/treeviewnode.h"
+#include "tree/treeviewnode.h"
 
 #include <cstdio>
 #include <cstring>

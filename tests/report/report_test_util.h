@@ -17,6 +17,13 @@ inline void SplitText(const std::string& text, StrList& lines) {
     SplitLines(in, lines, nullptr);
 }
 
+// The node at index (0 the first) of a list, or null past its end.
+template <class T> const T* NthNode(const ListT<T>& list, long index) {
+    for (const T& node : list)
+        if (index-- == 0) return &node;
+    return nullptr;
+}
+
 inline std::string ReadReport(const std::string& relative) {
     std::ifstream f(std::string(VEXLOR_REPORTS_DIR) + "/" + relative, std::ios::binary);
     std::stringstream s;
