@@ -41,7 +41,7 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     : DFrameWindow(caption, menu) {
     descr_ = std::make_unique<DescrTreeView>(this);
     descr_->SetName("descrPane");
-    map_ = std::make_unique<MapView>(this, *this);
+    map_ = std::make_unique<MapView>(this, static_cast<MapViewHost&>(*this));
     map_->SetName("mapView");
     descr_->OnGoTo([this](const AtlCoord& c) { GoTo(c); });
     doc_.SetObserver(this);
