@@ -84,5 +84,5 @@ TEST(Options, ALastDirectoryWithALineBreakIsNotWrittenAndBreaksNothing) {
     read.Read(profile);
     EXPECT_EQ(read.language, "enu");
     EXPECT_TRUE(read.lastDir.IsEmpty());
-    EXPECT_TRUE(read.bForSaleOpen);
+    EXPECT_TRUE(read.headings.bForSaleOpen);
 }
