@@ -129,15 +129,6 @@ bool IniText::Set(std::string_view section, std::string_view key, std::string_vi
     return true;
 }
 
-bool IniText::Remove(std::string_view section, std::string_view key) {
-    size_t header = FindSection(section);
-    if (header == npos) return false;
-    size_t at = FindKey(header, key);
-    if (at == npos) return false;
-    lines_.erase(lines_.begin() + static_cast<long>(at));
-    return true;
-}
-
 bool IniText::RemoveSection(std::string_view section) {
     bool found = false;
     for (size_t header; (header = FindSection(section)) != npos; found = true)

@@ -19,8 +19,6 @@ public:
     // name or value that would not read back as the same key and value (line breaks, "=" in a
     // key, "]" in a section name, a name with surrounding blanks).
     bool Set(std::string_view section, std::string_view key, std::string_view value);
-    // Removes the key; answers whether there was one.
-    bool Remove(std::string_view section, std::string_view key);
     // Removes every section of that name with its lines; answers whether there was one.
     bool RemoveSection(std::string_view section);
 

@@ -16,21 +16,22 @@ constexpr size_t kMaxCodeLength = 32;
 
 struct Flag {
     const char* key;
-    bool Options::*field;
+    bool DescrOptions::*field;
 };
 
 constexpr Flag kFlags[] = {
-    {"bWantedOpen", &Options::bWantedOpen},         {"bForSaleOpen", &Options::bForSaleOpen},
-    {"bProductsOpen", &Options::bProductsOpen},     {"bMyUnitsOpen", &Options::bMyUnitsOpen},
-    {"bOtherUnitsOpen", &Options::bOtherUnitsOpen}, {"bBuildingsOpen", &Options::bBuildingsOpen},
-    {"bExitsOpen", &Options::bExitsOpen},
+    {"bWantedOpen", &DescrOptions::bWantedOpen},
+    {"bForSaleOpen", &DescrOptions::bForSaleOpen},
+    {"bProductsOpen", &DescrOptions::bProductsOpen},
+    {"bMyUnitsOpen", &DescrOptions::bMyUnitsOpen},
+    {"bOtherUnitsOpen", &DescrOptions::bOtherUnitsOpen},
+    {"bBuildingsOpen", &DescrOptions::bBuildingsOpen},
+    {"bExitsOpen", &DescrOptions::bExitsOpen},
 };
 
 } // namespace
 
-Options::Options()
-    : language(kDefaultLanguage), bWantedOpen(false), bForSaleOpen(false), bProductsOpen(false),
-      bMyUnitsOpen(false), bOtherUnitsOpen(false), bBuildingsOpen(false), bExitsOpen(false) {}
+Options::Options() : language(kDefaultLanguage) {}
 
 bool Options::IsLanguageCode(const char* code) {
     size_t n = code ? std::strlen(code) : 0;
@@ -48,12 +49,12 @@ void Options::Read(const ApplicationProfile& profile) {
     if (!IsLanguageCode(language.Get())) language = kDefaultLanguage;
     lastDir = profile.GetString(kOptions, "LastDir", lastDir.Get(), kMaxValue);
     for (const Flag& flag : kFlags)
-        this->*flag.field = profile.GetInt(kRightPane, flag.key, this->*flag.field) != 0;
+        headings.*flag.field = profile.GetInt(kRightPane, flag.key, headings.*flag.field) != 0;
 }
 
 void Options::Write(ApplicationProfile& profile) const {
     profile.WriteString(kOptions, "Language", language.Get());
     profile.WriteString(kOptions, "LastDir", lastDir.Get());
     for (const Flag& flag : kFlags)
-        profile.WriteInt(kRightPane, flag.key, this->*flag.field ? 1 : 0);
+        profile.WriteInt(kRightPane, flag.key, headings.*flag.field ? 1 : 0);
 }

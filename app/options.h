@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/str.h"
+#include "tree/descroptions.h"
 
 class ApplicationProfile;
 
@@ -18,13 +19,7 @@ public:
     // A code is letters and digits only, so that it can never lead out of the program's folder.
     static bool IsLanguageCode(const char* code);
 
-    Str language;     // [Options] Language: selects the language library and the help file
-    Str lastDir;      // [Options] LastDir: where the file dialogs start
-    bool bWantedOpen; // [RightPane] headings of the description pane opened on start
-    bool bForSaleOpen;
-    bool bProductsOpen;
-    bool bMyUnitsOpen;
-    bool bOtherUnitsOpen;
-    bool bBuildingsOpen;
-    bool bExitsOpen;
+    Str language;          // [Options] Language: selects the language library and the help file
+    Str lastDir;           // [Options] LastDir: where the file dialogs start
+    DescrOptions headings; // [RightPane] headings of the description pane opened on start
 };

@@ -152,14 +152,6 @@ int ApplicationProfile::GetInt(const char* section, const char* key, int def) co
     return ParseDecimal<int>(*value).value_or(def);
 }
 
-long ApplicationProfile::GetLong(const char* section, const char* key, long def) const {
-    IniText text;
-    if (!section || !key || Read(text) != Load::Read) return def;
-    auto value = text.Get(section, key);
-    if (!value) return def;
-    return ParseDecimal<long>(*value).value_or(def);
-}
-
 bool ApplicationProfile::WriteString(const char* section, const char* key, const char* value) {
     if (!section || !key) return false;
     return Change([&](IniText& text) { return text.Set(section, key, value ? value : ""); });
@@ -167,18 +159,6 @@ bool ApplicationProfile::WriteString(const char* section, const char* key, const
 
 bool ApplicationProfile::WriteInt(const char* section, const char* key, int value) {
     return WriteString(section, key, std::to_string(value).c_str());
-}
-
-bool ApplicationProfile::WriteLong(const char* section, const char* key, long value) {
-    return WriteString(section, key, std::to_string(value).c_str());
-}
-
-bool ApplicationProfile::ClearEntry(const char* section, const char* key) {
-    if (!section || !key) return false;
-    return Change([&](IniText& text) {
-        text.Remove(section, key);
-        return true;
-    });
 }
 
 bool ApplicationProfile::ClearGroup(const char* section) {

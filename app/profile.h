@@ -28,16 +28,11 @@ public:
     Str GetString(const char* section, const char* key, const char* def, int size) const;
     // The value as a decimal integer; def when absent or not a number in range.
     int GetInt(const char* section, const char* key, int def) const;
-    long GetLong(const char* section, const char* key, long def) const;
 
     // Each answers whether the file now holds the change; a failed write changes nothing.
     bool WriteString(const char* section, const char* key, const char* value);
     bool WriteInt(const char* section, const char* key, int value);
-    bool WriteLong(const char* section, const char* key, long value);
-    bool ClearEntry(const char* section, const char* key);
     bool ClearGroup(const char* section);
-    // Writes are never held back, so there is nothing to flush.
-    bool Flush() { return true; }
 
     // The profile file of a program at programPath: its extension (after the last "." that
     // follows the last "\\", "/" or ":") replaced by ".INI", or ".INI" appended.

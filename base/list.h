@@ -5,7 +5,6 @@
 
 class iwstream;
 class owstream;
-class otwstream;
 class List;
 
 // Base of every list element. A node is in at most one list, which owns it.
@@ -16,22 +15,13 @@ public:
     Node& operator=(const Node&) { return *this; }
     virtual ~Node();
 
-    virtual bool writeable(owstream& os) const;
-    virtual int writeSignature(owstream& os) const;
     virtual int write(owstream& os) const;
     virtual int read(iwstream& is, unsigned long version);
-    virtual bool printable(otwstream& os) const;
-    virtual void printOn(otwstream& os) const;
 
-    List* GetList() const { return list_; }
     Node* GetPrev() const { return prev_; }
     Node* GetNext() const { return next_; }
 
     void Unlink();
-    int GetIndex() const;
-    void MakeFirst();
-    void MakeLast();
-    bool IsBefore(const Node* other) const;
 
 private:
     friend class List;
@@ -58,10 +48,6 @@ public:
     virtual void Detach(Node* node);
     virtual int write(owstream& os) const;
     virtual int read(iwstream& is, unsigned long version);
-    virtual void printList(otwstream& os) const;
-    virtual void printSeparator(otwstream& os) const;
-    virtual int printDepth() const;
-    virtual void printOn(otwstream& os) const;
 
     Node* GetFirst() const { return first_; }
     Node* GetLast() const { return last_; }
@@ -72,16 +58,10 @@ public:
     // Links node before pos (at the start when pos is null).
     void Insert(Node* node, Node* pos = nullptr);
     void AddList(List& other, Node* pos = nullptr);
-    void InsertList(List& other, Node* pos = nullptr);
-    Node* GetNode(long index) const;
     long LongCountNodes() const;
-    int Sort(int (*compare)(const Node*, const Node*), bool descending);
-    Node* FirstThat(int (*test)(const Node*, void*), void* arg) const;
-    Node* LastThat(int (*test)(const Node*, void*), void* arg) const;
-    Node* ForEach(Node* (*action)(Node*, void*), void* arg);
     void Empty();
 
-    // Document file encoding: uint16 count of writeable nodes, then signature and record of each.
+    // Document file encoding: uint16 count of nodes, then the record of each.
     int WriteNodes(owstream& os) const;
     int ReadNodes(iwstream& is, unsigned long version, NodeBuilder builder,
                   const NodesRead& progress = {});
@@ -99,7 +79,6 @@ public:
     T* GetFirst() const { return static_cast<T*>(List::GetFirst()); }
     T* GetLast() const { return static_cast<T*>(List::GetLast()); }
     static T* Next(const T* node) { return static_cast<T*>(node->GetNext()); }
-    T* GetNode(long index) const { return static_cast<T*>(List::GetNode(index)); }
     int read(iwstream& is, unsigned long version) override {
         return ReadNodes(is, version, &T::builder);
     }

@@ -34,8 +34,6 @@ public:
     void SetLwr(const char* text);
     void Upr();
     void Lwr();
-    void Oem2Char();
-    void Char2Oem();
 
     const char* Get() const { return text_.c_str(); }
     bool IsEmpty() const { return text_.empty(); }
@@ -44,11 +42,8 @@ public:
 
     Str& operator+=(const char* text);
     Str& operator+=(const Str& other) { return *this += other.Get(); }
-    void Append(const char* text, int n);
     // Appends value in signed decimal, without padding.
     Str& AppendNumber(long long value);
-    // Appends every Str of a list ended by nullptr: s.Add(&a, &b, nullptr).
-    void Add(const Str* first, ...);
 
     // Document file encoding: uint16 length (capped at 65534), then the bytes.
     int write(owstream& os) const;

@@ -30,22 +30,4 @@ public:
     using List::Add;
     using List::Insert;
     StrNode* Find(const char* text) const;
-    StrNode* iFind(const char* text) const;
-    // Destroys the first node Find gives; answers whether there was one.
-    bool Delete(const char* text);
-};
-
-// A text (not owned) with its rotate-and-xor hash, for quick inequality tests.
-class StrKey {
-public:
-    StrKey(const char* text, bool caseSensitive);
-    void Update(const char* text);
-    bool iseq(const StrKey& other) const;
-    uint32_t Hash() const { return hash_; }
-    const char* Text() const { return text_; }
-
-private:
-    const char* text_ = nullptr;
-    uint32_t hash_ = 0;
-    bool caseSensitive_ = true;
 };

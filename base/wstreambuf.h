@@ -13,9 +13,7 @@ public:
     // Total length of the channel, or -1 when it has none.
     virtual long maxlen() = 0;
     virtual long read(void* dst, long n) = 0;
-    long hread(void* dst, long n) { return read(dst, n); }
     virtual long write(const void* src, long n) = 0;
-    long hwrite(const void* src, long n) { return write(src, n); }
     // New position, or -1.
     virtual long seek(long offset, Origin origin) = 0;
     virtual long tell() = 0;

@@ -4,7 +4,7 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "model/coordtext.h"
-#include "ui/treeviewnode.h"
+#include "tree/treeviewnode.h"
 
 #include <cstdio>
 

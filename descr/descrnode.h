@@ -1,22 +1,10 @@
 #pragma once
 
 #include "model/atlcoord.h"
-#include "ui/treeviewnode.h"
+#include "tree/descroptions.h"
+#include "tree/treeviewnode.h"
 
 #include <cstdint>
-
-// The branch kind of a description line: which heading it is, so that the pane can remember
-// the headings the user leaves open.
-enum DescrBranch : uint32_t {
-    BranchNone = 0, // every line that is not a heading
-    BranchWanted = 1,
-    BranchForSale = 2,
-    BranchProducts = 3,
-    BranchMyUnits = 4,
-    BranchOtherUnits = 5,
-    BranchBuildings = 6,
-    BranchExits = 7,
-};
 
 // One line of a hex description. The low four bits of the attribute word hold its branch
 // kind; the other bits are always 0.
@@ -43,13 +31,5 @@ private:
     AtlCoord target_;
 };
 
-// The root of a description: not shown itself, its children are the top lines. It knows the
-// control that shows it (null while the description is built without one).
-class DescrTVRoot : public DescrTVNode {
-public:
-    explicit DescrTVRoot(TreeView* view = nullptr) : view_(view) {}
-    TreeView* GetView() const override { return view_; }
-
-private:
-    TreeView* view_;
-};
+// The root of a description: not shown itself, its children are the top lines.
+class DescrTVRoot : public DescrTVNode {};

@@ -192,8 +192,7 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
 } // namespace
 
 std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
-                                            const AtlCoord& c, const DescrOptions& options,
-                                            TreeView* view) {
+                                            const AtlCoord& c, const DescrOptions& options) {
     if (!doc.LastTurn()) return nullptr;
     const AtlHexData* hex = map.GetHex(c);
     if (!hex) return nullptr;
@@ -204,7 +203,7 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
         if (!(turn.date > map.Date())) shown = &turn;
     bool current = shown && hex->seenDate == shown->date;
 
-    auto root = std::make_unique<DescrTVRoot>(view);
+    auto root = std::make_unique<DescrTVRoot>();
     const LocationNode& loc = hex->Location();
     bool known = !loc.terrain.IsDefault();
     Str titleText;

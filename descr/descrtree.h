@@ -1,22 +1,20 @@
 #pragma once
 
 #include "descr/descrnode.h"
-#include "descr/descroptions.h"
 #include "model/atlcoord.h"
+#include "tree/descroptions.h"
 
 #include <memory>
 
 class AtlMap;
-class TreeView;
 class VexlorDoc;
 
 // Builds the description of the hex at c (c.z is the plain on show) from the hex map, the
 // document and the options: the tree the description pane shows, with headings open as the
 // options say. Null when there is nothing to describe (no turn in the document, no record at
-// c): the pane then keeps what it shows. view is the control the root is bound to, if any.
+// c): the pane then keeps what it shows.
 //
 // Lines whose number no report gave ("Peasants: ", "Taxes: $", "Entertainment: $",
 // "Wages: $") are left out rather than shown as -1, and so is " (Max: $...)" alone.
 std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
-                                            const AtlCoord& c, const DescrOptions& options,
-                                            TreeView* view = nullptr);
+                                            const AtlCoord& c, const DescrOptions& options);

@@ -12,15 +12,7 @@ void DescrTreeView::EvExpand(TreeViewNode* node, bool open) {
     // Every line of a description is a DescrTVNode; a foreign node has no branch kind.
     auto* line = dynamic_cast<DescrTVNode*>(node);
     if (!line || line->GetBranch() == BranchNone) return;
-    DescrOptions headings = CurrentDescrOptions();
-    SetBranchOpen(headings, line->GetBranch(), open);
-    AppOptions.bWantedOpen = headings.bWantedOpen;
-    AppOptions.bForSaleOpen = headings.bForSaleOpen;
-    AppOptions.bProductsOpen = headings.bProductsOpen;
-    AppOptions.bMyUnitsOpen = headings.bMyUnitsOpen;
-    AppOptions.bOtherUnitsOpen = headings.bOtherUnitsOpen;
-    AppOptions.bBuildingsOpen = headings.bBuildingsOpen;
-    AppOptions.bExitsOpen = headings.bExitsOpen;
+    SetBranchOpen(AppOptions.headings, line->GetBranch(), open);
 }
 
 void DescrTreeView::EvChoose(TreeViewNode* node) {
@@ -29,16 +21,4 @@ void DescrTreeView::EvChoose(TreeViewNode* node) {
     // The description is rebuilt for the hex gone to: the node goes with it.
     AtlCoord target = exit->Target();
     goTo_(target);
-}
-
-DescrOptions CurrentDescrOptions() {
-    DescrOptions headings;
-    headings.bWantedOpen = AppOptions.bWantedOpen;
-    headings.bForSaleOpen = AppOptions.bForSaleOpen;
-    headings.bProductsOpen = AppOptions.bProductsOpen;
-    headings.bMyUnitsOpen = AppOptions.bMyUnitsOpen;
-    headings.bOtherUnitsOpen = AppOptions.bOtherUnitsOpen;
-    headings.bBuildingsOpen = AppOptions.bBuildingsOpen;
-    headings.bExitsOpen = AppOptions.bExitsOpen;
-    return headings;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "descr/descroptions.h"
 #include "model/atlcoord.h"
 #include "ui/treeview.h"
 
 #include <functional>
 
 // The description pane: a tree control that remembers the headings the user opens. Each
-// real change of a heading's state is written at once into the program's options, so that
+// real change of a heading's state is written at once into the program's options
+// (AppOptions.headings, which descriptions are built with), so that
 // the next description (and the next run) opens the same headings.
 class DescrTreeView : public TreeView {
 public:
@@ -24,6 +24,3 @@ public:
 private:
     std::function<void(const AtlCoord&)> goTo_;
 };
-
-// The headings a description opens, as the program's options hold them now.
-DescrOptions CurrentDescrOptions();

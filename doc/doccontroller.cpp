@@ -258,11 +258,6 @@ DocOutcome DocController::AddOne(const std::string& path, DocAnswer& replaceAll,
     return out;
 }
 
-DocOutcome DocController::AddReport(const std::string& path) {
-    ReportsOutcome all = AddReports({path});
-    return all.reports.empty() ? DocOutcome() : all.reports.front();
-}
-
 ReportsOutcome DocController::AddReports(const std::vector<std::string>& paths) {
     struct Entry {
         std::string path;

@@ -97,7 +97,6 @@ public:
     // Adds the reports in the order of their turns (the date in each header), whatever order
     // they are given in; those without a readable header come last, in the given order.
     ReportsOutcome AddReports(const std::vector<std::string>& paths);
-    DocOutcome AddReport(const std::string& path);
 
 private:
     void Changed();

@@ -1,5 +1,6 @@
 #include "mapwindow/mapwindow.h"
 
+#include "app/globals.h"
 #include "base/cp1252.h"
 #include "descr/descrtree.h"
 #include "descrview/descrtreeview.h"
@@ -103,8 +104,7 @@ void MapView::SelChanged() {
 void MapView::BuildDescrTree(const AtlCoord& c) {
     DescrTreeView* pane = GetDescrTV();
     if (!pane) return;
-    std::unique_ptr<DescrTVRoot> root =
-        ::BuildDescrTree(GetDoc(), map_, c, CurrentDescrOptions(), pane);
+    std::unique_ptr<DescrTVRoot> root = ::BuildDescrTree(GetDoc(), map_, c, AppOptions.headings);
     if (root) pane->SetRoot(std::move(root));
 }
 

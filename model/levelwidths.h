@@ -22,7 +22,6 @@ public:
     // Level number to width, in order of level.
     const std::map<int, int>& All() const { return widths_; }
     bool IsEmpty() const { return widths_.empty(); }
-    void Clear() { widths_.clear(); }
 
 private:
     std::map<int, int> widths_;

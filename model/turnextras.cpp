@@ -70,12 +70,6 @@ const UnitExtras* TurnExtras::FindUnit(int32_t number) const {
     return it == units_.end() ? nullptr : &it->second;
 }
 
-void TurnExtras::Clear() {
-    regions_.clear();
-    units_.clear();
-    events = TurnEvents();
-}
-
 const TurnExtras* KeptExtras(const VexlorDoc& doc, AtlDate date) {
     return doc.Extras().turns.Find(date);
 }

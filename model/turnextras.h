@@ -98,7 +98,6 @@ public:
     TurnEvents events;
 
     bool IsEmpty() const { return regions_.empty() && units_.empty() && events.IsEmpty(); }
-    void Clear();
     bool operator==(const TurnExtras&) const = default;
 
 private:

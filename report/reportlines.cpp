@@ -115,7 +115,8 @@ int ReportLines::Read(iwstream& is, LinesFault* fault) {
         size_ = 0;
         return Fail(fault, LinesFault::TooLarge);
     }
-    int errors = is.rdstate() & 0x86;
+    // The end of the input is no error here; a failed read or a missing channel is.
+    int errors = is.rdstate() & (wstream::IoError | wstream::NoChannel);
     char* text = buffer_.get();
     // Some editors put a UTF-8 byte-order mark in front of the text.
     static const char kBom[] = "\xEF\xBB\xBF";

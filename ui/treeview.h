@@ -1,7 +1,7 @@
 #pragma once
 
+#include "tree/treeviewnode.h"
 #include "ui/dwindow.h"
-#include "ui/treeviewnode.h"
 
 #include <memory>
 

@@ -38,7 +38,7 @@ void FrameWindow::CmViewTurnEvents() {
         turnEvents_ = std::make_unique<DLinesWindow>(
             this, Language.Text(Msg::TurnEvents).Get(), [this](int target) {
                 if (target < 0 || target >= static_cast<int>(eventHexes_.size())) return;
-                panes_.map->GoTo(eventHexes_[static_cast<size_t>(target)]);
+                GoTo(eventHexes_[static_cast<size_t>(target)]);
                 UpdateCommands();
             });
         RefreshTurnEvents();

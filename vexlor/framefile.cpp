@@ -162,10 +162,10 @@ bool FrameWindow::CanClose() {
 }
 
 void FrameWindow::Close() {
-    panes_.map->GetMap().ClearSelection();
-    panes_.descr->Clear();
+    map_->GetMap().ClearSelection();
+    descr_->SetRoot(nullptr);
     // Every document starts on the surface.
-    panes_.map->SetCurPlain(0);
+    map_->SetCurPlain(0);
     doc_.Close();
 }
 
@@ -188,8 +188,8 @@ void FrameWindow::Open(const char* path) {
             opened.kind == DocOutcomeKind::Done || opened.kind == DocOutcomeKind::DocumentDamaged;
         if (!taken) return;
         // The selection belonged to the map that went.
-        panes_.map->GetMap().ClearSelection();
-        panes_.descr->Clear();
+        map_->GetMap().ClearSelection();
+        descr_->SetRoot(nullptr);
         Reformat();
     });
     ShowOutcome(opened);
@@ -200,8 +200,8 @@ void FrameWindow::Open(const char* path) {
 void FrameWindow::ShowHome() {
     AtlCoord home;
     if (!HomeHex(doc_.Doc(), doc_.ShownDate(), home)) return;
-    if (panes_.map->GetCurPlain() != home.z) ShowPlain(home.z);
-    panes_.map->CenterOn(home);
+    if (map_->GetCurPlain() != home.z) ShowPlain(home.z);
+    map_->CenterOn(home);
     UpdateCommands();
 }
 
@@ -255,7 +255,7 @@ bool FrameWindow::ExportMap(const char* path) {
         return false;
     }
     errno = 0;
-    if (!RenderPlain(panes_.map->GetMap(), panes_.map->GetCurPlain(), buffer) ||
+    if (!RenderPlain(map_->GetMap(), map_->GetCurPlain(), buffer) ||
         !buffer.SavePng(out.file.c_str())) {
         out.errorNumber = errno ? errno : EIO;
         ShowOutcome(out);

@@ -28,7 +28,7 @@ void FrameWindow::CmViewFind() {
 }
 
 std::vector<Str> FrameWindow::Find(const Str& text) {
-    found_ = FindOnMap(panes_.map->GetMap(), text.Get());
+    found_ = FindOnMap(map_->GetMap(), text.Get());
     std::vector<Str> lines;
     lines.reserve(found_.size());
     for (const FindMatch& match : found_) {
@@ -44,17 +44,20 @@ std::vector<Str> FrameWindow::Find(const Str& text) {
 
 void FrameWindow::ChooseFound(int index) {
     if (index < 0 || index >= static_cast<int>(found_.size())) return;
-    panes_.map->GoTo(found_[static_cast<size_t>(index)].coord);
+    GoTo(found_[static_cast<size_t>(index)].coord);
+    UpdateCommands();
+}
+
+void FrameWindow::ZoomChanged(int step) {
+    if (!zoomKept_) return;
+    Profile.WriteInt("Options", "Zoom", HexGeometry::kZoomSteps[step].percent);
     UpdateCommands();
 }
 
 void FrameWindow::RegisterZoomCommands() {
-    MapPane& map = *panes_.map;
+    MapView& map = *map_;
     map.SetZoomStep(ZoomStepOfPercent(Profile.GetInt("Options", "Zoom", 100)));
-    map.OnZoom([this](int step) {
-        Profile.WriteInt("Options", "Zoom", HexGeometry::kZoomSteps[step].percent);
-        UpdateCommands();
-    });
+    zoomKept_ = true;
     OnCommand(
         CM_VIEWZOOMIN, [&map] { map.SetZoomStep(map.GetZoomStep() + 1); },
         [&map] { return map.GetZoomStep() < HexGeometry::kZoomStepCount - 1; });

@@ -39,11 +39,15 @@ AtlDate LastTurnDate(const VexlorDoc& doc) {
 
 FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     : DFrameWindow(caption, menu) {
-    panes_ = MakeFramePanes(*this, doc_.Doc());
+    descr_ = std::make_unique<DescrTreeView>(this);
+    descr_->SetName("descrPane");
+    map_ = std::make_unique<MapView>(this, static_cast<MapViewHost&>(*this));
+    map_->SetName("mapView");
+    descr_->OnGoTo([this](const AtlCoord& c) { GoTo(c); });
     doc_.SetObserver(this);
     doc_.SetQuestions(this);
-    panes_.descr->Window().SetParent(this);
-    panes_.map->Window().SetParent(this);
+    descr_->SetParent(this);
+    map_->SetParent(this);
     separator_ = std::make_unique<DWindowSeparator>(this, "separator", [this](int code) {
         WSNSepChanged(code == DWindowSeparator::SepChanged);
     });
@@ -60,7 +64,6 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     levelField_ = statusBar_->AddTextGadget(kLevelFieldChars);
     statusBar_->SetText(levelField_, "");
     hoverField_ = statusBar_->AddTextGadget(kHoverFieldChars);
-    panes_.map->OnHover([this](const Str& text) { statusBar_->SetText(hoverField_, text.Get()); });
 
     RegisterCommands();
     recent_.Load(Profile);
@@ -70,6 +73,23 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
 }
 
 FrameWindow::~FrameWindow() = default;
+
+void FrameWindow::ShowHover(const Str& text) {
+    if (statusBar_ && hoverField_ >= 0) statusBar_->SetText(hoverField_, text.Get());
+}
+
+void FrameWindow::GoTo(const AtlCoord& c) {
+    descr_->SetRoot(nullptr);
+    map_->GoTo(c);
+}
+
+void FrameWindow::Reselect(const AtlCoord& c) {
+    map_->GetMap().SelectHex(c, true);
+    // Only the level on show is described.
+    if (c.z != map_->GetCurPlain()) return;
+    descr_->SetRoot(nullptr);
+    map_->SelChanged();
+}
 
 void FrameWindow::RegisterCommands() {
     OnCommand(CM_FILENEW, [this] { CmFileNew(); });
@@ -144,9 +164,9 @@ void FrameWindow::Resize() {
     // The splitter always stays on the window, so that it can be dragged back.
     mapWidth = std::clamp(mapWidth, 0, std::max(0, client.w - DWindowSeparator::kWidth));
     int descrLeft = mapWidth + DWindowSeparator::kWidth;
-    panes_.map->Window().MoveWindow({0, top, mapWidth, height});
+    map_->MoveWindow({0, top, mapWidth, height});
     separator_->MoveWindow({mapWidth, top, DWindowSeparator::kWidth, height});
-    panes_.descr->Window().MoveWindow({descrLeft, top, std::max(0, client.w - descrLeft), height});
+    descr_->MoveWindow({descrLeft, top, std::max(0, client.w - descrLeft), height});
 }
 
 void FrameWindow::WSNSepChanged(bool final) {
@@ -184,17 +204,17 @@ void FrameWindow::UpdateStatus() {
         if (shown < 0) text += Language.Text(Msg::FromEarlierReports);
     }
     statusBar_->SetText(statusField_, text.Get());
-    statusBar_->SetText(levelField_, LevelName(panes_.map->GetCurPlain()).c_str());
+    statusBar_->SetText(levelField_, LevelName(map_->GetCurPlain()).c_str());
 }
 
 void FrameWindow::Reformat() {
     // The rebuild empties the map; the hex the player had selected on each level stays
     // selected, and the one on show is described as the turn now on show has it.
-    std::vector<AtlCoord> selected = panes_.map->GetMap().SelectedHexes();
-    FormatMap(Document(), panes_.map->GetMap(), ShownDate());
-    panes_.map->Update();
+    std::vector<AtlCoord> selected = map_->GetMap().SelectedHexes();
+    FormatMap(Document(), map_->GetMap(), ShownDate());
+    map_->Update();
     for (const AtlCoord& c : selected)
-        panes_.map->Reselect(c);
+        Reselect(c);
     UpdateStatus();
     // What the find box lists belongs to the turn on show.
     if (findBox_) findBox_->Refresh();
@@ -204,25 +224,25 @@ void FrameWindow::Reformat() {
 
 void FrameWindow::ShowPlain(int z) {
     if (z < 0) return;
-    panes_.map->SetCurPlain(z);
+    map_->SetCurPlain(z);
     UpdateStatus();
     UpdateCommands();
 }
 
 void FrameWindow::CmViewPlainUp() {
-    ShowPlain(panes_.map->NeighbourPlain(-1));
+    ShowPlain(map_->NeighbourPlain(-1));
 }
 
 void FrameWindow::CmViewPlainDown() {
-    ShowPlain(panes_.map->NeighbourPlain(+1));
+    ShowPlain(map_->NeighbourPlain(+1));
 }
 
 bool FrameWindow::CeViewPlainUp() const {
-    return panes_.map->NeighbourPlain(-1) >= 0;
+    return map_->NeighbourPlain(-1) >= 0;
 }
 
 bool FrameWindow::CeViewPlainDown() const {
-    return panes_.map->NeighbourPlain(+1) >= 0;
+    return map_->NeighbourPlain(+1) >= 0;
 }
 
 void FrameWindow::CmViewNextTurn() {

@@ -2,12 +2,13 @@
 
 #include "app/recentfiles.h"
 #include "base/messagetable.h"
+#include "descrview/descrtreeview.h"
 #include "doc/doccontroller.h"
 #include "map/mapfind.h"
+#include "mapwindow/mapwindow.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
 #include "ui/dframewindow.h"
-#include "vexlor/framepanes.h"
 
 #include <functional>
 #include <memory>
@@ -53,8 +54,12 @@ enum FrameCommand : unsigned {
 // on the left, the splitter, the description of the selected hex on the right and the status
 // bar below. It runs the document's life (new, open, save, add report, the question before
 // changes are dropped) through its document controller, shows the controller's outcomes and
-// answers its questions with message boxes.
-class FrameWindow : public DFrameWindow, private DocObserver, private DocQuestions {
+// answers its questions with message boxes. It is the map view's host: the map describes the
+// selected hex in the window's description pane.
+class FrameWindow : public DFrameWindow,
+                    private DocObserver,
+                    private DocQuestions,
+                    private MapViewHost {
 public:
     // Splitter position in thousandths of the client width when the profile has none.
     static constexpr int kDefaultSeparator = 600;
@@ -139,8 +144,11 @@ public:
     const RecentFiles& Recent() const { return recent_; }
     // Thousandths of the client width left of the splitter.
     int SeparatorPosition() const { return separatorPos_; }
-    MapPane& Map() { return *panes_.map; }
-    DescrPane& Descr() { return *panes_.descr; }
+    MapView& Map() { return *map_; }
+    DescrTreeView& Descr() { return *descr_; }
+    // Shows c's plain, centres hex c, selects it and describes it; the description is emptied
+    // first, so that a hex nothing is known of leaves none standing.
+    void GoTo(const AtlCoord& c);
     const DStatusBar& StatusBar() const { return *statusBar_; }
     const DToolbar& Toolbar() const { return *toolbar_; }
     // The find box, once View, Find has opened it.
@@ -155,6 +163,15 @@ protected:
     void EvSize(int width, int height) override;
 
 private:
+    // What the map view asks of its host.
+    const VexlorDoc& GetDoc() const override { return doc_.Doc(); }
+    DescrTreeView* GetDescrTV() override { return descr_.get(); }
+    void ShowHover(const Str& text) override;
+    void ZoomChanged(int step) override;
+    // Selects hex c again after a rebuild of the map and describes it when it lies on the
+    // level on show (emptying the description when nothing is known of it now).
+    void Reselect(const AtlCoord& c);
+
     // The controller's news and questions, answered with message boxes.
     void DocumentChanged() override;
     DocAnswer ReplaceTurn(const DocOutcome& report, bool forAll) override;
@@ -190,7 +207,10 @@ private:
     // The document first: the panes read it until they go.
     DocController doc_;
     RecentFiles recent_;
-    FramePanes panes_;
+    // The panes: the map view fills the description pane.
+    std::unique_ptr<DescrTreeView> descr_;
+    std::unique_ptr<MapView> map_;
+    bool zoomKept_ = false; // the zoom goes to the profile once the start's zoom is set
     std::unique_ptr<DWindowSeparator> separator_;
     std::unique_ptr<DToolbar> toolbar_;
     std::unique_ptr<DStatusBar> statusBar_;

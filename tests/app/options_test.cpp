@@ -11,9 +11,10 @@ TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllNineKeys) {
     options.Read(profile);
     EXPECT_EQ(options.language, "enu");
     EXPECT_TRUE(options.lastDir.IsEmpty());
-    EXPECT_FALSE(options.bWantedOpen || options.bForSaleOpen || options.bProductsOpen ||
-                 options.bMyUnitsOpen || options.bOtherUnitsOpen || options.bBuildingsOpen ||
-                 options.bExitsOpen);
+    EXPECT_FALSE(options.headings.bWantedOpen || options.headings.bForSaleOpen ||
+                 options.headings.bProductsOpen || options.headings.bMyUnitsOpen ||
+                 options.headings.bOtherUnitsOpen || options.headings.bBuildingsOpen ||
+                 options.headings.bExitsOpen);
     options.Write(profile);
     EXPECT_EQ(dir.Read("vexlor.INI"), "[Options]\n"
                                       "Language=enu\n"
@@ -36,14 +37,14 @@ TEST(Options, ValuesRoundTripAndAnyNonZeroFlagIsTrue) {
                             "bBuildingsOpen=yes\n");
     ApplicationProfile profile(dir.File("vexlor.INI").c_str());
     Options options;
-    options.bBuildingsOpen = true; // a value that is not a number keeps what there was
+    options.headings.bBuildingsOpen = true; // a value that is not a number keeps what there was
     options.Read(profile);
     EXPECT_EQ(options.language, "deu");
     EXPECT_EQ(options.lastDir, "/home/me/atlantis game");
-    EXPECT_TRUE(options.bProductsOpen);
-    EXPECT_TRUE(options.bMyUnitsOpen);
-    EXPECT_FALSE(options.bWantedOpen);
-    EXPECT_TRUE(options.bBuildingsOpen);
+    EXPECT_TRUE(options.headings.bProductsOpen);
+    EXPECT_TRUE(options.headings.bMyUnitsOpen);
+    EXPECT_FALSE(options.headings.bWantedOpen);
+    EXPECT_TRUE(options.headings.bBuildingsOpen);
     options.Write(profile);
     EXPECT_EQ(profile.GetString("RightPane", "bProductsOpen", "", 8), "1");
     EXPECT_EQ(profile.GetString("RightPane", "bMyUnitsOpen", "", 8), "1");
@@ -53,7 +54,7 @@ TEST(Options, ValuesRoundTripAndAnyNonZeroFlagIsTrue) {
     again.Read(profile);
     EXPECT_EQ(again.language, options.language);
     EXPECT_EQ(again.lastDir, options.lastDir);
-    EXPECT_EQ(again.bProductsOpen, options.bProductsOpen);
+    EXPECT_EQ(again.headings.bProductsOpen, options.headings.bProductsOpen);
 }
 
 TEST(Options, ALanguageCodeThatCouldNameNoLanguageFileReadsAsEnglish) {
@@ -77,11 +78,11 @@ TEST(Options, ALastDirectoryWithALineBreakIsNotWrittenAndBreaksNothing) {
     ApplicationProfile profile(dir.File("vexlor.INI").c_str());
     Options options;
     options.lastDir = "/tmp/evil\n[Options]\nLanguage=xyz";
-    options.bForSaleOpen = true;
+    options.headings.bForSaleOpen = true;
     options.Write(profile);
     Options read;
     read.Read(profile);
     EXPECT_EQ(read.language, "enu");
     EXPECT_TRUE(read.lastDir.IsEmpty());
-    EXPECT_TRUE(read.bForSaleOpen);
+    EXPECT_TRUE(read.headings.bForSaleOpen);
 }

@@ -210,18 +210,6 @@ TEST_F(Description, AUnitStandsUnderOneBuildingAtMost) {
     EXPECT_EQ(text.find("Guard (100)", secondTower), std::string::npos);
 }
 
-TEST(DescrOptions, HeadingKindsMapToTheirFlags) {
-    DescrOptions options;
-    SetBranchOpen(options, BranchBuildings, true);
-    SetBranchOpen(options, BranchNone, true); // no heading: nothing stored
-    SetBranchOpen(options, 7, true);
-    EXPECT_TRUE(options.bBuildingsOpen);
-    EXPECT_TRUE(IsBranchOpen(options, BranchBuildings));
-    EXPECT_FALSE(IsBranchOpen(options, BranchNone));
-    EXPECT_FALSE(options.bWantedOpen || options.bForSaleOpen || options.bProductsOpen ||
-                 options.bMyUnitsOpen || options.bOtherUnitsOpen);
-}
-
 // The weather, gate and exits of a region block and an own unit's details, as the real
 // reader keeps them.
 TEST(DescriptionOfRealReports, ExitsGateWeatherAndOwnUnitsDetails) {

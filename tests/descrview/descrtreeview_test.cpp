@@ -24,14 +24,16 @@ public:
 };
 
 void CloseAllHeadings() {
-    AppOptions.bWantedOpen = AppOptions.bForSaleOpen = AppOptions.bProductsOpen = false;
-    AppOptions.bMyUnitsOpen = AppOptions.bOtherUnitsOpen = AppOptions.bBuildingsOpen = false;
+    DescrOptions& h = AppOptions.headings;
+    h.bWantedOpen = h.bForSaleOpen = h.bProductsOpen = false;
+    h.bMyUnitsOpen = h.bOtherUnitsOpen = h.bBuildingsOpen = false;
 }
 
 // The six flags in heading order.
 std::vector<bool> Flags() {
-    return {AppOptions.bWantedOpen,  AppOptions.bForSaleOpen,    AppOptions.bProductsOpen,
-            AppOptions.bMyUnitsOpen, AppOptions.bOtherUnitsOpen, AppOptions.bBuildingsOpen};
+    const DescrOptions& h = AppOptions.headings;
+    return {h.bWantedOpen,  h.bForSaleOpen,    h.bProductsOpen,
+            h.bMyUnitsOpen, h.bOtherUnitsOpen, h.bBuildingsOpen};
 }
 
 // The line below node whose text begins with text.
@@ -61,7 +63,7 @@ class DescrTreeViewTest : public QObject {
 
     // The description of Verdorf, jungle (0,32), in the newest of faction 3's reports.
     void Describe(TreeView& pane) {
-        pane.SetRoot(BuildDescrTree(doc, map, AtlCoord(0, 32), CurrentDescrOptions(), &pane));
+        pane.SetRoot(BuildDescrTree(doc, map, AtlCoord(0, 32), AppOptions.headings));
         QVERIFY(pane.GetRoot());
     }
 
@@ -98,7 +100,7 @@ private slots:
 
     void otherLinesChangeNoOption() {
         CountingPane pane;
-        AppOptions.bBuildingsOpen = true;
+        AppOptions.headings.bBuildingsOpen = true;
         Describe(pane);
         TreeViewNode* title = pane.GetRoot()->Child(0);
         TreeViewNode* building = Line(pane.GetRoot(), "Building [1] : Tower.");
@@ -114,18 +116,18 @@ private slots:
 
     void anOpenHeadingOpenedAgainChangesNothing() {
         CountingPane pane;
-        AppOptions.bProductsOpen = true;
+        AppOptions.headings.bProductsOpen = true;
         Describe(pane);
         // The options change behind the pane's back: a no-op must not write them.
-        AppOptions.bProductsOpen = false;
+        AppOptions.headings.bProductsOpen = false;
         pane.Expand(Line(pane.GetRoot(), "Products: "), true);
         QCOMPARE(pane.changes, 0);
-        QVERIFY(!AppOptions.bProductsOpen);
+        QVERIFY(!AppOptions.headings.bProductsOpen);
     }
 
     void theUsersClickIsRememberedToo() {
         CountingPane pane;
-        AppOptions.bOtherUnitsOpen = true;
+        AppOptions.headings.bOtherUnitsOpen = true;
         Describe(pane);
         pane.Resize(500, 700);
         pane.Show(SW_SHOWNORMAL);
@@ -138,7 +140,7 @@ private slots:
                           QPoint(line.left() - tree->indentation() / 2, line.center().y()));
         QVERIFY(!others->isExpanded());
         QVERIFY(!Line(pane.GetRoot(), "Other units:")->IsOpen());
-        QVERIFY(!AppOptions.bOtherUnitsOpen);
+        QVERIFY(!AppOptions.headings.bOtherUnitsOpen);
         QCOMPARE(pane.changes, 1);
     }
 
@@ -150,7 +152,7 @@ private slots:
             wentTo.push_back(c);
             pane.SetRoot(nullptr); // as the map does when it describes the hex gone to
         });
-        AppOptions.bExitsOpen = true;
+        AppOptions.headings.bExitsOpen = true;
         Describe(pane);
         pane.Widget()->resize(400, 900);
         pane.Widget()->show();
@@ -173,7 +175,7 @@ private slots:
         QTest::keyClick(tree, Qt::Key_Return);
         QTRY_COMPARE(wentTo.size(), size_t(2));
         QCOMPARE(wentTo[1], AtlCoord(0, 30));
-        AppOptions.bExitsOpen = false;
+        AppOptions.headings.bExitsOpen = false;
     }
 };
 

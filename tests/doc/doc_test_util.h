@@ -55,9 +55,17 @@ public:
     int changes = 0;
 };
 
+// The controller with a shorthand for adding one report, which the tests do most.
+struct TestController : DocController {
+    DocOutcome AddReport(const std::string& path) {
+        ReportsOutcome all = AddReports({path});
+        return all.reports.empty() ? DocOutcome() : all.reports.front();
+    }
+};
+
 // A controller with scripted questions, an observer and no debug file.
 struct Desk {
-    DocController doc;
+    TestController doc;
     ScriptedQuestions questions;
     CountingObserver observer;
     Desk() {

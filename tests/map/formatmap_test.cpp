@@ -272,8 +272,9 @@ TEST(FormatMap, GivesTheMapOfCopyingEverySightingInTurnOrder) {
                 ExpectSameMap(fast, literal);
                 if (HasFailure()) return;
             }
-            TurnNode* replaced = doc.Turns().GetNode(
-                static_cast<long>(random() % static_cast<unsigned>(doc.Turns().LongCountNodes())));
+            TurnNode* replaced = doc.Turns().GetFirst();
+            for (long skip = random() % doc.Turns().LongCountNodes(); skip > 0; --skip)
+                replaced = ListT<TurnNode>::Next(replaced);
             replaced->Clear();
             fillTurn(doc, replaced->date);
             fillTurn(doc, randomDate());

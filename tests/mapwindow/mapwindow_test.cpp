@@ -140,8 +140,9 @@ private slots:
     }
 
     void init() {
-        AppOptions.bWantedOpen = AppOptions.bForSaleOpen = AppOptions.bProductsOpen = false;
-        AppOptions.bMyUnitsOpen = AppOptions.bOtherUnitsOpen = AppOptions.bBuildingsOpen = false;
+        DescrOptions& h = AppOptions.headings;
+        h.bWantedOpen = h.bForSaleOpen = h.bProductsOpen = false;
+        h.bMyUnitsOpen = h.bOtherUnitsOpen = h.bBuildingsOpen = false;
         host = std::make_unique<Host>(doc);
         QVERIFY(QTest::qWaitForWindowExposed(host->Widget()));
     }
@@ -401,7 +402,7 @@ private slots:
 
     void headingsKeepTheirStateFromHexToHex() {
         MapView& view = *host->view;
-        AppOptions.bBuildingsOpen = true;
+        AppOptions.headings.bBuildingsOpen = true;
         ClickHex(view, Qt::LeftButton, kVerdorf);
         DescrTreeView& pane = *host->pane;
         QTreeWidgetItem* buildings = PaneLine(pane, "Buildings:");
@@ -413,9 +414,9 @@ private slots:
         QRect line = tree->visualItemRect(buildings);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           QPoint(line.left() - tree->indentation() / 2, line.center().y()));
-        QVERIFY(!AppOptions.bBuildingsOpen);
+        QVERIFY(!AppOptions.headings.bBuildingsOpen);
         pane.Expand(NodeLine(pane.GetRoot(), "Wanted: "), true);
-        QVERIFY(AppOptions.bWantedOpen);
+        QVERIFY(AppOptions.headings.bWantedOpen);
 
         ClickHex(view, Qt::LeftButton, AtlCoord(16, 6));
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("forest (16,6) in Branblod"));

@@ -100,6 +100,5 @@ TEST(Items, DefaultsAndCopies) {
     EXPECT_EQ(copy.name, "swords");
     EXPECT_EQ(copy.abbr, "SWOR");
     EXPECT_EQ(copy.price, 150);
-    EXPECT_EQ(copy.GetList(), nullptr);
     EXPECT_EQ(ItemPriceNode().price, -1);
 }

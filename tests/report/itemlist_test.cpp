@@ -62,7 +62,7 @@ TEST(ReadItemList, NoteInParenthesesAfterAnItemIsPassedOver) {
     ListT<ItemNode> items;
     ASSERT_EQ(ReadItemList(cursor, items), '.');
     ASSERT_EQ(items.LongCountNodes(), 4);
-    const ItemNode* ship = items.GetNode(1);
+    const ItemNode* ship = ListT<ItemNode>::Next(items.GetFirst());
     EXPECT_EQ(ship->count, 1);
     EXPECT_EQ(ship->name, "unfinished Longship");
     EXPECT_EQ(ship->abbr, "LONG");

@@ -124,6 +124,29 @@ TEST(ReportLines, InputThatCannotSeekLosesNothingAtBufferEnds) {
     }
 }
 
+// The end of the input closes the text; a channel that fails midway is a read error, and the
+// lines read before it are kept.
+TEST(ReportLines, AFailedReadIsAnErrorAndTheEndOfInputIsNot) {
+    class BrokenPipe : public PipeChannel {
+    public:
+        using PipeChannel::PipeChannel;
+        long read(void* dst, long n) override {
+            long count = PipeChannel::read(dst, n);
+            return count > 0 ? count : -1;
+        }
+    };
+    for (bool broken : {false, true}) {
+        PipeChannel pipe("one\ntwo\n");
+        BrokenPipe brokenPipe("one\ntwo\n");
+        ibwstream in(broken ? static_cast<wstreambuf&>(brokenPipe) : pipe, 4);
+        ReportLines lines;
+        LinesFault fault;
+        EXPECT_EQ(lines.Read(in, &fault) != 0, broken);
+        EXPECT_EQ(fault.kind, broken ? LinesFault::ReadError : LinesFault::None);
+        EXPECT_EQ(lines.Count(), 2u) << broken;
+    }
+}
+
 TEST(ReportLines, ALineOfBlanksAloneStandsAsItIs) {
     // Deeper than the indent it still continues nothing; inside a region block it keeps the
     // paragraph together, as the nexus description's frame does.

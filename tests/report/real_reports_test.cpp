@@ -238,7 +238,7 @@ TEST(RealReports, CityWithMarketsUnitsAndATower) {
     EXPECT_FALSE(city.IsPartial());
     ASSERT_EQ(city.wanted.LongCountNodes(), 9);
     ExpectPrice(city.wanted.GetFirst(), 154, "grain", "GRAI", 21);
-    ExpectPrice(city.wanted.GetNode(4), 31, "spinning wheels", "SPIN", 107);
+    ExpectPrice(NthNode(city.wanted, 4), 31, "spinning wheels", "SPIN", 107);
     ExpectPrice(city.wanted.GetLast(), 38, "vodka", "VODK", 256);
     ASSERT_EQ(city.forSale.LongCountNodes(), 5);
     ExpectPrice(city.forSale.GetFirst(), 58, "horses", "HORS", 55);
@@ -333,7 +333,7 @@ TEST(RealReports, NexusWithDescriptionNoExitsAndGateways) {
     const UnitNode* builders = UnitNumbered(swamp, 595);
     ASSERT_NE(builders, nullptr);
     ASSERT_EQ(builders->items.LongCountNodes(), 4);
-    ExpectItem(builders->items.GetNode(1), 1, "unfinished Longship", "LONG");
+    ExpectItem(NthNode(builders->items, 1), 1, "unfinished Longship", "LONG");
     ExpectItem(builders->items.GetLast(), 329, "silver", "SILV");
 }
 
@@ -368,7 +368,7 @@ TEST(RealReports, OldEngineCityWithUnlimitedMarketAndFactionlessGuards) {
     const UnitNode* captain = UnitNumbered(city, 112);
     ASSERT_NE(captain, nullptr);
     EXPECT_EQ(captain->flags, UnitNode::Avoiding | UnitNode::Behind | UnitNode::RevealingFaction);
-    ExpectItem(captain->items.GetNode(1), 893, "silver", "SILV");
+    ExpectItem(NthNode(captain->items, 1), 893, "silver", "SILV");
     const UnitNode* other = UnitNumbered(city, 114);
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(other->faction.Number(), 5);
@@ -386,7 +386,7 @@ TEST(RealReports, UnderworldCityOnItsOwnLevel) {
     EXPECT_EQ(city.peasantRace, "drow elves");
     EXPECT_EQ(city.peasants, 9469);
     EXPECT_EQ(city.wages, 14);
-    ExpectPrice(city.forSale.GetNode(2), 378, "drow elves", "DRLF", 47);
+    ExpectPrice(NthNode(city.forSale, 2), 378, "drow elves", "DRLF", 47);
     ExpectPartial(d, january, AtlCoord(11, 1, 1), TerrainType(TerrainType::Underforest), "Ri'os");
     EXPECT_EQ(d.doc.FindTurn(january)->FindLoc(AtlCoord(12, 2, 0)), nullptr);
     const UnitNode* own = UnitNumbered(city, 597);

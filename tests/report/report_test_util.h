@@ -17,6 +17,13 @@ inline void SplitText(const std::string& text, ReportLines& lines) {
     lines.Read(in, nullptr);
 }
 
+// The node at index (0 the first) of a list, or null past its end.
+template <class T> const T* NthNode(const ListT<T>& list, long index) {
+    for (const T& node : list)
+        if (index-- == 0) return &node;
+    return nullptr;
+}
+
 inline std::string ReadPath(const std::filesystem::path& path) {
     std::ifstream f(path, std::ios::binary);
     std::stringstream s;

@@ -81,7 +81,7 @@ private slots:
     }
 
     void hexKeysMoveTheSelectionAndTheViewFollows() {
-        Frame().Map().GoTo(AtlCoord(0, 32));
+        Frame().GoTo(AtlCoord(0, 32));
         QWidget* map = Map()->viewport();
         map->setFocus();
         QTest::keyClick(map, Qt::Key_E); // northeast
@@ -99,7 +99,7 @@ private slots:
     }
 
     void zoomKeepsTheHexUnderTheMouseAndIsKept() {
-        MapPane& pane = Frame().Map();
+        MapView& pane = Frame().Map();
         QCOMPARE(pane.GetZoomStep(), HexGeometry::kActualSize);
         pane.CenterOn(AtlCoord(0, 32));
         QWidget* map = Map()->viewport();

@@ -87,7 +87,7 @@ private slots:
     }
 
     void anExitLineGoesToItsHex() {
-        Frame().Map().GoTo(AtlCoord(0, 32));
+        Frame().GoTo(AtlCoord(0, 32));
         QTreeWidget* pane = Pane();
         QList<QTreeWidgetItem*> found = pane->findItems(
             QStringLiteral("Southeast : swamp (1,33) in Tourois"), Qt::MatchRecursive);
@@ -99,7 +99,7 @@ private slots:
                           pane->visualItemRect(found[0]).center());
         QTRY_COMPARE(Selected(), AtlCoord(1, 33));
         QCOMPARE(Described(), QStringLiteral("swamp (1,33) in Tourois"));
-        QVERIFY(AppOptions.bExitsOpen);
+        QVERIFY(AppOptions.headings.bExitsOpen);
     }
 };
 

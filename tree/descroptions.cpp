@@ -1,6 +1,4 @@
-#include "descr/descroptions.h"
-
-#include "descr/descrnode.h"
+#include "tree/descroptions.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "ui/treeviewnode.h"
+#include "tree/treeviewnode.h"
 
 #include "base/debugtrap.h"
 

@@ -2,8 +2,21 @@
 
 #include <cstdint>
 
-// The settings a description is built with: which headings start open. Named as the
-// program's options keep them, which they mirror.
+// The branch kind of a description line: which heading it is, so that the pane can remember
+// the headings the user leaves open.
+enum DescrBranch : uint32_t {
+    BranchNone = 0, // every line that is not a heading
+    BranchWanted = 1,
+    BranchForSale = 2,
+    BranchProducts = 3,
+    BranchMyUnits = 4,
+    BranchOtherUnits = 5,
+    BranchBuildings = 6,
+    BranchExits = 7,
+};
+
+// The settings a description is built with: which headings start open. The program's
+// options hold these (the profile keys are the field names) and the pane changes them there.
 struct DescrOptions {
     bool bWantedOpen = false;
     bool bForSaleOpen = false;

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-class TreeView;
-
 // One line of a tree control: its text, its children (owned) and whether it is open. Plain
 // data: the control that shows it draws, lays out and reacts to clicks.
 class TreeViewNode {
@@ -35,9 +33,6 @@ public:
     // tree is on screen, so that it can redraw and remember headings.
     bool IsOpen() const { return open_; }
     void SetOpen(bool open) { open_ = open; }
-
-    // The control showing this tree, found through the root.
-    virtual TreeView* GetView() const { return parent_ ? parent_->GetView() : nullptr; }
 
 private:
     Str text_;
