@@ -30,10 +30,8 @@ ReportLine* ParagraphBreakFrom(ReportLine* node) {
     return NextEmpty(node);
 }
 
-} // namespace
-
-ReportLine* FindSection(ReportLine* node, Section::Type type) {
-    if (type < Section::EngineVersion || type > Section::OrdersTemplate) return nullptr;
+// The first line of the first paragraph from node on that matches.
+template <class Match> ReportLine* FindParagraph(ReportLine* node, Match matches) {
     for (ReportLine* n = ParagraphBreakFrom(node); n;) {
         ReportLine* first = n->Next();
         if (!first) return nullptr;
@@ -41,10 +39,18 @@ ReportLine* FindSection(ReportLine* node, Section::Type type) {
             n = first;
             continue;
         }
-        if (IsSectionLine(first->type, type)) return first;
+        if (matches(first)) return first;
         n = NextEmpty(first);
     }
     return nullptr;
+}
+
+} // namespace
+
+ReportLine* FindSection(ReportLine* node, Section::Type type) {
+    if (type < Section::EngineVersion || type > Section::OrdersTemplate) return nullptr;
+    return FindParagraph(node,
+                         [&](const ReportLine* first) { return IsSectionLine(first->type, type); });
 }
 
 ReportLine* FindLocSection(ReportLine* node, Section::Type type) {
@@ -63,15 +69,7 @@ ReportLine* FindRuleLine(ReportLine* region) {
 }
 
 ReportLine* FindLocationInfo(ReportLine* node) {
-    for (ReportLine* n = ParagraphBreakFrom(node); n;) {
-        ReportLine* first = n->Next();
-        if (!first) return nullptr;
-        if (first->text.IsEmpty()) {
-            n = first;
-            continue;
-        }
-        if (first->type == LineType::Ordinary && FindRuleLine(first)) return first;
-        n = NextEmpty(first);
-    }
-    return nullptr;
+    return FindParagraph(node, [](ReportLine* first) {
+        return first->type == LineType::Ordinary && FindRuleLine(first);
+    });
 }
