@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/keptturns.h"
 #include "model/levelwidths.h"
 
 #include <array>
@@ -13,13 +12,11 @@ struct KeptChunk {
     std::vector<unsigned char> bytes;
 };
 
-// What the document holds beyond the version-1 records; stored in the extension area after
-// the document (model/extarea.h). Each kind of data has its own member and its own chunk.
+// What the document holds beyond the version-1 records, apart from what each turn holds itself
+// (TurnNode::extras); stored in the extension area after the document (model/extarea.h). Each
+// kind of data has its own member and its own chunk.
 struct DocExtras {
     LevelWidths levelWidths;
-    // Per turn: what its report said beyond the records (exits, gates, weather, own units'
-    // details, events). A turn read before they were kept has none.
-    KeptTurns turns;
     std::vector<KeptChunk> keptChunks;
     // The last read found the area damaged: what could be read is here, the rest is lost.
     bool damaged = false;

@@ -19,7 +19,7 @@ const ListT<LocationNode>& TurnNode::Locations() const {
 
 LocationNode* TurnNode::FindLoc(const AtlCoord& coord) const {
     Unpack();
-    auto it = index_.find(Key(coord));
+    auto it = index_.find(coord);
     return it == index_.end() ? nullptr : it->second;
 }
 
@@ -35,7 +35,7 @@ const LocationNode* TurnNode::LocationAt(size_t ordinal) const {
 
 LocationNode* TurnNode::RegisterLoc(const AtlCoord& coord, bool* isNew) {
     Unpack();
-    auto [it, made] = index_.try_emplace(Key(coord), nullptr);
+    auto [it, made] = index_.try_emplace(coord, nullptr);
     if (made) {
         auto* loc = new LocationNode();
         loc->coord = coord;
@@ -55,6 +55,7 @@ void TurnNode::Clear() {
     index_.clear();
     ordered_.clear();
     factions.Empty();
+    extras = KeptTurnExtras();
     stamp_ = NewStamp();
 }
 
@@ -65,6 +66,7 @@ void TurnNode::TakeContents(TurnNode& other) {
     ordered_ = std::move(other.ordered_);
     kept_ = std::move(other.kept_);
     factions = std::move(other.factions);
+    extras = std::move(other.extras);
     other.Clear();
     stamp_ = NewStamp();
 }
@@ -74,7 +76,7 @@ void TurnNode::RebuildIndex() const {
     ordered_.clear();
     // The first of two equal coordinates wins, as a search from the start would find it.
     for (LocationNode& loc : locations_) {
-        index_.try_emplace(Key(loc.coord), &loc);
+        index_.try_emplace(loc.coord, &loc);
         ordered_.push_back(&loc);
     }
 }

@@ -5,6 +5,7 @@
 #include "base/str.h"
 #include "model/atldate.h"
 #include "model/keptbytes.h"
+#include "model/keptturns.h"
 #include "model/location.h"
 #include "model/locationskim.h"
 
@@ -16,8 +17,8 @@
 class ByteReader;
 class ByteWriter;
 
-// The locations of one report, in the order they were first registered, and the factions
-// it named.
+// The locations of one report, in the order they were first registered, the factions it
+// named, and what else it said (its extras).
 //
 // A turn read from a file held in memory keeps its location list as the file's bytes, with
 // a note of each location's sighting, and makes the objects only when something asks for
@@ -48,11 +49,13 @@ public:
     // turns ever made, so that an index built from the turns can tell it is out of date.
     // Making the objects of a kept list changes nothing it holds, so not the stamp either.
     uint64_t Stamp() const { return stamp_; }
-    // Takes other's locations, factions and text in place of its own; other is left empty.
+    // Takes other's locations, factions, text and extras in place of its own; other is left
+    // empty.
     void TakeContents(TurnNode& other);
 
-    // True while the locations are still the file's bytes: none of their objects made yet.
-    bool IsKept() const { return kept_ != nullptr; }
+    // True while the turn is still the file's bytes: neither its locations nor its extras made
+    // into objects yet.
+    bool IsKept() const { return kept_ != nullptr && extras.IsKept(); }
 
     // The turn's location list in its record (model/records.h): written as the bytes it was
     // read from while it has not made its objects; read by keeping the bytes when they read
@@ -64,6 +67,7 @@ public:
     AtlDate date;
     Str text;
     StrAssocList factions;
+    KeptTurnExtras extras;
 
 private:
     // The location list as the file holds it, and what each location shows on the map.
@@ -72,7 +76,6 @@ private:
         std::vector<LocationSighting> sightings;
     };
 
-    static uint64_t Key(const AtlCoord& c) { return c.Packed(); }
     // Keeps the list at the reader's position when it reads back as the same bytes; false
     // (the reader untouched) otherwise.
     bool Keep(ByteReader& r);
@@ -86,7 +89,7 @@ private:
 
     mutable ListT<LocationNode> locations_;
     // Beside the list so that registering stays linear in the size of a report.
-    mutable std::unordered_map<uint64_t, LocationNode*> index_;
+    mutable std::unordered_map<AtlCoord, LocationNode*> index_;
     mutable std::vector<LocationNode*> ordered_; // the list, by place
     mutable std::unique_ptr<Kept> kept_;
     uint64_t stamp_;

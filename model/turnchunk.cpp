@@ -1,5 +1,6 @@
 #include "model/turnchunk.h"
 
+#include "base/wio.h"
 #include "model/records.h"
 #include "model/vexlordoc.h"
 
@@ -72,7 +73,17 @@ const TurnPartKind kEventsPart =
     PartKind<EventsWalk>(2, [](const TurnExtras& extras) { return !extras.events.IsEmpty(); });
 
 void WritePerTurn(owstream& os, const VexlorDoc& doc, const TurnPartKind& kind) {
-    doc.Extras().turns.WritePart(os, kind);
+    uint32_t count = 0;
+    for (const TurnNode& turn : doc.Turns())
+        count += turn.extras.Has(kind) ? 1 : 0;
+    if (count == 0) return;
+    WriteU32(os, count);
+    ByteWriter out(os);
+    for (const TurnNode& turn : doc.Turns()) {
+        if (!turn.extras.Has(kind)) continue;
+        DocRecords::Date(out, turn.date);
+        turn.extras.Write(os, kind);
+    }
 }
 
 bool KeepPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kind,
@@ -87,10 +98,9 @@ bool KeepPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kin
         return true;
     };
     if (!WalkFrame(in, parts, skim, partRead)) return false;
-    KeptTurns& turns = doc.Extras().turns;
     for (const PartAt& part : parts)
-        if (doc.FindTurn(part.date))
-            turns.Keep(part.date, kind, chunk.Part(part.from, part.to - part.from), part.shape);
+        if (TurnNode* turn = doc.FindTurn(part.date))
+            turn->extras.Keep(kind, chunk.Part(part.from, part.to - part.from), part.shape);
     return true;
 }
 
@@ -103,9 +113,10 @@ bool ReadPerTurn(const KeptBytes& chunk, VexlorDoc& doc, const TurnPartKind& kin
     };
     if (!WalkFrame(in, parts, read)) return false;
     for (const PartAt& part : parts) {
-        if (!doc.FindTurn(part.date)) continue;
+        TurnNode* turn = doc.FindTurn(part.date);
+        if (!turn) continue;
         ByteReader bytes(chunk.Part(part.from, part.to - part.from));
-        kind.read(bytes, doc.Extras().turns[part.date]);
+        kind.read(bytes, turn->extras.Change());
     }
     return true;
 }

@@ -71,5 +71,6 @@ const UnitExtras* TurnExtras::FindUnit(int32_t number) const {
 }
 
 const TurnExtras* KeptExtras(const VexlorDoc& doc, AtlDate date) {
-    return doc.Extras().turns.Find(date);
+    const TurnNode* turn = doc.FindTurn(date);
+    return turn ? turn->extras.Find() : nullptr;
 }

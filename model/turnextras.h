@@ -81,8 +81,7 @@ struct TurnEvents {
     bool operator==(const TurnEvents&) const = default;
 };
 
-// Everything of the above for one turn, held by the document beside its turns
-// (DocExtras::turns).
+// Everything of the above for one turn, held by the turn (TurnNode::extras).
 class TurnExtras {
 public:
     const RegionExtras* FindRegion(const AtlCoord& c) const;

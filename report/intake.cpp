@@ -140,7 +140,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     TurnNode fresh(date);
     LevelWidths widths = doc.Extras().levelWidths;
     RegionFault fault;
-    TurnExtras extras;
+    TurnExtras& extras = fresh.extras.Change();
     int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault, &extras);
     ReadTurnExtras(dateLine, out.regions, extras);
     if (result == 0 && out.regions == 0) {
@@ -167,7 +167,6 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     turn->TakeContents(fresh);
     doc.Reindex();
     doc.Extras().levelWidths = widths;
-    doc.Extras().turns[date] = std::move(extras);
     out.replaced = loaded != nullptr;
     doc.SetModified(true);
     return Finish(outcome, out, kind, result);

@@ -63,7 +63,7 @@ template <class Walk> Bytes Written(Walk walk) {
 // The turn's location list: the sightings the skim noted against those of the objects the
 // reader made, and the length each walked.
 void ExpectSkimAgreesOnLocations(const TurnNode& turn, int& guarded, int& partial) {
-    ASSERT_TRUE(turn.IsKept()) << "the skim refused a list the reader reads";
+    ASSERT_TRUE(turn.IsKept()) << "read into objects at open: a skim refused what the reader reads";
     std::vector<LocationSighting> skimmed;
     turn.ForEachSighting([&](const LocationSighting& s) { skimmed.push_back(s); });
     std::vector<LocationSighting> made;
@@ -169,4 +169,8 @@ TEST(RecordWalk, AnOpenedFileKeepsItsTurnsAsBytesUntilOneIsShown) {
     EXPECT_GT(doc.LastTurn()->Locations().LongCountNodes(), 0);
     EXPECT_FALSE(doc.LastTurn()->IsKept());
     EXPECT_EQ(kept(), turns - 1);
+    // Describing a hex reads the extras of its turn, and only its.
+    ASSERT_TRUE(KeptExtras(doc, doc.FirstTurn()->date));
+    EXPECT_FALSE(doc.FirstTurn()->IsKept());
+    EXPECT_EQ(kept(), turns - 2);
 }

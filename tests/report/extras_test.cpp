@@ -290,9 +290,9 @@ TEST(TurnExtras, KeptInTheDocumentFileWhereTheVersion1ReaderNeverLooks) {
         ASSERT_EQ(ReadFileBytes(bytes, back), DocRead) << folder;
         EXPECT_FALSE(back.Extras().damaged);
         EXPECT_EQ(DocBytes(back), DocBytes(d.doc));
-        EXPECT_EQ(back.Extras().turns.size(), d.doc.Turns().LongCountNodes());
         for (const TurnNode& turn : d.doc.Turns()) {
             EXPECT_FALSE(Extras(d.doc, turn.date).IsEmpty()) << folder;
+            EXPECT_TRUE(KeptExtras(back, turn.date)) << folder;
             EXPECT_TRUE(Extras(back, turn.date) == Extras(d.doc, turn.date))
                 << folder << " " << turn.date.Value();
         }
@@ -301,13 +301,16 @@ TEST(TurnExtras, KeptInTheDocumentFileWhereTheVersion1ReaderNeverLooks) {
         VexlorDoc old;
         ASSERT_TRUE(ReadAsVersion1(bytes, old)) << folder;
         EXPECT_EQ(DocBytes(old), DocBytes(d.doc));
-        EXPECT_TRUE(old.Extras().turns.empty());
+        for (const TurnNode& turn : old.Turns())
+            EXPECT_FALSE(turn.extras.Find());
     }
 }
 
 TEST(TurnExtras, ADocumentFromBeforeShowsWhatItHasAndGainsThemOnTheNextReport) {
     Desk d = AddTurns("head-standard", 3, 5);
     d.doc.Extras() = DocExtras();
+    for (TurnNode* t = d.doc.FirstTurn(); t; t = t->Next())
+        t->extras = {};
     const std::vector<unsigned char> before = FileBytes(d.doc);
     // Nothing kept: the file is the version-1 document alone, as an earlier program wrote it.
     EXPECT_EQ(before.size(), kDocSignatureSize + 4 + DocBytes(d.doc).size());
