@@ -33,7 +33,7 @@ int RunEvents(const CommandArgs& args) {
     if (!turn) return FailMessage(Msg::NoTurn, {path, doc.ShownDate().GetString().Get()});
 
     // The report's order: errors, battles, events, each under its own heading.
-    const TurnExtras* extras = KeptExtras(doc.Doc(), turn->date);
+    const TurnExtras* extras = turn->extras.Find();
     if (!extras) return 0; // read before events were kept
     bool first = true;
     for (const EventsPart& part : EventsParts(extras->events))

@@ -175,7 +175,7 @@ template <class Drain> bool EmitDoc(std::string& chunk, const VexlorDoc& doc, Dr
     chunk += "{\"faction\": " + std::to_string(doc.GetFaction().Number()) + ", \"turns\": [";
     for (const TurnNode* t = doc.FirstTurn(); t; t = t->Next()) {
         if (t != doc.FirstTurn()) chunk += ", ";
-        AppendTurnJson(chunk, *t, KeptExtras(doc, t->date));
+        AppendTurnJson(chunk, *t, t->extras.Find());
         if (!drain(chunk)) return false;
     }
     chunk += "]}";

@@ -51,7 +51,7 @@ void FrameWindow::RefreshTurnEvents() {
     std::vector<DLinesWindow::Line> lines;
     eventHexes_.clear();
     const TurnNode* turn = Document().FindTurn(ShownDate());
-    if (const TurnExtras* extras = turn ? KeptExtras(Document(), turn->date) : nullptr) {
+    if (const TurnExtras* extras = turn ? turn->extras.Find() : nullptr) {
         for (const EventsPart& part : EventsParts(extras->events))
             AddPart(lines, eventHexes_, Language.Text(part.heading), part.lines);
     }
