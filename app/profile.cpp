@@ -1,10 +1,13 @@
 #include "app/profile.h"
 
+#include "base/textutil.h"
+
 #include "app/initext.h"
 #include "base/replacefile.h"
 
 #include <cerrno>
 #include <charconv>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,16 +23,6 @@ namespace {
 
 // A profile is a few hundred bytes; anything much larger is not one, and is left alone.
 constexpr std::uintmax_t kMaxProfileBytes = 1 << 20;
-
-template <class Number> std::optional<Number> ParseDecimal(std::string_view text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
-    Number value{};
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 std::string FileNameOf(const char* path) {
     return std::filesystem::path(path ? path : "").filename().string();
@@ -149,7 +142,7 @@ int ApplicationProfile::GetInt(const char* section, const char* key, int def) co
     if (!section || !key || Read(text) != Load::Read) return def;
     auto value = text.Get(section, key);
     if (!value) return def;
-    return ParseDecimal<int>(*value).value_or(def);
+    return static_cast<int>(ParseWhole(*value, INT_MIN, INT_MAX).value_or(def));
 }
 
 bool ApplicationProfile::WriteString(const char* section, const char* key, const char* value) {

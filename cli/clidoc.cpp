@@ -16,15 +16,16 @@ bool OpenDocument(DocController& doc, const char* path, bool takeDamaged) {
     return false;
 }
 
-bool ShowTurn(DocController& doc, const char* dateText) {
-    if (!dateText) return true; // the newest, as the document opened
+TurnShown OpenAtTurn(DocController& doc, const char* path, const char* dateText) {
+    if (!OpenDocument(doc, path)) return TurnShown::Failed;
+    if (!dateText) return doc.Doc().LastTurn() ? TurnShown::Shown : TurnShown::Empty;
     AtlDate date;
     if (!ParseDate(dateText, date)) {
         FailMessage(Msg::BadDate, {dateText});
-        return false;
+        return TurnShown::Failed;
     }
     DocOutcome shown = doc.ShowDate(date);
-    if (shown.kind == DocOutcomeKind::Done) return true;
+    if (shown.kind == DocOutcomeKind::Done) return TurnShown::Shown;
     FailWith(shown);
-    return false;
+    return TurnShown::Failed;
 }

@@ -7,8 +7,11 @@
 // Opens path into doc; on failure prints the controller's message and returns false. A damaged
 // document is taken when takeDamaged (its message is then printed by the caller).
 bool OpenDocument(DocController& doc, const char* path, bool takeDamaged = false);
-// The turn to show: dateText (a turn number or a date) when given, else the newest. Prints
-// the message and returns false for a bad text or a turn the document does not reach.
-bool ShowTurn(DocController& doc, const char* dateText);
+// Opens path and shows the turn dateText names (a turn number or a date), else the newest.
+// Empty: the document holds no turn and none was asked for, so there is nothing to show.
+// Failed: the message is printed (a document that cannot be read, a bad text, a turn the
+// document does not reach).
+enum class TurnShown { Shown, Empty, Failed };
+TurnShown OpenAtTurn(DocController& doc, const char* path, const char* dateText);
 // "vexlor-cli: " and the controller's message on standard error; returns 1.
 int FailWith(const DocOutcome& outcome);

@@ -11,16 +11,14 @@
 int RunDescribe(const CommandArgs& args) {
     const char* path = args.operands[0].c_str();
     const char* coordText = args.operands[1].c_str();
-    const char* dateText = args.Value("--turn");
 
     auto typed = ParseCoordText(coordText, LevelForms::NumbersOrWords);
     if (!typed) return FailMessage(Msg::BadCoordinate, {coordText});
     AtlCoord coord(typed->x, typed->y, typed->z.value_or(0));
     if ((coord.x + coord.y) % 2 != 0) return FailMessage(Msg::OddCoordinate, {coordText});
     DocController doc;
-    if (!OpenDocument(doc, path)) return 1;
-    if (!doc.Doc().LastTurn() && !dateText) return 0; // an empty document describes nothing
-    if (!ShowTurn(doc, dateText)) return 1;
+    TurnShown shown = OpenAtTurn(doc, path, args.Value("--turn"));
+    if (shown != TurnShown::Shown) return shown == TurnShown::Failed; // empty: nothing to describe
 
     AtlMap map;
     FormatMap(doc.Doc(), map, doc.ShownDate());

@@ -23,11 +23,9 @@ void PrintPart(const char* heading, const std::vector<Str>& lines, bool& first) 
 
 int RunEvents(const CommandArgs& args) {
     const char* path = args.operands[0].c_str();
-    const char* dateText = args.Value("--turn");
     DocController doc;
-    if (!OpenDocument(doc, path)) return 1;
-    if (!doc.Doc().LastTurn() && !dateText) return 0; // an empty document has no events
-    if (!ShowTurn(doc, dateText)) return 1;
+    TurnShown shown = OpenAtTurn(doc, path, args.Value("--turn"));
+    if (shown != TurnShown::Shown) return shown == TurnShown::Failed; // empty: no events
     // A month between two reports is on the map, but no report told its events.
     const TurnNode* turn = doc.Doc().FindTurn(doc.ShownDate());
     if (!turn) return FailMessage(Msg::NoTurn, {path, doc.ShownDate().GetString().Get()});

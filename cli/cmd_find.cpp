@@ -18,11 +18,10 @@ constexpr int kTrouble = 2;
 int RunFind(const CommandArgs& args) {
     const char* path = args.operands[0].c_str();
     const std::string& text = args.operands[1];
-    const char* dateText = args.Value("--turn");
     DocController doc;
-    if (!OpenDocument(doc, path)) return kTrouble;
-    if (!doc.Doc().LastTurn() && !dateText) return kNoMatch; // an empty document: nothing
-    if (!ShowTurn(doc, dateText)) return kTrouble;
+    TurnShown shown = OpenAtTurn(doc, path, args.Value("--turn"));
+    if (shown == TurnShown::Failed) return kTrouble;
+    if (shown == TurnShown::Empty) return kNoMatch; // an empty document: nothing
 
     AtlMap map;
     FormatMap(doc.Doc(), map, doc.ShownDate());

@@ -31,7 +31,8 @@ int RunRender(const CommandArgs& args) {
     }
 
     DocController doc;
-    if (!OpenDocument(doc, path) || !ShowTurn(doc, args.Value("--turn"))) return 1;
+    // An empty document still gives a picture: the unknown level.
+    if (OpenAtTurn(doc, path, args.Value("--turn")) == TurnShown::Failed) return 1;
     DocOutcome output = doc.CheckPictureOutput(outPath);
     if (output.kind != DocOutcomeKind::Done) return FailWith(output);
 
