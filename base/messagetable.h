@@ -131,6 +131,22 @@ enum : int {
     SelectionOffMap = 1208,
     PictureTooLarge = 1209,
     CannotWritePicture = 1210,
+    // The main window's first hour: message box buttons, the status bar's notes, the start's
+    // hint, the toolbar's tips.
+    ButtonOk = 1650,
+    ButtonCancel = 1651,
+    ButtonYes = 1652,
+    ButtonNo = 1653,
+    ButtonYesToAll = 1654,
+    ButtonNoToAll = 1655,
+    ExportedTo = 1656,
+    UnsavedMapName = 1657,
+    StartTitle = 1658,
+    StartAddReport = 1659,
+    StartAddReportHow = 1660,
+    StartOpenMap = 1661,
+    StartOpenMapHow = 1662,
+    StartRecent = 1663,
 };
 } // namespace Msg
 
@@ -145,7 +161,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::SaveChanges, "File %s has changed.\n\nDo you want to save the changes?"},
     {Msg::TurnLoaded,
      "This report is for turn (%s) which is already loaded. Rewrite old turn information?"},
-    {Msg::OtherFaction, "This report is for another faction. You can not combine reports for "
+    {Msg::OtherFaction, "This report is for another faction. You cannot combine reports for "
                         "different factions in one document."},
     {Msg::CannotSave, "Unable to save document"},
     {Msg::CannotOpen, "Unable to open file"},
@@ -214,7 +230,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::ExportTitle, "Export map"},
     // A filter is pairs of a name and its patterns, each ended by "|".
     {Msg::DocumentFilter, "Vexlor files (*.atl)|*.atl|All files (*.*)|*.*|"},
-    {Msg::ReportFilter, "Atlantis reprts (*.rep)|*.rep|All files (*.*)|*.*|"},
+    {Msg::ReportFilter, "Atlantis reports (*.rep)|*.rep|All files (*.*)|*.*|"},
     {Msg::PictureFilter, "PNG pictures (*.png)|*.png|All files (*.*)|*.*|"},
     {Msg::TurnsLoaded, "Turns loaded"},
     {Msg::HelpToolbar, "Help"},
@@ -270,4 +286,19 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::SelectionOffMap, "bad selection '%s': no hex of the map lies there"},
     {Msg::PictureTooLarge, "cannot make a picture of that size"},
     {Msg::CannotWritePicture, "%s: cannot write"},
+    {Msg::ButtonOk, "OK"},
+    {Msg::ButtonCancel, "Cancel"},
+    {Msg::ButtonYes, "&Yes"},
+    {Msg::ButtonNo, "&No"},
+    {Msg::ButtonYesToAll, "Yes to &all"},
+    {Msg::ButtonNoToAll, "No to a&ll"},
+    {Msg::ExportedTo, "Map exported to %s"},
+    {Msg::UnsavedMapName, "map"}, // the start of a picture's name for a map not saved yet
+    {Msg::StartTitle, "No map is open yet."},
+    {Msg::StartAddReport, "Add report"},
+    {Msg::StartAddReportHow,
+     "makes a map of the turn reports the game sent you (File, Add report)."},
+    {Msg::StartOpenMap, "Open map"},
+    {Msg::StartOpenMapHow, "opens a map you saved before (File, Open, Ctrl+O)."},
+    {Msg::StartRecent, "Maps used last:"},
 };

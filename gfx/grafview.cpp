@@ -82,6 +82,10 @@ void GrafView::IntersectClipRect(const PixelRect& rect) {
                          painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
+void GrafView::Translate(int dx, int dy) {
+    painter_.translate(dx, dy);
+}
+
 void GrafView::FillRect(const PixelRect& rect, GrafColor color) {
     painter_.fillRect(ToQRect(rect), ToQColor(color));
 }

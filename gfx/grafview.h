@@ -38,6 +38,10 @@ public:
     // Limits drawing to rect (within any clip already set).
     void IntersectClipRect(const PixelRect& rect);
 
+    // What is drawn at (x, y) from now on lands at (x + dx, y + dy); clips set later are
+    // moved with it.
+    void Translate(int dx, int dy);
+
     void FillRect(const PixelRect& rect, GrafColor color);
 
     // Solid lines of width pixels; widths above one have round ends, so that edges drawn

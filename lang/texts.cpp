@@ -27,7 +27,7 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 101, "&New\tCtrl+N"},
     {1, 102, "&Open\tCtrl+O"},
     {1, 103, "&Save\tCtrl+S"},
-    {1, 104, "&SaveAs\tCtrl+Shift+S"},
+    {1, 104, "Save a&s...\tCtrl+Shift+S"},
     {1, 0, nullptr},
     {1, 105, "&Add report"},
     {1, 106, "&Export map..."},

@@ -107,7 +107,7 @@ void MapPainter::Draw(GrafView& view, const PixelRect& clip, int z,
     for (const HexPlace& place : geometry_.PlacesIn(clip, scroll, z))
         DrawHex1(view, place.hex, place.corner);
     // Names of hexes beside clip may reach into it.
-    int reach = Round(kTownNameReach * std::max(1.0, geometry_.Metrics().percent / 100.0));
+    int reach = NameReach();
     PixelRect labels{clip.left - reach, clip.top, clip.right + reach, clip.bottom};
     for (const HexPlace& place : geometry_.PlacesIn(labels, scroll, z))
         DrawHex2(view, place.hex, place.corner);
@@ -152,33 +152,64 @@ void MapPainter::DrawHexBorder(GrafView& view, const AtlCoord& c, PixelPoint cor
 void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) const {
     const AtlHexData* hex = map_.GetHex(c);
     if (!hex) return;
+    if (hex->Has(AtlHexData::HexSelected)) DrawOutline(view, corner);
+    if (std::optional<PixelRect> box = NameBox(c, corner)) {
+        const Bitmap* label = Label(hex->Location().townName);
+        view.DrawBitmap(*label, 0, 0, label->Width(), label->Height(), box->left, box->top);
+    }
+    for (const MarkerPlace& marker : Markers(*hex))
+        DrawOverlay(view, marker.from, marker.width, marker.height, corner.x + marker.at.x,
+                    corner.y + marker.at.y);
+}
+
+std::vector<MapPainter::MarkerPlace> MapPainter::Markers(const AtlHexData& hex) const {
     const HexMetrics& m = geometry_.Metrics();
     double scale = m.percent / 100.0;
-    if (hex->Has(AtlHexData::HexSelected)) DrawOutline(view, corner);
-    if (const Str& town = hex->Location().townName; !town.IsEmpty()) {
-        // Centred on the hex, its top at the middle of the hex; the rim lies one pixel out.
-        const Bitmap* label = Label(town);
-        if (label && HasRoomForName(c, Round(label->Width() / label->DevicePixelRatio()))) {
-            double dpr = label->DevicePixelRatio();
-            view.DrawBitmap(*label, 0, 0, label->Width(), label->Height(),
-                            corner.x + m.width / 2 - Round(label->Width() / dpr / 2),
-                            corner.y + m.height / 2 - 1);
-        }
-    }
     double marker = Pictures().markerScale;
-    if (hex->Has(AtlHexData::HexGuarded))
-        DrawOverlay(view, kGuardFlag, kGuardWidth, kGuardHeight, corner.x + m.width / 2,
-                    corner.y + Round(2 * scale));
-    if (hex->Has(AtlHexData::HexOtherUnits)) {
+    std::vector<MarkerPlace> places;
+    if (hex.Has(AtlHexData::HexGuarded))
+        places.push_back({kGuardFlag, kGuardWidth, kGuardHeight, {m.width / 2, Round(2 * scale)}});
+    if (hex.Has(AtlHexData::HexOtherUnits)) {
         int size = Round(kOtherMarkerSize * marker);
-        DrawOverlay(view, kOtherMarker, kOtherMarkerSize, kOtherMarkerSize,
-                    corner.x + Round(kOtherMarkerPlace.x * scale),
-                    corner.y + std::min(Round(kOtherMarkerPlace.y * scale), m.height - size));
+        places.push_back({kOtherMarker,
+                          kOtherMarkerSize,
+                          kOtherMarkerSize,
+                          {Round(kOtherMarkerPlace.x * scale),
+                           std::min(Round(kOtherMarkerPlace.y * scale), m.height - size)}});
     }
-    if (hex->Has(AtlHexData::HexOwnUnits))
-        DrawOverlay(view, kOwnMarker, kOwnMarkerSize, kOwnMarkerSize,
-                    corner.x + Round(kOwnMarkerPlace.x * scale),
-                    corner.y + Round(kOwnMarkerPlace.y * scale));
+    if (hex.Has(AtlHexData::HexOwnUnits))
+        places.push_back({kOwnMarker,
+                          kOwnMarkerSize,
+                          kOwnMarkerSize,
+                          {Round(kOwnMarkerPlace.x * scale), Round(kOwnMarkerPlace.y * scale)}});
+    return places;
+}
+
+void MapPainter::MarkerBoxes(const AtlHexData& hex, std::vector<PixelRect>& boxes) const {
+    double marker = Pictures().markerScale;
+    for (const MarkerPlace& p : Markers(hex))
+        boxes.push_back(
+            {p.at.x, p.at.y, p.at.x + Round(p.width * marker), p.at.y + Round(p.height * marker)});
+}
+
+PixelPoint MapPainter::NameSize(const AtlHexData& hex) const {
+    const Str& town = hex.Location().townName;
+    const Bitmap* label = town.IsEmpty() ? nullptr : Label(town);
+    if (!label) return {};
+    double dpr = label->DevicePixelRatio();
+    return {Round(label->Width() / dpr), Round(label->Height() / dpr)};
+}
+
+int MapPainter::NameReach() const {
+    return Round(kTownNameReach * std::max(1.0, geometry_.Metrics().percent / 100.0));
+}
+
+std::optional<PixelRect> MapPainter::NameBox(const AtlCoord& c, PixelPoint corner) const {
+    std::optional<PixelRect> box = PlaceTownName(map_, geometry_, c, *this);
+    if (box)
+        *box = {box->left + corner.x, box->top + corner.y, box->right + corner.x,
+                box->bottom + corner.y};
+    return box;
 }
 
 void MapPainter::DrawOverlay(GrafView& view, PixelPoint from, int width, int height, int x,
@@ -218,22 +249,6 @@ const Bitmap* MapPainter::Label(const Str& name) const {
             return nullptr;
     }
     return &label;
-}
-
-bool MapPainter::HasRoomForName(const AtlCoord& c, int labelWidth) const {
-    const HexMetrics& m = geometry_.Metrics();
-    // At actual size and above every name is written, as it always was.
-    if (m.percent >= 100) return true;
-    // The columns over which this name and another about as long would meet.
-    int reach = (labelWidth + m.width / 2) / m.ColumnStep();
-    for (int dx = -reach; dx <= reach; ++dx)
-        for (int dy = -1; dy <= 1; ++dy) {
-            if ((dx == 0 && dy == 0) || (dx + dy) % 2 != 0) continue;
-            const AtlHexData* other =
-                map_.GetHex(AtlCoord(geometry_.WrapX(c.x + dx), c.y + dy, c.z));
-            if (other && !other->Location().townName.IsEmpty()) return false;
-        }
-    return true;
 }
 
 const AtlHexData* MapPainter::Neighbour(const AtlCoord& c, int edge) const {

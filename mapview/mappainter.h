@@ -4,10 +4,13 @@
 #include "base/str.h"
 #include "gfx/bitmap.h"
 #include "gfx/grafcolor.h"
+#include "map/nameplace.h"
 #include "model/atlcoord.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class AtlHexData;
 class AtlMap;
@@ -16,11 +19,12 @@ class HexGeometry;
 class ScrollData;
 
 // Paints one plain of the hex map through a GrafView: terrain pictures, a shade over hexes
-// known only partly, the hex borders with the selected hex's outline set apart, town names,
-// the guard flag and the markers of the player's own units and of other factions' units. The
-// map window and off-screen pictures share it. It paints at the geometry's zoom step, with
-// pictures scaled smoothly and made as fine as the screen's device pixels.
-class MapPainter {
+// known only partly, the hex borders with the selected hex's outline set apart, town names
+// (placed off the markers, see PlaceTownName), the guard flag and the markers of the player's own
+// units and of other factions' units. The map window and off-screen pictures share it. It paints at
+// the geometry's zoom step, with pictures scaled smoothly and made as fine as the screen's device
+// pixels.
+class MapPainter : private HexPictures {
 public:
     static constexpr GrafColor kBackground{24, 24, 32};
     static constexpr GrafColor kBorder{40, 40, 40};
@@ -61,8 +65,24 @@ public:
     // across the edge is selected.
     void DrawHexBorder(GrafView& view, const AtlCoord& c, PixelPoint corner,
                        const AtlHexData& hex) const;
+    // Where the name of the town at c is written for its hex picture at corner (see
+    // PlaceTownName); nullopt where it is left out.
+    std::optional<PixelRect> NameBox(const AtlCoord& c, PixelPoint corner) const;
 
 private:
+    // What the rule for town names needs of the pictures.
+    PixelPoint NameSize(const AtlHexData& hex) const override;
+    void MarkerBoxes(const AtlHexData& hex, std::vector<PixelRect>& boxes) const override;
+    int NameReach() const override;
+    // Where each marker of hex goes relative to its hex picture's corner: the piece of the
+    // overlay sheet at actual size and the top-left corner it is drawn at.
+    struct MarkerPlace {
+        PixelPoint from;
+        int width;
+        int height;
+        PixelPoint at;
+    };
+    std::vector<MarkerPlace> Markers(const AtlHexData& hex) const;
     // The pictures for one zoom step and device pixel ratio, made when first needed.
     struct Scaled {
         int step = -1;
@@ -84,9 +104,6 @@ private:
     void DrawOverlay(GrafView& view, PixelPoint from, int width, int height, int x, int y) const;
     // The picture of a town name, made once per name; null where it would not fit.
     const Bitmap* Label(const Str& name) const;
-    // Below actual size: whether a name labelWidth wide at c stays clear of the hexes of
-    // other towns (whose names would run into it).
-    bool HasRoomForName(const AtlCoord& c, int labelWidth) const;
 
     const AtlMap& map_;
     const HexGeometry& geometry_;

@@ -1,5 +1,6 @@
 #include "mapview/maprender.h"
 
+#include "gfx/grafview.h"
 #include "gfx/offscreen.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
@@ -7,17 +8,49 @@
 #include "map/storedarea.h"
 #include "mapview/mappainter.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 bool RenderPlain(const AtlMap& map, int z, OffscreenBuffer& buffer) {
     // A level the map holds nothing of is one unknown hex.
     const AtlPlain* plain = map.GetPlain(z);
     HexArea area = plain ? StoredArea(*plain, plain->WrapWidth()) : HexArea();
-    if (!buffer.Resize(area.PixelWidth(), area.PixelHeight())) return false;
     HexGeometry geometry(area.wrapWidth);
     ScrollData scroll;
     scroll.column = area.column;
     scroll.row = area.row;
     MapPainter painter(map, geometry);
+    // The hexes, with the pixel their right and bottom borders are drawn on.
+    PixelRect hexes{0, 0, area.PixelWidth() + 1, area.PixelHeight() + 1};
+    // Names of the first and last columns may reach beyond the hexes: the picture grows to
+    // hold them whole.
+    PixelRect whole = hexes;
+    std::vector<HexPlace> places;
+    int lastCorner = (area.columns - 1) * HexGeometry::kColumnStep;
+    for (const HexPlace& place : geometry.PlacesIn(hexes, scroll, z)) {
+        if (place.corner.x < 0 || place.corner.x > lastCorner) continue; // beside the area
+        std::optional<PixelRect> name = painter.NameBox(place.hex, place.corner);
+        if (!name || (name->left >= 0 && name->right <= hexes.right)) continue;
+        places.push_back(place);
+        whole.left = std::min(whole.left, name->left);
+        whole.right = std::max(whole.right, name->right);
+    }
+    if (!buffer.Resize(whole.Width(), whole.Height())) return false;
     OffscreenBuffer::Painting painting(buffer);
-    painter.Draw(painting.View(), {0, 0, buffer.Width(), buffer.Height()}, z, scroll);
+    GrafView& view = painting.View();
+    view.Translate(-whole.left, -whole.top);
+    view.FillRect(whole, MapPainter::kBackground);
+    painter.Draw(view, hexes, z, scroll);
+    // Beside the hexes only those names.
+    for (PixelRect side : {PixelRect{whole.left, whole.top, hexes.left, whole.bottom},
+                           PixelRect{hexes.right, whole.top, whole.right, whole.bottom}}) {
+        if (side.IsEmpty()) continue;
+        view.SaveState();
+        view.IntersectClipRect(side);
+        for (const HexPlace& place : places)
+            painter.DrawHex2(view, place.hex, place.corner);
+        view.RestoreState();
+    }
     return true;
 }

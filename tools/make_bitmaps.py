@@ -396,8 +396,8 @@ def overlay():
 
 def toolbar(scale):
     """Buttons of 20 x 20 (times scale): plain up, plain down, next turn, previous turn, first
-    turn, last turn."""
-    img = Image(6 * 20 * scale, 20 * scale)
+    turn, last turn, add report, find, zoom in, zoom out."""
+    img = Image(10 * 20 * scale, 20 * scale)
     dark, light = (40, 40, 40), (70, 110, 200)
 
     def shape(cell, inside, c):
@@ -441,6 +441,28 @@ def toolbar(scale):
     triangle(5, True, 2)
     triangle(5, True, 7)
     bar(5, 15)
+
+    # A report: a sheet with lines of text, and a plus.
+    shape(6, lambda x, y: 3 <= x <= 13 and 2 <= y <= 17, dark)
+    shape(6, lambda x, y: 4 <= x <= 12 and 3 <= y <= 16, (250, 250, 250))
+    for line in (5, 8, 11):
+        shape(6, lambda x, y, l=line: 5 <= x <= 11 and l <= y < l + 1, dark)
+    plus = lambda cx, cy: lambda x, y: (abs(x - cx) <= 1 and abs(y - cy) <= 4) or (
+        abs(y - cy) <= 1 and abs(x - cx) <= 4)
+    shape(6, plus(14.5, 14.5), light)
+
+    def magnifier(cell, sign):
+        shape(cell, lambda x, y: 20 <= (x - 8) ** 2 + (y - 8) ** 2 <= 42, dark)
+        shape(cell, lambda x, y: 11.5 <= x <= 18 and abs((y - 8) - (x - 8)) <= 1.6 and
+              x + y >= 25, dark)
+        if sign:
+            shape(cell, lambda x, y: abs(y - 8) <= 0.75 and abs(x - 8) <= 2.8, light)
+        if sign == "+":
+            shape(cell, lambda x, y: abs(x - 8) <= 0.75 and abs(y - 8) <= 2.8, light)
+
+    magnifier(7, None)
+    magnifier(8, "+")
+    magnifier(9, "-")
     return img
 
 

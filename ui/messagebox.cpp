@@ -4,8 +4,10 @@
 #include "ui/qtext.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <deque>
+#include <utility>
 
 namespace {
 
@@ -34,7 +36,49 @@ QMessageBox::Icon IconOf(unsigned style) {
     }
 }
 
+// The answer of a box closed without a button: Cancel, or OK where there is no Cancel.
+int CloseAnswer(unsigned style) {
+    unsigned buttons = style & 0x0F;
+    return buttons == MB_OK || buttons == MB_YESNO || buttons == MB_YESNOALL ? IDOK : IDCANCEL;
+}
+
+QMessageBox::ButtonRole RoleOf(int answer) {
+    switch (answer) {
+    case IDOK:
+    case IDYES:
+    case IDYESTOALL:
+        return QMessageBox::YesRole;
+    case IDNO:
+    case IDNOTOALL:
+        return QMessageBox::NoRole;
+    default:
+        return QMessageBox::RejectRole;
+    }
+}
+
 } // namespace
+
+std::vector<MessageBoxButton> MessageBoxButtons(unsigned style) {
+    auto text = [](int id) { return Language.Text(id); };
+    MessageBoxButton ok{IDOK, text(Msg::ButtonOk)}, cancel{IDCANCEL, text(Msg::ButtonCancel)},
+        yes{IDYES, text(Msg::ButtonYes)}, no{IDNO, text(Msg::ButtonNo)},
+        yesToAll{IDYESTOALL, text(Msg::ButtonYesToAll)},
+        noToAll{IDNOTOALL, text(Msg::ButtonNoToAll)};
+    switch (style & 0x0F) {
+    case MB_OKCANCEL:
+        return {ok, cancel};
+    case MB_YESNOCANCEL:
+        return {yes, no, cancel};
+    case MB_YESNO:
+        return {yes, no};
+    case MB_YESNOALL:
+        return {yes, yesToAll, no, noToAll};
+    case MB_YESALLCANCEL:
+        return {yes, yesToAll, cancel};
+    default:
+        return {ok};
+    }
+}
 
 void MessageBoxScript::PushAnswer(int answer) {
     Answers().push_back(answer);
@@ -65,44 +109,16 @@ int DMessageBox(const DWindow* owner, const char* text, const char* caption, uns
                     owner ? owner->Widget() : nullptr);
     // Texts carry file names and line breaks, never markup.
     box.setTextFormat(Qt::PlainText);
-    switch (style & 0x0F) {
-    case MB_OKCANCEL:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case MB_YESNOCANCEL:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-    case MB_YESNO:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    case MB_YESNOALL:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No |
-                               QMessageBox::NoToAll);
-        break;
-    case MB_OKALLCANCEL:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::YesToAll | QMessageBox::Cancel);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
+    std::vector<std::pair<QAbstractButton*, int>> buttons;
+    for (const MessageBoxButton& b : MessageBoxButtons(style)) {
+        QMessageBox::ButtonRole role = RoleOf(b.answer);
+        QPushButton* button = box.addButton(ToQt(b.text), role);
+        button->setObjectName(QStringLiteral("answer%1").arg(b.answer));
+        buttons.emplace_back(button, b.answer);
+        if (role == QMessageBox::RejectRole) box.setEscapeButton(button);
     }
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return IDYES;
-    case QMessageBox::No:
-        return IDNO;
-    case QMessageBox::Ok:
-        return IDOK;
-    case QMessageBox::Cancel:
-        return IDCANCEL;
-    case QMessageBox::YesToAll:
-        return IDYESTOALL;
-    case QMessageBox::NoToAll:
-        return IDNOTOALL;
-    default:
-        return (style & 0x0F) == MB_OK || (style & 0x0F) == MB_YESNO ||
-                       (style & 0x0F) == MB_YESNOALL
-                   ? IDOK
-                   : IDCANCEL;
-    }
+    box.exec();
+    for (auto [button, answer] : buttons)
+        if (box.clickedButton() == button) return answer;
+    return CloseAnswer(style);
 }

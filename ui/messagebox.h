@@ -12,14 +12,22 @@ enum : unsigned {
     MB_OKCANCEL = 0x1,
     MB_YESNOCANCEL = 0x3,
     MB_YESNO = 0x4,
-    MB_YESNOALL = 0x5,    // Yes, Yes to all, No, No to all
-    MB_OKALLCANCEL = 0x6, // OK, OK to all (Yes to all), Cancel
+    MB_YESNOALL = 0x5,     // Yes, Yes to all, No, No to all
+    MB_YESALLCANCEL = 0x6, // Yes, Yes to all, Cancel: go on with a batch, or stop it
     MB_ICONERROR = 0x10,
     MB_ICONQUESTION = 0x20,
     MB_ICONWARNING = 0x30,
     MB_ICONINFORMATION = 0x40,
 };
 enum { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7, IDYESTOALL = 10, IDNOTOALL = 11 };
+
+// The buttons of a box of this style, left to right: each answer and its text in the
+// language in use.
+struct MessageBoxButton {
+    int answer;
+    Str text;
+};
+std::vector<MessageBoxButton> MessageBoxButtons(unsigned style);
 
 // Shows a modal message box over owner (or over nothing) and returns the button chosen;
 // closing it without a button answers Cancel, or OK when there is no Cancel.

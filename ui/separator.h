@@ -12,7 +12,8 @@ public:
         SepChanged = 100, // the drag is over: the bar stays where it is now
         SepMoving = 101,  // the bar follows the mouse
     };
-    static constexpr int kWidth = 5;
+    // Wide enough to be grabbed without aiming.
+    static constexpr int kWidth = 8;
 
     DWindowSeparator(DWindow* parent, const char* name, std::function<void(int code)> notify);
 

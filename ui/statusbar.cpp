@@ -22,7 +22,7 @@ DStatusBar::DStatusBar(DWindow* parent, const char* name)
     bar->setSizeGripEnabled(false);
 }
 
-int DStatusBar::AddTextGadget(int chars) {
+int DStatusBar::AddTextGadget(int chars, bool stretch) {
     auto* bar = static_cast<QStatusBar*>(Widget());
     if (!bar) return -1;
     int index = static_cast<int>(bar->findChildren<QLabel*>().size());
@@ -31,13 +31,21 @@ int DStatusBar::AddTextGadget(int chars) {
     label->setTextFormat(Qt::PlainText);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setMinimumWidth(QFontMetrics(label->font()).averageCharWidth() * chars);
-    bar->addWidget(label);
+    int width = QFontMetrics(label->font()).averageCharWidth() * chars;
+    if (stretch)
+        label->setMinimumWidth(width);
+    else
+        label->setFixedWidth(width);
+    bar->addWidget(label, stretch ? 1 : 0);
     return index;
 }
 
 void DStatusBar::SetText(int gadget, const char* text) {
-    if (QLabel* label = Gadget(Widget(), gadget)) label->setText(ToQt(text));
+    if (QLabel* label = Gadget(Widget(), gadget)) {
+        label->setText(ToQt(text));
+        // A field keeps its width: the whole text shows as its tip.
+        label->setToolTip(label->text());
+    }
 }
 
 Str DStatusBar::GetText(int gadget) const {

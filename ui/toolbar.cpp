@@ -71,7 +71,10 @@ void DToolbar::AddChoice(const char* name, const char* tip, std::function<void(i
     auto* box = new QComboBox(bar);
     box->setObjectName(ToQt(name));
     box->setToolTip(ToQt(tip));
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // As wide as the longest month with its note, whatever it lists: the buttons after it
+    // stay in place as the months change.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(kChoiceChars);
     // The map keeps the keyboard; the list takes it only when clicked.
     box->setFocusPolicy(Qt::ClickFocus);
     QObject::connect(box, &QComboBox::activated, [chosen](int index) { chosen(index); });

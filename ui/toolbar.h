@@ -15,6 +15,9 @@ class QImage;
 // command's menu text as its tip.
 class DToolbar : public DWindow {
 public:
+    // The characters a drop-down list is wide enough for.
+    static constexpr int kChoiceChars = 36;
+
     DToolbar(DFrameWindow* frame, const char* name);
     ~DToolbar() override;
 

@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "base/messagetext.h"
 #include "doc/docmessages.h"
+#include "doc/shownames.h"
 #include "doc/syserror.h"
 #include "gfx/offscreen.h"
 #include "map/atlmap.h"
@@ -108,8 +109,8 @@ DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
     Str text = DocMessage(report, LanguageTexts());
     text += "\n\n";
     text += Language.Text(Msg::GoOn).Get();
-    switch (AppMessageBox(this, text.Get(), MB_OKALLCANCEL | MB_ICONWARNING)) {
-    case IDOK:
+    switch (AppMessageBox(this, text.Get(), MB_YESALLCANCEL | MB_ICONWARNING)) {
+    case IDYES:
         return DocAnswer::Yes;
     case IDYESTOALL:
         return DocAnswer::YesToAll;
@@ -139,6 +140,7 @@ void FrameWindow::UpdateRecentMenu() {
         texts.emplace_back(text);
     }
     SetMenuEntries(CM_FILEEXIT, CM_FILERECENT, texts);
+    UpdateStartHint();
 }
 
 bool FrameWindow::CanClose() {
@@ -236,9 +238,10 @@ void FrameWindow::AddReports(const std::vector<Str>& paths) {
             AppOptions.lastDir = ReportDirectory(report.file.c_str());
     if (added.reports.size() == 1)
         ShowOutcome(added.reports.front());
-    else
-        AppMessageBox(this, ReportsSummary(added, LanguageTexts()).Get(),
-                      added.Refused() ? MB_ICONWARNING : MB_ICONINFORMATION);
+    else if (added.Refused())
+        AppMessageBox(this, ReportsSummary(added, LanguageTexts()).Get(), MB_ICONWARNING);
+    else // nothing to explain: a note the player need not click away
+        ShowNote(ReportsSummary(added, LanguageTexts()));
     // Once all are in: the picture of the map may grow with every report.
     if (wasEmpty) ShowHome();
     UpdateCommands();
@@ -261,6 +264,7 @@ bool FrameWindow::ExportMap(const char* path) {
         ShowOutcome(out);
         return false;
     }
+    ShowNote(FormatMessageText(Language.Text(Msg::ExportedTo).Get(), {out.file}));
     return true;
 }
 
@@ -350,8 +354,11 @@ void FrameWindow::CmFileAddReport() {
 
 void FrameWindow::CmFileExport() {
     Str path;
+    std::string name =
+        ExportFileName(doc_.FileName().View(), Language.Text(Msg::UnsavedMapName).View(),
+                       map_->GetCurPlain(), ShownDate());
     if (AskFileName({true, Language.Text(Msg::ExportTitle), Language.Text(Msg::PictureFilter),
-                     "*.png", "png", AppOptions.lastDir},
+                     name.c_str(), "png", AppOptions.lastDir},
                     path))
         ExportMap(path.Get());
 }

@@ -1,15 +1,18 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
+#include "doc/shownames.h"
 #include "gfx/bitmap.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "mapview/legend.h"
 #include "model/levelname.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
 #include "ui/lineswindow.h"
 #include "ui/resdialog.h"
 #include "ui/separator.h"
+#include "ui/starthint.h"
 #include "ui/statusbar.h"
 #include "ui/toolbar.h"
 #include "vexlor/appmessage.h"
@@ -23,9 +26,11 @@ namespace {
 
 constexpr unsigned kAboutDialogId = 300;
 constexpr int kToolbarCell = 20;
-constexpr int kStatusFieldChars = 10;
-constexpr int kLevelFieldChars = 20; // "very deep underworld"
-constexpr int kHoverFieldChars = 40;
+// Fixed widths, so that fields do not jump sideways as months change.
+constexpr int kStatusFieldChars = 38; // "September, Year 12 (from earlier reports)"
+constexpr int kLevelFieldChars = 20;  // "very deep underworld"
+constexpr int kHoverFieldChars = 44;
+constexpr int kNoteFieldChars = 20;
 
 AtlDate FirstTurnDate(const VexlorDoc& doc) {
     return doc.FirstTurn() ? doc.FirstTurn()->date : AtlDate();
@@ -43,6 +48,7 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     descr_->SetName("descrPane");
     map_ = std::make_unique<MapView>(this, static_cast<MapViewHost&>(*this));
     map_->SetName("mapView");
+    startHint_ = std::make_unique<DStartHint>(map_.get(), [this](unsigned c) { EvCommand(c); });
     descr_->OnGoTo([this](const AtlCoord& c) { GoTo(c); });
     doc_.SetObserver(this);
     doc_.SetQuestions(this);
@@ -64,6 +70,7 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     levelField_ = statusBar_->AddTextGadget(kLevelFieldChars);
     statusBar_->SetText(levelField_, "");
     hoverField_ = statusBar_->AddTextGadget(kHoverFieldChars);
+    noteField_ = statusBar_->AddTextGadget(kNoteFieldChars, true);
 
     RegisterCommands();
     recent_.Load(Profile);
@@ -73,6 +80,10 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
 }
 
 FrameWindow::~FrameWindow() = default;
+
+void FrameWindow::ShowNote(const Str& text) {
+    if (statusBar_ && noteField_ >= 0) statusBar_->SetText(noteField_, text.Get());
+}
 
 void FrameWindow::ShowHover(const Str& text) {
     if (statusBar_ && hoverField_ >= 0) statusBar_->SetText(hoverField_, text.Get());
@@ -137,12 +148,15 @@ void FrameWindow::SetupToolbar() {
     toolbar_->AddButton(4, CM_VIEWFIRSTTURN);
     toolbar_->AddButton(3, CM_VIEWPREVTURN);
     toolbar_->AddChoice("turnList", Language.Text(Msg::TurnsLoaded).Get(), [this](int index) {
-        int i = 0;
-        for (const TurnNode& turn : Document().Turns())
-            if (i++ == index) ShowTurn(turn.date);
+        if (index >= 0 && index < static_cast<int>(turnChoices_.size()))
+            ShowTurn(turnChoices_[static_cast<size_t>(index)]);
     });
     toolbar_->AddButton(2, CM_VIEWNEXTTURN);
     toolbar_->AddButton(5, CM_VIEWLASTTURN);
+    toolbar_->AddButton(6, CM_FILEADDREPORT);
+    toolbar_->AddButton(7, CM_VIEWFIND);
+    toolbar_->AddButton(8, CM_VIEWZOOMIN);
+    toolbar_->AddButton(9, CM_VIEWZOOMOUT);
 }
 
 void FrameWindow::EvSize(int, int) {
@@ -190,21 +204,15 @@ void FrameWindow::UpdateCaption() {
 }
 
 void FrameWindow::UpdateStatus() {
-    std::vector<Str> turns;
-    int shown = -1;
-    for (const TurnNode& turn : Document().Turns()) {
-        if (turn.date == ShownDate()) shown = static_cast<int>(turns.size());
-        turns.push_back(turn.date.GetString());
-    }
-    toolbar_->SetChoices(turns, shown);
-    Str text;
-    if (Document().FirstTurn()) {
-        text = ShownDate().GetString();
-        // A month between two reports shows what was last seen before it.
-        if (shown < 0) text += Language.Text(Msg::FromEarlierReports);
-    }
-    statusBar_->SetText(statusField_, text.Get());
+    // A month between two reports shows what was last seen before it, and says so.
+    TurnChoices turns =
+        ListTurnChoices(Document(), ShownDate(), Language.Text(Msg::FromEarlierReports).View());
+    turnChoices_ = turns.dates;
+    toolbar_->SetChoices(turns.texts, turns.shown);
+    statusBar_->SetText(
+        statusField_, turns.shown >= 0 ? turns.texts[static_cast<size_t>(turns.shown)].Get() : "");
     statusBar_->SetText(levelField_, LevelName(map_->GetCurPlain()).c_str());
+    UpdateStartHint();
 }
 
 void FrameWindow::Reformat() {
@@ -269,7 +277,7 @@ bool FrameWindow::CeViewPrevTurn() const {
 
 void FrameWindow::ShowHelp(const char* anchor) {
     if (HelpFilePath.IsEmpty()) return;
-    if (!help_) help_ = std::make_unique<DHelpWindow>();
+    if (!help_) help_ = std::make_unique<DHelpWindow>(PaintLegendPicture);
     help_->ShowTopic(HelpFilePath.Get(), anchor);
 }
 

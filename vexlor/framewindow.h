@@ -18,6 +18,7 @@ class DFindBox;
 class DLinesWindow;
 class DHelpWindow;
 class DProgressDialog;
+class DStartHint;
 class DStatusBar;
 class DToolbar;
 class DWindowSeparator;
@@ -150,6 +151,8 @@ public:
     // first, so that a hex nothing is known of leaves none standing.
     void GoTo(const AtlCoord& c);
     const DStatusBar& StatusBar() const { return *statusBar_; }
+    // The status bar's field of notes (see ShowNote).
+    int NoteField() const { return noteField_; }
     const DToolbar& Toolbar() const { return *toolbar_; }
     // The find box, once View, Find has opened it.
     DFindBox* FindBox() { return findBox_.get(); }
@@ -180,9 +183,14 @@ private:
     void ShowMessage(const Str& message);
     // The outcome's message, if it has one.
     void ShowOutcome(const DocOutcome& outcome);
+    // News that needs no answer (a picture exported, a batch of reports added) in the status
+    // bar's last field, until the next.
+    void ShowNote(const Str& text);
     // The map's name goes to the top of the recently used ones and into the File menu.
     void NoteRecent(const char* path);
     void UpdateRecentMenu();
+    // The hint over the empty map of what to do first, shown while the map has no turn.
+    void UpdateStartHint();
 
     void SetupToolbar();
     void RegisterCommands();
@@ -210,6 +218,7 @@ private:
     // The panes: the map view fills the description pane.
     std::unique_ptr<DescrTreeView> descr_;
     std::unique_ptr<MapView> map_;
+    std::unique_ptr<DStartHint> startHint_;
     bool zoomKept_ = false; // the zoom goes to the profile once the start's zoom is set
     std::unique_ptr<DWindowSeparator> separator_;
     std::unique_ptr<DToolbar> toolbar_;
@@ -218,6 +227,8 @@ private:
     int statusField_ = -1;
     int levelField_ = -1;
     int hoverField_ = -1;
+    int noteField_ = -1;
+    std::vector<AtlDate> turnChoices_; // the toolbar's list of turns, by their dates
     std::unique_ptr<DFindBox> findBox_;
     std::vector<FindMatch> found_;
     std::unique_ptr<DLinesWindow> turnEvents_;

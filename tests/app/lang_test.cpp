@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -58,7 +62,7 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
     }
     EXPECT_EQ(layout, "&File\n"
                       "  &New\tCtrl+N 101\n  &Open\tCtrl+O 102\n  &Save\tCtrl+S 103\n"
-                      "  &SaveAs\tCtrl+Shift+S 104\n  -\n"
+                      "  Save a&s...\tCtrl+Shift+S 104\n  -\n"
                       "  &Add report 105\n  &Export map... 106\n  -\n  E&xit\tCtrl+Q 100\n"
                       "&View\n"
                       "  Plain up 200\n  Plain down 201\n  -\n  Next turn\tAlt+Right 202\n"
@@ -70,6 +74,29 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "\b&Help\n"
                       "  &Index\tF1 901\n  &Using help 902\n  -\n  &About... 903\n");
     EXPECT_TRUE(lang.LoadMenuA(2).empty());
+}
+
+// Every text a player reads, walked for the misspellings that once stood in them.
+TEST_F(English, NoTextHoldsAKnownMisspelling) {
+    const char* const misspelt[] = {"reprt",   "SaveAs",  "can not", "Yes to All", "No to All",
+                                    "recieve", "seperat", "occured", "existant",   "teh "};
+    std::vector<std::string> texts;
+    for (const MessageRow& row : kMessageTable)
+        texts.emplace_back(row.english);
+    for (const MenuItemDef& item : lang.LoadMenuA(1))
+        texts.emplace_back(item.text.View());
+    std::ifstream help(VEXLOR_VEXENU_HTML);
+    ASSERT_TRUE(help) << VEXLOR_VEXENU_HTML;
+    texts.emplace_back(std::istreambuf_iterator<char>(help), std::istreambuf_iterator<char>());
+    for (const std::string& text : texts)
+        for (const char* wrong : misspelt)
+            EXPECT_EQ(text.find(wrong), std::string::npos)
+                << wrong << " in: " << text.substr(0, 80);
+    // The batch questions and the file filters read as meant.
+    EXPECT_STREQ(EnglishMessage(Msg::ReportFilter),
+                 "Atlantis reports (*.rep)|*.rep|All files (*.*)|*.*|");
+    EXPECT_STREQ(EnglishMessage(Msg::ButtonYesToAll), "Yes to &all");
+    EXPECT_STREQ(EnglishMessage(Msg::ButtonNoToAll), "No to a&ll");
 }
 
 TEST_F(English, AboutDialog) {

@@ -8,6 +8,7 @@
 #include "map/mapviewsink.h"
 #include "map/scrolldata.h"
 #include "map/storedarea.h"
+#include "mapview/legend.h"
 #include "mapview/mappainter.h"
 #include "mapview/maprender.h"
 #include "model/docfile.h"
@@ -18,6 +19,8 @@
 
 #include <cstdlib>
 #include <deque>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -178,8 +181,9 @@ TEST(RenderPlain, SmallMapLooksAsExpected) {
     ASSERT_TRUE(RenderPlain(map, kPlain, buffer));
     HexArea area = StoredArea(*map.GetPlain(kPlain), HexGeometry::kWrapWidth);
     EXPECT_EQ(area.column, 62);
-    EXPECT_EQ(buffer.Width(), 5 * 37 + 50);
-    EXPECT_EQ(buffer.Height(), 5 * 21 + 42);
+    // With the pixel the right and bottom borders are drawn on.
+    EXPECT_EQ(buffer.Width(), 5 * 37 + 50 + 1);
+    EXPECT_EQ(buffer.Height(), 5 * 21 + 42 + 1);
     ExpectPicture(buffer, "small-surface.png", TownNameBoxes(map, area));
 }
 
@@ -194,11 +198,15 @@ TEST(RenderPlain, ARealWorldTilesWithoutGaps) {
     for (int z : {0, 1}) {
         OffscreenBuffer buffer;
         ASSERT_TRUE(RenderPlain(map, z, buffer));
-        EXPECT_EQ(buffer.Width(), (z == 0 ? 31 : 15) * 37 + 50);
-        EXPECT_EQ(buffer.Height(), (z == 0 ? 31 : 15) * 21 + 42);
+        // Names of the first and last columns may widen the picture beside the hexes.
+        const int hexesWidth = (z == 0 ? 31 : 15) * 37 + 50 + 1;
+        const int beside = buffer.Width() - hexesWidth;
+        EXPECT_GE(beside, 0);
+        EXPECT_LT(beside, 64);
+        EXPECT_EQ(buffer.Height(), (z == 0 ? 31 : 15) * 21 + 42 + 1);
         // Inside the world's ragged rim every pixel belongs to a hex.
         for (int y = 21; y < buffer.Height() - 21; ++y)
-            for (int x = 13; x < buffer.Width() - 13; ++x) {
+            for (int x = 13 + beside; x < hexesWidth - 13; ++x) {
                 ASSERT_FALSE(buffer.PixelAt(x, y) == MapPainter::kBackground)
                     << "plain " << z << " at " << x << "," << y;
                 ASSERT_FALSE(buffer.PixelAt(x, y) == key)
@@ -212,14 +220,56 @@ TEST(RenderPlain, AnEmptyPlainIsOneUnknownHex) {
     map.Clear();
     OffscreenBuffer buffer;
     ASSERT_TRUE(RenderPlain(map, 1, buffer));
-    EXPECT_EQ(buffer.Width(), 50);
-    EXPECT_EQ(buffer.Height(), 42);
+    EXPECT_EQ(buffer.Width(), 51);
+    EXPECT_EQ(buffer.Height(), 43);
     Bitmap terrain = Bitmap::LoadResource(kTerrainBitmap);
     EXPECT_EQ(buffer.PixelAt(25, 21), terrain.PixelAt(50 + 25, 126 + 21));
     EXPECT_EQ(buffer.PixelAt(0, 0), MapPainter::kBackground);
     // So is a level the map holds nothing of.
     ASSERT_TRUE(RenderPlain(map, 7, buffer));
-    EXPECT_EQ(buffer.Width(), 50);
+    EXPECT_EQ(buffer.Width(), 51);
+}
+
+// The picture of a level is whole: its right edge holds the easternmost hex's right point,
+// its bottom edge the bottom of the last row, and a name longer than its hex is written
+// whole beside the hexes, on both sides of the world's wrap.
+TEST(RenderPlain, TheWholeLevelWithoutACut) {
+    for (const char* town : {"", "Brimsordon-on-the-Marsh"}) {
+        VexlorDoc doc;
+        FillSmallDoc(doc);
+        const AtlDate july(6, 1);
+        doc.RegisterTurn(july)->RegisterLoc(AtlCoord(3, 5))->townName = town;
+        doc.RegisterTurn(july)->RegisterLoc(AtlCoord(62, 0))->townName = town;
+        AtlMap map;
+        FormatMap(doc, map, july);
+        OffscreenBuffer buffer;
+        ASSERT_TRUE(RenderPlain(map, kPlain, buffer));
+        const int hexesWidth = 5 * 37 + 50 + 1;
+        const int beside = (buffer.Width() - hexesWidth) / 2;
+        if (!*town) {
+            ASSERT_EQ(buffer.Width(), hexesWidth);
+            // The right point of (3, 5), the easternmost hex of the last row, and the bottom
+            // edge of that row are drawn (the outline of the unknown hex beside it meets it
+            // there), not left beyond the picture.
+            EXPECT_NE(buffer.PixelAt(buffer.Width() - 1, 5 * 21 + 21), MapPainter::kBackground);
+            EXPECT_NE(buffer.PixelAt(5 * 37 + 25, buffer.Height() - 1), MapPainter::kBackground);
+            continue;
+        }
+        // The long names reach beyond the hexes on both sides, as far each way...
+        EXPECT_GT(beside, 20);
+        EXPECT_EQ(buffer.Width(), hexesWidth + 2 * beside);
+        // ...and no letter touches the picture's edges: the rim around the name is inside.
+        int letters[2] = {0, 0};
+        for (int y = 0; y < buffer.Height(); ++y)
+            for (int x = 0; x < buffer.Width(); ++x) {
+                bool black = buffer.PixelAt(x, y) == MapPainter::kTownName;
+                if (black && (x == 0 || x == buffer.Width() - 1)) ADD_FAILURE() << x << "," << y;
+                if (black && x < beside) ++letters[0];
+                if (black && x >= buffer.Width() - beside) ++letters[1];
+            }
+        EXPECT_GT(letters[0], 10);
+        EXPECT_GT(letters[1], 10);
+    }
 }
 
 // Terrains the reader keeps by name have pictures of their own, from the sheet's cells that
@@ -390,6 +440,44 @@ TEST(MapPainter, UnitMarkersStayReadableAtEveryZoom) {
                 }
             }
         }
+}
+
+// Every picture the help page's legend names is the painter's own: each terrain its own
+// picture, each marker on its plain, and none of them the unknown hex but the unknown hex.
+TEST(Legend, EveryPictureOfTheHelpPageIsPainted) {
+    std::ifstream page(VEXLOR_HELP_PAGE);
+    std::string html((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
+    std::vector<std::string> names;
+    for (size_t at = html.find("src=\"legend:"); at != std::string::npos;
+         at = html.find("src=\"legend:", at + 1)) {
+        size_t from = at + 12;
+        names.push_back(html.substr(from, html.find('"', from) - from));
+    }
+    ASSERT_GE(names.size(), 26u);
+    auto fingerprint = [](const OffscreenBuffer& b) {
+        std::vector<GrafColor> pixels;
+        for (int y = 0; y < b.Height(); ++y)
+            for (int x = 0; x < b.Width(); ++x)
+                pixels.push_back(b.PixelAt(x, y));
+        return pixels;
+    };
+    std::vector<std::vector<GrafColor>> seen;
+    for (const std::string& name : names) {
+        OffscreenBuffer picture;
+        ASSERT_TRUE(PaintLegendPicture(name, picture)) << name;
+        EXPECT_GE(picture.Width(), HexGeometry::kHexWidth) << name;
+        std::vector<GrafColor> pixels = fingerprint(picture);
+        for (const auto& other : seen)
+            EXPECT_NE(pixels, other) << name << " looks like another picture";
+        seen.push_back(pixels);
+    }
+    // The ocean is the map's ocean.
+    AtlMap map;
+    map.SetHex(AtlCoord(0, 0), Hex(TerrainType::Ocean));
+    OffscreenBuffer ocean, legend;
+    ASSERT_TRUE(RenderPlain(map, 0, ocean));
+    ASSERT_TRUE(PaintLegendPicture("ocean", legend));
+    EXPECT_EQ(fingerprint(legend), fingerprint(ocean));
 }
 
 int main(int argc, char** argv) {

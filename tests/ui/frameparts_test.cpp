@@ -150,6 +150,30 @@ private slots:
         QCOMPARE(status.GetText(7), Str());
         QVERIFY(status.GetHeight() > 0);
     }
+
+    // Month names differ in length: the fields after the month must not move with them.
+    void statusFieldsKeepTheirPlace() {
+        SizedFrame frame;
+        frame.Resize(800, 300);
+        DStatusBar status(&frame, "status");
+        status.MoveWindow({0, 0, 800, status.GetHeight()});
+        int month = status.AddTextGadget(12);
+        int level = status.AddTextGadget(8);
+        int note = status.AddTextGadget(10, true);
+        frame.Show(SW_SHOWNORMAL);
+        auto left = [&](int gadget) {
+            QCoreApplication::processEvents();
+            return status.Widget()
+                ->findChild<QWidget*>(QStringLiteral("gadget%1").arg(gadget))
+                ->geometry();
+        };
+        status.SetText(month, "May");
+        QRect before = left(level);
+        status.SetText(month, "September, Year 12 (from earlier reports)");
+        QCOMPARE(left(level), before);
+        // The last field takes the room that is left.
+        QVERIFY(left(note).right() > 700);
+    }
 };
 
 QTEST_MAIN(FramePartsTest)

@@ -149,6 +149,34 @@ private slots:
         QCOMPARE(label, QString::fromUtf8(question));
     }
 
+    // A question that covers a batch offers its answers in words, and each button answers
+    // as it reads.
+    void batchQuestionsOfferTheirAnswersInWords() {
+        MessageBoxScript::Reset();
+        auto texts = [](unsigned style) {
+            QStringList list;
+            for (const MessageBoxButton& b : MessageBoxButtons(style))
+                list << QString::fromUtf8(b.text.Get()).remove('&');
+            return list;
+        };
+        QCOMPARE(texts(MB_YESNOALL), (QStringList{"Yes", "Yes to all", "No", "No to all"}));
+        QCOMPARE(texts(MB_YESALLCANCEL), (QStringList{"Yes", "Yes to all", "Cancel"}));
+        QCOMPARE(texts(MB_OK), (QStringList{"OK"}));
+        for (int answer : {IDYES, IDYESTOALL, IDCANCEL}) {
+            QStringList shown;
+            QTimer::singleShot(0, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal) return;
+                for (auto* button : modal->findChildren<QPushButton*>())
+                    shown << button->text().remove('&');
+                modal->findChild<QPushButton*>(QStringLiteral("answer%1").arg(answer))->click();
+            });
+            QCOMPARE(DMessageBox(nullptr, "Go on?", "Vexlor", MB_YESALLCANCEL), answer);
+            shown.sort();
+            QCOMPARE(shown, (QStringList{"Cancel", "Yes", "Yes to all"}));
+        }
+    }
+
     void dialogIsLaidOutFromItsTemplateAndEndsWithTheButtonsId() {
         DialogTemplate about;
         about.caption = "About";

@@ -17,8 +17,10 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QImage>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollBar>
@@ -159,7 +161,7 @@ private slots:
         const FileDialogParams& shown = FileDialogScript::History()[0];
         QVERIFY(!shown.save);
         QCOMPARE(shown.title, Str("Open Atlantis report"));
-        QCOMPARE(shown.filter, Str("Atlantis reprts (*.rep)|*.rep|All files (*.*)|*.*|"));
+        QCOMPARE(shown.filter, Str("Atlantis reports (*.rep)|*.rep|All files (*.*)|*.*|"));
         QCOMPARE(shown.initialName, Str("*.rep"));
         QCOMPARE(shown.defaultExtension, Str("rep"));
         QCOMPARE(shown.directory, Str(dir_->Path().c_str()));
@@ -194,13 +196,13 @@ private slots:
                                          Str(Report("head-standard/3-turn2.rep").c_str()),
                                          Str(Report("head-standard/4-turn1.rep").c_str()),
                                          Str(Report("head-standard/3-turn1.rep").c_str())});
-        MessageBoxScript::PushAnswer(IDOK);      // 4-turn1: another faction, go on
+        MessageBoxScript::PushAnswer(IDYES);     // 4-turn1: another faction, go on
         MessageBoxScript::PushAnswer(IDNOTOALL); // 3-turn2: keep the loaded turn
         MessageBoxScript::PushAnswer(IDOK);      // the summary
         QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
         const auto& shown = MessageBoxScript::History();
         QCOMPARE(shown.size(), size_t(3));
-        QCOMPARE(shown[0].style, unsigned(MB_OKALLCANCEL | MB_ICONWARNING));
+        QCOMPARE(shown[0].style, unsigned(MB_YESALLCANCEL | MB_ICONWARNING));
         QCOMPARE(shown[1].style, unsigned(MB_YESNOALL | MB_ICONQUESTION));
         QCOMPARE(shown[2].text,
                  Str(("Reports added: 2, replaced: 0, kept: 1, refused: 1.\n\nRefused:\n" +
@@ -211,6 +213,31 @@ private slots:
         QCOMPARE(Frame().ShownDate(), AtlDate(2, 1));
     }
 
+    // Started without a map, the map shows what to do first; each line's link runs its
+    // command, and the hint goes once the map has a turn.
+    void theEmptyStartShowsAHint() {
+        auto* hint = Frame().Map().Widget()->findChild<QLabel*>(QStringLiteral("startHint"));
+        QVERIFY(hint && hint->isVisible());
+        QVERIFY(hint->text().contains("Add report") && hint->text().contains("Open map"));
+        QVERIFY(!hint->text().contains("Maps used last"));
+        FileDialogScript::PushCancel();
+        emit hint->linkActivated(QStringLiteral("command:%1").arg(CM_FILEOPEN));
+        QCOMPARE(FileDialogScript::History().back().title, Str("Open Vexlor document"));
+        FileDialogScript::PushFileNames({Str(Report("head-standard/3-turn1.rep").c_str())});
+        emit hint->linkActivated(QStringLiteral("command:%1").arg(CM_FILEADDREPORT));
+        QCOMPARE(Frame().Document().Turns().LongCountNodes(), 1L);
+        QVERIFY(!hint->isVisible());
+
+        // The maps used last are offered by name.
+        SaveAs(File("wolves.atl"));
+        NewFrame();
+        hint = Frame().Map().Widget()->findChild<QLabel*>(QStringLiteral("startHint"));
+        QVERIFY(hint->isVisible() && hint->text().contains("wolves.atl"));
+        emit hint->linkActivated(QStringLiteral("command:%1").arg(CM_FILERECENT));
+        QCOMPARE(Frame().Controller().FileName(), Str(File("wolves.atl").c_str()));
+        QVERIFY(!hint->isVisible());
+    }
+
     void recentMapsAndExport() {
         AddReport(Report("head-standard/3-turn1.rep"));
         SaveAs(File("wolves.atl"));
@@ -218,11 +245,17 @@ private slots:
         QCOMPARE(Frame().Recent().Files(), std::vector<Str>{Str(File("wolves.atl").c_str())});
         QVERIFY(Frame().CommandText(CM_FILERECENT).View().ends_with("wolves.atl"));
 
-        // File, Export map writes the level on show as a picture.
+        // File, Export map writes the level on show as a picture, offers a name that says
+        // what it shows and tells where it went.
+        FileDialogScript::Reset();
         FileDialogScript::PushFileName(File("map.png").c_str());
         QVERIFY(Frame().EvCommand(CM_FILEEXPORT));
+        QCOMPARE(FileDialogScript::History().back().initialName,
+                 Str("wolves-surface-January-Year-1.png"));
         QImage picture(QString::fromStdString(File("map.png")));
         QVERIFY(!picture.isNull() && picture.width() > 0);
+        QCOMPARE(Frame().StatusBar().GetText(Frame().NoteField()),
+                 Str(("Map exported to " + File("map.png")).c_str()));
         // Never over the map itself.
         const std::string map = dir_->Read("wolves.atl");
         FileDialogScript::PushFileName(File("wolves.atl").c_str());
@@ -622,13 +655,14 @@ private slots:
         QList<QAction*> buttons;
         for (QAction* action : bar->actions())
             if (action->objectName().startsWith("tool")) buttons << action;
-        QCOMPARE(buttons.size(), 6);
+        QCOMPARE(buttons.size(), 10);
         // Left to right: plain up, plain down, first, previous, next and last turn (the turns
-        // list stands between previous and next). Each shows its 20 x 20 cell of bitmap 103.
+        // list stands between previous and next), add report, find, zoom in and zoom out.
+        // Each shows its 20 x 20 cell of bitmap 103.
         Bitmap cells = Bitmap::LoadResource(kToolbarBitmap);
         cells.MakeTransparent();
         QStringList names;
-        const int cellOf[] = {0, 1, 4, 3, 2, 5};
+        const int cellOf[] = {0, 1, 4, 3, 2, 5, 6, 7, 8, 9};
         for (int i = 0; i < buttons.size(); ++i) {
             names << buttons[i]->objectName();
             QImage icon =
@@ -638,8 +672,8 @@ private slots:
                               .convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(icon, cell);
         }
-        QCOMPARE(names,
-                 (QStringList{"tool200", "tool201", "tool204", "tool203", "tool202", "tool205"}));
+        QCOMPARE(names, (QStringList{"tool200", "tool201", "tool204", "tool203", "tool202",
+                                     "tool205", "tool105", "tool206", "tool220", "tool221"}));
         QCOMPARE(buttons[1]->toolTip(), QStringLiteral("Plain down"));
 
         QCOMPARE(Frame().Map().GetCurPlain(), 0);
@@ -699,11 +733,22 @@ private slots:
         QCOMPARE(Frame().StatusBar().GetText(0), Str("January, Year 1"));
         // February and March show what January saw; April what April saw.
         auto january = Sightings(Frame().Map().GetMap());
+        auto* turns = bar->findChild<QComboBox*>(QStringLiteral("turnList"));
         for (int month : {1, 2, 3}) {
             QTest::mouseClick(next, Qt::LeftButton);
             QVERIFY(showsMonth(month));
             if (month < 3) QCOMPARE(Sightings(Frame().Map().GetMap()), january);
         }
+        // The list of turns names the month on show, also one without a report; picking an
+        // entry shows its month.
+        QTest::mouseClick(prev, Qt::LeftButton);
+        QCOMPARE(turns->currentText(), QStringLiteral("March, Year 1 (from earlier reports)"));
+        QCOMPARE(turns->count(), 3);
+        const int widthThen = turns->width();
+        emit turns->activated(2);
+        QVERIFY(showsMonth(3));
+        QCOMPARE(turns->count(), 2);
+        QCOMPARE(turns->width(), widthThen); // the buttons after it stay in place
         QVERIFY(Sightings(Frame().Map().GetMap()) != january);
         QVERIFY(!Enabled(CM_VIEWNEXTTURN));
         QVERIFY(!next->isEnabled());
@@ -814,9 +859,12 @@ private slots:
     }
 
     void filesOnTheCommandLineOrDroppedAreOpenedAndAdded() {
-        MessageBoxScript::PushAnswer(IDOK); // the summary of the two reports
+        // Nothing refused: the summary is a note in the status bar, not a box to click away.
         Frame().OpenFiles({Str(Report("head-standard/3-turn1.rep").c_str()),
                            Str(Report("head-standard/3-turn2.rep").c_str())});
+        QVERIFY(MessageBoxScript::History().empty());
+        QCOMPARE(Frame().StatusBar().GetText(Frame().NoteField()),
+                 Str("Reports added: 2, replaced: 0, kept: 0, refused: 0."));
         QCOMPARE(Frame().Document().Turns().LongCountNodes(), 2L);
         QCOMPARE(Frame().ShownDate(), AtlDate(1, 1));
         MessageBoxScript::Reset();
