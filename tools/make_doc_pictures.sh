@@ -45,7 +45,8 @@ kill "$demo" "$xvfb"
 wait "$xvfb" 2>/dev/null || true
 
 # The program itself, with a profile of its own: the whole 64 x 64 world zoomed out, where the
-# gold discs mark the towns the Guardsmen hold, and the find box over the player's map.
+# gold discs mark the towns the Guardsmen hold, the find box over the player's map, and the
+# empty start.
 cp "$build/vexlor/vexlor" "$build/vexlor/vexenu.so" "$build/vexlor/errlex32.so" \
     "$build/vexlor/vexenu.html" "$work/"
 touch "$work/per-user-profile"
@@ -80,6 +81,16 @@ box=$(DISPLAY=$display xdotool search --name "^Find$" | head -1)
 DISPLAY=$display xdotool windowmove "$box" 780 380 sleep 0.3 key Down sleep 0.2 key Down \
     sleep 0.2 key Return sleep 0.8
 DISPLAY=$display /usr/bin/import -window root docs/find-box.png
+kill "$program"
+sleep 1
+# Started without a map: the hint of what to do first, with the two maps opened above as the
+# maps used last.
+DISPLAY=$display "$work/vexlor" &
+program=$!
+sleep 3
+window=$(DISPLAY=$display xdotool search --name "Vexlor -" | head -1)
+DISPLAY=$display xdotool windowmove "$window" 0 0 windowsize "$window" 1280 800 sleep 1
+DISPLAY=$display /usr/bin/import -window root docs/empty-start.png
 kill "$program"
 sleep 1
 
