@@ -53,7 +53,7 @@ TEST(Bitmaps, ResourcesHaveTheirLayout) {
     EXPECT_GE(overlay.Width(), 48);
     EXPECT_GE(overlay.Height(), 12);
     Bitmap toolbar = Bitmap::LoadResource(kToolbarBitmap);
-    EXPECT_EQ(toolbar.Width(), 6 * 20);
+    EXPECT_EQ(toolbar.Width(), 10 * 20);
     EXPECT_EQ(toolbar.Height(), 20);
     Bitmap dense = Bitmap::LoadResource(kToolbarBitmap2x);
     EXPECT_EQ(dense.Width(), 2 * toolbar.Width());

@@ -78,7 +78,7 @@ status=0
 [ "$status" = 0 ] || fail "the program ended with status $status"
 [ -f "$probe" ] || fail "the probe saw no main window"
 expected_window=$(printf '%s\t%s\n' \
-    menu '&File' item '&New' item '&Open' item '&Save' item '&SaveAs' item '&Add report' \
+    menu '&File' item '&New' item '&Open' item '&Save' item 'Save a&s...' item '&Add report' \
     item '&Export map...' \
     item 'E&xit' menu '&View' item 'Plain up' item 'Plain down' item 'Next turn' \
     item 'Prev turn' item 'First turn' item 'Last turn' item '&Find...' item 'Turn &events...' item 'Zoom &in' item 'Zoom &out' item '&Actual size' item '&Whole level' menu '&Help' item $'&Index\tF1' item '&Using help' item '&About...' \
