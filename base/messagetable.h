@@ -131,6 +131,8 @@ enum : int {
     SelectionOffMap = 1208,
     PictureTooLarge = 1209,
     CannotWritePicture = 1210,
+    // The find panel.
+    FoundSeenIn = 1550,
 };
 } // namespace Msg
 
@@ -195,7 +197,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::NoReportForTurn, "No report was read for this turn."},
     {Msg::NoTurn, "%s: no turn %s"},
     {Msg::Find, "Find"},
-    {Msg::FindPrompt, "Region, town, unit, building or X,Y"},
+    {Msg::FindPrompt, "Region, town, unit, building, X,Y or level"},
     {Msg::NothingFound, "Nothing found"},
     {Msg::OneFound, "1 found"},
     {Msg::SomeFound, "%s found"},
@@ -270,4 +272,5 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::SelectionOffMap, "bad selection '%s': no hex of the map lies there"},
     {Msg::PictureTooLarge, "cannot make a picture of that size"},
     {Msg::CannotWritePicture, "%s: cannot write"},
+    {Msg::FoundSeenIn, "(seen in %s)"},
 };

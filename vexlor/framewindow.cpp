@@ -66,6 +66,7 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     hoverField_ = statusBar_->AddTextGadget(kHoverFieldChars);
 
     RegisterCommands();
+    OpenKeptPanels();
     recent_.Load(Profile);
     UpdateRecentMenu();
     DragAcceptFiles(true);
