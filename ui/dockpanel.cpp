@@ -85,8 +85,8 @@ DDockPanel::DDockPanel(DFrameWindow* frame, const char* name, const char* captio
       section_(place.section) {
     int side = profile_.GetInt(section_, "Side", place.side);
     side_ = side >= Left && side <= Bottom ? static_cast<Side>(side) : place.side;
-    keptSize_ = profile_.GetInt(section_, "Size", 0);
-    if (keptSize_ < kMinSize) keptSize_ = 0;
+    keptSize_ = profile_.GetInt(section_, "Size", place.size);
+    if (keptSize_ < kMinSize) keptSize_ = place.size;
 
     PanelWidget* panel = Panel();
     panel->setObjectName(ToQt(name));

@@ -14,11 +14,13 @@ class DFrameWindow;
 class DDockPanel : public DWindow {
 public:
     enum Side { Left = 0, Right = 1, Top = 2, Bottom = 3 };
-    // Where the profile keeps the panel, and its side while the profile keeps none.
+    // Where the profile keeps the panel, and its side and size (across the frame, in pixels;
+    // 0 for what its parts ask) while the profile keeps none.
     struct Place {
         ApplicationProfile& profile;
         const char* section;
         Side side = Left;
+        int size = 0;
     };
 
     // Hidden until opened, at the side the profile keeps; the name lets tests find it.

@@ -10,6 +10,9 @@ namespace {
 
 constexpr const char* kFindSection = "FindPanel";
 constexpr const char* kEventsSection = "EventsPanel";
+// Wide enough for a line and its month, and for a few lines of events.
+constexpr int kFindWidth = 420;
+constexpr int kEventsHeight = 220;
 
 } // namespace
 
@@ -17,7 +20,7 @@ DFindBox& FrameWindow::FindPanel() {
     if (!findBox_) {
         findBox_ = std::make_unique<DFindBox>(
             this, Language.Text(Msg::Find).Get(),
-            DDockPanel::Place{Profile, kFindSection, DDockPanel::Left},
+            DDockPanel::Place{Profile, kFindSection, DDockPanel::Left, kFindWidth},
             [this](const Str& text) { return Find(text); },
             [this](int index) { ChooseFound(index); });
         findBox_->OnClosed([this] { map_->SetFocus(); });
@@ -29,7 +32,8 @@ DLinesWindow& FrameWindow::EventsPanel() {
     if (!turnEvents_) {
         turnEvents_ = std::make_unique<DLinesWindow>(
             this, Language.Text(Msg::TurnEvents).Get(),
-            DDockPanel::Place{Profile, kEventsSection, DDockPanel::Bottom}, [this](int target) {
+            DDockPanel::Place{Profile, kEventsSection, DDockPanel::Bottom, kEventsHeight},
+            [this](int target) {
                 if (target < 0 || target >= static_cast<int>(eventHexes_.size())) return;
                 GoTo(eventHexes_[static_cast<size_t>(target)]);
                 UpdateCommands();
