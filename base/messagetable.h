@@ -147,6 +147,8 @@ enum : int {
     StartOpenMap = 1661,
     StartOpenMapHow = 1662,
     StartRecent = 1663,
+    // The find panel.
+    FoundSeenIn = 1550,
 };
 } // namespace Msg
 
@@ -211,7 +213,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::NoReportForTurn, "No report was read for this turn."},
     {Msg::NoTurn, "%s: no turn %s"},
     {Msg::Find, "Find"},
-    {Msg::FindPrompt, "Region, town, unit, building or X,Y"},
+    {Msg::FindPrompt, "Region, town, unit, building, X,Y or level"},
     {Msg::NothingFound, "Nothing found"},
     {Msg::OneFound, "1 found"},
     {Msg::SomeFound, "%s found"},
@@ -301,4 +303,5 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::StartOpenMap, "Open map"},
     {Msg::StartOpenMapHow, "opens a map you saved before (File, Open, Ctrl+O)."},
     {Msg::StartRecent, "Maps used last:"},
+    {Msg::FoundSeenIn, "(seen in %s)"},
 };

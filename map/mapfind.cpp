@@ -4,6 +4,7 @@
 #include "map/atlmap.h"
 #include "map/hexdata.h"
 #include "model/coordtext.h"
+#include "model/levelname.h"
 #include "model/location.h"
 
 #include <algorithm>
@@ -64,43 +65,72 @@ const char* FindKindName(FindKind kind) {
     }
 }
 
+namespace {
+
+bool NewestFirst(const FindMatch& a, const FindMatch& b) {
+    if (a.seen != b.seen) return a.seen > b.seen;
+    if (a.coord != b.coord) return a.coord < b.coord;
+    return a.kind < b.kind;
+}
+
+void FindByName(const AtlMap& map, const std::string& query, std::vector<FindMatch>& matches) {
+    Str needle = Lower(Str(query));
+    ForEachHex(map, [&](const AtlCoord& c, const AtlHexData& hex) {
+        const LocationNode& loc = hex.Location();
+        AtlDate seen = hex.seenDate;
+        if (Holds(loc.regionName, needle))
+            matches.push_back({c, FindKind::Region, loc.regionName, seen});
+        if (Holds(loc.townName, needle)) matches.push_back({c, FindKind::Town, loc.townName, seen});
+        for (const UnitNode& unit : loc.units)
+            if (Holds(unit.name, needle))
+                matches.push_back({c, FindKind::Unit, UnitText(unit), seen});
+        for (const BuildingNode& building : loc.buildings)
+            if (Holds(building.name, needle))
+                matches.push_back({c, FindKind::Building, BuildingText(building), seen});
+    });
+}
+
+// The level's newest known hexes, at most kLevelHexesFound of them.
+void FindLevel(const AtlMap& map, int z, std::vector<FindMatch>& matches) {
+    const AtlPlain* plain = map.GetPlain(z);
+    if (!plain) return;
+    std::vector<FindMatch> level;
+    plain->ForEachHexInRowOrder([&](const AtlCoord& c, const AtlHexData& hex) {
+        if (Known(hex)) level.push_back({c, FindKind::Hex, c.GetString(), hex.seenDate});
+    });
+    size_t kept = std::min(level.size(), kLevelHexesFound);
+    std::partial_sort(level.begin(), level.begin() + static_cast<ptrdiff_t>(kept), level.end(),
+                      NewestFirst);
+    matches.insert(matches.end(), level.begin(), level.begin() + static_cast<ptrdiff_t>(kept));
+}
+
+} // namespace
+
 std::vector<FindMatch> FindOnMap(const AtlMap& map, const std::string& text) {
     std::vector<FindMatch> matches;
     std::string query(Trim(text));
     if (query.empty()) return matches;
 
-    if (auto at = ParseCoordText(query, LevelForms::Numbers)) {
+    if (auto at = ParseCoordText(query, LevelForms::NumbersOrNames)) {
         ForEachHex(map, [&](const AtlCoord& c, const AtlHexData& hex) {
             if (Known(hex) && c.x == at->x && c.y == at->y && (!at->z || c.z == *at->z))
-                matches.push_back({c, FindKind::Hex, c.GetString()});
+                matches.push_back({c, FindKind::Hex, c.GetString(), hex.seenDate});
         });
     } else if (auto number = ParseWhole(query, 0, INT32_MAX)) {
         ForEachHex(map, [&](const AtlCoord& c, const AtlHexData& hex) {
             for (const UnitNode& unit : hex.Location().units)
-                if (unit.number == *number) matches.push_back({c, FindKind::Unit, UnitText(unit)});
+                if (unit.number == *number)
+                    matches.push_back({c, FindKind::Unit, UnitText(unit), hex.seenDate});
             for (const BuildingNode& building : hex.Location().buildings)
                 if (building.number == *number)
-                    matches.push_back({c, FindKind::Building, BuildingText(building)});
+                    matches.push_back(
+                        {c, FindKind::Building, BuildingText(building), hex.seenDate});
         });
     } else {
-        Str needle = Lower(Str(query));
-        ForEachHex(map, [&](const AtlCoord& c, const AtlHexData& hex) {
-            const LocationNode& loc = hex.Location();
-            if (Holds(loc.regionName, needle))
-                matches.push_back({c, FindKind::Region, loc.regionName});
-            if (Holds(loc.townName, needle)) matches.push_back({c, FindKind::Town, loc.townName});
-            for (const UnitNode& unit : loc.units)
-                if (Holds(unit.name, needle))
-                    matches.push_back({c, FindKind::Unit, UnitText(unit)});
-            for (const BuildingNode& building : loc.buildings)
-                if (Holds(building.name, needle))
-                    matches.push_back({c, FindKind::Building, BuildingText(building)});
-        });
+        if (auto z = LevelOfName(query)) FindLevel(map, *z, matches);
+        FindByName(map, query, matches);
     }
 
-    std::stable_sort(matches.begin(), matches.end(), [](const FindMatch& a, const FindMatch& b) {
-        if (a.coord != b.coord) return a.coord < b.coord;
-        return a.kind < b.kind;
-    });
+    std::stable_sort(matches.begin(), matches.end(), NewestFirst);
     return matches;
 }

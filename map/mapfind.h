@@ -2,6 +2,7 @@
 
 #include "base/str.h"
 #include "model/atlcoord.h"
+#include "model/atldate.h"
 
 #include <string>
 #include <vector>
@@ -11,22 +12,30 @@ class AtlMap;
 // What a line of a find names at its hex, in the order lines of one hex are listed.
 enum class FindKind { Region, Town, Unit, Building, Hex };
 
-// One thing on the map that a find matched: where it is, what it is and the text that
-// matched (a unit as "Name (number)", a building as "Name [number]", a hex by coordinates).
+// One thing on the map that a find matched: where it is, what it is, the text that matched
+// (a unit as "Name (number)", a building as "Name [number]", a hex by coordinates) and the
+// month of the sighting it was found in (the hex's, as the map shows it).
 struct FindMatch {
     AtlCoord coord;
     FindKind kind;
     Str text;
+    AtlDate seen;
 };
+
+// How many hexes a level's name alone lists.
+constexpr size_t kLevelHexesFound = 12;
 
 // The kind as scripts read it: "region", "town", "unit", "building", "hex".
 const char* FindKindName(FindKind kind);
 
-// Everything on map (the hexes as shown for one turn) that text names, by level, then y,
-// then x, then kind; lines of one kind at one hex keep report order. Text, its blanks at
-// either end dropped, is one of:
-// - coordinates "X,Y" or "X,Y,Z" (parentheses allowed): that known hex, on every level
-//   without Z;
+// Everything on map (the hexes as shown for one turn) that text names, the newest sightings
+// first: by month seen, newest first, then by level, y, x and kind; lines of one kind at one
+// hex keep report order. Text, its blanks at either end dropped, is one of:
+// - coordinates "X,Y" or "X,Y,Z", parentheses allowed, Z a number or a level's name in any
+//   case ("(0,0,nexus)", "3,5,Deep Underworld", as AtlCoord writes them): that known hex, on
+//   every level without Z;
+// - a level's name alone ("nexus"): that level's newest kLevelHexesFound known hexes, and
+//   whatever else the name names;
 // - a number: the units and buildings of exactly that number;
 // - anything else: region, town, unit and building names that hold it, case ignored.
 std::vector<FindMatch> FindOnMap(const AtlMap& map, const std::string& text);

@@ -24,9 +24,12 @@ std::optional<CoordText> ParseCoordText(std::string_view text, LevelForms levels
         coord.z = static_cast<int>(*z);
         return coord;
     }
+    if (levels == LevelForms::NumbersOrNames) {
+        coord.z = LevelOfName(level);
+        return coord.z ? std::optional(coord) : std::nullopt;
+    }
     // A word has no digits or minus: "300" or "-1" is a bad number, not an unknown level.
-    if (levels == LevelForms::Numbers || level.empty() ||
-        level.find_first_of("0123456789-") != std::string_view::npos)
+    if (level.empty() || level.find_first_of("0123456789-") != std::string_view::npos)
         return std::nullopt;
     coord.z = LevelFromWord(std::string(level).c_str());
     return coord;

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int kFocusMarkWidth = 2;
+
 QRect ToQRect(const PixelRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
@@ -86,6 +88,10 @@ public:
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         setFocusPolicy(Qt::StrongFocus);
+        // The frame is the mark of the keyboard: drawn in the highlight colour while the
+        // window has it.
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(kFocusMarkWidth);
         // EvPaint covers every pixel it is asked for: no background fill, and scrolling
         // repaints only what comes into view.
         viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -104,6 +110,33 @@ public:
 
 protected:
     void scrollContentsBy(int, int) override {}
+
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::Paint) return QAbstractScrollArea::event(event);
+        QPainter painter(this);
+        QColor mark = palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid);
+        QRect outer = frameRect(), inner = contentsRect();
+        painter.fillRect(QRect(outer.topLeft(), QPoint(outer.right(), inner.top() - 1)), mark);
+        painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), outer.bottomRight()),
+                         mark);
+        painter.fillRect(
+            QRect(QPoint(outer.left(), inner.top()), QPoint(inner.left() - 1, inner.bottom())),
+            mark);
+        painter.fillRect(
+            QRect(QPoint(inner.right() + 1, inner.top()), QPoint(outer.right(), inner.bottom())),
+            mark);
+        return true;
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        QAbstractScrollArea::focusInEvent(event);
+        update();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        QAbstractScrollArea::focusOutEvent(event);
+        update();
+    }
 
     void paintEvent(QPaintEvent* event) override {
         if (!window_) return;

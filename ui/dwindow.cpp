@@ -2,6 +2,7 @@
 
 #include "ui/qtext.h"
 
+#include <QApplication>
 #include <QWidget>
 
 DWindow::DWindow(QWidget* widget) : widget_(widget) {
@@ -61,6 +62,14 @@ void DWindow::Show(int cmdShow) {
 
 bool DWindow::IsVisible() const {
     return widget_ && widget_->isVisible();
+}
+
+void DWindow::SetFocus() {
+    if (widget_) widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool DWindow::HasFocus() const {
+    return widget_ && (widget_->hasFocus() || widget_->isAncestorOf(QApplication::focusWidget()));
 }
 
 DWindow::Rect DWindow::GetRestoredRect() const {

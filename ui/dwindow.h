@@ -39,6 +39,9 @@ public:
     // Shows the window in the state the command names (normal, minimized, maximized).
     void Show(int cmdShow);
     bool IsVisible() const;
+    // Gives the window the keyboard; whether it (or a window within it) has it.
+    void SetFocus();
+    bool HasFocus() const;
 
     // The window's place and size when neither minimized nor maximized, in screen pixels.
     struct Rect {

@@ -2,7 +2,6 @@
 
 #include "ui/qtext.h"
 
-#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,11 +46,10 @@ private:
     QListWidget* list_;
 };
 
-QWidget* MakeBox(DWindow* owner, const char* caption) {
-    auto* box = new QDialog(owner ? owner->Widget() : nullptr, Qt::Tool);
-    box->setObjectName(QStringLiteral("findBox"));
-    box->setWindowTitle(ToQt(caption));
-    box->resize(380, 320);
+// Whether a line is older, kept beside its faded colour.
+constexpr int kOlderRole = Qt::UserRole + 1;
+
+void MakeParts(QWidget* box) {
     auto* layout = new QVBoxLayout(box);
     auto* text = new QLineEdit(box);
     text->setObjectName(QStringLiteral("findText"));
@@ -65,13 +63,14 @@ QWidget* MakeBox(DWindow* owner, const char* caption) {
     layout->addWidget(list);
     layout->addWidget(count);
     text->installEventFilter(new TextToList(text, list));
-    return box;
 }
 
 } // namespace
 
-DFindBox::DFindBox(DWindow* owner, const char* caption, Search search, Choose choose)
-    : DWindow(MakeBox(owner, caption)), search_(std::move(search)) {
+DFindBox::DFindBox(DFrameWindow* frame, const char* caption, const Place& place, Search search,
+                   Choose choose)
+    : DDockPanel(frame, "findPanel", caption, place), search_(std::move(search)) {
+    MakeParts(Body());
     QLineEdit* text = TextOf(Widget());
     QListWidget* list = ListOf(Widget());
     QObject::connect(text, &QLineEdit::textChanged, Widget(), [this] { Refresh(); });
@@ -84,9 +83,8 @@ DFindBox::DFindBox(DWindow* owner, const char* caption, Search search, Choose ch
 
 void DFindBox::Open() {
     if (!Widget()) return;
-    Widget()->show();
-    Widget()->raise();
-    Widget()->activateWindow();
+    DDockPanel::Open();
+    if (Widget()->isWindow()) Widget()->activateWindow(); // floating
     TextOf(Widget())->setFocus();
     TextOf(Widget())->selectAll();
 }
@@ -94,10 +92,14 @@ void DFindBox::Open() {
 void DFindBox::Refresh() {
     QListWidget* list = ListOf(Widget());
     if (!list) return;
-    std::vector<Str> lines = search_ ? search_(GetText()) : std::vector<Str>();
+    std::vector<Line> lines = search_ ? search_(GetText()) : std::vector<Line>();
     list->clear();
-    for (const Str& line : lines)
-        list->addItem(FromDocText(line));
+    QBrush faded = list->palette().brush(QPalette::Disabled, QPalette::Text);
+    for (const Line& line : lines) {
+        auto* item = new QListWidgetItem(FromDocText(line.text), list);
+        item->setData(kOlderRole, line.older);
+        if (line.older) item->setForeground(faded);
+    }
     auto* count = Widget()->findChild<QLabel*>(QStringLiteral("findCount"));
     bool typed = !GetText().IsEmpty();
     count->setText(typed ? FoundText(lines.size(), Msg::OneFound, Msg::SomeFound) : QString());
@@ -115,6 +117,12 @@ Str DFindBox::GetText() const {
 int DFindBox::GetLineCount() const {
     QListWidget* list = ListOf(Widget());
     return list ? list->count() : 0;
+}
+
+bool DFindBox::IsLineOlder(int index) const {
+    QListWidget* list = ListOf(Widget());
+    QListWidgetItem* item = list ? list->item(index) : nullptr;
+    return item && item->data(kOlderRole).toBool();
 }
 
 Str DFindBox::GetLine(int index) const {

@@ -1,24 +1,30 @@
 #pragma once
 
-#include "ui/dwindow.h"
+#include "ui/dockpanel.h"
 
 #include <functional>
 #include <vector>
 
-// A small window beside its owner with one line to type in and the list of what that finds.
-// The list follows the text as it is typed; clicking a line, or Enter on it, chooses it. The
-// owner does the finding and the going there; the box only shows. Texts are the document's
-// 8-bit text.
-class DFindBox : public DWindow {
+// A panel docked beside its frame's map with one line to type in and the list of what that
+// finds. The list follows the text as it is typed; clicking a line, or Enter on it, chooses it.
+// The owner does the finding and the going there; the box only shows. Texts are the
+// document's 8-bit text.
+class DFindBox : public DDockPanel {
 public:
+    // A line of what was found; an older one (a sighting from an earlier month) is shown faded.
+    struct Line {
+        Str text;
+        bool older = false;
+    };
     // The lines that text finds.
-    using Search = std::function<std::vector<Str>(const Str& text)>;
+    using Search = std::function<std::vector<Line>(const Str& text)>;
     // The user chose line `index` of the last search.
     using Choose = std::function<void(int index)>;
 
-    DFindBox(DWindow* owner, const char* caption, Search search, Choose choose);
+    DFindBox(DFrameWindow* frame, const char* caption, const Place& place, Search search,
+             Choose choose);
 
-    // Shows and raises the box with its text selected, ready for typing.
+    // Shows the panel with its text selected, ready for typing.
     void Open();
     // Searches again for the text as it stands (what it finds has changed).
     void Refresh();
@@ -26,6 +32,7 @@ public:
     Str GetText() const;
     int GetLineCount() const;
     Str GetLine(int index) const;
+    bool IsLineOlder(int index) const;
 
 private:
     Search search_;

@@ -2,7 +2,6 @@
 
 #include "ui/qtext.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextBrowser>
@@ -19,11 +18,7 @@ QTextBrowser* TextOf(QWidget* window) {
     return window ? window->findChild<QTextBrowser*>(QStringLiteral("linesText")) : nullptr;
 }
 
-QWidget* MakeWindow(DWindow* owner, const char* caption) {
-    auto* window = new QDialog(owner ? owner->Widget() : nullptr, Qt::Tool);
-    window->setObjectName(QStringLiteral("linesWindow"));
-    window->setWindowTitle(ToQt(caption));
-    window->resize(560, 420);
+void MakeParts(QWidget* window) {
     auto* layout = new QVBoxLayout(window);
     auto* filter = new QLineEdit(window);
     filter->setObjectName(QStringLiteral("linesFilter"));
@@ -37,7 +32,6 @@ QWidget* MakeWindow(DWindow* owner, const char* caption) {
     layout->addWidget(filter);
     layout->addWidget(text);
     layout->addWidget(count);
-    return window;
 }
 
 // Report text is Windows-1252.
@@ -63,8 +57,10 @@ QString LineHtml(const DLinesWindow::Line& line) {
 
 } // namespace
 
-DLinesWindow::DLinesWindow(DWindow* owner, const char* caption, Follow follow)
-    : DWindow(MakeWindow(owner, caption)), follow_(std::move(follow)) {
+DLinesWindow::DLinesWindow(DFrameWindow* frame, const char* caption, const Place& place,
+                           Follow follow)
+    : DDockPanel(frame, "linesPanel", caption, place), follow_(std::move(follow)) {
+    MakeParts(Body());
     QObject::connect(FilterOf(Widget()), &QLineEdit::textChanged, Widget(), [this] { Refresh(); });
     QObject::connect(TextOf(Widget()), &QTextBrowser::anchorClicked, Widget(),
                      [this](const QUrl& url) {
@@ -81,9 +77,8 @@ void DLinesWindow::SetLines(std::vector<Line> lines) {
 
 void DLinesWindow::Open() {
     if (!Widget()) return;
-    Widget()->show();
-    Widget()->raise();
-    Widget()->activateWindow();
+    DDockPanel::Open();
+    if (Widget()->isWindow()) Widget()->activateWindow(); // floating
     FilterOf(Widget())->setFocus();
     FilterOf(Widget())->selectAll();
 }

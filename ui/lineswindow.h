@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ui/dwindow.h"
+#include "ui/dockpanel.h"
 
 #include <functional>
 #include <vector>
 
-// A window beside its owner that shows lines of report text, some of them headings, with
-// links in them, and a line to type in: while it holds text, only the lines holding it (in
-// any case) are shown, each under its heading. Clicking a link hands its target to the
-// owner; the window only shows.
-class DLinesWindow : public DWindow {
+// A panel docked beside its frame's map that shows lines of report text, some of them
+// headings, with links in them, and a line to type in: while it holds text, only the lines
+// holding it (in any case) are shown, each under its heading. Clicking a link hands its target
+// to the owner; the panel only shows.
+class DLinesWindow : public DDockPanel {
 public:
     // Characters from..from+length-1 of a line are a link to target.
     struct Link {
@@ -24,11 +24,11 @@ public:
     };
     using Follow = std::function<void(int target)>;
 
-    DLinesWindow(DWindow* owner, const char* caption, Follow follow);
+    DLinesWindow(DFrameWindow* frame, const char* caption, const Place& place, Follow follow);
 
     // Shows these lines in place of the old ones; what is typed stays and applies to them.
     void SetLines(std::vector<Line> lines);
-    // Shows and raises the window with its text selected, ready for typing.
+    // Shows the panel with its text selected, ready for typing.
     void Open();
     void SetFilter(const char* text);
     Str GetFilter() const;

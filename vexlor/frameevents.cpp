@@ -34,16 +34,7 @@ void AddPart(std::vector<DLinesWindow::Line>& lines, std::vector<AtlCoord>& hexe
 } // namespace
 
 void FrameWindow::CmViewTurnEvents() {
-    if (!turnEvents_) {
-        turnEvents_ = std::make_unique<DLinesWindow>(
-            this, Language.Text(Msg::TurnEvents).Get(), [this](int target) {
-                if (target < 0 || target >= static_cast<int>(eventHexes_.size())) return;
-                GoTo(eventHexes_[static_cast<size_t>(target)]);
-                UpdateCommands();
-            });
-        RefreshTurnEvents();
-    }
-    turnEvents_->Open();
+    EventsPanel().Open();
 }
 
 void FrameWindow::RefreshTurnEvents() {

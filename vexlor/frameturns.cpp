@@ -1,6 +1,8 @@
 // The main window's ways through the turns and over the map: first and last turn, a turn
 // picked from the toolbar's list, the find box and the zoom.
 #include "app/globals.h"
+#include "base/cp1252.h"
+#include "base/messagetext.h"
 #include "map/hexgeometry.h"
 #include "map/zoom.h"
 #include "ui/findbox.h"
@@ -20,16 +22,12 @@ void FrameWindow::CmViewLastTurn() {
 }
 
 void FrameWindow::CmViewFind() {
-    if (!findBox_)
-        findBox_ = std::make_unique<DFindBox>(
-            this, Language.Text(Msg::Find).Get(), [this](const Str& text) { return Find(text); },
-            [this](int index) { ChooseFound(index); });
-    findBox_->Open();
+    FindPanel().Open();
 }
 
-std::vector<Str> FrameWindow::Find(const Str& text) {
+std::vector<DFindBox::Line> FrameWindow::Find(const Str& text) {
     found_ = FindOnMap(map_->GetMap(), text.Get());
-    std::vector<Str> lines;
+    std::vector<DFindBox::Line> lines;
     lines.reserve(found_.size());
     for (const FindMatch& match : found_) {
         Str line = match.coord.GetString();
@@ -37,7 +35,14 @@ std::vector<Str> FrameWindow::Find(const Str& text) {
         line += FindKindName(match.kind);
         line += "  ";
         line += match.text;
-        lines.push_back(std::move(line));
+        // A sighting from before the turn on show says which month it is from.
+        bool older = match.seen < ShownDate();
+        if (older) {
+            line += "  ";
+            line += FormatMessageText(Language.Text(Msg::FoundSeenIn).Get(),
+                                      match.seen.GetString().Get());
+        }
+        lines.push_back({Str(Utf8ToCp1252(line.Get()).c_str()), older});
     }
     return lines;
 }

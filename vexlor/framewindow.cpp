@@ -73,6 +73,7 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     noteField_ = statusBar_->AddTextGadget(kNoteFieldChars, true);
 
     RegisterCommands();
+    OpenKeptPanels();
     recent_.Load(Profile);
     UpdateRecentMenu();
     DragAcceptFiles(true);

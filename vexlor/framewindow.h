@@ -9,12 +9,12 @@
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
 #include "ui/dframewindow.h"
+#include "ui/findbox.h"
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-class DFindBox;
 class DLinesWindow;
 class DHelpWindow;
 class DProgressDialog;
@@ -117,12 +117,12 @@ public:
     void CmViewLastTurn();
     // Shows the turn on show's month, loaded or not; the map is rebuilt for it.
     void ShowTurn(AtlDate date);
-    // Opens the find box (made on first use).
+    // Opens the find panel beside the map, ready for typing.
     void CmViewFind();
     // The map's zoom, one step in or out, actual size, or the whole level in the map; the
     // zoom is kept in the profile.
     void RegisterZoomCommands();
-    // Opens the window of the turn on show's errors, battles and events (made on first use).
+    // Opens the panel of the turn on show's errors, battles and events beside the map.
     void CmViewTurnEvents();
     void CmHelpIndex();
     void CmHelpUsing();
@@ -154,9 +154,9 @@ public:
     // The status bar's field of notes (see ShowNote).
     int NoteField() const { return noteField_; }
     const DToolbar& Toolbar() const { return *toolbar_; }
-    // The find box, once View, Find has opened it.
+    // The find panel, once made (View, Find, or open when the program was last left).
     DFindBox* FindBox() { return findBox_.get(); }
-    // The turn's events window, once View, Turn events has opened it.
+    // The turn's events panel, once made as the find panel is.
     DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
@@ -199,8 +199,14 @@ private:
     void UpdateStatus();
     // Shows level z (nothing for -1) and names it in the status bar.
     void ShowPlain(int z);
-    // What the find box lists for text, remembered for the choice that may follow.
-    std::vector<Str> Find(const Str& text);
+    // The panels beside the map, made on first use; closing one gives the map the keyboard.
+    DFindBox& FindPanel();
+    DLinesWindow& EventsPanel();
+    // The panels that were open when the program was last left open again.
+    void OpenKeptPanels();
+    // What the find box lists for text, newest sightings first, remembered for the choice
+    // that may follow.
+    std::vector<DFindBox::Line> Find(const Str& text);
     void ChooseFound(int index);
     // The events window shows the turn on show's paragraphs again.
     void RefreshTurnEvents();

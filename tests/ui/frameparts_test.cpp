@@ -1,12 +1,20 @@
-// The toolkit's parts of a main window: file dialogs, toolbar, splitter, status bar and the
-// client area.
+// The toolkit's parts of a main window: file dialogs, toolbar, splitter, status bar, the
+// client area, the panels docked beside it and the mark of the keyboard.
+#include "app/profile.h"
+#include "testdir.h"
 #include "ui/dframewindow.h"
+#include "ui/dockpanel.h"
+#include "ui/dscrollwindow.h"
 #include "ui/filedialog.h"
 #include "ui/separator.h"
 #include "ui/statusbar.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDockWidget>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QTimer>
 #include <QtTest>
 
@@ -32,6 +40,23 @@ public:
     }
     int sizes = 0, lastWidth = 0, lastHeight = 0;
 };
+
+// A panel with a line to type in, as the find and events panels have.
+class TypingPanel : public DDockPanel {
+public:
+    TypingPanel(DFrameWindow* frame, const Place& place)
+        : DDockPanel(frame, "panel", "Panel", place), text(new QLineEdit(Body())) {}
+    QLineEdit* text;
+};
+
+QRect GlobalRect(const QWidget* widget) {
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+// The colour of the window's edge, where the mark of the keyboard is drawn.
+QRgb EdgeColour(const DWindow& window) {
+    return window.Widget()->grab().toImage().pixel(0, 0);
+}
 
 } // namespace
 
@@ -135,6 +160,81 @@ private slots:
         // Without a press, moving the mouse over it moves nothing.
         QTest::mouseMove(bar, QPoint(-100, 5));
         QCOMPARE(notes.size(), size_t(3));
+    }
+
+    void aPanelDocksBesideTheClientAreaAndKeepsItsPlace() {
+        TestDir dir;
+        ApplicationProfile profile(dir.File("test.ini").c_str());
+        DDockPanel::Place place{profile, "Panel", DDockPanel::Left};
+        {
+            SizedFrame frame;
+            frame.Resize(800, 500);
+            frame.Show(SW_SHOWNORMAL);
+            QVERIFY(QTest::qWaitForWindowExposed(frame.Widget()));
+            int fullWidth = frame.GetClientRect().w;
+            TypingPanel panel(&frame, place);
+            int closed = 0;
+            panel.OnClosed([&] { ++closed; });
+            QVERIFY(!panel.IsOpen());
+            QVERIFY(!DDockPanel::WasOpen(profile, "Panel"));
+            panel.Open();
+            QVERIFY(panel.IsOpen());
+            QVERIFY(DDockPanel::WasOpen(profile, "Panel"));
+            // Beside the client area, which gives way to it, never over it.
+            QTRY_VERIFY(frame.GetClientRect().w < fullWidth);
+            QRect client = GlobalRect(frame.ClientWidget());
+            QRect docked = GlobalRect(panel.Widget());
+            QVERIFY(!client.intersects(docked));
+            QVERIFY(docked.right() < client.left());
+            // Escape within it closes it, and says so once.
+            panel.text->setFocus();
+            QTest::keyClick(panel.text, Qt::Key_Escape);
+            QVERIFY(!panel.IsOpen());
+            QCOMPARE(closed, 1);
+            QVERIFY(!DDockPanel::WasOpen(profile, "Panel"));
+            QTRY_COMPARE(frame.GetClientRect().w, fullWidth);
+            // Moved to the other side and left open as the frame closes.
+            panel.Open();
+            auto* window = qobject_cast<QMainWindow*>(frame.Widget());
+            window->addDockWidget(Qt::RightDockWidgetArea,
+                                  static_cast<QDockWidget*>(panel.Widget()));
+            QCOMPARE(panel.GetSide(), DDockPanel::Right);
+            frame.Destroy();
+        }
+        QVERIFY(DDockPanel::WasOpen(profile, "Panel"));
+        QCOMPARE(profile.GetInt("Panel", "Side", -1), int(DDockPanel::Right));
+        QVERIFY(profile.GetInt("Panel", "Size", 0) > 0);
+        // The next frame's panel stands where it was left.
+        SizedFrame frame;
+        frame.Resize(800, 500);
+        frame.Show(SW_SHOWNORMAL);
+        TypingPanel panel(&frame, place);
+        QCOMPARE(panel.GetSide(), DDockPanel::Right);
+        panel.Open();
+        QTRY_VERIFY(GlobalRect(panel.Widget()).left() > GlobalRect(frame.ClientWidget()).right());
+    }
+
+    void aScrollWindowMarksWhenItHasTheKeyboard() {
+        SizedFrame frame;
+        frame.Resize(400, 300);
+        DScrollWindow window(&frame);
+        window.SetParent(&frame);
+        QLineEdit other(frame.ClientWidget());
+        window.MoveWindow({0, 0, 200, 200});
+        other.setGeometry(210, 0, 100, 30);
+        frame.Show(SW_SHOWNORMAL);
+        QApplication::setActiveWindow(frame.Widget());
+        QVERIFY(QTest::qWaitForWindowActive(frame.Widget()));
+        QPalette palette = window.Widget()->palette();
+        other.setFocus();
+        QTRY_VERIFY(!window.HasFocus());
+        QCOMPARE(EdgeColour(window), palette.color(QPalette::Mid).rgb());
+        window.SetFocus();
+        QTRY_VERIFY(window.HasFocus());
+        QCOMPARE(EdgeColour(window), palette.color(QPalette::Highlight).rgb());
+        // The mark lies outside what the window paints: its client area starts inside it.
+        auto* area = static_cast<QAbstractScrollArea*>(window.Widget());
+        QVERIFY(area->viewport()->geometry().left() >= 2);
     }
 
     void theStatusBarHasTextFields() {

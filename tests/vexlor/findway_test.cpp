@@ -1,11 +1,12 @@
 // Finding one's way in the main window as a user does, with keys, the mouse and the toolbar,
-// on the offscreen platform: the find box, the hex keys, the turns list, the status bar.
+// on the offscreen platform: the find panel, the hex keys, the turns list, the status bar.
 #include "app/globals.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
 #include "populatedframe.h"
 #include "ui/filedialog.h"
 #include "ui/findbox.h"
+#include "ui/lineswindow.h"
 #include "ui/messagebox.h"
 #include "ui/statusbar.h"
 #include "ui/toolbar.h"
@@ -53,6 +54,25 @@ class FindWayTest : public QObject {
         QTest::mouseClick(Map()->viewport(), button, {}, at);
         return Selected();
     }
+    // Whether the panel stands beside the map's window, sharing no pixel of the screen.
+    bool BesideTheMap(const DDockPanel& panel) {
+        auto global = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint()), w->size()); };
+        return panel.IsOpen() && !global(Map()).intersects(global(panel.Widget()));
+    }
+    QLineEdit* FindText() {
+        return Frame().FindBox()->Widget()->findChild<QLineEdit*>(QStringLiteral("findText"));
+    }
+    QStringList FindLines() {
+        QStringList lines;
+        for (int i = 0; i < Frame().FindBox()->GetLineCount(); ++i)
+            lines << Frame().FindBox()->GetLine(i).Get();
+        return lines;
+    }
+    // The window takes keys as the desktop gives them, to the widget with the focus.
+    void Activate() {
+        QApplication::setActiveWindow(Frame().Widget());
+        QVERIFY(QTest::qWaitForWindowActive(Frame().Widget()));
+    }
 
 private slots:
     void initTestCase() { PopulatedFrame::LoadLanguage(); }
@@ -62,8 +82,9 @@ private slots:
 
     void ctrlFFindsATownAndGoesThere() {
         QTest::keyClick(Frame().Widget(), Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(Frame().FindBox() && Frame().FindBox()->Widget()->isVisible());
-        auto* text = Frame().FindBox()->Widget()->findChild<QLineEdit*>(QStringLiteral("findText"));
+        QVERIFY(Frame().FindBox() && Frame().FindBox()->IsOpen());
+        QVERIFY(BesideTheMap(*Frame().FindBox()));
+        QLineEdit* text = FindText();
         QTest::keyClicks(text, "verDORF");
         QCOMPARE(Frame().FindBox()->GetLineCount(), 1);
         QCOMPARE(Frame().FindBox()->GetLine(0), Str("(0,32)  town  Verdorf"));
@@ -78,6 +99,71 @@ private slots:
                 std::string::npos);
         text->setText(QStringLiteral("nowhere at all"));
         QCOMPARE(Frame().FindBox()->GetLineCount(), 0);
+    }
+
+    void findTakesBackTheFormsItWritesAndTellsOlderSightings() {
+        Frame().EvCommand(CM_VIEWFIND);
+        // The coordinates a line starts with, and the forms a player types, find that hex.
+        for (const char* typed : {"(0,32)", "0,32", "0,32,0", " ( 0 , 32 , Surface ) "}) {
+            FindText()->setText(QString::fromLatin1(typed));
+            QCOMPARE(FindLines(), QStringList{QStringLiteral("(0,32)  hex  (0,32)")});
+        }
+        FindText()->setText(QStringLiteral("(0,0,nexus)"));
+        QStringList nexus = FindLines();
+        QCOMPARE(nexus.size(), 1);
+        QVERIFY(nexus[0].startsWith(QStringLiteral("(0,0,nexus)  hex  (0,0,nexus)  (seen in ")));
+        for (const char* typed : {"0,0,NEXUS", "0,0,2", "nexus"}) {
+            FindText()->setText(QString::fromLatin1(typed));
+            QCOMPARE(FindLines().value(0), nexus[0]);
+        }
+        // Choosing the nexus shows its level.
+        QTest::keyClick(FindText(), Qt::Key_Return);
+        QCOMPARE(Selected(), AtlCoord(0, 0, 2));
+        QCOMPARE(Frame().Map().GetCurPlain(), 2);
+
+        // The shipwrights, seen in several hexes: this month's sighting first, then the older
+        // ones, newest first, each saying its month and shown faded.
+        FindText()->setText(QStringLiteral("360"));
+        QStringList lines = FindLines();
+        QVERIFY(lines.size() > 2);
+        QVERIFY(!lines[0].contains(QStringLiteral("seen in")));
+        QVERIFY(!Frame().FindBox()->IsLineOlder(0));
+        QVERIFY(lines[1].endsWith(QStringLiteral("Shipwrights (360)  (seen in July, Year 1)")));
+        QVERIFY(lines.last().contains(QStringLiteral("(seen in February, Year 1)")));
+        for (int i = 1; i < lines.size(); ++i)
+            QVERIFY(Frame().FindBox()->IsLineOlder(i));
+    }
+
+    void panelsCloseIntoTheMapsKeyboardAndAreKeptInTheProfile() {
+        Activate();
+        Frame().GoTo(AtlCoord(0, 32));
+        QTest::keyClick(Frame().Widget(), Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(Frame().Widget(), Qt::Key_F, Qt::ControlModifier);
+        DFindBox& find = *Frame().FindBox();
+        DLinesWindow& events = *Frame().TurnEventsWindow();
+        QVERIFY(BesideTheMap(find) && BesideTheMap(events));
+        QTRY_VERIFY(find.HasFocus());
+        QVERIFY(!Frame().Map().HasFocus());
+        // Escape closes the find panel and the hex keys work at once.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!find.IsOpen());
+        QTRY_VERIFY(Frame().Map().HasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E); // northeast
+        QCOMPARE(Selected(), AtlCoord(1, 31, 0));
+
+        // The events panel, left open, opens again with the next window; the find panel not.
+        MessageBoxScript::PushAnswer(IDNO);
+        window_.Reopen();
+        QVERIFY(!Frame().FindBox());
+        QVERIFY(Frame().TurnEventsWindow() && Frame().TurnEventsWindow()->IsOpen());
+        QCOMPARE(Frame().TurnEventsWindow()->GetSide(), DDockPanel::Bottom);
+        Frame().Show(SW_SHOWNORMAL);
+        Activate();
+        Frame().TurnEventsWindow()->Close();
+        QTRY_VERIFY(Frame().Map().HasFocus());
+        MessageBoxScript::PushAnswer(IDNO);
+        window_.Reopen();
+        QVERIFY(!Frame().TurnEventsWindow());
     }
 
     void hexKeysMoveTheSelectionAndTheViewFollows() {

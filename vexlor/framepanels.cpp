@@ -1,0 +1,51 @@
+// The panels docked beside the map, find and turn events: made on first use, opened again at
+// start when the program was left with them open, and closing one gives the keyboard back to
+// the map.
+#include "app/globals.h"
+#include "ui/findbox.h"
+#include "ui/lineswindow.h"
+#include "vexlor/framewindow.h"
+
+namespace {
+
+constexpr const char* kFindSection = "FindPanel";
+constexpr const char* kEventsSection = "EventsPanel";
+// Wide enough for a line and its month, and for a few lines of events.
+constexpr int kFindWidth = 420;
+constexpr int kEventsHeight = 220;
+
+} // namespace
+
+DFindBox& FrameWindow::FindPanel() {
+    if (!findBox_) {
+        findBox_ = std::make_unique<DFindBox>(
+            this, Language.Text(Msg::Find).Get(),
+            DDockPanel::Place{Profile, kFindSection, DDockPanel::Left, kFindWidth},
+            [this](const Str& text) { return Find(text); },
+            [this](int index) { ChooseFound(index); });
+        findBox_->OnClosed([this] { map_->SetFocus(); });
+    }
+    return *findBox_;
+}
+
+DLinesWindow& FrameWindow::EventsPanel() {
+    if (!turnEvents_) {
+        turnEvents_ = std::make_unique<DLinesWindow>(
+            this, Language.Text(Msg::TurnEvents).Get(),
+            DDockPanel::Place{Profile, kEventsSection, DDockPanel::Bottom, kEventsHeight},
+            [this](int target) {
+                if (target < 0 || target >= static_cast<int>(eventHexes_.size())) return;
+                GoTo(eventHexes_[static_cast<size_t>(target)]);
+                UpdateCommands();
+            });
+        turnEvents_->OnClosed([this] { map_->SetFocus(); });
+        RefreshTurnEvents();
+    }
+    return *turnEvents_;
+}
+
+void FrameWindow::OpenKeptPanels() {
+    // Shown where they were left; the keyboard stays with the map.
+    if (DDockPanel::WasOpen(Profile, kFindSection)) FindPanel().DDockPanel::Open();
+    if (DDockPanel::WasOpen(Profile, kEventsSection)) EventsPanel().DDockPanel::Open();
+}
