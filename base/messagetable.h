@@ -131,6 +131,10 @@ enum : int {
     SelectionOffMap = 1208,
     PictureTooLarge = 1209,
     CannotWritePicture = 1210,
+    // What a sighting from an earlier month places in a hex, in the description pane.
+    MyUnitsSeenIn = 1600,
+    OtherUnitsSeenIn = 1601,
+    BuildingsSeenIn = 1602,
 };
 } // namespace Msg
 
@@ -270,4 +274,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::SelectionOffMap, "bad selection '%s': no hex of the map lies there"},
     {Msg::PictureTooLarge, "cannot make a picture of that size"},
     {Msg::CannotWritePicture, "%s: cannot write"},
+    {Msg::MyUnitsSeenIn, "Your units seen in %s:"},
+    {Msg::OtherUnitsSeenIn, "Other units seen in %s:"},
+    {Msg::BuildingsSeenIn, "Buildings seen in %s:"},
 };

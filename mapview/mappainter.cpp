@@ -19,8 +19,9 @@ constexpr int kPicturesPerRow = 4;
 constexpr PixelPoint kShadePicture{0, 3 * kH};
 constexpr PixelPoint kUnknownPicture{kW, 3 * kH};
 // The overlay sheet at actual size: the guard flag, the player's own units, other factions'
-// units; and where each stands in a hex picture of actual size. The own marker sits left of
-// the guard flag, the other one at the bottom, below a town name.
+// units, then both markers hollow for units seen in an earlier month; and where each stands in
+// a hex picture of actual size. The own marker sits left of the guard flag, the other one at
+// the bottom, below a town name.
 constexpr PixelPoint kGuardFlag{0, 0};
 constexpr int kGuardWidth = 8;
 constexpr int kGuardHeight = 12;
@@ -30,6 +31,7 @@ constexpr PixelPoint kOwnMarkerPlace{12, 4};
 constexpr PixelPoint kOtherMarker{32, 0};
 constexpr int kOtherMarkerSize = 8;
 constexpr PixelPoint kOtherMarkerPlace{21, 33};
+constexpr int kHollowOffset = 32; // from a marker to its hollow form on the sheet
 
 // Terrains of newer rule sets that the reader keeps by name, and their cells of the sheet
 // (tools/make_bitmaps.py draws them there).
@@ -166,17 +168,21 @@ void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) 
         }
     }
     double marker = Pictures().markerScale;
+    // Units known only from an earlier month may have moved since.
+    auto form = [hollow = hex->Has(AtlHexData::HexEarlier)](PixelPoint picture) {
+        return hollow ? PixelPoint{picture.x + kHollowOffset, picture.y} : picture;
+    };
     if (hex->Has(AtlHexData::HexGuarded))
         DrawOverlay(view, kGuardFlag, kGuardWidth, kGuardHeight, corner.x + m.width / 2,
                     corner.y + Round(2 * scale));
     if (hex->Has(AtlHexData::HexOtherUnits)) {
         int size = Round(kOtherMarkerSize * marker);
-        DrawOverlay(view, kOtherMarker, kOtherMarkerSize, kOtherMarkerSize,
+        DrawOverlay(view, form(kOtherMarker), kOtherMarkerSize, kOtherMarkerSize,
                     corner.x + Round(kOtherMarkerPlace.x * scale),
                     corner.y + std::min(Round(kOtherMarkerPlace.y * scale), m.height - size));
     }
     if (hex->Has(AtlHexData::HexOwnUnits))
-        DrawOverlay(view, kOwnMarker, kOwnMarkerSize, kOwnMarkerSize,
+        DrawOverlay(view, form(kOwnMarker), kOwnMarkerSize, kOwnMarkerSize,
                     corner.x + Round(kOwnMarkerPlace.x * scale),
                     corner.y + Round(kOwnMarkerPlace.y * scale));
 }
