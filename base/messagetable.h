@@ -149,6 +149,10 @@ enum : int {
     StartRecent = 1663,
     // The find panel.
     FoundSeenIn = 1550,
+    // What a sighting from an earlier month places in a hex, in the description pane.
+    MyUnitsSeenIn = 1600,
+    OtherUnitsSeenIn = 1601,
+    BuildingsSeenIn = 1602,
 };
 } // namespace Msg
 
@@ -304,4 +308,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::StartOpenMapHow, "opens a map you saved before (File, Open, Ctrl+O)."},
     {Msg::StartRecent, "Maps used last:"},
     {Msg::FoundSeenIn, "(seen in %s)"},
+    {Msg::MyUnitsSeenIn, "Your units seen in %s:"},
+    {Msg::OtherUnitsSeenIn, "Other units seen in %s:"},
+    {Msg::BuildingsSeenIn, "Buildings seen in %s:"},
 };

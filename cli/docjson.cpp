@@ -31,6 +31,8 @@ public:
         return out_;
     }
     void Number(const char* key, long long value) { Key(key) += std::to_string(value); }
+    // A number written as the text gives it ("15.1").
+    void Raw(const char* key, std::string_view number) { Key(key) += number; }
     void Text(const char* key, const Str& value) { AppendJsonText(Key(key), value.View()); }
     // key: [node, node, ...] with each node written by append.
     template <class L, class F> void Array(const char* key, const L& list, F append) {
@@ -151,6 +153,9 @@ void AppendLocation(std::string& out, const LocationNode& loc, const TurnExtras&
     o.Text("peasantRace", loc.peasantRace);
     o.Number("silver", loc.silver);
     o.Number("wages", loc.wages);
+    // The wages with the decimals the report gave, beside the whole silver, where it gave them.
+    if (extras.FindWageDecimals(loc.coord))
+        o.Raw("wagesExact", WagesText(loc.wages, loc.coord, &extras).View());
     o.Number("maxWages", loc.maxWages);
     o.Number("entertainment", loc.entertainment);
     o.Array("wanted", loc.wanted, AppendPricedItem);

@@ -1,5 +1,6 @@
 #include "descr/descrtree.h"
 
+#include "base/messagetext.h"
 #include "map/atlmap.h"
 #include "map/unittext.h"
 #include "model/vexlordoc.h"
@@ -106,7 +107,7 @@ void AddNumberLine(TreeViewNode& parent, const char* label, int32_t value) {
     AddLine(parent, std::move(text));
 }
 
-void AddEconomy(TreeViewNode& title, const AtlHexData& hex) {
+void AddEconomy(TreeViewNode& title, const AtlHexData& hex, const TurnExtras* extras) {
     const LocationNode& loc = hex.Location();
     if (loc.peasants != -1) {
         Str text("Peasants: ");
@@ -118,7 +119,7 @@ void AddEconomy(TreeViewNode& title, const AtlHexData& hex) {
     AddNumberLine(title, "Taxes: $", loc.silver);
     if (loc.wages != -1) {
         Str text("Wages: $");
-        text.AppendNumber(loc.wages);
+        text += WagesText(loc.wages, loc.coord, extras);
         if (loc.maxWages != -1) {
             text += " (Max: $";
             text.AppendNumber(loc.maxWages);
@@ -144,8 +145,17 @@ const TurnExtras* ExtrasOf(const VexlorDoc& doc, const AtlHexData& hex) {
     return KeptExtras(doc, hex.seenDate);
 }
 
+// A heading of what the sighting places here; "... seen in March, Year 3:" when the sighting is
+// from an earlier month than the map's.
+DescrTVNode* AddDatedHeading(TreeViewNode& parent, const char* text, int seenText, uint32_t branch,
+                             const AtlHexData& hex, const DescrOptions& options) {
+    if (!hex.Has(AtlHexData::HexEarlier)) return AddHeading(parent, text, branch, options);
+    Str dated = EnglishMessage(seenText, {hex.seenDate.GetString().Get()});
+    return AddHeading(parent, dated.Get(), branch, options);
+}
+
 void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHexData& hex,
-                          bool current, const DescrOptions& options) {
+                          const DescrOptions& options) {
     const StrAssocList* factions = FactionNames(doc, hex);
     int own = doc.GetFaction().Number();
     const TurnExtras* extras = ExtrasOf(doc, hex);
@@ -153,12 +163,16 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
         if (!extras || own == 0 || unit.faction.Number() != own) return nullptr;
         return extras->FindUnit(unit.number);
     };
-    DescrTVNode* myUnits = AddHeading(title, "Your units: ", BranchMyUnits, options);
-    DescrTVNode* otherUnits = AddHeading(title, "Other units:", BranchOtherUnits, options);
+    DescrTVNode* myUnits =
+        AddDatedHeading(title, "Your units: ", Msg::MyUnitsSeenIn, BranchMyUnits, hex, options);
+    DescrTVNode* otherUnits = AddDatedHeading(title, "Other units:", Msg::OtherUnitsSeenIn,
+                                              BranchOtherUnits, hex, options);
     const LocationNode& loc = hex.Location();
+    // The player's units are listed where the map marks them (FormatMap decides).
+    bool ownHere = hex.Has(AtlHexData::HexOwnUnits);
     for (const UnitNode& unit : loc.units) {
         if (own != 0 && unit.faction.Number() == own) {
-            if (current) AddUnit(*myUnits, factions, unit, true, details(unit));
+            if (ownHere) AddUnit(*myUnits, factions, unit, true, details(unit));
         } else {
             AddUnit(*otherUnits, factions, unit, true, nullptr);
         }
@@ -171,7 +185,8 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
     for (const UnitNode& unit : loc.units)
         if (unit.building != 0) inBuilding[unit.building].push_back(&unit);
 
-    DescrTVNode* buildings = AddHeading(title, "Buildings:", BranchBuildings, options);
+    DescrTVNode* buildings =
+        AddDatedHeading(title, "Buildings:", Msg::BuildingsSeenIn, BranchBuildings, hex, options);
     for (const BuildingNode& building : loc.buildings) {
         Str text(building.name);
         text += " [";
@@ -196,13 +211,6 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
     if (!doc.LastTurn()) return nullptr;
     const AtlHexData* hex = map.GetHex(c);
     if (!hex) return nullptr;
-    // Where the player's own units stand is known from the report of the turn on show (the
-    // newest one not after the date the map was built for): a hex seen in that turn is current.
-    const TurnNode* shown = nullptr;
-    for (const TurnNode& turn : doc.Turns())
-        if (!(turn.date > map.Date())) shown = &turn;
-    bool current = shown && hex->seenDate == shown->date;
-
     auto root = std::make_unique<DescrTVRoot>();
     const LocationNode& loc = hex->Location();
     bool known = !loc.terrain.IsDefault();
@@ -231,13 +239,13 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
     AddLine(*title, std::move(contains));
 
     if (!hex->Has(AtlHexData::HexPartial)) {
-        AddEconomy(*title, *hex);
+        const TurnExtras* extras = ExtrasOf(doc, *hex);
+        AddEconomy(*title, *hex, extras);
         AddPricedItems(*AddHeading(*title, "Wanted: ", BranchWanted, options), loc.wanted);
         AddPricedItems(*AddHeading(*title, "For Sale: ", BranchForSale, options), loc.forSale);
         AddItems(*AddHeading(*title, "Products: ", BranchProducts, options), loc.products);
-        const TurnExtras* extras = ExtrasOf(doc, *hex);
         AddRegionExtras(*title, extras ? extras->FindRegion(c) : nullptr, options);
-        AddUnitsAndBuildings(*title, doc, *hex, current, options);
+        AddUnitsAndBuildings(*title, doc, *hex, options);
     }
     title->SetOpen(true);
     return root;

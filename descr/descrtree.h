@@ -15,6 +15,8 @@ class VexlorDoc;
 // c): the pane then keeps what it shows.
 //
 // Lines whose number no report gave ("Peasants: ", "Taxes: $", "Entertainment: $",
-// "Wages: $") are left out rather than shown as -1, and so is " (Max: $...)" alone.
+// "Wages: $") are left out rather than shown as -1, and so is " (Max: $...)" alone. The
+// player's units are listed under "Your units" where the map marks them (FormatMap); the
+// headings of units and buildings name the month of a sighting older than the map's.
 std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
                                             const AtlCoord& c, const DescrOptions& options);

@@ -49,6 +49,8 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 221, "Zoom &out\tCtrl+-"},
     {1, 222, "&Actual size\tCtrl+0"},
     {1, 223, "&Whole level"},
+    {1, 0, nullptr},
+    {1, 224, "Your units at &newest known places"},
     {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
     {1, 901, "&Index\tF1"},
     {1, 902, "&Using help"},

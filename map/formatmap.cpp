@@ -1,20 +1,60 @@
 #include "map/formatmap.h"
 
 #include "map/atlmap.h"
-#include "map/hexdata.h"
+#include "model/location.h"
 #include "model/vexlordoc.h"
 
-void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date) {
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+// Each own unit's newest sighting among the hexes on show: unit number -> its date.
+using NewestSightings = std::unordered_map<int32_t, int32_t>;
+
+// Notes hex's own units; true when it holds any.
+bool NoteOwnUnits(const AtlHexData& hex, int own, NewestSightings& newest) {
+    bool any = false;
+    for (const UnitNode& unit : hex.Location().units) {
+        if (unit.faction.Number() != own) continue;
+        auto [at, isNew] = newest.try_emplace(unit.number, hex.seenDate.Value());
+        if (!isNew && at->second < hex.seenDate.Value()) at->second = hex.seenDate.Value();
+        any = true;
+    }
+    return any;
+}
+
+// Marks own units at the earlier sightings that are the newest known place of one of them.
+void MarkNewestOwnPlaces(AtlMap& map, int own, const NewestSightings& newest,
+                         const std::vector<AtlCoord>& earlier) {
+    for (const AtlCoord& c : earlier) {
+        AtlHexData& hex = *map.GetHex(c);
+        for (const UnitNode& unit : hex.Location().units)
+            if (unit.faction.Number() == own && newest.at(unit.number) == hex.seenDate.Value())
+                hex.hexFlags |= AtlHexData::HexOwnUnits;
+    }
+}
+
+} // namespace
+
+void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date, OwnUnitPlaces places) {
     map.Clear();
     map.SetLearnedWidths(doc.Extras().levelWidths);
     map.SetDate(date);
+    const int own = doc.GetFaction().Number();
+    const bool newestKnown = places == OwnUnitPlaces::NewestKnown && own != 0;
+    NewestSightings newest;
+    std::vector<AtlCoord> earlierOwn; // earlier sightings with own units, for newestKnown
     // The index names the one sighting each hex shows, so the cost does not grow with the
     // number of turns.
     doc.Sightings().ForEachAt(date, [&](const SightingIndex::Shown& shown) {
         AtlHexData hex(*shown.loc, shown.seen,
                        (shown.partial ? AtlHexData::HexPartial : 0u) |
                            (shown.guarded ? AtlHexData::HexGuarded : 0u));
-        MarkUnits(hex, doc.GetFaction().Number(), date);
+        MarkUnits(hex, own, date);
+        if (newestKnown && NoteOwnUnits(hex, own, newest) && hex.Has(AtlHexData::HexEarlier))
+            earlierOwn.push_back(shown.coord);
         map.SetHex(shown.coord, hex);
     });
+    if (!earlierOwn.empty()) MarkNewestOwnPlaces(map, own, newest, earlierOwn);
 }

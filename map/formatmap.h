@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/hexdata.h"
 #include "model/atldate.h"
 
 class AtlMap;
@@ -11,6 +12,9 @@ class VexlorDoc;
 // exit list) fills a hex only while nothing else is known of it, and a full sighting replaces
 // it even when older. HexGuarded stays set once any sighting taken had a guard. Every level
 // is kept, with the widths the document learned. The selection is gone afterwards. Hexes with
-// units are marked (MarkUnits) for date. The hexes refer to doc's locations: call it again
-// whenever doc's turns change.
-void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date);
+// units are marked (MarkUnits) for date, and hexes whose sighting is older than date are marked
+// HexEarlier. With NewestKnown, an earlier sighting that is the newest one of any of the
+// player's units among the hexes on show is marked as holding own units too. The hexes refer
+// to doc's locations: call it again whenever doc's turns change.
+void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date,
+               OwnUnitPlaces places = OwnUnitPlaces::ThisMonth);

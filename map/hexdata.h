@@ -21,6 +21,9 @@ public:
         // The player's own units stand here in the turn on show (the hex was seen in it).
         HexOwnUnits = 16,
         HexOtherUnits = 32, // units of other factions were seen here
+        // The sighting on show is from a month before the map's: what it places here was
+        // seen then, and its markers are drawn hollow.
+        HexEarlier = 64,
     };
 
     // Nothing known (a selection placeholder).
@@ -41,6 +44,11 @@ private:
     const LocationNode* loc_ = nullptr;
 };
 
-// Sets HexOwnUnits and HexOtherUnits from hex's units: own are faction `own` (0: none known),
-// current only when the hex was seen in the turn on show.
+// Where the own-unit marker stands: where the player's units are in the month on show (hexes
+// seen in that month's report), or each unit's newest known place (a hex seen earlier too).
+enum class OwnUnitPlaces : uint8_t { ThisMonth, NewestKnown };
+
+// Sets HexOwnUnits and HexOtherUnits from hex's units, and HexEarlier for a sighting older than
+// shown: own are faction `own` (0: none known), marked only when the hex was seen in the turn on
+// show (FormatMap marks the newest known places beside them when asked to).
 void MarkUnits(AtlHexData& hex, int own, AtlDate shown);

@@ -30,6 +30,8 @@ bool PaintLegendPicture(std::string_view name, OffscreenBuffer& picture) {
     if (name == "guard") flags = AtlHexData::HexGuarded;
     if (name == "own") flags = AtlHexData::HexOwnUnits;
     if (name == "other") flags = AtlHexData::HexOtherUnits;
+    if (name == "hollow")
+        flags = AtlHexData::HexOwnUnits | AtlHexData::HexOtherUnits | AtlHexData::HexEarlier;
     if (name == "town") loc.townName = "Oyo";
     if (!flags && name != "town" && name != "selected") {
         // A terrain, by the report's word: the painter picks its picture.

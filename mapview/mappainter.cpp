@@ -19,8 +19,9 @@ constexpr int kPicturesPerRow = 4;
 constexpr PixelPoint kShadePicture{0, 3 * kH};
 constexpr PixelPoint kUnknownPicture{kW, 3 * kH};
 // The overlay sheet at actual size: the guard flag, the player's own units, other factions'
-// units; and where each stands in a hex picture of actual size. The own marker sits left of
-// the guard flag, the other one at the bottom, below a town name.
+// units, then both markers hollow for units seen in an earlier month; and where each stands in
+// a hex picture of actual size. The own marker sits left of the guard flag, the other one at
+// the bottom, below a town name.
 constexpr PixelPoint kGuardFlag{0, 0};
 constexpr int kGuardWidth = 8;
 constexpr int kGuardHeight = 12;
@@ -30,6 +31,7 @@ constexpr PixelPoint kOwnMarkerPlace{12, 4};
 constexpr PixelPoint kOtherMarker{32, 0};
 constexpr int kOtherMarkerSize = 8;
 constexpr PixelPoint kOtherMarkerPlace{21, 33};
+constexpr int kHollowOffset = 32; // from a marker to its hollow form on the sheet
 
 // Terrains of newer rule sets that the reader keeps by name, and their cells of the sheet
 // (tools/make_bitmaps.py draws them there).
@@ -166,19 +168,23 @@ std::vector<MapPainter::MarkerPlace> MapPainter::Markers(const AtlHexData& hex) 
     const HexMetrics& m = geometry_.Metrics();
     double scale = m.percent / 100.0;
     double marker = Pictures().markerScale;
+    // Units known only from an earlier month may have moved since.
+    auto form = [hollow = hex.Has(AtlHexData::HexEarlier)](PixelPoint picture) {
+        return hollow ? PixelPoint{picture.x + kHollowOffset, picture.y} : picture;
+    };
     std::vector<MarkerPlace> places;
     if (hex.Has(AtlHexData::HexGuarded))
         places.push_back({kGuardFlag, kGuardWidth, kGuardHeight, {m.width / 2, Round(2 * scale)}});
     if (hex.Has(AtlHexData::HexOtherUnits)) {
         int size = Round(kOtherMarkerSize * marker);
-        places.push_back({kOtherMarker,
+        places.push_back({form(kOtherMarker),
                           kOtherMarkerSize,
                           kOtherMarkerSize,
                           {Round(kOtherMarkerPlace.x * scale),
                            std::min(Round(kOtherMarkerPlace.y * scale), m.height - size)}});
     }
     if (hex.Has(AtlHexData::HexOwnUnits))
-        places.push_back({kOwnMarker,
+        places.push_back({form(kOwnMarker),
                           kOwnMarkerSize,
                           kOwnMarkerSize,
                           {Round(kOwnMarkerPlace.x * scale), Round(kOwnMarkerPlace.y * scale)}});

@@ -14,6 +14,7 @@ const ExtChunkKind kKinds[] = {
     {{'R', 'G', 'N', 'X'}, &kRegionsPart, nullptr, nullptr},
     {{'U', 'N', 'T', 'X'}, &kUnitsPart, nullptr, nullptr},
     {{'E', 'V', 'N', 'T'}, &kEventsPart, nullptr, nullptr},
+    {{'W', 'A', 'G', 'E'}, &kWagesPart, nullptr, nullptr},
 };
 
 } // namespace

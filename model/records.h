@@ -95,6 +95,12 @@ struct DocRecords {
                    Skills(w, u.skills) && w.Text(u.combatSpell) && Skills(w, u.canStudy);
         });
     }
+    // The decimals of the wages the report gave, under the region's coordinate.
+    template <class W, class R> static bool WageDecimals(W& w, R& extras) {
+        return w.template Many<uint32_t>(extras.wageDecimals_, [&](auto& keyed) {
+            return Coord(w, keyed.first) && w.Text(keyed.second);
+        });
+    }
     template <class W, class R> static bool Events(W& w, R& extras) {
         auto line = [&](auto& s) { return w.Text(s); };
         auto& e = extras.events;

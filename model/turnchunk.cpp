@@ -33,6 +33,11 @@ struct UnitsWalk {
         return DocRecords::Units(w, r);
     }
 };
+struct WagesWalk {
+    template <class W, class R> bool operator()(W& w, R& r) const {
+        return DocRecords::WageDecimals(w, r);
+    }
+};
 struct EventsWalk {
     template <class W, class R> bool operator()(W& w, R& r) const {
         return DocRecords::Events(w, r);
@@ -71,6 +76,8 @@ const TurnPartKind kUnitsPart =
     PartKind<UnitsWalk>(1, [](const TurnExtras& extras) { return !extras.Units().empty(); });
 const TurnPartKind kEventsPart =
     PartKind<EventsWalk>(2, [](const TurnExtras& extras) { return !extras.events.IsEmpty(); });
+const TurnPartKind kWagesPart = PartKind<WagesWalk>(
+    3, [](const TurnExtras& extras) { return !extras.AllWageDecimals().empty(); });
 
 void WritePerTurn(owstream& os, const VexlorDoc& doc, const TurnPartKind& kind) {
     uint32_t count = 0;

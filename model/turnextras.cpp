@@ -70,6 +70,22 @@ const UnitExtras* TurnExtras::FindUnit(int32_t number) const {
     return it == units_.end() ? nullptr : &it->second;
 }
 
+const Str* TurnExtras::FindWageDecimals(const AtlCoord& c) const {
+    auto it = wageDecimals_.find(c);
+    return it == wageDecimals_.end() ? nullptr : &it->second;
+}
+
+Str WagesText(int32_t wages, const AtlCoord& c, const TurnExtras* extras) {
+    if (wages == -1) return Str();
+    Str text;
+    text.AppendNumber(wages);
+    if (const Str* decimals = extras ? extras->FindWageDecimals(c) : nullptr) {
+        text += ".";
+        text += *decimals;
+    }
+    return text;
+}
+
 const TurnExtras* KeptExtras(const VexlorDoc& doc, AtlDate date) {
     const TurnNode* turn = doc.FindTurn(date);
     return turn ? turn->extras.Find() : nullptr;

@@ -89,21 +89,34 @@ public:
     RegionExtras& Region(const AtlCoord& c) { return regions_[c]; }
     const UnitExtras* FindUnit(int32_t number) const;
     UnitExtras& Unit(int32_t number) { return units_[number]; }
+    // The digits after the point of a region's wages as the report gave them ("1" of "$15.1"):
+    // the version-1 record holds the whole silver. Null where the report gave none.
+    const Str* FindWageDecimals(const AtlCoord& c) const;
+    Str& WageDecimals(const AtlCoord& c) { return wageDecimals_[c]; }
+    void ForgetWageDecimals(const AtlCoord& c) { wageDecimals_.erase(c); }
 
     // In coordinate order (level, then y, then x) and unit-number order.
     const std::map<AtlCoord, RegionExtras>& Regions() const { return regions_; }
     const std::map<int32_t, UnitExtras>& Units() const { return units_; }
+    const std::map<AtlCoord, Str>& AllWageDecimals() const { return wageDecimals_; }
 
     TurnEvents events;
 
-    bool IsEmpty() const { return regions_.empty() && units_.empty() && events.IsEmpty(); }
+    bool IsEmpty() const {
+        return regions_.empty() && units_.empty() && events.IsEmpty() && wageDecimals_.empty();
+    }
     bool operator==(const TurnExtras&) const = default;
 
 private:
     friend struct DocRecords;
     std::map<AtlCoord, RegionExtras> regions_;
     std::map<int32_t, UnitExtras> units_;
+    std::map<AtlCoord, Str> wageDecimals_;
 };
+
+// A region's wages as the report wrote them: "15.1", or the whole silver "15" where the turn
+// kept no decimals for the region (extras may be null). Empty for wages no report gave (-1).
+Str WagesText(int32_t wages, const AtlCoord& c, const TurnExtras* extras);
 
 class VexlorDoc;
 // What the document kept of the turn of date beyond its records; null when nothing was kept.

@@ -45,6 +45,20 @@ int ReadGateLine(const char* text, int32_t& gate, int32_t& count) {
 
 namespace {
 
+// The decimals of a wages line ("  Wages: $15.1 (Max: $1786)."), kept under the region; a line
+// without them keeps nothing.
+void ReadWagesDecimals(const char* text, const AtlCoord& coord, TurnExtras& extras) {
+    const char* p = text;
+    int wages = -1, maxWages = -1;
+    Str decimals;
+    if (skiptempl(p, "  Wages: $") != 0 || ReadWagesAmounts(p, wages, maxWages, &decimals) != 0)
+        return;
+    if (decimals.IsEmpty())
+        extras.ForgetWageDecimals(coord);
+    else
+        extras.WageDecimals(coord) = std::move(decimals);
+}
+
 bool IsOwnUnitLine(const char* text) {
     const char* p = text;
     skipspaces(p);
@@ -79,6 +93,8 @@ void ReadBlockExtras(ReportLine* region, ReportLine* end, TurnExtras& extras) {
             inExits = true;
         } else if (type == LineType::Gate) {
             ReadGateLine(text, here.gate, here.gateCount);
+        } else if (type == LineType::Wages) {
+            ReadWagesDecimals(text, coord, extras);
         } else if (IsOwnUnitLine(text)) {
             int32_t number;
             UnitExtras details;

@@ -84,22 +84,24 @@ int ReadPeasantPart(const char*& cursor, int& peasants, Str& race, int& silver) 
 
 namespace {
 
-// Drops the decimal part of an amount ("$15.1"); the document keeps whole silver.
-void SkipDecimals(const char*& p) {
+// Steps over the decimal part of an amount ("$15.1"): the version-1 record keeps whole silver.
+// Its digits go to decimals when given.
+void SkipDecimals(const char*& p, Str* decimals) {
     if (p[0] == '.' && p[1] >= '0' && p[1] <= '9') {
-        ++p;
+        const char* digits = ++p;
         while (*p >= '0' && *p <= '9')
             ++p;
+        if (decimals) *decimals = Str(std::string_view(digits, static_cast<size_t>(p - digits)));
     }
 }
 
 } // namespace
 
-int ReadWagesAmounts(const char*& cursor, int& wages, int& maxWages) {
+int ReadWagesAmounts(const char*& cursor, int& wages, int& maxWages, Str* decimals) {
     const char* p = cursor;
     int amount, maximum;
     if (ReadNumber(p, amount) != 0) return -1;
-    SkipDecimals(p);
+    SkipDecimals(p, decimals);
     if (skiptempl(p, " (Max: $") == 0) {
         if (ReadNumber(p, maximum) != 0) return -1;
         maxWages = maximum;

@@ -22,9 +22,10 @@ int ReadLocationBasicInfo(const char*& cursor, TerrainType& terrain, AtlCoord& c
 // unchanged.
 int ReadPeasantPart(const char*& cursor, int& peasants, Str& race, int& silver);
 
-// A wages line after "  Wages: $": the amount (a decimal part is dropped), then
-// " (Max: $" maximum, or nothing but the closing "." (the maximum stays unchanged).
-int ReadWagesAmounts(const char*& cursor, int& wages, int& maxWages);
+// A wages line after "  Wages: $": the amount in whole silver, then " (Max: $" maximum, or
+// nothing but the closing "." (the maximum stays unchanged). The digits of a decimal part
+// ("1" of "15.1") go to decimals when given; it is left as it is for an amount without one.
+int ReadWagesAmounts(const char*& cursor, int& wages, int& maxWages, Str* decimals = nullptr);
 
 // An exit line that names no exit ("  none").
 bool IsNoExitLine(const char* text);

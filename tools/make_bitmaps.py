@@ -374,8 +374,9 @@ def disc(cx, cy, r):
 
 def overlay():
     """The guard flag (8 x 12 at the left), the player's own units (a gold disc of 12 x 12 at
-    x = 16) and other factions' units (a pale grey disc of 8 x 8 at x = 32)."""
-    img = Image(48, 16)
+    x = 16) and other factions' units (a pale grey disc of 8 x 8 at x = 32); then the same two
+    markers hollow, for units seen in an earlier month (x = 48 and x = 64)."""
+    img = Image(80, 16)
     pole, cloth = (60, 40, 20), (210, 30, 30)
     for y in range(12):
         img.set(1, y, pole)
@@ -388,9 +389,14 @@ def overlay():
             d = (cx - 6) ** 2 + (cy - 6) ** 2
             if d <= 36:
                 img.set(16 + x, y, (20, 20, 20) if d > 16 else (255, 200, 0))
+                # Hollow: the rim and a ring of the colour, open in the middle.
+                if d > 6.25:
+                    img.set(48 + x, y, (20, 20, 20) if d > 20.25 else (255, 200, 0))
             e = (cx - 4) ** 2 + (cy - 4) ** 2
             if e <= 16:
                 img.set(32 + x, y, (50, 50, 50) if e > 6.5 else (215, 215, 215))
+                if e > 4:
+                    img.set(64 + x, y, (50, 50, 50) if e > 9 else (215, 215, 215))
     return img
 
 

@@ -197,6 +197,20 @@ Str DFrameWindow::CommandText(unsigned id) const {
     return FromQt(text);
 }
 
+void DFrameWindow::SetCommandChecked(unsigned id, bool checked) {
+    if (!Widget()) return;
+    if (auto* action = Widget()->findChild<QAction*>(QStringLiteral("cmd%1").arg(id))) {
+        action->setCheckable(true);
+        action->setChecked(checked);
+    }
+}
+
+bool DFrameWindow::IsCommandChecked(unsigned id) const {
+    if (!Widget()) return false;
+    auto* action = Widget()->findChild<QAction*>(QStringLiteral("cmd%1").arg(id));
+    return action && action->isChecked();
+}
+
 void DFrameWindow::DragAcceptFiles(bool accept) {
     if (Widget()) Widget()->setAcceptDrops(accept);
 }

@@ -28,6 +28,9 @@ public:
     // The menu entry's text of a command, without its mnemonic mark and shortcut key; empty
     // when the menu has no such entry.
     Str CommandText(unsigned id) const;
+    // A check mark at the command's menu entry, for a choice that is on or off.
+    void SetCommandChecked(unsigned id, bool checked);
+    bool IsCommandChecked(unsigned id) const;
 
     // Puts entries for commands firstId, firstId + 1, ... with these texts into the menu that
     // holds command anchorId, before it and followed by a separator, in place of the ones put

@@ -74,6 +74,9 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
 
     RegisterCommands();
     OpenKeptPanels();
+    if (Profile.GetInt("Options", "NewestUnitPlaces", 0) != 0)
+        unitPlaces_ = OwnUnitPlaces::NewestKnown;
+    SetCommandChecked(CM_VIEWNEWESTUNITS, unitPlaces_ == OwnUnitPlaces::NewestKnown);
     recent_.Load(Profile);
     UpdateRecentMenu();
     DragAcceptFiles(true);
@@ -131,6 +134,7 @@ void FrameWindow::RegisterCommands() {
         CM_VIEWLASTTURN, [this] { CmViewLastTurn(); }, [this] { return CeViewNextTurn(); });
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
+    OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
     RegisterZoomCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
@@ -220,7 +224,7 @@ void FrameWindow::Reformat() {
     // The rebuild empties the map; the hex the player had selected on each level stays
     // selected, and the one on show is described as the turn now on show has it.
     std::vector<AtlCoord> selected = map_->GetMap().SelectedHexes();
-    FormatMap(Document(), map_->GetMap(), ShownDate());
+    FormatMap(Document(), map_->GetMap(), ShownDate(), unitPlaces_);
     map_->Update();
     for (const AtlCoord& c : selected)
         Reselect(c);
@@ -229,6 +233,14 @@ void FrameWindow::Reformat() {
     if (findBox_) findBox_->Refresh();
     RefreshTurnEvents();
     UpdateCommands();
+}
+
+void FrameWindow::CmViewNewestUnits() {
+    bool newest = unitPlaces_ != OwnUnitPlaces::NewestKnown;
+    unitPlaces_ = newest ? OwnUnitPlaces::NewestKnown : OwnUnitPlaces::ThisMonth;
+    Profile.WriteInt("Options", "NewestUnitPlaces", newest ? 1 : 0);
+    SetCommandChecked(CM_VIEWNEWESTUNITS, newest);
+    Reformat();
 }
 
 void FrameWindow::ShowPlain(int z) {

@@ -4,6 +4,7 @@
 #include "base/messagetable.h"
 #include "descrview/descrtreeview.h"
 #include "doc/doccontroller.h"
+#include "map/hexdata.h"
 #include "map/mapfind.h"
 #include "mapwindow/mapwindow.h"
 #include "model/atldate.h"
@@ -46,6 +47,7 @@ enum FrameCommand : unsigned {
     CM_VIEWZOOMOUT = 221,
     CM_VIEWACTUALSIZE = 222,
     CM_VIEWWHOLELEVEL = 223,
+    CM_VIEWNEWESTUNITS = 224,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -124,6 +126,10 @@ public:
     void RegisterZoomCommands();
     // Opens the panel of the turn on show's errors, battles and events beside the map.
     void CmViewTurnEvents();
+    // Marks the player's units at their newest known places instead of this month's only (or
+    // back); the choice is kept in the profile.
+    void CmViewNewestUnits();
+    OwnUnitPlaces UnitPlaces() const { return unitPlaces_; }
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -226,6 +232,7 @@ private:
     std::unique_ptr<MapView> map_;
     std::unique_ptr<DStartHint> startHint_;
     bool zoomKept_ = false; // the zoom goes to the profile once the start's zoom is set
+    OwnUnitPlaces unitPlaces_ = OwnUnitPlaces::ThisMonth;
     std::unique_ptr<DWindowSeparator> separator_;
     std::unique_ptr<DToolbar> toolbar_;
     std::unique_ptr<DStatusBar> statusBar_;

@@ -70,7 +70,8 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "  Last turn\tAlt+End 205\n  -\n  &Find...\tCtrl+F 206\n"
                       "  Turn &events...\tCtrl+E 207\n  -\n"
                       "  Zoom &in\tCtrl++ 220\n  Zoom &out\tCtrl+- 221\n"
-                      "  &Actual size\tCtrl+0 222\n  &Whole level 223\n"
+                      "  &Actual size\tCtrl+0 222\n  &Whole level 223\n  -\n"
+                      "  Your units at &newest known places 224\n"
                       "\b&Help\n"
                       "  &Index\tF1 901\n  &Using help 902\n  -\n  &About... 903\n");
     EXPECT_TRUE(lang.LoadMenuA(2).empty());

@@ -130,3 +130,55 @@ TEST(KeptTurns, ReadWhenAskedOrAllAtOnceTheDocumentIsTheSame) {
         }
     }
 }
+
+namespace {
+
+// The file as a program that knew no wage decimals wrote it: without the WAGE chunk.
+Bytes WithoutWageDecimals(Bytes file) {
+    const std::string tag = "WAGE";
+    auto at = std::search(file.begin(), file.end(), tag.begin(), tag.end());
+    EXPECT_NE(at, file.end());
+    if (at == file.end()) return file;
+    const size_t length = at[4] | at[5] << 8 | at[6] << 16 | static_cast<size_t>(at[7]) << 24;
+    file.erase(at, at + 8 + static_cast<std::ptrdiff_t>(length));
+    return file;
+}
+
+std::string Described(const VexlorDoc& doc, const AtlCoord& c) {
+    AtlMap map;
+    FormatMap(doc, map, doc.LastTurn()->date);
+    auto root = BuildDescrTree(doc, map, c, DescrOptions());
+    return root ? TreeText(*root) : "";
+}
+
+} // namespace
+
+// Wages keep the decimal the report gave from the report to the pane and the dump, through a
+// save and a reopen; a map written without it shows the whole silver as before. The version-1
+// records are the same either way.
+TEST(KeptTurns, WagesKeepTheirDecimalThroughSaveAndReopen) {
+    VexlorDoc added;
+    ASSERT_EQ(AddReports(added, ReportSeries(VEXLOR_REPORTS_DIR "/head-standard", 3, 8)), "");
+    const AtlCoord erisort(0, 32), ocean(13, 1);
+    const Bytes file = Saved(added);
+    for (ExtReading reading : {ExtReading::WhenAsked, ExtReading::AtOnce}) {
+        VexlorDoc doc;
+        Read(file, doc, reading);
+        EXPECT_NE(Described(doc, erisort).find("  Wages: $14.2 (Max: $7159)\n"), std::string::npos);
+        // "$0." is a whole number with the sentence's full stop.
+        EXPECT_NE(Described(doc, ocean).find("  Wages: $0\n"), std::string::npos);
+        const std::string json = Json(doc);
+        EXPECT_NE(json.find("\"wages\": 14, \"wagesExact\": 14.2, \"maxWages\": 7159"),
+                  std::string::npos);
+        EXPECT_EQ(json.find("\"wages\": 0, \"wagesExact\""), std::string::npos);
+        EXPECT_EQ(Saved(doc), file);
+    }
+
+    VexlorDoc old;
+    const Bytes oldFile = WithoutWageDecimals(file);
+    Read(oldFile, old, ExtReading::WhenAsked);
+    EXPECT_FALSE(old.Extras().damaged);
+    EXPECT_NE(Described(old, erisort).find("  Wages: $14 (Max: $7159)\n"), std::string::npos);
+    EXPECT_EQ(Json(old).find("wagesExact"), std::string::npos);
+    EXPECT_EQ(Saved(old), oldFile);
+}

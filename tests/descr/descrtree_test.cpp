@@ -164,14 +164,27 @@ TEST_F(Description, UnitsUnderTheirHeadingsAndTheirBuilding) {
 
     // "Your units" follow the turn on show: a later report does not hide them while August is
     // on show; with the later turn on show (the hex last seen in August) where the player's
-    // units stand is unknown, and under their building they stay.
+    // units stand is unknown, and under their building they stay. The headings then say when
+    // what they list was seen.
     AddLoc(doc, AtlDate(8, 1), AtlCoord(40, 40));
     EXPECT_NE(TreeText(*Build(AtlCoord(0, 32), kAugust)).find("    Guards (404)"),
               std::string::npos);
     text = TreeText(*Build(AtlCoord(0, 32), AtlDate(8, 1)));
     EXPECT_EQ(text.find("    Guards (404)"), std::string::npos);
-    EXPECT_NE(text.find("  Your units: \n  Other units:\n"), std::string::npos);
+    EXPECT_NE(text.find("  Your units seen in August, Year 1:\n"
+                        "  Other units seen in August, Year 1:\n"
+                        "    [3] Captain (362)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("  Buildings seen in August, Year 1:\n    Building [3]"),
+              std::string::npos);
     EXPECT_NE(text.find("      Captain (358)[A]"), std::string::npos);
+    // Asked for the newest known places, the player's units are listed there, under the month.
+    FormatMap(doc, map, AtlDate(8, 1), OwnUnitPlaces::NewestKnown);
+    text = TreeText(*BuildDescrTree(doc, map, AtlCoord(0, 32), options));
+    EXPECT_NE(text.find("  Your units seen in August, Year 1:\n    Guards (404)"),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(Description, FactionNamesComeFromTheReportTheUnitsCameFrom) {
@@ -249,4 +262,29 @@ TEST(DescriptionOfRealReports, ExitsGateWeatherAndOwnUnitsDetails) {
 
     options.bExitsOpen = false;
     EXPECT_FALSE(Line(*BuildDescrTree(doc, map, AtlCoord(0, 32), options), "Exits:")->IsOpen());
+}
+
+// Over real reports: every hex whose units were seen in an earlier month than the one on show
+// says so in its headings, and only those.
+TEST(DescriptionOfRealReports, HeadingsOfUnitsSeenEarlierNameTheMonth) {
+    VexlorDoc doc;
+    ASSERT_EQ(
+        AddReports(doc, ReportSeries(std::string(VEXLOR_REPORTS_DIR) + "/head-standard", 3, 8)),
+        "");
+    AtlMap map;
+    const AtlDate shown = doc.LastTurn()->date;
+    FormatMap(doc, map, shown);
+    DescrOptions options;
+    int earlier = 0;
+    map.GetPlain(0)->ForEachHex([&](const AtlCoord& c, const AtlHexData& hex) {
+        if (hex.Has(AtlHexData::HexPartial) || hex.Location().units.IsEmpty()) return;
+        auto root = BuildDescrTree(doc, map, c, options);
+        const std::string month = hex.seenDate.GetString().Get();
+        const std::string dated = "Other units seen in " + month + ":";
+        bool old = hex.seenDate < shown;
+        earlier += old;
+        EXPECT_EQ(Line(*root, dated.c_str()) != nullptr, old) << c.GetString().Get();
+        EXPECT_EQ(Line(*root, "Other units:") != nullptr, !old) << c.GetString().Get();
+    });
+    EXPECT_GT(earlier, 0);
 }

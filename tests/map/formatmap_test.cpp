@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -328,4 +330,63 @@ TEST(FormatMap, ADocumentReadInPlaceGivesTheSameMapsAndBytes) {
         ExpectSameMap(fast, made);
     }
     EXPECT_EQ(RecordsOf(kept), bytes);
+}
+
+// Over a real series: a hex whose sighting is older than the month on show is marked earlier,
+// and the player's units are marked there only when asked for their newest known places, and
+// then only at the newest sighting of one of them. Faction 3's second report is left out, so
+// that February shows nothing but January's sightings.
+TEST(FormatMap, EarlierSightingsAndTheNewestKnownPlacesOfOwnUnits) {
+    std::vector<std::string> reports = ReportSeries(VEXLOR_REPORTS_DIR "/head-standard", 3, 4);
+    reports.erase(reports.begin() + 1);
+    VexlorDoc doc;
+    ASSERT_EQ(AddReports(doc, reports), "");
+    const int own = doc.GetFaction().Number();
+    for (AtlDate date : {kTurn1, kTurn2, kTurn3, kTurn4}) {
+        AtlMap thisMonth, newest;
+        FormatMap(doc, thisMonth, date);
+        FormatMap(doc, newest, date, OwnUnitPlaces::NewestKnown);
+        // Each own unit's newest sighting among the hexes on show.
+        std::map<int32_t, AtlDate> last;
+        for (int z : newest.Levels())
+            newest.GetPlain(z)->ForEachHex([&](const AtlCoord&, const AtlHexData& hex) {
+                for (const UnitNode& unit : hex.Location().units)
+                    if (unit.faction.Number() == own && !(last[unit.number] > hex.seenDate))
+                        last[unit.number] = hex.seenDate;
+            });
+        size_t earlier = 0, earlierOwn = 0, hexes = 0;
+        for (int z : newest.Levels())
+            newest.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData& hex) {
+                ++hexes;
+                const AtlHexData& plain = *thisMonth.GetHex(c);
+                const std::string where =
+                    c.GetString().Get() + std::string(" in ") + date.GetString().Get();
+                EXPECT_EQ(hex.Has(AtlHexData::HexEarlier), hex.seenDate < date) << where;
+                EXPECT_EQ(plain.hexFlags & ~AtlHexData::HexOwnUnits,
+                          hex.hexFlags & ~AtlHexData::HexOwnUnits)
+                    << where;
+                bool newestHere = false;
+                for (const UnitNode& unit : hex.Location().units)
+                    newestHere |= unit.faction.Number() == own && last[unit.number] == hex.seenDate;
+                if (!hex.Has(AtlHexData::HexEarlier)) {
+                    EXPECT_EQ(hex.Has(AtlHexData::HexOwnUnits), newestHere) << where;
+                    EXPECT_EQ(plain.Has(AtlHexData::HexOwnUnits), newestHere) << where;
+                } else {
+                    ++earlier;
+                    earlierOwn += hex.Has(AtlHexData::HexOwnUnits);
+                    EXPECT_EQ(hex.Has(AtlHexData::HexOwnUnits), newestHere) << where;
+                    EXPECT_FALSE(plain.Has(AtlHexData::HexOwnUnits)) << where;
+                }
+            });
+        // January shows only itself; February, without a report, only January's sightings,
+        // where the player's units were last seen.
+        if (date == kTurn1) {
+            EXPECT_EQ(earlier, 0u);
+        } else if (date == kTurn2) {
+            EXPECT_EQ(earlier, hexes);
+            EXPECT_GT(earlierOwn, 0u);
+        } else {
+            EXPECT_GT(earlier, 0u) << date.GetString().Get();
+        }
+    }
 }

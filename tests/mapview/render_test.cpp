@@ -485,3 +485,32 @@ int main(int argc, char** argv) {
     OffscreenGui gui;
     return RUN_ALL_TESTS();
 }
+
+// Units seen in an earlier month are drawn as the same markers, hollow: where the filled marker
+// covers the terrain, the hollow one keeps its rim and ring and shows the terrain in its middle.
+TEST(MapPainter, MarkersOfEarlierSightingsAreHollow) {
+    for (uint32_t marker : {AtlHexData::HexOwnUnits, AtlHexData::HexOtherUnits}) {
+        OffscreenBuffer bare, filled, hollow;
+        for (auto [buffer, flags] : {std::pair{&bare, 0u},
+                                     {&filled, marker},
+                                     {&hollow, marker | AtlHexData::HexEarlier}}) {
+            AtlMap map;
+            map.SetHex(AtlCoord(0, 0), Hex(TerrainType::Plain, "", flags));
+            ASSERT_TRUE(RenderPlain(map, 0, *buffer));
+        }
+        int covered = 0, ring = 0, open = 0;
+        for (int y = 0; y < bare.Height(); ++y)
+            for (int x = 0; x < bare.Width(); ++x) {
+                if (filled.PixelAt(x, y) == bare.PixelAt(x, y)) {
+                    EXPECT_TRUE(hollow.PixelAt(x, y) == bare.PixelAt(x, y)) << x << "," << y;
+                    continue;
+                }
+                ++covered;
+                ring += hollow.PixelAt(x, y) == filled.PixelAt(x, y);
+                open += hollow.PixelAt(x, y) == bare.PixelAt(x, y);
+            }
+        EXPECT_GT(covered, 20) << marker;
+        EXPECT_GT(ring, covered / 3) << marker;
+        EXPECT_GT(open, 3) << marker;
+    }
+}

@@ -232,8 +232,9 @@ TEST(RealReports, CityWithMarketsUnitsAndATower) {
     EXPECT_EQ(city.peasants, 11116);
     EXPECT_EQ(city.peasantRace, "centaurs");
     EXPECT_EQ(city.silver, 11338);
-    EXPECT_EQ(city.wages, 15); // $15.1
+    EXPECT_EQ(city.wages, 15); // $15.1: the decimal is kept beside the record
     EXPECT_EQ(city.maxWages, 2267);
+    EXPECT_EQ(WagesText(city.wages, city.coord, KeptExtras(d.doc, may)), "15.1");
     EXPECT_EQ(city.entertainment, 678);
     EXPECT_FALSE(city.IsPartial());
     ASSERT_EQ(city.wanted.LongCountNodes(), 9);
@@ -294,6 +295,7 @@ TEST(RealReports, OceanWithAWrappedShipLine) {
     EXPECT_EQ(ocean.silver, -1);
     EXPECT_EQ(ocean.wages, 0); // "  Wages: $0."
     EXPECT_EQ(ocean.maxWages, -1);
+    EXPECT_EQ(WagesText(ocean.wages, ocean.coord, KeptExtras(d.doc, AtlDate(4, 1))), "0");
     EXPECT_EQ(ocean.entertainment, -1);
     EXPECT_TRUE(ocean.wanted.IsEmpty());
     EXPECT_TRUE(ocean.forSale.IsEmpty());

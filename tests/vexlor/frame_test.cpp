@@ -759,6 +759,49 @@ private slots:
         QCOMPARE(Frame().ShownDate(), kApril1);
     }
 
+    // View, Your units at newest known places: the map marks what the core marks for the
+    // choice, and the choice is kept in the profile for the next window.
+    void theNewestKnownUnitPlacesAreAViewChoiceKept() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        AddReport(Report("head-standard/3-turn4.rep"));
+        Frame().ShowTurn(AtlDate(1, 1)); // February: no report of its own
+        auto flags = [](const AtlMap& map) {
+            std::map<std::tuple<int, int, int>, uint32_t> marks;
+            for (int z : map.ShownLevels())
+                map.GetPlain(z)->ForEachHex([&](const AtlCoord& c, const AtlHexData& hex) {
+                    marks[{c.x, c.y, z}] = hex.hexFlags & ~AtlHexData::HexSelected;
+                });
+            return marks;
+        };
+        auto showsAsCore = [&](OwnUnitPlaces places) {
+            AtlMap expected;
+            FormatMap(Frame().Document(), expected, Frame().ShownDate(), places);
+            return flags(Frame().Map().GetMap()) == flags(expected);
+        };
+        auto ownMarked = [&] {
+            int n = 0;
+            for (const auto& [where, marks] : flags(Frame().Map().GetMap()))
+                n += (marks & AtlHexData::HexOwnUnits) != 0;
+            return n;
+        };
+        QVERIFY(!Frame().IsCommandChecked(CM_VIEWNEWESTUNITS));
+        QVERIFY(showsAsCore(OwnUnitPlaces::ThisMonth));
+        QCOMPARE(ownMarked(), 0);
+
+        QVERIFY(Frame().EvCommand(CM_VIEWNEWESTUNITS));
+        QVERIFY(Frame().IsCommandChecked(CM_VIEWNEWESTUNITS));
+        QVERIFY(showsAsCore(OwnUnitPlaces::NewestKnown));
+        QVERIFY(ownMarked() > 0);
+        QCOMPARE(Profile.GetInt("Options", "NewestUnitPlaces", 0), 1);
+
+        NewFrame();
+        QVERIFY(Frame().UnitPlaces() == OwnUnitPlaces::NewestKnown);
+        QVERIFY(Frame().IsCommandChecked(CM_VIEWNEWESTUNITS));
+        QVERIFY(Frame().EvCommand(CM_VIEWNEWESTUNITS));
+        QVERIFY(Frame().UnitPlaces() == OwnUnitPlaces::ThisMonth);
+        QCOMPARE(Profile.GetInt("Options", "NewestUnitPlaces", 1), 0);
+    }
+
     void theMapOpensWhereTheFactionStands() {
         for (const char* name : {"head-standard/4-turn3.rep", "v404-standard/5-turn2.rep",
                                  "head-neworigins/3-turn1.rep"}) {
