@@ -62,6 +62,8 @@ void WriteExtArea(owstream& os, const VexlorDoc& doc) {
             WritePerTurn(*chunk, doc, *kind.perTurn);
         else
             kind.write(*chunk, doc);
+        // A chunk its writer could not make whole fails the file, never goes into it cut.
+        if (!chunk->good()) return os.setstate(chunk->rdstate());
         if (!chunk->Bytes().empty()) chunks.emplace_back(kind.tag, std::move(chunk));
     }
     const std::vector<KeptChunk>& kept = doc.Extras().keptChunks;

@@ -485,7 +485,13 @@ TEST(DocFile, FailedSaveLeavesTheOldFileAndNoTemporary) {
     }
     expectNothingChanged("file size limit");
 
-    // A list longer than its 16-bit count can say: refused as such, not as a failing disk.
+    // A list longer than its 16-bit count can say: refused as such, not as a failing disk; in
+    // the extension area too, whose chunks are made aside before they are written.
+    std::vector<ExitRecord>& exits = doc.LastTurn()->extras.Change().Region(AtlCoord(1, 1)).exits;
+    exits.resize(0x10000);
+    EXPECT_EQ(SaveDocFile(doc, path.c_str()), DocSaveBeyondLimits);
+    expectNothingChanged("too many exits");
+    exits.clear();
     TurnNode* big = doc.RegisterTurn(AtlDate(41));
     for (int i = 0; i <= 0xFFFF; ++i)
         big->RegisterLoc(AtlCoord(i % 256, i / 256));
