@@ -153,6 +153,11 @@ enum : int {
     MyUnitsSeenIn = 1600,
     OtherUnitsSeenIn = 1601,
     BuildingsSeenIn = 1602,
+    // What a map document's limits and its file's links and damage mean for a save.
+    SaveBeyondLimits = 1400,
+    ExtrasDamaged = 1401,
+    LinksSplit = 1402,
+    SaveAnyway = 1403,
 };
 } // namespace Msg
 
@@ -311,4 +316,12 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::MyUnitsSeenIn, "Your units seen in %s:"},
     {Msg::OtherUnitsSeenIn, "Other units seen in %s:"},
     {Msg::BuildingsSeenIn, "Buildings seen in %s:"},
+    {Msg::SaveBeyondLimits, "%s could not be saved: the map holds a list of more than 65,535 "
+                            "entries, the most a map document can count. The old file is "
+                            "unchanged."},
+    {Msg::ExtrasDamaged, "%s: the map's exits, weather and unit details could not be read and "
+                         "were left out. The unreadable part is kept in the file as it was."},
+    {Msg::LinksSplit, "%s is one of %s names of the same file (hard links). Saving gives this "
+                      "name a new file of its own; the other names keep the map as it was."},
+    {Msg::SaveAnyway, "Save it all the same?"},
 };

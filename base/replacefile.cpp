@@ -86,6 +86,8 @@ SafeFileWriter::SafeFileWriter(const char* path, const FileIdentity* expected) {
         Fail(CannotCreate, ENOENT);
         return;
     }
+    // Past a file-size limit the write must fail (EFBIG) and say so, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     target_ = FollowLinks(path);
     if (expected) {
         expected_ = *expected;
@@ -137,12 +139,11 @@ bool SafeFileWriter::Commit() {
         if (!temp_.empty()) Abandon();
         return false;
     }
-    errno = 0;
     bool ok = channel_.Sync();
     FileIdentity written = FileIdentity::OfDescriptor(channel_.Descriptor());
     ok = channel_.Close() && ok;
     if (!ok) {
-        Fail(WriteFailed, errno);
+        Fail(WriteFailed, channel_.Error());
     } else if (checkExpected_ && !(FileIdentity::OfPath(target_.c_str()) == expected_)) {
         // Another program wrote the file while this one was writing its copy.
         Fail(ChangedMeanwhile, 0);
@@ -165,6 +166,12 @@ bool IsReadOnlyFile(const char* path) {
     if (!path || ::stat(path, &st) != 0) return false;
     // Mode bits first: the superuser may write anything, but a file marked read-only stays.
     return (st.st_mode & 0222) == 0 || ::access(path, W_OK) != 0;
+}
+
+int LinkCount(const char* path) {
+    struct stat st;
+    if (!path || ::stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    return static_cast<int>(st.st_nlink);
 }
 
 bool ReplaceFileContents(const char* path, std::string_view data) {

@@ -65,5 +65,9 @@ std::string FollowLinks(const char* path);
 // or none for this user (a link followed). False when there is no file.
 bool IsReadOnlyFile(const char* path);
 
+// How many names (hard links) the file at path has, a symbolic link followed; 0 when there is
+// none. A save through SafeFileWriter gives path a new file, parting it from the others.
+int LinkCount(const char* path);
+
 // Replaces the file at path with data; false (the old file untouched) on any failure.
 bool ReplaceFileContents(const char* path, std::string_view data);

@@ -10,7 +10,9 @@
 // The state word shared by the word streams; 0 is good.
 class wstream {
 public:
-    enum StateBits { ShortTransfer = 1, IoError = 2, NoChannel = 4 };
+    // BeyondFormat: a value the format being written cannot hold (a count wider than its
+    // field), said by the writer rather than the channel.
+    enum StateBits { ShortTransfer = 1, IoError = 2, NoChannel = 4, BeyondFormat = 8 };
 
     int rdstate() const { return state_; }
     bool good() const { return state_ == 0; }

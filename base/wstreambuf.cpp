@@ -15,6 +15,7 @@ bool fwstreambuf::Close() {
     if (fd_ < 0) return true;
     int r = ::close(fd_);
     fd_ = -1;
+    if (r != 0) error_ = errno;
     return r == 0;
 }
 
@@ -32,6 +33,7 @@ long fwstreambuf::read(void* dst, long n) {
         ssize_t r = ::read(fd_, p + total, static_cast<size_t>(n - total));
         if (r < 0) {
             if (errno == EINTR) continue;
+            error_ = errno;
             return -1;
         }
         if (r == 0) break;
@@ -48,6 +50,7 @@ long fwstreambuf::write(const void* src, long n) {
         ssize_t r = ::write(fd_, p + total, static_cast<size_t>(n - total));
         if (r < 0) {
             if (errno == EINTR) continue;
+            error_ = errno;
             return -1;
         }
         if (r == 0) break;
@@ -68,7 +71,10 @@ long fwstreambuf::tell() {
 }
 
 bool fwstreambuf::Sync() {
-    return fd_ >= 0 && ::fsync(fd_) == 0;
+    if (fd_ < 0) return false;
+    if (::fsync(fd_) == 0) return true;
+    error_ = errno;
+    return false;
 }
 
 ifwstreambuf::ifwstreambuf(const char* path)

@@ -17,6 +17,11 @@ public:
     // New position, or -1.
     virtual long seek(long offset, Origin origin) = 0;
     virtual long tell() = 0;
+    // The system's error number (errno) of the last transfer that failed; 0 while none has.
+    int Error() const { return error_; }
+
+protected:
+    int error_ = 0;
 };
 
 // A channel on an operating-system file descriptor, which it closes.

@@ -11,6 +11,10 @@ int FailWith(const DocOutcome& outcome) {
 bool OpenDocument(DocController& doc, const char* path, bool takeDamaged) {
     DocOutcome opened = doc.Open(path);
     if (opened.kind == DocOutcomeKind::Done) return true;
+    if (opened.kind == DocOutcomeKind::ExtrasDamaged) {
+        FailWith(opened); // said on standard error; the command goes on with what was read
+        return true;
+    }
     if (takeDamaged && opened.kind == DocOutcomeKind::DocumentDamaged) return true;
     FailWith(opened);
     return false;

@@ -80,7 +80,12 @@ int RunAdd(const CommandArgs& args) {
 
     // Saved before the lines are printed: a turn announced as added is in the file.
     DocOutcome saved;
-    if (doc.IsModified()) saved = doc.Save();
+    if (doc.IsModified()) {
+        // Said before the save: the file's other names keep what it held.
+        if (DocOutcome links = doc.CheckLinks(docPath); links.kind == DocOutcomeKind::LinksSplit)
+            FailWith(links);
+        saved = doc.Save();
+    }
     bool isSaved = saved.kind == DocOutcomeKind::Done;
     for (const DocOutcome& o : added.reports)
         std::printf("%s\t%s\t%d\t%s\n", o.file.c_str(), o.hasDate ? o.date.GetString().Get() : "-",

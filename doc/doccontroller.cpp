@@ -161,6 +161,8 @@ DocOutcome DocController::Open(const char* path) {
         incoming.SetModified(true);
         break;
     case DocRead:
+        // Whole, but what the extension area held in part is missing: said, never silently.
+        if (incoming.Extras().damaged) out.kind = DocOutcomeKind::ExtrasDamaged;
         break;
     }
     doc_ = std::move(incoming);
@@ -183,6 +185,14 @@ DocOutcome DocController::Reserve(const char* path, int waitMs) {
         lock_.Release();
         out.kind = DocOutcomeKind::ReadOnly;
     }
+    return out;
+}
+
+DocOutcome DocController::CheckLinks(const char* path) const {
+    DocOutcome out;
+    out.file = path ? path : "";
+    out.names = LinkCount(out.file.c_str());
+    if (out.names > 1) out.kind = DocOutcomeKind::LinksSplit;
     return out;
 }
 
@@ -229,6 +239,9 @@ DocOutcome DocController::SaveAs(const char* path) {
         return out;
     case DocSaveChanged:
         out.kind = DocOutcomeKind::ChangedOnDisk;
+        return out;
+    case DocSaveBeyondLimits:
+        out.kind = DocOutcomeKind::SaveBeyondLimits;
         return out;
     default:
         out.kind = DocOutcomeKind::SaveFailed;

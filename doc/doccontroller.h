@@ -67,7 +67,9 @@ public:
     void Close();
     // Reads the document at path in place of the open one. A file that is no readable
     // document leaves the open one as it was; a damaged one is taken as far as it could be
-    // read, without its name and marked changed (DocumentDamaged).
+    // read, without its name and marked changed (DocumentDamaged). A document whose extension
+    // area could not all be read is taken with its name (ExtrasDamaged): the unreadable part
+    // is kept for its saves as it was (model/extarea.h).
     DocOutcome Open(const char* path);
     // Takes path as the name of a new, empty document (a file that does not exist yet).
     void StartNew(const char* path);
@@ -90,6 +92,11 @@ public:
     // are left as they are.
     DocOutcome SaveAs(const char* path);
 
+    // Whether saving to path parts the file from its other names (hard links): LinksSplit with
+    // the number of its names, else Done. A save never writes into the file it replaces, for
+    // a save killed halfway would leave every name with half a map, and copies made as links
+    // (snapshots of a folder) would all change with it; the caller tells the player first.
+    DocOutcome CheckLinks(const char* path) const;
     // Whether a picture of the map may be written at path: where nothing is yet, or over a
     // PNG picture; never over the document itself (PictureIsTheDocument) or any other file
     // (NotAPicture).

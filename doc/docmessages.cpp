@@ -8,7 +8,7 @@
 namespace {
 
 // Each kind's text and the fields it names, in order: f file, r reason, l line, d date,
-// n the report's faction, m the map's faction, i what a list holds.
+// n the report's faction, m the map's faction, i what a list holds, k how many names a file has.
 struct KindRow {
     DocOutcomeKind kind;
     int text; // 0: no message
@@ -43,6 +43,9 @@ const KindRow kRows[] = {
     {DocOutcomeKind::Busy, Msg::Busy, "f", true},
     {DocOutcomeKind::PictureIsTheDocument, Msg::PictureIsTheDocument, "f", true},
     {DocOutcomeKind::NotAPicture, Msg::NotAPicture, "f", true},
+    {DocOutcomeKind::SaveBeyondLimits, Msg::SaveBeyondLimits, "f", true},
+    {DocOutcomeKind::ExtrasDamaged, Msg::ExtrasDamaged, "f", true},
+    {DocOutcomeKind::LinksSplit, Msg::LinksSplit, "fk", false},
 };
 
 const KindRow& RowOf(DocOutcomeKind kind) {
@@ -67,6 +70,8 @@ std::string Field(char field, const DocOutcome& o, const MessageTexts& texts) {
         return std::to_string(o.docFaction);
     case 'i':
         return o.list;
+    case 'k':
+        return std::to_string(o.names);
     default:
         return std::string();
     }

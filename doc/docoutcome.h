@@ -34,6 +34,9 @@ enum class DocOutcomeKind {
     Busy,                 // file: another program is changing it; it is unchanged
     PictureIsTheDocument, // file: a picture's path that names the map document
     NotAPicture,          // file: something that is no PNG picture stands there; it stays
+    SaveBeyondLimits,     // file: a list longer than the file can count; the old file is unchanged
+    ExtrasDamaged,        // file: opened whole, but its extension area could not all be read
+    LinksSplit,           // file, names: a save would part the file from its other names
 };
 
 struct DocOutcome {
@@ -47,6 +50,7 @@ struct DocOutcome {
     int docFaction = 0; // the map's faction
     int regions = 0;    // region blocks read
     std::string list;   // ListTooLong: what the list holds ("units in one region")
+    int names = 0;      // LinksSplit: how many names (hard links) the file has
 };
 
 // What adding several reports did, one outcome per report in the order they were taken.

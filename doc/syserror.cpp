@@ -31,9 +31,11 @@ int SystemErrorCode(int errnoValue) {
     case EINVAL:
         return 87;
     case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
         return 112;
+    case EFBIG:
+        return 223;
+    case EDQUOT:
+        return 10069;
     case ENAMETOOLONG:
         return 206;
     case EISDIR:

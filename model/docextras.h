@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-// A chunk of the extension area that this program does not know, kept as it was read so that
-// the next save writes it back.
+// A chunk of the extension area that this program does not know or could not read, kept as it
+// was read so that the next save writes it back.
 struct KeptChunk {
     std::array<char, 4> tag;
     std::vector<unsigned char> bytes;
@@ -18,6 +18,7 @@ struct KeptChunk {
 struct DocExtras {
     LevelWidths levelWidths;
     std::vector<KeptChunk> keptChunks;
-    // The last read found the area damaged: what could be read is here, the rest is lost.
+    // The last read found the area damaged: what could be read is here, the rest is kept in
+    // keptChunks as it was (model/extarea.h).
     bool damaged = false;
 };

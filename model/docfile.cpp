@@ -93,11 +93,18 @@ DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error) {
     SafeFileWriter file(path, known ? &disk.identity : nullptr);
     if (!file.IsOpen()) return SaveFailure(file, error);
     bool written;
+    bool beyondLimits;
     {
         obwstream os(file.Channel(), 64 * 1024);
         written = WriteFramed(os, doc);
+        beyondLimits = (os.rdstate() & wstream::BeyondFormat) != 0;
     }
-    if (!written) return DocSaveWriteFailed;
+    if (beyondLimits) return DocSaveBeyondLimits;
+    if (!written) {
+        // The channel's own reason: a full disk, a file-size limit, a read-only file system.
+        if (error) *error = file.Channel().Error();
+        return DocSaveWriteFailed;
+    }
     if (!file.Commit()) return SaveFailure(file, error);
     doc.SetFileName(path);
     doc.SetDiskState(path, file.Written());

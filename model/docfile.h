@@ -31,6 +31,8 @@ enum DocSaveResult {
     // The file is no longer the one the document was read from or saved to: another program
     // wrote it meanwhile. It is untouched.
     DocSaveChanged = -4,
+    // A list holds more entries than its count in the file can say; nothing was written.
+    DocSaveBeyondLimits = -5,
 };
 
 // Told while a document is read, so that a window can show how far it is and keep repainting:

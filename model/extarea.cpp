@@ -8,6 +8,7 @@
 #include "model/turnchunk.h"
 #include "model/vexlordoc.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -22,6 +23,13 @@ void WriteChunk(owstream& os, const Tag& tag, const std::vector<unsigned char>& 
     os.write(tag.data(), 4);
     WriteU32(os, static_cast<uint32_t>(bytes.size()));
     os.write(bytes.data(), static_cast<long>(bytes.size()));
+}
+
+// Damage is kept as it was read, so that no save loses what a later program might still
+// read: a chunk refused under its own tag, bytes that are no chunk under kDamagedTag.
+void KeepDamaged(const Tag& tag, const KeptBytes& bytes, DocExtras& extras) {
+    extras.damaged = true;
+    if (bytes.size > 0) extras.keptChunks.push_back({tag, {bytes.data, bytes.data + bytes.size}});
 }
 
 void ReadChunk(const Tag& tag, const KeptBytes& bytes, VexlorDoc& doc, ExtReading reading,
@@ -39,7 +47,7 @@ void ReadChunk(const Tag& tag, const KeptBytes& bytes, VexlorDoc& doc, ExtReadin
         read = KeepPerTurn(bytes, doc, *kind->perTurn, partRead);
     else
         read = ReadPerTurn(bytes, doc, *kind->perTurn);
-    if (!read) extras.damaged = true;
+    if (!read) KeepDamaged(tag, bytes, extras);
 }
 
 } // namespace
@@ -54,6 +62,8 @@ void WriteExtArea(owstream& os, const VexlorDoc& doc) {
             WritePerTurn(*chunk, doc, *kind.perTurn);
         else
             kind.write(*chunk, doc);
+        // A chunk its writer could not make whole fails the file, never goes into it cut.
+        if (!chunk->good()) return os.setstate(chunk->rdstate());
         if (!chunk->Bytes().empty()) chunks.emplace_back(kind.tag, std::move(chunk));
     }
     const std::vector<KeptChunk>& kept = doc.Extras().keptChunks;
@@ -71,7 +81,7 @@ void ReadExtArea(const KeptBytes& area, VexlorDoc& doc, ExtReading reading,
     DocExtras& extras = doc.Extras();
     if (area.size == 0) return; // a version-1 file: nothing follows the document
     if (area.size < sizeof kMagic || std::memcmp(area.data, kMagic, sizeof kMagic) != 0) {
-        extras.damaged = true;
+        KeepDamaged(kDamagedTag, area, extras);
         return;
     }
     ByteReader in(area);
@@ -79,13 +89,10 @@ void ReadExtArea(const KeptBytes& area, VexlorDoc& doc, ExtReading reading,
     for (;;) {
         Tag tag;
         uint32_t length = 0;
-        if (in.Left() < tag.size()) {
-            extras.damaged = true;
-            return;
-        }
-        std::memcpy(tag.data(), in.At(), tag.size());
+        const size_t at = in.Offset();
+        std::memcpy(tag.data(), in.At(), std::min(tag.size(), in.Left()));
         if (!in.Skip(tag.size()) || !in.U32(length) || in.Left() < length) {
-            extras.damaged = true;
+            KeepDamaged(kDamagedTag, area.Part(at, area.size - at), extras);
             return;
         }
         const KeptBytes bytes = area.Part(in.Offset(), length);

@@ -30,7 +30,10 @@ enum class ExtReading { WhenAsked, AtOnce };
 // no area, nothing changes. Unknown chunks are kept for the next save. Damage (a chunk whose
 // reader refuses its bytes, which is left out; bytes that are no area; a chunk longer than what
 // follows; a missing end) keeps every chunk read completely before it and sets
-// extras.damaged. Never touches the version-1 part of doc. Both ways of reading give the same
-// document. partRead, when given, is told as the per-turn chunks are walked.
+// extras.damaged; what could not be read is kept for the next save as it was (a refused chunk
+// under its tag, bytes that form no chunk under kDamagedTag), for a save that dropped it would
+// make the loss final without the player having a say. Never touches the version-1 part of doc.
+// Both ways of reading give the same document. partRead, when given, is told as the per-turn chunks
+// are walked.
 void ReadExtArea(const KeptBytes& area, VexlorDoc& doc, ExtReading reading = ExtReading::WhenAsked,
                  const ExtPartRead& partRead = {});

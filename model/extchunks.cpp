@@ -7,6 +7,12 @@
 
 namespace {
 
+// Damaged bytes are written back from the kept chunks only, and never read.
+void WriteNoChunk(owstream&, const VexlorDoc&) {}
+bool RefuseChunk(const KeptBytes&, VexlorDoc&) {
+    return false;
+}
+
 // A new kind of chunk: its walk in model/records.h (with a part kind in turnchunk.cpp for a
 // per-turn chunk), and one line here.
 const ExtChunkKind kKinds[] = {
@@ -15,6 +21,7 @@ const ExtChunkKind kKinds[] = {
     {{'U', 'N', 'T', 'X'}, &kUnitsPart, nullptr, nullptr},
     {{'E', 'V', 'N', 'T'}, &kEventsPart, nullptr, nullptr},
     {{'W', 'A', 'G', 'E'}, &kWagesPart, nullptr, nullptr},
+    {kDamagedTag, nullptr, WriteNoChunk, RefuseChunk},
 };
 
 } // namespace

@@ -27,6 +27,11 @@ struct ExtChunkKind {
     bool (*read)(const KeptBytes& chunk, VexlorDoc& doc);
 };
 
+// The tag under which bytes of a damaged area that form no chunk are kept (DocExtras::keptChunks):
+// a kind whose reader refuses every chunk, so that each opening says the area is damaged and
+// each save keeps the bytes as they were.
+inline constexpr std::array<char, 4> kDamagedTag = {'D', 'M', 'G', 'D'};
+
 // Every kind this program knows, in the order they are written.
 std::span<const ExtChunkKind> ExtChunkKinds();
 // The kind with that tag, or null for a tag this program does not know.

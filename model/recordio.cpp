@@ -17,7 +17,7 @@ bool ByteWriter::Good() const {
 }
 
 bool ByteWriter::Fail() {
-    os_.setstate(wstream::IoError);
+    os_.setstate(wstream::BeyondFormat);
     return false;
 }
 
@@ -38,4 +38,13 @@ void ByteSkim::NoteLocation(const LocationNode& loc, unsigned count) {
     if (sightings_->empty()) sightings_->reserve(count);
     sightings_->push_back({loc.coord, loc.IsPartial(), guarded_});
     guarded_ = false;
+}
+
+void CountCheck::EnterNode(const LocationNode& loc) {
+    region_ = loc.coord;
+    unit_.reset();
+}
+
+void CountCheck::EnterNode(const UnitNode& unit) {
+    unit_ = unit.number;
 }

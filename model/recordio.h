@@ -3,13 +3,17 @@
 #include "base/list.h"
 #include "base/str.h"
 #include "base/wio.h"
+#include "model/atlcoord.h"
 #include "model/keptbytes.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <optional>
+#include <tuple>
 #include <type_traits>
+#include <typeindex>
 #include <utility>
 #include <vector>
 
@@ -258,4 +262,61 @@ private:
 
     std::vector<LocationSighting>* sightings_;
     bool guarded_ = false;
+};
+
+// Walks the records over objects as the writer would, writing nothing: stops at the first
+// sequence whose count its field cannot hold, so that what would not read back can be refused
+// before anything changes. Texts need no check: a write caps them at what a read takes back.
+class CountCheck {
+public:
+    // The first sequence beyond its field: the type of its elements, the most its count can
+    // say, and the region and the unit it stood in, where it stood in any.
+    struct Beyond {
+        std::type_index element = typeid(void);
+        size_t most = 0;
+        std::optional<AtlCoord> region;
+        std::optional<int32_t> unit;
+    };
+    std::optional<Beyond> beyond;
+
+    bool U8(uint8_t) { return true; }
+    bool U16(uint16_t) { return true; }
+    bool I16(int16_t) { return true; }
+    bool U32(uint32_t) { return true; }
+    bool I32(int32_t) { return true; }
+    template <class E> bool Enum8(E, E) { return true; }
+    bool Text(const Str&) { return true; }
+    template <class N, class C, class Each> bool Many(const C& c, Each each) {
+        using S = recordio::Seq<C>;
+        if (S::Count(c) > std::numeric_limits<N>::max()) {
+            beyond =
+                Beyond{typeid(typename S::Elem), std::numeric_limits<N>::max(), region_, unit_};
+            return false;
+        }
+        return S::Each(c, [&](const auto& e) {
+            const auto around = std::pair(region_, unit_);
+            Enter(e);
+            bool fits = each(e);
+            std::tie(region_, unit_) = around;
+            return fits;
+        });
+    }
+
+private:
+    // Notes the key of an element that has one: a location's or a region's coordinate, a
+    // unit's number.
+    template <class E> void Enter(const E& e) {
+        if constexpr (std::is_same_v<E, LocationNode> || std::is_same_v<E, UnitNode>) {
+            EnterNode(e);
+        } else if constexpr (requires { e.first; }) {
+            using Key = std::remove_cvref_t<decltype(e.first)>;
+            if constexpr (std::is_same_v<Key, AtlCoord>) region_ = e.first;
+            if constexpr (std::is_same_v<Key, int32_t>) unit_ = e.first;
+        }
+    }
+    void EnterNode(const LocationNode& loc);
+    void EnterNode(const UnitNode& unit);
+
+    std::optional<AtlCoord> region_;
+    std::optional<int32_t> unit_;
 };

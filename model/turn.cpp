@@ -106,6 +106,11 @@ bool TurnNode::WalkLocations(ByteWriter& w) const {
     return DocRecords::Locations(w, locations_);
 }
 
+bool TurnNode::WalkLocations(CountCheck& c) const {
+    // Kept bytes were read through these very counts.
+    return kept_ || DocRecords::Locations(c, locations_);
+}
+
 bool TurnNode::WalkLocations(ByteReader& r) {
     stamp_ = NewStamp();
     if (Keep(r)) return true;

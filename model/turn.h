@@ -16,6 +16,7 @@
 
 class ByteReader;
 class ByteWriter;
+class CountCheck;
 
 // The locations of one report, in the order they were first registered, the factions it
 // named, and what else it said (its extras).
@@ -62,6 +63,7 @@ public:
     // back as the same bytes, else into objects.
     bool WalkLocations(ByteWriter& w) const;
     bool WalkLocations(ByteReader& r);
+    bool WalkLocations(CountCheck& c) const;
     static Node* builder(iwstream& is, unsigned long version);
 
     AtlDate date;

@@ -20,7 +20,8 @@ template <class Walk> constexpr TurnPartKind PartKind(int slot, bool (*has)(cons
                 ByteWriter out(os);
                 Walk{}(out, extras);
             },
-            has};
+            has,
+            [](CountCheck& check, const TurnExtras& extras) { return Walk{}(check, extras); }};
 }
 
 struct RegionsWalk {

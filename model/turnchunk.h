@@ -4,6 +4,7 @@
 
 class ByteReader;
 class ByteSkim;
+class CountCheck;
 class VexlorDoc;
 class TurnExtras;
 class owstream;
@@ -30,6 +31,8 @@ struct TurnPartKind {
     bool (*read)(ByteReader& bytes, TurnExtras& extras);
     void (*write)(owstream& os, const TurnExtras& extras);
     bool (*has)(const TurnExtras& extras);
+    // Whether every count of extras' part fits its field, so that it reads back as written.
+    bool (*fits)(CountCheck& check, const TurnExtras& extras);
 };
 
 extern const TurnPartKind kRegionsPart; // exits, gate and weather per location

@@ -3,6 +3,7 @@
 #include "base/inputfile.h"
 #include "base/wstream.h"
 #include "report/extrasreader.h"
+#include "report/filelimits.h"
 #include "report/linetype.h"
 #include "report/regions.h"
 #include "report/reportlines.h"
@@ -143,6 +144,8 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     TurnExtras& extras = fresh.extras.Change();
     int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault, &extras);
     ReadTurnExtras(dateLine, out.regions, extras);
+    // A count its field cannot say would be written, and lost at the next opening.
+    if (result == 0 && !KeepsToFileLimits(fresh, dateLine, fault)) result = -1;
     if (result == 0 && out.regions == 0) {
         // Every report describes at least the region its faction stands in: one without a
         // region block stops after its header.

@@ -186,8 +186,9 @@ void FrameWindow::Open(const char* path) {
     // The first map of the newly opened document is part of the wait.
     WithProgress(Msg::ProgressOpening, [&] {
         opened = doc_.Open(path);
-        taken =
-            opened.kind == DocOutcomeKind::Done || opened.kind == DocOutcomeKind::DocumentDamaged;
+        taken = opened.kind == DocOutcomeKind::Done ||
+                opened.kind == DocOutcomeKind::DocumentDamaged ||
+                opened.kind == DocOutcomeKind::ExtrasDamaged;
         if (!taken) return;
         // The selection belonged to the map that went.
         map_->GetMap().ClearSelection();
@@ -195,7 +196,8 @@ void FrameWindow::Open(const char* path) {
         Reformat();
     });
     ShowOutcome(opened);
-    if (opened.kind == DocOutcomeKind::Done) NoteRecent(path);
+    if (opened.kind == DocOutcomeKind::Done || opened.kind == DocOutcomeKind::ExtrasDamaged)
+        NoteRecent(path);
     if (taken) ShowHome();
 }
 
@@ -208,6 +210,13 @@ void FrameWindow::ShowHome() {
 }
 
 int FrameWindow::Save(const char* path) {
+    // Asked before anything is written: the file's other names keep what it held.
+    if (DocOutcome links = doc_.CheckLinks(path); links.kind == DocOutcomeKind::LinksSplit) {
+        Str question = DocMessage(links, LanguageTexts());
+        question += "\n\n";
+        question += Language.Text(Msg::SaveAnyway).Get();
+        if (AppMessageBox(this, question.Get(), MB_YESNO | MB_ICONQUESTION) != IDYES) return -1;
+    }
     // The controller waits for another writer, such as a vexlor-cli add on the same file.
     DocOutcome saved = doc_.SaveAs(path);
     if (saved.kind == DocOutcomeKind::ReadOnly || saved.kind == DocOutcomeKind::ChangedOnDisk) {

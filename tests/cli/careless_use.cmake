@@ -86,3 +86,32 @@ run(1 out add ${WORK}/blue.atl ${WORK}/pipe.rep)
 if(NOT out MATCHES "pipe.rep is not a regular file")
     message(FATAL_ERROR "a FIFO was not refused as no regular file: ${out}")
 endif()
+
+# A map with a second name (a hard link): the add says before its save that the other name
+# keeps the map as it was, exit 0, and it does.
+file(CREATE_LINK "${WORK}/maps/blue.atl" "${WORK}/blue-backup.atl")
+file(SHA256 "${WORK}/blue-backup.atl" before)
+run(0 out add ${WORK}/blue.atl ${r}/4-turn2.rep)
+file(SHA256 "${WORK}/blue-backup.atl" after)
+if(NOT out_err MATCHES "blue.atl is one of 2 names of the same file \\(hard links\\)"
+        OR NOT before STREQUAL after)
+    message(FATAL_ERROR "the split of a hard link was not said first: ${out}${out_err}")
+endif()
+
+# A damaged extension area: each command says so on standard error, keeps its exit status, and
+# an add keeps the unreadable bytes in the file.
+file(READ "${WORK}/maps/blue.atl" hex HEX)
+string(FIND "${hex}" "52474e58" tag) # "RGNX": its length made far longer than the file
+math(EXPR at "${tag} / 2 + 7")
+file(COPY_FILE "${WORK}/maps/blue.atl" "${WORK}/damaged.atl")
+execute_process(COMMAND sh -c "printf '\\177' | dd of=\"$0\" bs=1 seek=$1 conv=notrunc 2>/dev/null"
+    "${WORK}/damaged.atl" ${at})
+run(0 out levels ${WORK}/damaged.atl)
+if(NOT out_err MATCHES "damaged.atl: the map's exits, weather and unit details could not be read")
+    message(FATAL_ERROR "a damaged extension area was not said: ${out}${out_err}")
+endif()
+run(0 out add ${WORK}/damaged.atl ${r}/4-turn3.rep)
+run(0 out dump ${WORK}/damaged.atl)
+if(NOT out_err MATCHES "could not be read and were left out")
+    message(FATAL_ERROR "the unreadable bytes went with a save: ${out_err}")
+endif()

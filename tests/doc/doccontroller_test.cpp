@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -266,4 +267,86 @@ TEST(DocController, OutputPathsNeverTakeTheDocumentOrAnotherFile) {
                                    "for the picture.");
     EXPECT_EQ(d.doc.CheckPictureOutput((dir + "/notes.txt").c_str()).kind,
               DocOutcomeKind::NotAPicture);
+}
+
+// An extension area that could not all be read: the map opens whole with its name, the player
+// is told, and a save keeps the unreadable bytes for every later opening to tell again.
+TEST(DocController, ADamagedExtensionAreaIsSaidOnOpenAndKeptBySaves) {
+    std::string dir = Scratch("extras");
+    Desk d;
+    ASSERT_EQ(d.doc.AddReport(Rep("head-standard/3-turn1.rep")).kind, DocOutcomeKind::ReportAdded);
+    const std::string path = dir + "/wolves.atl";
+    ASSERT_EQ(d.doc.SaveAs(path.c_str()).kind, DocOutcomeKind::Done);
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    // The region chunk told to be longer than the file: it and all after it cannot be read.
+    const size_t tag = bytes.find("RGNX");
+    ASSERT_NE(tag, std::string::npos);
+    bytes[tag + 7] = 0x7F;
+    WriteFile(path, bytes);
+
+    DocOutcome opened = d.doc.Open(path.c_str());
+    EXPECT_EQ(opened.kind, DocOutcomeKind::ExtrasDamaged);
+    EXPECT_EQ(Message(opened), path + ": the map's exits, weather and unit details could not be "
+                                      "read and were left out. The unreadable part is kept in "
+                                      "the file as it was.");
+    EXPECT_EQ(d.doc.FileName(), Str(path.c_str()));
+    EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 1);
+
+    // A report added and saved: the new turn's details and the unreadable bytes both stay.
+    ASSERT_EQ(d.doc.AddReport(Rep("head-standard/3-turn2.rep")).kind, DocOutcomeKind::ReportAdded);
+    ASSERT_EQ(d.doc.Save().kind, DocOutcomeKind::Done);
+    std::string saved;
+    {
+        std::ifstream in(path, std::ios::binary);
+        saved.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    EXPECT_NE(saved.find(bytes.substr(tag)), std::string::npos);
+    EXPECT_EQ(d.doc.Open(path.c_str()).kind, DocOutcomeKind::ExtrasDamaged);
+    EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 2);
+    EXPECT_NE(KeptExtras(d.doc.Doc(), d.doc.Doc().LastTurn()->date), nullptr);
+}
+
+// A map with other names (hard links) is told before its save: the save writes a new file,
+// whole or not at all, and the other names keep the map as it was.
+TEST(DocController, ASaveTellsFirstThatItPartsAFileFromItsOtherNames) {
+    std::string dir = Scratch("links");
+    Desk d;
+    ASSERT_EQ(d.doc.AddReport(Rep("head-standard/3-turn1.rep")).kind, DocOutcomeKind::ReportAdded);
+    const std::string path = dir + "/wolves.atl", other = dir + "/backup.atl";
+    EXPECT_EQ(d.doc.CheckLinks(path.c_str()).kind, DocOutcomeKind::Done); // nothing there yet
+    ASSERT_EQ(d.doc.SaveAs(path.c_str()).kind, DocOutcomeKind::Done);
+    EXPECT_EQ(d.doc.CheckLinks(path.c_str()).kind, DocOutcomeKind::Done);
+    ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
+    std::string before;
+    {
+        std::ifstream in(path, std::ios::binary);
+        before.assign(std::istreambuf_iterator<char>(in), {});
+    }
+
+    DocOutcome links = d.doc.CheckLinks(path.c_str());
+    EXPECT_EQ(links.kind, DocOutcomeKind::LinksSplit);
+    EXPECT_FALSE(IsFailure(links.kind));
+    EXPECT_EQ(Message(links), path + " is one of 2 names of the same file (hard links). Saving "
+                                     "gives this name a new file of its own; the other names "
+                                     "keep the map as it was.");
+    // Through a symbolic link too.
+    const std::string symbolic = dir + "/current.atl";
+    ASSERT_EQ(::symlink(path.c_str(), symbolic.c_str()), 0);
+    EXPECT_EQ(d.doc.CheckLinks(symbolic.c_str()).names, 2);
+
+    ASSERT_EQ(d.doc.AddReport(Rep("head-standard/3-turn2.rep")).kind, DocOutcomeKind::ReportAdded);
+    ASSERT_EQ(d.doc.Save().kind, DocOutcomeKind::Done);
+    std::string kept;
+    {
+        std::ifstream in(other, std::ios::binary);
+        kept.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    EXPECT_EQ(kept, before);
+    EXPECT_EQ(d.doc.CheckLinks(path.c_str()).kind, DocOutcomeKind::Done);
+    EXPECT_EQ(d.doc.Open(path.c_str()).kind, DocOutcomeKind::Done);
+    EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 2);
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -45,6 +47,30 @@ TEST(DocMessages, SystemReasonsComeFromTheErrorTexts) {
     EXPECT_EQ(DocMessage(o), "r.rep cannot be opened: There is not enough space on the disk.");
 }
 
+// A failed save says why as the system said it, never as a failing device.
+TEST(DocMessages, ASaveFailureNamesTheSystemsReason) {
+    DocOutcome o;
+    o.kind = DocOutcomeKind::SaveFailed;
+    o.file = "w.atl";
+    const std::pair<int, const char*> reasons[] = {
+        {ENOSPC, "There is not enough space on the disk"},
+        {EDQUOT, "The disk quota was exceeded"},
+        {EFBIG, "The file size exceeds the limit allowed and cannot be saved"},
+        {EROFS, "The medium is write protected"},
+        {EACCES, "Access is denied"},
+        {EPERM, "Access is denied"},
+    };
+    for (const auto& [error, reason] : reasons) {
+        o.errorNumber = error;
+        EXPECT_EQ(DocMessage(o).View(), std::string("w.atl could not be saved: ") + reason +
+                                            ". The old file is unchanged.");
+    }
+    o.kind = DocOutcomeKind::SaveBeyondLimits;
+    EXPECT_EQ(DocMessage(o), "w.atl could not be saved: the map holds a list of more than 65,535 "
+                             "entries, the most a map document can count. The old file is "
+                             "unchanged.");
+}
+
 TEST(DocMessages, TheReadersLimitsAndTheFilesState) {
     DocOutcome o;
     o.file = "crowd.rep";
@@ -80,7 +106,8 @@ TEST(DocMessages, EveryOutcomeHasATextWithEveryPlaceFilled) {
     o.docFaction = 4;
     o.list = "units";
     o.date = AtlDate(4, 2); // months count from 0
-    for (int k = 0; k <= static_cast<int>(DocOutcomeKind::NotAPicture); ++k) {
+    o.names = 2;
+    for (int k = 0; k <= static_cast<int>(DocOutcomeKind::LinksSplit); ++k) {
         o.kind = static_cast<DocOutcomeKind>(k);
         Str text = DocMessage(o);
         bool silent = o.kind == DocOutcomeKind::Done || o.kind == DocOutcomeKind::Cancelled;

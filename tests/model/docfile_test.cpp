@@ -11,12 +11,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -475,16 +479,56 @@ TEST(DocFile, FailedSaveLeavesTheOldFileAndNoTemporary) {
     doc.SetModified(true);
     {
         FileSizeLimit limit(before.size() / 2);
-        EXPECT_EQ(SaveDocFile(doc, path.c_str()), DocSaveWriteFailed);
+        int error = 0;
+        EXPECT_EQ(SaveDocFile(doc, path.c_str(), &error), DocSaveWriteFailed);
+        EXPECT_EQ(error, EFBIG);
     }
     expectNothingChanged("file size limit");
 
-    // A list longer than its 16-bit count can say.
+    // A list longer than its 16-bit count can say: refused as such, not as a failing disk; in
+    // the extension area too, whose chunks are made aside before they are written.
+    std::vector<ExitRecord>& exits = doc.LastTurn()->extras.Change().Region(AtlCoord(1, 1)).exits;
+    exits.resize(0x10000);
+    EXPECT_EQ(SaveDocFile(doc, path.c_str()), DocSaveBeyondLimits);
+    expectNothingChanged("too many exits");
+    exits.clear();
     TurnNode* big = doc.RegisterTurn(AtlDate(41));
     for (int i = 0; i <= 0xFFFF; ++i)
         big->RegisterLoc(AtlCoord(i % 256, i / 256));
-    EXPECT_EQ(SaveDocFile(doc, path.c_str()), DocSaveWriteFailed);
+    EXPECT_EQ(SaveDocFile(doc, path.c_str()), DocSaveBeyondLimits);
     expectNothingChanged("too many locations");
+}
+
+// The system's reason reaches the caller from the descriptor that failed, and a file-size
+// limit fails the write rather than ending the program with SIGXFSZ.
+TEST(DocFile, ASaveFailureKeepsTheSystemsReason) {
+    VexlorDoc doc;
+    FillSampleDoc(doc);
+    {
+        fwstreambuf full(::open("/dev/full", O_WRONLY | O_CLOEXEC));
+        ASSERT_TRUE(full.IsValid());
+        obwstream os(full, 512);
+        EXPECT_EQ(WriteDocFile(os, doc), 1);
+        EXPECT_EQ(full.Error(), ENOSPC);
+    }
+
+    TempDir dir;
+    const fs::path path = dir.path / "game.atl";
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL); // as a program starts
+        rlimit lower{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+        int error = 0;
+        DocSaveResult saved = SaveDocFile(doc, path.c_str(), &error);
+        ::_exit(saved == DocSaveWriteFailed && error == EFBIG ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{});
 }
 
 TEST(DocFile, SaveToAPlaceThatCannotTakeAFile) {

@@ -156,6 +156,56 @@ TEST(ExtArea, DamageNeverLosesTheVersion1Part) {
     }
 }
 
+// What a damaged area could not read goes into every later save as it was read, and every
+// opening says so again: a refused chunk under its tag, bytes that form no chunk wrapped in a
+// chunk of their own. What reads stays read.
+TEST(ExtArea, DamageIsKeptAsItWasThroughEverySave) {
+    VexlorDoc doc;
+    FillSampleDoc(doc);
+    const Bytes version1 = Written(doc);
+    const Bytes good = Chunk("LVLW", {1, 0, 1, 16, 0});
+    const Bytes refused = Chunk("LVLW", {1, 0, 0, 31, 0}); // an odd width
+    const Bytes cut = Bytes(refused.begin(), refused.end() - 2);
+    Bytes huge = Chunk("RGNX", {1, 2, 3});
+    huge[7] = 0x7F;
+    const Bytes junk = {'j', 'u', 'n', 'k'};
+    const Bytes magic = Area({});
+    auto join = [](std::initializer_list<Bytes> parts) {
+        Bytes all;
+        for (const Bytes& p : parts)
+            all.insert(all.end(), p.begin(), p.end());
+        return all;
+    };
+    auto damaged = [&](const Bytes& bytes) { return Chunk("DMGD", bytes); };
+    struct Case {
+        Bytes area;      // as the file holds it
+        Bytes rewritten; // as a save writes it
+    };
+    const Case cases[] = {
+        {Area({good, refused, kEnd}), Area({good, refused, kEnd})},
+        {junk, Area({good, damaged(junk), kEnd})},
+        {join({magic, good, cut}), Area({good, damaged(cut), kEnd})},
+        {join({magic, good, huge}), Area({good, damaged(huge), kEnd})},
+        {join({magic, good, {'E', 'N'}}), Area({good, damaged({'E', 'N'}), kEnd})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.area.begin(), c.area.end()));
+        Bytes file = join({version1, c.area});
+        VexlorDoc back;
+        ASSERT_EQ(ReadBytes(file, back), DocRead);
+        EXPECT_TRUE(back.Extras().damaged);
+        // The junk case has no good chunk of its own: the width comes with the rewrite.
+        back.Extras().levelWidths.Learn(1, 16);
+        const Bytes saved = Written(back);
+        EXPECT_EQ(saved, join({version1, c.rewritten}));
+        VexlorDoc again;
+        ASSERT_EQ(ReadBytes(saved, again), DocRead);
+        EXPECT_TRUE(again.Extras().damaged);
+        EXPECT_EQ(again.Extras().levelWidths.Width(1), 16);
+        EXPECT_EQ(Written(again), saved);
+    }
+}
+
 // Per-turn chunks the writer never makes: a turn twice in a chunk, regions out of order, a
 // date without a turn, an empty part after a full one. Kept as bytes until asked for, they
 // read as reading every turn at once reads them, and are written alike.

@@ -1,5 +1,7 @@
 // Reports under hostile input: a failed report never replaces or damages a loaded turn, the
 // file's 16-bit fields and list limits are checked while reading, text forms, and file kinds.
+#include "model/docfile.h"
+#include "model/keptbytes.h"
 #include "report/intake.h"
 #include "report/regions.h"
 #include "report_test_util.h"
@@ -116,6 +118,65 @@ TEST(CoordinatesAndLimits, AReportBeyondAListLimitIsRefusedWholeAndNamesIt) {
     // One fewer fits.
     Desk d;
     EXPECT_EQ(d.Add(report.substr(0, report.rfind("- U"))), 0);
+}
+
+// The lists only the extension area keeps, made too long in a real report: a region with
+// 65,536 exits, a unit with 65,536 skills. Refused whole before anything changes, naming the
+// line; one fewer is added and reads back whole from the saved file.
+TEST(CoordinatesAndLimits, ExtensionAreaListsBeyondTheirCountsAreRefusedWithTheirLine) {
+    const std::string real = ReadReport("head-standard/3-turn1.rep");
+    struct Case {
+        std::string (*make)(const std::string& real, long total);
+        const char* list;
+        int line;
+    };
+    // The nexus (line 89) lists 6 exits; unit 358 (line 114) has 3 skills.
+    auto withExits = [](const std::string& report, long total) {
+        std::string more;
+        for (long i = 6; i < total; ++i)
+            more += "  North : jungle (0,32) in Erisort, contains Verdorf [city].\n";
+        std::string text = report;
+        text.insert(text.find("Exits:\n") + 7, more);
+        return text;
+    };
+    auto withSkills = [](const std::string& report, long total) {
+        std::string more;
+        for (long i = 3; i < total; ++i)
+            more += "lore [LORE] 1 (30), ";
+        std::string text = report;
+        text.insert(text.find("Skills: pattern") + 8, more);
+        return text;
+    };
+    const Case cases[] = {{+withExits, "exits of one region", 89},
+                          {+withSkills, "skills of one unit", 114}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        for (bool loaded : {false, true}) {
+            Desk d;
+            if (loaded) ASSERT_EQ(d.Add(real), 0);
+            d.user.answer = true;
+            d.doc.SetModified(false);
+            const std::vector<unsigned char> before = DocBytes(d.doc);
+            IntakeOutcome outcome;
+            EXPECT_EQ(d.Add(c.make(real, kMaxListEntries + 1), &outcome), -1);
+            EXPECT_EQ(outcome.fault, IntakeFault::ListTooLong);
+            EXPECT_STREQ(outcome.list, c.list);
+            EXPECT_EQ(outcome.line, c.line);
+            EXPECT_EQ(DocBytes(d.doc), before);
+            EXPECT_FALSE(d.doc.IsModified());
+        }
+        Desk d;
+        ASSERT_EQ(d.Add(c.make(real, kMaxListEntries)), 0);
+        omwstream out;
+        ASSERT_EQ(WriteDocFile(out, d.doc), 0);
+        VexlorDoc back;
+        ASSERT_EQ(ReadDocFile(KeptBytes::Copy(out.Bytes().data(), out.Bytes().size()), back),
+                  DocRead);
+        EXPECT_FALSE(back.Extras().damaged);
+        const TurnExtras* extras = KeptExtras(back, back.LastTurn()->date);
+        ASSERT_NE(extras, nullptr);
+        EXPECT_TRUE(*extras == *KeptExtras(d.doc, d.doc.LastTurn()->date));
+    }
 }
 
 TEST(TextForms, AByteOrderMarkIsSkippedAndANulByteNamesItsLine) {

@@ -39,6 +39,7 @@
 #include <iterator>
 #include <map>
 #include <tuple>
+#include <unistd.h>
 
 namespace {
 
@@ -505,6 +506,49 @@ private slots:
         MessageBoxScript::PushAnswer(IDNO); // the question before New drops the recovered map
         Frame().EvCommand(CM_FILENEW);
         QCOMPARE(ShownTexts().size(), size_t(2));
+    }
+
+    void aDamagedExtensionAreaIsSaidAndItsBytesKeptBySave() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        std::string bytes = ReadAll(File("wolves.atl"));
+        const size_t tag = bytes.find("RGNX");
+        QVERIFY(tag != std::string::npos);
+        bytes[tag + 7] = 0x7F; // the region chunk now claims far more than the file holds
+        { std::ofstream(File("wolves.atl"), std::ios::binary) << bytes; }
+        const size_t before = ShownTexts().size();
+        MessageBoxScript::PushAnswer(IDOK);
+        Frame().Open(File("wolves.atl").c_str());
+        QCOMPARE(ShownTexts().size(), before + 1);
+        QCOMPARE(std::string(ShownTexts().back().Get()),
+                 File("wolves.atl") + ": the map's exits, weather and unit details could not be "
+                                      "read and were left out. The unreadable part is kept in "
+                                      "the file as it was.");
+        QCOMPARE(Frame().Document().GetFileName().Get(), File("wolves.atl"));
+        AddReport(Report("head-standard/3-turn2.rep"));
+        Frame().EvCommand(CM_FILESAVE);
+        QVERIFY(ReadAll(File("wolves.atl")).find(bytes.substr(tag)) != std::string::npos);
+    }
+
+    void aSaveAsksBeforeItPartsAMapFromItsHardLinks() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        SaveAs(File("wolves.atl"));
+        QCOMPARE(::link(File("wolves.atl").c_str(), File("backup.atl").c_str()), 0);
+        const std::string before = ReadAll(File("wolves.atl"));
+        AddReport(Report("head-standard/3-turn2.rep"));
+        const size_t shown = ShownTexts().size();
+        MessageBoxScript::PushAnswer(IDNO);
+        Frame().EvCommand(CM_FILESAVE);
+        QCOMPARE(ShownTexts().size(), shown + 1);
+        QVERIFY(ShownTexts().back().View().starts_with(
+            File("wolves.atl") + " is one of 2 names of the same file (hard links)."));
+        QCOMPARE(ReadAll(File("wolves.atl")), before); // No: nothing written
+        QVERIFY(Frame().Document().IsModified());
+        MessageBoxScript::PushAnswer(IDYES);
+        Frame().EvCommand(CM_FILESAVE);
+        QVERIFY(!Frame().Document().IsModified());
+        QCOMPARE(ReadAll(File("backup.atl")), before);
+        QVERIFY(ReadAll(File("wolves.atl")) != before);
     }
 
     void aFailedSaveKeepsTheOldFileAndTheChanges() {
