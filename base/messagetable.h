@@ -131,6 +131,8 @@ enum : int {
     SelectionOffMap = 1208,
     PictureTooLarge = 1209,
     CannotWritePicture = 1210,
+    // A map that another program changes while it is open.
+    ChangedWhileRead = 1350,
 };
 } // namespace Msg
 
@@ -270,4 +272,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::SelectionOffMap, "bad selection '%s': no hex of the map lies there"},
     {Msg::PictureTooLarge, "cannot make a picture of that size"},
     {Msg::CannotWritePicture, "%s: cannot write"},
+    // A map that another program changes while it is open.
+    {Msg::ChangedWhileRead, "%s was changed by another program while it was being opened, so "
+                            "it was not opened. Try again when that program is done."},
 };

@@ -43,6 +43,7 @@ const KindRow kRows[] = {
     {DocOutcomeKind::Busy, Msg::Busy, "f", true},
     {DocOutcomeKind::PictureIsTheDocument, Msg::PictureIsTheDocument, "f", true},
     {DocOutcomeKind::NotAPicture, Msg::NotAPicture, "f", true},
+    {DocOutcomeKind::ChangedWhileRead, Msg::ChangedWhileRead, "f", true},
 };
 
 const KindRow& RowOf(DocOutcomeKind kind) {

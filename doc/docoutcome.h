@@ -34,6 +34,7 @@ enum class DocOutcomeKind {
     Busy,                 // file: another program is changing it; it is unchanged
     PictureIsTheDocument, // file: a picture's path that names the map document
     NotAPicture,          // file: something that is no PNG picture stands there; it stays
+    ChangedWhileRead,     // file: another program wrote it while it was opened; nothing read
 };
 
 struct DocOutcome {
