@@ -28,4 +28,5 @@ private:
     FileImage() = default;
     const unsigned char* data_ = nullptr;
     size_t size_ = 0;
+    size_t pages_ = 0; // the length of the block of pages read into, else 0 (a copy)
 };
