@@ -33,3 +33,7 @@ std::shared_ptr<const FileImage> InputFile::Bytes() const {
     if (result_ != Opened) return nullptr;
     return FileImage::OfFile(file_.Descriptor(), size_);
 }
+
+bool InputFile::Unchanged() const {
+    return result_ == Opened && FileIdentity::OfDescriptor(file_.Descriptor()) == identity_;
+}

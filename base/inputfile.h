@@ -29,6 +29,10 @@ public:
     // The whole file in memory, when Opened (null otherwise or when that fails), for reading
     // in place instead of through Stream(), which it does not move.
     std::shared_ptr<const FileImage> Bytes() const;
+    // Whether the file is still the one Identity() describes: false once another program has
+    // written, cut or replaced it in place since it was opened, so that bytes read meanwhile
+    // may belong to neither version.
+    bool Unchanged() const;
 
 private:
     Result result_ = CannotOpen;

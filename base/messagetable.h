@@ -158,6 +158,8 @@ enum : int {
     ExtrasDamaged = 1401,
     LinksSplit = 1402,
     SaveAnyway = 1403,
+    // A map that another program changes while it is open.
+    ChangedWhileRead = 1350,
 };
 } // namespace Msg
 
@@ -324,4 +326,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::LinksSplit, "%s is one of %s names of the same file (hard links). Saving gives this "
                       "name a new file of its own; the other names keep the map as it was."},
     {Msg::SaveAnyway, "Save it all the same?"},
+    // A map that another program changes while it is open.
+    {Msg::ChangedWhileRead, "%s was changed by another program while it was being opened, so "
+                            "it was not opened. Try again when that program is done."},
 };

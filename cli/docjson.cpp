@@ -180,7 +180,8 @@ template <class Drain> bool EmitDoc(std::string& chunk, const VexlorDoc& doc, Dr
     chunk += "{\"faction\": " + std::to_string(doc.GetFaction().Number()) + ", \"turns\": [";
     for (const TurnNode* t = doc.FirstTurn(); t; t = t->Next()) {
         if (t != doc.FirstTurn()) chunk += ", ";
-        AppendTurnJson(chunk, *t, t->extras.Find());
+        TurnExtras scratch;
+        AppendTurnJson(chunk, *t, t->extras.FindOnce(scratch));
         if (!drain(chunk)) return false;
     }
     chunk += "]}";
@@ -235,9 +236,10 @@ void AppendTurnJson(std::string& out, const TurnNode& turn, const TurnExtras* ke
     o.Text("dateText", turn.date.GetString());
     o.Text("text", turn.text);
     o.Array("factions", turn.factions, AppendFaction);
-    o.Array("locations", turn.Locations(), [&extras](std::string& to, const LocationNode& loc) {
-        AppendLocation(to, loc, extras);
-    });
+    ListT<LocationNode> scratch;
+    o.Array(
+        "locations", turn.LocationsOnce(scratch),
+        [&extras](std::string& to, const LocationNode& loc) { AppendLocation(to, loc, extras); });
     // The turn's paragraphs, when the turn was read with them.
     if (!extras.events.IsEmpty()) {
         AppendVector(o, "errors", extras.events.errors, AppendLine);

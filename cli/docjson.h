@@ -20,6 +20,6 @@ void AppendJsonText(std::string& out, std::string_view cp1252);
 void AppendTurnJson(std::string& out, const TurnNode& turn, const TurnExtras* kept = nullptr);
 // Appends the whole document as one line (no line end).
 void AppendDocJson(std::string& out, const VexlorDoc& doc);
-// Writes the same one turn at a time, so that a large document needs no large buffer; false
-// when writing failed.
+// Writes the same one turn at a time, so that a large document needs no large buffer and a turn
+// that has not made its objects makes them only for its part; false when writing failed.
 bool WriteDocJson(std::FILE* out, const VexlorDoc& doc);

@@ -153,6 +153,9 @@ DocOutcome DocController::Open(const char* path) {
     case DocWrongVersion:
         out.kind = DocOutcomeKind::UnknownVersion;
         return out;
+    case DocChangedWhileRead:
+        out.kind = DocOutcomeKind::ChangedWhileRead;
+        return out;
     case DocReadFailed:
         out.kind = DocOutcomeKind::DocumentDamaged;
         // No name, so that a Save cannot write the shorter document over what the file still

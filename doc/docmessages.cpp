@@ -46,6 +46,7 @@ const KindRow kRows[] = {
     {DocOutcomeKind::SaveBeyondLimits, Msg::SaveBeyondLimits, "f", true},
     {DocOutcomeKind::ExtrasDamaged, Msg::ExtrasDamaged, "f", true},
     {DocOutcomeKind::LinksSplit, Msg::LinksSplit, "fk", false},
+    {DocOutcomeKind::ChangedWhileRead, Msg::ChangedWhileRead, "f", true},
 };
 
 const KindRow& RowOf(DocOutcomeKind kind) {

@@ -37,6 +37,7 @@ enum class DocOutcomeKind {
     SaveBeyondLimits,     // file: a list longer than the file can count; the old file is unchanged
     ExtrasDamaged,        // file: opened whole, but its extension area could not all be read
     LinksSplit,           // file, names: a save would part the file from its other names
+    ChangedWhileRead,     // file: another program wrote it while it was opened; nothing read
 };
 
 struct DocOutcome {

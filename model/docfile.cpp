@@ -121,11 +121,13 @@ DocReadResult OpenDocFile(VexlorDoc& doc, const char* path, const DocReadProgres
         return DocCannotOpen;
     }
     // Read in place, so that turns can keep their records as the file's bytes.
+    errno = 0;
     std::shared_ptr<const FileImage> image = file.Bytes();
     if (!image) {
-        errno = ENOMEM;
+        if (errno == 0) errno = ENOMEM;
         return DocCannotOpen;
     }
+    if (!file.Unchanged()) return DocChangedWhileRead;
     DocReadResult result = ReadDocFile(KeptBytes::Of(std::move(image)), doc, progress);
     // A file of another kind or version keeps no name, so that a save cannot overwrite it.
     if (result == DocRead || result == DocReadFailed) {

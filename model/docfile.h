@@ -20,6 +20,9 @@ enum DocReadResult {
     DocWrongVersion = 3, // version other than 1: nothing read
     DocCannotOpen = -1,  // the file could not be opened
     DocNotAFile = -2,    // a folder, a FIFO or a device: not read, so nothing can block
+    // Another program wrote, cut or replaced the file while it was read: nothing read, for the
+    // bytes may belong to neither version.
+    DocChangedWhileRead = -3,
 };
 
 enum DocSaveResult {
@@ -58,7 +61,8 @@ DocReadResult ReadDocFile(const KeptBytes& file, VexlorDoc& doc,
 // the modified flag; on failure leaves the old file as it was, removes the temporary and keeps
 // the flag; error, when given, gets the system's error number (0 when there is none).
 DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error = nullptr);
-// Clears doc, then reads the file, a regular file only, from its image (base/fileimage.h). Records
+// Clears doc, then reads the file, a regular file only, from its image (base/fileimage.h), which
+// the document holds from then on, whatever becomes of the file. Records
 // the file name for DocRead and DocReadFailed only, so that saving cannot overwrite a file that is
 // not a document of this version, and the file as it was read for the check at the next save.
 DocReadResult OpenDocFile(VexlorDoc& doc, const char* path, const DocReadProgress& progress = {});

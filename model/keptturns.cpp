@@ -13,17 +13,20 @@ void Decode(const KeptBytes& bytes, const TurnPartKind& kind, TurnExtras& extras
 } // namespace
 
 const TurnExtras* KeptTurnExtras::Find() const {
-    if (changed_) return &extras_;
+    const TurnExtras* found = FindOnce(extras_);
+    if (found) read_ = true;
+    return found;
+}
+
+const TurnExtras* KeptTurnExtras::FindOnce(TurnExtras& scratch) const {
+    if (changed_ || read_) return &extras_;
     bool kept = false;
     for (const Part& part : parts_)
         kept |= part.kind != nullptr;
     if (!kept) return nullptr;
-    if (!read_) {
-        for (const Part& part : parts_)
-            if (part.kind) Decode(part.bytes, *part.kind, extras_);
-        read_ = true;
-    }
-    return &extras_;
+    for (const Part& part : parts_)
+        if (part.kind) Decode(part.bytes, *part.kind, scratch);
+    return &scratch;
 }
 
 TurnExtras& KeptTurnExtras::Change() {

@@ -23,6 +23,9 @@ public:
 
     // The extras, read from the kept bytes the first time; null when nothing was kept.
     const TurnExtras* Find() const;
+    // The same for one look: parts not read yet are read into scratch and stay as they were,
+    // so that a walk over every turn holds the extras of one turn at a time.
+    const TurnExtras* FindOnce(TurnExtras& scratch) const;
     // The extras to change (made empty when there are none yet); from now on they are written.
     TurnExtras& Change();
     // True while nothing of it has been read into objects.

@@ -33,12 +33,15 @@ public:
     void Clear();
 
     // Calls visit(const Shown&) for every hex seen on or before date, in no fixed order.
-    // Only the turns whose sightings are shown make their locations' objects.
+    // Only the turns whose sightings are shown make their locations' objects; a sighting
+    // whose turn's list turned out shorter when it made them is left out, never shown as no
+    // location.
     template <class Visit> void ForEachAt(AtlDate date, Visit&& visit) const {
         for (const Hex& hex : hexes_)
             if (const Step* step = StepAt(hex, date))
-                visit(Shown{hex.coord, LocationOf(*step), AtlDate(step->date),
-                            (step->marks & kPartial) != 0, (step->marks & kGuarded) != 0});
+                if (const LocationNode* loc = LocationOf(*step))
+                    visit(Shown{hex.coord, loc, AtlDate(step->date), (step->marks & kPartial) != 0,
+                                (step->marks & kGuarded) != 0});
     }
 
 private:

@@ -17,6 +17,13 @@ const ListT<LocationNode>& TurnNode::Locations() const {
     return locations_;
 }
 
+const ListT<LocationNode>& TurnNode::LocationsOnce(ListT<LocationNode>& scratch) const {
+    if (!kept_) return locations_;
+    ByteReader in(kept_->bytes);
+    DocRecords::Locations(in, scratch);
+    return scratch;
+}
+
 LocationNode* TurnNode::FindLoc(const AtlCoord& coord) const {
     Unpack();
     auto it = index_.find(coord);
@@ -83,10 +90,13 @@ void TurnNode::RebuildIndex() const {
 
 void TurnNode::UnpackKept() const {
     std::unique_ptr<Kept> kept = std::move(kept_);
-    // The bytes were skimmed whole when they were kept: they read completely.
+    // The bytes were skimmed whole when they were kept and are held as they were: they read
+    // as skimmed. Should they ever not, the turn is what they gave, and its new stamp has the
+    // map's index rebuilt from that instead of naming places the list does not have.
     ByteReader in(kept->bytes);
-    DocRecords::Locations(in, locations_);
+    const bool asSkimmed = DocRecords::Locations(in, locations_);
     RebuildIndex();
+    if (!asSkimmed || ordered_.size() != kept->sightings.size()) stamp_ = NewStamp();
 }
 
 bool TurnNode::Keep(ByteReader& r) {

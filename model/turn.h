@@ -35,6 +35,10 @@ public:
     TurnNode* Prev() const { return static_cast<TurnNode*>(GetPrev()); }
 
     const ListT<LocationNode>& Locations() const;
+    // The locations for one look: a turn that has not made their objects reads them into
+    // scratch and stays as it was, so that a walk over every turn of a long game (a dump)
+    // holds the objects of one turn at a time. Otherwise Locations().
+    const ListT<LocationNode>& LocationsOnce(ListT<LocationNode>& scratch) const;
     LocationNode* FindLoc(const AtlCoord& coord) const;
     // How many locations the turn holds.
     size_t LocationCount() const;
@@ -94,7 +98,7 @@ private:
     mutable std::unordered_map<AtlCoord, LocationNode*> index_;
     mutable std::vector<LocationNode*> ordered_; // the list, by place
     mutable std::unique_ptr<Kept> kept_;
-    uint64_t stamp_;
+    mutable uint64_t stamp_;
 };
 
 template <class Visit> void TurnNode::ForEachSighting(Visit&& visit) const {

@@ -65,6 +65,39 @@ TEST(InputFile, OnlyRegularFilesWithinTheLimitAreReadAndNothingBlocks) {
     EXPECT_EQ(missing.Error(), ENOENT);
 }
 
+// The image is the file as it was when read, whatever another program does to the file
+// afterwards (a mapping would fault on the pages cut away and show bytes changed in place); the
+// file tells whether it is still the one that was read.
+TEST(InputFile, TheImageStaysAsReadWhileTheFileIsCutOrChangedUnderneath) {
+    Folder dir;
+    const fs::path p = dir.path / "map.atl";
+    std::string text;
+    for (int i = 0; i < 200000; ++i)
+        text += static_cast<char>('a' + i % 26);
+    Write(p, text);
+    InputFile file(p.c_str());
+    ASSERT_EQ(file.GetResult(), InputFile::Opened);
+    std::shared_ptr<const FileImage> image = file.Bytes();
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(file.Unchanged());
+    auto held = [&] {
+        return std::string(reinterpret_cast<const char*>(image->Data()), image->Size());
+    };
+    EXPECT_EQ(held(), text);
+
+    {
+        std::fstream f(p, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(150000);
+        f.write("##", 2);
+    }
+    EXPECT_FALSE(file.Unchanged());
+    EXPECT_EQ(held(), text);
+    fs::resize_file(p, 10);
+    EXPECT_EQ(held(), text);
+    // Read again, the file is what it is now.
+    EXPECT_EQ(file.Bytes()->Size(), 10u);
+}
+
 TEST(SafeFileWriter, ReadOnlyFilesAndOtherKindsAreNotReplaced) {
     Folder dir;
     fs::path doc = dir.path / "game.atl";

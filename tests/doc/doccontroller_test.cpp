@@ -349,4 +349,96 @@ TEST(DocController, ASaveTellsFirstThatItPartsAFileFromItsOtherNames) {
     EXPECT_EQ(d.doc.CheckLinks(path.c_str()).kind, DocOutcomeKind::Done);
     EXPECT_EQ(d.doc.Open(path.c_str()).kind, DocOutcomeKind::Done);
     EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 2);
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Everything a window asks of every turn as it steps through them: the locations, the
+// extras and the sighting each hex of the turn's map shows.
+int ShowEveryTurn(const VexlorDoc& doc) {
+    int shown = 0;
+    for (const TurnNode& turn : doc.Turns()) {
+        shown += static_cast<int>(turn.Locations().LongCountNodes());
+        turn.extras.Find();
+        doc.Sightings().ForEachAt(turn.date, [&](const SightingIndex::Shown& hex) {
+            EXPECT_NE(hex.loc, nullptr) << turn.date.GetString().Get();
+        });
+    }
+    return shown;
+}
+
+// Ways another program changes a file in place, the same file (inode) staying under its name.
+struct Underneath {
+    const char* way;
+    void (*change)(const std::string& path, const std::string& smaller);
+};
+
+const Underneath kUnderneath[] = {
+    {"cut short",
+     [](const std::string& path, const std::string&) { std::filesystem::resize_file(path, 4000); }},
+    {"two bytes changed in place",
+     [](const std::string& path, const std::string&) {
+         std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
+         f.seekp(static_cast<std::streamoff>(std::filesystem::file_size(path) / 4));
+         f.write("\xff\xff", 2);
+     }},
+    {"a smaller map copied over it",
+     [](const std::string& path, const std::string& smaller) { WriteFile(path, smaller); }},
+};
+
+} // namespace
+
+// Another program cuts, changes or replaces the open map: nothing the document holds changes,
+// every turn shows as it was read, Save As writes the map as it was read, and a Save (to the
+// changed file, as the command line's add does) refuses and leaves no temporary behind.
+TEST(DocController, AMapChangedUnderneathKeepsWhatWasReadAndNeverReachesASave) {
+    std::string dir = Scratch("underneath");
+    Desk made;
+    for (int turn = 1; turn <= 2; ++turn)
+        made.doc.AddReport(Rep("head-standard/3-turn" + std::to_string(turn) + ".rep"));
+    ASSERT_EQ(made.doc.SaveAs((dir + "/smaller.atl").c_str()).kind, DocOutcomeKind::Done);
+    for (int turn = 3; turn <= 4; ++turn)
+        made.doc.AddReport(Rep("head-standard/3-turn" + std::to_string(turn) + ".rep"));
+    ASSERT_EQ(made.doc.SaveAs((dir + "/whole.atl").c_str()).kind, DocOutcomeKind::Done);
+    const std::string whole = ReadBytes(dir + "/whole.atl");
+    const std::string smaller = ReadBytes(dir + "/smaller.atl");
+    int locations = 0;
+    {
+        Desk read;
+        ASSERT_EQ(read.doc.Open((dir + "/whole.atl").c_str()).kind, DocOutcomeKind::Done);
+        locations = ShowEveryTurn(read.doc.Doc());
+    }
+
+    for (const Underneath& u : kUnderneath) {
+        SCOPED_TRACE(u.way);
+        const std::string path = dir + "/open.atl", copy = dir + "/copy.atl";
+        WriteFile(path, whole);
+        Desk d;
+        ASSERT_EQ(d.doc.Reserve(path.c_str(), 0).kind, DocOutcomeKind::Done);
+        ASSERT_EQ(d.doc.Open(path.c_str()).kind, DocOutcomeKind::Done);
+        u.change(path, smaller);
+        const std::string theirs = ReadBytes(path);
+        ASSERT_NE(theirs, whole);
+
+        EXPECT_EQ(ShowEveryTurn(d.doc.Doc()), locations);
+        d.doc.AddReport(Rep("head-standard/3-turn5.rep"));
+        const int added = static_cast<int>(d.doc.Doc().LastTurn()->Locations().LongCountNodes());
+        DocOutcome saved = d.doc.Save();
+        EXPECT_EQ(saved.kind, DocOutcomeKind::ChangedOnDisk);
+        EXPECT_EQ(ReadBytes(path), theirs);
+        EXPECT_TRUE(d.doc.IsModified());
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            EXPECT_EQ(entry.path().filename().string().find(".vexlor-save-"), std::string::npos)
+                << entry.path();
+
+        // What was read, whole, and the turn added.
+        ASSERT_EQ(d.doc.SaveAs(copy.c_str()).kind, DocOutcomeKind::Done);
+        Desk back;
+        ASSERT_EQ(back.doc.Open(copy.c_str()).kind, DocOutcomeKind::Done);
+        EXPECT_EQ(back.doc.Doc().Turns().LongCountNodes(), 5);
+        EXPECT_EQ(ShowEveryTurn(back.doc.Doc()), locations + added);
+    }
 }

@@ -107,7 +107,7 @@ TEST(DocMessages, EveryOutcomeHasATextWithEveryPlaceFilled) {
     o.list = "units";
     o.date = AtlDate(4, 2); // months count from 0
     o.names = 2;
-    for (int k = 0; k <= static_cast<int>(DocOutcomeKind::LinksSplit); ++k) {
+    for (int k = 0; k <= static_cast<int>(DocOutcomeKind::ChangedWhileRead); ++k) {
         o.kind = static_cast<DocOutcomeKind>(k);
         Str text = DocMessage(o);
         bool silent = o.kind == DocOutcomeKind::Done || o.kind == DocOutcomeKind::Cancelled;

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -173,4 +174,62 @@ TEST(RecordWalk, AnOpenedFileKeepsItsTurnsAsBytesUntilOneIsShown) {
     ASSERT_TRUE(KeptExtras(doc, doc.FirstTurn()->date));
     EXPECT_FALSE(doc.FirstTurn()->IsKept());
     EXPECT_EQ(kept(), turns - 2);
+}
+
+// A map damaged in place (two bytes changed anywhere) opens whole or as damaged, and the map
+// of every turn names real locations. Should a kept list ever read shorter when it is shown
+// than when it was skimmed, the map leaves out what is missing and the index is rebuilt from
+// what was read, instead of handing on no location.
+TEST(RecordWalk, AMapDamagedInPlaceNeverShowsAMissingLocation) {
+    VexlorDoc made;
+    ASSERT_EQ(
+        AddReports(made, ReportSeries(std::string(VEXLOR_REPORTS_DIR) + "/head-standard", 3, 4)),
+        "");
+    const Bytes file = Saved(made);
+    auto expectEveryMapWhole = [](const VexlorDoc& doc) {
+        for (const TurnNode& turn : doc.Turns())
+            doc.Sightings().ForEachAt(turn.date, [&](const SightingIndex::Shown& shown) {
+                ASSERT_NE(shown.loc, nullptr);
+                EXPECT_EQ(shown.loc->coord, shown.coord);
+            });
+    };
+    int damaged = 0;
+    for (size_t at = 21; at + 2 <= file.size(); at += file.size() / 97) {
+        Bytes changed = file;
+        changed[at] ^= 0xFF;
+        changed[at + 1] ^= 0xFF;
+        VexlorDoc doc;
+        const DocReadResult result =
+            ReadDocFile(KeptBytes::Copy(changed.data(), changed.size()), doc);
+        ASSERT_TRUE(result == DocRead || result == DocReadFailed) << at;
+        damaged += result == DocReadFailed || doc.Extras().damaged;
+        expectEveryMapWhole(doc);
+    }
+    EXPECT_GT(damaged, 0);
+
+    // The count of the first turn's list, made 1 behind the reader's back.
+    const Bytes list = Written(
+        [&](ByteWriter& w) { return DocRecords::Locations(w, made.FirstTurn()->Locations()); });
+    auto held = std::make_shared<Bytes>(file);
+    const auto at = std::search(held->begin(), held->end(), list.begin(), list.end());
+    ASSERT_NE(at, held->end());
+    VexlorDoc doc;
+    ASSERT_EQ(ReadDocFile(KeptBytes{held, held->data(), held->size()}, doc), DocRead);
+    const long skimmed = [&] {
+        long n = 0;
+        doc.FirstTurn()->ForEachSighting([&](const LocationSighting&) { ++n; });
+        return n;
+    }();
+    ASSERT_GT(skimmed, 1);
+    doc.Sightings();
+    at[0] = 1;
+    at[1] = 0;
+    int shown = 0;
+    doc.Sightings().ForEachAt(doc.FirstTurn()->date, [&](const SightingIndex::Shown& s) {
+        ASSERT_NE(s.loc, nullptr);
+        ++shown;
+    });
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(doc.FirstTurn()->Locations().LongCountNodes(), 1);
+    expectEveryMapWhole(doc);
 }

@@ -36,6 +36,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <tuple>
@@ -622,6 +623,58 @@ private slots:
                 std::string_view::npos);
         QCOMPARE(dir_->Read("copy.atl"), std::string("theirs"));
         QVERIFY(Frame().Document().IsModified());
+    }
+
+    // Another program cuts the open map, changes two of its bytes in place or copies a smaller
+    // map over it: the window steps through every turn as it was read and Save As writes the
+    // map as it was read, byte for byte.
+    void aMapChangedUnderneathStaysAsReadAndIsSavedWhole() {
+        for (int turn = 1; turn <= 2; ++turn)
+            AddReport(Report(("head-standard/3-turn" + std::to_string(turn) + ".rep").c_str()));
+        SaveAs(File("smaller.atl"));
+        for (int turn = 3; turn <= 4; ++turn)
+            AddReport(Report(("head-standard/3-turn" + std::to_string(turn) + ".rep").c_str()));
+        SaveAs(File("whole.atl"));
+        const std::string whole = dir_->Read("whole.atl"), smaller = dir_->Read("smaller.atl");
+        const std::string path = File("open.atl");
+
+        const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+            {"cut short", [&] { std::filesystem::resize_file(path, whole.size() / 3); }},
+            {"two bytes changed in place",
+             [&] {
+                 // Inside the first turn's regions, which the window has not shown yet.
+                 std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
+                 f.seekp(static_cast<std::streamoff>(whole.size() / 8));
+                 f.write("\xff\xff", 2);
+             }},
+            {"a smaller map copied over it", [&] { dir_->Write("open.atl", smaller); }},
+        };
+        for (const auto& [way, change] : ways) {
+            dir_->Write("open.atl", whole);
+            NewFrame();
+            MessageBoxScript::Reset();
+            Frame().Open(path.c_str());
+            QVERIFY2(ShownTexts().empty(), way);
+            change();
+            QVERIFY2(dir_->Read("open.atl") != whole, way);
+
+            const VexlorDoc& doc = Frame().Document();
+            const std::pair<unsigned, int> steps[] = {{CM_VIEWPREVTURN, 2}, {CM_VIEWPREVTURN, 1},
+                                                      {CM_VIEWPREVTURN, 0}, {CM_VIEWNEXTTURN, 1},
+                                                      {CM_VIEWNEXTTURN, 2}, {CM_VIEWNEXTTURN, 3}};
+            for (const auto& [command, month] : steps) {
+                Frame().EvCommand(command);
+                QCOMPARE(Frame().ShownDate(), AtlDate(month, 1));
+                AtlMap expected;
+                FormatMap(doc, expected, AtlDate(month, 1));
+                QVERIFY2(!Sightings(expected).empty(), way);
+                QCOMPARE(Sightings(Frame().Map().GetMap()), Sightings(expected));
+            }
+
+            SaveAs(File("copy.atl"));
+            QVERIFY2(ShownTexts().empty(), way);
+            QVERIFY2(dir_->Read("copy.atl") == whole, way);
+        }
     }
 
     void exitWithUnsavedChangesAsks() {
