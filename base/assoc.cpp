@@ -74,3 +74,13 @@ void StrAssocList::CopyFrom(const StrAssocList& other) {
     for (StrAssocNode* n = other.GetFirst(); n; n = n->Next())
         Add(new StrAssocNode(n->key, n->name.Get()));
 }
+
+StrAssocIndex::StrAssocIndex(const StrAssocList& list) {
+    for (StrAssocNode* n = list.GetFirst(); n; n = n->Next())
+        Add(n);
+}
+
+StrAssocNode* StrAssocIndex::Find(int32_t key) const {
+    auto at = index_.find(key);
+    return at == index_.end() ? nullptr : at->second;
+}

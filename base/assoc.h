@@ -4,6 +4,7 @@
 #include "base/str.h"
 
 #include <cstdint>
+#include <unordered_map>
 
 class AssocNode : public Node {
 public:
@@ -58,4 +59,19 @@ public:
 
 private:
     void CopyFrom(const StrAssocList& other);
+};
+
+// A hash index over a StrAssocList, for finding many numbers in a long list at once (a unit
+// list of tens of thousands of factions): Find answers as the list's Find does, with the first
+// node of a number. The list must not lose a node while the index lives.
+class StrAssocIndex {
+public:
+    StrAssocIndex() = default;
+    explicit StrAssocIndex(const StrAssocList& list);
+    StrAssocNode* Find(int32_t key) const;
+    // Indexes a node just added at the end of the list (kept out when its number is known).
+    void Add(StrAssocNode* node) { index_.try_emplace(node->key, node); }
+
+private:
+    std::unordered_map<int32_t, StrAssocNode*> index_;
 };

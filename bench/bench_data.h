@@ -23,11 +23,13 @@ inline std::string ShiftCoordinates(const std::string& text, int dx) {
     out.reserve(text.size() + text.size() / 50);
     for (size_t i = 0; i < text.size(); ++i) {
         out += text[i];
-        if (text[i] != '(' || i + 1 >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i + 1])))
+        if (text[i] != '(' || i + 1 >= text.size() ||
+            !std::isdigit(static_cast<unsigned char>(text[i + 1])))
             continue;
         size_t j = i + 1;
         int x = 0;
-        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) x = x * 10 + (text[j++] - '0');
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])))
+            x = x * 10 + (text[j++] - '0');
         if (j < text.size() && text[j] == ',') {
             out += std::to_string(x + dx);
             i = j - 1;
@@ -45,7 +47,8 @@ inline std::string LargerWorldReport(int factor) {
     size_t regions = one.rfind("\n\n", rule) + 1;
     std::string head = one.substr(0, regions), body = one.substr(regions);
     std::string text = head;
-    for (int i = 0; i < factor; ++i) text += i == 0 ? body : ShiftCoordinates(body, 200 * i);
+    for (int i = 0; i < factor; ++i)
+        text += i == 0 ? body : ShiftCoordinates(body, 200 * i);
     return text;
 }
 
@@ -63,4 +66,20 @@ inline std::string ManyFactionsReport(int factions) {
                 "), leader [LEAD].\n";
     }
     return text + "\n";
+}
+
+// A report of `bytes` bytes for the limits of splitting: a real turn report followed by empty
+// lines (shape 0), or lines of one character (shape 1).
+inline std::string FilledReport(size_t bytes, int shape) {
+    if (shape == 1) {
+        std::string text;
+        text.reserve(bytes);
+        while (text.size() + 2 <= bytes)
+            text += "a\n";
+        return text;
+    }
+    std::string text =
+        ReadWholeFile(std::string(VEXLOR_REPORTS_DIR) + "/head-standard/3-turn3.rep");
+    if (text.size() < bytes) text.append(bytes - text.size(), '\n');
+    return text;
 }

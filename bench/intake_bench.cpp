@@ -112,8 +112,34 @@ void BM_AddReport(benchmark::State& state) {
     peak.Report(state, static_cast<double>(text.size()));
 }
 
+// The add of reports up to the size limit whose lines are nearly all empty (shape 0) or one
+// character long (shape 1, no report at all): time and memory grow with the size alone.
+void BM_AddFilledReport(benchmark::State& state) {
+    auto bytes = static_cast<size_t>(std::min<int64_t>(state.range(0) << 20, kMaxReportBytes - 1));
+    const std::string text = FilledReport(bytes, static_cast<int>(state.range(1)));
+    PeakMemory peak;
+    for (auto _ : state) {
+        state.PauseTiming();
+        peak.Start();
+        state.ResumeTiming();
+        VexlorDoc doc;
+        SilentUser user;
+        imwstream in(text.data(), text.size());
+        benchmark::DoNotOptimize(AddReport(in, IntakeTarget{doc, user, nullptr}));
+        state.PauseTiming();
+        peak.Stop();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    peak.Report(state, static_cast<double>(text.size()));
+}
+
 } // namespace
 
+BENCHMARK(BM_AddFilledReport)
+    ->ArgsProduct({{4, 16, 64}, {0, 1}})
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLocList)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTurnExtras)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddReport)->Arg(1)->Arg(10)->Arg(0)->Unit(benchmark::kMillisecond);

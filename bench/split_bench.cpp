@@ -1,4 +1,5 @@
 #include "bench_data.h"
+#include "peakmemory.h"
 
 #include "base/wstream.h"
 #include "report/reportlines.h"
@@ -29,6 +30,35 @@ void BM_SplitLines(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
+// Reports up to the size limit whose lines are nearly all empty (shape 0) or one character long
+// (shape 1), as `vexlor-cli lines` splits them: time and memory grow with the size alone.
+void BM_SplitFilledReport(benchmark::State& state) {
+    auto bytes = static_cast<size_t>(std::min<int64_t>(state.range(0) << 20, kMaxReportBytes - 1));
+    const std::string text = FilledReport(bytes, static_cast<int>(state.range(1)));
+    PeakMemory peak;
+    for (auto _ : state) {
+        state.PauseTiming();
+        peak.Start();
+        state.ResumeTiming();
+        imwstream in(text.data(), text.size());
+        ReportLines lines;
+        benchmark::DoNotOptimize(lines.Read(in, nullptr));
+        size_t written = 0;
+        for (const ReportLine* n = lines.First(); n; n = n->Next())
+            written += static_cast<size_t>(n->Times() * (n->text.Length() + 1));
+        benchmark::DoNotOptimize(written);
+        state.PauseTiming();
+        peak.Stop();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    peak.Report(state, static_cast<double>(text.size()));
+}
+
 } // namespace
 
 BENCHMARK(BM_SplitLines)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SplitFilledReport)
+    ->ArgsProduct({{4, 16, 64}, {0, 1}})
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);

@@ -31,9 +31,10 @@ int RunLines(const CommandArgs& args) {
     if (fault.kind == LinesFault::TooLarge)
         return Fail("%s", EnglishMessage(Msg::LinesTooLarge, {path}).Get());
     if (result != 0) return Fail("%s", EnglishMessage(Msg::LinesReadError, {path}).Get());
-    for (const ReportLine* n = lines.First(); n; n = n->Next()) {
-        std::fwrite(n->text.Get(), 1, static_cast<size_t>(n->text.Length()), stdout);
-        std::fputc('\n', stdout);
-    }
+    for (const ReportLine* n = lines.First(); n; n = n->Next())
+        for (int i = n->Times(); i > 0; --i) {
+            std::fwrite(n->text.Get(), 1, static_cast<size_t>(n->text.Length()), stdout);
+            std::fputc('\n', stdout);
+        }
     return std::fflush(stdout) == 0 ? 0 : Fail("%s", EnglishMessage(Msg::CannotWriteOutput));
 }

@@ -76,10 +76,10 @@ void AddUnitDetails(TreeViewNode& line, const UnitExtras& details) {
 
 // A unit line with its items below, then an own unit's details; a unit that carries
 // something is shown open.
-void AddUnit(TreeViewNode& parent, const StrAssocList* factions, const UnitNode& unit,
+void AddUnit(TreeViewNode& parent, const StrAssocIndex& factions, const UnitNode& unit,
              bool withBuilding, const UnitExtras* details) {
     Str text;
-    FormatUnit(factions, unit, text, withBuilding);
+    FormatUnit(&factions, unit, text, withBuilding);
     DescrTVNode* line = AddLine(parent, std::move(text));
     AddItems(*line, unit.items);
     if (details) AddUnitDetails(*line, *details);
@@ -133,10 +133,10 @@ void AddEconomy(TreeViewNode& title, const AtlHexData& hex, const TurnExtras* ex
 
 // The faction names of the report the hex's units come from; the newest report's when that
 // turn is gone.
-const StrAssocList* FactionNames(const VexlorDoc& doc, const AtlHexData& hex) {
+const StrAssocList& FactionNames(const VexlorDoc& doc, const AtlHexData& hex) {
     const TurnNode* turn = doc.FindTurn(hex.seenDate);
     if (!turn) turn = doc.LastTurn();
-    return &turn->factions;
+    return turn->factions;
 }
 
 // What the turn of the hex's sighting kept beyond its records; null for a turn read before
@@ -156,7 +156,7 @@ DescrTVNode* AddDatedHeading(TreeViewNode& parent, const char* text, int seenTex
 
 void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHexData& hex,
                           const DescrOptions& options) {
-    const StrAssocList* factions = FactionNames(doc, hex);
+    const StrAssocIndex factions(FactionNames(doc, hex));
     int own = doc.GetFaction().Number();
     const TurnExtras* extras = ExtrasOf(doc, hex);
     auto details = [&](const UnitNode& unit) -> const UnitExtras* {

@@ -3,7 +3,7 @@
 #include "base/assoc.h"
 #include "model/unit.h"
 
-void FormatUnit(const StrAssocList* factions, const UnitNode& unit, Str& out, bool withBuilding) {
+void FormatUnit(const StrAssocIndex* factions, const UnitNode& unit, Str& out, bool withBuilding) {
     if (unit.building != 0 && withBuilding) {
         out += "[";
         out.AppendNumber(unit.building);

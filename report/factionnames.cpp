@@ -2,17 +2,15 @@
 
 #include "base/debugtrap.h"
 
-FactionNames::FactionNames(StrAssocList& list) : list_(list) {
-    for (StrAssocNode* n = list.GetFirst(); n; n = n->Next())
-        index_.try_emplace(n->key, n);
-}
+FactionNames::FactionNames(StrAssocList& list) : list_(list), index_(list) {}
 
 void FactionNames::Register(int32_t number, const char* name) {
-    auto [at, isNew] = index_.try_emplace(number, nullptr);
-    if (isNew) {
-        at->second = new StrAssocNode(number, name);
-        list_.Add(at->second);
-    } else if (at->second->name != name) {
+    StrAssocNode* known = index_.Find(number);
+    if (!known) {
+        auto* node = new StrAssocNode(number, name);
+        list_.Add(node);
+        index_.Add(node);
+    } else if (known->name != name) {
         DebugTrap("StrAssocList::Register: number registered with another name");
     }
 }

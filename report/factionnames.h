@@ -3,7 +3,6 @@
 #include "base/assoc.h"
 
 #include <cstdint>
-#include <unordered_map>
 
 // The factions a report names, registered into a turn's faction list with a hash index
 // beside it: a report naming tens of thousands of factions would otherwise search the list
@@ -22,5 +21,5 @@ public:
 
 private:
     StrAssocList& list_;
-    std::unordered_map<int32_t, StrAssocNode*> index_;
+    StrAssocIndex index_;
 };

@@ -150,7 +150,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
         // Every report describes at least the region its faction stands in: one without a
         // region block stops after its header.
         result = -1;
-        out.line = lines.Last()->line + 1;
+        out.line = lines.LastLine() + 1;
     } else if (result != 0) {
         out.fault = FaultOf(fault.kind);
         out.line = fault.line;

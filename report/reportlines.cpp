@@ -4,9 +4,11 @@
 #include "report/linetype.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 namespace {
@@ -79,23 +81,27 @@ std::string LinesDebugPath(const char* debugFile) {
     return (folder / debugFile).string();
 }
 
+int ReportLine::Times() const {
+    if (type != LineType::Empty) return 1;
+    return static_cast<int>(const_cast<ReportLine*>(this)->After()->line - line);
+}
+
 void ReportLines::ReadAll(iwstream& is) {
-    // Memory input tells its size, so that it is copied once; a file is read in growing steps.
+    // Memory input tells its size, so that it is copied once; a file is read in growing steps,
+    // which the allocator grows in place where it can.
     size_t capacity = std::max<size_t>(is.Buffered(), 64 * 1024) + 1;
     constexpr auto kLimit = static_cast<size_t>(kMaxReportBytes) + 1;
-    buffer_ = std::make_unique_for_overwrite<char[]>(capacity);
+    buffer_.reset(static_cast<char*>(std::malloc(capacity)));
+    if (!buffer_) throw std::bad_alloc();
     size_ = 0;
     while (size_ < kLimit) {
         if (size_ + 1 == capacity) {
             // Full: one more byte says whether the text goes on.
             int c = is.get();
             if (c < 0) break;
-            size_t larger = std::min(2 * capacity, kLimit + 1);
-            auto grown = std::make_unique_for_overwrite<char[]>(larger);
-            std::memcpy(grown.get(), buffer_.get(), size_);
-            buffer_ = std::move(grown);
-            capacity = larger;
-            buffer_[size_++] = static_cast<char>(c);
+            capacity = std::min(2 * capacity, kLimit + 1);
+            Resize(capacity);
+            buffer_.get()[size_++] = static_cast<char>(c);
             continue;
         }
         long want = static_cast<long>(std::min(capacity - 1, kLimit) - size_);
@@ -105,9 +111,17 @@ void ReportLines::ReadAll(iwstream& is) {
     }
 }
 
+void ReportLines::Resize(size_t size) {
+    char* grown = static_cast<char*>(std::realloc(buffer_.get(), size));
+    if (!grown) throw std::bad_alloc();
+    (void)buffer_.release();
+    buffer_.reset(grown);
+}
+
 int ReportLines::Read(iwstream& is, LinesFault* fault) {
     if (fault) *fault = LinesFault{};
-    lines_.clear();
+    count_ = last_ = 0;
+    lastLine_ = 0;
     // Reading whole first also serves pipes: a line's indent is known only after its break.
     ReadAll(is);
     if (size_ > static_cast<size_t>(kMaxReportBytes)) {
@@ -117,7 +131,7 @@ int ReportLines::Read(iwstream& is, LinesFault* fault) {
     }
     // The end of the input is no error here; a failed read or a missing channel is.
     int errors = is.rdstate() & (wstream::IoError | wstream::NoChannel);
-    char* text = buffer_.get();
+    const char* text = buffer_.get();
     // Some editors put a UTF-8 byte-order mark in front of the text.
     static const char kBom[] = "\xEF\xBB\xBF";
     size_t begin = size_ >= 3 && std::equal(kBom, kBom + 3, text) ? 3 : 0;
@@ -128,7 +142,6 @@ int ReportLines::Read(iwstream& is, LinesFault* fault) {
         nul = true;
         end = LineStartOf(text, begin, static_cast<size_t>(static_cast<const char*>(at) - text));
     }
-    // The last line is ended in place like every other, in the spare byte after the text.
     int linesSplit = Split(begin, end);
     if (nul) return Fail(fault, LinesFault::NulByte, linesSplit + 1);
     if (errors) {
@@ -138,37 +151,82 @@ int ReportLines::Read(iwstream& is, LinesFault* fault) {
     return 0;
 }
 
+namespace {
+
+// At most how many entries the text between begin and stop makes: one a physical line that is
+// not empty, one a run of empty lines.
+size_t EntriesAtMost(const char* p, const char* stop) {
+    LineEnds ends(p, stop);
+    size_t entries = 0;
+    bool inRun = false;
+    while (p < stop) {
+        const char* lineEnd = ends.From(p);
+        bool empty = lineEnd == p;
+        if (!empty || !inRun) ++entries;
+        inRun = empty;
+        p = lineEnd < stop ? lineEnd + ends.BreakLength(lineEnd) : stop;
+    }
+    return entries;
+}
+
+// The head of an entry for a line that begins on the physical line `line`.
+ReportLine* BeginEntry(char* at, int line) {
+    auto* entry = new (at) ReportLine;
+    entry->line = static_cast<uint32_t>(line);
+    entry->type = LineType::Empty;
+    return entry;
+}
+
+} // namespace
+
 int ReportLines::Split(size_t begin, size_t end) {
-    char* const text = buffer_.get();
-    const char* const stop = text + end;
-    LineEnds ends(text + begin, stop);
-    lines_.reserve((end - begin) / 32 + 2);
+    // The entries are written from the start of the buffer while the text, moved to its end,
+    // is read: an entry is its text (joined lines only lose bytes, and its NUL takes the place
+    // of the break) and a 4-byte head, so the writing stays behind the reading when the text
+    // is moved on by the heads of all the entries.
+    constexpr size_t kHead = offsetof(ReportLine, text);
+    const size_t length = end - begin;
+    const size_t shift = kHead * (EntriesAtMost(buffer_.get() + begin, buffer_.get() + end) + 2);
+    Resize(shift + length + 1);
+    char* const buffer = buffer_.get();
+    std::memmove(buffer + shift, buffer + begin, length);
+    const char* p = buffer + shift;
+    const char* const stop = p + length;
+    char* out = buffer;
+    LineEnds ends(p, stop);
     // The reading state from line to line: how deep a continuation must be indented, whether
     // a region block was seen, whether units are listed under a building.
     int indent = 0;
     bool regionFlag = false, buildingFlag = false;
     int physical = 1;
+    bool inRun = false; // the last entry is a run of empty lines
     const size_t keywordLength = LongestLineKeyword();
-    char* p = text + begin;
     while (p < stop) {
-        ReportLine line;
-        line.line = physical;
+        ++count_;
         if (IsLineEnd(*p)) {
-            char* next = p + ends.BreakLength(p);
-            *p = 0;
-            line.text.text_ = p;
-            line.type = LineType::Empty;
-            lines_.push_back(line);
+            const char* next = p + ends.BreakLength(p);
+            if (!inRun) {
+                last_ = static_cast<size_t>(out - buffer);
+                BeginEntry(out, physical);
+                out += kHead;
+                *out++ = 0;
+                inRun = true;
+            }
+            lastLine_ = physical;
             indent = 0;
             buildingFlag = false;
             ++physical;
             p = next;
             continue;
         }
-        // The logical line is joined in place from its start: each part moves back over the
-        // break and blanks before it, and the NUL after it takes at most the place of a break.
-        char* const start = p;
-        char* out = p;
+        inRun = false;
+        last_ = static_cast<size_t>(out - buffer);
+        lastLine_ = physical;
+        ReportLine* entry = BeginEntry(out, physical);
+        out += kHead;
+        // The logical line is joined from its parts: each loses the blanks after its text, and
+        // a continuation takes the place of the break and indent before it as one blank.
+        char* const start = out;
         int type = LineType::Ordinary;
         for (;;) {
             const char* partEnd = ends.From(p);
@@ -178,11 +236,11 @@ int ReportLines::Split(size_t begin, size_t end) {
             while (textEnd > p && IsBlank(textEnd[-1]))
                 --textEnd;
             if (textEnd == p) textEnd = partEnd;
-            size_t length = static_cast<size_t>(textEnd - p);
-            if (out != p) std::memmove(out, p, length);
+            size_t partLength = static_cast<size_t>(textEnd - p);
+            std::memmove(out, p, partLength);
             // Past the longest keyword, what a part adds cannot change the line's type.
             bool typed = static_cast<size_t>(out - start) >= keywordLength;
-            out += length;
+            out += partLength;
             const char* next = partEnd < stop ? partEnd + ends.BreakLength(partEnd) : nullptr;
             *out = 0;
             if (!typed) type = GetLineType(start);
@@ -193,7 +251,7 @@ int ReportLines::Split(size_t begin, size_t end) {
                 buildingFlag = true;
             }
             if (!next) {
-                p = const_cast<char*>(stop);
+                p = stop;
                 break;
             }
             ++physical;
@@ -204,25 +262,30 @@ int ReportLines::Split(size_t begin, size_t end) {
             // line of blanks without a break, or one ended by a CR that is the text's last
             // byte, is not a line of its own.
             if ((after == stop && after > next) || (after + 1 == stop && *after == '\r')) {
-                p = const_cast<char*>(stop);
+                p = stop;
                 break;
             }
             char c = after < stop ? *after : 0;
             if (buildingFlag && (c == '-' || c == '*')) indent = 2;
             if (after - next > indent && after < stop && !IsLineEnd(c)) {
                 *out++ = ' ';
-                p = const_cast<char*>(after);
+                p = after;
                 continue;
             }
-            p = const_cast<char*>(next);
+            p = next;
             break;
         }
-        line.text.text_ = start;
-        line.text.length_ = static_cast<uint32_t>(out - start);
-        line.type = type;
-        lines_.push_back(line);
+        entry->type = static_cast<uint32_t>(type);
+        ++out; // past the NUL
     }
-    lines_.push_back(ReportLine{});
+    // The entry that ends the lines says where the last run of empty lines ends.
+    ReportLine* tail = BeginEntry(out, physical);
+    tail->type = ReportLine::kEndType;
+    out += kHead;
+    *out++ = 0;
+    // The text is all in the entries now: what lies after them goes back.
+    size_ = static_cast<size_t>(out - buffer);
+    Resize(size_);
     return physical - 1;
 }
 
@@ -230,8 +293,9 @@ void ReportLines::WriteDebugCopy(const char* debugFile) const {
     std::string path = LinesDebugPath(debugFile);
     if (path.empty()) return;
     ofwstream out(path.c_str(), true, true);
-    for (size_t i = 0; i + 1 < lines_.size(); ++i) {
-        out.write(lines_[i].text.Get(), lines_[i].text.Length());
-        out.put('\n');
-    }
+    for (const ReportLine* n = count_ > 0 ? At(0) : nullptr; n; n = n->Next())
+        for (int i = n->Times(); i > 0; --i) {
+            out.write(n->text.Get(), n->text.Length());
+            out.put('\n');
+        }
 }

@@ -2,10 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class iwstream;
 
@@ -28,32 +29,46 @@ struct LinesFault {
     int line = 0; // the physical line, for NulByte
 };
 
-// The text of a logical line: a view into the buffer of its ReportLines, ended by a NUL there
-// so that the line scanners can read it as a C string.
-class LineText {
+// The text of a logical line: it stands in the buffer of its ReportLines right after the
+// line's number and type, ended by a NUL there so that the line scanners can read it as a C
+// string.
+class [[gnu::packed]] LineText {
 public:
     const char* Get() const { return text_; }
-    bool IsEmpty() const { return length_ == 0; }
-    int Length() const { return static_cast<int>(length_); }
-    std::string_view View() const { return {text_, length_}; }
+    bool IsEmpty() const { return text_[0] == 0; }
+    int Length() const { return static_cast<int>(std::strlen(text_)); }
+    std::string_view View() const { return {text_}; }
+
+private:
+    char text_[1]; // the first byte; the rest of the text follows it
+};
+
+// A logical line of a report, walked like a list node. The lines of one ReportLines lie one
+// after another in its buffer, each a 4-byte head and its text, so that a report of
+// one-character lines costs no more than a few times its size; a run of empty lines is one
+// entry (the reading sees one paragraph break however many there are).
+class [[gnu::packed]] ReportLine {
+public:
+    ReportLine* Next() { return After()->type == kEndType ? nullptr : After(); }
+    const ReportLine* Next() const { return const_cast<ReportLine*>(this)->Next(); }
+    // How many lines of the report this entry stands for: the length of a run of empty lines,
+    // else 1.
+    int Times() const;
+
+    uint32_t line : 27; // the physical line it begins on, from 1
+    uint32_t type : 5;  // GetLineType of its text, worked out once while splitting
+    LineText text;
 
 private:
     friend class ReportLines;
-    const char* text_ = nullptr;
-    uint32_t length_ = 0;
+    // The type of the entry that ends the lines (no line type has it).
+    static constexpr uint32_t kEndType = 31;
+    ReportLine* After() {
+        return reinterpret_cast<ReportLine*>(const_cast<char*>(text.Get()) + text.Length() + 1);
+    }
 };
 
-// A logical line of a report, walked like a list node: the lines of one ReportLines lie side
-// by side, and an entry without text after the last one ends them.
-class ReportLine {
-public:
-    ReportLine* Next() { return this[1].text.Get() ? this + 1 : nullptr; }
-    const ReportLine* Next() const { return this[1].text.Get() ? this + 1 : nullptr; }
-
-    LineText text;
-    int line = 0; // the physical line it begins on, from 1
-    int type = 0; // GetLineType of its text, worked out once while splitting
-};
+static_assert(sizeof(ReportLine) == 5, "an entry is a 4-byte head and the first byte of its text");
 
 // The first line after line whose text is empty; null when there is none or line is null.
 inline ReportLine* NextEmpty(ReportLine* line) {
@@ -63,7 +78,8 @@ inline ReportLine* NextEmpty(ReportLine* line) {
 }
 
 // A whole report split into logical lines at once: the text is read into one buffer and the
-// lines are joined and ended in place, so that splitting costs no allocation per line.
+// lines are joined into entries in that same buffer, so that splitting costs no allocation per
+// line and a report near the size limit, whatever its lines, at most a few times its size.
 class ReportLines {
 public:
     ReportLines() = default;
@@ -80,23 +96,39 @@ public:
     // end a line as LF does.
     int Read(iwstream& is, LinesFault* fault);
 
-    // Null when there are no lines.
-    ReportLine* First() { return lines_.size() > 1 ? lines_.data() : nullptr; }
-    ReportLine* Last() { return lines_.size() > 1 ? &lines_[lines_.size() - 2] : nullptr; }
-    size_t Count() const { return lines_.empty() ? 0 : lines_.size() - 1; }
+    // Null when there are no lines. Last is the run of empty lines the text may end with.
+    ReportLine* First() { return count_ > 0 ? At(0) : nullptr; }
+    ReportLine* Last() { return count_ > 0 ? At(last_) : nullptr; }
+    // The logical lines, each empty line counted.
+    size_t Count() const { return count_; }
+    // The physical line the last logical line begins on (0 when there are none).
+    int LastLine() const { return lastLine_; }
 
     // Writes the lines, each ended by a newline, to debugFile (see LinesDebugPath; none when
     // null).
     void WriteDebugCopy(const char* debugFile) const;
 
 private:
-    // Splits the text between the offsets; returns the number of physical lines split.
+    struct FreeDeleter {
+        void operator()(char* p) const { std::free(p); }
+    };
+    ReportLine* At(size_t offset) const {
+        return reinterpret_cast<ReportLine*>(buffer_.get() + offset);
+    }
+
+    // Splits the text between the offsets into entries from the start of the buffer; returns
+    // the number of physical lines split.
     int Split(size_t begin, size_t end);
 
     // Reads the whole stream into buffer_, up to one byte more than kMaxReportBytes.
     void ReadAll(iwstream& is);
+    // Makes buffer_ hold size bytes, keeping what it holds up to that size (in place where the
+    // allocator can).
+    void Resize(size_t size);
 
-    std::unique_ptr<char[]> buffer_; // the text and at least one spare byte after it
+    std::unique_ptr<char, FreeDeleter> buffer_; // the text, then the entries in its place
     size_t size_ = 0;
-    std::vector<ReportLine> lines_;
+    size_t count_ = 0;
+    size_t last_ = 0; // the offset of the last entry
+    int lastLine_ = 0;
 };

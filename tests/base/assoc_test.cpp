@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(StrAssocList, RegisterKeepsTheFirstName) {
     StrAssocList factions;
     bool isNew = false;
@@ -28,4 +30,26 @@ TEST(StrAssocList, CopyIsDeepAndKeepsOrder) {
     EXPECT_EQ(b.GetFirst()->key, 2);
     EXPECT_EQ(b.GetFirst()->name, "Two");
     EXPECT_EQ(b.LongCountNodes(), 2);
+}
+
+// The index answers as the list's own search: the first node of a number, also where a
+// damaged document holds a number twice, and nothing for an unknown one.
+TEST(StrAssocIndex, FindsAsTheListDoes) {
+    StrAssocList list;
+    for (int32_t key = 1; key <= 5000; ++key)
+        list.Add(new StrAssocNode(key, ("Faction " + std::to_string(key)).c_str()));
+    list.Add(new StrAssocNode(7, "Second seven"));
+    StrAssocIndex index(list);
+    for (int32_t key : {1, 7, 2500, 5000, 0, 5001, -7})
+        EXPECT_EQ(index.Find(key), list.Find(key)) << key;
+    EXPECT_EQ(index.Find(7)->name, "Faction 7");
+
+    auto* added = new StrAssocNode(6000, "Late");
+    list.Add(added);
+    index.Add(added);
+    auto* again = new StrAssocNode(6000, "Later");
+    list.Add(again);
+    index.Add(again);
+    EXPECT_EQ(index.Find(6000), added);
+    EXPECT_EQ(StrAssocIndex().Find(1), nullptr);
 }

@@ -7,7 +7,12 @@
 namespace {
 Str Text(const StrAssocList* factions, const UnitNode& unit, bool withBuilding) {
     Str out;
-    FormatUnit(factions, unit, out, withBuilding);
+    if (!factions) {
+        FormatUnit(nullptr, unit, out, withBuilding);
+        return out;
+    }
+    StrAssocIndex index(*factions);
+    FormatUnit(&index, unit, out, withBuilding);
     return out;
 }
 } // namespace

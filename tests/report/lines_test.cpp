@@ -24,7 +24,9 @@ std::vector<std::string> Split(const std::string& text, int* result = nullptr) {
     if (result) *result = r;
     std::vector<std::string> out;
     for (const ReportLine* n = lines.First(); n; n = n->Next())
-        out.emplace_back(n->text.View());
+        for (int i = n->Times(); i > 0; --i)
+            out.emplace_back(n->text.View());
+    EXPECT_EQ(out.size(), lines.Count());
     return out;
 }
 
@@ -119,7 +121,8 @@ TEST(ReportLines, InputThatCannotSeekLosesNothingAtBufferEnds) {
         ASSERT_EQ(lines.Read(in, nullptr), 0) << size;
         Lines got;
         for (const ReportLine* n = lines.First(); n; n = n->Next())
-            got.emplace_back(n->text.View());
+            for (int i = n->Times(); i > 0; --i)
+                got.emplace_back(n->text.View());
         EXPECT_EQ(got, Split(text)) << size;
     }
 }
@@ -171,6 +174,69 @@ TEST(ReportLines, ByteOrderMarkIsSkippedAndANulByteEndsTheSplitAtItsLine) {
     ASSERT_EQ(lines.Count(), 2u);
     EXPECT_EQ(lines.Last()->line, 2);
     EXPECT_EQ(lines.Last()->text.View(), "two");
+}
+
+// Empty lines in a row are one entry that knows how many it stands for; the lines after them
+// keep their own numbers, and the last line is told where a run ends the report.
+TEST(ReportLines, ARunOfEmptyLinesIsOneEntry) {
+    EXPECT_EQ(Split("a\n\n\n\nb\n\n"), (Lines{"a", "", "", "", "b", ""}));
+    EXPECT_EQ(Split("\r\n\r\nc"), (Lines{"", "", "c"}));
+    const std::string text = "a\n\n\n\n  b\n\n\n";
+    imwstream in(text.data(), text.size());
+    ReportLines lines;
+    ASSERT_EQ(lines.Read(in, nullptr), 0);
+    std::vector<std::pair<int, int>> entries; // line, times
+    for (const ReportLine* n = lines.First(); n; n = n->Next())
+        entries.emplace_back(n->line, n->Times());
+    EXPECT_EQ(entries, (std::vector<std::pair<int, int>>{{1, 1}, {2, 3}, {5, 1}, {6, 2}}));
+    EXPECT_EQ(lines.Count(), 7u);
+    EXPECT_EQ(lines.Last()->line, 6);
+    EXPECT_EQ(lines.LastLine(), 7);
+}
+
+namespace {
+
+// How far the process's resident memory peaked above where it stood while work ran; 0 where
+// the system does not tell.
+template <class Work> long PeakRiseKb(Work work) {
+    auto status = [](const char* key) {
+        std::ifstream in("/proc/self/status");
+        std::string line;
+        while (std::getline(in, line))
+            if (line.rfind(key, 0) == 0) return std::stol(line.substr(std::strlen(key)));
+        return 0L;
+    };
+    std::ofstream("/proc/self/clear_refs") << "5";
+    long before = status("VmRSS:");
+    work();
+    return before > 0 ? status("VmHWM:") - before : 0;
+}
+
+} // namespace
+
+// The lines of a report cost a few times its size whatever its shape: a real report followed
+// by empty lines, lines of one character, and one-character lines between empty ones (the most
+// entries for the fewest bytes).
+TEST(ReportLines, MemoryStaysWithinFiveTimesTheText) {
+    const std::string report =
+        ReadPath(std::string(VEXLOR_REPORTS_DIR) + "/head-standard/3-turn3.rep");
+    constexpr size_t kSize = 24 * 1024 * 1024;
+    auto repeated = [](std::string_view piece) {
+        std::string text;
+        text.reserve(kSize);
+        while (text.size() + piece.size() <= kSize)
+            text += piece;
+        return text;
+    };
+    const std::string shapes[] = {report + std::string(kSize - report.size(), '\n'),
+                                  repeated("a\n"), repeated("a\n\n")};
+    for (const std::string& text : shapes) {
+        imwstream in(text.data(), text.size());
+        ReportLines lines;
+        long rise = PeakRiseKb([&] { EXPECT_EQ(lines.Read(in, nullptr), 0); });
+        EXPECT_LE(rise * 1024, static_cast<long>(5 * text.size())) << text.substr(0, 4);
+        EXPECT_GT(lines.Count(), text.size() / 3) << text.substr(0, 4);
+    }
 }
 
 TEST(ReportLines, TextBeyondTheLimitIsNotSplit) {
