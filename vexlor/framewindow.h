@@ -168,6 +168,8 @@ private:
     DescrTreeView* GetDescrTV() override { return descr_.get(); }
     void ShowHover(const Str& text) override;
     void ZoomChanged(int step) override;
+    // The status bar names the level and Plain up and down follow it, however it came.
+    void LevelShown(int z) override;
     // Selects hex c again after a rebuild of the map and describes it when it lies on the
     // level on show (emptying the description when nothing is known of it now).
     void Reselect(const AtlCoord& c);
@@ -189,8 +191,6 @@ private:
     void ShowHelp(const char* anchor);
     // The turn and the level on show in the status bar, and the toolbar's choice of turns.
     void UpdateStatus();
-    // Shows level z (nothing for -1) and names it in the status bar.
-    void ShowPlain(int z);
     // What the find box lists for text, remembered for the choice that may follow.
     std::vector<Str> Find(const Str& text);
     void ChooseFound(int index);
