@@ -10,23 +10,25 @@ void HexGeometry::SetZoomStep(int step) {
 
 PixelPoint HexGeometry::HexCorner(int x, int y, const ScrollData& scroll) const {
     const HexMetrics& m = Metrics();
-    return {(x - scroll.column) * m.ColumnStep(), (y - scroll.row) * m.RowStep()};
+    return {(x - scroll.column) * m.ColumnStep() + scroll.originX,
+            (y - scroll.row) * m.RowStep() + scroll.originY};
 }
 
 AtlCoord HexGeometry::ViewCoord2HexCoord(PixelPoint p, const ScrollData& scroll, int z,
                                          int xExtent) const {
     const HexMetrics& m = Metrics();
     // Integer arithmetic truncating toward zero, as the window has always hit-tested.
-    int px = p.x + scroll.column * m.ColumnStep();
+    int px = p.x - scroll.originX + scroll.column * m.ColumnStep();
     int x = (px - m.Slant() / 2 + m.ColumnStep()) / m.ColumnStep() - 1;
-    if (wrapWidth_ != 0) {
+    if (wrapWidth_ != 0 && !scroll.once) {
         x = Modulo(x, wrapWidth_);
     } else {
-        if (x >= xExtent) x = xExtent - 1;
+        int columns = scroll.once ? wrapWidth_ : xExtent;
+        if (x >= columns) x = columns - 1;
         if (x < 0) x = 0;
     }
     int parity = x % 2;
-    int py = p.y + scroll.row * m.RowStep();
+    int py = p.y - scroll.originY + scroll.row * m.RowStep();
     int y = ((py - m.RowStep() * parity) / m.height) * 2 + parity;
     if (y < parity) y = parity;
     return AtlCoord(x, y, z);
@@ -34,7 +36,7 @@ AtlCoord HexGeometry::ViewCoord2HexCoord(PixelPoint p, const ScrollData& scroll,
 
 std::vector<PixelPoint> HexGeometry::HexCorners(const AtlCoord& c, const ScrollData& scroll) const {
     std::vector<PixelPoint> corners;
-    if (wrapWidth_ == 0) {
+    if (wrapWidth_ == 0 || scroll.once) {
         corners.push_back(HexCorner(c.x, c.y, scroll));
         return corners;
     }
@@ -60,10 +62,12 @@ std::vector<HexPlace> HexGeometry::PlacesIn(const PixelRect& clip, const ScrollD
     const HexMetrics& m = Metrics();
     const int columnStep = m.ColumnStep(), rowStep = m.RowStep();
     // Steps from the first shown column and row whose pictures reach into clip.
-    int firstDx = FloorDiv(clip.left - m.width, columnStep) + 1;
-    int lastDx = FloorDiv(clip.right - 1, columnStep);
-    int firstDy = FloorDiv(clip.top - m.height, rowStep) + 1;
-    int lastDy = FloorDiv(clip.bottom - 1, rowStep);
+    const int left = clip.left - scroll.originX, right = clip.right - scroll.originX;
+    const int top = clip.top - scroll.originY, bottom = clip.bottom - scroll.originY;
+    int firstDx = FloorDiv(left - m.width, columnStep) + 1;
+    int lastDx = FloorDiv(right - 1, columnStep);
+    int firstDy = FloorDiv(top - m.height, rowStep) + 1;
+    int lastDy = FloorDiv(bottom - 1, rowStep);
     places.reserve(static_cast<size_t>((lastDx - firstDx + 1) * (lastDy - firstDy + 2) / 2));
     for (int dy = firstDy; dy <= lastDy; ++dy) {
         int y = scroll.row + dy;
@@ -71,7 +75,10 @@ std::vector<HexPlace> HexGeometry::PlacesIn(const PixelRect& clip, const ScrollD
         for (int dx = firstDx; dx <= lastDx; ++dx) {
             int x = scroll.column + dx;
             if ((x + y) % 2 != 0 || (wrapWidth_ == 0 && x < 0)) continue;
-            places.push_back({AtlCoord(WrapX(x), y, z), {dx * columnStep, dy * rowStep}});
+            // A world drawn once: nothing beside it.
+            if (scroll.once && (x < 0 || x >= wrapWidth_)) continue;
+            places.push_back({AtlCoord(WrapX(x), y, z),
+                              {dx * columnStep + scroll.originX, dy * rowStep + scroll.originY}});
         }
     }
     return places;

@@ -45,7 +45,7 @@ bool ScrollData::HScroll(int code, int position, int wrap) {
     int next = Step(code, position, column, pageColumns, LastColumn(), moves);
     if (!moves) return false;
     // A page or a thumb position may go round the world more than once.
-    next = wrap != 0 ? HexGeometry::Modulo(next, wrap) : Limit(next, LastColumn());
+    next = wrap != 0 && !once ? HexGeometry::Modulo(next, wrap) : Limit(next, LastColumn());
     bool changed = next != column;
     column = next;
     return changed;
@@ -59,6 +59,11 @@ bool ScrollData::VScroll(int code, int position) {
     next = Limit(next, LastRow());
     bool changed = next != row;
     row = next;
+    // A margin a zoom left beyond a level taller than the window goes with the first step.
+    if (!fitsRows && originY != 0) {
+        originY = 0;
+        changed = true;
+    }
     return changed;
 }
 
@@ -69,16 +74,38 @@ bool ScrollData::Setup(int clientWidth, int clientHeight, int xExtent, int yExte
     // A column counts only when its flat part and right slant fit.
     pageColumns = std::max(0, (clientWidth - (metrics.width - columnUnit)) / columnUnit);
     pageRows = std::max(0, clientHeight / rowUnit);
-    maxColumn = wrap != 0 ? wrap + pageColumns - 2 : std::max(xExtent, 0) - 1;
     maxRow = std::max(yExtent, 0);
+    int oldX = originX, oldY = originY;
+    levelWidth = wrap != 0 ? (wrap - 1) * columnUnit + metrics.width : 0;
+    once = widthKnown && wrap != 0 && levelWidth <= clientWidth;
+    if (!once) levelWidth = 0;
+    levelHeight = maxRow > 0 ? (maxRow + 1) * rowUnit : 0;
+    fitsRows = maxRow > 0 && levelHeight <= clientHeight;
+    if (!fitsRows) levelHeight = 0;
+    originX = once ? std::clamp(originX, 0, clientWidth - levelWidth) : 0;
+    // Taller than the window, a level may stand off the window's edge by a margin that a
+    // zoom left to keep the hex under the mouse, at most half the window, until it scrolls.
+    if (fitsRows)
+        originY = std::clamp(originY, 0, clientHeight - levelHeight);
+    else if (row <= 0 && originY > 0)
+        originY = std::min(originY, clientHeight / 2);
+    else if (row >= maxRow - pageRows + 1 && originY < 0)
+        originY = std::max(originY, -clientHeight / 2);
+    else
+        originY = 0;
+    maxColumn = once ? wrap - 1 : wrap != 0 ? wrap + pageColumns - 2 : std::max(xExtent, 0) - 1;
 
-    bool changed = false;
+    bool changed = originX != oldX || originY != oldY;
+    if (once && column != 0) {
+        column = 0;
+        changed = true;
+    }
     // A level narrower than the one shown before: the same place of the world round it.
-    if (wrap != 0 && (column < 0 || column >= wrap)) {
+    if (wrap != 0 && !once && (column < 0 || column >= wrap)) {
         column = HexGeometry::Modulo(column, wrap);
         changed = true;
     }
-    if (wrap == 0 && column > LastColumn()) {
+    if ((wrap == 0 || once) && column > LastColumn()) {
         int pulled = std::max(LastColumn(), 0);
         changed = pulled != column;
         column = pulled;
@@ -97,6 +124,18 @@ void ScrollData::CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, 
     int y = c.y - clientHeight / (2 * rowUnit);
     HScroll(ThumbPosition, x, wrap);
     VScroll(ThumbPosition, y);
+    CentreMargins(clientWidth, clientHeight);
+}
+
+void ScrollData::CentreMargins(int clientWidth, int clientHeight) {
+    if (once) originX = (clientWidth - levelWidth) / 2;
+    if (fitsRows) originY = (clientHeight - levelHeight) / 2;
+}
+
+bool ScrollData::InLevel(PixelPoint p) const {
+    if (once && (p.x < originX || p.x >= originX + levelWidth)) return false;
+    if (fitsRows) return p.y >= originY && p.y < originY + levelHeight;
+    return row > 0 || p.y >= originY;
 }
 
 int ScrollData::ColumnBarPage(int wrap) const {

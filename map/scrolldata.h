@@ -51,15 +51,37 @@ public:
     int ColumnBarPage(int wrap) const;
     int RowBarPage() const { return pageRows; }
 
-    // Scrolls so that hex c lies about in the middle of the client area (the right click).
+    // Scrolls so that hex c lies about in the middle of the client area (the right click); a
+    // level smaller than the window is centred in it instead.
     void CenterOn(const AtlCoord& c, int clientWidth, int clientHeight, int wrap);
 
     // Scrolls as little as it takes for the whole of hex c to show (the way round the world
     // that is shorter with wrap != 0); returns whether anything moved.
     bool BringIntoView(const AtlCoord& c, int wrap);
 
+    // Centres a level smaller than the window in it; nothing moves across a larger one.
+    void CentreMargins(int clientWidth, int clientHeight);
+    // Whether window point p lies on the level rather than in the margin beside or above a
+    // level smaller than the window.
+    bool InLevel(PixelPoint p) const;
+
     int column = 0; // first x shown
     int row = 0;    // first y shown
+    // A world narrower than the window is drawn once, not side by side with itself (once):
+    // its column stays 0 and originX is the margin left of it. A level lower than the window
+    // (fitsRows) has row 0 and the margin originY above it. Both margins are 0 otherwise.
+    // Setup keeps them within the window, CenterOn centres the level in it and ZoomAround
+    // moves them to keep a hex under the mouse; it may leave a taller level off the window's
+    // top or bottom edge by originY for the same reason, until the next vertical scroll.
+    bool once = false;
+    bool fitsRows = false;
+    // Only a world whose width the reports showed is drawn once: a guessed width would leave
+    // the known hexes at the edge of an empty strip (the nexus, one hex).
+    bool widthKnown = true;
+    int originX = 0;
+    int originY = 0;
+    int levelWidth = 0;  // the level's pixels while once
+    int levelHeight = 0; // and while fitsRows
     int columnUnit = 0;
     int rowUnit = 0;
     int maxColumn = 0;

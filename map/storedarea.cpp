@@ -53,3 +53,9 @@ HexArea StoredArea(const AtlPlain& plain, int wrapWidth) {
     area.columns = wrapWidth - bestGap;
     return area;
 }
+
+AtlCoord AreaCentre(const HexArea& area) {
+    int x = area.column + (area.columns - 1) / 2;
+    if (area.wrapWidth > 0) x = HexGeometry::Modulo(x, area.wrapWidth);
+    return AtlCoord(x, area.row + (area.rows - 1) / 2, 0);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/atlcoord.h"
+
 class AtlPlain;
 
 // The window-sized piece of a plain that shows each of its stored hexes exactly once: where to
@@ -21,3 +23,7 @@ struct HexArea {
 // last stored row. Hexes beyond the wrap width can only be shown in a world without wrap,
 // which the area then asks for. A plain with nothing stored gives one hex at (0, 0).
 HexArea StoredArea(const AtlPlain& plain, int wrapWidth);
+
+// The hex in the middle of the area: where a level first opens and Whole level centres, so
+// that what is known shows rather than an empty stretch of the world.
+AtlCoord AreaCentre(const HexArea& area);

@@ -3,6 +3,7 @@
 #include "map/hexgeometry.h"
 #include "map/scrolldata.h"
 
+#include <algorithm>
 #include <cmath>
 
 void ZoomAround(ScrollData& scroll, const HexGeometry& from, const HexGeometry& to, PixelPoint p,
@@ -11,10 +12,19 @@ void ZoomAround(ScrollData& scroll, const HexGeometry& from, const HexGeometry& 
     AtlCoord under = from.ViewCoord2HexCoord(p, scroll, z, xExtent);
     const HexMetrics &a = from.Metrics(), &b = to.Metrics();
     // Where p lies in the view in steps, fractions kept: that place goes under p again.
-    double column = scroll.column + static_cast<double>(p.x) / a.ColumnStep();
-    double row = scroll.row + static_cast<double>(p.y) / a.RowStep();
+    double column = scroll.column + static_cast<double>(p.x - scroll.originX) / a.ColumnStep();
+    double row = scroll.row + static_cast<double>(p.y - scroll.originY) / a.RowStep();
     scroll.Setup(clientWidth, clientHeight, xExtent, yExtent, to.WrapWidth(), b);
     int wrap = to.WrapWidth();
+    // A level smaller than the window moves its margin instead, as far as it stays in view.
+    if (scroll.once) {
+        double x = column - wrap * std::floor(column / wrap);
+        scroll.originX = std::clamp(static_cast<int>(std::lround(p.x - x * b.ColumnStep())), 0,
+                                    clientWidth - scroll.levelWidth);
+    }
+    if (scroll.fitsRows)
+        scroll.originY = std::clamp(static_cast<int>(std::lround(p.y - row * b.RowStep())), 0,
+                                    clientHeight - scroll.levelHeight);
     int firstColumn =
         static_cast<int>(std::lround(column - static_cast<double>(p.x) / b.ColumnStep()));
     int firstRow = static_cast<int>(std::lround(row - static_cast<double>(p.y) / b.RowStep()));
@@ -37,6 +47,14 @@ void ZoomAround(ScrollData& scroll, const HexGeometry& from, const HexGeometry& 
             scroll = tried;
             return;
         }
+    }
+    // The rows' range ends short of it: a margin beyond the level's edge keeps the hex (Setup
+    // holds it there until the next scroll).
+    if (scroll.fitsRows) return;
+    int margin = static_cast<int>(std::lround(p.y - (row - scroll.row) * b.RowStep()));
+    if ((scroll.row == 0 && margin > 0) || (scroll.row == scroll.LastRow() && margin < 0)) {
+        scroll.originY = margin;
+        scroll.Setup(clientWidth, clientHeight, xExtent, yExtent, wrap, b);
     }
 }
 

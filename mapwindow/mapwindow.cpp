@@ -35,21 +35,27 @@ MapView::~MapView() {
 
 void MapView::SetCurPlain(int z) {
     if (z < 0 || z > 255 || z == curPlain_) return;
-    // Each level comes back where the user left it; a level not seen yet opens where the
-    // last one stood, as near as its size allows.
+    // Each level comes back where the user left it; a level not seen yet opens on what is
+    // known of it.
     placeOnLevel_[curPlain_] = {scroll_.column, scroll_.row};
     curPlain_ = z;
-    if (auto place = placeOnLevel_.find(z); place != placeOnLevel_.end()) {
+    auto place = placeOnLevel_.find(z);
+    if (place != placeOnLevel_.end()) {
         scroll_.column = place->second.first;
         scroll_.row = place->second.second;
     }
     Update();
+    if (place == placeOnLevel_.end())
+        CenterOn(AreaCentre(KnownArea()));
+    else
+        CentreMargins();
     // The pane never describes a hex of a level not on show.
     const AtlPlain* plain = map_.GetPlain(z);
     if (plain && plain->GetSelCount() == 1)
         BuildDescrTree(plain->GetSelectedCoord());
     else if (DescrTreeView* pane = GetDescrTV())
         pane->SetRoot(nullptr);
+    host_.LevelShown(z);
 }
 
 int MapView::NeighbourPlain(int step) const {
@@ -111,6 +117,7 @@ void MapView::BuildDescrTree(const AtlCoord& c) {
 void MapView::SetupScrollData() {
     PixelRect client = GetClientRect();
     const AtlPlain* plain = map_.GetPlain(curPlain_);
+    scroll_.widthKnown = plain && plain->LearnedWidth() > 0;
     if (scroll_.Setup(client.Width(), client.Height(), plain ? plain->XExtent() : 0,
                       plain ? plain->YExtent() : 0, geometry_.WrapWidth(), geometry_.Metrics()))
         Invalidate();
@@ -138,6 +145,11 @@ void MapView::EvVScroll(int code, int position) {
 }
 
 void MapView::ScrolledFrom(int column, int row) {
+    // A margin that changed moves the whole picture.
+    if (scroll_.originX != paintedOrigin_.x || scroll_.originY != paintedOrigin_.y) {
+        Invalidate();
+        return;
+    }
     int dx = scroll_.column - column;
     int wrap = geometry_.WrapWidth();
     // The world repeats: the shorter way round moves the same picture.
@@ -156,6 +168,7 @@ void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
     // The window may have moved to a screen of another density.
     double dpr = DevicePixelRatio();
     painter_.SetDevicePixelRatio(dpr);
+    paintedOrigin_ = {scroll_.originX, scroll_.originY};
     if (!buffer_.IsNull() && buffer_.DevicePixelRatio() != dpr)
         buffer_.Resize(buffer_.Width(), buffer_.Height(), dpr);
     bool inBuffer = !buffer_.IsNull() && clip.left >= 0 && clip.top >= 0 &&
@@ -174,22 +187,30 @@ void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
 void MapView::EvSize(int width, int height) {
     // Without a buffer (no memory for it) the view paints straight into the window.
     buffer_.Resize(width, height, DevicePixelRatio());
+    CentreMargins();
+}
+
+void MapView::CentreMargins() {
+    PixelRect client = GetClientRect();
+    SetupScrollData();
+    scroll_.CentreMargins(client.Width(), client.Height());
     SetupScrollBars();
+    Invalidate();
 }
 
 void MapView::EvLButtonDown(unsigned flags, PixelPoint point) {
-    AtlCoord c = ViewCoord2HexCoord(point);
+    AtlCoord c;
     // Each level keeps its own selection.
     map_.Plain(curPlain_).ClearSelection();
-    // Below the lowest known row there is nothing to select.
-    if (c.y < SelectableRows()) map_.SelectHex(c, true);
+    // Below the lowest known row and beside a small level there is nothing to select.
+    if (HexAt(point, c)) map_.SelectHex(c, true);
     SelChanged();
     DScrollWindow::EvLButtonDown(flags, point);
 }
 
 void MapView::EvRButtonDown(unsigned flags, PixelPoint point) {
-    AtlCoord c = ViewCoord2HexCoord(point);
-    if (c.y < SelectableRows()) CenterOn(c);
+    AtlCoord c;
+    if (HexAt(point, c)) CenterOn(c);
     DScrollWindow::EvRButtonDown(flags, point);
 }
 
@@ -209,9 +230,36 @@ void MapView::GoTo(const AtlCoord& c) {
     SelChanged();
 }
 
+void MapView::ForgetPlaces() {
+    placeOnLevel_.clear();
+}
+
+HexArea MapView::KnownArea() const {
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    return plain ? StoredArea(*plain, geometry_.WrapWidth()) : HexArea();
+}
+
 void MapView::SetZoomStep(int step) {
     PixelRect client = GetClientRect();
-    ZoomAt(step, {client.Width() / 2, client.Height() / 2});
+    PixelPoint at{client.Width() / 2, client.Height() / 2};
+    // The selected hex stays where it is, or comes into view when it was out of it.
+    const AtlPlain* plain = map_.GetPlain(curPlain_);
+    AtlCoord selected = plain ? plain->GetSelectedCoord() : AtlCoord(-1, -1, curPlain_);
+    if (selected.x >= 0) {
+        const HexMetrics& m = geometry_.Metrics();
+        for (PixelPoint corner : geometry_.HexCorners(selected, scroll_)) {
+            PixelPoint middle{corner.x + m.width / 2, corner.y + m.height / 2};
+            if (client.Contains(middle)) at = middle;
+        }
+    }
+    ZoomAt(step, at);
+    // With nothing to keep in place, a level smaller than the window stands in its middle.
+    if (selected.x < 0)
+        CentreMargins();
+    else if (scroll_.BringIntoView(selected, geometry_.WrapWidth())) {
+        SetupScrollBars();
+        Invalidate();
+    }
 }
 
 void MapView::ZoomAt(int step, PixelPoint at) {
@@ -229,13 +277,11 @@ void MapView::ZoomAt(int step, PixelPoint at) {
 
 void MapView::ShowWholeLevel() {
     PixelRect client = GetClientRect();
-    const AtlPlain& plain = map_.Plain(curPlain_);
-    int columns = geometry_.WrapWidth() != 0 ? geometry_.WrapWidth() : plain.XExtent();
+    HexArea known = KnownArea();
     geometry_.SetZoomStep(
-        WholeLevelStep(columns, plain.YExtent(), client.Width(), client.Height()));
-    scroll_.column = 0;
-    scroll_.row = 0;
+        WholeLevelStep(known.columns, known.rows, client.Width(), client.Height()));
     Update();
+    CenterOn(AreaCentre(known));
     host_.ZoomChanged(geometry_.ZoomStep());
 }
 
@@ -278,7 +324,7 @@ Str WindowText(const Str& reportText) {
 
 bool MapView::HexAt(PixelPoint point, AtlCoord& c) const {
     c = ViewCoord2HexCoord(point);
-    return c.y < SelectableRows();
+    return c.y < SelectableRows() && scroll_.InLevel(point);
 }
 
 void MapView::EvMouseMove(PixelPoint point) {
@@ -333,10 +379,32 @@ bool HexDirectionOfKey(unsigned key, AtlDirection::Type& d) {
     }
 }
 
+// With NumLock off the keypad's digits arrive as the keys printed under them; the hex keys
+// go by the keypad's places all the same. Its 4 and 6 (left and right) still scroll.
+unsigned KeypadDigit(unsigned key) {
+    switch (key) {
+    case VK_HOME:
+        return '7';
+    case VK_UP:
+        return '8';
+    case VK_PRIOR:
+        return '9';
+    case VK_END:
+        return '1';
+    case VK_DOWN:
+        return '2';
+    case VK_NEXT:
+        return '3';
+    default:
+        return key;
+    }
+}
+
 } // namespace
 
 bool MapView::EvKeyDown(unsigned key, unsigned flags) {
     bool ctrl = (flags & MK_CONTROL) != 0;
+    if (flags & MK_KEYPAD) key = KeypadDigit(key);
     AtlDirection::Type direction;
     if (!ctrl && HexDirectionOfKey(key, direction)) {
         StepSelection(direction);

@@ -5,6 +5,7 @@
 #include "map/hexgeometry.h"
 #include "map/mapviewsink.h"
 #include "map/scrolldata.h"
+#include "map/storedarea.h"
 #include "mapview/mappainter.h"
 #include "ui/dscrollwindow.h"
 
@@ -25,6 +26,9 @@ public:
     virtual void ShowHover(const Str& text) {}
     // The view zoomed to another step.
     virtual void ZoomChanged(int step) {}
+    // Level z is on show now. Every way to another level ends here, so what names the level
+    // or depends on it (the status bar, Plain up and down) follows it from this one place.
+    virtual void LevelShown(int z) {}
 };
 
 // The map window: one level of the hex map for the turn on show, scrolled over a world that
@@ -72,12 +76,15 @@ public:
     void GoTo(const AtlCoord& c);
     // The zoom step on show, an index of HexGeometry::kZoomSteps.
     int GetZoomStep() const { return geometry_.ZoomStep(); }
-    // Zooms to step (kept within the steps) around the middle of the window.
+    // Zooms to step (kept within the steps) around the selected hex, which stays in view,
+    // or around the middle of the window when none is selected.
     void SetZoomStep(int step);
     // Zooms to step keeping the hex under window point `at` where it is.
     void ZoomAt(int step, PixelPoint at);
-    // The largest step at which the whole level shows, from its first column and row.
+    // The largest step at which every known hex of the level shows, centred on them.
     void ShowWholeLevel();
+    // Levels open on what is known of them again (another document is shown).
+    void ForgetPlaces();
 
     // Moves the selection one hex in direction d on the plain shown (from the hex in the
     // middle of the window when none is selected there) and scrolls it into view; at the
@@ -114,7 +121,7 @@ public:
     // Arrows step, Page Up/Down page up and down (with Ctrl left and right), Home and End go
     // to the first and last column (with Ctrl the first and last row). W, E, D, S, A and Q,
     // or 8, 9, 3, 2, 1 and 7 (as on the numeric keypad), move the selection north, northeast,
-    // southeast, south, southwest and northwest.
+    // southeast, south, southwest and northwest; the keypad's keys do so with NumLock off too.
     bool EvKeyDown(unsigned key, unsigned flags) override;
     // Ctrl and the wheel zoom, a step a notch, around the point under the mouse.
     bool EvZoomWheel(int delta, PixelPoint point) override;
@@ -123,11 +130,16 @@ public:
     Str GetToolTip(PixelPoint point) override;
 
 private:
+    // The part of the level on show that holds its known hexes, each once.
+    HexArea KnownArea() const;
     // The rows of the level on show a click may select: the known ones.
     int SelectableRows() const;
     // Moves the contents after the scroll position changed from (column, row).
     void ScrolledFrom(int column, int row);
-    // The hex under point when it lies within the map's rows; false below them.
+    // A level smaller than the window stands in its middle.
+    void CentreMargins();
+    // The hex under point when it lies within the map's rows and on the level; false below
+    // them and beside a level smaller than the window.
     bool HexAt(PixelPoint point, AtlCoord& c) const;
 
     MapViewHost& host_;
@@ -140,4 +152,5 @@ private:
     OffscreenBuffer buffer_;    // the client area's picture, remade on each resize
     AtlCoord hover_{-1, -1, 0}; // the hex last reported under the mouse
     int zoomWheelRest_ = 0;     // wheel turns short of a notch
+    PixelPoint paintedOrigin_;  // the level's margins in the picture on screen
 };

@@ -27,6 +27,7 @@ unsigned Flags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     if (buttons & Qt::MiddleButton) flags |= MK_MBUTTON;
     if (modifiers & Qt::ShiftModifier) flags |= MK_SHIFT;
     if (modifiers & Qt::ControlModifier) flags |= MK_CONTROL;
+    if (modifiers & Qt::KeypadModifier) flags |= MK_KEYPAD;
     return flags;
 }
 

@@ -26,6 +26,7 @@ enum MouseKeyFlags : unsigned {
     MK_SHIFT = 0x4,
     MK_CONTROL = 0x8,
     MK_MBUTTON = 0x10,
+    MK_KEYPAD = 0x20, // the key is one of the numeric keypad's
 };
 
 // Keys a window reacts to, in the window system's numbering; other keys arrive as 0.

@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
-#include <QWidget>
 
 #include <algorithm>
 #include <climits>
@@ -16,41 +15,76 @@ namespace {
 constexpr int kAbsent = INT_MIN;
 constexpr int kMinSide = 100;
 
-QRect AvailableArea() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+DWindow::Rect FromQRect(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
 }
 
-bool OnSomeScreen(const QRect& rect) {
+// The primary screen first, as FitOnScreens takes the first when none is near.
+std::vector<DWindow::Rect> AvailableAreas() {
+    std::vector<DWindow::Rect> areas;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        areas.push_back(FromQRect(primary->availableGeometry()));
     for (QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersected(rect).width() >= kMinSide / 2 &&
-            screen->availableGeometry().intersected(rect).height() >= kMinSide / 4)
-            return true;
-    return false;
+        if (screen != QGuiApplication::primaryScreen())
+            areas.push_back(FromQRect(screen->availableGeometry()));
+    if (areas.empty()) areas.push_back({0, 0, 800, 600});
+    return areas;
+}
+
+int Overlap(int from1, int length1, int from2, int length2) {
+    return std::max(0, std::min(from1 + length1, from2 + length2) - std::max(from1, from2));
 }
 
 } // namespace
 
+DWindow::Rect FitOnScreens(DWindow::Rect saved, const std::vector<DWindow::Rect>& screens) {
+    if (screens.empty()) return saved;
+    const DWindow::Rect* best = nullptr;
+    long long bestArea = 0;
+    for (const DWindow::Rect& screen : screens) {
+        long long area = static_cast<long long>(Overlap(saved.x, saved.w, screen.x, screen.w)) *
+                         Overlap(saved.y, saved.h, screen.y, screen.h);
+        if (area > bestArea) {
+            bestArea = area;
+            best = &screen;
+        }
+    }
+    const DWindow::Rect& on = best ? *best : screens.front();
+    DWindow::Rect fitted = saved;
+    fitted.w = std::min(saved.w, on.w);
+    fitted.h = std::min(saved.h, on.h);
+    if (!best) {
+        fitted.x = on.x + (on.w - fitted.w) / 2;
+        fitted.y = on.y + (on.h - fitted.h) / 2;
+        return fitted;
+    }
+    fitted.x = std::clamp(saved.x, on.x, on.x + on.w - fitted.w);
+    fitted.y = std::clamp(saved.y, on.y, on.y + on.h - fitted.h);
+    return fitted;
+}
+
 void SizeManager::SetSize(DWindow& window, int cmdShow) const {
-    QRect area = AvailableArea();
+    std::vector<DWindow::Rect> screens = AvailableAreas();
+    const DWindow::Rect& primary = screens.front();
     int x = profile_.GetInt(section_, "X", kAbsent);
     int y = profile_.GetInt(section_, "Y", kAbsent);
     int w = profile_.GetInt(section_, "W", 0);
     int h = profile_.GetInt(section_, "H", 0);
     int show = profile_.GetInt(section_, "show", cmdShow);
 
-    // Without a usable saved size the window takes three quarters of the screen.
+    // Without a usable saved size the window takes three quarters of the screen, centred.
     if (w < kMinSide || h < kMinSide) {
-        w = area.width() * 3 / 4;
-        h = area.height() * 3 / 4;
+        w = primary.w * 3 / 4;
+        h = primary.h * 3 / 4;
+        x = kAbsent;
     }
-    w = std::min(w, std::max(area.width(), kMinSide));
-    h = std::min(h, std::max(area.height(), kMinSide));
-    window.Resize(w, h);
-    if (x != kAbsent && y != kAbsent && OnSomeScreen(QRect(x, y, w, h)))
-        window.SetRestoredRect({x, y, w, h});
-    else if (QWidget* widget = window.Widget())
-        widget->move(area.x() + (area.width() - w) / 2, area.y() + (area.height() - h) / 2);
+    if (x == kAbsent || y == kAbsent) {
+        x = primary.x + (primary.w - w) / 2;
+        y = primary.y + (primary.h - h) / 2;
+    }
+    DWindow::Rect fitted = FitOnScreens({x, y, w, h}, screens);
+    window.Resize(fitted.w, fitted.h);
+    window.SetRestoredRect(fitted);
 
     // A hidden main window could not be reached again; unknown states take the start command.
     if (show == SW_HIDE || show < 0 || show > SW_SHOWDEFAULT) show = cmdShow;

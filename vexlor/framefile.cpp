@@ -166,8 +166,9 @@ bool FrameWindow::CanClose() {
 void FrameWindow::Close() {
     map_->GetMap().ClearSelection();
     descr_->SetRoot(nullptr);
-    // Every document starts on the surface.
+    // Every document starts on the surface, and each level on what is known of it.
     map_->SetCurPlain(0);
+    map_->ForgetPlaces();
     doc_.Close();
 }
 
@@ -198,13 +199,15 @@ void FrameWindow::Open(const char* path) {
     ShowOutcome(opened);
     if (opened.kind == DocOutcomeKind::Done || opened.kind == DocOutcomeKind::ExtrasDamaged)
         NoteRecent(path);
-    if (taken) ShowHome();
+    if (!taken) return;
+    map_->ForgetPlaces();
+    ShowHome();
 }
 
 void FrameWindow::ShowHome() {
     AtlCoord home;
     if (!HomeHex(doc_.Doc(), doc_.ShownDate(), home)) return;
-    if (map_->GetCurPlain() != home.z) ShowPlain(home.z);
+    map_->SetCurPlain(home.z);
     map_->CenterOn(home);
     UpdateCommands();
 }

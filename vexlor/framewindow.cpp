@@ -243,19 +243,19 @@ void FrameWindow::CmViewNewestUnits() {
     Reformat();
 }
 
-void FrameWindow::ShowPlain(int z) {
-    if (z < 0) return;
-    map_->SetCurPlain(z);
+void FrameWindow::LevelShown(int) {
+    // The window's parts go before the map when it closes.
+    if (!statusBar_ || !toolbar_) return;
     UpdateStatus();
     UpdateCommands();
 }
 
 void FrameWindow::CmViewPlainUp() {
-    ShowPlain(map_->NeighbourPlain(-1));
+    map_->SetCurPlain(map_->NeighbourPlain(-1));
 }
 
 void FrameWindow::CmViewPlainDown() {
-    ShowPlain(map_->NeighbourPlain(+1));
+    map_->SetCurPlain(map_->NeighbourPlain(+1));
 }
 
 bool FrameWindow::CeViewPlainUp() const {

@@ -177,6 +177,8 @@ private:
     DescrTreeView* GetDescrTV() override { return descr_.get(); }
     void ShowHover(const Str& text) override;
     void ZoomChanged(int step) override;
+    // The status bar names the level and Plain up and down follow it, however it came.
+    void LevelShown(int z) override;
     // Selects hex c again after a rebuild of the map and describes it when it lies on the
     // level on show (emptying the description when nothing is known of it now).
     void Reselect(const AtlCoord& c);
@@ -203,8 +205,6 @@ private:
     void ShowHelp(const char* anchor);
     // The turn and the level on show in the status bar, and the toolbar's choice of turns.
     void UpdateStatus();
-    // Shows level z (nothing for -1) and names it in the status bar.
-    void ShowPlain(int z);
     // The panels beside the map, made on first use; closing one gives the map the keyboard.
     DFindBox& FindPanel();
     DLinesWindow& EventsPanel();

@@ -74,10 +74,10 @@ TEST(ScrollData, HorizontalStepsGoRoundTheWorld) {
     EXPECT_FALSE(s.HScroll(99, 5, kWrap));
     EXPECT_EQ(s.column, 63);
 
-    // A page wider than the world still lands inside it.
+    // A window wider than the world shows it once: there is nowhere to go.
     ScrollData wide = Window(64, 64, kWrap, 100 * 37 + 13);
-    wide.HScroll(ScrollData::PageForward, 0, kWrap);
-    EXPECT_EQ(wide.column, 99 % 64);
+    EXPECT_FALSE(wide.HScroll(ScrollData::PageForward, 0, kWrap));
+    EXPECT_EQ(wide.column, 0);
 }
 
 TEST(ScrollData, StepsWithoutWrapStayInTheRange) {
@@ -157,13 +157,16 @@ TEST(ScrollData, BarPagesShowTheShareOfTheLevelOnShow) {
     auto share = [](int last, int page) { return double(page) / (std::max(last, 0) + page); };
     for (int wrap : {16, 32, 64}) {
         ScrollData s = Window(wrap, wrap, wrap);
+        // 16 around fits the window: drawn once, with no columns to scroll.
+        EXPECT_EQ(s.once, wrap == 16);
+        if (s.once) {
+            EXPECT_LE(s.LastColumn(), 0);
+            continue;
+        }
         EXPECT_EQ(s.LastColumn(), wrap - 1);
-        if (wrap > s.pageColumns)
-            EXPECT_NEAR(share(s.LastColumn(), s.ColumnBarPage(wrap)), double(s.pageColumns) / wrap,
-                        0.02)
-                << wrap;
-        else
-            EXPECT_GT(share(s.LastColumn(), s.ColumnBarPage(wrap)), 0.99) << wrap;
+        EXPECT_NEAR(share(s.LastColumn(), s.ColumnBarPage(wrap)), double(s.pageColumns) / wrap,
+                    0.02)
+            << wrap;
     }
     // 40 rows of hexes take 41 row steps; the window shows 28 of them.
     ScrollData tall = Window(64, 40, kWrap);
@@ -237,4 +240,37 @@ TEST(ScrollData, BringingAHexIntoViewScrollsTheShortWayAndNoMore) {
     s.column = 0;
     s.BringIntoView(AtlCoord(63, 11), kWrap);
     EXPECT_EQ(s.column, 63);
+}
+
+// A world 32 around and 20 rows tall at 25% in an 800 x 600 window: drawn once in the middle,
+// every hex at one place that hits it again, nothing beside it; scrolling has nowhere to go.
+TEST(ScrollData, ALevelSmallerThanTheWindowIsDrawnOnceInItsMiddle) {
+    HexGeometry geometry(32, 20);
+    geometry.SetZoomStep(0);
+    const HexMetrics& m = geometry.Metrics();
+    ScrollData s;
+    s.Setup(800, 600, 32, 20, 32, m);
+    s.CenterOn(AtlCoord(5, 5), 800, 600, 32);
+    ASSERT_TRUE(s.once && s.fitsRows);
+    EXPECT_EQ(s.levelWidth, 31 * 9 + 12);
+    EXPECT_EQ(s.originX, (800 - s.levelWidth) / 2);
+    EXPECT_EQ(s.originY, (600 - 21 * 5) / 2);
+    EXPECT_FALSE(s.HScroll(ScrollData::PageForward, 0, 32));
+    EXPECT_FALSE(s.VScroll(ScrollData::LineForward, 0));
+    std::vector<HexPlace> places = geometry.PlacesIn({0, 0, 800, 600}, s, 0);
+    EXPECT_EQ(places.size(), size_t(32 * 20 / 2));
+    for (const HexPlace& place : places) {
+        EXPECT_EQ(geometry.HexCorners(place.hex, s), std::vector<PixelPoint>{place.corner});
+        PixelPoint middle{place.corner.x + m.width / 2, place.corner.y + m.height / 2};
+        EXPECT_TRUE(s.InLevel(middle));
+        EXPECT_EQ(geometry.ViewCoord2HexCoord(middle, s, 0, 32), place.hex);
+    }
+    EXPECT_FALSE(s.InLevel({s.originX - 1, 300}));
+    EXPECT_FALSE(s.InLevel({400, s.originY + s.levelHeight}));
+    // The window narrower than the world: round and round again, no margins.
+    s.Setup(200, 600, 32, 20, 32, m);
+    EXPECT_FALSE(s.once);
+    EXPECT_EQ(s.originX, 0);
+    EXPECT_TRUE(s.HScroll(ScrollData::LineBack, 0, 32));
+    EXPECT_EQ(s.column, 31);
 }

@@ -16,7 +16,8 @@ HexGeometry AtStep(int step, int wrap = HexGeometry::kWrapWidth) {
 
 ScrollData ScrolledTo(const HexGeometry& geometry, int column, int row) {
     ScrollData s;
-    s.Setup(800, 600, 64, 64, geometry.WrapWidth(), geometry.Metrics());
+    // Smaller than the world at every step, which would otherwise be drawn once.
+    s.Setup(560, 300, 64, 64, geometry.WrapWidth(), geometry.Metrics());
     s.column = column;
     s.row = row;
     return s;
@@ -74,12 +75,13 @@ TEST(Zoom, HexToPixelToHexAtEveryStep) {
 // The point under the mouse keeps its hex through every step in and out, also where the
 // view has to go round the world to keep it.
 TEST(Zoom, TheHexUnderThePointStaysPut) {
-    const int width = 700, height = 500;
+    // Narrower than the world at the smallest step, which would otherwise draw it once.
+    const int width = 560, height = 500;
     for (int from = 0; from < HexGeometry::kZoomStepCount; ++from)
         for (int to : {from - 1, from + 1}) {
             if (to < 0 || to >= HexGeometry::kZoomStepCount) continue;
             HexGeometry a = AtStep(from), b = AtStep(to);
-            for (PixelPoint p : {PixelPoint{350, 250}, PixelPoint{10, 480}, PixelPoint{690, 20}}) {
+            for (PixelPoint p : {PixelPoint{350, 250}, PixelPoint{10, 480}, PixelPoint{550, 20}}) {
                 for (int column : {0, 30, 63}) {
                     ScrollData s;
                     s.Setup(width, height, 64, 200, 64, a.Metrics());
@@ -95,6 +97,49 @@ TEST(Zoom, TheHexUnderThePointStaysPut) {
                 }
             }
         }
+}
+
+// A world 32 around and 20 rows tall in an 800 x 600 window: drawn once from 50% down, and
+// as low as the window from 75% down. Zooming in or out, its margins move to keep the hex
+// under the mouse, as far as the level stays whole in the window.
+TEST(Zoom, ALevelSmallerThanTheWindowMovesItsMarginsToKeepTheHex) {
+    const int width = 800, height = 600, wrap = 32, rows = 20;
+    int kept = 0;
+    for (int from = 0; from < HexGeometry::kZoomStepCount; ++from)
+        for (int to : {from - 1, from + 1}) {
+            if (to < 0 || to >= HexGeometry::kZoomStepCount) continue;
+            HexGeometry a = AtStep(from, wrap), b = AtStep(to, wrap);
+            for (PixelPoint p :
+                 {PixelPoint{400, 300}, PixelPoint{250, 200}, PixelPoint{560, 380}}) {
+                ScrollData s;
+                s.Setup(width, height, wrap, rows, wrap, a.Metrics());
+                s.CenterOn(AtlCoord(16, 10), width, height, wrap);
+                if (!s.InLevel(p)) continue;
+                AtlCoord under = a.ViewCoord2HexCoord(p, s, 0, wrap);
+                ZoomAround(s, a, b, p, width, height, wrap, rows);
+                EXPECT_EQ(s.once, 31 * b.Metrics().ColumnStep() + b.Metrics().width <= width);
+                // The level lies wholly in the window along each side it fits.
+                if (s.once) {
+                    EXPECT_EQ(s.column, 0);
+                    EXPECT_TRUE(s.originX >= 0 && s.originX + s.levelWidth <= width);
+                }
+                if (s.fitsRows) {
+                    EXPECT_TRUE(s.originY >= 0 && s.originY + s.levelHeight <= height);
+                }
+                AtlCoord now = b.ViewCoord2HexCoord(p, s, 0, wrap);
+                // Where the hex cannot stay: a margin or the scroll range at its end.
+                bool rowsAtEnd = !s.fitsRows && (s.row == 0 || s.row == s.LastRow());
+                bool pinned =
+                    rowsAtEnd ||
+                    (s.once && (s.originX == 0 || s.originX + s.levelWidth == width)) ||
+                    (s.fitsRows && (s.originY == 0 || s.originY + s.levelHeight == height));
+                EXPECT_TRUE(now == under || pinned)
+                    << from << " to " << to << " at " << p.x << "," << p.y;
+                kept += now == under;
+            }
+        }
+    // Most steps keep it outright.
+    EXPECT_GE(kept, 24);
 }
 
 TEST(Zoom, AWholeLevelFitsFiveStepsBelowTheLargest) {

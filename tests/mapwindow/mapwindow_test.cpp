@@ -273,6 +273,11 @@ private slots:
             view.SetCurPlain(z);
             QCOMPARE(view.GetGeometry().WrapWidth(), width);
             QCOMPARE(view.GetGeometry().Rows(), width);
+            // The underworld is narrower than the window: drawn once, with no edge to cross.
+            if (view.GetScroll().once) {
+                QCOMPARE(width, 16);
+                continue;
+            }
             // Both edges of the world in view, once west of the window's middle, once east:
             // the hex east of the last column is the first column, and every hex position in
             // the window is a known hex (no gap, no fold).

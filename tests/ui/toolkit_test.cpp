@@ -247,6 +247,25 @@ private slots:
         QVERIFY(frame.IsVisible()); // a saved hidden state is not restored
     }
 
+    void aSavedPlaceIsFittedOntoTheScreensThereAre() {
+        using R = DWindow::Rect;
+        auto same = [](R a, R b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; };
+        // Saved at a scale of 1 on 1920 x 1080, opened at a scale of 2 (960 x 540 to Qt): the
+        // size shrinks to the screen and the window moves back onto it.
+        const std::vector<R> scaled{{0, 0, 960, 540}};
+        QVERIFY(same(FitOnScreens({700, 300, 1200, 800}, scaled), {0, 0, 960, 540}));
+        QVERIFY(same(FitOnScreens({700, 300, 400, 300}, scaled), {560, 240, 400, 300}));
+        // A place that fits stays; on a second screen, beside the first, too.
+        const std::vector<R> two{{0, 0, 1920, 1050}, {1920, 0, 1280, 1024}};
+        QVERIFY(same(FitOnScreens({30, 40, 420, 300}, two), {30, 40, 420, 300}));
+        QVERIFY(same(FitOnScreens({2000, 100, 800, 600}, two), {2000, 100, 800, 600}));
+        // Across both: onto the one it overlaps most. On a screen that is gone: centred on the
+        // first.
+        QVERIFY(same(FitOnScreens({1700, 100, 800, 600}, two), {1920, 100, 800, 600}));
+        QVERIFY(same(FitOnScreens({5000, 3000, 800, 600}, two), {560, 225, 800, 600}));
+        QVERIFY(same(FitOnScreens({-900, -20, 800, 600}, two), {560, 225, 800, 600}));
+    }
+
     void helpWindowShowsThePageAtItsAnchor() {
         DHelpWindow help;
         QVERIFY(!help.ShowTopic("/no/such/help.html", ""));

@@ -182,6 +182,16 @@ private slots:
             QTest::keyClick(map, Qt::Key_8);
         QCOMPARE(Selected(), AtlCoord(63, 1, 0));
         QVERIFY(InView(Selected()));
+        // The keypad with NumLock off sends the keys printed under its digits: they move the
+        // selection all the same, while the arrows of the main block scroll.
+        QTest::keyClick(map, Qt::Key_Down, Qt::KeypadModifier); // 2, south
+        QCOMPARE(Selected(), AtlCoord(63, 3, 0));
+        QTest::keyClick(map, Qt::Key_PageUp, Qt::KeypadModifier); // 9, northeast
+        QCOMPARE(Selected(), AtlCoord(0, 2, 0));
+        int row = Map()->verticalScrollBar()->value();
+        QTest::keyClick(map, Qt::Key_Down);
+        QCOMPARE(Selected(), AtlCoord(0, 2, 0));
+        QCOMPARE(Map()->verticalScrollBar()->value(), row + 1);
     }
 
     void zoomKeepsTheHexUnderTheMouseAndIsKept() {
@@ -193,7 +203,8 @@ private slots:
         AtlCoord under;
         // Out to the smallest step and in to the largest, a notch at a time: the hex under
         // the mouse stays, and a click there selects it, at every step where the map can
-        // still scroll that far (zoomed out, the whole height shows from the top).
+        // still scroll that far (zoomed out, the whole height shows) and the world does not
+        // fit the map (at 25% it is drawn once, whole).
         for (int notch : {-1, -1, -1, -1, -1, 1, 1, 1, 1, 1, 1, 1, 1}) {
             int step = pane.GetZoomStep();
             under = ClickAt(at);
@@ -202,7 +213,7 @@ private slots:
             AtlCoord now = ClickAt(at);
             QScrollBar* rows = Map()->verticalScrollBar();
             bool atEnd = rows->value() == 0 || rows->value() == rows->maximum();
-            QVERIFY2(now == under || (atEnd && now.x == under.x),
+            QVERIFY2(now == under || (atEnd && now.x == under.x) || pane.GetScroll().once,
                      qPrintable(QStringLiteral("step %1: %2 instead of %3")
                                     .arg(pane.GetZoomStep())
                                     .arg(now.GetString().Get())

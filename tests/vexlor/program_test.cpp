@@ -117,7 +117,7 @@ private slots:
         std::map<unsigned, QString> expected = {
             {101, "&New"},         {102, "&Open"},       {103, "&Save"},
             {104, "Save a&s..."},  {105, "&Add report"}, {106, "&Export map..."},
-            {100, "E&xit"},        {200, "Plain up"},    {201, "Plain down"},
+            {100, "E&xit"},        {200, "Plain &up"},   {201, "Plain &down"},
             {202, "Next turn"},    {203, "Prev turn"},   {204, "First turn"},
             {205, "Last turn"},    {206, "&Find..."},    {207, "Turn &events..."},
             {220, "Zoom &in"},     {221, "Zoom &out"},   {222, "&Actual size"},

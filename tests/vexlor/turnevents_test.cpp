@@ -6,6 +6,7 @@
 #include "ui/filedialog.h"
 #include "ui/lineswindow.h"
 #include "ui/messagebox.h"
+#include "ui/statusbar.h"
 #include "vexlor/framewindow.h"
 
 #include <QLabel>
@@ -80,9 +81,13 @@ private slots:
                  QStringLiteral("2 lines"));
 
         auto* text = events->Widget()->findChild<QTextBrowser*>(QStringLiteral("linesText"));
+        // From the nexus: the link leads back to the surface, and the status bar follows.
+        QVERIFY(Frame().EvCommand(CM_VIEWPLAINUP));
         QVERIFY(ClickLink(text, QStringLiteral("(0,32)")));
         QTRY_COMPARE(Selected(), AtlCoord(0, 32));
         QCOMPARE(Described(), QStringLiteral("jungle (0,32) in Erisort"));
+        QCOMPARE(Frame().StatusBar().GetText(1), Str("surface"));
+        QVERIFY(Frame().IsCommandEnabled(CM_VIEWPLAINUP));
 
         // Another turn on show: its events.
         QVERIFY(Frame().EvCommand(CM_VIEWPREVTURN));
