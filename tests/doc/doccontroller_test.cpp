@@ -349,6 +349,8 @@ TEST(DocController, ASaveTellsFirstThatItPartsAFileFromItsOtherNames) {
     EXPECT_EQ(d.doc.CheckLinks(path.c_str()).kind, DocOutcomeKind::Done);
     EXPECT_EQ(d.doc.Open(path.c_str()).kind, DocOutcomeKind::Done);
     EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 2);
+}
+
 namespace {
 
 std::string ReadBytes(const std::string& path) {
