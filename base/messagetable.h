@@ -131,6 +131,10 @@ enum : int {
     SelectionOffMap = 1208,
     PictureTooLarge = 1209,
     CannotWritePicture = 1210,
+    // A whole report that holds less than the turn it would replace, and add's way past it.
+    FewerRegions = 1300,
+    FewerUnits = 1301,
+    OptionForce = 1302,
 };
 } // namespace Msg
 
@@ -243,7 +247,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::CliEventsUsage, "events DOC [--turn DATE]"},
     {Msg::CliEventsSummary,
      "print the errors, battles and events of a turn as its report wrote them"},
-    {Msg::CliAddUsage, "add [--replace] DOC REPORT..."},
+    {Msg::CliAddUsage, "add [--replace [--force]] DOC REPORT..."},
     {Msg::CliAddSummary, "add reports to a document, one result line each"},
     {Msg::CliRenderUsage, "render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png"},
     {Msg::CliRenderSummary, "paint the map of a level for a turn into a PNG picture"},
@@ -270,4 +274,8 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::SelectionOffMap, "bad selection '%s': no hex of the map lies there"},
     {Msg::PictureTooLarge, "cannot make a picture of that size"},
     {Msg::CannotWritePicture, "%s: cannot write"},
+    {Msg::FewerRegions, "%s has %s regions, the turn held has %s. Replace it?"},
+    {Msg::FewerUnits, "%s has %s of your units, the turn held has %s. Replace it?"},
+    {Msg::OptionForce, "with --replace, rewrite a turn also with a report that holds fewer "
+                       "regions or fewer of your units than the turn"},
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/atldate.h"
+#include "report/wholeness.h"
 
 #include <string>
 #include <vector>
@@ -34,6 +35,7 @@ enum class DocOutcomeKind {
     Busy,                 // file: another program is changing it; it is unchanged
     PictureIsTheDocument, // file: a picture's path that names the map document
     NotAPicture,          // file: something that is no PNG picture stands there; it stays
+    ReportSmaller,        // file, date, sizes: would lose regions or units of the turn held
 };
 
 struct DocOutcome {
@@ -47,6 +49,8 @@ struct DocOutcome {
     int docFaction = 0; // the map's faction
     int regions = 0;    // region blocks read
     std::string list;   // ListTooLong: what the list holds ("units in one region")
+    // Before a loaded turn is replaced: what the report holds and what the turn held.
+    TurnSize reportSize, heldSize;
 };
 
 // What adding several reports did, one outcome per report in the order they were taken.

@@ -2,6 +2,7 @@
 
 #include "base/wstream.h"
 #include "report/linetype.h"
+#include "report/wholeness.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -46,6 +47,21 @@ private:
     const char* end_;
     bool withCr_;
 };
+
+// lineEnd when only blanks stand from p to it, else null.
+const char* BlanksOnlyTo(const char* p, const char* lineEnd) {
+    while (p < lineEnd && IsBlank(*p))
+        ++p;
+    return p == lineEnd ? lineEnd : nullptr;
+}
+
+// Whether the line at p begins with a blank and holds more than blanks.
+bool IndentedTextAt(const char* p, const char* stop) {
+    if (p >= stop || *p != ' ') return false;
+    while (p < stop && IsBlank(*p))
+        ++p;
+    return p < stop && !IsLineEnd(*p);
+}
 
 // The start of the physical line that holds p.
 size_t LineStartOf(const char* text, size_t begin, size_t p) {
@@ -129,7 +145,9 @@ int ReportLines::Read(iwstream& is, LinesFault* fault) {
         end = LineStartOf(text, begin, static_cast<size_t>(static_cast<const char*>(at) - text));
     }
     // The last line is ended in place like every other, in the spare byte after the text.
+    padded_ = IsMailPadded(text + begin, end - begin);
     int linesSplit = Split(begin, end);
+    endLine_ = linesSplit + 1;
     if (nul) return Fail(fault, LinesFault::NulByte, linesSplit + 1);
     if (errors) {
         Fail(fault, LinesFault::ReadError);
@@ -153,8 +171,18 @@ int ReportLines::Split(size_t begin, size_t end) {
     while (p < stop) {
         ReportLine line;
         line.line = physical;
-        if (IsLineEnd(*p)) {
-            char* next = p + ends.BreakLength(p);
+        const char* emptyEnd = IsLineEnd(*p) ? p
+                               : padded_     ? BlanksOnlyTo(p, ends.From(p))
+                                             : nullptr;
+        // Padded or not, blanks inside a region's details (around the nexus's description)
+        // stand: after an indented line or the rule, before an indented line.
+        if (emptyEnd && emptyEnd != p && !lines_.empty() &&
+            (lines_.back().text.Get()[0] == ' ' || lines_.back().type == LineType::Rule) &&
+            emptyEnd < stop && IndentedTextAt(emptyEnd + ends.BreakLength(emptyEnd), stop))
+            emptyEnd = nullptr;
+        if (emptyEnd) {
+            char* next =
+                const_cast<char*>(emptyEnd < stop ? emptyEnd + ends.BreakLength(emptyEnd) : stop);
             *p = 0;
             line.text.text_ = p;
             line.type = LineType::Empty;

@@ -76,7 +76,8 @@ public:
     // before its line are kept) or more than kMaxReportBytes (no lines); else the stream's error
     // bits. fault, when given, says which and where. Blanks after the text of a physical line
     // are dropped, as mail programs add them; a line of blanks alone stands as it is (in a region
-    // block it keeps the paragraph together) and never continues another. CR LF and a lone CR
+    // block it keeps the paragraph together) and never continues another, unless the mail
+    // program padded every line (IsMailPadded): then it is an empty line. CR LF and a lone CR
     // end a line as LF does.
     int Read(iwstream& is, LinesFault* fault);
 
@@ -84,6 +85,8 @@ public:
     ReportLine* First() { return lines_.size() > 1 ? lines_.data() : nullptr; }
     ReportLine* Last() { return lines_.size() > 1 ? &lines_[lines_.size() - 2] : nullptr; }
     size_t Count() const { return lines_.empty() ? 0 : lines_.size() - 1; }
+    // The physical line where the text ends: its last line, or the one after a final break.
+    int EndLine() const { return endLine_; }
 
     // Writes the lines, each ended by a newline, to debugFile (see LinesDebugPath; none when
     // null).
@@ -99,4 +102,6 @@ private:
     std::unique_ptr<char[]> buffer_; // the text and at least one spare byte after it
     size_t size_ = 0;
     std::vector<ReportLine> lines_;
+    int endLine_ = 1;
+    bool padded_ = false; // every line carries trailing blanks (report/wholeness.h)
 };

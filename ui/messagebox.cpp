@@ -86,6 +86,7 @@ int DMessageBox(const DWindow* owner, const char* text, const char* caption, uns
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
+    if (style & MB_DEFBUTTON2) box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return IDYES;
