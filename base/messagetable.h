@@ -276,6 +276,5 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::CannotWritePicture, "%s: cannot write"},
     {Msg::FewerRegions, "%s has %s regions, the turn held has %s. Replace it?"},
     {Msg::FewerUnits, "%s has %s of your units, the turn held has %s. Replace it?"},
-    {Msg::OptionForce, "with --replace, rewrite a turn also with a report that holds fewer "
-                       "regions or fewer of your units than the turn"},
+    {Msg::OptionForce, "with --replace, also take a report with fewer regions or units"},
 };
