@@ -160,6 +160,10 @@ enum : int {
     SaveAnyway = 1403,
     // A map that another program changes while it is open.
     ChangedWhileRead = 1350,
+    // A whole report that holds less than the turn it would replace, and add's way past it.
+    FewerRegions = 1300,
+    FewerUnits = 1301,
+    OptionForce = 1302,
 };
 } // namespace Msg
 
@@ -272,7 +276,7 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::CliEventsUsage, "events DOC [--turn DATE]"},
     {Msg::CliEventsSummary,
      "print the errors, battles and events of a turn as its report wrote them"},
-    {Msg::CliAddUsage, "add [--replace] DOC REPORT..."},
+    {Msg::CliAddUsage, "add [--replace [--force]] DOC REPORT..."},
     {Msg::CliAddSummary, "add reports to a document, one result line each"},
     {Msg::CliRenderUsage, "render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png"},
     {Msg::CliRenderSummary, "paint the map of a level for a turn into a PNG picture"},
@@ -329,4 +333,7 @@ inline constexpr MessageRow kMessageTable[] = {
     // A map that another program changes while it is open.
     {Msg::ChangedWhileRead, "%s was changed by another program while it was being opened, so "
                             "it was not opened. Try again when that program is done."},
+    {Msg::FewerRegions, "%s has %s regions, the turn held has %s. Replace it?"},
+    {Msg::FewerUnits, "%s has %s of your units, the turn held has %s. Replace it?"},
+    {Msg::OptionForce, "with --replace, also take a report with fewer regions or units"},
 };

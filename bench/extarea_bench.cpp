@@ -23,7 +23,7 @@ constexpr int kTurns = 12;
 
 class SilentUser : public IntakeUser {
 public:
-    bool ReplaceTurn(AtlDate) override { return true; }
+    bool ReplaceTurn(const TurnReplacement&) override { return true; }
 };
 
 // The world report added once per month of Year 1, and where its file's area begins.

@@ -25,7 +25,7 @@ const std::string& Report(int factor) {
 
 class SilentUser : public IntakeUser {
 public:
-    bool ReplaceTurn(AtlDate) override { return true; }
+    bool ReplaceTurn(const TurnReplacement&) override { return true; }
 };
 
 // Region blocks alone, from lines split beforehand as intake splits them.

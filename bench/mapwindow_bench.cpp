@@ -15,7 +15,7 @@ namespace {
 
 class SilentUser : public IntakeUser {
 public:
-    bool ReplaceTurn(AtlDate) override { return true; }
+    bool ReplaceTurn(const TurnReplacement&) override { return true; }
 };
 
 // A full-screen map view beside its description pane, counting what it paints.

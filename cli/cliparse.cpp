@@ -25,6 +25,7 @@ const OptionSpec kOptions[] = {
     {"--select", "X,Y", Msg::OptionSelect},
     {"-o", "FILE.png", Msg::OptionOutput},
     {"--replace", nullptr, Msg::OptionReplace},
+    {"--force", nullptr, Msg::OptionForce},
 };
 // clang-format on
 

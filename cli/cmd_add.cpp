@@ -12,18 +12,33 @@ namespace {
 // How long add waits for another program that is changing the same document.
 constexpr int kLockWaitMs = 30000;
 
-// The questions answered by the flags: --replace says Yes to every loaded turn; the other
-// reports of a batch go on after one for another faction.
+// The questions answered by the flags: --replace says Yes to every loaded turn, but to one
+// whose report holds fewer regions or units only with --force (without it that report is
+// refused); the other reports of a batch go on after one for another faction.
 class FlagAnswers : public DocQuestions {
 public:
-    explicit FlagAnswers(bool replace) : replace_(replace) {}
-    DocAnswer ReplaceTurn(const DocOutcome&, bool) override {
-        return replace_ ? DocAnswer::Yes : DocAnswer::No;
+    FlagAnswers(bool replace, bool force) : replace_(replace), force_(force) {}
+    DocAnswer ReplaceTurn(const DocOutcome& report, bool) override {
+        if (!replace_) return DocAnswer::No;
+        if (force_ || !LosesFromTurn(report)) return DocAnswer::Yes;
+        refused_.push_back(report);
+        refused_.back().kind = DocOutcomeKind::ReportSmaller;
+        return DocAnswer::No;
     }
     DocAnswer OtherFaction(const DocOutcome&) override { return DocAnswer::Yes; }
+    // The reports kept because they were refused here say so, in the order they came.
+    void MarkRefused(std::vector<DocOutcome>& reports) const {
+        size_t next = 0;
+        for (DocOutcome& o : reports)
+            if (next < refused_.size() && o.kind == DocOutcomeKind::ReportKept &&
+                o.file == refused_[next].file)
+                o = refused_[next++];
+    }
 
 private:
     bool replace_;
+    bool force_;
+    std::vector<DocOutcome> refused_;
 };
 
 // Newlines in a message would break the one-line-per-report output.
@@ -66,7 +81,7 @@ int RunAdd(const CommandArgs& args) {
     DocController doc;
     DocOutcome reserved = doc.Reserve(docPath, kLockWaitMs);
     if (reserved.kind != DocOutcomeKind::Done) return FailWith(reserved);
-    FlagAnswers answers(args.Has("--replace"));
+    FlagAnswers answers(args.Has("--replace"), args.Has("--force"));
     doc.SetQuestions(&answers);
     doc.SetDebugFile(nullptr);
     if (Exists(docPath)) {
@@ -77,6 +92,7 @@ int RunAdd(const CommandArgs& args) {
 
     std::vector<std::string> reports(args.operands.begin() + 1, args.operands.end());
     ReportsOutcome added = doc.AddReports(reports);
+    answers.MarkRefused(added.reports);
 
     // Saved before the lines are printed: a turn announced as added is in the file.
     DocOutcome saved;

@@ -14,7 +14,7 @@ const Command kCommands[] = {
     {"dump", Msg::CliDumpUsage, Msg::CliDumpSummary, "", 1, 1, 1, RunDump},
     {"describe", Msg::CliDescribeUsage, Msg::CliDescribeSummary, "--turn", 2, 2, 1, RunDescribe},
     {"events", Msg::CliEventsUsage, Msg::CliEventsSummary, "--turn", 1, 1, 1, RunEvents},
-    {"add", Msg::CliAddUsage, Msg::CliAddSummary, "--replace", 2, -1, 1, RunAdd},
+    {"add", Msg::CliAddUsage, Msg::CliAddSummary, "--replace --force", 2, -1, 1, RunAdd},
     {"render", Msg::CliRenderUsage, Msg::CliRenderSummary, "--turn --plain --select -o", 1, 1, 1,
      RunRender},
     {"levels", Msg::CliLevelsUsage, Msg::CliLevelsSummary, "", 1, 1, 1, RunLevels},

@@ -75,14 +75,16 @@ class BatchAnswers : public IntakeUser {
 public:
     BatchAnswers(DocQuestions* questions, DocAnswer& all, const std::string& path, bool more)
         : questions_(questions), all_(all), path_(path), more_(more) {}
-    bool ReplaceTurn(AtlDate date) override {
+    bool ReplaceTurn(const TurnReplacement& replacement) override {
         if (all_ == DocAnswer::YesToAll) return true;
         if (all_ == DocAnswer::NoToAll || !questions_) return false;
         DocOutcome asked;
         asked.kind = DocOutcomeKind::ReportKept;
         asked.file = path_;
         asked.hasDate = true;
-        asked.date = date;
+        asked.date = replacement.date;
+        asked.reportSize = replacement.report;
+        asked.heldSize = replacement.held;
         DocAnswer answer = questions_->ReplaceTurn(asked, more_);
         if (answer == DocAnswer::YesToAll || answer == DocAnswer::NoToAll) all_ = answer;
         return answer == DocAnswer::Yes || answer == DocAnswer::YesToAll;

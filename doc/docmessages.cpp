@@ -47,6 +47,7 @@ const KindRow kRows[] = {
     {DocOutcomeKind::ExtrasDamaged, Msg::ExtrasDamaged, "f", true},
     {DocOutcomeKind::LinksSplit, Msg::LinksSplit, "fk", false},
     {DocOutcomeKind::ChangedWhileRead, Msg::ChangedWhileRead, "f", true},
+    {DocOutcomeKind::ReportSmaller, 0, "", true}, // its text is the question (ReplaceQuestion)
 };
 
 const KindRow& RowOf(DocOutcomeKind kind) {
@@ -107,12 +108,25 @@ bool IsFailure(DocOutcomeKind kind) {
 }
 
 Str DocMessage(const DocOutcome& outcome, const MessageTexts& texts) {
+    if (outcome.kind == DocOutcomeKind::ReportSmaller) return ReplaceQuestion(outcome, texts);
     const KindRow& row = RowOf(outcome.kind);
     return row.text ? Fill(row.text, row.fields, outcome, texts) : Str();
 }
 
+bool LosesFromTurn(const DocOutcome& outcome) {
+    return outcome.reportSize.Smaller(outcome.heldSize);
+}
+
 Str ReplaceQuestion(const DocOutcome& outcome, const MessageTexts& texts) {
-    return Fill(Msg::ReplaceTurn, "fd", outcome, texts);
+    if (!LosesFromTurn(outcome)) return Fill(Msg::ReplaceTurn, "fd", outcome, texts);
+    // Regions first: a report that lost regions lost what stood in them.
+    bool regions = outcome.reportSize.regions < outcome.heldSize.regions;
+    const TurnSize& r = outcome.reportSize;
+    const TurnSize& h = outcome.heldSize;
+    return FormatMessageText(
+        MessageText(regions ? Msg::FewerRegions : Msg::FewerUnits, texts).Get(),
+        {outcome.file, std::to_string(regions ? r.regions : r.units),
+         std::to_string(regions ? h.regions : h.units)});
 }
 
 Str ReportsSummary(const ReportsOutcome& outcome, const MessageTexts& texts) {

@@ -25,7 +25,11 @@ public:
 bool IsFailure(DocOutcomeKind kind);
 // The message for an outcome; empty for Done and Cancelled.
 Str DocMessage(const DocOutcome& outcome, const MessageTexts& texts = MessageTexts());
-// The question before a loaded turn is replaced by the report of outcome.
+// Whether the report of outcome holds fewer regions or fewer of the player's units than the
+// loaded turn it would replace.
+bool LosesFromTurn(const DocOutcome& outcome);
+// The question before a loaded turn is replaced by the report of outcome; with the counts when
+// it would lose regions or units (then No is the safe answer).
 Str ReplaceQuestion(const DocOutcome& outcome, const MessageTexts& texts = MessageTexts());
 // The summary after several reports: the counts, then each refused report and why.
 Str ReportsSummary(const ReportsOutcome& outcome, const MessageTexts& texts = MessageTexts());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/atldate.h"
+#include "report/wholeness.h"
 
 #include <string>
 #include <vector>
@@ -38,6 +39,7 @@ enum class DocOutcomeKind {
     ExtrasDamaged,        // file: opened whole, but its extension area could not all be read
     LinksSplit,           // file, names: a save would part the file from its other names
     ChangedWhileRead,     // file: another program wrote it while it was opened; nothing read
+    ReportSmaller,        // file, date, sizes: would lose regions or units of the turn held
 };
 
 struct DocOutcome {
@@ -52,6 +54,8 @@ struct DocOutcome {
     int regions = 0;    // region blocks read
     std::string list;   // ListTooLong: what the list holds ("units in one region")
     int names = 0;      // LinksSplit: how many names (hard links) the file has
+    // Before a loaded turn is replaced: what the report holds and what the turn held.
+    TurnSize reportSize, heldSize;
 };
 
 // What adding several reports did, one outcome per report in the order they were taken.

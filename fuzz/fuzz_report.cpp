@@ -14,7 +14,7 @@ namespace {
 class FuzzUser : public IntakeUser {
 public:
     explicit FuzzUser(bool yes) : yes_(yes) {}
-    bool ReplaceTurn(AtlDate) override { return yes_; }
+    bool ReplaceTurn(const TurnReplacement&) override { return yes_; }
 
 private:
     bool yes_;

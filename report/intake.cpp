@@ -8,6 +8,7 @@
 #include "report/regions.h"
 #include "report/reportlines.h"
 #include "report/scan.h"
+#include "report/wholeness.h"
 
 #include <cerrno>
 #include <cstring>
@@ -129,9 +130,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
         return Finish(outcome, out, IntakeResult::OtherFaction, 1);
 
     TurnNode* loaded = doc.FindTurn(date);
-    if (loaded) {
-        if (!target.user.ReplaceTurn(date)) return Finish(outcome, out, IntakeResult::Kept, 1);
-    } else if (doc.Turns().LongCountNodes() >= kMaxListEntries) {
+    if (!loaded && doc.Turns().LongCountNodes() >= kMaxListEntries) {
         out.fault = IntakeFault::ListTooLong;
         out.list = "turns in one document";
         return Finish(outcome, out, IntakeResult::BrokenOff, -1);
@@ -146,23 +145,30 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     ReadTurnExtras(dateLine, out.regions, extras);
     // A count its field cannot say would be written, and lost at the next opening.
     if (result == 0 && !KeepsToFileLimits(fresh, dateLine, fault)) result = -1;
-    if (result == 0 && out.regions == 0) {
-        // Every report describes at least the region its faction stands in: one without a
-        // region block stops after its header.
-        result = -1;
-        out.line = lines.LastLine() + 1;
-    } else if (result != 0) {
+    if (result != 0) {
         out.fault = FaultOf(fault.kind);
         out.line = fault.line;
         out.list = fault.list;
+    } else if (int cut = FindCut(lines, dateLine, out.regions)) {
+        result = -1;
+        out.line = cut;
+    }
+    // A broken reading never takes the place of a loaded turn, and stands for a new one only
+    // when it holds a region and keeps to the file's limits.
+    if (result != 0 && (loaded || out.regions == 0 || out.fault == IntakeFault::ListTooLong))
+        return Finish(outcome, out, IntakeResult::BrokenOff, result);
+    if (loaded) {
+        // Asked once the reading is whole, so that the question can say what would be lost.
+        int own = faction.Number();
+        TurnReplacement replacement{date, SizeOfTurn(fresh, own), SizeOfTurn(*loaded, own)};
+        if (!target.user.ReplaceTurn(replacement)) {
+            out.regions = 0; // none of them taken
+            return Finish(outcome, out, IntakeResult::Kept, 1);
+        }
     }
     IntakeResult kind = result != 0 ? IntakeResult::BrokenOff
                         : loaded    ? IntakeResult::Replaced
                                     : IntakeResult::Added;
-    // A broken reading never takes the place of a loaded turn, and stands for a new one only
-    // when it holds a region and keeps to the file's limits.
-    if (result != 0 && (loaded || out.regions == 0 || out.fault == IntakeFault::ListTooLong))
-        return Finish(outcome, out, kind, result);
 
     // Only a report whose whole header was accepted may fix the document's faction.
     if (takesFaction) doc.SetFaction(faction);

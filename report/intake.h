@@ -4,6 +4,7 @@
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
 #include "report/reportlines.h"
+#include "report/wholeness.h"
 
 class iwstream;
 
@@ -30,13 +31,22 @@ enum class IntakeResult {
     BrokenOff,    // reading stopped at `line`; before the first region nothing was added
 };
 
+// A whole report for a turn the document holds already: what it would put in the turn's
+// place, beside what the turn holds.
+struct TurnReplacement {
+    AtlDate date;
+    TurnSize report;
+    TurnSize held;
+};
+
 // The one decision intake needs from whoever adds the report: the controller asks the
 // player, tests and the command-line companion answer themselves.
 class IntakeUser {
 public:
     virtual ~IntakeUser() = default;
-    // The report's turn is loaded already: true to rewrite it.
-    virtual bool ReplaceTurn(AtlDate date) = 0;
+    // The report's turn is loaded already: true to rewrite it. Asked only of a report read
+    // whole (report/wholeness.h).
+    virtual bool ReplaceTurn(const TurnReplacement& replacement) = 0;
 };
 
 // The state intake works on: the document and who answers for it.
@@ -71,9 +81,9 @@ struct IntakeOutcome {
 // date, and marks the document modified. Returns 0 on success, 1 when the user kept the loaded
 // turn or the faction does not match, -1 or the stream's error bits when the report could not
 // be read. Nothing in the document changes unless the header was accepted and a region was
-// read. A fault in the region part keeps what was read before it for a new turn, but never
-// takes the place of a turn the document had; a report beyond the file's limits (a list of
-// more than kMaxListEntries) adds nothing.
+// read. A fault in the region part, or a cut (report/wholeness.h), keeps what was read before it
+// for a new turn, but never takes the place of a turn the document had; a report beyond the file's
+// limits (a list of more than kMaxListEntries) adds nothing.
 int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome = nullptr);
 
 // Opens path (a regular file of at most kMaxReportBytes, opened without waiting) and adds it.

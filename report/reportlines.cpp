@@ -2,6 +2,7 @@
 
 #include "base/wstream.h"
 #include "report/linetype.h"
+#include "report/wholeness.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -48,6 +49,21 @@ private:
     const char* end_;
     bool withCr_;
 };
+
+// lineEnd when only blanks stand from p to it, else null.
+const char* BlanksOnlyTo(const char* p, const char* lineEnd) {
+    while (p < lineEnd && IsBlank(*p))
+        ++p;
+    return p == lineEnd ? lineEnd : nullptr;
+}
+
+// Whether the line at p begins with a blank and holds more than blanks.
+bool IndentedTextAt(const char* p, const char* stop) {
+    if (p >= stop || *p != ' ') return false;
+    while (p < stop && IsBlank(*p))
+        ++p;
+    return p < stop && !IsLineEnd(*p);
+}
 
 // The start of the physical line that holds p.
 size_t LineStartOf(const char* text, size_t begin, size_t p) {
@@ -142,7 +158,9 @@ int ReportLines::Read(iwstream& is, LinesFault* fault) {
         nul = true;
         end = LineStartOf(text, begin, static_cast<size_t>(static_cast<const char*>(at) - text));
     }
+    padded_ = IsMailPadded(text + begin, end - begin);
     int linesSplit = Split(begin, end);
+    endLine_ = linesSplit + 1;
     if (nul) return Fail(fault, LinesFault::NulByte, linesSplit + 1);
     if (errors) {
         Fail(fault, LinesFault::ReadError);
@@ -201,12 +219,23 @@ int ReportLines::Split(size_t begin, size_t end) {
     int physical = 1;
     bool inRun = false; // the last entry is a run of empty lines
     const size_t keywordLength = LongestLineKeyword();
+    const ReportLine* previous = nullptr; // the entry before the line read
     while (p < stop) {
         ++count_;
-        if (IsLineEnd(*p)) {
-            const char* next = p + ends.BreakLength(p);
+        const char* emptyEnd = IsLineEnd(*p) ? p
+                               : padded_     ? BlanksOnlyTo(p, ends.From(p))
+                                             : nullptr;
+        // Padded or not, blanks inside a region's details (around the nexus's description)
+        // stand: after an indented line or the rule, before an indented line.
+        if (emptyEnd && emptyEnd != p && previous &&
+            (previous->text.Get()[0] == ' ' || previous->type == LineType::Rule) &&
+            emptyEnd < stop && IndentedTextAt(emptyEnd + ends.BreakLength(emptyEnd), stop))
+            emptyEnd = nullptr;
+        if (emptyEnd) {
+            const char* next = emptyEnd < stop ? emptyEnd + ends.BreakLength(emptyEnd) : stop;
             if (!inRun) {
                 last_ = static_cast<size_t>(out - buffer);
+                previous = reinterpret_cast<const ReportLine*>(out);
                 BeginEntry(out, physical);
                 out += kHead;
                 *out++ = 0;
@@ -223,6 +252,7 @@ int ReportLines::Split(size_t begin, size_t end) {
         last_ = static_cast<size_t>(out - buffer);
         lastLine_ = physical;
         ReportLine* entry = BeginEntry(out, physical);
+        previous = entry;
         out += kHead;
         // The logical line is joined from its parts: each loses the blanks after its text, and
         // a continuation takes the place of the break and indent before it as one blank.

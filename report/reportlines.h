@@ -92,7 +92,8 @@ public:
     // before its line are kept) or more than kMaxReportBytes (no lines); else the stream's error
     // bits. fault, when given, says which and where. Blanks after the text of a physical line
     // are dropped, as mail programs add them; a line of blanks alone stands as it is (in a region
-    // block it keeps the paragraph together) and never continues another. CR LF and a lone CR
+    // block it keeps the paragraph together) and never continues another, unless the mail
+    // program padded every line (IsMailPadded): then it is an empty line. CR LF and a lone CR
     // end a line as LF does.
     int Read(iwstream& is, LinesFault* fault);
 
@@ -103,6 +104,8 @@ public:
     size_t Count() const { return count_; }
     // The physical line the last logical line begins on (0 when there are none).
     int LastLine() const { return lastLine_; }
+    // The physical line where the text ends: its last line, or the one after a final break.
+    int EndLine() const { return endLine_; }
 
     // Writes the lines, each ended by a newline, to debugFile (see LinesDebugPath; none when
     // null).
@@ -131,4 +134,6 @@ private:
     size_t count_ = 0;
     size_t last_ = 0; // the offset of the last entry
     int lastLine_ = 0;
+    int endLine_ = 1;
+    bool padded_ = false; // every line carries trailing blanks (report/wholeness.h)
 };

@@ -116,6 +116,7 @@ int DMessageBox(const DWindow* owner, const char* text, const char* caption, uns
         button->setObjectName(QStringLiteral("answer%1").arg(b.answer));
         buttons.emplace_back(button, b.answer);
         if (role == QMessageBox::RejectRole) box.setEscapeButton(button);
+        if ((style & MB_DEFBUTTON2) && b.answer == IDNO) box.setDefaultButton(button);
     }
     box.exec();
     for (auto [button, answer] : buttons)

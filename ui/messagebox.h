@@ -18,6 +18,7 @@ enum : unsigned {
     MB_ICONQUESTION = 0x20,
     MB_ICONWARNING = 0x30,
     MB_ICONINFORMATION = 0x40,
+    MB_DEFBUTTON2 = 0x100, // the second button (No) answers Enter
 };
 enum { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7, IDYESTOALL = 10, IDNOTOALL = 11 };
 

@@ -91,8 +91,10 @@ void FrameWindow::ShowOutcome(const DocOutcome& outcome) {
 DocAnswer FrameWindow::ReplaceTurn(const DocOutcome& report, bool forAll) {
     if (progress_) progress_->Pause();
     Str question = ::ReplaceQuestion(report, LanguageTexts());
-    switch (
-        AppMessageBox(this, question.Get(), (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION)) {
+    // A report that would lose regions or units is more likely cut than wanted: No by default.
+    unsigned safe = LosesFromTurn(report) ? MB_DEFBUTTON2 : 0;
+    switch (AppMessageBox(this, question.Get(),
+                          (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION | safe)) {
     case IDYES:
         return DocAnswer::Yes;
     case IDYESTOALL:

@@ -18,7 +18,7 @@ if(NOT out STREQUAL "vexlor-cli ${VERSION}\n")
 endif()
 # A command's --help wherever it stands, even beside what would be refused.
 run(0 add --help)
-if(NOT out MATCHES "^usage: vexlor-cli add \\[--replace\\] DOC REPORT\\.\\.\\.\n.*--replace")
+if(NOT out MATCHES "^usage: vexlor-cli add \\[--replace \\[--force\\]\\] DOC REPORT\\.\\.\\.\n.*--replace.*--force")
     message(FATAL_ERROR "add --help printed '${out}'")
 endif()
 run(0 render DOC -o out.png --help)

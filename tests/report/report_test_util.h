@@ -39,13 +39,15 @@ inline std::string ReadReport(const std::string& relative) {
 // Answers the replace question as told and records the turns it was asked about.
 class ScriptedUser : public IntakeUser {
 public:
-    bool ReplaceTurn(AtlDate date) override {
-        questions.push_back(date);
+    bool ReplaceTurn(const TurnReplacement& replacement) override {
+        questions.push_back(replacement.date);
+        last = replacement;
         return answer;
     }
 
     bool answer = false;
     std::vector<AtlDate> questions;
+    TurnReplacement last; // the last question asked
 };
 
 // A document and the user answering intake.

@@ -7,7 +7,7 @@ namespace {
 // Says Yes to every question.
 class YesUser : public IntakeUser {
 public:
-    bool ReplaceTurn(AtlDate) override { return true; }
+    bool ReplaceTurn(const TurnReplacement&) override { return true; }
 };
 
 } // namespace

@@ -240,6 +240,25 @@ private slots:
         QVERIFY(!hint->isVisible());
     }
 
+    void aReportThatLosesRegionsIsAskedAboutWithNoAsTheDefault() {
+        // head -N of a report, cut between two blocks: whole on its face, but the turn would
+        // lose two of its three regions.
+        std::string text = ReadAll(Report("head-standard/3-turn3.rep"));
+        AddReport(Report("head-standard/3-turn3.rep"));
+        size_t held = Frame().Document().LastTurn()->LocationCount();
+        dir_->Write("june.rep", text.substr(0, text.find("ocean (15,5) in Wyreth Ocean.\n---")));
+        FileDialogScript::PushFileNames({Str(File("june.rep").c_str())});
+        MessageBoxScript::PushAnswer(IDNO);
+        QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
+        const auto& shown = MessageBoxScript::History();
+        QCOMPARE(shown.size(), size_t(1));
+        QCOMPARE(shown[0].style, unsigned(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
+        QCOMPARE(
+            shown[0].text,
+            Str((File("june.rep") + " has 1 regions, the turn held has 3. Replace it?").c_str()));
+        QCOMPARE(Frame().Document().LastTurn()->LocationCount(), held); // No kept it
+    }
+
     void recentMapsAndExport() {
         AddReport(Report("head-standard/3-turn1.rep"));
         SaveAs(File("wolves.atl"));
