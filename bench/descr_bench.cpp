@@ -15,7 +15,7 @@ namespace {
 
 class SilentUser : public IntakeUser {
 public:
-    bool ReplaceTurn(AtlDate) override { return true; }
+    bool ReplaceTurn(const TurnReplacement&) override { return true; }
 };
 
 // The description of one hex whose units each belong to a faction of their own: finding each
