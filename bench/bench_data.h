@@ -1,6 +1,10 @@
 #pragma once
 
+#include "report/reportlines.h"
+
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -68,9 +72,10 @@ inline std::string ManyFactionsReport(int factions) {
     return text + "\n";
 }
 
-// A report of `bytes` bytes for the limits of splitting: a real turn report followed by empty
-// lines (shape 0), or lines of one character (shape 1).
-inline std::string FilledReport(size_t bytes, int shape) {
+// A report of `mib` MiB (just under the limit at its size) for the limits of splitting: a real
+// turn report followed by empty lines (shape 0), or lines of one character (shape 1).
+inline std::string FilledReport(int64_t mib, int shape) {
+    auto bytes = static_cast<size_t>(std::min<int64_t>(mib << 20, kMaxReportBytes - 1));
     if (shape == 1) {
         std::string text;
         text.reserve(bytes);

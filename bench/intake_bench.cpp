@@ -115,8 +115,7 @@ void BM_AddReport(benchmark::State& state) {
 // The add of reports up to the size limit whose lines are nearly all empty (shape 0) or one
 // character long (shape 1, no report at all): time and memory grow with the size alone.
 void BM_AddFilledReport(benchmark::State& state) {
-    auto bytes = static_cast<size_t>(std::min<int64_t>(state.range(0) << 20, kMaxReportBytes - 1));
-    const std::string text = FilledReport(bytes, static_cast<int>(state.range(1)));
+    const std::string text = FilledReport(state.range(0), static_cast<int>(state.range(1)));
     PeakMemory peak;
     for (auto _ : state) {
         state.PauseTiming();

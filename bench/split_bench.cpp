@@ -33,8 +33,7 @@ void BM_SplitLines(benchmark::State& state) {
 // Reports up to the size limit whose lines are nearly all empty (shape 0) or one character long
 // (shape 1), as `vexlor-cli lines` splits them: time and memory grow with the size alone.
 void BM_SplitFilledReport(benchmark::State& state) {
-    auto bytes = static_cast<size_t>(std::min<int64_t>(state.range(0) << 20, kMaxReportBytes - 1));
-    const std::string text = FilledReport(bytes, static_cast<int>(state.range(1)));
+    const std::string text = FilledReport(state.range(0), static_cast<int>(state.range(1)));
     PeakMemory peak;
     for (auto _ : state) {
         state.PauseTiming();
