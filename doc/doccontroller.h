@@ -25,6 +25,12 @@ public:
     // The report is for another faction and was refused. Asked only while more follow: Yes
     // goes on, YesToAll goes on without asking again, No stops.
     virtual DocAnswer OtherFaction(const DocOutcome& report) = 0;
+    // The report is another faction's (report.faction, report.factionName): add it as that
+    // ally's? forAll as for ReplaceTurn. No refuses it as another faction's.
+    virtual DocAnswer AllyReport(const DocOutcome& report, bool forAll) {
+        (void)report, (void)forAll;
+        return DocAnswer::No;
+    }
 };
 
 // Told after every change of the document, its name, its modified flag or the turn on show.
@@ -104,6 +110,17 @@ public:
     // Adds the reports in the order of their turns (the date in each header), whatever order
     // they are given in; those without a readable header come last, in the given order.
     ReportsOutcome AddReports(const std::vector<std::string>& paths);
+
+    // Allies (model/allies.h); each leaves the player's own turns as they are.
+    // Adds every turn of another faction's map at path as that ally's own.
+    DocOutcome AddAllyMap(const char* path);
+    // Drops the ally's data, nothing else.
+    DocOutcome RemoveAlly(int faction);
+    // Takes the ally's map again from the file it was last taken from.
+    DocOutcome RefreshAlly(int faction);
+    // Writes the player's own turns from the month from on (all of them for an empty date)
+    // as a map an ally adds with AddAllyMap; allies' data is never passed on.
+    DocOutcome ExportForAlly(const char* path, AtlDate from);
 
 private:
     void Changed();

@@ -49,11 +49,12 @@ struct DocOutcome {
     int line = 0;         // the line of a report where reading stopped
     bool hasDate = false; // date is the report's turn (its header was read) or the turn asked
     AtlDate date;
-    int faction = 0;    // the report's faction
-    int docFaction = 0; // the map's faction
-    int regions = 0;    // region blocks read
-    std::string list;   // ListTooLong: what the list holds ("units in one region")
-    int names = 0;      // LinksSplit: how many names (hard links) the file has
+    int faction = 0;         // the report's faction
+    std::string factionName; // the report's faction's name, where the header was read
+    int docFaction = 0;      // the map's faction
+    int regions = 0;         // region blocks read
+    std::string list;        // ListTooLong: what the list holds ("units in one region")
+    int names = 0;           // LinksSplit: how many names (hard links) the file has
     // Before a loaded turn is replaced: what the report holds and what the turn held.
     TurnSize reportSize, heldSize;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/allies.h"
 #include "model/levelwidths.h"
 
 #include <array>
@@ -17,6 +18,7 @@ struct KeptChunk {
 // kind of data has its own member and its own chunk.
 struct DocExtras {
     LevelWidths levelWidths;
+    AllyMaps allies;
     std::vector<KeptChunk> keptChunks;
     // The last read found the area damaged: what could be read is here, the rest is kept in
     // keptChunks as it was (model/extarea.h).
