@@ -331,3 +331,22 @@ TEST(Allies, TheExportIsThePlayersOwnMapThatAnAllyTakesBack) {
         EXPECT_EQ(turn->extras.Find()->Units().size(), mine->extras.Find()->Units().size());
     }
 }
+
+TEST(Allies, EveryAllyOutcomeHasATextWithEveryPlaceFilled) {
+    DocOutcome o;
+    o.file = "blue.atl";
+    o.faction = 4;
+    o.factionName = "Blue Herons";
+    o.docFaction = 5;
+    o.turns = 8;
+    for (int k = static_cast<int>(DocOutcomeKind::AllyReportAdded);
+         k <= static_cast<int>(DocOutcomeKind::ExportIsTheDocument); ++k) {
+        o.kind = static_cast<DocOutcomeKind>(k);
+        const std::string text = Message(o);
+        EXPECT_FALSE(text.empty()) << "kind " << k;
+        EXPECT_EQ(text.find("%s"), std::string::npos) << text;
+        EXPECT_TRUE(text.find("blue.atl") != std::string::npos ||
+                    text.find(" 4") != std::string::npos || text.find("(4)") != std::string::npos)
+            << text;
+    }
+}
