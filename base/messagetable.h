@@ -164,6 +164,8 @@ enum : int {
     FewerRegions = 1300,
     FewerUnits = 1301,
     OptionForce = 1302,
+    // The minimap.
+    Minimap = 1950,
 };
 } // namespace Msg
 
@@ -336,4 +338,5 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::FewerRegions, "%s has %s regions, the turn held has %s. Replace it?"},
     {Msg::FewerUnits, "%s has %s of your units, the turn held has %s. Replace it?"},
     {Msg::OptionForce, "with --replace, also take a report with fewer regions or units"},
+    {Msg::Minimap, "Minimap"},
 };
