@@ -187,6 +187,8 @@ enum : int {
     OptionRemove = 1718,
     OptionFrom = 1719,
     BadFaction = 1720,
+    // The minimap.
+    Minimap = 1950,
 };
 } // namespace Msg
 
@@ -388,4 +390,5 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::OptionFrom,
      "the first month to write: its turn number or a date (\"March, Year 5\"); all by default"},
     {Msg::BadFaction, "bad faction '%s': expected a faction number above 0"},
+    {Msg::Minimap, "Minimap"},
 };

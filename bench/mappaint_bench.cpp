@@ -2,8 +2,10 @@
 #include "gfx/offscreengui.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
+#include "map/minimap.h"
 #include "map/scrolldata.h"
 #include "mapview/mappainter.h"
+#include "mapview/minimappicture.h"
 #include "model/location.h"
 
 #include <benchmark/benchmark.h>
@@ -118,5 +120,44 @@ void BM_SelectionChangeRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SelectionChangeRepaint)->Unit(benchmark::kMicrosecond);
+
+// The minimap of the 64 x 64 world (2,048 hexes) in a panel of 260 x 260 pixels.
+struct MinimapOfWorld {
+    OffscreenGui gui;
+    AtlMap map;
+    HexGeometry geometry;
+    MapPainter painter{map, geometry};
+    MinimapLayout layout;
+    MinimapPicture picture;
+    MinimapOfWorld() {
+        FillWorld(map);
+        layout = MinimapLayout::OfLevel(map.GetPlain(0), 64, 260, 260);
+        picture.Render(map, 0, layout, painter, 260, 260, 1);
+    }
+};
+
+// Its patches drawn again: another turn or level.
+void BM_MinimapPatches(benchmark::State& state) {
+    MinimapOfWorld world;
+    for (auto _ : state)
+        world.picture.Render(world.map, 0, world.layout, world.painter, 260, 260, 1);
+}
+BENCHMARK(BM_MinimapPatches)->Unit(benchmark::kMillisecond);
+
+// Its picture copied with the view's frame over it: a scroll of the map.
+void BM_MinimapFrame(benchmark::State& state) {
+    MinimapOfWorld world;
+    ScrollData scroll;
+    scroll.Setup(1920, 1080, 64, 64, HexGeometry::kWrapWidth);
+    OffscreenBuffer window;
+    window.Resize(260, 260);
+    for (auto _ : state) {
+        scroll.column = (scroll.column + 1) % 64;
+        OffscreenBuffer::Painting painting(window);
+        world.picture.Draw(painting.View(), {0, 0, 260, 260},
+                           world.layout.ViewPieces(scroll, world.geometry, 1920, 1080));
+    }
+}
+BENCHMARK(BM_MinimapFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace

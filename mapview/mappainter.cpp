@@ -57,6 +57,9 @@ PixelPoint TerrainPicture(const AtlHexData* hex) {
     return CellPicture(t - 1);
 }
 
+// What a picture of the terrain sheet shows on the minimap without bitmaps.
+constexpr GrafColor kNoPictureColour{120, 120, 120};
+
 PixelPoint Offset(PixelPoint corner, PixelPoint p) {
     return {corner.x + p.x, corner.y + p.y};
 }
@@ -72,6 +75,41 @@ MapPainter::MapPainter(const AtlMap& map, const HexGeometry& geometry)
       overlay_(Bitmap::LoadResource(kOverlayBitmap)) {
     terrain_.MakeTransparent();
     overlay_.MakeTransparent();
+}
+
+GrafColor MapPainter::PictureColour(PixelPoint picture) const {
+    if (terrain_.IsNull()) return kNoPictureColour;
+    int cell = picture.y / kH * kPicturesPerRow + picture.x / kW;
+    auto [it, isNew] = pictureColours_.try_emplace(cell);
+    if (!isNew) return it->second;
+    long long sum[3] = {0, 0, 0}, count = 0;
+    for (int y = picture.y; y < picture.y + kH; ++y)
+        for (int x = picture.x; x < picture.x + kW; ++x) {
+            if (!terrain_.IsOpaqueAt(x, y)) continue;
+            GrafColor p = terrain_.PixelAt(x, y);
+            sum[0] += p.r;
+            sum[1] += p.g;
+            sum[2] += p.b;
+            ++count;
+        }
+    auto mean = [count](long long total) { return static_cast<uint8_t>(total / count); };
+    it->second = count ? GrafColor{mean(sum[0]), mean(sum[1]), mean(sum[2])} : kNoPictureColour;
+    return it->second;
+}
+
+std::optional<GrafColor> MapPainter::PatchColour(const AtlCoord& c) const {
+    const AtlHexData* hex = map_.GetHex(c);
+    if (!hex || hex->Has(AtlHexData::HexPlaceholder)) return std::nullopt;
+    GrafColor colour = PictureColour(TerrainPicture(hex));
+    // The shade picture blackens every other pixel.
+    if (hex->Has(AtlHexData::HexPartial))
+        colour = {static_cast<uint8_t>(colour.r / 2), static_cast<uint8_t>(colour.g / 2),
+                  static_cast<uint8_t>(colour.b / 2)};
+    return colour;
+}
+
+GrafColor MapPainter::UnknownColour() const {
+    return PictureColour(kUnknownPicture);
 }
 
 void MapPainter::SetDevicePixelRatio(double dpr) {

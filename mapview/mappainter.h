@@ -70,6 +70,14 @@ public:
     // PlaceTownName); nullopt where it is left out.
     std::optional<PixelRect> NameBox(const AtlCoord& c, PixelPoint corner) const;
 
+    // The colour of hex c where it is drawn as a small patch (the minimap): the mean colour of
+    // its terrain picture, half as dark where the shade of a partly known hex lies over it;
+    // nullopt where nothing is known. The one place a hex gets a single colour, beside the
+    // choice of its picture, so that whatever colours the map colours the patches too.
+    std::optional<GrafColor> PatchColour(const AtlCoord& c) const;
+    // The colour of ground nothing is known of: the unknown hex picture's.
+    GrafColor UnknownColour() const;
+
 private:
     // What the rule for town names needs of the pictures.
     PixelPoint NameSize(const AtlHexData& hex) const override;
@@ -105,6 +113,8 @@ private:
     void DrawOverlay(GrafView& view, PixelPoint from, int width, int height, int x, int y) const;
     // The picture of a town name, made once per name; null where it would not fit.
     const Bitmap* Label(const Str& name) const;
+    // The mean colour of the opaque pixels of a picture of the terrain sheet, worked out once.
+    GrafColor PictureColour(PixelPoint picture) const;
 
     const AtlMap& map_;
     const HexGeometry& geometry_;
@@ -112,4 +122,5 @@ private:
     Bitmap overlay_;
     double dpr_ = 1;
     mutable Scaled scaled_;
+    mutable std::unordered_map<int, GrafColor> pictureColours_; // by the picture's cell
 };

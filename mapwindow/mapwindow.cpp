@@ -70,6 +70,11 @@ int MapView::NeighbourPlain(int step) const {
 }
 
 void MapView::Update() {
+    ++mapGeneration_;
+    Relayout();
+}
+
+void MapView::Relayout() {
     const AtlPlain* plain = map_.GetPlain(curPlain_);
     // The zoom stays; wrap and rows are the level's.
     if (plain)
@@ -128,6 +133,8 @@ void MapView::SetupScrollBars() {
     SetScrollInfo(SB_HORZ, scroll_.LastColumn(), scroll_.ColumnBarPage(geometry_.WrapWidth()),
                   scroll_.column);
     SetScrollInfo(SB_VERT, scroll_.LastRow(), scroll_.RowBarPage(), scroll_.row);
+    // Every way the view moves ends here.
+    host_.ViewMoved();
 }
 
 void MapView::EvHScroll(int code, int position) {
@@ -271,7 +278,7 @@ void MapView::ZoomAt(int step, PixelPoint at) {
     ZoomAround(scroll_, geometry_, zoomed, at, client.Width(), client.Height(), plain.XExtent(),
                plain.YExtent());
     geometry_ = zoomed;
-    Update();
+    Relayout();
     host_.ZoomChanged(geometry_.ZoomStep());
 }
 
@@ -280,7 +287,7 @@ void MapView::ShowWholeLevel() {
     HexArea known = KnownArea();
     geometry_.SetZoomStep(
         WholeLevelStep(known.columns, known.rows, client.Width(), client.Height()));
-    Update();
+    Relayout();
     CenterOn(AreaCentre(known));
     host_.ZoomChanged(geometry_.ZoomStep());
 }

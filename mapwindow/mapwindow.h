@@ -29,6 +29,9 @@ public:
     // Level z is on show now. Every way to another level ends here, so what names the level
     // or depends on it (the status bar, Plain up and down) follows it from this one place.
     virtual void LevelShown(int z) {}
+    // The view scrolled, zoomed, or shows another level or map (what follows the view, the
+    // minimap, looks again).
+    virtual void ViewMoved() {}
 };
 
 // The map window: one level of the hex map for the turn on show, scrolled over a world that
@@ -55,6 +58,11 @@ public:
     // After the map changed: wrap and rows of the level taken again, scroll bars set up
     // again, the whole window repainted.
     void Update();
+    // Counts the calls of Update (the map or the level on show changed; a zoom does not count):
+    // what draws the map elsewhere (the minimap) draws it again when this changed.
+    unsigned MapGeneration() const { return mapGeneration_; }
+    // The painter, whose colours the minimap shares.
+    const MapPainter& GetPainter() const { return painter_; }
 
     // The hex under a point of the client area, on the plain shown.
     AtlCoord ViewCoord2HexCoord(PixelPoint p) const;
@@ -130,6 +138,8 @@ public:
     Str GetToolTip(PixelPoint point) override;
 
 private:
+    // Update without a change of the map (another zoom): wrap, rows and scroll bars again.
+    void Relayout();
     // The part of the level on show that holds its known hexes, each once.
     HexArea KnownArea() const;
     // The rows of the level on show a click may select: the known ones.
@@ -153,4 +163,5 @@ private:
     AtlCoord hover_{-1, -1, 0}; // the hex last reported under the mouse
     int zoomWheelRest_ = 0;     // wheel turns short of a notch
     PixelPoint paintedOrigin_;  // the level's margins in the picture on screen
+    unsigned mapGeneration_ = 0;
 };

@@ -45,8 +45,8 @@ kill "$demo" "$xvfb"
 wait "$xvfb" 2>/dev/null || true
 
 # The program itself, with a profile of its own: the whole 64 x 64 world zoomed out, where the
-# gold discs mark the towns the Guardsmen hold, the find box over the player's map, and the
-# empty start.
+# gold discs mark the towns the Guardsmen hold, the find box over the player's map, the empty
+# start, the levels and the minimap.
 cp "$build/vexlor/vexlor" "$build/vexlor/vexenu.so" "$build/vexlor/errlex32.so" \
     "$build/vexlor/vexenu.html" "$work/"
 touch "$work/per-user-profile"
@@ -116,5 +116,15 @@ DISPLAY=$display /usr/bin/import -window root docs/levels-lake.png
 DISPLAY=$display xdotool mousemove 47 36 click 1 sleep 0.5 click 1 sleep 0.6 \
     mousemove 345 180 click 1 sleep 0.6
 DISPLAY=$display /usr/bin/import -window root docs/levels-deep.png
+kill "$program"
+sleep 1
+# The minimap of the whole world at actual size, the map scrolled across the world's edge so
+# that the frame shows in two pieces; closed again, so that the profile keeps it closed.
+start_program "$work/whole.atl" 376 405
+DISPLAY=$display xdotool key ctrl+0 sleep 0.3 key ctrl+m sleep 0.8 key Home sleep 0.2 \
+    key Left key Left key Left key Left key Left key Left sleep 0.3 mousemove 300 420 click 1 \
+    sleep 0.6
+DISPLAY=$display /usr/bin/import -window root docs/minimap.png
+DISPLAY=$display xdotool key ctrl+m sleep 0.3
 kill "$program" "$xvfb"
 wait "$xvfb" 2>/dev/null || true

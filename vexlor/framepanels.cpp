@@ -1,7 +1,8 @@
-// The panels docked beside the map, find and turn events: made on first use, opened again at
-// start when the program was left with them open, and closing one gives the keyboard back to
-// the map.
+// The panels docked beside the map, find, turn events and the minimap: made on first use,
+// opened again at start when the program was left with them open, and closing one gives the
+// keyboard back to the map.
 #include "app/globals.h"
+#include "mapwindow/minimappanel.h"
 #include "ui/findbox.h"
 #include "ui/lineswindow.h"
 #include "vexlor/framewindow.h"
@@ -10,9 +11,12 @@ namespace {
 
 constexpr const char* kFindSection = "FindPanel";
 constexpr const char* kEventsSection = "EventsPanel";
+constexpr const char* kMinimapSection = "MinimapPanel";
 // Wide enough for a line and its month, and for a few lines of events.
 constexpr int kFindWidth = 420;
 constexpr int kEventsHeight = 220;
+// A 64 x 64 world at about four pixels a hex.
+constexpr int kMinimapWidth = 260;
 
 } // namespace
 
@@ -44,8 +48,37 @@ DLinesWindow& FrameWindow::EventsPanel() {
     return *turnEvents_;
 }
 
+MinimapPanel& FrameWindow::MinimapView() {
+    if (!minimap_) {
+        minimap_ = std::make_unique<MinimapPanel>(
+            this, Language.Text(Msg::Minimap).Get(),
+            DDockPanel::Place{Profile, kMinimapSection, DDockPanel::Right, kMinimapWidth}, *map_);
+        minimap_->OnClosed([this] {
+            SetCommandChecked(CM_VIEWMINIMAP, false);
+            map_->SetFocus();
+        });
+    }
+    return *minimap_;
+}
+
+void FrameWindow::CmViewMinimap() {
+    MinimapPanel& minimap = MinimapView();
+    if (minimap.IsOpen()) {
+        minimap.Close();
+        return;
+    }
+    minimap.Open();
+    SetCommandChecked(CM_VIEWMINIMAP, true);
+}
+
+void FrameWindow::ViewMoved() {
+    if (minimap_) minimap_->Follow();
+}
+
 void FrameWindow::OpenKeptPanels() {
     // Shown where they were left; the keyboard stays with the map.
     if (DDockPanel::WasOpen(Profile, kFindSection)) FindPanel().DDockPanel::Open();
     if (DDockPanel::WasOpen(Profile, kEventsSection)) EventsPanel().DDockPanel::Open();
+    if (DDockPanel::WasOpen(Profile, kMinimapSection)) CmViewMinimap();
+    SetCommandChecked(CM_VIEWMINIMAP, minimap_ && minimap_->IsOpen());
 }

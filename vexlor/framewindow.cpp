@@ -6,6 +6,7 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "mapview/legend.h"
+#include "mapwindow/minimappanel.h"
 #include "model/levelname.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
@@ -134,6 +135,7 @@ void FrameWindow::RegisterCommands() {
         CM_VIEWLASTTURN, [this] { CmViewLastTurn(); }, [this] { return CeViewNextTurn(); });
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
+    OnCommand(CM_VIEWMINIMAP, [this] { CmViewMinimap(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
     RegisterZoomCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });

@@ -17,6 +17,7 @@
 #include <vector>
 
 class DLinesWindow;
+class MinimapPanel;
 class DHelpWindow;
 class DProgressDialog;
 class DStartHint;
@@ -48,6 +49,7 @@ enum FrameCommand : unsigned {
     CM_VIEWACTUALSIZE = 222,
     CM_VIEWWHOLELEVEL = 223,
     CM_VIEWNEWESTUNITS = 224,
+    CM_VIEWMINIMAP = 255,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -126,6 +128,8 @@ public:
     void RegisterZoomCommands();
     // Opens the panel of the turn on show's errors, battles and events beside the map.
     void CmViewTurnEvents();
+    // Opens the minimap beside the map, or closes it when it is open.
+    void CmViewMinimap();
     // Marks the player's units at their newest known places instead of this month's only (or
     // back); the choice is kept in the profile.
     void CmViewNewestUnits();
@@ -164,6 +168,8 @@ public:
     DFindBox* FindBox() { return findBox_.get(); }
     // The turn's events panel, once made as the find panel is.
     DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
+    // The minimap, once made (View, Minimap, or open when the program was last left).
+    MinimapPanel* Minimap() { return minimap_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -179,6 +185,7 @@ private:
     void ZoomChanged(int step) override;
     // The status bar names the level and Plain up and down follow it, however it came.
     void LevelShown(int z) override;
+    void ViewMoved() override;
     // Selects hex c again after a rebuild of the map and describes it when it lies on the
     // level on show (emptying the description when nothing is known of it now).
     void Reselect(const AtlCoord& c);
@@ -208,6 +215,7 @@ private:
     // The panels beside the map, made on first use; closing one gives the map the keyboard.
     DFindBox& FindPanel();
     DLinesWindow& EventsPanel();
+    MinimapPanel& MinimapView();
     // The panels that were open when the program was last left open again.
     void OpenKeptPanels();
     // What the find box lists for text, newest sightings first, remembered for the choice
@@ -246,6 +254,7 @@ private:
     std::vector<FindMatch> found_;
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
+    std::unique_ptr<MinimapPanel> minimap_;
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.
