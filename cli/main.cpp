@@ -20,6 +20,8 @@ const Command kCommands[] = {
     {"levels", Msg::CliLevelsUsage, Msg::CliLevelsSummary, "", 1, 1, 1, RunLevels},
     // Like grep: 2 when the search could not be made.
     {"find", Msg::CliFindUsage, Msg::CliFindSummary, "--turn", 2, 2, 2, RunFind},
+    {"notes", Msg::CliNotesUsage, Msg::CliNotesSummary, "", 1, 1, 1, RunNotes},
+    {"note", Msg::CliNoteUsage, Msg::CliNoteSummary, "", 3, 3, 1, RunNote},
 };
 
 void PrintHelp(FILE* out) {

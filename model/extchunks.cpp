@@ -1,6 +1,7 @@
 #include "model/extchunks.h"
 
 #include "model/levelwidthschunk.h"
+#include "model/notechunk.h"
 #include "model/turnchunk.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ const ExtChunkKind kKinds[] = {
     {{'U', 'N', 'T', 'X'}, &kUnitsPart, nullptr, nullptr},
     {{'E', 'V', 'N', 'T'}, &kEventsPart, nullptr, nullptr},
     {{'W', 'A', 'G', 'E'}, &kWagesPart, nullptr, nullptr},
+    {{'N', 'O', 'T', 'E'}, nullptr, WriteNotesChunk, ReadNotesChunk},
     {kDamagedTag, nullptr, WriteNoChunk, RefuseChunk},
 };
 
