@@ -15,9 +15,10 @@ constexpr GrafColor kWriting{120, 120, 150};
 constexpr GrafColor kRibbon{205, 30, 40};
 constexpr GrafColor kRibbonEdge{110, 10, 20};
 
-// At actual size: the sheet, 9 x 11, its corner at (33, 10); the ribbon, 5 x 11, at (6, 14).
-constexpr PixelRect kSheet{33, 10, 42, 21};
-constexpr PixelRect kRibbonBox{6, 14, 11, 25};
+// At actual size, beside the markers and clear of the town name below the middle: the sheet,
+// 8 x 10, its corner at (34, 7); the ribbon, 5 x 10, at (11, 27).
+constexpr PixelRect kSheet{34, 7, 42, 17};
+constexpr PixelRect kRibbonBox{11, 27, 16, 37};
 
 int Scaled(int value, double scale) {
     return static_cast<int>(std::lround(value * scale));
