@@ -189,6 +189,21 @@ enum : int {
     BadFaction = 1720,
     // The minimap.
     Minimap = 1950,
+    // The player's notes and bookmarks: the description pane, the note editor, the Bookmarks
+    // menu, the map's legend and vexlor-cli notes and note.
+    NoteHeading = 2000,
+    BookmarkedNoteHeading = 2001,
+    BookmarkedHex = 2002,
+    NoteEditorTitle = 2003,
+    NoteEditorPrompt = 2004,
+    NoMoreBookmarks = 2005,
+    CliNotesUsage = 2006,
+    CliNotesSummary = 2007,
+    CliNoteUsage = 2008,
+    CliNoteSummary = 2009,
+    NoteTooLong = 2010,
+    NoteSet = 2011,
+    NoteRemoved = 2012,
 };
 } // namespace Msg
 
@@ -391,4 +406,19 @@ inline constexpr MessageRow kMessageTable[] = {
      "the first month to write: its turn number or a date (\"March, Year 5\"); all by default"},
     {Msg::BadFaction, "bad faction '%s': expected a faction number above 0"},
     {Msg::Minimap, "Minimap"},
+    {Msg::NoteHeading, "Your note:"},
+    {Msg::BookmarkedNoteHeading, "Your note (bookmarked):"},
+    {Msg::BookmarkedHex, "Bookmarked"},
+    {Msg::NoteEditorTitle, "Note on %s"},
+    {Msg::NoteEditorPrompt, "Your note on this hex, kept with the map (leave it empty to remove "
+                            "it):"},
+    {Msg::NoMoreBookmarks, "%s more bookmarks are not listed"},
+    {Msg::CliNotesUsage, "notes DOC"},
+    {Msg::CliNotesSummary, "print the notes on hexes, one line each: X,Y,Z, a tab and the text "
+                           "(line breaks as \\n)"},
+    {Msg::CliNoteUsage, "note DOC X,Y[,Z] TEXT"},
+    {Msg::CliNoteSummary, "write the note on a hex into the document; an empty TEXT removes it"},
+    {Msg::NoteTooLong, "the note has %s characters; a note holds at most %s"},
+    {Msg::NoteSet, "Note kept on %s"},
+    {Msg::NoteRemoved, "Note removed from %s"},
 };

@@ -54,6 +54,8 @@ int RunLevels(const CommandArgs& args);
 int RunFind(const CommandArgs& args);
 int RunAllies(const CommandArgs& args);
 int RunExportAlly(const CommandArgs& args);
+int RunNotes(const CommandArgs& args);
+int RunNote(const CommandArgs& args);
 
 // "vexlor-cli: <message>" on standard error; returns 1 for the caller's exit status.
 int Fail(const char* format, ...);

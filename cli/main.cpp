@@ -23,6 +23,8 @@ const Command kCommands[] = {
     {"allies", Msg::CliAlliesUsage, Msg::CliAlliesSummary, "--remove", 1, 1, 1, RunAllies},
     {"export-ally", Msg::CliExportAllyUsage, Msg::CliExportAllySummary, "--from", 2, 2, 1,
      RunExportAlly},
+    {"notes", Msg::CliNotesUsage, Msg::CliNotesSummary, "", 1, 1, 1, RunNotes},
+    {"note", Msg::CliNoteUsage, Msg::CliNoteSummary, "", 3, 3, 1, RunNote},
 };
 
 void PrintHelp(FILE* out) {

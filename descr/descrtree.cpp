@@ -3,6 +3,7 @@
 #include "base/messagetext.h"
 #include "map/atlmap.h"
 #include "map/unittext.h"
+#include "model/hexnotes.h"
 #include "model/vexlordoc.h"
 
 #include <unordered_map>
@@ -204,6 +205,21 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
     }
 }
 
+// The player's note on the hex, open, its lines below its heading; a bookmark alone is one
+// line.
+void AddNote(TreeViewNode& root, const HexNote* note) {
+    if (!note) return;
+    if (note->text.IsEmpty()) {
+        if (note->IsBookmarked()) AddLine(root, EnglishMessage(Msg::BookmarkedHex));
+        return;
+    }
+    DescrTVNode* heading = AddLine(
+        root, EnglishMessage(note->IsBookmarked() ? Msg::BookmarkedNoteHeading : Msg::NoteHeading));
+    for (std::string_view line : NoteLines(note->text.View()))
+        AddLine(*heading, Str(line));
+    heading->SetOpen(true);
+}
+
 } // namespace
 
 std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
@@ -212,6 +228,7 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
     const AtlHexData* hex = map.GetHex(c);
     if (!hex) return nullptr;
     auto root = std::make_unique<DescrTVRoot>();
+    AddNote(*root, doc.Extras().notes.Find(c));
     const LocationNode& loc = hex->Location();
     bool known = !loc.terrain.IsDefault();
     Str titleText;

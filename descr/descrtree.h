@@ -17,6 +17,7 @@ class VexlorDoc;
 // Lines whose number no report gave ("Peasants: ", "Taxes: $", "Entertainment: $",
 // "Wages: $") are left out rather than shown as -1, and so is " (Max: $...)" alone. The
 // player's units are listed under "Your units" where the map marks them (FormatMap); the
-// headings of units and buildings name the month of a sighting older than the map's.
+// headings of units and buildings name the month of a sighting older than the map's. The
+// player's note on the hex, when it has one, comes first, above the title.
 std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
                                             const AtlCoord& c, const DescrOptions& options);

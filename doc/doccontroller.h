@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // An answer to a question about one report; the "to all" answers cover the rest of the batch.
@@ -133,6 +134,12 @@ public:
     // as SaveAs writes, never over the document itself (ExportIsTheDocument); the document and
     // its name stay as they are.
     DocOutcome ExportForAlly(const char* path, AtlDate from);
+
+    // The player's notes and bookmarks (model/hexnotes.h), which belong to the hex whatever
+    // turn is on show. Each marks the document modified when it changed anything; false when
+    // the note or bookmark was that already. An empty text removes the note.
+    bool SetNote(const AtlCoord& c, std::string_view text);
+    bool SetBookmark(const AtlCoord& c, bool bookmarked);
 
 private:
     // The "to all" answers given so far in one batch of reports.

@@ -52,6 +52,9 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 223, "&Whole level"},
     {1, 0, nullptr},
     {1, 224, "Your units at &newest known places"},
+    {0, 0, "&Bookmarks"}, // the bookmarks are listed above the two commands
+    {1, 260, "&Note...\tF2"},
+    {1, 261, "&Bookmark this hex\tCtrl+B"},
     {0, 0, "\b&Help"}, // "\b": at the right end of the menu bar
     {1, 901, "&Index\tF1"},
     {1, 902, "&Using help"},

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class HexNotes;
 class LevelWidths;
 class MapViewSink;
 
@@ -32,6 +33,11 @@ public:
     // The date the map was built for (the turn on show).
     AtlDate Date() const { return date_; }
     void SetDate(AtlDate date) { date_ = date; }
+
+    // The player's notes and bookmarks of the document the map was built from (FormatMap),
+    // which the painter marks and a find searches; null for none.
+    const HexNotes* Notes() const { return notes_; }
+    void SetNotes(const HexNotes* notes) { notes_ = notes; }
 
     // Every level's selection, or one level's.
     void ClearSelection();
@@ -69,4 +75,5 @@ private:
     std::map<int, int> learnedWidths_;
     MapViewSink* view_;
     AtlDate date_;
+    const HexNotes* notes_ = nullptr;
 };

@@ -41,6 +41,7 @@ void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date, OwnUnitPlaces pl
     map.Clear();
     map.SetLearnedWidths(doc.Extras().levelWidths);
     map.SetDate(date);
+    map.SetNotes(&doc.Extras().notes);
     const int own = doc.GetFaction().Number();
     const bool newestKnown = places == OwnUnitPlaces::NewestKnown && own != 0;
     NewestSightings newest;

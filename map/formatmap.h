@@ -15,6 +15,7 @@ class VexlorDoc;
 // units are marked (MarkUnits) for date, and hexes whose sighting is older than date are marked
 // HexEarlier. With NewestKnown, an earlier sighting that is the newest one of any of the
 // player's units among the hexes on show is marked as holding own units too. The hexes refer
-// to doc's locations: call it again whenever doc's turns change.
+// to doc's locations and the map to doc's notes: call it again whenever doc's turns or notes
+// change.
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date,
                OwnUnitPlaces places = OwnUnitPlaces::ThisMonth);

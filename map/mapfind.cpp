@@ -4,6 +4,7 @@
 #include "map/atlmap.h"
 #include "map/hexdata.h"
 #include "model/coordtext.h"
+#include "model/hexnotes.h"
 #include "model/levelname.h"
 #include "model/location.h"
 
@@ -60,6 +61,8 @@ const char* FindKindName(FindKind kind) {
         return "unit";
     case FindKind::Building:
         return "building";
+    case FindKind::Note:
+        return "note";
     default:
         return "hex";
     }
@@ -104,6 +107,18 @@ void FindLevel(const AtlMap& map, int z, std::vector<FindMatch>& matches) {
     matches.insert(matches.end(), level.begin(), level.begin() + static_cast<ptrdiff_t>(kept));
 }
 
+// The first line of each note that holds the text.
+void FindNotes(const AtlMap& map, const std::string& query, std::vector<FindMatch>& matches) {
+    if (!map.Notes()) return;
+    Str needle = Lower(Str(query));
+    for (const auto& [c, note] : map.Notes()->All())
+        for (std::string_view line : NoteLines(note.text.View()))
+            if (Holds(Str(line), needle)) {
+                matches.push_back({c, FindKind::Note, Str(line), map.Date()});
+                break;
+            }
+}
+
 } // namespace
 
 std::vector<FindMatch> FindOnMap(const AtlMap& map, const std::string& text) {
@@ -126,9 +141,11 @@ std::vector<FindMatch> FindOnMap(const AtlMap& map, const std::string& text) {
                     matches.push_back(
                         {c, FindKind::Building, BuildingText(building), hex.seenDate});
         });
+        FindNotes(map, query, matches);
     } else {
         if (auto z = LevelOfName(query)) FindLevel(map, *z, matches);
         FindByName(map, query, matches);
+        FindNotes(map, query, matches);
     }
 
     std::stable_sort(matches.begin(), matches.end(), NewestFirst);

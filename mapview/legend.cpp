@@ -6,6 +6,7 @@
 #include "map/hexgeometry.h"
 #include "mapview/mappainter.h"
 #include "mapview/maprender.h"
+#include "model/hexnotes.h"
 #include "model/location.h"
 
 #include <string>
@@ -33,7 +34,11 @@ bool PaintLegendPicture(std::string_view name, OffscreenBuffer& picture) {
     if (name == "hollow")
         flags = AtlHexData::HexOwnUnits | AtlHexData::HexOtherUnits | AtlHexData::HexEarlier;
     if (name == "town") loc.townName = "Oyo";
-    if (!flags && name != "town" && name != "selected") {
+    HexNotes notes;
+    if (name == "note") notes.SetText(hex, "A note");
+    if (name == "bookmark") notes.SetBookmark(hex, true);
+    map.SetNotes(&notes);
+    if (!flags && name != "town" && name != "selected" && notes.IsEmpty()) {
         // A terrain, by the report's word: the painter picks its picture.
         loc.terrain = TerrainType(std::string(name).c_str());
         for (int t = 1; t < TerrainType::kKnownCount; ++t)

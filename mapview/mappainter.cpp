@@ -4,6 +4,8 @@
 #include "gfx/grafview.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
+#include "mapview/notemark.h"
+#include "model/hexnotes.h"
 #include "model/location.h"
 #include "model/terrain.h"
 
@@ -149,8 +151,12 @@ void MapPainter::Draw(GrafView& view, const PixelRect& clip, int z,
     // Names of hexes beside clip may reach into it.
     int reach = NameReach();
     PixelRect labels{clip.left - reach, clip.top, clip.right + reach, clip.bottom};
-    for (const HexPlace& place : geometry_.PlacesIn(labels, scroll, z))
+    const HexNotes* notes = map_.Notes();
+    for (const HexPlace& place : geometry_.PlacesIn(labels, scroll, z)) {
         DrawHex2(view, place.hex, place.corner);
+        if (const HexNote* note = notes ? notes->Find(place.hex) : nullptr)
+            DrawNoteMark(view, place.corner, geometry_.Metrics(), *note);
+    }
     view.RestoreState();
 }
 

@@ -22,9 +22,9 @@ class ScrollData;
 // known only partly, the hex borders with the selected hex's outline set apart, town names
 // (placed off the markers, see PlaceTownName), the guard flag and the markers of the player's own
 // units and of other factions' units (hollow where the hex's sighting is from an earlier month:
-// AtlHexData::HexEarlier). The map window and off-screen pictures share it. It paints at the
-// geometry's zoom step, with pictures scaled smoothly and made as fine as the screen's device
-// pixels.
+// AtlHexData::HexEarlier), and the marks of the player's notes and bookmarks (DrawNoteMark). The
+// map window and off-screen pictures share it. It paints at the geometry's zoom step, with
+// pictures scaled smoothly and made as fine as the screen's device pixels.
 class MapPainter : private HexPictures {
 public:
     static constexpr GrafColor kBackground{24, 24, 32};

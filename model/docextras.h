@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/allies.h"
+#include "model/hexnotes.h"
 #include "model/levelwidths.h"
 
 #include <array>
@@ -19,6 +20,7 @@ struct KeptChunk {
 struct DocExtras {
     LevelWidths levelWidths;
     AllyMaps allies;
+    HexNotes notes;
     std::vector<KeptChunk> keptChunks;
     // The last read found the area damaged: what could be read is here, the rest is kept in
     // keptChunks as it was (model/extarea.h).

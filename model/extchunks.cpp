@@ -2,6 +2,7 @@
 
 #include "model/allychunk.h"
 #include "model/levelwidthschunk.h"
+#include "model/notechunk.h"
 #include "model/turnchunk.h"
 
 #include <algorithm>
@@ -23,6 +24,7 @@ const ExtChunkKind kKinds[] = {
     {{'E', 'V', 'N', 'T'}, &kEventsPart, nullptr, nullptr},
     {{'W', 'A', 'G', 'E'}, &kWagesPart, nullptr, nullptr},
     {{'A', 'L', 'L', 'Y'}, nullptr, nullptr, ReadAllyChunk, CountAllyChunks, WriteAllyChunk},
+    {{'N', 'O', 'T', 'E'}, nullptr, WriteNotesChunk, ReadNotesChunk},
     {kDamagedTag, nullptr, WriteNoChunk, RefuseChunk},
 };
 

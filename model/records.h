@@ -114,4 +114,11 @@ struct DocRecords {
                w.template Many<uint32_t>(e.battles, line) &&
                w.template Many<uint32_t>(e.events, line);
     }
+
+    // The player's notes and bookmarks (model/hexnotes.h), under the hex's coordinate.
+    template <class W, class R> static bool Notes(W& w, R& notes) {
+        return w.template Many<uint32_t>(notes.notes_, [&](auto& keyed) {
+            return Coord(w, keyed.first) && w.U8(keyed.second.flags) && w.Text(keyed.second.text);
+        });
+    }
 };

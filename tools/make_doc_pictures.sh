@@ -83,6 +83,23 @@ DISPLAY=$display xdotool windowmove "$box" 780 380 sleep 0.3 key Down sleep 0.2 
 DISPLAY=$display /usr/bin/import -window root docs/find-box.png
 kill "$program"
 sleep 1
+# A note written with vexlor-cli note on Verdorf's hex, found, selected and bookmarked in the
+# program (Ctrl+B): the note at the top of the pane, the sheet and the ribbon on the map.
+cp "$work/head.atl" "$work/noted.atl"
+"$cli" note "$work/noted.atl" 0,32 "Buy horses here in spring.
+The guards of Verdorf are Blue Herons: ask before crossing.
+Tower planned on the hill east of the city."
+start_program "$work/noted.atl" 376 405
+DISPLAY=$display xdotool key ctrl+0 sleep 0.3 key ctrl+f sleep 0.8 type --delay 60 verdorf
+sleep 0.5
+DISPLAY=$display xdotool key Down sleep 0.2 key Return sleep 0.5 key Escape sleep 0.3 \
+    key ctrl+b sleep 0.6 key ctrl+0 sleep 0.4 key ctrl+equal sleep 0.4 key ctrl+equal sleep 0.8 \
+    mousemove 120 8 click 1 sleep 0.6
+DISPLAY=$display /usr/bin/import -window root "$work/notes.png"
+DISPLAY=$display xdotool key Escape
+/usr/bin/convert "$work/notes.png" -crop 1280x520+0+0 +repage -colors 128 docs/notes.png
+kill "$program"
+sleep 1
 # Started without a map: the hint of what to do first, with the two maps opened above as the
 # maps used last.
 DISPLAY=$display "$work/vexlor" &

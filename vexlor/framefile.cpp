@@ -124,6 +124,7 @@ DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
 void FrameWindow::DocumentChanged() {
     UpdateCaption();
     Reformat();
+    UpdateBookmarksMenu();
 }
 
 void FrameWindow::NoteRecent(const char* path) {

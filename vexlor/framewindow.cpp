@@ -138,6 +138,7 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWMINIMAP, [this] { CmViewMinimap(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
     RegisterZoomCommands();
+    RegisterNoteCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
     OnCommand(CM_ABOUT, [this] { CmAbout(); });

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class DLinesWindow;
@@ -50,6 +51,10 @@ enum FrameCommand : unsigned {
     CM_VIEWWHOLELEVEL = 223,
     CM_VIEWNEWESTUNITS = 224,
     CM_VIEWMINIMAP = 255,
+    CM_NOTEEDIT = 260,
+    CM_NOTEBOOKMARK = 261,
+    CM_BOOKMARKFIRST = 262, // the bookmarks' jumps: 262 to 269
+    CM_BOOKMARKLAST = 269,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -134,6 +139,15 @@ public:
     // back); the choice is kept in the profile.
     void CmViewNewestUnits();
     OwnUnitPlaces UnitPlaces() const { return unitPlaces_; }
+    // The player's note on the selected hex, written in the note editor; an emptied note is
+    // removed.
+    void CmNoteEdit();
+    // Bookmarks the selected hex, or takes its bookmark away.
+    void CmNoteBookmark();
+    // Goes to the bookmark listed at index of the Bookmarks menu.
+    void CmGoToBookmark(size_t index);
+    // The hex selected on the level on show, if one is.
+    std::optional<AtlCoord> SelectedHex() const;
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -204,6 +218,9 @@ private:
     // The map's name goes to the top of the recently used ones and into the File menu.
     void NoteRecent(const char* path);
     void UpdateRecentMenu();
+    // The Bookmarks menu lists the document's bookmarks again.
+    void RegisterNoteCommands();
+    void UpdateBookmarksMenu();
     // The hint over the empty map of what to do first, shown while the map has no turn.
     void UpdateStartHint();
 
@@ -255,6 +272,7 @@ private:
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<MinimapPanel> minimap_;
+    std::vector<AtlCoord> bookmarks_;  // the Bookmarks menu's jumps, in its order
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.

@@ -73,6 +73,8 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "  Zoom &in\tCtrl++ 220\n  Zoom &out\tCtrl+- 221\n"
                       "  &Actual size\tCtrl+0 222\n  &Whole level 223\n  -\n"
                       "  Your units at &newest known places 224\n"
+                      "&Bookmarks\n"
+                      "  &Note...\tF2 260\n  &Bookmark this hex\tCtrl+B 261\n"
                       "\b&Help\n"
                       "  &Index\tF1 901\n  &Using help 902\n  -\n  &About... 903\n");
     EXPECT_TRUE(lang.LoadMenuA(2).empty());

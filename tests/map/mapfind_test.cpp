@@ -1,6 +1,7 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "map/mapfind.h"
+#include "model/hexnotes.h"
 #include "model/levelname.h"
 #include "tests/support/reportdoc.h"
 
@@ -117,4 +118,42 @@ TEST(FindOnMap, ListsTheNewestSightingsFirstWithTheirMonths) {
     std::vector<FindMatch> erisort = FindOnMap(game.map, "erisort");
     ASSERT_GT(erisort.size(), 1u);
     EXPECT_TRUE(IsNewestFirst(erisort));
+}
+
+// The player's notes are found by any line that holds the text, case ignored, on known hexes
+// and unknown ones alike, dated the map's month; coordinates name hexes only.
+TEST(FindOnMap, FindsTheLinesOfThePlayersNotes) {
+    ShownMap game(ReportSeries(VEXLOR_REPORTS_DIR "/head-standard", 3, 8));
+    HexNotes& notes = game.doc.Extras().notes;
+    const AtlCoord verdorf(0, 32), nowhere(60, 60, 1);
+    notes.SetText(verdorf, "Guards of 404 here\nBuy HORSES in spring");
+    notes.SetText(nowhere, "Horses? Ask the Herons");
+    notes.SetBookmark(AtlCoord(2, 32), true); // no text: nothing to find
+    FormatMap(game.doc, game.map, game.doc.LastTurn()->date);
+
+    auto notesFound = [&](const char* text) {
+        std::vector<FindMatch> found = FindOnMap(game.map, text);
+        std::erase_if(found, [](const FindMatch& m) { return m.kind != FindKind::Note; });
+        return found;
+    };
+    std::vector<FindMatch> horses = notesFound("horses");
+    ASSERT_EQ(horses.size(), 2u);
+    EXPECT_EQ(horses[0].coord, verdorf);
+    EXPECT_EQ(horses[0].kind, FindKind::Note);
+    EXPECT_STREQ(FindKindName(horses[0].kind), "note");
+    EXPECT_EQ(horses[0].text, Str("Buy HORSES in spring"));
+    EXPECT_EQ(horses[0].seen, game.map.Date());
+    EXPECT_EQ(horses[1].coord, nowhere);
+    EXPECT_EQ(horses[1].text, Str("Horses? Ask the Herons"));
+
+    // A number finds the unit and the note that names it; a name the note and the town.
+    std::vector<FindMatch> unit = FindOnMap(game.map, "404");
+    ASSERT_EQ(unit.size(), 2u);
+    EXPECT_EQ(unit[0].kind, FindKind::Unit);
+    EXPECT_EQ(unit[1].kind, FindKind::Note);
+    EXPECT_EQ(unit[1].text, Str("Guards of 404 here"));
+    EXPECT_EQ(FindOnMap(game.map, "0,32").size(), 1u);
+    EXPECT_EQ(notesFound("HERONS").size(), 1u);
+    notes.SetText(nowhere, "");
+    EXPECT_TRUE(notesFound("herons").empty());
 }

@@ -113,7 +113,7 @@ private slots:
 
         QCOMPARE(result, 0);
         QCOMPARE(caption, QStringLiteral("Vexlor - <new map>[*]"));
-        QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
+        QCOMPARE(titles, (QStringList{"&File", "&View", "&Bookmarks", "&Help"}));
         std::map<unsigned, QString> expected = {
             {101, "&New"},         {102, "&Open"},       {103, "&Save"},
             {104, "Save a&s..."},  {105, "&Add report"}, {106, "&Export map..."},
@@ -125,11 +125,15 @@ private slots:
             {903, "&About..."}};
         expected[224] = "Your units at &newest known places";
         expected[255] = "&Minimap";
+        expected[260] = "&Note...";
+        expected[261] = "&Bookmark this hex";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
-        // Actual size and Export map stand greyed.
+        // Actual size and Export map stand greyed, and so do a note and a bookmark without a
+        // hex selected.
         for (auto [id, on] : enabled)
-            QCOMPARE(on, (id < 200 || id > 205) && id != 222 && id != 106);
+            QCOMPARE(on,
+                     (id < 200 || id > 205) && id != 222 && id != 106 && id != 260 && id != 261);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
