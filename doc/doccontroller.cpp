@@ -105,7 +105,8 @@ void DocController::Changed() {
 
 DocOutcome DocController::ShowDate(AtlDate date) {
     DocOutcome out;
-    if (!doc_.FirstTurn() || date < doc_.FirstTurn()->date || date > doc_.LastTurn()->date) {
+    const std::vector<AtlDate> months = doc_.KnownMonths();
+    if (months.empty() || date < months.front() || date > months.back()) {
         out.kind = DocOutcomeKind::NoSuchTurn;
         out.file = FileName().Get();
         out.hasDate = true;
@@ -172,7 +173,7 @@ DocOutcome DocController::Open(const char* path) {
     }
     doc_ = std::move(incoming);
     // A document opens at its newest turn.
-    shown_ = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
+    shown_ = doc_.LastMonth();
     Changed();
     return out;
 }
@@ -259,7 +260,7 @@ DocOutcome DocController::SaveAs(const char* path) {
 
 DocOutcome DocController::AddOne(const std::string& path, DocAnswer& replaceAll, bool& otherAll,
                                  bool more, bool& stop) {
-    AtlDate latest = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
+    AtlDate latest = doc_.LastMonth();
     BatchAnswers answers(questions_, replaceAll, path, more);
     IntakeOutcome in = AddReportFile(path.c_str(), IntakeTarget{doc_, answers, debugFile_});
     DocOutcome out = ReportOutcome(path, in, doc_.GetFaction().Number());
