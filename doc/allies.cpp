@@ -66,17 +66,11 @@ bool SameFile(const std::string& a, const char* b) {
 } // namespace
 
 bool DocController::Span(AtlDate& first, AtlDate& last) const {
-    bool any = false;
-    auto take = [&](const VexlorDoc& doc) {
-        if (!doc.FirstTurn()) return;
-        if (!any || doc.FirstTurn()->date < first) first = doc.FirstTurn()->date;
-        if (!any || doc.LastTurn()->date > last) last = doc.LastTurn()->date;
-        any = true;
-    };
-    take(doc_);
-    for (const auto& ally : doc_.Extras().allies.All())
-        take(*ally->doc);
-    return any;
+    const std::vector<AtlDate> months = doc_.KnownMonths();
+    if (months.empty()) return false;
+    first = months.front();
+    last = months.back();
+    return true;
 }
 
 DocOutcome DocController::AddAllyMap(const char* path) {
