@@ -10,7 +10,8 @@ class VexlorDoc;
 // here because the model knows nothing of the map). Turns later than date are skipped. A hex
 // shows the newest full sighting not later than date; a partial sighting (from a neighbour's
 // exit list) fills a hex only while nothing else is known of it, and a full sighting replaces
-// it even when older. HexGuarded stays set once any sighting taken had a guard. Every level
+// it even when older. HexGuarded stays set once any sighting taken had a guard;
+// HexGate is set where the block of the sighting on show named a gate (its turn's extras). Every level
 // is kept, with the widths the document learned. The selection is gone afterwards. Hexes with
 // units are marked (MarkUnits) for date, and hexes whose sighting is older than date are marked
 // HexEarlier. With NewestKnown, an earlier sighting that is the newest one of any of the

@@ -24,6 +24,9 @@ public:
         // The sighting on show is from a month before the map's: what it places here was
         // seen then, and its markers are drawn hollow.
         HexEarlier = 64,
+        // The region's block says it has a gate (its turn's extras); a bit apart from the
+        // marks above, which other marks may follow.
+        HexGate = 1u << 12,
     };
 
     // Nothing known (a selection placeholder).
