@@ -164,6 +164,9 @@ enum : int {
     FewerRegions = 1300,
     FewerUnits = 1301,
     OptionForce = 1302,
+    // Exporting a part of the map.
+    DragExportBox = 1900,
+    ExportPartTitle = 1901,
 };
 } // namespace Msg
 
@@ -336,4 +339,6 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::FewerRegions, "%s has %s regions, the turn held has %s. Replace it?"},
     {Msg::FewerUnits, "%s has %s of your units, the turn held has %s. Replace it?"},
     {Msg::OptionForce, "with --replace, also take a report with fewer regions or units"},
+    {Msg::DragExportBox, "Drag a box over the map to export that part of it as a picture."},
+    {Msg::ExportPartTitle, "Export selection"},
 };
