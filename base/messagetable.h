@@ -208,6 +208,9 @@ enum : int {
     NoteTooLong = 2010,
     NoteSet = 2011,
     NoteRemoved = 2012,
+    // Exporting a part of the map.
+    DragExportBox = 1900,
+    ExportPartTitle = 1901,
 };
 } // namespace Msg
 
@@ -428,4 +431,6 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::NoteTooLong, "the note has %s characters; a note holds at most %s"},
     {Msg::NoteSet, "Note kept on %s"},
     {Msg::NoteRemoved, "Note removed from %s"},
+    {Msg::DragExportBox, "Drag a box over the map to export that part of it as a picture."},
+    {Msg::ExportPartTitle, "Export selection"},
 };

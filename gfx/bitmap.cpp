@@ -17,6 +17,8 @@ const char* ResourcePath(int id) {
         return ":/bitmaps/terrain.png";
     case kOverlayBitmap:
         return ":/bitmaps/overlay.png";
+    case kObjectBitmap:
+        return ":/bitmaps/objects.png";
     case kToolbarBitmap:
         return ":/bitmaps/toolbar.png";
     case kToolbarBitmap2x:

@@ -12,6 +12,9 @@ enum BitmapResource {
     // Markers drawn over hexes: the guard flag (8 x 12) at the left, the player's own units
     // (12 x 12) at x = 16, other factions' units (8 x 8) at x = 32.
     kOverlayBitmap = 101,
+    // The pictures of a region's objects, 9 x 9 each in a row: gate, shaft, lair, ship,
+    // tower, building.
+    kObjectBitmap = 102,
     // Toolbar buttons 20 x 20: plain up, plain down, next, previous, first and last turn.
     kToolbarBitmap = 103,
     kToolbarBitmap2x = 104, // the same at twice the density

@@ -31,6 +31,7 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 0, nullptr},
     {1, 105, "&Add report"},
     {1, 106, "&Export map..."},
+    {1, 250, "Export se&lection..."},
     {1, 0, nullptr},
     {1, 100, "E&xit\tCtrl+Q"},
     {0, 0, "&View"},

@@ -2,6 +2,7 @@
 
 #include "map/atlmap.h"
 #include "model/location.h"
+#include "model/turnextras.h"
 #include "model/vexlordoc.h"
 
 #include <unordered_map>
@@ -36,6 +37,24 @@ void MarkNewestOwnPlaces(AtlMap& map, int own, const NewestSightings& newest,
     }
 }
 
+// Whether the region's block in the turn of its sighting named a gate. The extras of each
+// turn are looked up once per map.
+class GateFinder {
+public:
+    explicit GateFinder(const VexlorDoc& doc) : doc_(doc) {}
+    bool HasGate(const SightingIndex::Shown& shown) {
+        if (shown.partial) return false;
+        auto [at, isNew] = extras_.try_emplace(shown.seen.Value(), nullptr);
+        if (isNew) at->second = KeptExtras(doc_, shown.seen);
+        const RegionExtras* region = at->second ? at->second->FindRegion(shown.coord) : nullptr;
+        return region && region->gate != 0;
+    }
+
+private:
+    const VexlorDoc& doc_;
+    std::unordered_map<int32_t, const TurnExtras*> extras_;
+};
+
 } // namespace
 
 UnitOwners OwnersOf(const VexlorDoc& doc) {
@@ -55,13 +74,15 @@ void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date, OwnUnitPlaces pl
     const bool newestKnown = places == OwnUnitPlaces::NewestKnown && own != 0;
     NewestSightings newest;
     std::vector<AtlCoord> earlierOwn; // earlier sightings with own units, for newestKnown
+    GateFinder gates(doc);
     // The index names the one sighting each hex shows, so the cost does not grow with the
     // number of turns.
     const SightingIndex& index = doc.Sightings();
     index.ForEachAt(date, [&](const SightingIndex::Shown& shown) {
         AtlHexData hex(*shown.loc, shown.seen,
                        (shown.partial ? AtlHexData::HexPartial : 0u) |
-                           (shown.guarded ? AtlHexData::HexGuarded : 0u),
+                           (shown.guarded ? AtlHexData::HexGuarded : 0u) |
+                           (gates.HasGate(shown) ? AtlHexData::HexGate : 0u),
                        shown.source);
         if (shown.sameMonthCount != 0) {
             std::vector<HexSighting> others;

@@ -15,12 +15,13 @@ UnitOwners OwnersOf(const VexlorDoc& doc);
 // own leading within a month (the allies' of that month kept beside it: AtlHexData::SameMonth);
 // a partial sighting (from a neighbour's exit list) fills a hex only while nothing else is
 // known of it, and a full sighting replaces it even when older. HexGuarded stays set once any
-// sighting taken had a guard. Every level is kept, with the widths the document and its allies
-// learned (VexlorDoc::KnownWidths). The selection is gone afterwards. Hexes with
-// units are marked (MarkUnits) for date, and hexes whose sighting is older than date are marked
-// HexEarlier. With NewestKnown, an earlier sighting that is the newest one of any of the
-// player's units among the hexes on show is marked as holding own units too. The hexes refer
-// to doc's locations and the map to doc's notes: call it again whenever doc's turns or notes
-// change.
+// sighting taken had a guard;
+// HexGate is set where the block of the sighting on show named a gate (its turn's extras). Every
+// level is kept, with the widths the document and its allies learned (VexlorDoc::KnownWidths). The
+// selection is gone afterwards. Hexes with units are marked (MarkUnits) for date, and hexes whose
+// sighting is older than date are marked HexEarlier. With NewestKnown, an earlier sighting that is
+// the newest one of any of the player's units among the hexes on show is marked as holding own
+// units too. The hexes refer to doc's locations and the map to doc's notes: call it again whenever
+// doc's turns or notes change.
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date,
                OwnUnitPlaces places = OwnUnitPlaces::ThisMonth);

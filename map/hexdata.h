@@ -36,6 +36,9 @@ public:
         // seen then, and its markers are drawn hollow.
         HexEarlier = 64,
         HexAlliedUnits = 128, // units of factions held as allies were seen here
+        // The region's block says it has a gate (its turn's extras); a bit apart from the
+        // marks above, which other marks may follow.
+        HexGate = 1u << 12,
     };
 
     // Nothing known (a selection placeholder).

@@ -4,12 +4,46 @@
 #include "gfx/offscreen.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
+#include "map/hexobjects.h"
 #include "mapview/mappainter.h"
 #include "mapview/maprender.h"
+#include "model/building.h"
 #include "model/hexnotes.h"
 #include "model/location.h"
 
 #include <string>
+
+namespace {
+
+// An object line of each kind, as a report writes it; a road runs through the hex.
+constexpr struct {
+    std::string_view name;
+    const char* lines[2];
+} kObjectLines[] = {
+    {"shaft", {"Shaft, contains an inner location."}},
+    {"lair", {"Lair, closed to player units."}},
+    {"ship", {"Longship; 0% damaged; Load: 0/100; Sailors: 4/4; MaxSpeed: 4."}},
+    {"tower", {"Tower."}},
+    {"building", {"Inn."}},
+    {"road", {"Road N.", "Road S."}},
+};
+
+// Adds the object lines legend picture `name` shows; false when it shows no object.
+bool AddObjects(std::string_view name, LocationNode& loc) {
+    for (const auto& object : kObjectLines) {
+        if (object.name != name) continue;
+        for (const char* line : object.lines) {
+            if (!line) continue;
+            auto* node = new BuildingNode();
+            node->text = line;
+            loc.buildings.Add(node);
+        }
+        return true;
+    }
+    return false;
+}
+
+} // namespace
 
 bool PaintLegendPicture(std::string_view name, OffscreenBuffer& picture) {
     if (name == "background") {
@@ -39,7 +73,9 @@ bool PaintLegendPicture(std::string_view name, OffscreenBuffer& picture) {
     if (name == "note") notes.SetText(hex, "A note");
     if (name == "bookmark") notes.SetBookmark(hex, true);
     map.SetNotes(&notes);
-    if (!flags && name != "town" && name != "selected" && notes.IsEmpty()) {
+    if (name == ObjectKindName(ObjectKind::Gate)) flags = AtlHexData::HexGate;
+    bool object = AddObjects(name, loc);
+    if (!flags && !object && name != "town" && name != "selected" && notes.IsEmpty()) {
         // A terrain, by the report's word: the painter picks its picture.
         loc.terrain = TerrainType(std::string(name).c_str());
         for (int t = 1; t < TerrainType::kKnownCount; ++t)

@@ -175,6 +175,7 @@ void MapPainter::DrawHex1(GrafView& view, const AtlCoord& c, PixelPoint corner) 
     draw(TerrainPicture(hex));
     if (!hex) return;
     if (hex->Has(AtlHexData::HexPartial)) draw(kShadePicture);
+    objects_.DrawRoads(view, geometry_.Metrics(), *hex, corner);
     DrawHexBorder(view, c, corner, *hex);
 }
 
@@ -202,6 +203,7 @@ void MapPainter::DrawHexBorder(GrafView& view, const AtlCoord& c, PixelPoint cor
 void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) const {
     const AtlHexData* hex = map_.GetHex(c);
     if (!hex) return;
+    objects_.DrawPictures(view, geometry_.Metrics(), dpr_, *hex, corner);
     if (hex->Has(AtlHexData::HexSelected)) DrawOutline(view, corner);
     if (std::optional<PixelRect> box = NameBox(c, corner)) {
         const Bitmap* label = Label(hex->Location().townName);

@@ -5,6 +5,7 @@
 #include "gfx/bitmap.h"
 #include "gfx/grafcolor.h"
 #include "map/nameplace.h"
+#include "mapview/objectpainter.h"
 #include "model/atlcoord.h"
 
 #include <optional>
@@ -56,11 +57,11 @@ public:
     // markers lie above all pictures and borders. Draws nothing outside clip.
     void Draw(GrafView& view, const PixelRect& clip, int z, const ScrollData& scroll) const;
 
-    // The terrain picture (or the unknown hex), the shade over a partly known hex and the
-    // border of a known one.
+    // The terrain picture (or the unknown hex), the shade over a partly known hex, the roads
+    // and the border of a known one.
     void DrawHex1(GrafView& view, const AtlCoord& c, PixelPoint corner) const;
-    // The town name and the markers; the selected hex's outline again, so that unknown
-    // neighbours drawn after it cannot cover it.
+    // The pictures of the region's objects, the town name and the markers; the selected
+    // hex's outline again, so that unknown neighbours drawn after it cannot cover it.
     void DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) const;
     // The six edges, each in the pen of the selected outline when this hex or the neighbour
     // across the edge is selected.
@@ -123,4 +124,5 @@ private:
     double dpr_ = 1;
     mutable Scaled scaled_;
     mutable std::unordered_map<int, GrafColor> pictureColours_; // by the picture's cell
+    ObjectPainter objects_;
 };

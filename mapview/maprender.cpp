@@ -54,3 +54,13 @@ bool RenderPlain(const AtlMap& map, int z, OffscreenBuffer& buffer) {
     }
     return true;
 }
+
+bool RenderPart(const AtlMap& map, const HexGeometry& geometry, const ScrollData& scroll, int z,
+                const PixelRect& box, OffscreenBuffer& buffer) {
+    if (box.IsEmpty() || !buffer.Resize(box.Width(), box.Height())) return false;
+    MapPainter painter(map, geometry);
+    OffscreenBuffer::Painting painting(buffer);
+    painting.View().Translate(-box.left, -box.top);
+    painter.Draw(painting.View(), box, z, scroll);
+    return true;
+}

@@ -182,13 +182,14 @@ void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
                     clip.right <= buffer_.Width() && clip.bottom <= buffer_.Height();
     if (!inBuffer) {
         painter_.Draw(view, clip, curPlain_, scroll_);
-        return;
+    } else {
+        {
+            OffscreenBuffer::Painting painting(buffer_);
+            painter_.Draw(painting.View(), clip, curPlain_, scroll_);
+        }
+        view.CopyBuffer(buffer_, clip);
     }
-    {
-        OffscreenBuffer::Painting painting(buffer_);
-        painter_.Draw(painting.View(), clip, curPlain_, scroll_);
-    }
-    view.CopyBuffer(buffer_, clip);
+    if (box_.IsDragging()) DrawDragBox(view, box_.Box());
 }
 
 void MapView::EvSize(int width, int height) {
@@ -206,6 +207,10 @@ void MapView::CentreMargins() {
 }
 
 void MapView::EvLButtonDown(unsigned flags, PixelPoint point) {
+    if (box_.Begin(flags, point)) {
+        DScrollWindow::EvLButtonDown(flags, point);
+        return;
+    }
     AtlCoord c;
     // Each level keeps its own selection.
     map_.Plain(curPlain_).ClearSelection();
@@ -213,6 +218,12 @@ void MapView::EvLButtonDown(unsigned flags, PixelPoint point) {
     if (HexAt(point, c)) map_.SelectHex(c, true);
     SelChanged();
     DScrollWindow::EvLButtonDown(flags, point);
+}
+
+void MapView::EvLButtonUp(unsigned flags, PixelPoint point) {
+    if (!box_.IsDragging()) return;
+    InvalidateRect(box_.Move(point));
+    if (std::optional<PixelRect> box = box_.End(point, GetClientRect())) host_.ExportPart(*box);
 }
 
 void MapView::EvRButtonDown(unsigned flags, PixelPoint point) {
@@ -335,6 +346,7 @@ bool MapView::HexAt(PixelPoint point, AtlCoord& c) const {
 }
 
 void MapView::EvMouseMove(PixelPoint point) {
+    if (box_.IsDragging()) InvalidateRect(box_.Move(point));
     AtlCoord c;
     if (!HexAt(point, c)) c = AtlCoord(-1, -1, curPlain_);
     if (c == hover_) return;

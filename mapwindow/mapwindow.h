@@ -7,6 +7,7 @@
 #include "map/scrolldata.h"
 #include "map/storedarea.h"
 #include "mapview/mappainter.h"
+#include "mapwindow/dragbox.h"
 #include "ui/dscrollwindow.h"
 
 #include <map>
@@ -32,12 +33,15 @@ public:
     // The view scrolled, zoomed, or shows another level or map (what follows the view, the
     // minimap, looks again).
     virtual void ViewMoved() {}
+    // A box (window pixels) was dragged over the map to export that part of it.
+    virtual void ExportPart(const PixelRect& box) {}
 };
 
 // The map window: one level of the hex map for the turn on show, scrolled over a world that
 // wraps east to west at the level's width, as tall as the level. A left click selects the hex under
 // the mouse and describes it in the host's description pane; a right click centres the view on a
-// hex. It owns the hex map; the host fills it (FormatMap) and then calls Update.
+// hex. A drag with Shift held (or any drag after ArmExportBox) draws a box instead, handed to the
+// host to export. It owns the hex map; the host fills it (FormatMap) and then calls Update.
 class MapView : public DScrollWindow, public MapViewSink {
 public:
     MapView(DWindow* parent, MapViewHost& host);
@@ -126,6 +130,9 @@ public:
     void EvSize(int width, int height) override;
     void EvLButtonDown(unsigned flags, PixelPoint point) override;
     void EvRButtonDown(unsigned flags, PixelPoint point) override;
+    void EvLButtonUp(unsigned flags, PixelPoint point) override;
+    // The next drag, with Shift or without, draws a box to export.
+    void ArmExportBox() { box_.Arm(); }
     // Arrows step, Page Up/Down page up and down (with Ctrl left and right), Home and End go
     // to the first and last column (with Ctrl the first and last row). W, E, D, S, A and Q,
     // or 8, 9, 3, 2, 1 and 7 (as on the numeric keypad), move the selection north, northeast,
@@ -164,4 +171,5 @@ private:
     int zoomWheelRest_ = 0;     // wheel turns short of a notch
     PixelPoint paintedOrigin_;  // the level's margins in the picture on screen
     unsigned mapGeneration_ = 0;
+    DragBox box_;               // a box being dragged to export
 };

@@ -406,6 +406,55 @@ def overlay():
     return img
 
 
+def objects():
+    """The objects of a region, 9 x 9 each, in a row: gate (a violet ring), shaft (a pit in a
+    timber frame), lair (a cave mouth in a mound), ship (a hull with a sail), tower (a
+    crenellated keep), building (a house). Each has a dark rim so it reads on any terrain."""
+    cell = 9
+    img = Image(6 * cell, cell)
+    rim = (25, 20, 15)
+
+    def shape(index, inside, c):
+        for y in range(cell):
+            for x in range(cell):
+                if inside(x + 0.5, y + 0.5):
+                    img.set(index * cell + x, y, c)
+
+    def rimmed(index, outer, inner, c):
+        shape(index, outer, rim)
+        shape(index, inner, c)
+
+    shape(0, disc(4.5, 4.5, 4.4), rim)
+    shape(0, disc(4.5, 4.5, 3.5), (150, 60, 230))
+    shape(0, disc(4.5, 4.5, 1.9), (225, 200, 255))
+    box = lambda x0, y0, x1, y1: lambda x, y: x0 <= x <= x1 and y0 <= y <= y1
+    rimmed(1, box(0.5, 0.5, 8.5, 8.5), box(1.5, 1.5, 7.5, 7.5), (150, 100, 50))
+    shape(1, box(2.5, 2.5, 6.5, 6.5), (0, 0, 0))
+    dome = lambda r: lambda x, y: y <= 8.9 and (x - 4.5) ** 2 + (y - 8.9) ** 2 <= r * r
+    shape(2, dome(4.6), rim)
+    shape(2, dome(3.6), (170, 55, 35))
+    shape(2, dome(1.9), (0, 0, 0))
+    hull = lambda x, y: 5.5 <= y <= 8.5 and abs(x - 4.5) <= 4.2 - (y - 5.5) * 0.7
+    shape(3, hull, rim)
+    shape(3, lambda x, y: 6 <= y <= 7.6 and abs(x - 4.5) <= 3.2 - (y - 6) * 0.7, (140, 90, 40))
+    shape(3, lambda x, y: 4.0 <= x <= 5.0 and 0.5 <= y <= 5.5, rim)
+    shape(3, lambda x, y: inside_polygon([(5.2, 0.8), (8.3, 4.9), (5.2, 4.9)], x, y),
+          (245, 245, 235))
+    keep = lambda x, y: (1.5 <= x <= 7.5 and 2.5 <= y <= 8.5) or (
+        0.5 <= y <= 2.5 and (x <= 3 or 4 <= x <= 5 or x >= 6) and 1.5 <= x <= 7.5)
+    shape(4, keep, rim)
+    shape(4, lambda x, y: 2.5 <= x <= 6.5 and 3.5 <= y <= 7.5, (175, 175, 185))
+    shape(4, box(4.0, 5.5, 5.0, 8.5), rim)
+    roof = lambda x, y: inside_polygon([(4.5, 0.2), (8.8, 4.5), (0.2, 4.5)], x, y)
+    shape(5, roof, rim)
+    shape(5, lambda x, y: inside_polygon([(4.5, 1.6), (7.2, 4.0), (1.8, 4.0)], x, y),
+          (200, 50, 40))
+    shape(5, box(1.5, 4.5, 7.5, 8.5), rim)
+    shape(5, box(2.5, 4.5, 6.5, 7.5), (225, 200, 150))
+    shape(5, box(4.0, 5.5, 5.0, 8.5), rim)
+    return img
+
+
 def toolbar(scale):
     """Buttons of 20 x 20 (times scale): plain up, plain down, next turn, previous turn, first
     turn, last turn, add report, find, zoom in, zoom out."""
@@ -483,6 +532,7 @@ def main():
     os.makedirs(out, exist_ok=True)
     terrain_sheet().save(os.path.join(out, "terrain.png"))
     overlay().save(os.path.join(out, "overlay.png"))
+    objects().save(os.path.join(out, "objects.png"))
     toolbar(1).save(os.path.join(out, "toolbar.png"))
     # For screens of two device pixels to the pixel.
     toolbar(2).save(os.path.join(out, "toolbar@2x.png"))

@@ -167,6 +167,12 @@ protected:
             window_->EvRButtonDown(flags, p);
     }
 
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!window_ || event->button() != Qt::LeftButton) return;
+        QPoint p = event->position().toPoint();
+        window_->EvLButtonUp(Flags(event->buttons(), event->modifiers()), {p.x(), p.y()});
+    }
+
     void mouseMoveEvent(QMouseEvent* event) override {
         QPoint p = event->position().toPoint();
         if (window_) window_->EvMouseMove({p.x(), p.y()});

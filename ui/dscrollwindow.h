@@ -86,6 +86,8 @@ public:
     // takes the keyboard focus.
     virtual void EvLButtonDown(unsigned flags, PixelPoint point);
     virtual void EvRButtonDown(unsigned flags, PixelPoint point);
+    // The left button let go at point (which may lie outside the client area after a drag).
+    virtual void EvLButtonUp(unsigned flags, PixelPoint point) {}
     // A key pressed while the window has the focus (a VK_ code; flags MK_SHIFT, MK_CONTROL).
     // Returns whether it was used.
     virtual bool EvKeyDown(unsigned key, unsigned flags) { return false; }

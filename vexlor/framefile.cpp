@@ -262,7 +262,7 @@ void FrameWindow::AddReports(const std::vector<Str>& paths) {
     UpdateCommands();
 }
 
-bool FrameWindow::ExportMap(const char* path) {
+bool FrameWindow::ExportMap(const char* path, const PixelRect* part) {
     OffscreenBuffer buffer;
     DocOutcome out;
     out.kind = DocOutcomeKind::ExportFailed;
@@ -273,8 +273,10 @@ bool FrameWindow::ExportMap(const char* path) {
         return false;
     }
     errno = 0;
-    if (!RenderPlain(map_->GetMap(), map_->GetCurPlain(), buffer) ||
-        !buffer.SavePng(out.file.c_str())) {
+    bool drawn = part ? RenderPart(map_->GetMap(), map_->GetGeometry(), map_->GetScroll(),
+                                   map_->GetCurPlain(), *part, buffer)
+                      : RenderPlain(map_->GetMap(), map_->GetCurPlain(), buffer);
+    if (!drawn || !buffer.SavePng(out.file.c_str())) {
         out.errorNumber = errno ? errno : EIO;
         ShowOutcome(out);
         return false;
@@ -376,6 +378,23 @@ void FrameWindow::CmFileExport() {
                      name.c_str(), "png", AppOptions.lastDir},
                     path))
         ExportMap(path.Get());
+}
+
+void FrameWindow::CmFileExportPart() {
+    map_->ArmExportBox();
+    ShowNote(Language.Text(Msg::DragExportBox));
+}
+
+void FrameWindow::ExportPart(const PixelRect& box) {
+    if (Document().Turns().IsEmpty()) return;
+    Str path;
+    std::string name =
+        ExportFileName(doc_.FileName().View(), Language.Text(Msg::UnsavedMapName).View(),
+                       map_->GetCurPlain(), ShownDate());
+    if (AskFileName({true, Language.Text(Msg::ExportPartTitle), Language.Text(Msg::PictureFilter),
+                     name.c_str(), "png", AppOptions.lastDir},
+                    path))
+        ExportMap(path.Get(), &box);
 }
 
 void FrameWindow::CmFileExit() {

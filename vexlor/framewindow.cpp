@@ -108,6 +108,9 @@ void FrameWindow::RegisterCommands() {
     OnCommand(
         CM_FILEEXPORT, [this] { CmFileExport(); },
         [this] { return !Document().Turns().IsEmpty(); });
+    OnCommand(
+        CM_FILEEXPORTPART, [this] { CmFileExportPart(); },
+        [this] { return !Document().Turns().IsEmpty(); });
     for (size_t i = 0; i < RecentFiles::kMax; ++i)
         OnCommand(
             CM_FILERECENT + static_cast<unsigned>(i), [this, i] { CmFileRecent(i); },

@@ -55,6 +55,7 @@ enum FrameCommand : unsigned {
     CM_NOTEBOOKMARK = 261,
     CM_BOOKMARKFIRST = 262, // the bookmarks' jumps: 262 to 269
     CM_BOOKMARKLAST = 269,
+    CM_FILEEXPORTPART = 250, // File, Export selection
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -100,8 +101,9 @@ public:
     // that takes a while; one message for a single report that went wrong, a summary for
     // several.
     void AddReports(const std::vector<Str>& paths);
-    // Saves the level on show as a PNG picture, as vexlor-cli render draws it.
-    bool ExportMap(const char* path);
+    // Saves the level on show as a PNG picture, as vexlor-cli render draws it; with part, only
+    // that box of the map window (window pixels), as the window shows it.
+    bool ExportMap(const char* path, const PixelRect* part = nullptr);
     // Files given on the command line or dropped on the window: a document (.atl) is opened
     // after asking about unsaved changes, the others are added as reports.
     void OpenFiles(const std::vector<Str>& paths);
@@ -112,6 +114,9 @@ public:
     void CmFileSaveAs();
     void CmFileAddReport();
     void CmFileExport();
+    // Lets the player drag a box over the map, then asks for the file to export it to (a
+    // drag with Shift held does the same at any time).
+    void CmFileExportPart();
     void CmFileRecent(size_t index);
     void CmFileExit();
     void CmViewPlainUp();
@@ -200,6 +205,7 @@ private:
     // The status bar names the level and Plain up and down follow it, however it came.
     void LevelShown(int z) override;
     void ViewMoved() override;
+    void ExportPart(const PixelRect& box) override;
     // Selects hex c again after a rebuild of the map and describes it when it lies on the
     // level on show (emptying the description when nothing is known of it now).
     void Reselect(const AtlCoord& c);

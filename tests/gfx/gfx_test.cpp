@@ -58,7 +58,11 @@ TEST(Bitmaps, ResourcesHaveTheirLayout) {
     Bitmap dense = Bitmap::LoadResource(kToolbarBitmap2x);
     EXPECT_EQ(dense.Width(), 2 * toolbar.Width());
     EXPECT_EQ(dense.Height(), 2 * toolbar.Height());
-    EXPECT_TRUE(Bitmap::LoadResource(102).IsNull());
+    // The objects: six pictures of 9 x 9 in a row.
+    Bitmap objects = Bitmap::LoadResource(kObjectBitmap);
+    EXPECT_EQ(objects.Width(), 6 * 9);
+    EXPECT_EQ(objects.Height(), 9);
+    EXPECT_TRUE(Bitmap::LoadResource(105).IsNull());
     EXPECT_TRUE(Bitmap::LoadFile("/no/such/file.png").IsNull());
 }
 

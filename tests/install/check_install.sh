@@ -79,7 +79,7 @@ status=0
 [ -f "$probe" ] || fail "the probe saw no main window"
 expected_window=$(printf '%s\t%s\n' \
     menu '&File' item '&New' item '&Open' item '&Save' item 'Save a&s...' item '&Add report' \
-    item '&Export map...' \
+    item '&Export map...' item 'Export se&lection...' \
     item 'E&xit' menu '&View' item 'Plain &up' item 'Plain &down' item 'Next turn' \
     item 'Prev turn' item 'First turn' item 'Last turn' item '&Find...' item 'Turn &events...' item '&Minimap' item 'Zoom &in' item 'Zoom &out' item '&Actual size' item '&Whole level' item 'Your units at &newest known places' menu '&Bookmarks' item '&Note...' item '&Bookmark this hex' menu '&Help' item $'&Index\tF1' item '&Using help' item '&About...' \
     library "$program/vexenu.so")

@@ -3,6 +3,7 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "model/recordio.h"
+#include "model/turnextras.h"
 #include "tests/support/docbuild.h"
 #include "tests/support/reportdoc.h"
 
@@ -63,6 +64,10 @@ void ReadInPlace(const VexlorDoc& from, VexlorDoc& to) {
     to.Clear();
     ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
     ASSERT_TRUE(to.Read(in));
+    // The turns' extras (the map's gates come from them) go along, as a file keeps them.
+    for (const TurnNode& turn : from.Turns())
+        if (const TurnExtras* extras = turn.extras.Find())
+            to.FindTurn(turn.date)->extras.Change() = *extras;
 }
 
 template <class T> void ExpectSameItems(const ListT<T>& a, const ListT<T>& b) {

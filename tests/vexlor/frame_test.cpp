@@ -296,6 +296,51 @@ private slots:
         QVERIFY(!Enabled(CM_FILERECENT + 1));
     }
 
+    // A box dragged over the map after File, Export selection (or with Shift held at any time)
+    // is saved as a picture of just that part, as large as the box; a plain click still
+    // selects and exports nothing.
+    void exportsTheSelectedPartOfTheMap() {
+        AddReport(Report("head-standard/3-turn1.rep"));
+        QWidget* map = Frame()
+                           .Widget()
+                           ->findChild<QAbstractScrollArea*>(QStringLiteral("mapView"))
+                           ->viewport();
+        QVERIFY(Enabled(CM_FILEEXPORTPART));
+        QVERIFY(Frame().EvCommand(CM_FILEEXPORTPART));
+        QCOMPARE(Frame().StatusBar().GetText(Frame().NoteField()),
+                 Str("Drag a box over the map to export that part of it as a picture."));
+        FileDialogScript::PushFileName(File("part.png").c_str());
+        QTest::mousePress(map, Qt::LeftButton, {}, QPoint(110, 80));
+        QTest::mouseMove(map, QPoint(60, 50));
+        QTest::mouseRelease(map, Qt::LeftButton, {}, QPoint(10, 20));
+        QCOMPARE(FileDialogScript::History().back().initialName,
+                 Str("map-surface-January-Year-1.png"));
+        QImage part(QString::fromStdString(File("part.png")));
+        QCOMPARE(part.size(), QSize(100, 60));
+        QCOMPARE(Frame().StatusBar().GetText(Frame().NoteField()),
+                 Str(("Map exported to " + File("part.png")).c_str()));
+
+        // The command is needed once: a plain drag afterwards is no box, but Shift makes one.
+        const size_t asked = FileDialogScript::History().size();
+        QTest::mousePress(map, Qt::LeftButton, {}, QPoint(200, 200));
+        QTest::mouseRelease(map, Qt::LeftButton, {}, QPoint(300, 260));
+        QCOMPARE(FileDialogScript::History().size(), asked);
+        FileDialogScript::PushFileName(File("shift.png").c_str());
+        QTest::mousePress(map, Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 30));
+        QTest::mouseRelease(map, Qt::LeftButton, Qt::ShiftModifier, QPoint(140, 70));
+        QCOMPARE(QImage(QString::fromStdString(File("shift.png"))).size(), QSize(120, 40));
+        // What the box covers: the same pixels the window shows there.
+        QImage shown = map->grab(QRect(20, 30, 120, 40)).toImage();
+        QCOMPARE(
+            QImage(QString::fromStdString(File("shift.png"))).convertToFormat(QImage::Format_RGB32),
+            shown.convertToFormat(QImage::Format_RGB32));
+        // A box dragged out of the window ends at its edge.
+        FileDialogScript::PushFileName(File("edge.png").c_str());
+        QTest::mousePress(map, Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 60));
+        QTest::mouseRelease(map, Qt::LeftButton, Qt::ShiftModifier, QPoint(-50, 10));
+        QCOMPARE(QImage(QString::fromStdString(File("edge.png"))).size(), QSize(30, 50));
+    }
+
     void theSameTurnAgainAsksBeforeItIsReplaced() {
         AddReport(Report("head-standard/3-turn1.rep"));
         const VexlorDoc& doc = Frame().Document();

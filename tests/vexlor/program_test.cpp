@@ -124,16 +124,17 @@ private slots:
             {223, "&Whole level"}, {901, "&Index\tF1"},  {902, "&Using help"},
             {903, "&About..."}};
         expected[224] = "Your units at &newest known places";
+        expected[250] = "Export se&lection...";
         expected[255] = "&Minimap";
         expected[260] = "&Note...";
         expected[261] = "&Bookmark this hex";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
-        // Actual size and Export map stand greyed, and so do a note and a bookmark without a
-        // hex selected.
+        // Actual size, Export map and Export selection stand greyed, and so do a note and a
+        // bookmark without a hex selected.
         for (auto [id, on] : enabled)
-            QCOMPARE(on,
-                     (id < 200 || id > 205) && id != 222 && id != 106 && id != 260 && id != 261);
+            QCOMPARE(on, (id < 200 || id > 205) && id != 222 && id != 106 && id != 250 &&
+                             id != 260 && id != 261);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
