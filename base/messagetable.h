@@ -312,7 +312,8 @@ inline constexpr MessageRow kMessageTable[] = {
      "print the errors, battles and events of a turn as its report wrote them"},
     {Msg::CliAddUsage, "add [--replace [--force]] DOC REPORT..."},
     {Msg::CliAddSummary, "add reports to a document, one result line each"},
-    {Msg::CliRenderUsage, "render DOC [--turn DATE] [--plain Z] [--select X,Y] -o FILE.png"},
+    {Msg::CliRenderUsage,
+     "render DOC [--turn DATE] [--plain Z] [--select X,Y] [--shade KEY[:ITEM]] -o FILE.png"},
     {Msg::CliRenderSummary, "paint the map of a level for a turn into a PNG picture"},
     {Msg::CliLevelsUsage, "levels DOC"},
     {Msg::CliLevelsSummary,
@@ -397,8 +398,8 @@ inline constexpr MessageRow kMessageTable[] = {
                        "factions, with a legend"},
     {Msg::BadShade, "bad shading '%s': expected one of %s; product, sale and wanted take an "
                     "item, as in sale:HORS"},
-    {Msg::ShadeNeedsItem, "shading by %s needs an item: %s:ITEM, the item's abbreviation or "
-                          "name as the report writes it"},
+    {Msg::ShadeNeedsItem, "shading by %s needs an item, as in %s:HORS (the item's abbreviation "
+                          "or name as the report writes it); the keys are %s"},
     {Msg::ShadeItemTitle, "Shade by an item"},
     {Msg::ShadeItemKind, "Shade by:"},
     {Msg::ShadeItemProduct, "the amount produced"},

@@ -4,6 +4,8 @@
 #include "gfx/grafview.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
+#include "map/shade.h"
+#include "mapview/shadepaint.h"
 #include "model/location.h"
 #include "model/terrain.h"
 
@@ -127,6 +129,8 @@ void MapPainter::DrawHex1(GrafView& view, const AtlCoord& c, PixelPoint corner) 
     draw(TerrainPicture(hex));
     if (!hex) return;
     if (hex->Has(AtlHexData::HexPartial)) draw(kShadePicture);
+    if (const ShadeRow* row = shade_ ? shade_->ClassOf(c) : nullptr)
+        TintHex(view, geometry_.Metrics(), corner, *row);
     DrawHexBorder(view, c, corner, *hex);
 }
 
