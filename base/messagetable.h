@@ -192,12 +192,8 @@ enum : int {
     BadShade = 1873,
     ShadeNeedsItem = 1874,
     ShadeItemTitle = 1875,
-    ShadeItemKind = 1876,
-    ShadeItemProduct = 1877,
-    ShadeItemSale = 1878,
-    ShadeItemWanted = 1879,
-    ShadeItemItem = 1880,
-    ShadeNoItems = 1881,
+    ShadeItemItem = 1876,
+    ShadeNoItems = 1877,
 };
 } // namespace Msg
 
@@ -401,10 +397,6 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::ShadeNeedsItem, "shading by %s needs an item, as in %s:HORS (the item's abbreviation "
                           "or name as the report writes it); the keys are %s"},
     {Msg::ShadeItemTitle, "Shade by an item"},
-    {Msg::ShadeItemKind, "Shade by:"},
-    {Msg::ShadeItemProduct, "the amount produced"},
-    {Msg::ShadeItemSale, "the price for sale"},
-    {Msg::ShadeItemWanted, "the price wanted"},
     {Msg::ShadeItemItem, "Item:"},
     {Msg::ShadeNoItems, "The turn on show lists no item to shade by."},
 };

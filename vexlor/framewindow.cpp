@@ -136,6 +136,7 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
     RegisterZoomCommands();
+    RegisterShadeCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
     OnCommand(CM_ABOUT, [this] { CmAbout(); });

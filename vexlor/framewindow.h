@@ -48,6 +48,17 @@ enum FrameCommand : unsigned {
     CM_VIEWACTUALSIZE = 222,
     CM_VIEWWHOLELEVEL = 223,
     CM_VIEWNEWESTUNITS = 224,
+    // View, Shade: none, then each value the map can be shaded by (an item's in one entry).
+    CM_VIEWSHADENONE = 240,
+    CM_VIEWSHADEWAGES = 241,
+    CM_VIEWSHADEPEASANTS = 242,
+    CM_VIEWSHADETAXES = 243,
+    CM_VIEWSHADEENTERTAINMENT = 244,
+    CM_VIEWSHADEITEM = 245, // asks which item, and its amount produced, sale or wanted price
+    CM_VIEWSHADEAGE = 246,
+    CM_VIEWSHADEWEATHER = 247,
+    CM_VIEWSHADEWEATHERNEXT = 248,
+    CM_VIEWSHADEFACTIONS = 249,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -130,6 +141,10 @@ public:
     // back); the choice is kept in the profile.
     void CmViewNewestUnits();
     OwnUnitPlaces UnitPlaces() const { return unitPlaces_; }
+    // Shades the map by choice and keeps it in the profile (Shade); the menu marks it.
+    void ShowShade(const ShadeChoice& choice);
+    // Asks for an item of the turn on show and what of it to shade by.
+    void CmViewShadeItem();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -202,6 +217,8 @@ private:
 
     void SetupToolbar();
     void RegisterCommands();
+    // View, Shade's commands, and the shading the profile kept.
+    void RegisterShadeCommands();
     void ShowHelp(const char* anchor);
     // The turn and the level on show in the status bar, and the toolbar's choice of turns.
     void UpdateStatus();
