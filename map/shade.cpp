@@ -349,15 +349,15 @@ std::string ShadeChoiceText(const ShadeChoice& choice) {
 }
 
 WeatherForecast ParseWeather(std::string_view sentence) {
-    std::string lower = Lower(sentence);
+    // The engine writes the words looked for in lower case; only the sentence's first word is
+    // capitalised.
     WeatherForecast forecast;
-    size_t last = lower.find("last month");
-    if (last != std::string::npos)
-        forecast.now = WeatherIn(std::string_view(lower).substr(0, last));
-    size_t will = lower.find("will be", last == std::string::npos ? 0 : last);
-    size_t next = lower.find("next month", will == std::string::npos ? 0 : will);
-    if (will != std::string::npos && next != std::string::npos)
-        forecast.next = WeatherIn(std::string_view(lower).substr(will, next - will));
+    size_t last = sentence.find("last month");
+    if (last != std::string_view::npos) forecast.now = WeatherIn(sentence.substr(0, last));
+    size_t will = sentence.find("will be", last == std::string_view::npos ? 0 : last);
+    size_t next = sentence.find("next month", will == std::string_view::npos ? 0 : will);
+    if (will != std::string_view::npos && next != std::string_view::npos)
+        forecast.next = WeatherIn(sentence.substr(will, next - will));
     return forecast;
 }
 
