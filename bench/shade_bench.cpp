@@ -66,7 +66,7 @@ struct Window {
 };
 
 // Another shading chosen: the classes of the level made again, then the full repaint of a
-// 1920 x 1080 view. Arg: the key (wages, weather, factions).
+// 1920 x 1080 view. Arg: the key (wages, weather, factions; 3: none, the repaint alone).
 void BM_ShadeChange(benchmark::State& state) {
     const VexlorDoc& doc = WorldDoc();
     if (!doc.LastTurn()) {
@@ -75,7 +75,8 @@ void BM_ShadeChange(benchmark::State& state) {
     }
     Window window;
     FormatMap(doc, window.map, doc.LastTurn()->date);
-    const ShadeKey keys[] = {ShadeKey::Wages, ShadeKey::Weather, ShadeKey::Factions};
+    const ShadeKey keys[] = {ShadeKey::Wages, ShadeKey::Weather, ShadeKey::Factions,
+                             ShadeKey::None};
     ShadeChoice choice{keys[state.range(0)], ""};
     for (auto _ : state) {
         window.shade = ShadeLevel(doc, window.map, 0, choice, English);
@@ -83,7 +84,7 @@ void BM_ShadeChange(benchmark::State& state) {
     }
     state.counters["shaded"] = static_cast<double>(window.shade.ShadedCount());
 }
-BENCHMARK(BM_ShadeChange)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShadeChange)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // Next or Previous turn with the map shaded by this month's weather: the map, its classes
 // and the full repaint.

@@ -73,6 +73,11 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "  Zoom &in\tCtrl++ 220\n  Zoom &out\tCtrl+- 221\n"
                       "  &Actual size\tCtrl+0 222\n  &Whole level 223\n  -\n"
                       "  Your units at &newest known places 224\n"
+                      "  S&hade\n"
+                      "    &None 240\n    &Wages 241\n    &Peasants 242\n    &Taxes 243\n"
+                      "    &Entertainment 244\n    An &item's amount or price... 245\n"
+                      "    &Last seen 246\n    Weather t&his month 247\n"
+                      "    Weather ne&xt month 248\n    &Factions 249\n"
                       "\b&Help\n"
                       "  &Index\tF1 901\n  &Using help 902\n  -\n  &About... 903\n");
     EXPECT_TRUE(lang.LoadMenuA(2).empty());

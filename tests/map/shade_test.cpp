@@ -2,12 +2,16 @@
 #include "map/atlmap.h"
 #include "map/formatmap.h"
 #include "map/shade.h"
+#include "model/docfile.h"
 #include "model/location.h"
+#include "model/turn.h"
 #include "tests/support/reportdoc.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 namespace {
@@ -220,4 +224,27 @@ TEST(ShadeLevel, FactionsWithTheOwnFirst) {
         own += mine;
     });
     EXPECT_GT(own, 0);
+}
+
+// Weather reads the extras of the month on show and the month before only: a long game's other
+// turns stay the file's bytes, whatever months the hexes on show were seen in.
+TEST(ShadeLevel, WeatherReadsTwoTurnsOfExtrasAtMost) {
+    TempFolder folder("shade");
+    const std::string path = (folder.path / "wolves.atl").string();
+    {
+        Faction3 made(8, AtlDate(7, 1));
+        ASSERT_EQ(SaveDocFile(made.doc, path.c_str()), DocSaved);
+    }
+    VexlorDoc doc;
+    ASSERT_EQ(OpenDocFile(doc, path.c_str()), DocRead);
+    AtlMap map;
+    FormatMap(doc, map, AtlDate(7, 1));
+    std::set<int> seenIn;
+    map.GetPlain(0)->ForEachHex(
+        [&](const AtlCoord&, const AtlHexData& hex) { seenIn.insert(hex.seenDate.Value()); });
+    ASSERT_GT(seenIn.size(), 3u) << "hexes last seen in several months";
+    for (const char* key : {"weather", "weather-next"})
+        EXPECT_GT(Shade(doc, map, key).ShadedCount(), 0u);
+    for (const TurnNode& turn : doc.Turns())
+        EXPECT_EQ(turn.extras.IsKept(), turn.date < AtlDate(6, 1)) << turn.date.GetString().Get();
 }

@@ -124,6 +124,18 @@ private slots:
             {223, "&Whole level"}, {901, "&Index\tF1"},  {902, "&Using help"},
             {903, "&About..."}};
         expected[224] = "Your units at &newest known places";
+        const char* shade[] = {"&None",
+                               "&Wages",
+                               "&Peasants",
+                               "&Taxes",
+                               "&Entertainment",
+                               "An &item's amount or price...",
+                               "&Last seen",
+                               "Weather t&his month",
+                               "Weather ne&xt month",
+                               "&Factions"};
+        for (unsigned i = 0; i < 10; ++i)
+            expected[240 + i] = shade[i];
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size and Export map stand greyed.
