@@ -24,6 +24,7 @@ const OptionSpec kOptions[] = {
     {"--plain", "Z", Msg::OptionPlain},
     {"--select", "X,Y", Msg::OptionSelect},
     {"-o", "FILE.png", Msg::OptionOutput},
+    {"--shade", "KEY[:ITEM]", Msg::OptionShade},
     {"--replace", nullptr, Msg::OptionReplace},
     {"--force", nullptr, Msg::OptionForce},
     {"--ally", nullptr, Msg::OptionAlly},

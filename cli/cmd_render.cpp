@@ -1,3 +1,4 @@
+#include "base/messagetext.h"
 #include "base/textutil.h"
 #include "cli/clidoc.h"
 #include "cli/commands.h"
@@ -5,15 +6,38 @@
 #include "gfx/offscreengui.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "map/shade.h"
 #include "mapview/maprender.h"
 #include "model/coordtext.h"
+
+#include <cstring>
+#include <string_view>
 
 int RunRender(const CommandArgs& args) {
     const char* path = args.operands[0].c_str();
     const char* plainText = args.Value("--plain");
     const char* selectText = args.Value("--select");
     const char* outPath = args.Value("-o");
+    const char* shadeText = args.Value("--shade");
     if (!outPath) return args.UsageError();
+
+    ShadeChoice shade;
+    if (shadeText) {
+        // Like a bad option: the command cannot run as asked.
+        switch (ParseShadeChoice(shadeText, shade)) {
+        case ShadeParse::UnknownKey:
+            FailMessage(Msg::BadShade, {shadeText, ShadeKeyWords()});
+            return 2;
+        case ShadeParse::MissingItem: {
+            std::string_view key =
+                std::string_view(shadeText).substr(0, std::strcspn(shadeText, ":"));
+            FailMessage(Msg::ShadeNeedsItem, {key, key, ShadeKeyWords()});
+            return 2;
+        }
+        case ShadeParse::Ok:
+            break;
+        }
+    }
 
     long plain = 0;
     if (plainText) {
@@ -45,9 +69,16 @@ int RunRender(const CommandArgs& args) {
         map.SelectHex(select, true);
     }
 
+    ShadeMap shades;
+    if (shade.key != ShadeKey::None)
+        shades = ShadeLevel(doc.Doc(), map, static_cast<int>(plain), shade,
+                            [](int id, std::initializer_list<std::string_view> words) {
+                                return EnglishMessage(id, words);
+                            });
     OffscreenGui gui;
     OffscreenBuffer buffer;
-    if (!RenderPlain(map, static_cast<int>(plain), buffer))
+    if (!RenderPlain(map, static_cast<int>(plain), buffer,
+                     shade.key != ShadeKey::None ? &shades : nullptr))
         return FailMessage(Msg::PictureTooLarge);
     if (!buffer.SavePng(outPath)) return FailMessage(Msg::CannotWritePicture, {outPath});
     return 0;

@@ -15,8 +15,8 @@ const Command kCommands[] = {
     {"describe", Msg::CliDescribeUsage, Msg::CliDescribeSummary, "--turn", 2, 2, 1, RunDescribe},
     {"events", Msg::CliEventsUsage, Msg::CliEventsSummary, "--turn", 1, 1, 1, RunEvents},
     {"add", Msg::CliAddUsage, Msg::CliAddSummary, "--replace --force --ally", 2, -1, 1, RunAdd},
-    {"render", Msg::CliRenderUsage, Msg::CliRenderSummary, "--turn --plain --select -o", 1, 1, 1,
-     RunRender},
+    {"render", Msg::CliRenderUsage, Msg::CliRenderSummary, "--turn --plain --select --shade -o", 1,
+     1, 1, RunRender},
     {"levels", Msg::CliLevelsUsage, Msg::CliLevelsSummary, "", 1, 1, 1, RunLevels},
     // Like grep: 2 when the search could not be made.
     {"find", Msg::CliFindUsage, Msg::CliFindSummary, "--turn", 2, 2, 2, RunFind},

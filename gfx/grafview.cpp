@@ -90,6 +90,20 @@ void GrafView::FillRect(const PixelRect& rect, GrafColor color) {
     painter_.fillRect(ToQRect(rect), ToQColor(color));
 }
 
+void GrafView::FillPolygon(const PixelPoint* points, int count, GrafColor color, int alpha) {
+    std::vector<QPoint> corners;
+    corners.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        corners.emplace_back(points[i].x, points[i].y);
+    QPen pen = painter_.pen();
+    QBrush brush = painter_.brush();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(QColor(color.r, color.g, color.b, alpha));
+    painter_.drawPolygon(corners.data(), count);
+    painter_.setPen(pen);
+    painter_.setBrush(brush);
+}
+
 void GrafView::SetPen(GrafColor color, int width) {
     if (width == state_->penWidth && color == state_->penColor) return;
     state_->penColor = color;

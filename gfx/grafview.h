@@ -43,6 +43,8 @@ public:
     void Translate(int dx, int dy);
 
     void FillRect(const PixelRect& rect, GrafColor color);
+    // The polygon through points filled with color, alpha of 255 opaque; no outline.
+    void FillPolygon(const PixelPoint* points, int count, GrafColor color, int alpha = 255);
 
     // Solid lines of width pixels; widths above one have round ends, so that edges drawn
     // one by one meet without notches.

@@ -6,6 +6,8 @@
 #include "map/hexgeometry.h"
 #include "mapview/notemark.h"
 #include "model/hexnotes.h"
+#include "map/shade.h"
+#include "mapview/shadepaint.h"
 #include "model/location.h"
 #include "model/terrain.h"
 
@@ -175,6 +177,8 @@ void MapPainter::DrawHex1(GrafView& view, const AtlCoord& c, PixelPoint corner) 
     draw(TerrainPicture(hex));
     if (!hex) return;
     if (hex->Has(AtlHexData::HexPartial)) draw(kShadePicture);
+    if (const ShadeRow* row = shade_ ? shade_->ClassOf(c) : nullptr)
+        TintHex(view, geometry_.Metrics(), corner, *row);
     objects_.DrawRoads(view, geometry_.Metrics(), *hex, corner);
     DrawHexBorder(view, c, corner, *hex);
 }

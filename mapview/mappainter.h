@@ -18,6 +18,7 @@ class AtlMap;
 class GrafView;
 class HexGeometry;
 class ScrollData;
+class ShadeMap;
 
 // Paints one plain of the hex map through a GrafView: terrain pictures, a shade over hexes
 // known only partly, the hex borders with the selected hex's outline set apart, town names
@@ -51,14 +52,16 @@ public:
 
     // The device pixels to a pixel of what is painted on (2 on many high-density screens).
     void SetDevicePixelRatio(double dpr);
+    // Tints each hex by its class in shade (null: none); shade must outlive its use here.
+    void SetShade(const ShadeMap* shade) { shade_ = shade; }
 
     // Paints the part of plain z inside clip (window pixels) with the view scrolled to
     // scroll: the background, then every hex meeting clip in two passes, so that names and
     // markers lie above all pictures and borders. Draws nothing outside clip.
     void Draw(GrafView& view, const PixelRect& clip, int z, const ScrollData& scroll) const;
 
-    // The terrain picture (or the unknown hex), the shade over a partly known hex, the roads
-    // and the border of a known one.
+    // The terrain picture (or the unknown hex), the shade over a partly known hex, the tint of
+    // its class when the map is shaded, the roads and the border of a known one.
     void DrawHex1(GrafView& view, const AtlCoord& c, PixelPoint corner) const;
     // The pictures of the region's objects, the town name and the markers; the selected
     // hex's outline again, so that unknown neighbours drawn after it cannot cover it.
@@ -122,6 +125,7 @@ private:
     Bitmap terrain_;
     Bitmap overlay_;
     double dpr_ = 1;
+    const ShadeMap* shade_ = nullptr;
     mutable Scaled scaled_;
     mutable std::unordered_map<int, GrafColor> pictureColours_; // by the picture's cell
     ObjectPainter objects_;

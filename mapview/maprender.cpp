@@ -7,12 +7,28 @@
 #include "map/scrolldata.h"
 #include "map/storedarea.h"
 #include "mapview/mappainter.h"
+#include "mapview/shadepaint.h"
 
 #include <algorithm>
 #include <optional>
 #include <vector>
 
-bool RenderPlain(const AtlMap& map, int z, OffscreenBuffer& buffer) {
+namespace {
+
+// Between the hexes (and their names) and the legend beside them.
+constexpr int kLegendGap = 12;
+
+// The legend's size, measured with the font the picture will use.
+PixelPoint LegendSize(const ShadeMap& shade) {
+    OffscreenBuffer scratch;
+    if (!scratch.Resize(1, 1)) return {};
+    OffscreenBuffer::Painting painting(scratch);
+    return ShadeLegendSize(painting.View(), shade);
+}
+
+} // namespace
+
+bool RenderPlain(const AtlMap& map, int z, OffscreenBuffer& buffer, const ShadeMap* shade) {
     // A level the map holds nothing of is one unknown hex.
     const AtlPlain* plain = map.GetPlain(z);
     HexArea area = plain ? StoredArea(*plain, plain->WrapWidth()) : HexArea();
@@ -21,6 +37,7 @@ bool RenderPlain(const AtlMap& map, int z, OffscreenBuffer& buffer) {
     scroll.column = area.column;
     scroll.row = area.row;
     MapPainter painter(map, geometry);
+    painter.SetShade(shade);
     // The hexes, with the pixel their right and bottom borders are drawn on.
     PixelRect hexes{0, 0, area.PixelWidth() + 1, area.PixelHeight() + 1};
     // Names of the first and last columns may reach beyond the hexes: the picture grows to
@@ -35,6 +52,12 @@ bool RenderPlain(const AtlMap& map, int z, OffscreenBuffer& buffer) {
         places.push_back(place);
         whole.left = std::min(whole.left, name->left);
         whole.right = std::max(whole.right, name->right);
+    }
+    PixelPoint legendAt{whole.right + kLegendGap, whole.top};
+    if (shade) {
+        PixelPoint size = LegendSize(*shade);
+        whole.right = legendAt.x + size.x + kLegendGap;
+        whole.bottom = std::max(whole.bottom, legendAt.y + size.y);
     }
     if (!buffer.Resize(whole.Width(), whole.Height())) return false;
     OffscreenBuffer::Painting painting(buffer);
@@ -52,6 +75,7 @@ bool RenderPlain(const AtlMap& map, int z, OffscreenBuffer& buffer) {
             painter.DrawHex2(view, place.hex, place.corner);
         view.RestoreState();
     }
+    if (shade) DrawShadeLegend(view, *shade, legendAt);
     return true;
 }
 

@@ -2,11 +2,13 @@
 
 #include "app/globals.h"
 #include "base/cp1252.h"
+#include "base/messagetext.h"
 #include "descr/descrtree.h"
 #include "descrview/descrtreeview.h"
 #include "gfx/grafview.h"
 #include "map/hexsummary.h"
 #include "map/zoom.h"
+#include "mapview/shadepaint.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -81,8 +83,33 @@ void MapView::Relayout() {
         geometry_.SetLevel(plain->WrapWidth(), plain->YExtent());
     else
         geometry_.SetLevel(AtlPlain::kDefaultWidth, 0);
+    Reshade();
     SetupScrollBars();
     Invalidate();
+}
+
+void MapView::SetShade(const ShadeChoice& choice) {
+    shadeChoice_ = choice;
+    Reshade();
+    Invalidate();
+}
+
+void MapView::Reshade() {
+    bool on = shadeChoice_.key != ShadeKey::None;
+    shade_ = on ? ShadeLevel(GetDoc(), map_, curPlain_, shadeChoice_,
+                             [](int id, std::initializer_list<std::string_view> args) {
+                                 return FormatMessageText(Language.Text(id).Get(), args);
+                             })
+                : ShadeMap();
+    painter_.SetShade(on ? &shade_ : nullptr);
+}
+
+PixelRect MapView::ShadeLegendRect() {
+    if (shadeChoice_.key == ShadeKey::None) return {};
+    OffscreenBuffer scratch;
+    if (!scratch.Resize(1, 1)) return {};
+    OffscreenBuffer::Painting painting(scratch);
+    return ShadeLegendBox(painting.View(), shade_, GetClientRect());
 }
 
 int MapView::SelectableRows() const {
@@ -164,8 +191,10 @@ void MapView::ScrolledFrom(int column, int row) {
     int px = -dx * geometry_.Metrics().ColumnStep();
     int py = -(scroll_.row - row) * geometry_.Metrics().RowStep();
     PixelRect client = GetClientRect();
-    // What stays in view moves; only what comes into view is painted.
-    if (std::abs(px) < client.Width() && std::abs(py) < client.Height())
+    // What stays in view moves; only what comes into view is painted. The legend stays where
+    // it is, so a shaded map is painted whole.
+    if (std::abs(px) < client.Width() && std::abs(py) < client.Height() &&
+        shadeChoice_.key == ShadeKey::None)
         ScrollWindow(px, py);
     else
         Invalidate();
@@ -180,12 +209,21 @@ void MapView::EvPaint(GrafView& view, const PixelRect& clip) {
         buffer_.Resize(buffer_.Width(), buffer_.Height(), dpr);
     bool inBuffer = !buffer_.IsNull() && clip.left >= 0 && clip.top >= 0 &&
                     clip.right <= buffer_.Width() && clip.bottom <= buffer_.Height();
+    auto draw = [&](GrafView& on) {
+        painter_.Draw(on, clip, curPlain_, scroll_);
+        if (shadeChoice_.key == ShadeKey::None) return;
+        on.SaveState();
+        on.IntersectClipRect(clip);
+        PixelRect legend = ShadeLegendBox(on, shade_, GetClientRect());
+        DrawShadeLegend(on, shade_, {legend.left, legend.top});
+        on.RestoreState();
+    };
     if (!inBuffer) {
-        painter_.Draw(view, clip, curPlain_, scroll_);
+        draw(view);
     } else {
         {
             OffscreenBuffer::Painting painting(buffer_);
-            painter_.Draw(painting.View(), clip, curPlain_, scroll_);
+            draw(painting.View());
         }
         view.CopyBuffer(buffer_, clip);
     }

@@ -5,6 +5,7 @@
 #include "map/hexgeometry.h"
 #include "map/mapviewsink.h"
 #include "map/scrolldata.h"
+#include "map/shade.h"
 #include "map/storedarea.h"
 #include "mapview/mappainter.h"
 #include "mapwindow/dragbox.h"
@@ -97,6 +98,13 @@ public:
     void ShowWholeLevel();
     // Levels open on what is known of them again (another document is shown).
     void ForgetPlaces();
+    // Shades the map by choice (None: not at all), with its legend in the bottom-left corner;
+    // the classes follow the level on show and every Update.
+    void SetShade(const ShadeChoice& choice);
+    const ShadeChoice& GetShade() const { return shadeChoice_; }
+    const ShadeMap& ShadeClasses() const { return shade_; }
+    // Where the legend stands in the window; empty while the map is not shaded.
+    PixelRect ShadeLegendRect();
 
     // Moves the selection one hex in direction d on the plain shown (from the hex in the
     // middle of the window when none is selected there) and scrolls it into view; at the
@@ -155,6 +163,8 @@ private:
     void ScrolledFrom(int column, int row);
     // A level smaller than the window stands in its middle.
     void CentreMargins();
+    // The shade classes of the level on show made again.
+    void Reshade();
     // The hex under point when it lies within the map's rows and on the level; false below
     // them and beside a level smaller than the window.
     bool HexAt(PixelPoint point, AtlCoord& c) const;
@@ -172,4 +182,6 @@ private:
     PixelPoint paintedOrigin_;  // the level's margins in the picture on screen
     unsigned mapGeneration_ = 0;
     DragBox box_;               // a box being dragged to export
+    ShadeChoice shadeChoice_;
+    ShadeMap shade_;
 };

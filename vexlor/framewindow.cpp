@@ -134,6 +134,7 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
     RegisterZoomCommands();
     RegisterNoteCommands();
+    RegisterShadeCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });
     OnCommand(CM_ABOUT, [this] { CmAbout(); });

@@ -56,6 +56,17 @@ enum FrameCommand : unsigned {
     CM_BOOKMARKFIRST = 262, // the bookmarks' jumps: 262 to 269
     CM_BOOKMARKLAST = 269,
     CM_FILEEXPORTPART = 250, // File, Export selection
+    // View, Shade: none, then each value the map can be shaded by (an item's in one entry).
+    CM_VIEWSHADENONE = 240,
+    CM_VIEWSHADEWAGES = 241,
+    CM_VIEWSHADEPEASANTS = 242,
+    CM_VIEWSHADETAXES = 243,
+    CM_VIEWSHADEENTERTAINMENT = 244,
+    CM_VIEWSHADEITEM = 245, // asks which item, and its amount produced, sale or wanted price
+    CM_VIEWSHADEAGE = 246,
+    CM_VIEWSHADEWEATHER = 247,
+    CM_VIEWSHADEWEATHERNEXT = 248,
+    CM_VIEWSHADEFACTIONS = 249,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -153,6 +164,10 @@ public:
     void CmGoToBookmark(size_t index);
     // The hex selected on the level on show, if one is.
     std::optional<AtlCoord> SelectedHex() const;
+    // Shades the map by choice and keeps it in the profile (Shade); the menu marks it.
+    void ShowShade(const ShadeChoice& choice);
+    // Asks for an item of the turn on show and what of it to shade by.
+    void CmViewShadeItem();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -232,6 +247,8 @@ private:
 
     void SetupToolbar();
     void RegisterCommands();
+    // View, Shade's commands, and the shading the profile kept.
+    void RegisterShadeCommands();
     void ShowHelp(const char* anchor);
     // The turn and the level on show in the status bar, and the toolbar's choice of turns.
     void UpdateStatus();
@@ -278,7 +295,7 @@ private:
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<MinimapPanel> minimap_;
-    std::vector<AtlCoord> bookmarks_;  // the Bookmarks menu's jumps, in its order
+    std::vector<AtlCoord> bookmarks_; // the Bookmarks menu's jumps, in its order
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.

@@ -128,6 +128,18 @@ private slots:
         expected[255] = "&Minimap";
         expected[260] = "&Note...";
         expected[261] = "&Bookmark this hex";
+        const char* shade[] = {"&None",
+                               "&Wages",
+                               "&Peasants",
+                               "&Taxes",
+                               "&Entertainment",
+                               "An &item's amount or price...",
+                               "&Last seen",
+                               "Weather t&his month",
+                               "Weather ne&xt month",
+                               "&Factions"};
+        for (unsigned i = 0; i < 10; ++i)
+            expected[240 + i] = shade[i];
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size, Export map and Export selection stand greyed, and so do a note and a
