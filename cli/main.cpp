@@ -20,6 +20,8 @@ const Command kCommands[] = {
     {"levels", Msg::CliLevelsUsage, Msg::CliLevelsSummary, "", 1, 1, 1, RunLevels},
     // Like grep: 2 when the search could not be made.
     {"find", Msg::CliFindUsage, Msg::CliFindSummary, "--turn", 2, 2, 2, RunFind},
+    {"faction", Msg::CliFactionUsage, Msg::CliFactionSummary, "--turn", 1, 1, 1, RunFaction},
+    {"reference", Msg::CliReferenceUsage, Msg::CliReferenceSummary, "", 1, 2, 2, RunReference},
 };
 
 void PrintHelp(FILE* out) {

@@ -2,6 +2,7 @@
 
 #include "model/allies.h"
 #include "model/levelwidths.h"
+#include "model/references.h"
 
 #include <array>
 #include <vector>
@@ -18,6 +19,7 @@ struct KeptChunk {
 // kind of data has its own member and its own chunk.
 struct DocExtras {
     LevelWidths levelWidths;
+    References references; // what the reports' skill, item and object reports taught
     AllyMaps allies;
     std::vector<KeptChunk> keptChunks;
     // The last read found the area damaged: what could be read is here, the rest is kept in

@@ -1,6 +1,7 @@
 #include "model/extchunks.h"
 
 #include "model/levelwidthschunk.h"
+#include "model/referenceschunk.h"
 #include "model/turnchunk.h"
 
 #include <algorithm>
@@ -21,6 +22,8 @@ const ExtChunkKind kKinds[] = {
     {{'U', 'N', 'T', 'X'}, &kUnitsPart, nullptr, nullptr},
     {{'E', 'V', 'N', 'T'}, &kEventsPart, nullptr, nullptr},
     {{'W', 'A', 'G', 'E'}, &kWagesPart, nullptr, nullptr},
+    {{'F', 'A', 'C', 'T'}, &kFactionPart, nullptr, nullptr},
+    {{'R', 'E', 'F', 'S'}, nullptr, WriteReferencesChunk, ReadReferencesChunk},
     {kDamagedTag, nullptr, WriteNoChunk, RefuseChunk},
 };
 

@@ -48,4 +48,5 @@ void FrameWindow::OpenKeptPanels() {
     // Shown where they were left; the keyboard stays with the map.
     if (DDockPanel::WasOpen(Profile, kFindSection)) FindPanel().DDockPanel::Open();
     if (DDockPanel::WasOpen(Profile, kEventsSection)) EventsPanel().DDockPanel::Open();
+    OpenKeptPagePanels();
 }

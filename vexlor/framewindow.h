@@ -48,6 +48,8 @@ enum FrameCommand : unsigned {
     CM_VIEWACTUALSIZE = 222,
     CM_VIEWWHOLELEVEL = 223,
     CM_VIEWNEWESTUNITS = 224,
+    CM_VIEWFACTION = 270,
+    CM_VIEWREFERENCE = 271,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -130,6 +132,12 @@ public:
     // back); the choice is kept in the profile.
     void CmViewNewestUnits();
     OwnUnitPlaces UnitPlaces() const { return unitPlaces_; }
+    // Opens the panel of the turn on show's faction status, attitudes and unclaimed silver.
+    void CmViewFaction();
+    // Opens the panel of the skill, item and object descriptions the reports gave.
+    void CmViewReference();
+    // Opens it at the description of the skill or item of that abbreviation.
+    void ShowReference(ReferenceKind kind, const Str& abbr);
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -164,6 +172,9 @@ public:
     DFindBox* FindBox() { return findBox_.get(); }
     // The turn's events panel, once made as the find panel is.
     DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
+    // The faction's page and the descriptions, once made as the find panel is.
+    DLinesWindow* FactionPageWindow() { return factionPage_.get(); }
+    DLinesWindow* ReferenceWindow() { return references_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -208,14 +219,21 @@ private:
     // The panels beside the map, made on first use; closing one gives the map the keyboard.
     DFindBox& FindPanel();
     DLinesWindow& EventsPanel();
+    DLinesWindow& FactionPanel();
+    DLinesWindow& ReferencePanel();
     // The panels that were open when the program was last left open again.
     void OpenKeptPanels();
+    void OpenKeptPagePanels();
     // What the find box lists for text, newest sightings first, remembered for the choice
     // that may follow.
     std::vector<DFindBox::Line> Find(const Str& text);
     void ChooseFound(int index);
     // The events window shows the turn on show's paragraphs again.
     void RefreshTurnEvents();
+    // The faction panel shows the turn on show's page again; the descriptions panel the
+    // document's descriptions.
+    void RefreshFactionPage();
+    void RefreshReferences();
     // Shows the plain and the part of the map where the faction stands.
     void ShowHome();
     // Runs work with a progress box (message textId) that the controller's steps move on; the
@@ -246,6 +264,8 @@ private:
     std::vector<FindMatch> found_;
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
+    std::unique_ptr<DLinesWindow> factionPage_;
+    std::unique_ptr<DLinesWindow> references_;
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.
