@@ -124,6 +124,8 @@ private slots:
             {223, "&Whole level"}, {901, "&Index\tF1"},  {902, "&Using help"},
             {903, "&About..."}};
         expected[224] = "Your units at &newest known places";
+        expected[270] = "F&action...";
+        expected[271] = "&Reference...";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size and Export map stand greyed.
