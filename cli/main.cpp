@@ -25,6 +25,8 @@ const Command kCommands[] = {
      RunExportAlly},
     {"notes", Msg::CliNotesUsage, Msg::CliNotesSummary, "", 1, 1, 1, RunNotes},
     {"note", Msg::CliNoteUsage, Msg::CliNoteSummary, "", 3, 3, 1, RunNote},
+    {"faction", Msg::CliFactionUsage, Msg::CliFactionSummary, "--turn", 1, 1, 1, RunFaction},
+    {"reference", Msg::CliReferenceUsage, Msg::CliReferenceSummary, "", 1, 2, 2, RunReference},
 };
 
 void PrintHelp(FILE* out) {

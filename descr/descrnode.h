@@ -1,6 +1,8 @@
 #pragma once
 
+#include "base/str.h"
 #include "model/atlcoord.h"
+#include "model/references.h"
 #include "tree/descroptions.h"
 #include "tree/treeviewnode.h"
 
@@ -29,6 +31,19 @@ public:
 
 private:
     AtlCoord target_;
+};
+
+// A skill or item line: it knows the abbreviation its description is kept under
+// (model/references.h), so that choosing it can open that description.
+class DescrReferenceNode : public DescrTVNode {
+public:
+    DescrReferenceNode(ReferenceKind kind, Str abbr) : kind_(kind), abbr_(std::move(abbr)) {}
+    ReferenceKind Kind() const { return kind_; }
+    const Str& Abbr() const { return abbr_; }
+
+private:
+    ReferenceKind kind_;
+    Str abbr_;
 };
 
 // The root of a description: not shown itself, its children are the top lines.

@@ -20,6 +20,13 @@ DescrTVNode* AddLine(TreeViewNode& parent, Str text, uint32_t branch = BranchNon
     return static_cast<DescrTVNode*>(parent.Add(std::move(node)));
 }
 
+// A line of a skill or item, which links to its description.
+void AddNamedLine(TreeViewNode& parent, Str text, ReferenceKind kind, const Str& abbr) {
+    auto node = std::make_unique<DescrReferenceNode>(kind, abbr);
+    node->SetString(std::move(text));
+    parent.Add(std::move(node));
+}
+
 DescrTVNode* AddHeading(TreeViewNode& parent, const char* text, uint32_t branch,
                         const DescrOptions& options) {
     DescrTVNode* heading = AddLine(parent, Str(text), branch);
@@ -41,7 +48,7 @@ Str ItemText(const ItemNode& item) {
 
 void AddItems(TreeViewNode& parent, const ListT<ItemNode>& items) {
     for (const ItemNode& item : items)
-        AddLine(parent, ItemText(item));
+        AddNamedLine(parent, ItemText(item), ReferenceKind::Item, item.abbr);
 }
 
 void AddPricedItems(TreeViewNode& parent, const ListT<ItemPriceNode>& items) {
@@ -49,7 +56,7 @@ void AddPricedItems(TreeViewNode& parent, const ListT<ItemPriceNode>& items) {
         Str text = ItemText(item);
         text += " at $";
         text.AppendNumber(item.price);
-        AddLine(parent, std::move(text));
+        AddNamedLine(parent, std::move(text), ReferenceKind::Item, item.abbr);
     }
 }
 
@@ -61,7 +68,7 @@ void AddSkills(TreeViewNode& parent, const char* label, const std::vector<SkillR
     }
     DescrTVNode* heading = AddLine(parent, Str(label));
     for (const SkillRecord& skill : skills)
-        AddLine(*heading, SkillText(skill));
+        AddNamedLine(*heading, SkillText(skill), ReferenceKind::Skill, skill.abbr);
     heading->SetOpen(true);
 }
 

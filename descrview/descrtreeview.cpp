@@ -16,6 +16,13 @@ void DescrTreeView::EvExpand(TreeViewNode* node, bool open) {
 }
 
 void DescrTreeView::EvChoose(TreeViewNode* node) {
+    if (auto* named = dynamic_cast<DescrReferenceNode*>(node)) {
+        if (showReference_ && !named->Abbr().IsEmpty()) {
+            Str abbr = named->Abbr(); // the panel may describe another hex
+            showReference_(named->Kind(), abbr);
+        }
+        return;
+    }
     auto* exit = dynamic_cast<DescrExitNode*>(node);
     if (!exit || !goTo_) return;
     // The description is rebuilt for the hex gone to: the node goes with it.

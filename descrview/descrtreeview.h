@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/atlcoord.h"
+#include "model/references.h"
 #include "ui/treeview.h"
 
 #include <functional>
@@ -17,10 +18,14 @@ public:
     // Changes the node as the tree control does, then stores open under the node's branch
     // kind; lines that are no heading store nothing.
     void EvExpand(TreeViewNode* node, bool open) override;
-    // An exit line chosen goes to the hex it leads to, through what OnGoTo set.
+    // An exit line chosen goes to the hex it leads to, through what OnGoTo set; a skill or item
+    // line opens its description, through what OnReference set.
     void EvChoose(TreeViewNode* node) override;
     void OnGoTo(std::function<void(const AtlCoord&)> goTo) { goTo_ = std::move(goTo); }
+    using ShowReference = std::function<void(ReferenceKind kind, const Str& abbr)>;
+    void OnReference(ShowReference show) { showReference_ = std::move(show); }
 
 private:
     std::function<void(const AtlCoord&)> goTo_;
+    ShowReference showReference_;
 };

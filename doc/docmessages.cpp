@@ -181,6 +181,24 @@ std::array<EventsPart, 3> EventsParts(const TurnEvents& events) {
              {Msg::EventsHeading, events.events}}};
 }
 
+std::array<PagePart, 3> FactionPageParts(const FactionPage& page) {
+    return {{{Msg::FactionStatusHeading, page.defaultAttitude, page.status},
+             {Msg::AttitudesHeading, page.defaultAttitude, page.attitudes},
+             {0, page.defaultAttitude, page.silver}}};
+}
+
+int ReferenceHeading(ReferenceKind kind) {
+    switch (kind) {
+    case ReferenceKind::Skill:
+        return Msg::SkillReportsHeading;
+    case ReferenceKind::Item:
+        return Msg::ItemReportsHeading;
+    case ReferenceKind::Object:
+        break;
+    }
+    return Msg::ObjectReportsHeading;
+}
+
 int ReportsOutcome::Count(DocOutcomeKind kind) const {
     int n = 0;
     for (const DocOutcome& report : reports)

@@ -3,6 +3,7 @@
 #include "base/messagetable.h"
 #include "base/str.h"
 #include "doc/docoutcome.h"
+#include "model/references.h"
 #include "model/turnextras.h"
 
 #include <array>
@@ -45,3 +46,17 @@ struct EventsPart {
     const std::vector<Str>& lines;
 };
 std::array<EventsPart, 3> EventsParts(const TurnEvents& events);
+
+// The faction's page of a turn as the report wrote it, paragraph by paragraph, each under the
+// text id of its heading, whose "%s" the argument fills: the status, the attitudes (the heading
+// names the default) and the silver (whose lines say what they are: heading 0). The window and
+// vexlor-cli faction show the same parts; a part without lines is left out by both.
+struct PagePart {
+    int heading;
+    const Str& argument;
+    const std::vector<Str>& lines;
+};
+std::array<PagePart, 3> FactionPageParts(const FactionPage& page);
+
+// The text id of the heading the report lists a kind of description under: "Skill reports:".
+int ReferenceHeading(ReferenceKind kind);

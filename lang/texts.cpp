@@ -46,6 +46,8 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 206, "&Find...\tCtrl+F"},
     {1, 207, "Turn &events...\tCtrl+E"},
     {1, 255, "&Minimap\tCtrl+M"},
+    {1, 270, "F&action..."},
+    {1, 271, "&Reference..."},
     {1, 0, nullptr},
     {1, 220, "Zoom &in\tCtrl++"},
     {1, 221, "Zoom &out\tCtrl+-"},

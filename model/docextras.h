@@ -3,6 +3,7 @@
 #include "model/allies.h"
 #include "model/hexnotes.h"
 #include "model/levelwidths.h"
+#include "model/references.h"
 
 #include <array>
 #include <vector>
@@ -19,6 +20,7 @@ struct KeptChunk {
 // kind of data has its own member and its own chunk.
 struct DocExtras {
     LevelWidths levelWidths;
+    References references; // what the reports' skill, item and object reports taught
     AllyMaps allies;
     HexNotes notes;
     std::vector<KeptChunk> keptChunks;

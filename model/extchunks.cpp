@@ -3,6 +3,7 @@
 #include "model/allychunk.h"
 #include "model/levelwidthschunk.h"
 #include "model/notechunk.h"
+#include "model/referenceschunk.h"
 #include "model/turnchunk.h"
 
 #include <algorithm>
@@ -25,6 +26,8 @@ const ExtChunkKind kKinds[] = {
     {{'W', 'A', 'G', 'E'}, &kWagesPart, nullptr, nullptr},
     {{'A', 'L', 'L', 'Y'}, nullptr, nullptr, ReadAllyChunk, CountAllyChunks, WriteAllyChunk},
     {{'N', 'O', 'T', 'E'}, nullptr, WriteNotesChunk, ReadNotesChunk},
+    {{'F', 'A', 'C', 'T'}, &kFactionPart, nullptr, nullptr},
+    {{'R', 'E', 'F', 'S'}, nullptr, WriteReferencesChunk, ReadReferencesChunk},
     {kDamagedTag, nullptr, WriteNoChunk, RefuseChunk},
 };
 

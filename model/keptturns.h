@@ -19,7 +19,7 @@ struct TurnPartKind;
 // threads only with a lock.
 class KeptTurnExtras {
 public:
-    static constexpr size_t kParts = 4; // regions, units, events, wage decimals
+    static constexpr size_t kParts = 5; // regions, units, events, wage decimals, faction page
 
     // The extras, read from the kept bytes the first time; null when nothing was kept.
     const TurnExtras* Find() const;

@@ -4,6 +4,7 @@
 #include "model/atldate.h"
 #include "model/location.h"
 #include "model/recordio.h"
+#include "model/references.h"
 #include "model/turnextras.h"
 
 // The records of the document file, each described once: its fields in file order, as calls
@@ -120,5 +121,24 @@ struct DocRecords {
         return w.template Many<uint32_t>(notes.notes_, [&](auto& keyed) {
             return Coord(w, keyed.first) && w.U8(keyed.second.flags) && w.Text(keyed.second.text);
         });
+    }
+
+    template <class W, class R> static bool FactionPage(W& w, R& extras) {
+        auto line = [&](auto& s) { return w.Text(s); };
+        auto& f = extras.faction;
+        return w.template Many<uint16_t>(f.status, line) && w.Text(f.defaultAttitude) &&
+               w.template Many<uint16_t>(f.attitudes, line) &&
+               w.template Many<uint16_t>(f.silver, line);
+    }
+
+    // The extension area's chunks of the whole document.
+
+    // A description the reports gave (model/references.h), with the turn it came from.
+    template <class W, class R> static bool Reference(W& w, R& r) {
+        return w.Enum8(r.kind, ReferenceKind::Object) && w.Text(r.name) && w.Text(r.abbr) &&
+               w.I32(r.level) && Date(w, r.date) && w.Text(r.text);
+    }
+    template <class W, class R> static bool References(W& w, R& refs) {
+        return w.template Many<uint32_t>(refs.entries_, [&](auto& r) { return Reference(w, r); });
     }
 };

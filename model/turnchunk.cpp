@@ -45,6 +45,12 @@ struct EventsWalk {
     }
 };
 
+struct FactionWalk {
+    template <class W, class R> bool operator()(W& w, R& r) const {
+        return DocRecords::FactionPage(w, r);
+    }
+};
+
 struct PartAt {
     AtlDate date;
     size_t from, to;
@@ -79,6 +85,8 @@ const TurnPartKind kEventsPart =
     PartKind<EventsWalk>(2, [](const TurnExtras& extras) { return !extras.events.IsEmpty(); });
 const TurnPartKind kWagesPart = PartKind<WagesWalk>(
     3, [](const TurnExtras& extras) { return !extras.AllWageDecimals().empty(); });
+const TurnPartKind kFactionPart =
+    PartKind<FactionWalk>(4, [](const TurnExtras& extras) { return !extras.faction.IsEmpty(); });
 
 void WritePerTurn(owstream& os, const VexlorDoc& doc, const TurnPartKind& kind) {
     uint32_t count = 0;

@@ -81,6 +81,19 @@ struct TurnEvents {
     bool operator==(const TurnEvents&) const = default;
 };
 
+// The report's paragraphs about the player's own faction, each line as the report wrote it.
+struct FactionPage {
+    std::vector<Str> status;    // "Tax Regions: 0 (10)", "Mages: 2 (1)": under "Faction Status:"
+    Str defaultAttitude;        // "Neutral" of "Declared Attitudes (default Neutral):"
+    std::vector<Str> attitudes; // "Hostile : none.", "Friendly : Red Wolves (3)."
+    std::vector<Str> silver;    // "Unclaimed silver: 5050.", and "Silver in the Bank: ..."
+
+    bool IsEmpty() const {
+        return status.empty() && defaultAttitude.IsEmpty() && attitudes.empty() && silver.empty();
+    }
+    bool operator==(const FactionPage&) const = default;
+};
+
 // Everything of the above for one turn, held by the turn (TurnNode::extras).
 class TurnExtras {
 public:
@@ -101,9 +114,11 @@ public:
     const std::map<AtlCoord, Str>& AllWageDecimals() const { return wageDecimals_; }
 
     TurnEvents events;
+    FactionPage faction;
 
     bool IsEmpty() const {
-        return regions_.empty() && units_.empty() && events.IsEmpty() && wageDecimals_.empty();
+        return regions_.empty() && units_.empty() && events.IsEmpty() && wageDecimals_.empty() &&
+               faction.IsEmpty();
     }
     bool operator==(const TurnExtras&) const = default;
 

@@ -143,6 +143,8 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     TurnExtras& extras = fresh.extras.Change();
     int result = ReadLocList(dateLine, fresh, &out.regions, &widths, &fault, &extras);
     ReadTurnExtras(dateLine, out.regions, extras);
+    std::vector<Reference> taught;
+    ReadReferences(dateLine, date, taught);
     // A count its field cannot say would be written, and lost at the next opening.
     if (result == 0 && !KeepsToFileLimits(fresh, dateLine, fault)) result = -1;
     if (result != 0) {
@@ -176,6 +178,8 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     turn->TakeContents(fresh);
     doc.Reindex();
     doc.Extras().levelWidths = widths;
+    for (Reference& entry : taught)
+        doc.Extras().references.Learn(std::move(entry));
     out.replaced = loaded != nullptr;
     doc.SetModified(true);
     return Finish(outcome, out, kind, result);

@@ -108,6 +108,7 @@ void ReadBlockExtras(ReportLine* region, ReportLine* end, TurnExtras& extras) {
 
 void ReadTurnExtras(ReportLine* start, int blocks, TurnExtras& extras) {
     ReadTurnEvents(start, extras.events);
+    ReadFactionPage(start, extras.faction);
     ReportLine* region = FindLocationInfo(start);
     for (int i = 0; i < blocks && region; ++i) {
         ReportLine* next = FindLocationInfo(region);

@@ -17,23 +17,6 @@ Part PartOfHeading(const ReportLine* line) {
     return Part::None;
 }
 
-// A paragraph that ends the battles: another heading of the report's top part.
-bool EndsBattles(const ReportLine* line) {
-    if (PartOfHeading(line) != Part::None) return true;
-    switch (line->type) {
-    case LineType::SkillReports:
-    case LineType::DeclaredAttitudes:
-    case LineType::UnclaimedSilver:
-    case LineType::FactionStatus:
-    case LineType::OrdersTemplate:
-        return true;
-    default:
-        break;
-    }
-    const char* p = line->text.Get();
-    return skiptempl(p, "Item reports:") == 0 || skiptempl(p, "Object reports:") == 0;
-}
-
 std::vector<Str>* ListOf(TurnEvents& events, Part part) {
     switch (part) {
     case Part::Errors:
@@ -48,6 +31,22 @@ std::vector<Str>* ListOf(TurnEvents& events, Part part) {
 }
 
 } // namespace
+
+bool IsTopPartHeading(const ReportLine* line) {
+    if (PartOfHeading(line) != Part::None) return true;
+    switch (line->type) {
+    case LineType::SkillReports:
+    case LineType::DeclaredAttitudes:
+    case LineType::UnclaimedSilver:
+    case LineType::FactionStatus:
+    case LineType::OrdersTemplate:
+        return true;
+    default:
+        break;
+    }
+    const char* p = line->text.Get();
+    return skiptempl(p, "Item reports:") == 0 || skiptempl(p, "Object reports:") == 0;
+}
 
 void ReadTurnEvents(ReportLine* start, TurnEvents& events) {
     ReportLine* end = FindLocationInfo(start);
@@ -77,7 +76,7 @@ void ReadTurnEvents(ReportLine* start, TurnEvents& events) {
                 battles = part == Part::Battles;
                 continue;
             }
-            if (battles && EndsBattles(n)) close();
+            if (battles && IsTopPartHeading(n)) close();
         }
         if (into) into->push_back(Str(n->text.View()));
     }

@@ -123,6 +123,7 @@ DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
 
 void FrameWindow::DocumentChanged() {
     UpdateCaption();
+    RefreshReferences();
     Reformat();
     UpdateBookmarksMenu();
 }

@@ -81,4 +81,5 @@ void FrameWindow::OpenKeptPanels() {
     if (DDockPanel::WasOpen(Profile, kEventsSection)) EventsPanel().DDockPanel::Open();
     if (DDockPanel::WasOpen(Profile, kMinimapSection)) CmViewMinimap();
     SetCommandChecked(CM_VIEWMINIMAP, minimap_ && minimap_->IsOpen());
+    OpenKeptPagePanels();
 }

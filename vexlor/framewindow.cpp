@@ -43,6 +43,7 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     map_->SetName("mapView");
     startHint_ = std::make_unique<DStartHint>(map_.get(), [this](unsigned c) { EvCommand(c); });
     descr_->OnGoTo([this](const AtlCoord& c) { GoTo(c); });
+    descr_->OnReference([this](ReferenceKind kind, const Str& abbr) { ShowReference(kind, abbr); });
     doc_.SetObserver(this);
     doc_.SetQuestions(this);
     descr_->SetParent(this);
@@ -131,6 +132,8 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
     OnCommand(CM_VIEWMINIMAP, [this] { CmViewMinimap(); });
+    OnCommand(CM_VIEWFACTION, [this] { CmViewFaction(); });
+    OnCommand(CM_VIEWREFERENCE, [this] { CmViewReference(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
     RegisterZoomCommands();
     RegisterNoteCommands();
@@ -231,6 +234,7 @@ void FrameWindow::Reformat() {
     // What the find box lists belongs to the turn on show.
     if (findBox_) findBox_->Refresh();
     RefreshTurnEvents();
+    RefreshFactionPage();
     UpdateCommands();
 }
 

@@ -67,6 +67,8 @@ enum FrameCommand : unsigned {
     CM_VIEWSHADEWEATHER = 247,
     CM_VIEWSHADEWEATHERNEXT = 248,
     CM_VIEWSHADEFACTIONS = 249,
+    CM_VIEWFACTION = 270,
+    CM_VIEWREFERENCE = 271,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -168,6 +170,12 @@ public:
     void ShowShade(const ShadeChoice& choice);
     // Asks for an item of the turn on show and what of it to shade by.
     void CmViewShadeItem();
+    // Opens the panel of the turn on show's faction status, attitudes and unclaimed silver.
+    void CmViewFaction();
+    // Opens the panel of the skill, item and object descriptions the reports gave.
+    void CmViewReference();
+    // Opens it at the description of the skill or item of that abbreviation.
+    void ShowReference(ReferenceKind kind, const Str& abbr);
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -204,6 +212,9 @@ public:
     DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
     // The minimap, once made (View, Minimap, or open when the program was last left).
     MinimapPanel* Minimap() { return minimap_.get(); }
+    // The faction's page and the descriptions, once made as the find panel is.
+    DLinesWindow* FactionPageWindow() { return factionPage_.get(); }
+    DLinesWindow* ReferenceWindow() { return references_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -256,14 +267,21 @@ private:
     DFindBox& FindPanel();
     DLinesWindow& EventsPanel();
     MinimapPanel& MinimapView();
+    DLinesWindow& FactionPanel();
+    DLinesWindow& ReferencePanel();
     // The panels that were open when the program was last left open again.
     void OpenKeptPanels();
+    void OpenKeptPagePanels();
     // What the find box lists for text, newest sightings first, remembered for the choice
     // that may follow.
     std::vector<DFindBox::Line> Find(const Str& text);
     void ChooseFound(int index);
     // The events window shows the turn on show's paragraphs again.
     void RefreshTurnEvents();
+    // The faction panel shows the turn on show's page again; the descriptions panel the
+    // document's descriptions.
+    void RefreshFactionPage();
+    void RefreshReferences();
     // Shows the plain and the part of the map where the faction stands.
     void ShowHome();
     // Runs work with a progress box (message textId) that the controller's steps move on; the
@@ -296,6 +314,8 @@ private:
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<MinimapPanel> minimap_;
     std::vector<AtlCoord> bookmarks_; // the Bookmarks menu's jumps, in its order
+    std::unique_ptr<DLinesWindow> factionPage_;
+    std::unique_ptr<DLinesWindow> references_;
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.

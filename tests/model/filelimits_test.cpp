@@ -79,6 +79,7 @@ const PartWalk kWalks[] = {
     {&kUnitsPart, [](AtTheLimit& w, TurnExtras& e) { return DocRecords::Units(w, e); }},
     {&kEventsPart, [](AtTheLimit& w, TurnExtras& e) { return DocRecords::Events(w, e); }},
     {&kWagesPart, [](AtTheLimit& w, TurnExtras& e) { return DocRecords::WageDecimals(w, e); }},
+    {&kFactionPart, [](AtTheLimit& w, TurnExtras& e) { return DocRecords::FactionPage(w, e); }},
 };
 
 std::vector<unsigned char> WrittenPart(const TurnPartKind& kind, const TurnExtras& extras,

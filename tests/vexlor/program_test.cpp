@@ -140,6 +140,8 @@ private slots:
                                "&Factions"};
         for (unsigned i = 0; i < 10; ++i)
             expected[240 + i] = shade[i];
+        expected[270] = "F&action...";
+        expected[271] = "&Reference...";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size, Export map and Export selection stand greyed, and so do a note and a
