@@ -5,6 +5,7 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
+#include "base/cp1252.h"
 #include "base/messagetext.h"
 #include "doc/docmessages.h"
 #include "doc/shownames.h"
@@ -68,6 +69,20 @@ Str AbsolutePath(const Str& path) {
     return error ? path : Str(whole.lexically_normal().string());
 }
 
+// The controller's answer for the button of a question's box; a box closed otherwise is No.
+DocAnswer AnswerOf(int button) {
+    switch (button) {
+    case IDYES:
+        return DocAnswer::Yes;
+    case IDYESTOALL:
+        return DocAnswer::YesToAll;
+    case IDNOTOALL:
+        return DocAnswer::NoToAll;
+    default:
+        return DocAnswer::No;
+    }
+}
+
 } // namespace
 
 bool FrameWindow::AskYesNo(const Str& question) {
@@ -88,22 +103,20 @@ void FrameWindow::ShowOutcome(const DocOutcome& outcome) {
         AppMessageBox(this, DocMessage(outcome, LanguageTexts()).Get(), MB_OK | MB_ICONWARNING);
 }
 
+void FrameWindow::ShowAllyOutcome(const DocOutcome& outcome) {
+    if (IsFailure(outcome.kind))
+        ShowOutcome(outcome);
+    else if (Str words = DocMessage(outcome, LanguageTexts()); !words.IsEmpty())
+        ShowNote(words);
+}
+
 DocAnswer FrameWindow::ReplaceTurn(const DocOutcome& report, bool forAll) {
     if (progress_) progress_->Pause();
     Str question = ::ReplaceQuestion(report, LanguageTexts());
     // A report that would lose regions or units is more likely cut than wanted: No by default.
     unsigned safe = LosesFromTurn(report) ? MB_DEFBUTTON2 : 0;
-    switch (AppMessageBox(this, question.Get(),
-                          (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION | safe)) {
-    case IDYES:
-        return DocAnswer::Yes;
-    case IDYESTOALL:
-        return DocAnswer::YesToAll;
-    case IDNOTOALL:
-        return DocAnswer::NoToAll;
-    default:
-        return DocAnswer::No;
-    }
+    return AnswerOf(AppMessageBox(this, question.Get(),
+                                  (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION | safe));
 }
 
 DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
@@ -111,19 +124,24 @@ DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
     Str text = DocMessage(report, LanguageTexts());
     text += "\n\n";
     text += Language.Text(Msg::GoOn).Get();
-    switch (AppMessageBox(this, text.Get(), MB_YESALLCANCEL | MB_ICONWARNING)) {
-    case IDYES:
-        return DocAnswer::Yes;
-    case IDYESTOALL:
-        return DocAnswer::YesToAll;
-    default:
-        return DocAnswer::No;
-    }
+    // Cancel stops the batch.
+    return AnswerOf(AppMessageBox(this, text.Get(), MB_YESALLCANCEL | MB_ICONWARNING));
+}
+
+DocAnswer FrameWindow::AllyReport(const DocOutcome& report, bool forAll) {
+    if (progress_) progress_->Pause();
+    // The faction's name is report text.
+    Str question =
+        FormatMessageText(Language.Text(Msg::AllyReportQuestion).Get(),
+                          {Cp1252ToUtf8(report.factionName), std::to_string(report.faction)});
+    return AnswerOf(
+        AppMessageBox(this, question.Get(), (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION));
 }
 
 void FrameWindow::DocumentChanged() {
     UpdateCaption();
     Reformat();
+    RefreshAllies();
 }
 
 void FrameWindow::NoteRecent(const char* path) {

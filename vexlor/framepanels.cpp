@@ -1,7 +1,8 @@
-// The panels docked beside the map, find and turn events: made on first use, opened again at
-// start when the program was left with them open, and closing one gives the keyboard back to
-// the map.
+// The panels docked beside the map, find, turn events and allies: made on first use, opened again
+// at start when the program was left with them open, and closing one gives the keyboard back to the
+// map.
 #include "app/globals.h"
+#include "ui/alliespanel.h"
 #include "ui/findbox.h"
 #include "ui/lineswindow.h"
 #include "vexlor/framewindow.h"
@@ -10,9 +11,12 @@ namespace {
 
 constexpr const char* kFindSection = "FindPanel";
 constexpr const char* kEventsSection = "EventsPanel";
+constexpr const char* kAlliesSection = "AlliesPanel";
 // Wide enough for a line and its month, and for a few lines of events.
 constexpr int kFindWidth = 420;
 constexpr int kEventsHeight = 220;
+// Room for the allies' five columns and a few of them.
+constexpr int kAlliesHeight = 170;
 
 } // namespace
 
@@ -44,8 +48,22 @@ DLinesWindow& FrameWindow::EventsPanel() {
     return *turnEvents_;
 }
 
+DAlliesPanel& FrameWindow::AlliesPanel() {
+    if (!allies_) {
+        allies_ = std::make_unique<DAlliesPanel>(
+            this, Language.Text(Msg::Allies).Get(),
+            DDockPanel::Place{Profile, kAlliesSection, DDockPanel::Bottom, kAlliesHeight},
+            [this](int faction) { RemoveAlly(faction); },
+            [this](int faction) { RefreshAlly(faction); });
+        allies_->OnClosed([this] { map_->SetFocus(); });
+        RefreshAllies();
+    }
+    return *allies_;
+}
+
 void FrameWindow::OpenKeptPanels() {
     // Shown where they were left; the keyboard stays with the map.
     if (DDockPanel::WasOpen(Profile, kFindSection)) FindPanel().DDockPanel::Open();
     if (DDockPanel::WasOpen(Profile, kEventsSection)) EventsPanel().DDockPanel::Open();
+    if (DDockPanel::WasOpen(Profile, kAlliesSection)) AlliesPanel().Open();
 }

@@ -7,6 +7,7 @@
 #include "map/formatmap.h"
 #include "mapview/legend.h"
 #include "model/levelname.h"
+#include "ui/alliespanel.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
 #include "ui/lineswindow.h"
@@ -135,6 +136,12 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
+    OnCommand(CM_FILEADDALLYMAP, [this] { CmFileAddAllyMap(); });
+    // Only the player's own months go to an ally.
+    OnCommand(
+        CM_FILEEXPORTFORALLY, [this] { CmFileExportForAlly(); },
+        [this] { return !Document().Turns().IsEmpty(); });
+    OnCommand(CM_VIEWALLIES, [this] { CmViewAllies(); });
     RegisterZoomCommands();
     OnCommand(CM_HELPINDEX, [this] { CmHelpIndex(); });
     OnCommand(CM_HELPUSING, [this] { CmHelpUsing(); });

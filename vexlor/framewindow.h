@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+class DAlliesPanel;
 class DLinesWindow;
 class DHelpWindow;
 class DProgressDialog;
@@ -48,6 +49,9 @@ enum FrameCommand : unsigned {
     CM_VIEWACTUALSIZE = 222,
     CM_VIEWWHOLELEVEL = 223,
     CM_VIEWNEWESTUNITS = 224,
+    CM_FILEADDALLYMAP = 230,
+    CM_FILEEXPORTFORALLY = 231,
+    CM_VIEWALLIES = 232,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -130,6 +134,11 @@ public:
     // back); the choice is kept in the profile.
     void CmViewNewestUnits();
     OwnUnitPlaces UnitPlaces() const { return unitPlaces_; }
+    // Allies: another faction's map added as that ally's, the player's own months written
+    // for an ally (all, or from a chosen month on), and the panel that lists the allies.
+    void CmFileAddAllyMap();
+    void CmFileExportForAlly();
+    void CmViewAllies();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -164,6 +173,8 @@ public:
     DFindBox* FindBox() { return findBox_.get(); }
     // The turn's events panel, once made as the find panel is.
     DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
+    // The allies panel, once made as the find panel is.
+    DAlliesPanel* AlliesWindow() { return allies_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -187,6 +198,7 @@ private:
     void DocumentChanged() override;
     DocAnswer ReplaceTurn(const DocOutcome& report, bool forAll) override;
     DocAnswer OtherFaction(const DocOutcome& report) override;
+    DocAnswer AllyReport(const DocOutcome& report, bool forAll) override;
     bool AskYesNo(const Str& question);
     void ShowMessage(const Str& message);
     // The outcome's message, if it has one.
@@ -208,6 +220,14 @@ private:
     // The panels beside the map, made on first use; closing one gives the map the keyboard.
     DFindBox& FindPanel();
     DLinesWindow& EventsPanel();
+    DAlliesPanel& AlliesPanel();
+    // The allies panel lists the allies the document holds now.
+    void RefreshAllies();
+    // The panel's buttons: removing asks first.
+    void RemoveAlly(int faction);
+    void RefreshAlly(int faction);
+    // A done outcome's words in the status bar, a failure's in a box.
+    void ShowAllyOutcome(const DocOutcome& outcome);
     // The panels that were open when the program was last left open again.
     void OpenKeptPanels();
     // What the find box lists for text, newest sightings first, remembered for the choice
@@ -246,6 +266,7 @@ private:
     std::vector<FindMatch> found_;
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
+    std::unique_ptr<DAlliesPanel> allies_;
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.

@@ -124,11 +124,14 @@ private slots:
             {223, "&Whole level"}, {901, "&Index\tF1"},  {902, "&Using help"},
             {903, "&About..."}};
         expected[224] = "Your units at &newest known places";
+        expected[230] = "Add a&lly's map...";
+        expected[231] = "Export for an all&y...";
+        expected[232] = "A&llies...";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size and Export map stand greyed.
         for (auto [id, on] : enabled)
-            QCOMPARE(on, (id < 200 || id > 205) && id != 222 && id != 106);
+            QCOMPARE(on, (id < 200 || id > 205) && id != 222 && id != 106 && id != 231);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
