@@ -136,8 +136,11 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
-    OnCommand(CM_FILEADDALLYMAP, [this] { CmFileAddAllyMap(); });
-    // Only the player's own months go to an ally.
+    // Allies are the faction's, which the player's own first report fixes; only the player's
+    // own months go to an ally.
+    OnCommand(
+        CM_FILEADDALLYMAP, [this] { CmFileAddAllyMap(); },
+        [this] { return !Document().Turns().IsEmpty(); });
     OnCommand(
         CM_FILEEXPORTFORALLY, [this] { CmFileExportForAlly(); },
         [this] { return !Document().Turns().IsEmpty(); });

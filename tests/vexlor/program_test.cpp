@@ -131,7 +131,8 @@ private slots:
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size and Export map stand greyed.
         for (auto [id, on] : enabled)
-            QCOMPARE(on, (id < 200 || id > 205) && id != 222 && id != 106 && id != 231);
+            QCOMPARE(on,
+                     (id < 200 || id > 205) && id != 222 && id != 106 && id != 230 && id != 231);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
