@@ -26,6 +26,9 @@ const OptionSpec kOptions[] = {
     {"-o", "FILE.png", Msg::OptionOutput},
     {"--replace", nullptr, Msg::OptionReplace},
     {"--force", nullptr, Msg::OptionForce},
+    {"--ally", nullptr, Msg::OptionAlly},
+    {"--remove", "FACTION", Msg::OptionRemove},
+    {"--from", "DATE", Msg::OptionFrom},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #include "cli/clidoc.h"
 #include "cli/commands.h"
 #include "doc/docmessages.h"
+#include "model/docfile.h"
 
 #include <cstdio>
 #include <string>
@@ -14,10 +15,12 @@ constexpr int kLockWaitMs = 30000;
 
 // The questions answered by the flags: --replace says Yes to every loaded turn, but to one
 // whose report holds fewer regions or units only with --force (without it that report is
-// refused); the other reports of a batch go on after one for another faction.
+// refused); the other reports of a batch go on after one for another faction, which --ally
+// takes as that ally's.
 class FlagAnswers : public DocQuestions {
 public:
-    FlagAnswers(bool replace, bool force) : replace_(replace), force_(force) {}
+    FlagAnswers(bool replace, bool force, bool ally)
+        : replace_(replace), force_(force), ally_(ally) {}
     DocAnswer ReplaceTurn(const DocOutcome& report, bool) override {
         if (!replace_) return DocAnswer::No;
         if (force_ || !LosesFromTurn(report)) return DocAnswer::Yes;
@@ -26,6 +29,9 @@ public:
         return DocAnswer::No;
     }
     DocAnswer OtherFaction(const DocOutcome&) override { return DocAnswer::Yes; }
+    DocAnswer AllyReport(const DocOutcome&, bool) override {
+        return ally_ ? DocAnswer::Yes : DocAnswer::No;
+    }
     // The reports kept because they were refused here say so, in the order they came.
     void MarkRefused(std::vector<DocOutcome>& reports) const {
         size_t next = 0;
@@ -38,6 +44,7 @@ public:
 private:
     bool replace_;
     bool force_;
+    bool ally_;
     std::vector<DocOutcome> refused_;
 };
 
@@ -53,9 +60,16 @@ bool Exists(const char* path) {
     return ::stat(path, &st) == 0;
 }
 
-// The last field of a report's line: a word for what was done, else the message.
+// The last field of a report's line (the file, its month, the regions read or the months of an
+// ally's map taken, then this): a word for what was done, else the message.
 std::string Status(const DocOutcome& o, bool saved) {
+    const std::string forAlly = " for ally " + std::to_string(o.faction);
     switch (o.kind) {
+    case DocOutcomeKind::AllyReportAdded:
+    case DocOutcomeKind::AllyMapAdded:
+        return saved ? "added" + forAlly : "not saved";
+    case DocOutcomeKind::AllyReportReplaced:
+        return saved ? "replaced" + forAlly : "not saved";
     case DocOutcomeKind::ReportAdded:
     case DocOutcomeKind::ReportReplaced:
     case DocOutcomeKind::ReportBrokenOff:
@@ -81,7 +95,8 @@ int RunAdd(const CommandArgs& args) {
     DocController doc;
     DocOutcome reserved = doc.Reserve(docPath, kLockWaitMs);
     if (reserved.kind != DocOutcomeKind::Done) return FailWith(reserved);
-    FlagAnswers answers(args.Has("--replace"), args.Has("--force"));
+    const bool ally = args.Has("--ally");
+    FlagAnswers answers(args.Has("--replace"), args.Has("--force"), ally);
     doc.SetQuestions(&answers);
     doc.SetDebugFile(nullptr);
     if (Exists(docPath)) {
@@ -90,9 +105,15 @@ int RunAdd(const CommandArgs& args) {
         doc.StartNew(docPath);
     }
 
-    std::vector<std::string> reports(args.operands.begin() + 1, args.operands.end());
+    // With --ally, a map among the reports is an ally's; it is taken after the reports, which
+    // may be the first to say whose map this is.
+    std::vector<std::string> reports, maps;
+    for (auto it = args.operands.begin() + 1; it != args.operands.end(); ++it)
+        (ally && StartsAsDocFile(it->c_str()) ? maps : reports).push_back(*it);
     ReportsOutcome added = doc.AddReports(reports);
     answers.MarkRefused(added.reports);
+    for (const std::string& map : maps)
+        added.reports.push_back(doc.AddAllyMap(map.c_str()));
 
     // Saved before the lines are printed: a turn announced as added is in the file.
     DocOutcome saved;
@@ -105,7 +126,8 @@ int RunAdd(const CommandArgs& args) {
     bool isSaved = saved.kind == DocOutcomeKind::Done;
     for (const DocOutcome& o : added.reports)
         std::printf("%s\t%s\t%d\t%s\n", o.file.c_str(), o.hasDate ? o.date.GetString().Get() : "-",
-                    o.regions, Status(o, isSaved).c_str());
+                    o.kind == DocOutcomeKind::AllyMapAdded ? o.turns : o.regions,
+                    Status(o, isSaved).c_str());
     bool allRead = added.Refused() == 0 && std::fflush(stdout) == 0;
     if (!isSaved) return FailWith(saved);
     return allRead ? 0 : 1;

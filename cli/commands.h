@@ -52,6 +52,8 @@ int RunAdd(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
 int RunLevels(const CommandArgs& args);
 int RunFind(const CommandArgs& args);
+int RunAllies(const CommandArgs& args);
+int RunExportAlly(const CommandArgs& args);
 
 // "vexlor-cli: <message>" on standard error; returns 1 for the caller's exit status.
 int Fail(const char* format, ...);

@@ -176,15 +176,37 @@ void AppendFaction(std::string& out, const StrAssocNode& faction) {
 
 // Builds the document in chunk turn by turn; drain(chunk) may take what is there after each
 // turn and at the end. False when drain reports a failure.
-template <class Drain> bool EmitDoc(std::string& chunk, const VexlorDoc& doc, Drain drain) {
-    chunk += "{\"faction\": " + std::to_string(doc.GetFaction().Number()) + ", \"turns\": [";
+template <class Drain> bool EmitTurns(std::string& chunk, const VexlorDoc& doc, Drain& drain) {
+    chunk += "\"turns\": [";
     for (const TurnNode* t = doc.FirstTurn(); t; t = t->Next()) {
         if (t != doc.FirstTurn()) chunk += ", ";
         TurnExtras scratch;
         AppendTurnJson(chunk, *t, t->extras.FindOnce(scratch));
         if (!drain(chunk)) return false;
     }
-    chunk += "]}";
+    chunk += "]";
+    return true;
+}
+
+// The allies' maps follow only where there are any, so that a map without them dumps as before.
+template <class Drain> bool EmitDoc(std::string& chunk, const VexlorDoc& doc, Drain drain) {
+    chunk += "{\"faction\": " + std::to_string(doc.GetFaction().Number()) + ", ";
+    if (!EmitTurns(chunk, doc, drain)) return false;
+    const AllyMaps& allies = doc.Extras().allies;
+    if (!allies.IsEmpty()) {
+        chunk += ", \"allies\": [";
+        for (const auto& ally : allies.All()) {
+            if (ally != allies.All().front()) chunk += ", ";
+            chunk += "{\"faction\": " + std::to_string(ally->doc->GetFaction().Number()) +
+                     ", \"name\": ";
+            AppendJsonText(chunk, ally->name.Get());
+            chunk += ", ";
+            if (!EmitTurns(chunk, *ally->doc, drain)) return false;
+            chunk += "}";
+        }
+        chunk += "]";
+    }
+    chunk += "}";
     return drain(chunk);
 }
 

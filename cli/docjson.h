@@ -12,7 +12,8 @@ class VexlorDoc;
 // {"faction": N, "turns": [{"date": RAW, "dateText": "...", "text": "...", "factions": [...],
 // "locations": [...]}]}. Texts are read as Windows-1252 and written as UTF-8. What a turn kept
 // beyond its records (exits, gate, weather, own units' details, events) follows the keys of the
-// record it belongs to, and only where it was kept.
+// record it belongs to, and only where it was kept. A map holding allies' maps adds
+// "allies": [{"faction": N, "name": "...", "turns": [...]}], by faction, after "turns".
 
 // Appends a JSON string (quotes included) for a Windows-1252 text.
 void AppendJsonText(std::string& out, std::string_view cp1252);

@@ -14,12 +14,15 @@ const Command kCommands[] = {
     {"dump", Msg::CliDumpUsage, Msg::CliDumpSummary, "", 1, 1, 1, RunDump},
     {"describe", Msg::CliDescribeUsage, Msg::CliDescribeSummary, "--turn", 2, 2, 1, RunDescribe},
     {"events", Msg::CliEventsUsage, Msg::CliEventsSummary, "--turn", 1, 1, 1, RunEvents},
-    {"add", Msg::CliAddUsage, Msg::CliAddSummary, "--replace --force", 2, -1, 1, RunAdd},
+    {"add", Msg::CliAddUsage, Msg::CliAddSummary, "--replace --force --ally", 2, -1, 1, RunAdd},
     {"render", Msg::CliRenderUsage, Msg::CliRenderSummary, "--turn --plain --select -o", 1, 1, 1,
      RunRender},
     {"levels", Msg::CliLevelsUsage, Msg::CliLevelsSummary, "", 1, 1, 1, RunLevels},
     // Like grep: 2 when the search could not be made.
     {"find", Msg::CliFindUsage, Msg::CliFindSummary, "--turn", 2, 2, 2, RunFind},
+    {"allies", Msg::CliAlliesUsage, Msg::CliAlliesSummary, "--remove", 1, 1, 1, RunAllies},
+    {"export-ally", Msg::CliExportAllyUsage, Msg::CliExportAllySummary, "--from", 2, 2, 1,
+     RunExportAlly},
 };
 
 void PrintHelp(FILE* out) {

@@ -16,6 +16,7 @@ DocOutcome ReportOutcome(const std::string& path, const IntakeOutcome& in, int d
     out.hasDate = in.headerRead;
     out.date = in.date;
     out.faction = in.faction.Number();
+    out.factionName = in.factionName.Get();
     out.docFaction = docFaction;
     out.regions = in.regions;
     out.line = in.line;
@@ -73,8 +74,11 @@ DocOutcome ReportOutcome(const std::string& path, const IntakeOutcome& in, int d
 // Answers intake's one question through the controller's questions and remembers a "to all".
 class BatchAnswers : public IntakeUser {
 public:
-    BatchAnswers(DocQuestions* questions, DocAnswer& all, const std::string& path, bool more)
-        : questions_(questions), all_(all), path_(path), more_(more) {}
+    // ally: the report's outcome when it is added as an ally's, so that the question says whose
+    // turn it would replace.
+    BatchAnswers(DocQuestions* questions, DocAnswer& all, const std::string& path, bool more,
+                 const DocOutcome* ally = nullptr)
+        : questions_(questions), all_(all), path_(path), more_(more), ally_(ally) {}
     bool ReplaceTurn(const TurnReplacement& replacement) override {
         if (all_ == DocAnswer::YesToAll) return true;
         if (all_ == DocAnswer::NoToAll || !questions_) return false;
@@ -85,6 +89,10 @@ public:
         asked.date = replacement.date;
         asked.reportSize = replacement.report;
         asked.heldSize = replacement.held;
+        if (ally_) {
+            asked.faction = ally_->faction;
+            asked.factionName = ally_->factionName;
+        }
         DocAnswer answer = questions_->ReplaceTurn(asked, more_);
         if (answer == DocAnswer::YesToAll || answer == DocAnswer::NoToAll) all_ = answer;
         return answer == DocAnswer::Yes || answer == DocAnswer::YesToAll;
@@ -95,6 +103,7 @@ private:
     DocAnswer& all_;
     const std::string& path_;
     bool more_;
+    const DocOutcome* ally_;
 };
 
 } // namespace
@@ -105,7 +114,8 @@ void DocController::Changed() {
 
 DocOutcome DocController::ShowDate(AtlDate date) {
     DocOutcome out;
-    if (!doc_.FirstTurn() || date < doc_.FirstTurn()->date || date > doc_.LastTurn()->date) {
+    AtlDate first, last;
+    if (!Span(first, last) || date < first || date > last) {
         out.kind = DocOutcomeKind::NoSuchTurn;
         out.file = FileName().Get();
         out.hasDate = true;
@@ -172,7 +182,9 @@ DocOutcome DocController::Open(const char* path) {
     }
     doc_ = std::move(incoming);
     // A document opens at its newest turn.
-    shown_ = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
+    AtlDate first;
+    shown_ = AtlDate();
+    Span(first, shown_);
     Changed();
     return out;
 }
@@ -257,10 +269,10 @@ DocOutcome DocController::SaveAs(const char* path) {
     return out;
 }
 
-DocOutcome DocController::AddOne(const std::string& path, DocAnswer& replaceAll, bool& otherAll,
-                                 bool more, bool& stop) {
-    AtlDate latest = doc_.LastTurn() ? doc_.LastTurn()->date : AtlDate();
-    BatchAnswers answers(questions_, replaceAll, path, more);
+DocOutcome DocController::AddOne(const std::string& path, Batch& batch, bool more, bool& stop) {
+    AtlDate first, latest;
+    Span(first, latest);
+    BatchAnswers answers(questions_, batch.replaceAll, path, more);
     IntakeOutcome in = AddReportFile(path.c_str(), IntakeTarget{doc_, answers, debugFile_});
     DocOutcome out = ReportOutcome(path, in, doc_.GetFaction().Number());
     if (in.Changed()) {
@@ -268,11 +280,58 @@ DocOutcome DocController::AddOne(const std::string& path, DocAnswer& replaceAll,
         if (shown_ == latest && in.date > latest) shown_ = in.date;
         Changed();
     }
-    if (out.kind == DocOutcomeKind::OtherFaction && more && !otherAll && questions_) {
+    if (out.kind == DocOutcomeKind::OtherFaction && TakesAsAlly(out, batch, more))
+        return AddAllyReport(path, out, batch, more);
+    if (out.kind == DocOutcomeKind::OtherFaction && more && !batch.otherAll && questions_) {
         DocAnswer answer = questions_->OtherFaction(out);
-        if (answer == DocAnswer::YesToAll) otherAll = true;
+        if (answer == DocAnswer::YesToAll) batch.otherAll = true;
         if (answer == DocAnswer::No || answer == DocAnswer::NoToAll) stop = true;
     }
+    return out;
+}
+
+bool DocController::TakesAsAlly(const DocOutcome& refused, Batch& batch, bool more) {
+    // A map of no faction yet takes the first report's; another faction's report before that
+    // cannot happen, but an ally needs the player's faction to be told apart.
+    if (!refused.hasDate || refused.faction == 0 || doc_.GetFaction().Number() == 0) return false;
+    if (batch.allyAll == DocAnswer::YesToAll) return true;
+    if (batch.allyAll == DocAnswer::NoToAll || !questions_) return false;
+    DocAnswer answer = questions_->AllyReport(refused, more);
+    if (answer == DocAnswer::YesToAll || answer == DocAnswer::NoToAll) batch.allyAll = answer;
+    return answer == DocAnswer::Yes || answer == DocAnswer::YesToAll;
+}
+
+DocOutcome DocController::AddAllyReport(const std::string& path, const DocOutcome& refused,
+                                        Batch& batch, bool more) {
+    AllyMaps& allies = doc_.Extras().allies;
+    const bool held = allies.Find(refused.faction) != nullptr;
+    AllyMap& ally = allies.Take(refused.faction);
+    AtlDate first, latest;
+    Span(first, latest);
+    const TurnNode* allyLast = ally.doc->LastTurn();
+    const LevelWidths widths = ally.doc->Extras().levelWidths;
+    BatchAnswers answers(questions_, batch.replaceAll, path, more, &refused);
+    IntakeOutcome in = AddReportFile(path.c_str(), IntakeTarget{*ally.doc, answers, debugFile_});
+    DocOutcome out = ReportOutcome(path, in, doc_.GetFaction().Number());
+    if (in.kind == IntakeResult::BrokenOff && in.Changed()) {
+        // An ally's report is taken whole or not at all: what the player's own broken report
+        // would keep (a new month read up to the break) goes again.
+        delete ally.doc->FindTurn(in.date);
+        ally.doc->Extras().levelWidths = widths;
+        ally.doc->Reindex();
+        out.regions = 0;
+    }
+    if (!in.Changed() || in.kind == IntakeResult::BrokenOff) {
+        if (!held) allies.Remove(refused.faction); // nothing of it stays
+        return out;
+    }
+    // The name the ally goes by now: its newest report's.
+    if (ally.name.IsEmpty() || !allyLast || !(in.date < allyLast->date)) ally.name = in.factionName;
+    if (out.kind == DocOutcomeKind::ReportAdded) out.kind = DocOutcomeKind::AllyReportAdded;
+    if (out.kind == DocOutcomeKind::ReportReplaced) out.kind = DocOutcomeKind::AllyReportReplaced;
+    doc_.SetModified(true);
+    if (shown_ == latest && in.date > latest) shown_ = in.date;
+    Changed();
     return out;
 }
 
@@ -295,14 +354,13 @@ ReportsOutcome DocController::AddReports(const std::vector<std::string>& paths) 
     });
 
     ReportsOutcome result;
-    DocAnswer replaceAll = DocAnswer::Yes; // no "to all" answer yet
-    bool otherAll = false;
+    Batch batch;
     int total = static_cast<int>(entries.size());
     for (int i = 0; i < total; ++i) {
         if (progress_) progress_(i, total);
         bool stop = false;
-        result.reports.push_back(AddOne(entries[static_cast<size_t>(i)].path, replaceAll, otherAll,
-                                        i + 1 < total, stop));
+        result.reports.push_back(
+            AddOne(entries[static_cast<size_t>(i)].path, batch, i + 1 < total, stop));
         if (stop && i + 1 < total) {
             result.cancelled = true;
             break;

@@ -26,7 +26,9 @@ public:
     // goes on, YesToAll goes on without asking again, No stops.
     virtual DocAnswer OtherFaction(const DocOutcome& report) = 0;
     // The report is another faction's (report.faction, report.factionName): add it as that
-    // ally's? forAll as for ReplaceTurn. No refuses it as another faction's.
+    // ally's? forAll as for ReplaceTurn. No refuses it as another faction's. The window's
+    // words: AllyQuestion (doc/docmessages.h). A report of a month held for that ally asks
+    // ReplaceTurn next, with the ally's faction and name in the outcome.
     virtual DocAnswer AllyReport(const DocOutcome& report, bool forAll) {
         (void)report, (void)forAll;
         return DocAnswer::No;
@@ -57,10 +59,10 @@ public:
     const Str& FileName() const { return doc_.GetFileName(); }
     bool IsModified() const { return doc_.IsModified(); }
     // The turn on show: the newest when a document opens; moves to a newer report's turn
-    // while the newest was on show.
+    // while the newest was on show. An ally's months count as the player's own here.
     AtlDate ShownDate() const { return shown_; }
-    // Shows date if the document reaches it (from its first to its last turn), else
-    // NoSuchTurn.
+    // Shows date if the document reaches it (from its first to its last turn, the player's
+    // or an ally's), else NoSuchTurn.
     DocOutcome ShowDate(AtlDate date);
 
     void SetObserver(DocObserver* observer) { observer_ = observer; }
@@ -108,24 +110,50 @@ public:
     // (NotAPicture).
     DocOutcome CheckPictureOutput(const char* path) const;
     // Adds the reports in the order of their turns (the date in each header), whatever order
-    // they are given in; those without a readable header come last, in the given order.
+    // they are given in; those without a readable header come last, in the given order. A
+    // report of another faction is added as that ally's when DocQuestions::AllyReport says
+    // so (AllyReportAdded, AllyReportReplaced), else refused (OtherFaction).
     ReportsOutcome AddReports(const std::vector<std::string>& paths);
 
-    // Allies (model/allies.h); each leaves the player's own turns as they are.
-    // Adds every turn of another faction's map at path as that ally's own.
+    // Allies (model/allies.h); each leaves the player's own turns as they are, and a refused
+    // one leaves the whole document as it was.
+    // Adds every turn of another faction's map at path as that ally's own (AllyMapAdded): a
+    // month the ally is held for already takes the map's turn. The map's own allies are never
+    // taken. Refused: a damaged map (AllyMapDamaged), one of faction 0 or of the player's own
+    // faction, and any while the document holds no faction yet (AllyNeedsOwnMap).
     DocOutcome AddAllyMap(const char* path);
-    // Drops the ally's data, nothing else.
+    // Drops the ally's data, nothing else (AllyRemoved, NoSuchAlly).
     DocOutcome RemoveAlly(int faction);
-    // Takes the ally's map again from the file it was last taken from.
+    // Takes the ally's map again from the file it was last taken from, as AddAllyMap; refused
+    // when that file now holds another faction's map (AllyMapOtherFaction) or the ally was
+    // taken from reports only (AllyWithoutFile).
     DocOutcome RefreshAlly(int faction);
     // Writes the player's own turns from the month from on (all of them for an empty date)
-    // as a map an ally adds with AddAllyMap; allies' data is never passed on.
+    // as a map an ally adds with AddAllyMap; allies' data is never passed on. Written safely
+    // as SaveAs writes, never over the document itself (ExportIsTheDocument); the document and
+    // its name stay as they are.
     DocOutcome ExportForAlly(const char* path, AtlDate from);
 
 private:
+    // The "to all" answers given so far in one batch of reports.
+    struct Batch {
+        DocAnswer replaceAll = DocAnswer::Yes; // Yes: no "to all" answer yet
+        DocAnswer allyAll = DocAnswer::Yes;
+        bool otherAll = false;
+    };
+
     void Changed();
-    DocOutcome AddOne(const std::string& path, DocAnswer& replaceAll, bool& otherAll, bool more,
-                      bool& stop);
+    DocOutcome AddOne(const std::string& path, Batch& batch, bool more, bool& stop);
+    // Whether the report of another faction refused is to be added as that ally's.
+    bool TakesAsAlly(const DocOutcome& refused, Batch& batch, bool more);
+    // Adds the report at path to the ally's map of refused.faction.
+    DocOutcome AddAllyReport(const std::string& path, const DocOutcome& refused, Batch& batch,
+                             bool more);
+    // AddAllyMap and RefreshAlly: the map at path as the ally's; wanted: the faction it must
+    // be of (0: any but the player's).
+    DocOutcome TakeAllyMap(const char* path, int wanted);
+    // The first and the last month of the player's and the allies' turns; false when none.
+    bool Span(AtlDate& first, AtlDate& last) const;
 
     VexlorDoc doc_;
     AtlDate shown_;

@@ -8,7 +8,8 @@
 namespace {
 
 // Each kind's text and the fields it names, in order: f file, r reason, l line, d date,
-// n the report's faction, m the map's faction, i what a list holds, k how many names a file has.
+// n the report's faction, m the map's faction, i what a list holds, k how many names a file has,
+// a the report's faction's name, t how many months.
 struct KindRow {
     DocOutcomeKind kind;
     int text; // 0: no message
@@ -48,6 +49,18 @@ const KindRow kRows[] = {
     {DocOutcomeKind::LinksSplit, Msg::LinksSplit, "fk", false},
     {DocOutcomeKind::ChangedWhileRead, Msg::ChangedWhileRead, "f", true},
     {DocOutcomeKind::ReportSmaller, 0, "", true}, // its text is the question (ReplaceQuestion)
+    {DocOutcomeKind::AllyReportAdded, Msg::AllyReportAdded, "fdan", false},
+    {DocOutcomeKind::AllyReportReplaced, Msg::AllyReportReplaced, "fdan", false},
+    {DocOutcomeKind::AllyMapAdded, Msg::AllyMapAdded, "ftan", false},
+    {DocOutcomeKind::AllyMapDamaged, Msg::AllyMapDamaged, "f", true},
+    {DocOutcomeKind::AllyMapNoFaction, Msg::AllyMapNoFaction, "f", true},
+    {DocOutcomeKind::AllyMapOwnFaction, Msg::AllyMapOwnFaction, "fn", true},
+    {DocOutcomeKind::AllyMapOtherFaction, Msg::AllyMapOtherFaction, "fnm", true},
+    {DocOutcomeKind::AllyNeedsOwnMap, Msg::AllyNeedsOwnMap, "f", true},
+    {DocOutcomeKind::NoSuchAlly, Msg::NoSuchAlly, "n", true},
+    {DocOutcomeKind::AllyRemoved, Msg::AllyRemoved, "an", false},
+    {DocOutcomeKind::AllyWithoutFile, Msg::AllyWithoutFile, "an", true},
+    {DocOutcomeKind::ExportIsTheDocument, Msg::ExportIsTheDocument, "f", true},
 };
 
 const KindRow& RowOf(DocOutcomeKind kind) {
@@ -74,6 +87,10 @@ std::string Field(char field, const DocOutcome& o, const MessageTexts& texts) {
         return o.list;
     case 'k':
         return std::to_string(o.names);
+    case 'a':
+        return o.factionName;
+    case 't':
+        return std::to_string(o.turns);
     default:
         return std::string();
     }
@@ -129,11 +146,20 @@ Str ReplaceQuestion(const DocOutcome& outcome, const MessageTexts& texts) {
          std::to_string(regions ? h.regions : h.units)});
 }
 
+Str AllyQuestion(const DocOutcome& outcome, const MessageTexts& texts) {
+    return Fill(Msg::AllyReportQuestion, "an", outcome, texts);
+}
+
 Str ReportsSummary(const ReportsOutcome& outcome, const MessageTexts& texts) {
-    std::string counts[4] = {std::to_string(outcome.Count(DocOutcomeKind::ReportAdded)),
-                             std::to_string(outcome.Count(DocOutcomeKind::ReportReplaced)),
-                             std::to_string(outcome.Count(DocOutcomeKind::ReportKept)),
-                             std::to_string(outcome.Refused())};
+    // An ally's report counts as any other.
+    auto count = [&](DocOutcomeKind own, DocOutcomeKind ally) {
+        return std::to_string(outcome.Count(own) + outcome.Count(ally));
+    };
+    std::string counts[4] = {
+        count(DocOutcomeKind::ReportAdded, DocOutcomeKind::AllyReportAdded),
+        count(DocOutcomeKind::ReportReplaced, DocOutcomeKind::AllyReportReplaced),
+        std::to_string(outcome.Count(DocOutcomeKind::ReportKept)),
+        std::to_string(outcome.Refused())};
     std::string text = FormatMessageText(MessageText(Msg::ReportsSummary, texts).Get(),
                                          {counts[0], counts[1], counts[2], counts[3]})
                            .Get();

@@ -31,6 +31,8 @@ bool LosesFromTurn(const DocOutcome& outcome);
 // The question before a loaded turn is replaced by the report of outcome; with the counts when
 // it would lose regions or units (then No is the safe answer).
 Str ReplaceQuestion(const DocOutcome& outcome, const MessageTexts& texts = MessageTexts());
+// The question before the report of another faction is added as that ally's.
+Str AllyQuestion(const DocOutcome& outcome, const MessageTexts& texts = MessageTexts());
 // The summary after several reports: the counts, then each refused report and why.
 Str ReportsSummary(const ReportsOutcome& outcome, const MessageTexts& texts = MessageTexts());
 // A text of the table by number, from texts or in English.

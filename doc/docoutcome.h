@@ -40,6 +40,20 @@ enum class DocOutcomeKind {
     LinksSplit,           // file, names: a save would part the file from its other names
     ChangedWhileRead,     // file: another program wrote it while it was opened; nothing read
     ReportSmaller,        // file, date, sizes: would lose regions or units of the turn held
+    // Allies' maps (model/allies.h); faction and factionName name the ally.
+    AllyReportAdded,     // file, date, regions, faction, factionName: a new month of the ally's
+    AllyReportReplaced,  // file, date, regions, faction, factionName
+    AllyMapAdded,        // file, faction, factionName, turns: every month of an ally's map taken
+    AllyMapDamaged,      // file: damaged or cut short; nothing of it was taken
+    AllyMapNoFaction,    // file: a map of faction 0, no faction's
+    AllyMapOwnFaction,   // file, faction: a map of the player's own faction
+    AllyMapOtherFaction, // file, faction, docFaction (the ally asked for): refreshed from a
+                         // file that now holds another faction's map
+    AllyNeedsOwnMap,     // file: the map holds no report of the player's own yet
+    NoSuchAlly,          // faction: not held as an ally
+    AllyRemoved,         // faction, factionName
+    AllyWithoutFile,     // faction, factionName: taken from reports only, no map to refresh from
+    ExportIsTheDocument, // file: an export's path that names the map document itself
 };
 
 struct DocOutcome {
@@ -55,6 +69,7 @@ struct DocOutcome {
     int regions = 0;         // region blocks read
     std::string list;        // ListTooLong: what the list holds ("units in one region")
     int names = 0;           // LinksSplit: how many names (hard links) the file has
+    int turns = 0;           // AllyMapAdded: the months taken
     // Before a loaded turn is replaced: what the report holds and what the turn held.
     TurnSize reportSize, heldSize;
 };

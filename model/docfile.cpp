@@ -18,8 +18,9 @@ constexpr unsigned char kSignature[kDocSignatureSize] = {
     'A', 't', 'l', 'a', 'n', 't', 'i', 's', ' ', 'V', 'e', 'x', 'l', 'o', 'r', 0x1A, 0x00};
 constexpr uint32_t kVersion = 1;
 
-// The framing and the document, without touching the modified flag.
-bool WriteFramed(owstream& os, const VexlorDoc& doc) {
+} // namespace
+
+bool WriteDocImage(owstream& os, const VexlorDoc& doc) {
     os.write(kSignature, sizeof kSignature);
     WriteU32(os, kVersion);
     doc.write(os);
@@ -28,10 +29,8 @@ bool WriteFramed(owstream& os, const VexlorDoc& doc) {
     return os.flush();
 }
 
-} // namespace
-
 int WriteDocFile(owstream& os, VexlorDoc& doc) {
-    if (!WriteFramed(os, doc)) return 1;
+    if (!WriteDocImage(os, doc)) return 1;
     doc.SetModified(false);
     return 0;
 }
@@ -96,7 +95,7 @@ DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error) {
     bool beyondLimits;
     {
         obwstream os(file.Channel(), 64 * 1024);
-        written = WriteFramed(os, doc);
+        written = WriteDocImage(os, doc);
         beyondLimits = (os.rdstate() & wstream::BeyondFormat) != 0;
     }
     if (beyondLimits) return DocSaveBeyondLimits;
@@ -110,6 +109,14 @@ DocSaveResult SaveDocFile(VexlorDoc& doc, const char* path, int* error) {
     doc.SetDiskState(path, file.Written());
     doc.SetModified(false);
     return DocSaved;
+}
+
+bool StartsAsDocFile(const char* path) {
+    InputFile file(path);
+    if (file.GetResult() != InputFile::Opened) return false;
+    unsigned char head[kDocSignatureSize];
+    return file.Stream().read(head, sizeof head) == static_cast<long>(sizeof head) &&
+           std::memcmp(head, kSignature, sizeof head) == 0;
 }
 
 DocReadResult OpenDocFile(VexlorDoc& doc, const char* path, const DocReadProgress& progress) {

@@ -46,6 +46,10 @@ using DocReadProgress = std::function<void(int done, int total)>;
 // Writes the framing and the document and flushes; 0 when the stream is good afterwards,
 // else 1. Clears the modified flag only on success.
 int WriteDocFile(owstream& os, VexlorDoc& doc);
+// The whole file's bytes for doc (the framing, the document, its extension area) without
+// touching the modified flag; false when os is not good afterwards. An ally's map is kept as
+// such an image inside its owner's file (model/allychunk.h).
+bool WriteDocImage(owstream& os, const VexlorDoc& doc);
 // Reads the framing and the document from the file's bytes into doc (which the caller has
 // cleared); the turns keep views of the bytes, which keep their owner alive. Bytes that end
 // inside the signature or the version (an empty file too) give DocNotADocument. A damaged
@@ -53,6 +57,9 @@ int WriteDocFile(owstream& os, VexlorDoc& doc);
 DocReadResult ReadDocFile(const KeptBytes& file, VexlorDoc& doc,
                           const DocReadProgress& progress = {});
 
+// Whether the file at path, a regular file only, begins as a document file does (its signature):
+// a map where a report may stand as well.
+bool StartsAsDocFile(const char* path);
 // Saves to path without ever destroying what was there (base/replacefile.h): writes a
 // temporary file beside it, syncs it, and only then renames it over the old one (a link is
 // followed, also to a file not yet made, and owner and permissions are kept). A read-only file

@@ -56,15 +56,26 @@ void WriteExtArea(owstream& os, const VexlorDoc& doc) {
     // Each chunk's length comes first, so each is made whole before it is written; the
     // streams are kept rather than copied, for a long game's chunks are large.
     std::vector<std::pair<Tag, std::unique_ptr<omwstream>>> chunks;
-    for (const ExtChunkKind& kind : ExtChunkKinds()) {
+    // A chunk its writer could not make whole fails the file, never goes into it cut.
+    auto make = [&](const ExtChunkKind& kind, auto write) {
         auto chunk = std::make_unique<omwstream>();
-        if (kind.perTurn)
-            WritePerTurn(*chunk, doc, *kind.perTurn);
-        else
-            kind.write(*chunk, doc);
-        // A chunk its writer could not make whole fails the file, never goes into it cut.
-        if (!chunk->good()) return os.setstate(chunk->rdstate());
+        write(*chunk);
+        if (!chunk->good()) return os.setstate(chunk->rdstate()), false;
         if (!chunk->Bytes().empty()) chunks.emplace_back(kind.tag, std::move(chunk));
+        return true;
+    };
+    for (const ExtChunkKind& kind : ExtChunkKinds()) {
+        bool made = true;
+        if (kind.count) {
+            const size_t count = kind.count(doc);
+            for (size_t i = 0; made && i < count; ++i)
+                made = make(kind, [&](owstream& chunk) { kind.writeEach(chunk, doc, i); });
+        } else if (kind.perTurn) {
+            made = make(kind, [&](owstream& chunk) { WritePerTurn(chunk, doc, *kind.perTurn); });
+        } else {
+            made = make(kind, [&](owstream& chunk) { kind.write(chunk, doc); });
+        }
+        if (!made) return;
     }
     const std::vector<KeptChunk>& kept = doc.Extras().keptChunks;
     if (chunks.empty() && kept.empty()) return;

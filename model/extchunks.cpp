@@ -1,5 +1,6 @@
 #include "model/extchunks.h"
 
+#include "model/allychunk.h"
 #include "model/levelwidthschunk.h"
 #include "model/turnchunk.h"
 
@@ -21,6 +22,7 @@ const ExtChunkKind kKinds[] = {
     {{'U', 'N', 'T', 'X'}, &kUnitsPart, nullptr, nullptr},
     {{'E', 'V', 'N', 'T'}, &kEventsPart, nullptr, nullptr},
     {{'W', 'A', 'G', 'E'}, &kWagesPart, nullptr, nullptr},
+    {{'A', 'L', 'L', 'Y'}, nullptr, nullptr, ReadAllyChunk, CountAllyChunks, WriteAllyChunk},
     {kDamagedTag, nullptr, WriteNoChunk, RefuseChunk},
 };
 

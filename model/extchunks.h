@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <span>
 
@@ -25,6 +26,11 @@ struct ExtChunkKind {
     // was before the call. Bytes after the fields the reader knows are for a later program
     // and are skipped.
     bool (*read)(const KeptBytes& chunk, VexlorDoc& doc);
+    // For a kind written as several chunks of one tag (one for each ally): how many, and the
+    // writer of each, in place of write. Each is read by read on its own, so that a damaged one
+    // loses no other.
+    size_t (*count)(const VexlorDoc& doc) = nullptr;
+    void (*writeEach)(owstream& os, const VexlorDoc& doc, size_t index) = nullptr;
 };
 
 // The tag under which bytes of a damaged area that form no chunk are kept (DocExtras::keptChunks):

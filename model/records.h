@@ -101,6 +101,12 @@ struct DocRecords {
             return Coord(w, keyed.first) && w.Text(keyed.second);
         });
     }
+    // An ally's map in the extension area (model/allychunk.h): who the ally is and the map
+    // file it was last taken from; the size of the ally's document image, which follows.
+    template <class W, class R> static bool AllyHeader(W& w, R& a) {
+        return Faction(w, a.faction) && w.Text(a.name) && w.Text(a.file) && w.U32(a.imageSize);
+    }
+
     template <class W, class R> static bool Events(W& w, R& extras) {
         auto line = [&](auto& s) { return w.Text(s); };
         auto& e = extras.events;

@@ -18,10 +18,9 @@
 namespace {
 
 // The faction line: name, then the number in parentheses. 0 is no faction at all.
-int ReadReportFaction(const ReportLine* line, AtlFaction& faction) {
+int ReadReportFaction(const ReportLine* line, AtlFaction& faction, Str& name) {
     if (!line) return -1;
     const char* p = line->text.Get();
-    Str name;
     int number;
     if (read_before(p, name, "(") != 0 || ReadParanNumber(p, number) != 0 || number == 0) return -1;
     faction = AtlFaction(number);
@@ -62,12 +61,12 @@ int Finish(IntakeOutcome* outcome, IntakeOutcome& local, IntakeResult kind, int 
 
 // The header lines after the ";" lines and empty lines: "Atlantis Report For:", the faction,
 // the date. NotAReport, or Added when all three were read.
-IntakeResult ReadHeader(ReportLines& lines, AtlFaction& faction, AtlDate& date,
+IntakeResult ReadHeader(ReportLines& lines, AtlFaction& faction, Str& name, AtlDate& date,
                         ReportLine*& dateLine) {
     ReportLine* header = SkipHeaderComments(lines.First());
     if (!header || header->type != LineType::ReportFor) return IntakeResult::NotAReport;
     ReportLine* factionLine = header->Next();
-    if (ReadReportFaction(factionLine, faction) != 0) return IntakeResult::NotAReport;
+    if (ReadReportFaction(factionLine, faction, name) != 0) return IntakeResult::NotAReport;
     dateLine = factionLine->Next();
     if (ReadReportDate(dateLine, date) != 0) return IntakeResult::NotAReport;
     return IntakeResult::Added;
@@ -106,10 +105,11 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
         // A NUL byte after a header breaks the report off there; before one (a binary file)
         // there is no report at all.
         AtlFaction faction;
+        Str name;
         AtlDate date;
         ReportLine* dateLine = nullptr;
         if (linesFault.kind != LinesFault::NulByte ||
-            ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
+            ReadHeader(lines, faction, name, date, dateLine) != IntakeResult::Added)
             return Finish(outcome, out, IntakeResult::NotAReport, split);
         out.fault = IntakeFault::NulByte;
         out.line = linesFault.line;
@@ -120,7 +120,7 @@ int AddReport(iwstream& is, const IntakeTarget& target, IntakeOutcome* outcome) 
     ReportLine* dateLine = nullptr;
     AtlFaction faction;
     AtlDate date;
-    if (ReadHeader(lines, faction, date, dateLine) != IntakeResult::Added)
+    if (ReadHeader(lines, faction, out.factionName, date, dateLine) != IntakeResult::Added)
         return Finish(outcome, out, IntakeResult::NotAReport, -1);
     out.headerRead = true;
     out.faction = faction;
@@ -216,7 +216,8 @@ bool PeekReportHeader(const char* path, AtlFaction& faction, AtlDate& date) {
     ReportLines lines;
     lines.Read(text, nullptr);
     ReportLine* dateLine = nullptr;
-    return ReadHeader(lines, faction, date, dateLine) == IntakeResult::Added;
+    Str name;
+    return ReadHeader(lines, faction, name, date, dateLine) == IntakeResult::Added;
 }
 
 Str ReportDirectory(const char* path) {

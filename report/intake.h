@@ -62,6 +62,7 @@ struct IntakeOutcome {
     IntakeResult kind = IntakeResult::NotAReport;
     bool headerRead = false; // the report's faction and date were read
     AtlFaction faction;      // the report's faction, when headerRead
+    Str factionName;         // its name as the header writes it ("Red Wolves"), when headerRead
     AtlDate date;            // the report's turn, when headerRead
     bool replaced = false;   // the turn was loaded before and the user agreed to rewrite it
     int regions = 0;         // region blocks read into the turn

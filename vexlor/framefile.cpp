@@ -5,7 +5,6 @@
 #include "vexlor/framewindow.h"
 
 #include "app/globals.h"
-#include "base/cp1252.h"
 #include "base/messagetext.h"
 #include "doc/docmessages.h"
 #include "doc/shownames.h"
@@ -130,10 +129,7 @@ DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
 
 DocAnswer FrameWindow::AllyReport(const DocOutcome& report, bool forAll) {
     if (progress_) progress_->Pause();
-    // The faction's name is report text.
-    Str question =
-        FormatMessageText(Language.Text(Msg::AllyReportQuestion).Get(),
-                          {Cp1252ToUtf8(report.factionName), std::to_string(report.faction)});
+    Str question = AllyQuestion(report, LanguageTexts());
     return AnswerOf(
         AppMessageBox(this, question.Get(), (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION));
 }

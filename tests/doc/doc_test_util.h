@@ -30,11 +30,17 @@ class ScriptedQuestions : public DocQuestions {
 public:
     DocAnswer ReplaceTurn(const DocOutcome& report, bool forAll) override {
         asked.push_back(std::string("replace ") + report.date.GetString().Get() +
+                        std::string(report.faction ? " of " + std::to_string(report.faction) : "") +
                         std::string(forAll ? " (all)" : ""));
         return Next();
     }
     DocAnswer OtherFaction(const DocOutcome& report) override {
         asked.push_back("faction " + std::to_string(report.faction));
+        return Next();
+    }
+    DocAnswer AllyReport(const DocOutcome& report, bool forAll) override {
+        asked.push_back("ally " + report.factionName + " (" + std::to_string(report.faction) + ")" +
+                        std::string(forAll ? " (all)" : ""));
         return Next();
     }
     std::vector<DocAnswer> answers;

@@ -115,7 +115,9 @@ TEST(DocController, EachReportOutcomeAndItsMessage) {
     }
     EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 1);
     EXPECT_EQ(d.observer.changes, changes);
-    EXPECT_EQ(d.questions.asked, std::vector<std::string>{"replace January, Year 1"});
+    // Another faction's report is offered as an ally's first; No refuses it as before.
+    EXPECT_EQ(d.questions.asked,
+              (std::vector<std::string>{"ally Blue Herons (4)", "replace January, Year 1"}));
 
     d.questions.answers = {DocAnswer::Yes};
     DocOutcome replaced = d.doc.AddReport(Rep("head-standard/3-turn1.rep"));
@@ -166,14 +168,15 @@ TEST(DocController, SeveralReportsGoInTheOrderOfTheirTurnsWithOneAnswerForAllAnd
     EXPECT_TRUE(
         std::all_of(progress.begin(), progress.end(), [](auto p) { return p.second == 10; }));
 
-    // Another faction: No stops the batch.
+    // Another faction, not taken as an ally's: No stops the batch.
     d.questions.asked.clear();
-    d.questions.answers = {DocAnswer::No};
+    d.questions.answers = {DocAnswer::No, DocAnswer::No};
     ReportsOutcome stopped =
         d.doc.AddReports({Rep("v404-standard/4-turn1.rep"), Rep("v404-standard/3-turn5.rep")});
     EXPECT_TRUE(stopped.cancelled);
     EXPECT_EQ(stopped.reports.size(), 1u);
-    EXPECT_EQ(d.questions.asked, std::vector<std::string>{"faction 4"});
+    EXPECT_EQ(d.questions.asked,
+              (std::vector<std::string>{"ally Blue Herons (4) (all)", "faction 4"}));
     EXPECT_EQ(d.doc.Doc().Turns().LongCountNodes(), 4);
 }
 
