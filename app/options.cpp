@@ -27,6 +27,7 @@ constexpr Flag kFlags[] = {
     {"bOtherUnitsOpen", &DescrOptions::bOtherUnitsOpen},
     {"bBuildingsOpen", &DescrOptions::bBuildingsOpen},
     {"bExitsOpen", &DescrOptions::bExitsOpen},
+    {"bAlliedUnitsOpen", &DescrOptions::bAlliedUnitsOpen},
 };
 
 } // namespace

@@ -153,6 +153,10 @@ enum : int {
     MyUnitsSeenIn = 1600,
     OtherUnitsSeenIn = 1601,
     BuildingsSeenIn = 1602,
+    // What allies saw, in the description pane.
+    SeenBy = 1750,
+    AlliedUnits = 1751,
+    AlliedUnitsSeenIn = 1752,
     // What a map document's limits and its file's links and damage mean for a save.
     SaveBeyondLimits = 1400,
     ExtrasDamaged = 1401,
@@ -363,6 +367,9 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::MyUnitsSeenIn, "Your units seen in %s:"},
     {Msg::OtherUnitsSeenIn, "Other units seen in %s:"},
     {Msg::BuildingsSeenIn, "Buildings seen in %s:"},
+    {Msg::SeenBy, "Seen by %s (%s), %s"},
+    {Msg::AlliedUnits, "Allied units:"},
+    {Msg::AlliedUnitsSeenIn, "Allied units seen in %s:"},
     {Msg::SaveBeyondLimits, "%s could not be saved: the map holds a list of more than 65,535 "
                             "entries, the most a map document can count. The old file is "
                             "unchanged."},

@@ -16,9 +16,9 @@ namespace {
 // A document of `turns` turns that each saw `locations` regions: every tenth only from a
 // neighbour's exits, the others with a market and products, and every fourth of those with
 // two units carrying three items each, standing in a building; some units on guard.
-std::unique_ptr<VexlorDoc> MakeDocument(int turns, int locations) {
+std::unique_ptr<VexlorDoc> MakeDocument(int turns, int locations, int faction = 3) {
     auto doc = std::make_unique<VexlorDoc>();
-    doc->SetFaction(3);
+    doc->SetFaction(faction);
     for (int t = 0; t < turns; ++t) {
         TurnNode* turn = doc->RegisterTurn(AtlDate(12 + t));
         turn->factions.Register(3, "Red Wolves");
@@ -68,6 +68,18 @@ std::unique_ptr<VexlorDoc> MakeDocument(int turns, int locations) {
     return doc;
 }
 
+// A document of faction 3 holding factions 4, 5 and 6 as allies, each ally's map made as the
+// player's (the same months and regions), so that every hex is seen by four sources a month.
+std::unique_ptr<VexlorDoc> MakeAlliance(int turns, int locations) {
+    auto doc = MakeDocument(turns, locations);
+    for (int faction = 4; faction <= 6; ++faction) {
+        AllyMap& ally = doc->Extras().allies.Take(faction);
+        ally.name = "Ally";
+        *ally.doc = std::move(*MakeDocument(turns, locations, faction));
+    }
+    return doc;
+}
+
 // One document at a time: the largest takes several hundred megabytes.
 const VexlorDoc& Document(int turns, int locations) {
     static std::unique_ptr<VexlorDoc> doc;
@@ -107,11 +119,9 @@ void BM_FormatMapFirstTurn(benchmark::State& state) {
     }
 }
 
-// A press of Next or Previous turn: the map for the other of the last two turns, then the
-// full repaint of a 1920 x 1080 view. Should not grow with the number of turns.
-void BM_TurnSwitch(benchmark::State& state) {
-    const int turns = static_cast<int>(state.range(0));
-    const VexlorDoc& doc = Document(turns, 2000);
+// Presses of Next or Previous turn: the map for the other of the last two turns, then the
+// full repaint of a 1920 x 1080 view.
+void SwitchTurns(benchmark::State& state, const VexlorDoc& doc) {
     doc.Sightings(); // built when the document was opened or the report added
     OffscreenGui gui;
     AtlMap map;
@@ -130,6 +140,25 @@ void BM_TurnSwitch(benchmark::State& state) {
     }
 }
 
+// A turn switch of a map of 2,000 regions. Should not grow with the number of turns.
+void BM_TurnSwitch(benchmark::State& state) {
+    SwitchTurns(state, Document(static_cast<int>(state.range(0)), 2000));
+}
+
+// The same with three allies of as many turns over the same regions: the sources' sightings
+// of a month are merged, and the cost still does not grow with the turns.
+void BM_TurnSwitchWithAllies(benchmark::State& state) {
+    static std::unique_ptr<VexlorDoc> alliance;
+    static int madeTurns = -1;
+    const int turns = static_cast<int>(state.range(0));
+    if (turns != madeTurns) {
+        alliance.reset();
+        alliance = MakeAlliance(turns, 2000);
+        madeTurns = turns;
+    }
+    SwitchTurns(state, *alliance);
+}
+
 } // namespace
 
 BENCHMARK(BM_FormatMap)
@@ -141,4 +170,5 @@ BENCHMARK(BM_FormatMap)
     ->Args({500, 2000})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TurnSwitch)->Arg(50)->Arg(200)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnSwitchWithAllies)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormatMapFirstTurn)->Args({200, 2000})->Unit(benchmark::kMillisecond);

@@ -22,7 +22,7 @@ bool OpenDocument(DocController& doc, const char* path, bool takeDamaged) {
 
 TurnShown OpenAtTurn(DocController& doc, const char* path, const char* dateText) {
     if (!OpenDocument(doc, path)) return TurnShown::Failed;
-    if (!dateText) return doc.Doc().LastTurn() ? TurnShown::Shown : TurnShown::Empty;
+    if (!dateText) return doc.Doc().KnownMonths().empty() ? TurnShown::Empty : TurnShown::Shown;
     AtlDate date;
     if (!ParseDate(dateText, date)) {
         FailMessage(Msg::BadDate, {dateText});

@@ -2,9 +2,12 @@
 
 #include "base/messagetext.h"
 #include "map/atlmap.h"
+#include "map/formatmap.h"
 #include "map/unittext.h"
 #include "model/vexlordoc.h"
 
+#include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -131,18 +134,41 @@ void AddEconomy(TreeViewNode& title, const AtlHexData& hex, const TurnExtras* ex
     AddLine(title, "Last seen: " + hex.seenDate.GetString());
 }
 
-// The faction names of the report the hex's units come from; the newest report's when that
-// turn is gone.
-const StrAssocList& FactionNames(const VexlorDoc& doc, const AtlHexData& hex) {
-    const TurnNode* turn = doc.FindTurn(hex.seenDate);
-    if (!turn) turn = doc.LastTurn();
-    return turn->factions;
+// The document whose report a sighting is from: the player's own, or the ally's; null for a
+// faction the document does not hold.
+const VexlorDoc* SourceDoc(const VexlorDoc& doc, int source) {
+    if (source == 0 || source == doc.GetFaction().Number()) return &doc; // 0: not known
+    const AllyMap* ally = doc.Extras().allies.Find(source);
+    return ally ? ally->doc.get() : nullptr;
+}
+
+// The faction names of the report a sighting comes from; its source's newest report's when
+// that turn is gone.
+const StrAssocList* FactionNames(const VexlorDoc& source, AtlDate seen) {
+    const TurnNode* turn = source.FindTurn(seen);
+    if (!turn) turn = source.LastTurn();
+    return turn ? &turn->factions : nullptr;
 }
 
 // What the turn of the hex's sighting kept beyond its records; null for a turn read before
 // that was kept.
 const TurnExtras* ExtrasOf(const VexlorDoc& doc, const AtlHexData& hex) {
-    return KeptExtras(doc, hex.seenDate);
+    const VexlorDoc* source = SourceDoc(doc, hex.source);
+    return source ? KeptExtras(*source, hex.seenDate) : nullptr;
+}
+
+// "Seen by Blue Herons (4), March, Year 3" for each of the hex's sightings that is an ally's.
+void AddSources(TreeViewNode& title, const VexlorDoc& doc, const AtlHexData& hex) {
+    if (doc.Extras().allies.IsEmpty()) return;
+    auto add = [&](int source) {
+        const AllyMap* ally = doc.Extras().allies.Find(source);
+        if (!ally || source == doc.GetFaction().Number()) return;
+        AddLine(title, EnglishMessage(Msg::SeenBy, {ally->name.View(), std::to_string(source),
+                                                    hex.seenDate.GetString().View()}));
+    };
+    add(hex.source);
+    for (const HexSighting& other : hex.SameMonth())
+        add(other.source);
 }
 
 // A heading of what the sighting places here; "... seen in March, Year 3:" when the sighting is
@@ -154,40 +180,84 @@ DescrTVNode* AddDatedHeading(TreeViewNode& parent, const char* text, int seenTex
     return AddHeading(parent, dated.Get(), branch, options);
 }
 
+// Each unit's line as its sighting's report gives it: the faction names of that report, and
+// the details where the report is its owner's.
+class UnitLines {
+public:
+    UnitLines(const VexlorDoc& doc, const AtlHexData& hex) : doc_(doc), seen_(hex.seenDate) {}
+
+    void Add(TreeViewNode& parent, const HexUnit& seen, bool withBuilding) {
+        const int faction = seen.source != 0 ? seen.source : doc_.GetFaction().Number();
+        const Source& source = SourceOf(faction);
+        const UnitNode& unit = *seen.unit;
+        const UnitExtras* details = nullptr;
+        if (source.extras && unit.faction.Number() != 0 && unit.faction.Number() == faction)
+            details = source.extras->FindUnit(unit.number);
+        AddUnit(parent, source.factions, unit, withBuilding, details);
+    }
+
+private:
+    struct Source {
+        int faction;
+        StrAssocIndex factions;
+        const TurnExtras* extras;
+    };
+    const Source& SourceOf(int faction) {
+        for (const auto& source : sources_)
+            if (source->faction == faction) return *source;
+        const VexlorDoc* doc = SourceDoc(doc_, faction);
+        const StrAssocList* names = FactionNames(doc ? *doc : doc_, seen_);
+        static const StrAssocList kNoNames;
+        sources_.push_back(
+            std::make_unique<Source>(Source{faction, StrAssocIndex(names ? *names : kNoNames),
+                                            doc ? KeptExtras(*doc, seen_) : nullptr}));
+        return *sources_.back();
+    }
+
+    const VexlorDoc& doc_;
+    AtlDate seen_;
+    std::vector<std::unique_ptr<Source>> sources_;
+};
+
 void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHexData& hex,
                           const DescrOptions& options) {
-    const StrAssocIndex factions(FactionNames(doc, hex));
-    int own = doc.GetFaction().Number();
-    const TurnExtras* extras = ExtrasOf(doc, hex);
-    auto details = [&](const UnitNode& unit) -> const UnitExtras* {
-        if (!extras || own == 0 || unit.faction.Number() != own) return nullptr;
-        return extras->FindUnit(unit.number);
-    };
+    UnitLines lines(doc, hex);
+    const UnitOwners owners = OwnersOf(doc);
     DescrTVNode* myUnits =
         AddDatedHeading(title, "Your units: ", Msg::MyUnitsSeenIn, BranchMyUnits, hex, options);
+    // Only a map that holds allies has their heading, so that others' descriptions stay as
+    // they were.
+    DescrTVNode* alliedUnits =
+        owners.allies.empty()
+            ? nullptr
+            : AddDatedHeading(title, EnglishMessage(Msg::AlliedUnits), Msg::AlliedUnitsSeenIn,
+                              BranchAlliedUnits, hex, options);
     DescrTVNode* otherUnits = AddDatedHeading(title, "Other units:", Msg::OtherUnitsSeenIn,
                                               BranchOtherUnits, hex, options);
-    const LocationNode& loc = hex.Location();
+    const std::vector<HexUnit> units = HexUnits(hex);
     // The player's units are listed where the map marks them (FormatMap decides).
     bool ownHere = hex.Has(AtlHexData::HexOwnUnits);
-    for (const UnitNode& unit : loc.units) {
-        if (own != 0 && unit.faction.Number() == own) {
-            if (ownHere) AddUnit(*myUnits, factions, unit, true, details(unit));
+    for (const HexUnit& seen : units) {
+        int faction = seen.unit->faction.Number();
+        if (owners.IsOwn(faction)) {
+            if (ownHere) lines.Add(*myUnits, seen, true);
+        } else if (alliedUnits && owners.IsAlly(faction)) {
+            lines.Add(*alliedUnits, seen, true);
         } else {
-            AddUnit(*otherUnits, factions, unit, true, nullptr);
+            lines.Add(*otherUnits, seen, true);
         }
     }
 
     // The units of each building number, found in one pass; a number that several buildings
     // share (only a damaged or crafted document has that) lists its units under the first, so
     // the tree never grows beyond one line per unit and building.
-    std::unordered_map<int, std::vector<const UnitNode*>> inBuilding;
-    for (const UnitNode& unit : loc.units)
-        if (unit.building != 0) inBuilding[unit.building].push_back(&unit);
+    std::unordered_map<int, std::vector<const HexUnit*>> inBuilding;
+    for (const HexUnit& seen : units)
+        if (seen.unit->building != 0) inBuilding[seen.unit->building].push_back(&seen);
 
     DescrTVNode* buildings =
         AddDatedHeading(title, "Buildings:", Msg::BuildingsSeenIn, BranchBuildings, hex, options);
-    for (const BuildingNode& building : loc.buildings) {
+    for (const BuildingNode& building : hex.Location().buildings) {
         Str text(building.name);
         text += " [";
         text.AppendNumber(building.number);
@@ -196,11 +266,11 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
         DescrTVNode* line = AddLine(*buildings, std::move(text));
         // Building 0 is no building: the units outside all buildings do not belong here.
         if (building.number == 0) continue;
-        auto units = inBuilding.find(building.number);
-        if (units == inBuilding.end()) continue;
-        for (const UnitNode* unit : units->second)
-            AddUnit(*line, factions, *unit, false, details(*unit));
-        inBuilding.erase(units);
+        auto found = inBuilding.find(building.number);
+        if (found == inBuilding.end()) continue;
+        for (const HexUnit* seen : found->second)
+            lines.Add(*line, *seen, false);
+        inBuilding.erase(found);
     }
 }
 
@@ -208,7 +278,7 @@ void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHe
 
 std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
                                             const AtlCoord& c, const DescrOptions& options) {
-    if (!doc.LastTurn()) return nullptr;
+    if (!doc.LastTurn() && doc.Extras().allies.IsEmpty()) return nullptr;
     const AtlHexData* hex = map.GetHex(c);
     if (!hex) return nullptr;
     auto root = std::make_unique<DescrTVRoot>();
@@ -238,9 +308,12 @@ std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& 
     }
     AddLine(*title, std::move(contains));
 
-    if (!hex->Has(AtlHexData::HexPartial)) {
+    if (hex->Has(AtlHexData::HexPartial)) {
+        AddSources(*title, doc, *hex);
+    } else {
         const TurnExtras* extras = ExtrasOf(doc, *hex);
         AddEconomy(*title, *hex, extras);
+        AddSources(*title, doc, *hex);
         AddPricedItems(*AddHeading(*title, "Wanted: ", BranchWanted, options), loc.wanted);
         AddPricedItems(*AddHeading(*title, "For Sale: ", BranchForSale, options), loc.forSale);
         AddItems(*AddHeading(*title, "Products: ", BranchProducts, options), loc.products);

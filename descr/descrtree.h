@@ -18,5 +18,9 @@ class VexlorDoc;
 // "Wages: $") are left out rather than shown as -1, and so is " (Max: $...)" alone. The
 // player's units are listed under "Your units" where the map marks them (FormatMap); the
 // headings of units and buildings name the month of a sighting older than the map's.
+// Where the map holds allies, a sighting of an ally's says so ("Seen by Blue Herons (4),
+// March, Year 3"), the units of the allies' factions are listed under "Allied units:", and
+// each unit once, as its owner's report gives it where one of the sightings is that
+// (AtlHexData::SameMonth, HexUnits).
 std::unique_ptr<DescrTVRoot> BuildDescrTree(const VexlorDoc& doc, const AtlMap& map,
                                             const AtlCoord& c, const DescrOptions& options);

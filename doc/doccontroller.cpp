@@ -114,8 +114,8 @@ void DocController::Changed() {
 
 DocOutcome DocController::ShowDate(AtlDate date) {
     DocOutcome out;
-    AtlDate first, last;
-    if (!Span(first, last) || date < first || date > last) {
+    const std::vector<AtlDate> months = doc_.KnownMonths();
+    if (months.empty() || date < months.front() || date > months.back()) {
         out.kind = DocOutcomeKind::NoSuchTurn;
         out.file = FileName().Get();
         out.hasDate = true;
@@ -182,9 +182,7 @@ DocOutcome DocController::Open(const char* path) {
     }
     doc_ = std::move(incoming);
     // A document opens at its newest turn.
-    AtlDate first;
-    shown_ = AtlDate();
-    Span(first, shown_);
+    shown_ = doc_.LastMonth();
     Changed();
     return out;
 }
@@ -270,8 +268,7 @@ DocOutcome DocController::SaveAs(const char* path) {
 }
 
 DocOutcome DocController::AddOne(const std::string& path, Batch& batch, bool more, bool& stop) {
-    AtlDate first, latest;
-    Span(first, latest);
+    AtlDate latest = doc_.LastMonth();
     BatchAnswers answers(questions_, batch.replaceAll, path, more);
     IntakeOutcome in = AddReportFile(path.c_str(), IntakeTarget{doc_, answers, debugFile_});
     DocOutcome out = ReportOutcome(path, in, doc_.GetFaction().Number());

@@ -58,11 +58,11 @@ public:
     const VexlorDoc& Doc() const { return doc_; }
     const Str& FileName() const { return doc_.GetFileName(); }
     bool IsModified() const { return doc_.IsModified(); }
-    // The turn on show: the newest when a document opens; moves to a newer report's turn
-    // while the newest was on show. An ally's months count as the player's own here.
+    // The turn on show: the newest month the map knows when a document opens; moves to a
+    // newer report's turn while the newest was on show.
     AtlDate ShownDate() const { return shown_; }
-    // Shows date if the document reaches it (from its first to its last turn, the player's
-    // or an ally's), else NoSuchTurn.
+    // Shows date if the document reaches it (from the first to the last month it knows, its
+    // allies' included: VexlorDoc::KnownMonths), else NoSuchTurn.
     DocOutcome ShowDate(AtlDate date);
 
     void SetObserver(DocObserver* observer) { observer_ = observer; }

@@ -7,20 +7,20 @@
 
 TurnChoices ListTurnChoices(const VexlorDoc& doc, AtlDate shown, std::string_view fromEarlier) {
     TurnChoices list;
-    if (!doc.FirstTurn()) return list;
+    const std::vector<AtlDate> months = doc.KnownMonths();
+    if (months.empty()) return list;
     auto add = [&](AtlDate date, Str text) {
         list.dates.push_back(date);
         list.texts.push_back(std::move(text));
     };
     bool placed = false;
-    for (const TurnNode& turn : doc.Turns()) {
-        if (!placed && shown <= turn.date) {
+    for (AtlDate month : months) {
+        if (!placed && shown <= month) {
             placed = true;
             list.shown = static_cast<int>(list.dates.size());
-            if (shown != turn.date)
-                add(shown, shown.GetString() + std::string(fromEarlier).c_str());
+            if (shown != month) add(shown, shown.GetString() + std::string(fromEarlier).c_str());
         }
-        add(turn.date, turn.date.GetString());
+        add(month, month.GetString());
     }
     // After the last report (the controller keeps the month within the turns; a month
     // beyond them is named all the same).

@@ -12,7 +12,8 @@ class VexlorDoc;
 // The names the window gives to what it shows: the entries of its list of turns and the
 // file name it offers for a picture of the map. No window code, so they are tested plainly.
 
-// The list of turns: every loaded turn by its date, oldest first, and the month on show
+// The list of turns: every month the map knows (VexlorDoc::KnownMonths: the loaded turns and
+// the allies'), oldest first, and the month on show
 // where no report of its own was loaded for it, placed among them by date and named with
 // fromEarlier after it ("May, Year 1 (from earlier reports)"), so that the list always
 // names what the map shows. shown is the entry on show, -1 without turns.

@@ -11,6 +11,7 @@ AtlMap::AtlMap(MapViewSink* view) : view_(view) {
 
 void AtlMap::Clear() {
     plains_.clear();
+    sameMonth_.clear();
     Plain(0);
 }
 

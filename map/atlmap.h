@@ -6,6 +6,7 @@
 #include "map/hexdata.h"
 #include "model/atlcoord.h"
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <vector>
@@ -25,8 +26,13 @@ public:
 
     void SetView(MapViewSink* view) { view_ = view; }
 
-    // Forgets every hex and level but the empty surface; learned widths stay.
+    // Forgets every hex and level but the empty surface, and the sightings kept for them;
+    // learned widths stay.
     void Clear();
+    // Keeps a hex's same-month sightings (AtlHexData::SetSameMonth) until the next Clear.
+    const std::vector<HexSighting>* KeepSightings(std::vector<HexSighting> sightings) {
+        return &sameMonth_.emplace_back(std::move(sightings));
+    }
     // Takes the widths the reports showed for every level (present now or later).
     void SetLearnedWidths(const LevelWidths& widths);
     // The date the map was built for (the turn on show).
@@ -67,6 +73,7 @@ private:
 
     std::map<int, std::unique_ptr<AtlPlain>> plains_;
     std::map<int, int> learnedWidths_;
+    std::deque<std::vector<HexSighting>> sameMonth_; // a deque: the hexes point into it
     MapViewSink* view_;
     AtlDate date_;
 };

@@ -15,9 +15,9 @@ using NewestSightings = std::unordered_map<int32_t, int32_t>;
 // Notes hex's own units; true when it holds any.
 bool NoteOwnUnits(const AtlHexData& hex, int own, NewestSightings& newest) {
     bool any = false;
-    for (const UnitNode& unit : hex.Location().units) {
-        if (unit.faction.Number() != own) continue;
-        auto [at, isNew] = newest.try_emplace(unit.number, hex.seenDate.Value());
+    for (const HexUnit& seen : HexUnits(hex)) {
+        if (seen.unit->faction.Number() != own) continue;
+        auto [at, isNew] = newest.try_emplace(seen.unit->number, hex.seenDate.Value());
         if (!isNew && at->second < hex.seenDate.Value()) at->second = hex.seenDate.Value();
         any = true;
     }
@@ -29,29 +29,47 @@ void MarkNewestOwnPlaces(AtlMap& map, int own, const NewestSightings& newest,
                          const std::vector<AtlCoord>& earlier) {
     for (const AtlCoord& c : earlier) {
         AtlHexData& hex = *map.GetHex(c);
-        for (const UnitNode& unit : hex.Location().units)
-            if (unit.faction.Number() == own && newest.at(unit.number) == hex.seenDate.Value())
+        for (const HexUnit& seen : HexUnits(hex))
+            if (seen.unit->faction.Number() == own &&
+                newest.at(seen.unit->number) == hex.seenDate.Value())
                 hex.hexFlags |= AtlHexData::HexOwnUnits;
     }
 }
 
 } // namespace
 
+UnitOwners OwnersOf(const VexlorDoc& doc) {
+    UnitOwners owners(doc.GetFaction().Number());
+    for (const auto& ally : doc.Extras().allies.All())
+        owners.allies.push_back(ally->doc->GetFaction().Number());
+    return owners;
+}
+
 void FormatMap(const VexlorDoc& doc, AtlMap& map, AtlDate date, OwnUnitPlaces places) {
     map.Clear();
-    map.SetLearnedWidths(doc.Extras().levelWidths);
+    map.SetLearnedWidths(doc.KnownWidths());
     map.SetDate(date);
-    const int own = doc.GetFaction().Number();
+    const UnitOwners owners = OwnersOf(doc);
+    const int own = owners.own;
     const bool newestKnown = places == OwnUnitPlaces::NewestKnown && own != 0;
     NewestSightings newest;
     std::vector<AtlCoord> earlierOwn; // earlier sightings with own units, for newestKnown
     // The index names the one sighting each hex shows, so the cost does not grow with the
     // number of turns.
-    doc.Sightings().ForEachAt(date, [&](const SightingIndex::Shown& shown) {
+    const SightingIndex& index = doc.Sightings();
+    index.ForEachAt(date, [&](const SightingIndex::Shown& shown) {
         AtlHexData hex(*shown.loc, shown.seen,
                        (shown.partial ? AtlHexData::HexPartial : 0u) |
-                           (shown.guarded ? AtlHexData::HexGuarded : 0u));
-        MarkUnits(hex, own, date);
+                           (shown.guarded ? AtlHexData::HexGuarded : 0u),
+                       shown.source);
+        if (shown.sameMonthCount != 0) {
+            std::vector<HexSighting> others;
+            index.ForEachSameMonth(shown, [&others](const LocationNode& loc, int source) {
+                others.push_back({&loc, source});
+            });
+            hex.SetSameMonth(map.KeepSightings(std::move(others)));
+        }
+        MarkUnits(hex, owners, date);
         if (newestKnown && NoteOwnUnits(hex, own, newest) && hex.Has(AtlHexData::HexEarlier))
             earlierOwn.push_back(shown.coord);
         map.SetHex(shown.coord, hex);

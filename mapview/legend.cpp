@@ -30,6 +30,7 @@ bool PaintLegendPicture(std::string_view name, OffscreenBuffer& picture) {
     if (name == "guard") flags = AtlHexData::HexGuarded;
     if (name == "own") flags = AtlHexData::HexOwnUnits;
     if (name == "other") flags = AtlHexData::HexOtherUnits;
+    if (name == "allied") flags = AtlHexData::HexAlliedUnits;
     if (name == "hollow")
         flags = AtlHexData::HexOwnUnits | AtlHexData::HexOtherUnits | AtlHexData::HexEarlier;
     if (name == "town") loc.townName = "Oyo";

@@ -19,9 +19,10 @@ constexpr int kPicturesPerRow = 4;
 constexpr PixelPoint kShadePicture{0, 3 * kH};
 constexpr PixelPoint kUnknownPicture{kW, 3 * kH};
 // The overlay sheet at actual size: the guard flag, the player's own units, other factions'
-// units, then both markers hollow for units seen in an earlier month; and where each stands in
-// a hex picture of actual size. The own marker sits left of the guard flag, the other one at
-// the bottom, below a town name.
+// units, then both markers hollow for units seen in an earlier month, then the allies' units
+// and their hollow form; and where each stands in a hex picture of actual size. The own marker
+// sits left of the guard flag, the other one at the bottom, below a town name, the allied one
+// at the right, sized between the two.
 constexpr PixelPoint kGuardFlag{0, 0};
 constexpr int kGuardWidth = 8;
 constexpr int kGuardHeight = 12;
@@ -31,6 +32,9 @@ constexpr PixelPoint kOwnMarkerPlace{12, 4};
 constexpr PixelPoint kOtherMarker{32, 0};
 constexpr int kOtherMarkerSize = 8;
 constexpr PixelPoint kOtherMarkerPlace{21, 33};
+constexpr PixelPoint kAlliedMarker{80, 0};
+constexpr int kAlliedMarkerSize = 10;
+constexpr PixelPoint kAlliedMarkerPlace{36, 16};
 constexpr int kHollowOffset = 32; // from a marker to its hollow form on the sheet
 
 // Terrains of newer rule sets that the reader keeps by name, and their cells of the sheet
@@ -183,6 +187,12 @@ std::vector<MapPainter::MarkerPlace> MapPainter::Markers(const AtlHexData& hex) 
                           {Round(kOtherMarkerPlace.x * scale),
                            std::min(Round(kOtherMarkerPlace.y * scale), m.height - size)}});
     }
+    if (hex.Has(AtlHexData::HexAlliedUnits))
+        places.push_back(
+            {form(kAlliedMarker),
+             kAlliedMarkerSize,
+             kAlliedMarkerSize,
+             {Round(kAlliedMarkerPlace.x * scale), Round(kAlliedMarkerPlace.y * scale)}});
     if (hex.Has(AtlHexData::HexOwnUnits))
         places.push_back({form(kOwnMarker),
                           kOwnMarkerSize,

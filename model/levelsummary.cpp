@@ -8,13 +8,19 @@
 std::vector<LevelSummary> SummarizeLevels(const VexlorDoc& doc) {
     std::unordered_set<AtlCoord> seen;
     // The sightings name the hexes without making every turn's locations.
-    for (const TurnNode& turn : doc.Turns())
-        turn.ForEachSighting([&seen](const LocationSighting& loc) { seen.insert(loc.coord); });
+    auto note = [&seen](const VexlorDoc& source) {
+        for (const TurnNode& turn : source.Turns())
+            turn.ForEachSighting([&seen](const LocationSighting& loc) { seen.insert(loc.coord); });
+    };
+    note(doc);
+    for (const auto& ally : doc.Extras().allies.All())
+        note(*ally->doc);
     std::map<int, long> hexes;
     for (const AtlCoord& c : seen)
         ++hexes[c.z];
     std::vector<LevelSummary> levels;
+    LevelWidths widths = doc.KnownWidths();
     for (const auto& [z, count] : hexes)
-        levels.push_back({z, doc.Extras().levelWidths.Width(z), count});
+        levels.push_back({z, widths.Width(z), count});
     return levels;
 }

@@ -11,19 +11,28 @@ void SightingIndex::Clear() {
     steps_.clear();
     turns_.clear();
     stamps_.clear();
+    sourceTurns_.clear();
 }
 
-void SightingIndex::Build(const ListT<TurnNode>& turns) {
+void SightingIndex::Build(const std::vector<Source>& sources) {
     Clear();
     std::vector<uint32_t> ordered;
-    for (const TurnNode& turn : turns) {
-        ordered.push_back(static_cast<uint32_t>(turns_.size()));
-        turns_.push_back(&turn);
-        stamps_.push_back(turn.Stamp());
+    for (const Source& source : sources) {
+        int count = 0;
+        for (const TurnNode& turn : *source.turns) {
+            ordered.push_back(static_cast<uint32_t>(turns_.size()));
+            turns_.push_back({&turn, source.faction});
+            stamps_.push_back(turn.Stamp());
+            ++count;
+        }
+        sourceTurns_.push_back(source.faction);
+        sourceTurns_.push_back(count);
     }
-    // Only a damaged file holds its turns out of order; shown as if they were in order.
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [this](uint32_t a, uint32_t b) { return turns_[a]->date < turns_[b]->date; });
+    // By date, the sources in their order at one date. Only a damaged file holds its turns
+    // out of order; shown as if they were in order.
+    std::stable_sort(ordered.begin(), ordered.end(), [this](uint32_t a, uint32_t b) {
+        return turns_[a].node->date < turns_[b].node->date;
+    });
 
     // The walk notes each change of a hex's state as (hex, step); the steps are then grouped
     // by hex, keeping their order, in one array.
@@ -35,9 +44,9 @@ void SightingIndex::Build(const ListT<TurnNode>& turns) {
     std::vector<Step> current; // per hex, its state so far
     std::unordered_map<AtlCoord, uint32_t> hexOf;
     for (uint32_t t : ordered) {
-        const int32_t date = turns_[t]->date.Value();
+        const int32_t date = turns_[t].node->date.Value();
         uint32_t ordinal = 0;
-        turns_[t]->ForEachSighting([&](const LocationSighting& loc) {
+        turns_[t].node->ForEachSighting([&](const LocationSighting& loc) {
             const uint32_t place = ordinal++;
             auto [at, isNew] = hexOf.try_emplace(loc.coord, static_cast<uint32_t>(hexes_.size()));
             if (isNew) {
@@ -51,7 +60,16 @@ void SightingIndex::Build(const ListT<TurnNode>& turns) {
             }
             if (loc.partial) return; // a partial sighting after the first changes nothing
             Step& state = current[at->second];
-            if (state.date >= date && !(state.marks & kPartial)) return; // an older one
+            if (state.date >= date && !(state.marks & kPartial)) {
+                // Another source's sighting of the month shown is kept beside it; an older
+                // one, or a second of one source's month (a damaged file), changes nothing.
+                if (state.date != date || turns_[state.turn].source == turns_[t].source) return;
+                if (loc.guarded) state.marks |= kGuarded;
+                changes.push_back(
+                    {at->second,
+                     Step{t, place, date, static_cast<uint8_t>(state.marks | kSameMonth)}});
+                return;
+            }
             state.turn = t;
             state.ordinal = place;
             state.date = date;
@@ -76,11 +94,18 @@ void SightingIndex::Build(const ListT<TurnNode>& turns) {
     }
 }
 
-bool SightingIndex::IsCurrent(const ListT<TurnNode>& turns) const {
-    size_t i = 0;
-    for (const TurnNode& turn : turns)
-        if (i >= stamps_.size() || stamps_[i++] != turn.Stamp()) return false;
-    return i == stamps_.size();
+bool SightingIndex::IsCurrent(const std::vector<Source>& sources) const {
+    if (sourceTurns_.size() != 2 * sources.size()) return false;
+    size_t i = 0, s = 0;
+    for (const Source& source : sources) {
+        if (sourceTurns_[s] != source.faction) return false;
+        size_t end = i + static_cast<size_t>(sourceTurns_[s + 1]);
+        s += 2;
+        for (const TurnNode& turn : *source.turns)
+            if (i >= end || stamps_[i++] != turn.Stamp()) return false;
+        if (i != end) return false;
+    }
+    return true;
 }
 
 const SightingIndex::Step* SightingIndex::StepAt(const Hex& hex, AtlDate date) const {
@@ -93,5 +118,5 @@ const SightingIndex::Step* SightingIndex::StepAt(const Hex& hex, AtlDate date) c
 }
 
 const LocationNode* SightingIndex::LocationOf(const Step& step) const {
-    return turns_[step.turn]->LocationAt(step.ordinal);
+    return turns_[step.turn].node->LocationAt(step.ordinal);
 }

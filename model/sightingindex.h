@@ -11,25 +11,39 @@ class LocationNode;
 class TurnNode;
 
 // Which sighting of each hex a map for a given date shows, answered without walking every
-// turn. Walking the turns in date order, a hex takes its first sighting; a later full sighting
-// replaces it when it is newer or the hex is known only from a neighbour's exits; a partial
-// one never replaces. The guard mark gathers over every sighting taken. Each hex keeps the
-// states it passes through, in date order, so the state at a date is a binary search.
+// turn. The sightings come from several sources: the player's own turns and each ally's.
+// Walking the turns in date order (at one date the sources in the order given, the player's
+// own first), a hex takes its first sighting; a later full sighting replaces it when it is
+// newer or the hex is known only from a neighbour's exits; a partial one never replaces. A
+// full sighting of the same month by another source does not replace either: it is kept
+// beside the one shown, so that what it saw there (its units) is added. The guard mark
+// gathers over every sighting taken. Each hex keeps the states it passes through, in date
+// order, so the state at a date is a binary search.
 class SightingIndex {
 public:
+    // One source's turns, in ascending date order, and the faction whose reports they are.
+    struct Source {
+        int faction;
+        const ListT<TurnNode>* turns;
+    };
+
     struct Shown {
         AtlCoord coord;
         const LocationNode* loc; // the sighting the hex shows
         AtlDate seen;            // date of the turn of loc
+        int source;              // the faction of the source loc is from
         bool partial;            // nothing but partial sightings up to the date
         bool guarded;            // a unit on guard in any sighting taken up to the date
+        // Other sources' full sightings of the hex in the month seen (ForEachSameMonth).
+        uint32_t sameMonthFirst;
+        uint32_t sameMonthCount;
     };
 
-    // Rebuilds from turns (taken in date order; equal dates keep their order).
-    void Build(const ListT<TurnNode>& turns);
-    // Whether the index was built from exactly these turns as they are now: the same turns,
-    // none cleared or given new locations since.
-    bool IsCurrent(const ListT<TurnNode>& turns) const;
+    // Rebuilds from the sources' turns; the first source leads at equal dates, then the next.
+    void Build(const std::vector<Source>& sources);
+    // Whether the index was built from exactly these sources' turns as they are now: the same
+    // turns of the same factions, none cleared or given new locations since.
+    bool IsCurrent(const std::vector<Source>& sources) const;
     void Clear();
 
     // Calls visit(const Shown&) for every hex seen on or before date, in no fixed order.
@@ -37,15 +51,31 @@ public:
     // whose turn's list turned out shorter when it made them is left out, never shown as no
     // location.
     template <class Visit> void ForEachAt(AtlDate date, Visit&& visit) const {
-        for (const Hex& hex : hexes_)
-            if (const Step* step = StepAt(hex, date))
-                if (const LocationNode* loc = LocationOf(*step))
-                    visit(Shown{hex.coord, loc, AtlDate(step->date), (step->marks & kPartial) != 0,
-                                (step->marks & kGuarded) != 0});
+        for (const Hex& hex : hexes_) {
+            const Step* last = StepAt(hex, date);
+            if (!last) continue;
+            // The sighting shown leads its month; the same month's other sightings follow it.
+            const Step* lead = last;
+            while (lead->marks & kSameMonth)
+                --lead;
+            if (const LocationNode* loc = LocationOf(*lead))
+                visit(Shown{hex.coord, loc, AtlDate(lead->date), turns_[lead->turn].source,
+                            (lead->marks & kPartial) != 0, (last->marks & kGuarded) != 0,
+                            static_cast<uint32_t>(lead - steps_.data()) + 1,
+                            static_cast<uint32_t>(last - lead)});
+        }
+    }
+    // Calls visit(const LocationNode&, int source) for each of the other sources' full
+    // sightings of shown's hex in its month, in source order; none while nothing else saw it.
+    template <class Visit> void ForEachSameMonth(const Shown& shown, Visit&& visit) const {
+        for (uint32_t i = 0; i < shown.sameMonthCount; ++i) {
+            const Step& step = steps_[shown.sameMonthFirst + i];
+            if (const LocationNode* loc = LocationOf(step)) visit(*loc, turns_[step.turn].source);
+        }
     }
 
 private:
-    static constexpr uint8_t kPartial = 1, kGuarded = 2;
+    static constexpr uint8_t kPartial = 1, kGuarded = 2, kSameMonth = 4;
     // A sighting is named by its turn and its place in the turn's list, so that the index
     // can be built from turns that have not made their locations' objects.
     struct Step {
@@ -59,11 +89,16 @@ private:
         uint32_t first = 0; // its steps: steps_[first, first + count), dates ascending
         uint32_t count = 0;
     };
+    struct Turn {
+        const TurnNode* node;
+        int source;
+    };
     const Step* StepAt(const Hex& hex, AtlDate date) const;
     const LocationNode* LocationOf(const Step& step) const;
 
     std::vector<Hex> hexes_;
     std::vector<Step> steps_;
-    std::vector<const TurnNode*> turns_; // in list order
-    std::vector<uint64_t> stamps_;       // the turns' stamps when built, in list order
+    std::vector<Turn> turns_;      // the sources' turns, source after source, in list order
+    std::vector<uint64_t> stamps_; // the turns' stamps when built, in the order of turns_
+    std::vector<int> sourceTurns_; // per source: its faction, then its number of turns
 };

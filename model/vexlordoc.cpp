@@ -3,6 +3,8 @@
 #include "base/wstream.h"
 #include "model/records.h"
 
+#include <algorithm>
+
 void VexlorDoc::SetFaction(AtlFaction faction) {
     if (turns_.IsEmpty() && faction_.Number() == 0) faction_ = faction;
 }
@@ -30,9 +32,29 @@ TurnNode* VexlorDoc::RegisterTurn(AtlDate date, bool* isNew) {
     return turn;
 }
 
+std::vector<SightingIndex::Source> VexlorDoc::SightingSources() const {
+    std::vector<SightingIndex::Source> sources{{faction_.Number(), &turns_}};
+    for (const auto& ally : extras_.allies.All())
+        sources.push_back({ally->doc->GetFaction().Number(), &ally->doc->Turns()});
+    return sources;
+}
+
 const SightingIndex& VexlorDoc::Sightings() const {
-    if (!sightings_.IsCurrent(turns_)) Reindex();
+    if (!sightings_.IsCurrent(SightingSources())) Reindex();
     return sightings_;
+}
+
+std::vector<AtlDate> VexlorDoc::KnownMonths() const {
+    std::vector<AtlDate> months;
+    for (const TurnNode& turn : turns_)
+        months.push_back(turn.date);
+    if (extras_.allies.IsEmpty()) return months;
+    for (const auto& ally : extras_.allies.All())
+        for (const TurnNode& turn : ally->doc->Turns())
+            months.push_back(turn.date);
+    std::sort(months.begin(), months.end());
+    months.erase(std::unique(months.begin(), months.end()), months.end());
+    return months;
 }
 
 void VexlorDoc::Clear() {
@@ -55,4 +77,22 @@ bool VexlorDoc::Read(ByteReader& in) {
     bool read = DocRecords::Document(in, *this);
     Reindex();
     return read;
+}
+
+AtlDate VexlorDoc::FirstMonth() const {
+    const std::vector<AtlDate> months = KnownMonths();
+    return months.empty() ? AtlDate() : months.front();
+}
+
+AtlDate VexlorDoc::LastMonth() const {
+    const std::vector<AtlDate> months = KnownMonths();
+    return months.empty() ? AtlDate() : months.back();
+}
+
+LevelWidths VexlorDoc::KnownWidths() const {
+    LevelWidths widths = extras_.levelWidths;
+    for (const auto& ally : extras_.allies.All())
+        for (const auto& [z, width] : ally->doc->Extras().levelWidths.All())
+            widths.Learn(z, width);
+    return widths;
 }

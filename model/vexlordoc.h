@@ -9,6 +9,7 @@
 #include "model/turn.h"
 
 #include <string>
+#include <vector>
 
 class ByteReader;
 class owstream;
@@ -36,12 +37,23 @@ public:
     // Clears everything, the extras too.
     void Clear();
 
-    // Which sighting of each hex is the newest at a date. Built when the document is read
-    // and when a report was added; rebuilt here when turns came, went or changed since.
+    // Which sighting of each hex is the newest at a date, over the player's own turns and
+    // the allies' (Extras().allies), the own leading within a month. Built when the document
+    // is read and when a report was added; rebuilt here when turns or allies came, went or
+    // changed since.
     const SightingIndex& Sightings() const;
     // Builds the index now, so that the first map after an open or an add costs no more than
     // any other. Also needed after changing a registered location's partial or guard marks.
-    void Reindex() const { sightings_.Build(turns_); }
+    void Reindex() const { sightings_.Build(SightingSources()); }
+    // The months the map knows: those of the player's own turns and of the allies' turns,
+    // ascending, each once. The months a map may show run from the first to the last.
+    std::vector<AtlDate> KnownMonths() const;
+    // Its first and last; none for an empty map.
+    AtlDate FirstMonth() const;
+    AtlDate LastMonth() const;
+    // The level widths the map knows: the player's own reports' (Extras().levelWidths), and
+    // where those show none, the allies' (a world keeps its size, so the first known stands).
+    LevelWidths KnownWidths() const;
     // What the document holds beyond the version-1 records (model/extarea.h).
     DocExtras& Extras() { return extras_; }
     const DocExtras& Extras() const { return extras_; }
@@ -71,6 +83,8 @@ public:
 
 private:
     friend struct DocRecords;
+    // The player's own turns, then each ally's, by faction number.
+    std::vector<SightingIndex::Source> SightingSources() const;
 
     AtlFaction faction_;
     ListT<TurnNode> turns_;

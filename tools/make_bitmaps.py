@@ -375,8 +375,9 @@ def disc(cx, cy, r):
 def overlay():
     """The guard flag (8 x 12 at the left), the player's own units (a gold disc of 12 x 12 at
     x = 16) and other factions' units (a pale grey disc of 8 x 8 at x = 32); then the same two
-    markers hollow, for units seen in an earlier month (x = 48 and x = 64)."""
-    img = Image(80, 16)
+    markers hollow, for units seen in an earlier month (x = 48 and x = 64); then the allies'
+    units (a blue disc of 10 x 10 at x = 80) and its hollow form (x = 112)."""
+    img = Image(128, 16)
     pole, cloth = (60, 40, 20), (210, 30, 30)
     for y in range(12):
         img.set(1, y, pole)
@@ -397,6 +398,11 @@ def overlay():
                 img.set(32 + x, y, (50, 50, 50) if e > 6.5 else (215, 215, 215))
                 if e > 4:
                     img.set(64 + x, y, (50, 50, 50) if e > 9 else (215, 215, 215))
+            a = (cx - 5) ** 2 + (cy - 5) ** 2
+            if a <= 25:
+                img.set(80 + x, y, (20, 30, 60) if a > 12.25 else (70, 150, 255))
+                if a > 5.0:
+                    img.set(112 + x, y, (20, 30, 60) if a > 14.0 else (70, 150, 255))
     return img
 
 

@@ -14,8 +14,9 @@ bool DescrOptions::*BranchFlag(uint32_t branch) {
         &DescrOptions::bOtherUnitsOpen,
         &DescrOptions::bBuildingsOpen,
         &DescrOptions::bExitsOpen,
+        &DescrOptions::bAlliedUnitsOpen,
     };
-    static_assert(std::size(kFlags) == BranchExits + 1);
+    static_assert(std::size(kFlags) == BranchAlliedUnits + 1);
     return branch < std::size(kFlags) ? kFlags[branch] : nullptr;
 }
 } // namespace

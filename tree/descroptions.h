@@ -13,6 +13,7 @@ enum DescrBranch : uint32_t {
     BranchOtherUnits = 5,
     BranchBuildings = 6,
     BranchExits = 7,
+    BranchAlliedUnits = 8,
 };
 
 // The settings a description is built with: which headings start open. The program's
@@ -25,6 +26,7 @@ struct DescrOptions {
     bool bOtherUnitsOpen = false;
     bool bBuildingsOpen = false;
     bool bExitsOpen = false;
+    bool bAlliedUnitsOpen = false;
 };
 
 // Whether the heading of a branch kind starts open; false for kind 0 and unknown kinds.

@@ -14,11 +14,11 @@ void FrameWindow::ShowTurn(AtlDate date) {
 }
 
 void FrameWindow::CmViewFirstTurn() {
-    if (Document().FirstTurn()) ShowTurn(Document().FirstTurn()->date);
+    if (!Document().KnownMonths().empty()) ShowTurn(Document().FirstMonth());
 }
 
 void FrameWindow::CmViewLastTurn() {
-    if (Document().LastTurn()) ShowTurn(Document().LastTurn()->date);
+    if (!Document().KnownMonths().empty()) ShowTurn(Document().LastMonth());
 }
 
 void FrameWindow::CmViewFind() {

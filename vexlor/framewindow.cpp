@@ -33,14 +33,6 @@ constexpr int kLevelFieldChars = 20;  // "very deep underworld"
 constexpr int kHoverFieldChars = 44;
 constexpr int kNoteFieldChars = 20;
 
-AtlDate FirstTurnDate(const VexlorDoc& doc) {
-    return doc.FirstTurn() ? doc.FirstTurn()->date : AtlDate();
-}
-
-AtlDate LastTurnDate(const VexlorDoc& doc) {
-    return doc.LastTurn() ? doc.LastTurn()->date : AtlDate();
-}
-
 } // namespace
 
 FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
@@ -291,11 +283,11 @@ void FrameWindow::CmViewPrevTurn() {
 }
 
 bool FrameWindow::CeViewNextTurn() const {
-    return ShownDate() < LastTurnDate(Document());
+    return ShownDate() < Document().LastMonth();
 }
 
 bool FrameWindow::CeViewPrevTurn() const {
-    return ShownDate() > FirstTurnDate(Document());
+    return ShownDate() > Document().FirstMonth();
 }
 
 void FrameWindow::ShowHelp(const char* anchor) {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllNineKeys) {
+TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllTenKeys) {
     TestDir dir;
     ApplicationProfile profile(dir.File("vexlor.INI").c_str());
     Options options;
@@ -14,7 +14,7 @@ TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllNineKeys) {
     EXPECT_FALSE(options.headings.bWantedOpen || options.headings.bForSaleOpen ||
                  options.headings.bProductsOpen || options.headings.bMyUnitsOpen ||
                  options.headings.bOtherUnitsOpen || options.headings.bBuildingsOpen ||
-                 options.headings.bExitsOpen);
+                 options.headings.bExitsOpen || options.headings.bAlliedUnitsOpen);
     options.Write(profile);
     EXPECT_EQ(dir.Read("vexlor.INI"), "[Options]\n"
                                       "Language=enu\n"
@@ -27,7 +27,8 @@ TEST(Options, FirstRunHasTheDefaultsAndExitWritesAllNineKeys) {
                                       "bMyUnitsOpen=0\n"
                                       "bOtherUnitsOpen=0\n"
                                       "bBuildingsOpen=0\n"
-                                      "bExitsOpen=0\n");
+                                      "bExitsOpen=0\n"
+                                      "bAlliedUnitsOpen=0\n");
 }
 
 TEST(Options, ValuesRoundTripAndAnyNonZeroFlagIsTrue) {

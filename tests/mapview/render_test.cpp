@@ -489,7 +489,8 @@ int main(int argc, char** argv) {
 // Units seen in an earlier month are drawn as the same markers, hollow: where the filled marker
 // covers the terrain, the hollow one keeps its rim and ring and shows the terrain in its middle.
 TEST(MapPainter, MarkersOfEarlierSightingsAreHollow) {
-    for (uint32_t marker : {AtlHexData::HexOwnUnits, AtlHexData::HexOtherUnits}) {
+    for (uint32_t marker :
+         {AtlHexData::HexOwnUnits, AtlHexData::HexOtherUnits, AtlHexData::HexAlliedUnits}) {
         OffscreenBuffer bare, filled, hollow;
         for (auto [buffer, flags] : {std::pair{&bare, 0u},
                                      {&filled, marker},

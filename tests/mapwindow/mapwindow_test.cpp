@@ -459,6 +459,43 @@ private slots:
             }
         QCOMPARE(differing, 0L);
     }
+
+    // With factions 4 and 5 held as allies, the hexes where their units were seen this month
+    // carry the allied marker, a blue disc at the right; the pane lists those units under their
+    // own heading.
+    void theAlliedMarkerShowsWhereTheAlliesUnitsAre() {
+        const std::string game = std::string(VEXLOR_REPORTS_DIR) + "/head-standard";
+        VexlorDoc alliance;
+        QCOMPARE(QString::fromStdString(
+                     AddReports(alliance, ReportSeries(game, 3, 8)) +
+                     AddAllyReports(alliance, 4, "Blue Herons", ReportSeries(game, 4, 8)) +
+                     AddAllyReports(alliance, 5, "Green Oaks", ReportSeries(game, 5, 8))),
+                 QString());
+        host = std::make_unique<Host>(alliance);
+        QVERIFY(QTest::qWaitForWindowExposed(host->Widget()));
+        MapView& view = *host->view;
+        std::vector<AtlCoord> allied, without;
+        view.GetMap().GetPlain(0)->ForEachHex([&](const AtlCoord& c, const AtlHexData& hex) {
+            if (hex.Has(AtlHexData::HexEarlier)) return;
+            (hex.Has(AtlHexData::HexAlliedUnits) ? allied : without).push_back(c);
+        });
+        QVERIFY(!allied.empty() && !without.empty());
+        const QRgb blue = qRgb(70, 150, 255);
+        auto markerCentre = [&](const AtlCoord& c) {
+            PixelPoint corner = CornerInView(view, c);
+            QImage shown = Client(view)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            return shown.pixel(corner.x + 41, corner.y + 21) & 0xFFFFFF;
+        };
+        QCOMPARE(view.GetZoomStep(), HexGeometry::kActualSize);
+        for (const AtlCoord& c : allied)
+            QCOMPARE(markerCentre(c), blue & 0xFFFFFF);
+        for (const AtlCoord& c : without)
+            QVERIFY(markerCentre(c) != (blue & 0xFFFFFF));
+
+        ClickHex(view, Qt::LeftButton, allied.front());
+        QVERIFY(PaneLine(*host->pane, "Allied units:"));
+        host.reset();
+    }
 };
 
 QTEST_MAIN(MapWindowTest)

@@ -21,6 +21,13 @@ std::string AddReports(VexlorDoc& doc, const std::vector<std::string>& paths) {
     return failures;
 }
 
+std::string AddAllyReports(VexlorDoc& doc, int faction, const char* name,
+                           const std::vector<std::string>& paths) {
+    AllyMap& ally = doc.Extras().allies.Take(faction);
+    ally.name = name;
+    return AddReports(*ally.doc, paths);
+}
+
 std::vector<std::string> ReportSeries(const std::string& folder, int faction, int last) {
     std::vector<std::string> paths;
     for (int turn = 1; turn <= last; ++turn)

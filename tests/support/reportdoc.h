@@ -12,5 +12,10 @@
 // (empty when every report went in cleanly).
 std::string AddReports(VexlorDoc& doc, const std::vector<std::string>& paths);
 
+// Adds the reports to doc's ally `faction` (made when not held yet, named name), as the
+// player's own reports are added: the ally's own turns, in the ally's document.
+std::string AddAllyReports(VexlorDoc& doc, int faction, const char* name,
+                           const std::vector<std::string>& paths);
+
 // The paths of <faction>-turn1.rep .. <faction>-turn<last>.rep in a folder of real reports.
 std::vector<std::string> ReportSeries(const std::string& folder, int faction, int last);
