@@ -255,6 +255,24 @@ enum : int {
     ItemReportsHeading = 2060,
     ObjectReportsHeading = 2061,
     NoReferences = 2062,
+    // Allies in the window: the allies panel, and the dialogs of adding an ally's map and
+    // exporting for one.
+    Allies = 1801,
+    AllyFaction = 1802,
+    AllyName = 1803,
+    AllyMonths = 1804,
+    AllyFirst = 1805,
+    AllyLast = 1806,
+    AllyRemove = 1807,
+    AllyRefresh = 1808,
+    NoAllies = 1809,
+    RemoveAllyQuestion = 1810,
+    AddAllyMapTitle = 1811,
+    ExportForAllyTitle = 1812,
+    ExportForAllyMonths = 1813,
+    ExportForAllyAll = 1814,
+    ExportForAllyFrom = 1815,
+    ExportedForAlly = 1816,
 };
 } // namespace Msg
 
@@ -524,4 +542,22 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::ItemReportsHeading, "Item reports:"},
     {Msg::ObjectReportsHeading, "Object reports:"},
     {Msg::NoReferences, "The reports of this map describe no skills, items or objects."},
+    {Msg::Allies, "Allies"},
+    {Msg::AllyFaction, "Faction"},
+    {Msg::AllyName, "Name"},
+    {Msg::AllyMonths, "Months"},
+    {Msg::AllyFirst, "First"},
+    {Msg::AllyLast, "Last"},
+    {Msg::AllyRemove, "&Remove"},
+    {Msg::AllyRefresh, "Refresh from &file"},
+    {Msg::NoAllies, "No allies yet. Add an ally's turn report with File, Add report, or the map "
+                    "an ally exported for you with File, Add ally's map."},
+    {Msg::RemoveAllyQuestion, "Remove %s (%s) from the map? Only what that ally's reports "
+                              "showed goes; your own turns and other allies stay."},
+    {Msg::AddAllyMapTitle, "Add ally's map"},
+    {Msg::ExportForAllyTitle, "Export for an ally"},
+    {Msg::ExportForAllyMonths, "Which of your months go to the ally?"},
+    {Msg::ExportForAllyAll, "All your months"},
+    {Msg::ExportForAllyFrom, "From %s on"},
+    {Msg::ExportedForAlly, "Your months exported for an ally to %s"},
 };

@@ -270,8 +270,7 @@ DocOutcome DocController::SaveAs(const char* path) {
 }
 
 DocOutcome DocController::AddOne(const std::string& path, Batch& batch, bool more, bool& stop) {
-    AtlDate first, latest;
-    Span(first, latest);
+    AtlDate latest = doc_.LastMonth();
     BatchAnswers answers(questions_, batch.replaceAll, path, more);
     IntakeOutcome in = AddReportFile(path.c_str(), IntakeTarget{doc_, answers, debugFile_});
     DocOutcome out = ReportOutcome(path, in, doc_.GetFaction().Number());

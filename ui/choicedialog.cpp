@@ -49,7 +49,7 @@ int DChoiceDialog(const DWindow* owner, const char* title, const char* prompt,
     if (!Answers().empty()) {
         int answer = Answers().front();
         Answers().pop_front();
-        Recorded().push_back({Str(title), choices});
+        Recorded().push_back({Str(title), Str(prompt), choices});
         return answer >= 0 && answer < static_cast<int>(choices.size()) ? answer : -1;
     }
     QDialog dialog(owner ? owner->Widget() : nullptr);

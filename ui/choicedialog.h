@@ -17,6 +17,7 @@ class ChoiceDialogScript {
 public:
     struct Shown {
         Str title;
+        Str prompt;
         std::vector<Str> choices;
     };
     static void PushAnswer(int index);

@@ -68,6 +68,20 @@ Str AbsolutePath(const Str& path) {
     return error ? path : Str(whole.lexically_normal().string());
 }
 
+// The controller's answer for the button of a question's box; a box closed otherwise is No.
+DocAnswer AnswerOf(int button) {
+    switch (button) {
+    case IDYES:
+        return DocAnswer::Yes;
+    case IDYESTOALL:
+        return DocAnswer::YesToAll;
+    case IDNOTOALL:
+        return DocAnswer::NoToAll;
+    default:
+        return DocAnswer::No;
+    }
+}
+
 } // namespace
 
 bool FrameWindow::AskYesNo(const Str& question) {
@@ -88,22 +102,20 @@ void FrameWindow::ShowOutcome(const DocOutcome& outcome) {
         AppMessageBox(this, DocMessage(outcome, LanguageTexts()).Get(), MB_OK | MB_ICONWARNING);
 }
 
+void FrameWindow::ShowAllyOutcome(const DocOutcome& outcome) {
+    if (IsFailure(outcome.kind))
+        ShowOutcome(outcome);
+    else if (Str words = DocMessage(outcome, LanguageTexts()); !words.IsEmpty())
+        ShowNote(words);
+}
+
 DocAnswer FrameWindow::ReplaceTurn(const DocOutcome& report, bool forAll) {
     if (progress_) progress_->Pause();
     Str question = ::ReplaceQuestion(report, LanguageTexts());
     // A report that would lose regions or units is more likely cut than wanted: No by default.
     unsigned safe = LosesFromTurn(report) ? MB_DEFBUTTON2 : 0;
-    switch (AppMessageBox(this, question.Get(),
-                          (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION | safe)) {
-    case IDYES:
-        return DocAnswer::Yes;
-    case IDYESTOALL:
-        return DocAnswer::YesToAll;
-    case IDNOTOALL:
-        return DocAnswer::NoToAll;
-    default:
-        return DocAnswer::No;
-    }
+    return AnswerOf(AppMessageBox(this, question.Get(),
+                                  (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION | safe));
 }
 
 DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
@@ -111,14 +123,15 @@ DocAnswer FrameWindow::OtherFaction(const DocOutcome& report) {
     Str text = DocMessage(report, LanguageTexts());
     text += "\n\n";
     text += Language.Text(Msg::GoOn).Get();
-    switch (AppMessageBox(this, text.Get(), MB_YESALLCANCEL | MB_ICONWARNING)) {
-    case IDYES:
-        return DocAnswer::Yes;
-    case IDYESTOALL:
-        return DocAnswer::YesToAll;
-    default:
-        return DocAnswer::No;
-    }
+    // Cancel stops the batch.
+    return AnswerOf(AppMessageBox(this, text.Get(), MB_YESALLCANCEL | MB_ICONWARNING));
+}
+
+DocAnswer FrameWindow::AllyReport(const DocOutcome& report, bool forAll) {
+    if (progress_) progress_->Pause();
+    Str question = AllyQuestion(report, LanguageTexts());
+    return AnswerOf(
+        AppMessageBox(this, question.Get(), (forAll ? MB_YESNOALL : MB_YESNO) | MB_ICONQUESTION));
 }
 
 void FrameWindow::DocumentChanged() {
@@ -126,6 +139,7 @@ void FrameWindow::DocumentChanged() {
     RefreshReferences();
     Reformat();
     UpdateBookmarksMenu();
+    RefreshAllies();
 }
 
 void FrameWindow::NoteRecent(const char* path) {

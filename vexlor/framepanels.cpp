@@ -1,8 +1,9 @@
-// The panels docked beside the map, find, turn events and the minimap: made on first use,
-// opened again at start when the program was left with them open, and closing one gives the
-// keyboard back to the map.
+// The panels docked beside the map, find, turn events, the minimap and allies: made on first
+// use, opened again at start when the program was left with them open, and closing one gives
+// the keyboard back to the map.
 #include "app/globals.h"
 #include "mapwindow/minimappanel.h"
+#include "ui/alliespanel.h"
 #include "ui/findbox.h"
 #include "ui/lineswindow.h"
 #include "vexlor/framewindow.h"
@@ -12,11 +13,14 @@ namespace {
 constexpr const char* kFindSection = "FindPanel";
 constexpr const char* kEventsSection = "EventsPanel";
 constexpr const char* kMinimapSection = "MinimapPanel";
+constexpr const char* kAlliesSection = "AlliesPanel";
 // Wide enough for a line and its month, and for a few lines of events.
 constexpr int kFindWidth = 420;
 constexpr int kEventsHeight = 220;
 // A 64 x 64 world at about four pixels a hex.
 constexpr int kMinimapWidth = 260;
+// Room for the allies' five columns and a few of them.
+constexpr int kAlliesHeight = 170;
 
 } // namespace
 
@@ -75,6 +79,19 @@ void FrameWindow::ViewMoved() {
     if (minimap_) minimap_->Follow();
 }
 
+DAlliesPanel& FrameWindow::AlliesPanel() {
+    if (!allies_) {
+        allies_ = std::make_unique<DAlliesPanel>(
+            this, Language.Text(Msg::Allies).Get(),
+            DDockPanel::Place{Profile, kAlliesSection, DDockPanel::Bottom, kAlliesHeight},
+            [this](int faction) { RemoveAlly(faction); },
+            [this](int faction) { RefreshAlly(faction); });
+        allies_->OnClosed([this] { map_->SetFocus(); });
+        RefreshAllies();
+    }
+    return *allies_;
+}
+
 void FrameWindow::OpenKeptPanels() {
     // Shown where they were left; the keyboard stays with the map.
     if (DDockPanel::WasOpen(Profile, kFindSection)) FindPanel().DDockPanel::Open();
@@ -82,4 +99,5 @@ void FrameWindow::OpenKeptPanels() {
     if (DDockPanel::WasOpen(Profile, kMinimapSection)) CmViewMinimap();
     SetCommandChecked(CM_VIEWMINIMAP, minimap_ && minimap_->IsOpen());
     OpenKeptPagePanels();
+    if (DDockPanel::WasOpen(Profile, kAlliesSection)) AlliesPanel().Open();
 }

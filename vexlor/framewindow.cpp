@@ -8,6 +8,7 @@
 #include "mapview/legend.h"
 #include "mapwindow/minimappanel.h"
 #include "model/levelname.h"
+#include "ui/alliespanel.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
 #include "ui/lineswindow.h"
@@ -135,6 +136,15 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWFACTION, [this] { CmViewFaction(); });
     OnCommand(CM_VIEWREFERENCE, [this] { CmViewReference(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
+    // Allies are the faction's, which the player's own first report fixes; only the player's
+    // own months go to an ally.
+    OnCommand(
+        CM_FILEADDALLYMAP, [this] { CmFileAddAllyMap(); },
+        [this] { return !Document().Turns().IsEmpty(); });
+    OnCommand(
+        CM_FILEEXPORTFORALLY, [this] { CmFileExportForAlly(); },
+        [this] { return !Document().Turns().IsEmpty(); });
+    OnCommand(CM_VIEWALLIES, [this] { CmViewAllies(); });
     RegisterZoomCommands();
     RegisterNoteCommands();
     RegisterShadeCommands();

@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+class DAlliesPanel;
 class DLinesWindow;
 class MinimapPanel;
 class DHelpWindow;
@@ -69,6 +70,9 @@ enum FrameCommand : unsigned {
     CM_VIEWSHADEFACTIONS = 249,
     CM_VIEWFACTION = 270,
     CM_VIEWREFERENCE = 271,
+    CM_FILEADDALLYMAP = 230,
+    CM_FILEEXPORTFORALLY = 231,
+    CM_VIEWALLIES = 232,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -176,6 +180,11 @@ public:
     void CmViewReference();
     // Opens it at the description of the skill or item of that abbreviation.
     void ShowReference(ReferenceKind kind, const Str& abbr);
+    // Allies: another faction's map added as that ally's, the player's own months written
+    // for an ally (all, or from a chosen month on), and the panel that lists the allies.
+    void CmFileAddAllyMap();
+    void CmFileExportForAlly();
+    void CmViewAllies();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -215,6 +224,8 @@ public:
     // The faction's page and the descriptions, once made as the find panel is.
     DLinesWindow* FactionPageWindow() { return factionPage_.get(); }
     DLinesWindow* ReferenceWindow() { return references_.get(); }
+    // The allies panel, once made as the find panel is.
+    DAlliesPanel* AlliesWindow() { return allies_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -240,6 +251,7 @@ private:
     void DocumentChanged() override;
     DocAnswer ReplaceTurn(const DocOutcome& report, bool forAll) override;
     DocAnswer OtherFaction(const DocOutcome& report) override;
+    DocAnswer AllyReport(const DocOutcome& report, bool forAll) override;
     bool AskYesNo(const Str& question);
     void ShowMessage(const Str& message);
     // The outcome's message, if it has one.
@@ -269,6 +281,14 @@ private:
     MinimapPanel& MinimapView();
     DLinesWindow& FactionPanel();
     DLinesWindow& ReferencePanel();
+    DAlliesPanel& AlliesPanel();
+    // The allies panel lists the allies the document holds now.
+    void RefreshAllies();
+    // The panel's buttons: removing asks first.
+    void RemoveAlly(int faction);
+    void RefreshAlly(int faction);
+    // A done outcome's words in the status bar, a failure's in a box.
+    void ShowAllyOutcome(const DocOutcome& outcome);
     // The panels that were open when the program was last left open again.
     void OpenKeptPanels();
     void OpenKeptPagePanels();
@@ -316,6 +336,7 @@ private:
     std::vector<AtlCoord> bookmarks_; // the Bookmarks menu's jumps, in its order
     std::unique_ptr<DLinesWindow> factionPage_;
     std::unique_ptr<DLinesWindow> references_;
+    std::unique_ptr<DAlliesPanel> allies_;
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.

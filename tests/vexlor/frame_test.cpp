@@ -198,15 +198,16 @@ private slots:
                                          Str(Report("head-standard/3-turn2.rep").c_str()),
                                          Str(Report("head-standard/4-turn1.rep").c_str()),
                                          Str(Report("head-standard/3-turn1.rep").c_str())});
+        MessageBoxScript::PushAnswer(IDNO);      // 4-turn1: not as an ally's
         MessageBoxScript::PushAnswer(IDYES);     // 4-turn1: another faction, go on
         MessageBoxScript::PushAnswer(IDNOTOALL); // 3-turn2: keep the loaded turn
         MessageBoxScript::PushAnswer(IDOK);      // the summary
         QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));
         const auto& shown = MessageBoxScript::History();
-        QCOMPARE(shown.size(), size_t(3));
-        QCOMPARE(shown[0].style, unsigned(MB_YESALLCANCEL | MB_ICONWARNING));
-        QCOMPARE(shown[1].style, unsigned(MB_YESNOALL | MB_ICONQUESTION));
-        QCOMPARE(shown[2].text,
+        QCOMPARE(shown.size(), size_t(4));
+        QCOMPARE(shown[1].style, unsigned(MB_YESALLCANCEL | MB_ICONWARNING));
+        QCOMPARE(shown[2].style, unsigned(MB_YESNOALL | MB_ICONQUESTION));
+        QCOMPARE(shown[3].text,
                  Str(("Reports added: 2, replaced: 0, kept: 1, refused: 1.\n\nRefused:\n" +
                       Report("head-standard/4-turn1.rep") +
                       " is for faction 4, the map is for faction 3.")
@@ -383,10 +384,13 @@ private slots:
         auto says = [](const std::string& text) {
             return ShownTexts() == std::vector<Str>{Str(text.c_str())};
         };
+        MessageBoxScript::PushAnswer(IDNO); // not as an ally's
         MessageBoxScript::PushAnswer(IDOK);
         AddReport(Report("head-standard/4-turn2.rep"));
-        QVERIFY(says(Report("head-standard/4-turn2.rep") +
-                     " is for faction 4, the map is for faction 3."));
+        QCOMPARE(ShownTexts().size(), size_t(2));
+        QCOMPARE(ShownTexts()[1], Str((Report("head-standard/4-turn2.rep") +
+                                       " is for faction 4, the map is for faction 3.")
+                                          .c_str()));
         QVERIFY(unchanged());
 
         // A file that cannot be opened keeps the folder the dialogs start in as well.

@@ -142,13 +142,16 @@ private slots:
             expected[240 + i] = shade[i];
         expected[270] = "F&action...";
         expected[271] = "&Reference...";
+        expected[230] = "Add a&lly's map...";
+        expected[231] = "Export for an all&y...";
+        expected[232] = "A&llies...";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size, Export map and Export selection stand greyed, and so do a note and a
         // bookmark without a hex selected.
         for (auto [id, on] : enabled)
             QCOMPARE(on, (id < 200 || id > 205) && id != 222 && id != 106 && id != 250 &&
-                             id != 260 && id != 261);
+                             id != 260 && id != 261 && id != 230 && id != 231);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));
