@@ -5,6 +5,8 @@
 #include "model/turnextras.h"
 #include "model/vexlordoc.h"
 
+#include <algorithm>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -44,15 +46,24 @@ public:
     explicit GateFinder(const VexlorDoc& doc) : doc_(doc) {}
     bool HasGate(const SightingIndex::Shown& shown) {
         if (shown.partial) return false;
-        auto [at, isNew] = extras_.try_emplace(shown.seen.Value(), nullptr);
-        if (isNew) at->second = KeptExtras(doc_, shown.seen);
-        const RegionExtras* region = at->second ? at->second->FindRegion(shown.coord) : nullptr;
-        return region && region->gate != 0;
+        auto [at, isNew] = gates_.try_emplace({shown.source, shown.seen.Value()}, nullptr);
+        if (isNew) at->second = GatesOf(shown.source, shown.seen);
+        return at->second &&
+               std::binary_search(at->second->begin(), at->second->end(), shown.coord);
     }
 
 private:
+    // The gates the report of source named in the month seen: the player's or an ally's.
+    const std::vector<AtlCoord>* GatesOf(int source, AtlDate seen) const {
+        const VexlorDoc* from = &doc_;
+        if (source != doc_.GetFaction().Number())
+            if (const AllyMap* ally = doc_.Extras().allies.Find(source)) from = ally->doc.get();
+        const TurnNode* turn = from->FindTurn(seen);
+        return turn ? &turn->extras.GateHexes() : nullptr;
+    }
+
     const VexlorDoc& doc_;
-    std::unordered_map<int32_t, const TurnExtras*> extras_;
+    std::map<std::pair<int, int32_t>, const std::vector<AtlCoord>*> gates_;
 };
 
 } // namespace

@@ -24,10 +24,12 @@ const ExtChunkKind kKinds[] = {
     {{'U', 'N', 'T', 'X'}, &kUnitsPart, nullptr, nullptr},
     {{'E', 'V', 'N', 'T'}, &kEventsPart, nullptr, nullptr},
     {{'W', 'A', 'G', 'E'}, &kWagesPart, nullptr, nullptr},
-    {{'A', 'L', 'L', 'Y'}, nullptr, nullptr, ReadAllyChunk, CountAllyChunks, WriteAllyChunk},
     {{'N', 'O', 'T', 'E'}, nullptr, WriteNotesChunk, ReadNotesChunk},
     {{'F', 'A', 'C', 'T'}, &kFactionPart, nullptr, nullptr},
     {{'R', 'E', 'F', 'S'}, nullptr, WriteReferencesChunk, ReadReferencesChunk},
+    // The allies' maps come after everything of the player's own, which stays byte for byte
+    // what it is without them.
+    {{'A', 'L', 'L', 'Y'}, nullptr, nullptr, ReadAllyChunk, CountAllyChunks, WriteAllyChunk},
     {kDamagedTag, nullptr, WriteNoChunk, RefuseChunk},
 };
 

@@ -29,6 +29,22 @@ const TurnExtras* KeptTurnExtras::FindOnce(TurnExtras& scratch) const {
     return &scratch;
 }
 
+const std::vector<AtlCoord>& KeptTurnExtras::GateHexes() const {
+    if (gatesKnown_ && !changed_ && !read_) return gates_;
+    TurnExtras scratch;
+    const TurnExtras* extras = &extras_;
+    if (!changed_ && !read_) {
+        const Part& part = parts_[static_cast<size_t>(kRegionsPart.slot)];
+        if (part.kind) Decode(part.bytes, *part.kind, scratch);
+        extras = &scratch;
+        gatesKnown_ = true;
+    }
+    gates_.clear();
+    for (const auto& [coord, region] : extras->Regions())
+        if (region.gate != 0) gates_.push_back(coord);
+    return gates_;
+}
+
 TurnExtras& KeptTurnExtras::Change() {
     Find();
     parts_ = {};
@@ -44,6 +60,7 @@ bool KeptTurnExtras::Has(const TurnPartKind& kind) const {
 
 void KeptTurnExtras::Keep(const TurnPartKind& kind, KeptBytes bytes, const PartShape& shape) {
     Part& part = parts_[static_cast<size_t>(kind.slot)];
+    gatesKnown_ = false;
     if (changed_ || part.kind || !shape.normal) {
         // Merged into the objects, as the whole-chunk reader applies one part after another.
         Decode(bytes, kind, Change());

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 class owstream;
 struct PartShape;
@@ -28,6 +29,11 @@ public:
     const TurnExtras* FindOnce(TurnExtras& scratch) const;
     // The extras to change (made empty when there are none yet); from now on they are written.
     TurnExtras& Change();
+    // The hexes whose region block named a gate, in coordinate order. Worked out from the
+    // regions part alone and remembered, without keeping the extras read: the map marks gates
+    // on every turn it shows, and holding every turn's extras for that would cost the memory
+    // that keeping them as bytes saves.
+    const std::vector<AtlCoord>& GateHexes() const;
     // True while nothing of it has been read into objects.
     bool IsKept() const { return !changed_ && !read_; }
 
@@ -50,4 +56,6 @@ private:
     bool changed_ = false;           // extras_ are what is written
     mutable bool read_ = false;      // extras_ hold what the parts say
     mutable TurnExtras extras_;
+    mutable std::vector<AtlCoord> gates_;
+    mutable bool gatesKnown_ = false; // gates_ hold what the kept parts say
 };

@@ -98,7 +98,10 @@ TEST(Notes, ADamagedChunkIsSaidAndKeptAndLosesNothingElse) {
     // A new note saved beside the damaged bytes, which stay for a later program.
     back.doc.SetNote(AtlCoord(2, 32), "Tower");
     ASSERT_EQ(back.doc.Save().kind, DocOutcomeKind::Done);
-    EXPECT_NE(ReadAll(path).find(bytes.substr(tag, bytes.size() - tag - 8)), std::string::npos);
+    uint32_t length = 0;
+    for (int i = 3; i >= 0; --i)
+        length = length << 8 | static_cast<unsigned char>(bytes[tag + 4 + static_cast<size_t>(i)]);
+    EXPECT_NE(ReadAll(path).find(bytes.substr(tag, 8 + length)), std::string::npos);
     Desk again;
     EXPECT_EQ(again.doc.Open(path.c_str()).kind, DocOutcomeKind::ExtrasDamaged);
     EXPECT_EQ(again.doc.Doc().Extras().notes.Find(AtlCoord(2, 32))->text, "Tower");
