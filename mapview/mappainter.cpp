@@ -4,10 +4,10 @@
 #include "gfx/grafview.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
-#include "mapview/notemark.h"
-#include "model/hexnotes.h"
 #include "map/shade.h"
+#include "mapview/notemark.h"
 #include "mapview/shadepaint.h"
+#include "model/hexnotes.h"
 #include "model/location.h"
 #include "model/terrain.h"
 
@@ -113,6 +113,9 @@ std::optional<GrafColor> MapPainter::PatchColour(const AtlCoord& c) const {
     if (hex->Has(AtlHexData::HexPartial))
         colour = {static_cast<uint8_t>(colour.r / 2), static_cast<uint8_t>(colour.g / 2),
                   static_cast<uint8_t>(colour.b / 2)};
+    // A shaded map tints its patches as it tints its hexes.
+    if (const ShadeRow* row = shade_ ? shade_->ClassOf(c) : nullptr)
+        colour = TintedColour(colour, *row);
     return colour;
 }
 

@@ -53,6 +53,14 @@ GrafColor ShadeColour(const ShadeRow& row) {
     }
 }
 
+GrafColor TintedColour(GrafColor under, const ShadeRow& row) {
+    GrafColor tint = ShadeColour(row);
+    auto mix = [](uint8_t a, uint8_t b) {
+        return static_cast<uint8_t>((a * (255 - kShadeAlpha) + b * kShadeAlpha + 127) / 255);
+    };
+    return {mix(under.r, tint.r), mix(under.g, tint.g), mix(under.b, tint.b)};
+}
+
 void TintHex(GrafView& view, const HexMetrics& metrics, PixelPoint corner, const ShadeRow& row) {
     PixelPoint outline[6];
     for (int i = 0; i < 6; ++i) {

@@ -14,6 +14,8 @@ struct ShadeRow;
 // long ago); weather and factions have colours of their own, the player's faction gold as
 // its marker.
 GrafColor ShadeColour(const ShadeRow& row);
+// under with the tint of row laid over it, as TintHex lays it over a hex.
+GrafColor TintedColour(GrafColor under, const ShadeRow& row);
 
 // How much of the tint covers the terrain picture (of 255): enough to read the class, little
 // enough to tell the terrain.

@@ -92,6 +92,9 @@ void MapView::SetShade(const ShadeChoice& choice) {
     shadeChoice_ = choice;
     Reshade();
     Invalidate();
+    // What follows the map's colours (the minimap) draws them again.
+    ++mapGeneration_;
+    host_.ViewMoved();
 }
 
 void MapView::Reshade() {

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QtTest>
 
+#include <map>
+
 class ShadeTest : public QObject {
     Q_OBJECT
 
@@ -72,6 +74,14 @@ private slots:
         QCOMPARE(qobject_cast<QMenu*>(entry->parent())->objectName(), QStringLiteral("Shade"));
         QVERIFY(Frame().IsCommandChecked(CM_VIEWSHADENONE));
         QVERIFY(LegendRect().isEmpty());
+        MapView& view = Frame().Map();
+        std::map<AtlCoord, GrafColor> unshaded;
+        view.GetMap()
+            .GetPlain(view.GetCurPlain())
+            ->ForEachHex([&](const AtlCoord& c, const AtlHexData&) {
+                if (auto colour = view.GetPainter().PatchColour(c)) unshaded[c] = *colour;
+            });
+        QVERIFY(!unshaded.empty());
 
         QVERIFY(Frame().EvCommand(CM_VIEWSHADEWAGES));
         QVERIFY(Frame().IsCommandChecked(CM_VIEWSHADEWAGES));
@@ -79,6 +89,12 @@ private slots:
         QCOMPARE(Profile.GetString("Options", "Shade", "", 64), Str("wages"));
         QVERIFY(ShadesAsCore());
         QCOMPARE(Frame().Map().ShadeClasses().ShadedCount(), size_t(3));
+        // The minimap takes its colours from the painter: a shaded hex's patch is tinted as
+        // the hex is, the others keep theirs.
+        for (const auto& [c, colour] : unshaded) {
+            const ShadeRow* row = view.ShadeClasses().ClassOf(c);
+            QCOMPARE(view.GetPainter().PatchColour(c), row ? TintedColour(colour, *row) : colour);
+        }
 
         // The legend stands in the map's bottom-left corner with a swatch of each class.
         QRect legend = LegendRect();
