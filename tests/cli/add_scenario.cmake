@@ -5,24 +5,8 @@ file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 set(doc "${WORK}/red.atl")
 
-# run(<expected status> <output variable> args...)
-function(run status outvar)
-    execute_process(COMMAND ${CLI} ${ARGN} WORKING_DIRECTORY "${REPORTS}"
-        OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-    if(NOT rc EQUAL status)
-        message(FATAL_ERROR "vexlor-cli ${ARGN}: exit status ${rc}, expected ${status}\n${out}${err}")
-    endif()
-    set(${outvar} "${out}" PARENT_SCOPE)
-    set(${outvar}_err "${err}" PARENT_SCOPE)
-endfunction()
-
-function(expect_same actual expected_file)
-    file(READ "${EXPECTED_DIR}/${expected_file}" expected)
-    if(NOT actual STREQUAL expected)
-        file(WRITE "${WORK}/actual-${expected_file}" "${actual}")
-        message(FATAL_ERROR "output differs from ${expected_file}; see ${WORK}/actual-${expected_file}")
-    endif()
-endfunction()
+set(CLI_RUN_DIR "${REPORTS}")
+include(${CMAKE_CURRENT_LIST_DIR}/cli_steps.cmake)
 
 # A new document from one faction's turns, given newest first: they are added (and printed) in
 # the order of their turns.

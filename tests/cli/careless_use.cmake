@@ -6,15 +6,7 @@ file(MAKE_DIRECTORY "${WORK}")
 set(doc "${WORK}/red.atl")
 set(r "${REPORTS}/head-standard")
 
-function(run status outvar)
-    execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err
-        RESULT_VARIABLE rc)
-    if(NOT rc EQUAL status)
-        message(FATAL_ERROR "vexlor-cli ${ARGN}: exit status ${rc}, expected ${status}\n${out}${err}")
-    endif()
-    set(${outvar} "${out}" PARENT_SCOPE)
-    set(${outvar}_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_steps.cmake)
 
 # How many of the reports' turns doc holds: adding them again without --replace keeps them.
 function(expect_loaded count)

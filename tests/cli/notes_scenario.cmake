@@ -7,16 +7,7 @@ set(doc "${WORK}/noted.atl")
 file(COPY_FILE "${DOC}" "${doc}")
 file(READ "${DOC}" plainBytes HEX)
 
-# run(<expected status> <output variable> args...)
-function(run status outvar)
-    execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err
-        RESULT_VARIABLE rc)
-    if(NOT rc EQUAL status)
-        message(FATAL_ERROR "vexlor-cli ${ARGN}: exit status ${rc}, expected ${status}\n${out}${err}")
-    endif()
-    set(${outvar} "${out}" PARENT_SCOPE)
-    set(${outvar}_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_steps.cmake)
 
 function(expect actual expected what)
     if(NOT "${actual}" STREQUAL "${expected}")

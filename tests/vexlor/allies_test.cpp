@@ -68,10 +68,7 @@ private slots:
         QVERIFY(panel && panel->IsOpen());
         MessageBoxScript::Reset();
         // Docked beside the map, never over it.
-        auto* map = Frame().Widget()->findChild<QWidget*>(QStringLiteral("mapView"));
-        QVERIFY(!QRect(map->mapToGlobal(QPoint()), map->size())
-                     .intersects(
-                         QRect(panel->Widget()->mapToGlobal(QPoint()), panel->Widget()->size())));
+        QVERIFY(window_.BesideMap(panel->Widget()));
         // No allies yet: the panel says how to add one, and offers nothing to remove.
         QCOMPARE(panel->GetRowCount(), 0);
         QVERIFY(panel->Widget()->findChild<QLabel*>(QStringLiteral("alliesNone"))->isVisible());

@@ -28,9 +28,7 @@ class FindWayTest : public QObject {
     PopulatedFrame window_;
 
     FrameWindow& Frame() { return window_.Frame(); }
-    QAbstractScrollArea* Map() {
-        return Frame().Widget()->findChild<QAbstractScrollArea*>(QStringLiteral("mapView"));
-    }
+    QAbstractScrollArea* Map() { return window_.MapScroll(); }
     AtlCoord Selected() { return Frame().Map().GetMap().GetSelectedCoord(); }
     QString Described() {
         auto* pane = Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));

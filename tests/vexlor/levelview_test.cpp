@@ -33,12 +33,7 @@ class LevelViewTest : public QObject {
 
     FrameWindow& Frame() { return window_.Frame(); }
     MapView& Map() { return Frame().Map(); }
-    QWidget* MapArea() {
-        return Frame()
-            .Widget()
-            ->findChild<QAbstractScrollArea*>(QStringLiteral("mapView"))
-            ->viewport();
-    }
+    QWidget* MapArea() { return window_.MapArea(); }
     void Add(const std::string& report) {
         FileDialogScript::PushFileName(report.c_str());
         QVERIFY(Frame().EvCommand(CM_FILEADDREPORT));

@@ -21,12 +21,7 @@ class MinimapTest : public QObject {
 
     FrameWindow& Frame() { return window_.Frame(); }
     MapView& Map() { return Frame().Map(); }
-    QWidget* MapArea() {
-        return Frame()
-            .Widget()
-            ->findChild<QAbstractScrollArea*>(QStringLiteral("mapView"))
-            ->viewport();
-    }
+    QWidget* MapArea() { return window_.MapArea(); }
     MinimapPanel& Minimap() { return *Frame().Minimap(); }
     QWidget* Picture() {
         return Frame().Widget()->findChild<QWidget*>(QStringLiteral("minimapPanelPicture"));

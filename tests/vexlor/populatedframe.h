@@ -7,6 +7,7 @@
 #include "ui/messagebox.h"
 #include "vexlor/framewindow.h"
 
+#include <QAbstractScrollArea>
 #include <QtTest>
 #include <memory>
 #include <string>
@@ -54,6 +55,17 @@ public:
     void Reopen() { frame_ = std::make_unique<FrameWindow>("Vexlor", Language.LoadMenuA(1)); }
 
     FrameWindow& Frame() { return *frame_; }
+    // The map view's scroll area, and its viewport, where the hexes are painted and clicked.
+    QAbstractScrollArea* MapScroll() {
+        return frame_->Widget()->findChild<QAbstractScrollArea*>(QStringLiteral("mapView"));
+    }
+    QWidget* MapArea() { return MapScroll()->viewport(); }
+    // Whether a docked panel stands beside the map, never over its hexes.
+    bool BesideMap(const QWidget* panel) {
+        QWidget* map = MapScroll();
+        return !QRect(map->mapToGlobal(QPoint()), map->size())
+                    .intersects(QRect(panel->mapToGlobal(QPoint()), panel->size()));
+    }
     std::string File(const char* name) const { return dir_->File(name); }
 
 private:

@@ -22,9 +22,7 @@ class ShadeTest : public QObject {
     PopulatedFrame window_;
 
     FrameWindow& Frame() { return window_.Frame(); }
-    QWidget* MapWidget() {
-        return Frame().Widget()->findChild<QWidget*>(QStringLiteral("mapView"));
-    }
+    QWidget* MapWidget() { return window_.MapScroll(); }
     // The map on screen as it is painted now.
     QImage Screen() {
         QWidget* map = MapWidget();

@@ -62,10 +62,7 @@ private slots:
         DLinesWindow* events = Frame().TurnEventsWindow();
         QVERIFY(events && events->Widget()->isVisible());
         // Docked below the map, never over the hexes it names.
-        auto* map = Frame().Widget()->findChild<QWidget*>(QStringLiteral("mapView"));
-        QVERIFY(!QRect(map->mapToGlobal(QPoint()), map->size())
-                     .intersects(
-                         QRect(events->Widget()->mapToGlobal(QPoint()), events->Widget()->size())));
+        QVERIFY(window_.BesideMap(events->Widget()));
         QCOMPARE(events->GetCaption(), Str("Turn events - June, Year 1"));
         QCOMPARE(events->GetShownLine(0), Str("Errors during turn:"));
         QVERIFY(events->GetShownCount() > 40);
