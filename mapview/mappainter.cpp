@@ -4,6 +4,7 @@
 #include "gfx/grafview.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
+#include "map/hexmarks.h"
 #include "map/shade.h"
 #include "mapview/notemark.h"
 #include "mapview/shadepaint.h"
@@ -211,6 +212,12 @@ void MapPainter::DrawHex2(GrafView& view, const AtlCoord& c, PixelPoint corner) 
     const AtlHexData* hex = map_.GetHex(c);
     if (!hex) return;
     objects_.DrawPictures(view, geometry_.Metrics(), dpr_, *hex, corner);
+    if (marks_)
+        for (int kind = 0; kind < HexMarks::kKinds; ++kind)
+            if (marks_->Has(static_cast<MarkKind>(kind), c))
+                // A second kind on the same hex stays visible inside the first.
+                DrawOutline(view, corner, kMarkColours[kind],
+                            std::max(1, SelectedBorderWidth() - kind));
     if (hex->Has(AtlHexData::HexSelected)) DrawOutline(view, corner);
     if (std::optional<PixelRect> box = NameBox(c, corner)) {
         const Bitmap* label = Label(hex->Location().townName);
@@ -290,8 +297,12 @@ void MapPainter::DrawOverlay(GrafView& view, PixelPoint from, int width, int hei
 }
 
 void MapPainter::DrawOutline(GrafView& view, PixelPoint corner) const {
+    DrawOutline(view, corner, kSelectedBorder, SelectedBorderWidth());
+}
+
+void MapPainter::DrawOutline(GrafView& view, PixelPoint corner, GrafColor colour, int width) const {
     const HexMetrics& m = geometry_.Metrics();
-    view.SetPen(kSelectedBorder, SelectedBorderWidth());
+    view.SetPen(colour, width);
     PixelPoint from = Offset(corner, m.Outline(0));
     view.MoveTo(from.x, from.y);
     for (int i = 1; i <= 6; ++i) {

@@ -17,6 +17,7 @@ class AtlHexData;
 class AtlMap;
 class GrafView;
 class HexGeometry;
+class HexMarks;
 class ScrollData;
 class ShadeMap;
 
@@ -54,6 +55,11 @@ public:
     void SetDevicePixelRatio(double dpr);
     // Tints each hex by its class in shade (null: none); shade must outlive its use here.
     void SetShade(const ShadeMap* shade) { shade_ = shade; }
+    // Outlines the hexes of marks, each kind in its colour (null: none); marks must outlive
+    // its use here.
+    void SetMarks(const HexMarks* marks) { marks_ = marks; }
+    // The outline of each kind of marked hex (MarkKind order): changed hexes, a faction's.
+    static constexpr GrafColor kMarkColours[] = {{255, 216, 0}, {0, 224, 255}};
 
     // Paints the part of plain z inside clip (window pixels) with the view scrolled to
     // scroll: the background, then every hex meeting clip in two passes, so that names and
@@ -112,6 +118,7 @@ private:
     // The hex across edge `edge` of c, with the world's wrap.
     const AtlHexData* Neighbour(const AtlCoord& c, int edge) const;
     void DrawOutline(GrafView& view, PixelPoint corner) const;
+    void DrawOutline(GrafView& view, PixelPoint corner, GrafColor colour, int width) const;
     int SelectedBorderWidth() const;
     // A piece of the overlay sheet given at actual size, its top-left corner at (x, y).
     void DrawOverlay(GrafView& view, PixelPoint from, int width, int height, int x, int y) const;
@@ -126,6 +133,7 @@ private:
     Bitmap overlay_;
     double dpr_ = 1;
     const ShadeMap* shade_ = nullptr;
+    const HexMarks* marks_ = nullptr;
     mutable Scaled scaled_;
     mutable std::unordered_map<int, GrafColor> pictureColours_; // by the picture's cell
     ObjectPainter objects_;

@@ -88,6 +88,12 @@ void MapView::Relayout() {
     Invalidate();
 }
 
+void MapView::SetMarks(MarkKind kind, std::vector<AtlCoord> hexes) {
+    marks_.Set(kind, std::move(hexes));
+    painter_.SetMarks(marks_.IsEmpty() ? nullptr : &marks_);
+    Invalidate();
+}
+
 void MapView::SetShade(const ShadeChoice& choice) {
     shadeChoice_ = choice;
     Reshade();

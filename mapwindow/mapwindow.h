@@ -3,6 +3,7 @@
 #include "gfx/offscreen.h"
 #include "map/atlmap.h"
 #include "map/hexgeometry.h"
+#include "map/hexmarks.h"
 #include "map/mapviewsink.h"
 #include "map/scrolldata.h"
 #include "map/shade.h"
@@ -103,6 +104,10 @@ public:
     void SetShade(const ShadeChoice& choice);
     const ShadeChoice& GetShade() const { return shadeChoice_; }
     const ShadeMap& ShadeClasses() const { return shade_; }
+    // Outlines hexes of one kind (none: the kind's outlines go) until set again; the marks
+    // stay across turns and levels, their owner sets them anew when they should follow.
+    void SetMarks(MarkKind kind, std::vector<AtlCoord> hexes);
+    const HexMarks& GetMarks() const { return marks_; }
     // Where the legend stands in the window; empty while the map is not shaded.
     PixelRect ShadeLegendRect();
 
@@ -181,7 +186,8 @@ private:
     int zoomWheelRest_ = 0;     // wheel turns short of a notch
     PixelPoint paintedOrigin_;  // the level's margins in the picture on screen
     unsigned mapGeneration_ = 0;
-    DragBox box_;               // a box being dragged to export
+    DragBox box_; // a box being dragged to export
     ShadeChoice shadeChoice_;
     ShadeMap shade_;
+    HexMarks marks_;
 };
