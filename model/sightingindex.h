@@ -3,6 +3,7 @@
 #include "base/list.h"
 #include "model/atlcoord.h"
 #include "model/atldate.h"
+#include "model/turnstamps.h"
 
 #include <cstdint>
 #include <vector>
@@ -22,10 +23,7 @@ class TurnNode;
 class SightingIndex {
 public:
     // One source's turns, in ascending date order, and the faction whose reports they are.
-    struct Source {
-        int faction;
-        const ListT<TurnNode>* turns;
-    };
+    using Source = TurnSource;
 
     struct Shown {
         AtlCoord coord;
@@ -98,7 +96,6 @@ private:
 
     std::vector<Hex> hexes_;
     std::vector<Step> steps_;
-    std::vector<Turn> turns_;      // the sources' turns, source after source, in list order
-    std::vector<uint64_t> stamps_; // the turns' stamps when built, in the order of turns_
-    std::vector<int> sourceTurns_; // per source: its faction, then its number of turns
+    std::vector<Turn> turns_; // the sources' turns, source after source, in list order
+    TurnStamps stamps_;
 };

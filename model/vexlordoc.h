@@ -42,6 +42,8 @@ public:
     // is read and when a report was added; rebuilt here when turns or allies came, went or
     // changed since.
     const SightingIndex& Sightings() const;
+    // The sources of sightings: the player's own turns, then each ally's, by faction number.
+    std::vector<TurnSource> SightingSources() const;
     // Builds the index now, so that the first map after an open or an add costs no more than
     // any other. Also needed after changing a registered location's partial or guard marks.
     void Reindex() const { sightings_.Build(SightingSources()); }
@@ -83,8 +85,6 @@ public:
 
 private:
     friend struct DocRecords;
-    // The player's own turns, then each ally's, by faction number.
-    std::vector<SightingIndex::Source> SightingSources() const;
 
     AtlFaction faction_;
     ListT<TurnNode> turns_;
