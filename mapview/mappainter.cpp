@@ -8,6 +8,7 @@
 #include "map/shade.h"
 #include "mapview/notemark.h"
 #include "mapview/shadepaint.h"
+#include "mapview/trackpaint.h"
 #include "model/hexnotes.h"
 #include "model/location.h"
 #include "model/terrain.h"
@@ -167,6 +168,7 @@ void MapPainter::Draw(GrafView& view, const PixelRect& clip, int z,
         if (const HexNote* note = notes ? notes->Find(place.hex) : nullptr)
             DrawNoteMark(view, place.corner, geometry_.Metrics(), *note);
     }
+    if (track_) track_->Draw(view, geometry_, scroll, z);
     view.RestoreState();
 }
 

@@ -20,6 +20,7 @@ class HexGeometry;
 class HexMarks;
 class ScrollData;
 class ShadeMap;
+class TrackPainter;
 
 // Paints one plain of the hex map through a GrafView: terrain pictures, a shade over hexes
 // known only partly, the hex borders with the selected hex's outline set apart, town names
@@ -58,6 +59,8 @@ public:
     // Outlines the hexes of marks, each kind in its colour (null: none); marks must outlive
     // its use here.
     void SetMarks(const HexMarks* marks) { marks_ = marks; }
+    // Draws a unit's track over the hexes (null: none); track must outlive its use here.
+    void SetTrack(const TrackPainter* track) { track_ = track; }
     // The outline of each kind of marked hex (MarkKind order): changed hexes, a faction's.
     static constexpr GrafColor kMarkColours[] = {{255, 216, 0}, {0, 224, 255}};
 
@@ -134,6 +137,7 @@ private:
     double dpr_ = 1;
     const ShadeMap* shade_ = nullptr;
     const HexMarks* marks_ = nullptr;
+    const TrackPainter* track_ = nullptr;
     mutable Scaled scaled_;
     mutable std::unordered_map<int, GrafColor> pictureColours_; // by the picture's cell
     ObjectPainter objects_;
