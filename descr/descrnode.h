@@ -46,5 +46,15 @@ private:
     Str abbr_;
 };
 
+// A unit line: it knows the unit's number, so that choosing it can show the unit's track.
+class DescrUnitNode : public DescrTVNode {
+public:
+    explicit DescrUnitNode(int32_t number) : number_(number) {}
+    int32_t Number() const { return number_; }
+
+private:
+    int32_t number_;
+};
+
 // The root of a description: not shown itself, its children are the top lines.
 class DescrTVRoot : public DescrTVNode {};

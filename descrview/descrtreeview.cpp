@@ -23,6 +23,10 @@ void DescrTreeView::EvChoose(TreeViewNode* node) {
         }
         return;
     }
+    if (auto* unit = dynamic_cast<DescrUnitNode*>(node)) {
+        if (trackUnit_) trackUnit_(unit->Number());
+        return;
+    }
     auto* exit = dynamic_cast<DescrExitNode*>(node);
     if (!exit || !goTo_) return;
     // The description is rebuilt for the hex gone to: the node goes with it.

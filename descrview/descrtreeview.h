@@ -24,8 +24,11 @@ public:
     void OnGoTo(std::function<void(const AtlCoord&)> goTo) { goTo_ = std::move(goTo); }
     using ShowReference = std::function<void(ReferenceKind kind, const Str& abbr)>;
     void OnReference(ShowReference show) { showReference_ = std::move(show); }
+    // A unit line chosen shows the unit's track, through what OnTrackUnit set.
+    void OnTrackUnit(std::function<void(int32_t number)> track) { trackUnit_ = std::move(track); }
 
 private:
     std::function<void(const AtlCoord&)> goTo_;
     ShowReference showReference_;
+    std::function<void(int32_t number)> trackUnit_;
 };

@@ -88,6 +88,12 @@ void MapView::Relayout() {
     Invalidate();
 }
 
+void MapView::SetTrack(std::vector<TrackPoint> track) {
+    track_.SetTrack(std::move(track));
+    painter_.SetTrack(track_.IsEmpty() ? nullptr : &track_);
+    Invalidate();
+}
+
 void MapView::SetMarks(MarkKind kind, std::vector<AtlCoord> hexes) {
     marks_.Set(kind, std::move(hexes));
     painter_.SetMarks(marks_.IsEmpty() ? nullptr : &marks_);

@@ -9,6 +9,7 @@
 #include "map/shade.h"
 #include "map/storedarea.h"
 #include "mapview/mappainter.h"
+#include "mapview/trackpaint.h"
 #include "mapwindow/dragbox.h"
 #include "ui/dscrollwindow.h"
 
@@ -108,6 +109,9 @@ public:
     // stay across turns and levels, their owner sets them anew when they should follow.
     void SetMarks(MarkKind kind, std::vector<AtlCoord> hexes);
     const HexMarks& GetMarks() const { return marks_; }
+    // Draws a unit's track over the map (empty: none) until set again.
+    void SetTrack(std::vector<TrackPoint> track);
+    const TrackPainter& GetTrack() const { return track_; }
     // Where the legend stands in the window; empty while the map is not shaded.
     PixelRect ShadeLegendRect();
 
@@ -190,4 +194,5 @@ private:
     ShadeChoice shadeChoice_;
     ShadeMap shade_;
     HexMarks marks_;
+    TrackPainter track_;
 };

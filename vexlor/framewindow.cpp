@@ -45,6 +45,7 @@ FrameWindow::FrameWindow(const char* caption, const MenuTemplate& menu)
     startHint_ = std::make_unique<DStartHint>(map_.get(), [this](unsigned c) { EvCommand(c); });
     descr_->OnGoTo([this](const AtlCoord& c) { GoTo(c); });
     descr_->OnReference([this](ReferenceKind kind, const Str& abbr) { ShowReference(kind, abbr); });
+    descr_->OnTrackUnit([this](int32_t number) { TrackUnit(number); });
     doc_.SetObserver(this);
     doc_.SetQuestions(this);
     descr_->SetParent(this);

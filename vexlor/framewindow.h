@@ -6,6 +6,7 @@
 #include "doc/doccontroller.h"
 #include "map/hexdata.h"
 #include "map/mapfind.h"
+#include "map/unittrack.h"
 #include "mapwindow/mapwindow.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
@@ -223,6 +224,11 @@ public:
     MinimapPanel* Minimap() { return minimap_.get(); }
     // The faction's page and the descriptions, once made as the find panel is.
     DLinesWindow* FactionPageWindow() { return factionPage_.get(); }
+    // Draws the unit's track on the map and lists its months beside it (a unit line of the
+    // pane chosen); closing the list takes the track off the map.
+    void TrackUnit(int32_t number);
+    // The list of the track's months, once a unit was tracked.
+    DLinesWindow* TrackWindow() { return trackList_.get(); }
     DLinesWindow* ReferenceWindow() { return references_.get(); }
     // The allies panel, once made as the find panel is.
     DAlliesPanel* AlliesWindow() { return allies_.get(); }
@@ -331,6 +337,9 @@ private:
     std::unique_ptr<DFindBox> findBox_;
     std::vector<FindMatch> found_;
     std::unique_ptr<DLinesWindow> turnEvents_;
+    std::unique_ptr<DLinesWindow> trackList_;
+    std::vector<AtlCoord> trackHexes_; // the targets of the track list's links
+    UnitTracks tracks_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<MinimapPanel> minimap_;
     std::vector<AtlCoord> bookmarks_; // the Bookmarks menu's jumps, in its order
