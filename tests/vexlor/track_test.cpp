@@ -7,6 +7,7 @@
 #include "vexlor/framewindow.h"
 
 #include <QTreeWidget>
+#include <QWidget>
 #include <QtTest>
 
 class TrackTest : public QObject {
@@ -39,6 +40,9 @@ private slots:
         QCOMPARE(list.GetShownLine(7), Str("August, Year 1  (13,1)  Seen by 3, 3"));
         QCOMPARE(Frame().Map().GetTrack().Track().size(), size_t(8));
 
+        // The picture for the documentation, when asked for.
+        if (qEnvironmentVariableIsSet("VEXLOR_TRACK_PICTURE"))
+            QVERIFY(Frame().Widget()->grab().save(qEnvironmentVariable("VEXLOR_TRACK_PICTURE")));
         list.Close();
         QVERIFY(Frame().Map().GetTrack().IsEmpty());
     }
