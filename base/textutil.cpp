@@ -20,3 +20,25 @@ std::optional<long> ParseWhole(std::string_view text, long low, long high) {
     if (value < low || value > high) return std::nullopt;
     return value;
 }
+
+std::string CsvText(const std::vector<std::vector<std::string>>& rows) {
+    std::string text;
+    for (const auto& row : rows) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (i) text += ',';
+            const std::string& cell = row[i];
+            if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+                text += cell;
+                continue;
+            }
+            text += '"';
+            for (char c : cell) {
+                if (c == '"') text += '"';
+                text += c;
+            }
+            text += '"';
+        }
+        text += "\r\n";
+    }
+    return text;
+}

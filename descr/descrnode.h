@@ -46,5 +46,15 @@ private:
     Str abbr_;
 };
 
+// A unit's line: it knows the unit's number, so that the units list can open it in the pane.
+class DescrUnitNode : public DescrTVNode {
+public:
+    explicit DescrUnitNode(int32_t number) : number_(number) {}
+    int32_t Number() const { return number_; }
+
+private:
+    int32_t number_;
+};
+
 // The root of a description: not shown itself, its children are the top lines.
 class DescrTVRoot : public DescrTVNode {};

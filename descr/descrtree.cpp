@@ -91,7 +91,9 @@ void AddUnit(TreeViewNode& parent, const StrAssocIndex& factions, const UnitNode
              bool withBuilding, const UnitExtras* details) {
     Str text;
     FormatUnit(&factions, unit, text, withBuilding);
-    DescrTVNode* line = AddLine(parent, std::move(text));
+    auto node = std::make_unique<DescrUnitNode>(unit.number);
+    node->SetString(std::move(text));
+    auto* line = static_cast<DescrTVNode*>(parent.Add(std::move(node)));
     AddItems(*line, unit.items);
     if (details) AddUnitDetails(*line, *details);
     line->SetOpen(!unit.items.IsEmpty());

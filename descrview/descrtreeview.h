@@ -24,6 +24,9 @@ public:
     void OnGoTo(std::function<void(const AtlCoord&)> goTo) { goTo_ = std::move(goTo); }
     using ShowReference = std::function<void(ReferenceKind kind, const Str& abbr)>;
     void OnReference(ShowReference show) { showReference_ = std::move(show); }
+    // Makes the first line of the unit of that number the current one, the lines above it
+    // opened to show it, and opens it; false when the description has no such unit.
+    bool ShowUnit(int32_t number);
 
 private:
     std::function<void(const AtlCoord&)> goTo_;

@@ -16,6 +16,7 @@
 #include "ui/separator.h"
 #include "ui/starthint.h"
 #include "ui/statusbar.h"
+#include "ui/tablepanel.h"
 #include "ui/toolbar.h"
 #include "vexlor/appmessage.h"
 #include "vexlor/winmain.h"
@@ -145,6 +146,8 @@ void FrameWindow::RegisterCommands() {
         CM_FILEEXPORTFORALLY, [this] { CmFileExportForAlly(); },
         [this] { return !Document().Turns().IsEmpty(); });
     OnCommand(CM_VIEWALLIES, [this] { CmViewAllies(); });
+    OnCommand(CM_VIEWUNITS, [this] { CmViewUnits(); });
+    OnCommand(CM_VIEWFACTIONS, [this] { CmViewFactions(); });
     RegisterZoomCommands();
     RegisterNoteCommands();
     RegisterShadeCommands();
@@ -245,6 +248,8 @@ void FrameWindow::Reformat() {
     if (findBox_) findBox_->Refresh();
     RefreshTurnEvents();
     RefreshFactionPage();
+    RefreshUnits();
+    RefreshFactions();
     UpdateCommands();
 }
 

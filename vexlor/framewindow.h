@@ -4,8 +4,10 @@
 #include "base/messagetable.h"
 #include "descrview/descrtreeview.h"
 #include "doc/doccontroller.h"
+#include "map/factionlist.h"
 #include "map/hexdata.h"
 #include "map/mapfind.h"
+#include "map/unitlist.h"
 #include "mapwindow/mapwindow.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
@@ -24,6 +26,7 @@ class DHelpWindow;
 class DProgressDialog;
 class DStartHint;
 class DStatusBar;
+class DTablePanel;
 class DToolbar;
 class DWindowSeparator;
 struct FileDialogParams;
@@ -73,6 +76,8 @@ enum FrameCommand : unsigned {
     CM_FILEADDALLYMAP = 230,
     CM_FILEEXPORTFORALLY = 231,
     CM_VIEWALLIES = 232,
+    CM_VIEWUNITS = 295,
+    CM_VIEWFACTIONS = 296,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -185,6 +190,10 @@ public:
     void CmFileAddAllyMap();
     void CmFileExportForAlly();
     void CmViewAllies();
+    // Opens the table of the units of the turn on show (the player's own and allied ones, or
+    // every unit seen), and the table of the factions the map has seen.
+    void CmViewUnits();
+    void CmViewFactions();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -226,6 +235,11 @@ public:
     DLinesWindow* ReferenceWindow() { return references_.get(); }
     // The allies panel, once made as the find panel is.
     DAlliesPanel* AlliesWindow() { return allies_.get(); }
+    // The units and factions tables, once made as the find panel is.
+    DTablePanel* UnitsWindow() { return units_.get(); }
+    DTablePanel* FactionsWindow() { return factions_.get(); }
+    // The faction whose units' hexes the map marks; 0 for none.
+    int MarkedFaction() const { return markedFaction_; }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -292,6 +306,22 @@ private:
     // The panels that were open when the program was last left open again.
     void OpenKeptPanels();
     void OpenKeptPagePanels();
+    void OpenKeptTablePanels();
+    // The units and factions tables: made on first use, filled again for the turn on show.
+    DTablePanel& UnitsPanel();
+    DTablePanel& FactionsPanel();
+    void RefreshUnits();
+    void RefreshFactions();
+    // The units table lists every unit seen (with its faction), or the player's and allies'.
+    void ShowAllUnits(bool all);
+    // A unit chosen is gone to and opened in the description pane; a faction chosen has its
+    // units' hexes marked, or unmarked when it was marked.
+    void ChooseUnit(int row);
+    void ChooseFaction(int row);
+    // Marks the hexes of faction's units in the month on show; 0 takes the marks away.
+    void MarkFaction(int faction);
+    // Asks where, and writes a table's rows there as comma-separated text.
+    void SaveTable(const std::string& csv);
     // What the find box lists for text, newest sightings first, remembered for the choice
     // that may follow.
     std::vector<DFindBox::Line> Find(const Str& text);
@@ -337,6 +367,12 @@ private:
     std::unique_ptr<DLinesWindow> factionPage_;
     std::unique_ptr<DLinesWindow> references_;
     std::unique_ptr<DAlliesPanel> allies_;
+    std::unique_ptr<DTablePanel> units_;
+    std::vector<UnitRow> unitRows_; // the units table's rows, in the order it was given them
+    bool allUnits_ = false;
+    std::unique_ptr<DTablePanel> factions_;
+    std::vector<FactionRow> factionRows_;
+    int markedFaction_ = 0;
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.
