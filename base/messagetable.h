@@ -255,6 +255,9 @@ enum : int {
     ItemReportsHeading = 2060,
     ObjectReportsHeading = 2061,
     NoReferences = 2062,
+    // The factions the map has seen: vexlor-cli factions.
+    CliFactionsUsage = 2350,
+    CliFactionsSummary = 2351,
     // Allies in the window: the allies panel, and the dialogs of adding an ally's map and
     // exporting for one.
     Allies = 1801,
@@ -542,6 +545,9 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::ItemReportsHeading, "Item reports:"},
     {Msg::ObjectReportsHeading, "Object reports:"},
     {Msg::NoReferences, "The reports of this map describe no skills, items or objects."},
+    {Msg::CliFactionsUsage, "factions DOC"},
+    {Msg::CliFactionsSummary, "print every faction the map has seen: number, name, the first "
+                              "and last month a report named it, and the attitude declared"},
     {Msg::Allies, "Allies"},
     {Msg::AllyFaction, "Faction"},
     {Msg::AllyName, "Name"},
