@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {"faction", Msg::CliFactionUsage, Msg::CliFactionSummary, "--turn", 1, 1, 1, RunFaction},
     {"reference", Msg::CliReferenceUsage, Msg::CliReferenceSummary, "", 1, 2, 2, RunReference},
     {"units", Msg::CliUnitsUsage, Msg::CliUnitsSummary, "--turn --all", 1, 1, 1, RunUnits},
+    {"factions", Msg::CliFactionsUsage, Msg::CliFactionsSummary, "", 1, 1, 2, RunFactions},
 };
 
 void PrintHelp(FILE* out) {

@@ -45,6 +45,14 @@ const std::vector<AtlCoord>& KeptTurnExtras::GateHexes() const {
     return gates_;
 }
 
+FactionPage KeptTurnExtras::FactionPageOnce() const {
+    if (changed_ || read_) return extras_.faction;
+    TurnExtras scratch;
+    const Part& part = parts_[static_cast<size_t>(kFactionPart.slot)];
+    if (part.kind) Decode(part.bytes, *part.kind, scratch);
+    return std::move(scratch.faction);
+}
+
 TurnExtras& KeptTurnExtras::Change() {
     Find();
     parts_ = {};

@@ -34,6 +34,9 @@ public:
     // on every turn it shows, and holding every turn's extras for that would cost the memory
     // that keeping them as bytes saves.
     const std::vector<AtlCoord>& GateHexes() const;
+    // The faction page alone, read from its part without keeping the extras read: the list of
+    // factions looks at the declared attitudes of every turn. Empty when none was kept.
+    FactionPage FactionPageOnce() const;
     // True while nothing of it has been read into objects.
     bool IsKept() const { return !changed_ && !read_; }
 

@@ -51,19 +51,12 @@ public:
     // whose turn's list turned out shorter when it made them is left out, never shown as no
     // location.
     template <class Visit> void ForEachAt(AtlDate date, Visit&& visit) const {
-        for (const Hex& hex : hexes_) {
-            const Step* last = StepAt(hex, date);
-            if (!last) continue;
-            // The sighting shown leads its month; the same month's other sightings follow it.
-            const Step* lead = last;
-            while (lead->marks & kSameMonth)
-                --lead;
-            if (const LocationNode* loc = LocationOf(*lead))
-                visit(Shown{hex.coord, loc, AtlDate(lead->date), turns_[lead->turn].source,
-                            (lead->marks & kPartial) != 0, (last->marks & kGuarded) != 0,
-                            static_cast<uint32_t>(lead - steps_.data()) + 1,
-                            static_cast<uint32_t>(last - lead)});
-        }
+        ForEachShown(date, false, visit);
+    }
+    // As ForEachAt, for the hexes whose shown sighting is of date itself: the turns of earlier
+    // months make no objects, so that a look at one month costs that month alone.
+    template <class Visit> void ForEachSeenAt(AtlDate date, Visit&& visit) const {
+        ForEachShown(date, true, visit);
     }
     // Calls visit(const LocationNode&, int source) for each of the other sources' full
     // sightings of shown's hex in its month, in source order; none while nothing else saw it.
@@ -75,6 +68,23 @@ public:
     }
 
 private:
+    template <class Visit> void ForEachShown(AtlDate date, bool onlyDate, Visit& visit) const {
+        for (const Hex& hex : hexes_) {
+            const Step* last = StepAt(hex, date);
+            if (!last) continue;
+            // The sighting shown leads its month; the same month's other sightings follow it.
+            const Step* lead = last;
+            while (lead->marks & kSameMonth)
+                --lead;
+            if (onlyDate && lead->date != date.Value()) continue;
+            if (const LocationNode* loc = LocationOf(*lead))
+                visit(Shown{hex.coord, loc, AtlDate(lead->date), turns_[lead->turn].source,
+                            (lead->marks & kPartial) != 0, (last->marks & kGuarded) != 0,
+                            static_cast<uint32_t>(lead - steps_.data()) + 1,
+                            static_cast<uint32_t>(last - lead)});
+        }
+    }
+
     static constexpr uint8_t kPartial = 1, kGuarded = 2, kSameMonth = 4;
     // A sighting is named by its turn and its place in the turn's list, so that the index
     // can be built from turns that have not made their locations' objects.

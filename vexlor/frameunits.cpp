@@ -30,51 +30,62 @@ Str Heading(int textId) {
     return Language.Text(textId);
 }
 
+// Every column, or all but the faction for the player's and allies' units.
+std::vector<UnitColumn> UnitColumns(bool all) {
+    std::vector<UnitColumn> columns;
+    for (UnitColumn column : kUnitColumns)
+        if (all || column != UnitColumn::Faction) columns.push_back(column);
+    return columns;
+}
+
 std::vector<Str> UnitHeadings(bool all) {
-    std::vector<Str> headings{Heading(Msg::ColumnNumber), Heading(Msg::ColumnName)};
-    if (all) headings.push_back(Heading(Msg::ColumnFaction));
-    for (int id : {Msg::ColumnHex, Msg::ColumnLevel, Msg::ColumnMen, Msg::ColumnSilver,
-                   Msg::ColumnItems, Msg::ColumnSkills, Msg::ColumnWeight, Msg::ColumnCapacity,
-                   Msg::ColumnFlags, Msg::ColumnIn})
-        headings.push_back(Heading(id));
+    std::vector<Str> headings;
+    for (UnitColumn column : UnitColumns(all))
+        headings.push_back(Heading(UnitColumnHeading(column)));
     return headings;
 }
 
 std::vector<Str> FactionHeadings() {
     std::vector<Str> headings;
-    for (int id : {Msg::ColumnNumber, Msg::ColumnName, Msg::ColumnFirstSeen, Msg::ColumnLastSeen,
+    for (int id : {Msg::UnitNumber, Msg::UnitName, Msg::ColumnFirstSeen, Msg::ColumnLastSeen,
                    Msg::ColumnUnits, Msg::ColumnHexes, Msg::ColumnAttitude})
         headings.push_back(Heading(id));
     return headings;
 }
 
-// "X,Y,Z", ordered as the map orders hexes.
-Cell HexCell(const AtlCoord& c) {
-    std::string text = std::to_string(c.x) + "," + std::to_string(c.y) + "," + std::to_string(c.z);
-    return Cell::Number(static_cast<int64_t>(c.Packed()), Str(text.c_str()));
-}
-
-// "Name (number)", ordered by number; empty where the faction is unknown.
-Cell FactionCell(int number, const Str& name) {
-    if (number == 0) return Cell::Number(0, Str());
-    std::string text = name.IsEmpty() ? "" : std::string(name.Get()) + " ";
-    text += "(" + std::to_string(number) + ")";
-    return Cell::Number(number, Str(text.c_str()));
-}
-
-DTablePanel::Row UnitCells(const UnitRow& unit, bool all) {
-    DTablePanel::Row row{Cell::Number(unit.number), Cell::Text(unit.name)};
-    if (all) row.push_back(FactionCell(unit.faction, unit.factionName));
-    row.push_back(HexCell(unit.coord));
-    row.push_back(Cell::Number(unit.coord.z, unit.level));
-    row.push_back(Cell::Number(unit.men, unit.menText));
-    row.push_back(Cell::Number(unit.silver));
-    row.push_back(Cell::Text(unit.otherItems));
-    row.push_back(Cell::Text(unit.skills));
-    row.push_back(Cell::Number(unit.weight));
-    row.push_back(Cell::Text(unit.capacity));
-    row.push_back(Cell::Text(unit.flags));
-    row.push_back(Cell::Text(unit.structure));
+// The cells as the units list words them; the columns SortUnitRows sorts as numbers sort by
+// the same numbers here (the hex in map order, the level by its number).
+DTablePanel::Row UnitCells(const UnitRow& unit, const std::vector<UnitColumn>& columns) {
+    DTablePanel::Row row;
+    row.reserve(columns.size());
+    for (UnitColumn column : columns) {
+        Str text = UnitCell(unit, column);
+        switch (column) {
+        case UnitColumn::Number:
+            row.push_back(Cell::Number(unit.number, std::move(text)));
+            break;
+        case UnitColumn::Faction:
+            row.push_back(Cell::Number(unit.faction, std::move(text)));
+            break;
+        case UnitColumn::Hex:
+            row.push_back(Cell::Number(static_cast<int64_t>(unit.coord.Packed()), std::move(text)));
+            break;
+        case UnitColumn::Level:
+            row.push_back(Cell::Number(unit.coord.z, std::move(text)));
+            break;
+        case UnitColumn::Men:
+            row.push_back(Cell::Number(unit.men, std::move(text)));
+            break;
+        case UnitColumn::Silver:
+            row.push_back(Cell::Number(unit.silver, std::move(text)));
+            break;
+        case UnitColumn::Weight:
+            row.push_back(Cell::Number(unit.weight, std::move(text)));
+            break;
+        default:
+            row.push_back(Cell::Text(std::move(text)));
+        }
+    }
     return row;
 }
 
@@ -152,10 +163,11 @@ void FrameWindow::ShowAllUnits(bool all) {
 void FrameWindow::RefreshUnits() {
     if (!units_) return;
     unitRows_ = ListUnits(Document(), ShownDate(), allUnits_);
+    const std::vector<UnitColumn> columns = UnitColumns(allUnits_);
     std::vector<DTablePanel::Row> rows;
     rows.reserve(unitRows_.size());
     for (const UnitRow& unit : unitRows_)
-        rows.push_back(UnitCells(unit, allUnits_));
+        rows.push_back(UnitCells(unit, columns));
     units_->SetRows(std::move(rows));
     units_->SetCaption(Caption(Msg::Units, Document(), ShownDate()).Get());
 }
