@@ -273,6 +273,21 @@ enum : int {
     ExportForAllyAll = 1814,
     ExportForAllyFrom = 1815,
     ExportedForAlly = 1816,
+    // What changed in a turn: the kinds of change as the list and vexlor-cli word them, the
+    // list in the window, and the command.
+    ChangeExplored = 2150,
+    ChangeArrived = 2151,
+    ChangeLeft = 2152,
+    ChangeBuilt = 2153,
+    ChangeRazed = 2154,
+    ChangeTown = 2155,
+    ChangePeasants = 2156,
+    ChangeNoTown = 2157,
+    ChangeExploredText = 2158,
+    CliChangesUsage = 2159,
+    CliChangesSummary = 2160,
+    Changes = 2161,
+    NoChanges = 2162,
 };
 } // namespace Msg
 
@@ -560,4 +575,19 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::ExportForAllyAll, "All your months"},
     {Msg::ExportForAllyFrom, "From %s on"},
     {Msg::ExportedForAlly, "Your months exported for an ally to %s"},
+    {Msg::ChangeExplored, "explored"},
+    {Msg::ChangeArrived, "arrived"},
+    {Msg::ChangeLeft, "left"},
+    {Msg::ChangeBuilt, "built"},
+    {Msg::ChangeRazed, "razed"},
+    {Msg::ChangeTown, "town"},
+    {Msg::ChangePeasants, "peasants"},
+    {Msg::ChangeNoTown, "none"},
+    {Msg::ChangeExploredText, "%s in %s"},
+    {Msg::CliChangesUsage, "changes DOC [--turn DATE]"},
+    {Msg::CliChangesSummary,
+     "print what changed in the turn against the one before: X,Y,Z, kind and what, "
+     "tab-separated"},
+    {Msg::Changes, "Changes"},
+    {Msg::NoChanges, "Nothing changed in %s against the month before."},
 };

@@ -5,6 +5,7 @@
 #include "model/atldate.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class LocationNode;
@@ -54,15 +55,7 @@ public:
         for (const Hex& hex : hexes_) {
             const Step* last = StepAt(hex, date);
             if (!last) continue;
-            // The sighting shown leads its month; the same month's other sightings follow it.
-            const Step* lead = last;
-            while (lead->marks & kSameMonth)
-                --lead;
-            if (const LocationNode* loc = LocationOf(*lead))
-                visit(Shown{hex.coord, loc, AtlDate(lead->date), turns_[lead->turn].source,
-                            (lead->marks & kPartial) != 0, (last->marks & kGuarded) != 0,
-                            static_cast<uint32_t>(lead - steps_.data()) + 1,
-                            static_cast<uint32_t>(last - lead)});
+            if (std::optional<Shown> shown = ShownOf(hex, last)) visit(*shown);
         }
     }
     // Calls visit(const LocationNode&, int source) for each of the other sources' full
@@ -71,6 +64,23 @@ public:
         for (uint32_t i = 0; i < shown.sameMonthCount; ++i) {
             const Step& step = steps_[shown.sameMonthFirst + i];
             if (const LocationNode* loc = LocationOf(step)) visit(*loc, turns_[step.turn].source);
+        }
+    }
+
+    // Calls visit(const Shown& now, const Shown* before) for every hex that a full sighting of
+    // date's month shows, with what the map showed of it the month before (null: nothing, or
+    // nothing but partial sightings). Only the turns of those sightings make their locations'
+    // objects, so that comparing two months does not make every turn's.
+    template <class Visit> void ForEachSeenIn(AtlDate date, Visit&& visit) const {
+        for (const Hex& hex : hexes_) {
+            const Step* last = StepAt(hex, date);
+            if (!last || last->date != date.Value() || (last->marks & kPartial)) continue;
+            const Step* lastBefore = StepAt(hex, AtlDate(date.Value() - 1));
+            if (lastBefore && (lastBefore->marks & kPartial)) lastBefore = nullptr;
+            std::optional<Shown> now = ShownOf(hex, last), before;
+            if (!now) continue;
+            if (lastBefore) before = ShownOf(hex, lastBefore);
+            visit(*now, before ? &*before : nullptr);
         }
     }
 
@@ -95,6 +105,9 @@ private:
     };
     const Step* StepAt(const Hex& hex, AtlDate date) const;
     const LocationNode* LocationOf(const Step& step) const;
+    // What the map shows of hex when last is its newest step: the sighting that leads its
+    // month, the same month's other sightings following it; none when its location is gone.
+    std::optional<Shown> ShownOf(const Hex& hex, const Step* last) const;
 
     std::vector<Hex> hexes_;
     std::vector<Step> steps_;
