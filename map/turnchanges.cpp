@@ -8,11 +8,15 @@
 #include <algorithm>
 #include <cstdlib>
 
-const char* ChangeKindWord(ChangeKind kind) {
+int ChangeKindMessage(ChangeKind kind) {
     static constexpr int kWords[] = {Msg::ChangeExplored, Msg::ChangeArrived, Msg::ChangeLeft,
                                      Msg::ChangeBuilt,    Msg::ChangeRazed,   Msg::ChangeTown,
                                      Msg::ChangePeasants};
-    return EnglishMessage(kWords[static_cast<int>(kind)]);
+    return kWords[static_cast<int>(kind)];
+}
+
+const char* ChangeKindWord(ChangeKind kind) {
+    return EnglishMessage(ChangeKindMessage(kind));
 }
 
 namespace {

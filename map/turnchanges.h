@@ -15,7 +15,9 @@ class VexlorDoc;
 // them within a hex.
 enum class ChangeKind : uint8_t { Explored, Arrived, Left, Built, Razed, Town, Peasants };
 
-// The word of kind as the list and vexlor-cli print it: "explored", "arrived", ...
+// The text (base/messagetable.h) of kind's word, and its English, which vexlor-cli prints:
+// "explored", "arrived", ...
+int ChangeKindMessage(ChangeKind kind);
 const char* ChangeKindWord(ChangeKind kind);
 
 // One change of a hex. text is what changed as the report writes it: a unit "Scouts (12)", a

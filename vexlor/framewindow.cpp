@@ -133,6 +133,7 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
     OnCommand(CM_VIEWMINIMAP, [this] { CmViewMinimap(); });
+    OnCommand(CM_VIEWCHANGES, [this] { CmViewChanges(); });
     OnCommand(CM_VIEWFACTION, [this] { CmViewFaction(); });
     OnCommand(CM_VIEWREFERENCE, [this] { CmViewReference(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
@@ -244,6 +245,7 @@ void FrameWindow::Reformat() {
     // What the find box lists belongs to the turn on show.
     if (findBox_) findBox_->Refresh();
     RefreshTurnEvents();
+    RefreshChanges();
     RefreshFactionPage();
     UpdateCommands();
 }
