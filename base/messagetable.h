@@ -310,6 +310,21 @@ enum : int {
     ColumnUnits = 2313,
     ColumnHexes = 2314,
     ColumnAttitude = 2315,
+    // What changed in a turn: the kinds of change as the list and vexlor-cli word them, the
+    // list in the window, and the command.
+    ChangeExplored = 2150,
+    ChangeArrived = 2151,
+    ChangeLeft = 2152,
+    ChangeBuilt = 2153,
+    ChangeRazed = 2154,
+    ChangeTown = 2155,
+    ChangePeasants = 2156,
+    ChangeNoTown = 2157,
+    ChangeExploredText = 2158,
+    CliChangesUsage = 2159,
+    CliChangesSummary = 2160,
+    Changes = 2161,
+    NoChanges = 2162,
 };
 } // namespace Msg
 
@@ -632,4 +647,19 @@ inline constexpr MessageRow kMessageTable[] = {
     {Msg::ColumnUnits, "Units"},
     {Msg::ColumnHexes, "Hexes"},
     {Msg::ColumnAttitude, "Attitude"},
+    {Msg::ChangeExplored, "explored"},
+    {Msg::ChangeArrived, "arrived"},
+    {Msg::ChangeLeft, "left"},
+    {Msg::ChangeBuilt, "built"},
+    {Msg::ChangeRazed, "razed"},
+    {Msg::ChangeTown, "town"},
+    {Msg::ChangePeasants, "peasants"},
+    {Msg::ChangeNoTown, "none"},
+    {Msg::ChangeExploredText, "%s in %s"},
+    {Msg::CliChangesUsage, "changes DOC [--turn DATE]"},
+    {Msg::CliChangesSummary,
+     "print what changed in the turn against the one before: X,Y,Z, kind and what, "
+     "tab-separated"},
+    {Msg::Changes, "Changes"},
+    {Msg::NoChanges, "Nothing changed in %s against the month before."},
 };

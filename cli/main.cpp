@@ -14,6 +14,7 @@ const Command kCommands[] = {
     {"dump", Msg::CliDumpUsage, Msg::CliDumpSummary, "", 1, 1, 1, RunDump},
     {"describe", Msg::CliDescribeUsage, Msg::CliDescribeSummary, "--turn", 2, 2, 1, RunDescribe},
     {"events", Msg::CliEventsUsage, Msg::CliEventsSummary, "--turn", 1, 1, 1, RunEvents},
+    {"changes", Msg::CliChangesUsage, Msg::CliChangesSummary, "--turn", 1, 1, 2, RunChanges},
     {"add", Msg::CliAddUsage, Msg::CliAddSummary, "--replace --force --ally", 2, -1, 1, RunAdd},
     {"render", Msg::CliRenderUsage, Msg::CliRenderSummary, "--turn --plain --select --shade -o", 1,
      1, 1, RunRender},

@@ -48,6 +48,7 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 0, nullptr},
     {1, 206, "&Find...\tCtrl+F"},
     {1, 207, "Turn &events...\tCtrl+E"},
+    {1, 285, "&Changes..."},
     {1, 255, "&Minimap\tCtrl+M"},
     {1, 270, "F&action..."},
     {1, 271, "&Reference..."},

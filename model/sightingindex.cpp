@@ -120,3 +120,19 @@ const SightingIndex::Step* SightingIndex::StepAt(const Hex& hex, AtlDate date) c
 const LocationNode* SightingIndex::LocationOf(const Step& step) const {
     return turns_[step.turn].node->LocationAt(step.ordinal);
 }
+
+std::optional<SightingIndex::Shown> SightingIndex::ShownOf(const Hex& hex, const Step* last) const {
+    const Step* lead = last;
+    while (lead->marks & kSameMonth)
+        --lead;
+    const LocationNode* loc = LocationOf(*lead);
+    if (!loc) return std::nullopt;
+    return Shown{hex.coord,
+                 loc,
+                 AtlDate(lead->date),
+                 turns_[lead->turn].source,
+                 (lead->marks & kPartial) != 0,
+                 (last->marks & kGuarded) != 0,
+                 static_cast<uint32_t>(lead - steps_.data()) + 1,
+                 static_cast<uint32_t>(last - lead)};
+}

@@ -5,6 +5,7 @@
 #include "model/atldate.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class LocationNode;
@@ -67,6 +68,23 @@ public:
         }
     }
 
+    // Calls visit(const Shown& now, const Shown* before) for every hex that a full sighting of
+    // date's month shows, with what the map showed of it the month before (null: nothing, or
+    // nothing but partial sightings). Only the turns of those sightings make their locations'
+    // objects, so that comparing two months does not make every turn's.
+    template <class Visit> void ForEachSeenIn(AtlDate date, Visit&& visit) const {
+        for (const Hex& hex : hexes_) {
+            const Step* last = StepAt(hex, date);
+            if (!last || last->date != date.Value() || (last->marks & kPartial)) continue;
+            const Step* lastBefore = StepAt(hex, AtlDate(date.Value() - 1));
+            if (lastBefore && (lastBefore->marks & kPartial)) lastBefore = nullptr;
+            std::optional<Shown> now = ShownOf(hex, last), before;
+            if (!now) continue;
+            if (lastBefore) before = ShownOf(hex, lastBefore);
+            visit(*now, before ? &*before : nullptr);
+        }
+    }
+
 private:
     template <class Visit> void ForEachShown(AtlDate date, bool onlyDate, Visit& visit) const {
         for (const Hex& hex : hexes_) {
@@ -105,6 +123,9 @@ private:
     };
     const Step* StepAt(const Hex& hex, AtlDate date) const;
     const LocationNode* LocationOf(const Step& step) const;
+    // What the map shows of hex when last is its newest step: the sighting that leads its
+    // month, the same month's other sightings following it; none when its location is gone.
+    std::optional<Shown> ShownOf(const Hex& hex, const Step* last) const;
 
     std::vector<Hex> hexes_;
     std::vector<Step> steps_;

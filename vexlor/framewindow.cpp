@@ -134,6 +134,7 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
     OnCommand(CM_VIEWMINIMAP, [this] { CmViewMinimap(); });
+    OnCommand(CM_VIEWCHANGES, [this] { CmViewChanges(); });
     OnCommand(CM_VIEWFACTION, [this] { CmViewFaction(); });
     OnCommand(CM_VIEWREFERENCE, [this] { CmViewReference(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
@@ -247,6 +248,7 @@ void FrameWindow::Reformat() {
     // What the find box lists belongs to the turn on show.
     if (findBox_) findBox_->Refresh();
     RefreshTurnEvents();
+    RefreshChanges();
     RefreshFactionPage();
     RefreshUnits();
     RefreshFactions();

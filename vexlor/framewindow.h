@@ -55,6 +55,7 @@ enum FrameCommand : unsigned {
     CM_VIEWWHOLELEVEL = 223,
     CM_VIEWNEWESTUNITS = 224,
     CM_VIEWMINIMAP = 255,
+    CM_VIEWCHANGES = 285, // the turn on show's changes, listed and outlined on the map
     CM_NOTEEDIT = 260,
     CM_NOTEBOOKMARK = 261,
     CM_BOOKMARKFIRST = 262, // the bookmarks' jumps: 262 to 269
@@ -160,6 +161,9 @@ public:
     void RegisterZoomCommands();
     // Opens the panel of the turn on show's errors, battles and events beside the map.
     void CmViewTurnEvents();
+    // Opens the list of the turn on show's changes beside the map; while it is open the map
+    // outlines the changed hexes.
+    void CmViewChanges();
     // Opens the minimap beside the map, or closes it when it is open.
     void CmViewMinimap();
     // Marks the player's units at their newest known places instead of this month's only (or
@@ -228,6 +232,8 @@ public:
     DFindBox* FindBox() { return findBox_.get(); }
     // The turn's events panel, once made as the find panel is.
     DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
+    // The list of the turn's changes, once made as the find panel is.
+    DLinesWindow* ChangesWindow() { return changes_.get(); }
     // The minimap, once made (View, Minimap, or open when the program was last left).
     MinimapPanel* Minimap() { return minimap_.get(); }
     // The faction's page and the descriptions, once made as the find panel is.
@@ -293,6 +299,7 @@ private:
     DFindBox& FindPanel();
     DLinesWindow& EventsPanel();
     MinimapPanel& MinimapView();
+    DLinesWindow& ChangesPanel();
     DLinesWindow& FactionPanel();
     DLinesWindow& ReferencePanel();
     DAlliesPanel& AlliesPanel();
@@ -322,12 +329,16 @@ private:
     void MarkFaction(int faction);
     // Asks where, and writes a table's rows there as comma-separated text.
     void SaveTable(const std::string& csv);
+    void OpenKeptChangesPanel();
     // What the find box lists for text, newest sightings first, remembered for the choice
     // that may follow.
     std::vector<DFindBox::Line> Find(const Str& text);
     void ChooseFound(int index);
     // The events window shows the turn on show's paragraphs again.
     void RefreshTurnEvents();
+    // The changes list shows the turn on show's changes again and the map outlines their
+    // hexes; nothing while the list is closed.
+    void RefreshChanges();
     // The faction panel shows the turn on show's page again; the descriptions panel the
     // document's descriptions.
     void RefreshFactionPage();
@@ -362,6 +373,8 @@ private:
     std::vector<FindMatch> found_;
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
+    std::unique_ptr<DLinesWindow> changes_;
+    std::vector<AtlCoord> changeHexes_; // the targets of the changes list's links
     std::unique_ptr<MinimapPanel> minimap_;
     std::vector<AtlCoord> bookmarks_; // the Bookmarks menu's jumps, in its order
     std::unique_ptr<DLinesWindow> factionPage_;

@@ -126,6 +126,7 @@ private slots:
         expected[224] = "Your units at &newest known places";
         expected[250] = "Export se&lection...";
         expected[255] = "&Minimap";
+        expected[285] = "&Changes...";
         expected[260] = "&Note...";
         expected[261] = "&Bookmark this hex";
         const char* shade[] = {"&None",
