@@ -15,3 +15,5 @@ std::optional<long> ParseWhole(std::string_view text, long low, long high);
 // The rows as comma-separated values, a line each ending in CR LF: a cell holding a comma,
 // a quote or a line break is quoted, its quotes doubled.
 std::string CsvText(const std::vector<std::vector<std::string>>& rows);
+// Appends one CSV field, quoted where a comma, quote or line break in it would split it.
+void AppendCsvField(std::string& out, std::string_view field);

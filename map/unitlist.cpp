@@ -1,7 +1,10 @@
 #include "map/unitlist.h"
 
+#include "base/textutil.h"
+
 #include "base/collate.h"
 #include "base/messagetext.h"
+#include "base/textutil.h"
 #include "map/formatmap.h"
 #include "map/hexdata.h"
 #include "map/unitsources.h"
@@ -277,20 +280,6 @@ void SortUnitRows(std::vector<UnitRow>& rows, UnitColumn column, bool ascending)
 }
 
 namespace {
-
-// One field of a CSV line: quoted where it holds a comma, a quote or a line break.
-void AppendCsvField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (char c : field) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
 
 // One field of a tab-separated line: a tab or a line break in it would split the line.
 void AppendTabbedField(std::string& out, std::string_view field) {
