@@ -58,6 +58,7 @@ int RunNotes(const CommandArgs& args);
 int RunNote(const CommandArgs& args);
 int RunFaction(const CommandArgs& args);
 int RunReference(const CommandArgs& args);
+int RunHistory(const CommandArgs& args);
 
 // "vexlor-cli: <message>" on standard error; returns 1 for the caller's exit status.
 int Fail(const char* format, ...);

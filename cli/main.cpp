@@ -27,6 +27,7 @@ const Command kCommands[] = {
     {"note", Msg::CliNoteUsage, Msg::CliNoteSummary, "", 3, 3, 1, RunNote},
     {"faction", Msg::CliFactionUsage, Msg::CliFactionSummary, "--turn", 1, 1, 1, RunFaction},
     {"reference", Msg::CliReferenceUsage, Msg::CliReferenceSummary, "", 1, 2, 2, RunReference},
+    {"history", Msg::CliHistoryUsage, Msg::CliHistorySummary, "", 2, 2, 2, RunHistory},
 };
 
 void PrintHelp(FILE* out) {
