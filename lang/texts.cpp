@@ -52,6 +52,7 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 270, "F&action..."},
     {1, 271, "&Reference..."},
     {1, 232, "A&llies..."},
+    {1, 280, "Hi&story..."},
     {1, 0, nullptr},
     {1, 220, "Zoom &in\tCtrl++"},
     {1, 221, "Zoom &out\tCtrl+-"},

@@ -100,4 +100,5 @@ void FrameWindow::OpenKeptPanels() {
     SetCommandChecked(CM_VIEWMINIMAP, minimap_ && minimap_->IsOpen());
     OpenKeptPagePanels();
     if (DDockPanel::WasOpen(Profile, kAlliesSection)) AlliesPanel().Open();
+    OpenKeptHistory();
 }

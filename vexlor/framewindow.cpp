@@ -11,6 +11,7 @@
 #include "ui/alliespanel.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
+#include "ui/historypanel.h"
 #include "ui/lineswindow.h"
 #include "ui/resdialog.h"
 #include "ui/separator.h"
@@ -145,6 +146,7 @@ void FrameWindow::RegisterCommands() {
         CM_FILEEXPORTFORALLY, [this] { CmFileExportForAlly(); },
         [this] { return !Document().Turns().IsEmpty(); });
     OnCommand(CM_VIEWALLIES, [this] { CmViewAllies(); });
+    OnCommand(CM_VIEWHISTORY, [this] { CmViewHistory(); });
     RegisterZoomCommands();
     RegisterNoteCommands();
     RegisterShadeCommands();
@@ -245,6 +247,7 @@ void FrameWindow::Reformat() {
     if (findBox_) findBox_->Refresh();
     RefreshTurnEvents();
     RefreshFactionPage();
+    RefreshHistory();
     UpdateCommands();
 }
 

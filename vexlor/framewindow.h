@@ -18,6 +18,7 @@
 #include <vector>
 
 class DAlliesPanel;
+class DHistoryPanel;
 class DLinesWindow;
 class MinimapPanel;
 class DHelpWindow;
@@ -73,6 +74,7 @@ enum FrameCommand : unsigned {
     CM_FILEADDALLYMAP = 230,
     CM_FILEEXPORTFORALLY = 231,
     CM_VIEWALLIES = 232,
+    CM_VIEWHISTORY = 280,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -226,6 +228,8 @@ public:
     DLinesWindow* ReferenceWindow() { return references_.get(); }
     // The allies panel, once made as the find panel is.
     DAlliesPanel* AlliesWindow() { return allies_.get(); }
+    // The history panel, once View, History has made it.
+    DHistoryPanel* HistoryWindow() { return history_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -282,6 +286,13 @@ private:
     DLinesWindow& FactionPanel();
     DLinesWindow& ReferencePanel();
     DAlliesPanel& AlliesPanel();
+    // The selected hex's history (vexlor/framehistory.cpp): the panel, made on first use, and
+    // what it shows, made again when the selection or the document changes while it is open.
+    DHistoryPanel& HistoryPanel();
+    void CmViewHistory();
+    void RefreshHistory();
+    void HexDescribed(const AtlCoord& c) override;
+    void OpenKeptHistory();
     // The allies panel lists the allies the document holds now.
     void RefreshAllies();
     // The panel's buttons: removing asks first.
@@ -337,6 +348,8 @@ private:
     std::unique_ptr<DLinesWindow> factionPage_;
     std::unique_ptr<DLinesWindow> references_;
     std::unique_ptr<DAlliesPanel> allies_;
+    std::unique_ptr<DHistoryPanel> history_;
+    std::optional<AtlCoord> historyHex_; // the hex last described, whose history is shown
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.

@@ -72,7 +72,7 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "  Prev turn\tAlt+Left 203\n  First turn\tAlt+Home 204\n"
                       "  Last turn\tAlt+End 205\n  -\n  &Find...\tCtrl+F 206\n"
                       "  Turn &events...\tCtrl+E 207\n  &Minimap\tCtrl+M 255\n  F&action... 270\n"
-                      "  &Reference... 271\n  A&llies... 232\n  -\n"
+                      "  &Reference... 271\n  A&llies... 232\n  Hi&story... 280\n  -\n"
                       "  Zoom &in\tCtrl++ 220\n  Zoom &out\tCtrl+- 221\n"
                       "  &Actual size\tCtrl+0 222\n  &Whole level 223\n  -\n"
                       "  Your units at &newest known places 224\n"

@@ -145,6 +145,7 @@ private slots:
         expected[230] = "Add a&lly's map...";
         expected[231] = "Export for an all&y...";
         expected[232] = "A&llies...";
+        expected[280] = "Hi&story...";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size, Export map and Export selection stand greyed, and so do a note and a
