@@ -30,7 +30,7 @@ QChartView* MakeChart(QWidget* parent, const char* name) {
     auto* view = new QChartView(chart, parent);
     view->setObjectName(QLatin1String(name));
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(150);
+    view->setMinimumHeight(170);
     return view;
 }
 
@@ -60,7 +60,9 @@ QValueAxis* AxisOver(const std::vector<const DHistoryPanel::Series*>& series, bo
     return axis;
 }
 
-// Months on the x axis: the game's turn numbers, as the command line takes them.
+// Months on the x axis: the game's turn numbers, as the command line takes them (January,
+// Year 1 is turn 1).
+constexpr int kTurnOfMonth = 1 - 12;
 QValueAxis* MonthAxis(const DHistoryPanel::History& history) {
     auto* axis = new QValueAxis;
     int first = 0, last = 0;
@@ -68,18 +70,18 @@ QValueAxis* MonthAxis(const DHistoryPanel::History& history) {
         first = history.rows.back().month;
         last = history.rows.front().month;
     }
-    axis->setRange(first + 1 - 0.5, last + 1 + 0.5);
+    axis->setRange(first + kTurnOfMonth - 0.5, last + kTurnOfMonth + 0.5);
     axis->setLabelFormat(QStringLiteral("%d"));
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickInterval(std::max(1, (last - first) / 6));
-    axis->setTickAnchor(first + 1);
+    axis->setTickAnchor(first + kTurnOfMonth);
     return axis;
 }
 
-// The series drawn against months shifted to turn numbers (a month's value + 1).
+// The series drawn against turn numbers.
 DHistoryPanel::Series AsTurns(DHistoryPanel::Series series) {
     for (DHistoryPanel::Point& p : series.points)
-        ++p.month;
+        p.month += kTurnOfMonth;
     return series;
 }
 
@@ -228,7 +230,7 @@ std::vector<std::vector<DHistoryPanel::Point>> DHistoryPanel::GetDrawnSeries() c
         for (QAbstractSeries* series : Part<QChartView>(Widget(), name)->chart()->series()) {
             auto& points = drawn.emplace_back();
             for (const QPointF& p : static_cast<QLineSeries*>(series)->points())
-                points.push_back({static_cast<int>(p.x()) - 1, p.y()});
+                points.push_back({static_cast<int>(p.x()) - kTurnOfMonth, p.y()});
         }
     return drawn;
 }
