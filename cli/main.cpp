@@ -30,6 +30,7 @@ const Command kCommands[] = {
     {"reference", Msg::CliReferenceUsage, Msg::CliReferenceSummary, "", 1, 2, 2, RunReference},
     {"units", Msg::CliUnitsUsage, Msg::CliUnitsSummary, "--turn --all", 1, 1, 1, RunUnits},
     {"factions", Msg::CliFactionsUsage, Msg::CliFactionsSummary, "", 1, 1, 2, RunFactions},
+    {"history", Msg::CliHistoryUsage, Msg::CliHistorySummary, "", 2, 2, 2, RunHistory},
 };
 
 void PrintHelp(FILE* out) {

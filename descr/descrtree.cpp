@@ -35,18 +35,6 @@ DescrTVNode* AddHeading(TreeViewNode& parent, const char* text, uint32_t branch,
     return heading;
 }
 
-// The amount ("unlimited" for the -1 of an endless market supply), a blank and the name.
-Str ItemText(const ItemNode& item) {
-    Str text;
-    if (item.count == -1)
-        text += "unlimited";
-    else
-        text.AppendNumber(item.count);
-    text += " ";
-    text += item.name;
-    return text;
-}
-
 void AddItems(TreeViewNode& parent, const ListT<ItemNode>& items) {
     for (const ItemNode& item : items)
         AddNamedLine(parent, ItemText(item), ReferenceKind::Item, item.abbr);
@@ -54,10 +42,7 @@ void AddItems(TreeViewNode& parent, const ListT<ItemNode>& items) {
 
 void AddPricedItems(TreeViewNode& parent, const ListT<ItemPriceNode>& items) {
     for (const ItemPriceNode& item : items) {
-        Str text = ItemText(item);
-        text += " at $";
-        text.AppendNumber(item.price);
-        AddNamedLine(parent, std::move(text), ReferenceKind::Item, item.abbr);
+        AddNamedLine(parent, PricedItemText(item), ReferenceKind::Item, item.abbr);
     }
 }
 

@@ -4,10 +4,10 @@
 #include "model/turn.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 void SightingIndex::Clear() {
     hexes_.clear();
+    hexOf_.clear();
     steps_.clear();
     turns_.clear();
     stamps_.clear();
@@ -42,13 +42,12 @@ void SightingIndex::Build(const std::vector<Source>& sources) {
     };
     std::vector<Change> changes;
     std::vector<Step> current; // per hex, its state so far
-    std::unordered_map<AtlCoord, uint32_t> hexOf;
     for (uint32_t t : ordered) {
         const int32_t date = turns_[t].node->date.Value();
         uint32_t ordinal = 0;
         turns_[t].node->ForEachSighting([&](const LocationSighting& loc) {
             const uint32_t place = ordinal++;
-            auto [at, isNew] = hexOf.try_emplace(loc.coord, static_cast<uint32_t>(hexes_.size()));
+            auto [at, isNew] = hexOf_.try_emplace(loc.coord, static_cast<uint32_t>(hexes_.size()));
             if (isNew) {
                 hexes_.push_back(Hex{loc.coord});
                 Step first{t, place, date,

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class LocationNode;
@@ -85,6 +86,30 @@ public:
         }
     }
 
+    // One sighting of a hex the index took: its turn, its place in the turn's list, the faction
+    // of its source and whether it came from a neighbour's exits alone.
+    struct Taken {
+        const TurnNode* turn;
+        uint32_t ordinal;
+        AtlDate date;
+        int source;
+        bool partial;
+    };
+    // Calls visit(const Taken&) for each sighting of the hex that the index took, in date order
+    // (at one date, the sources in their order): the first, partial or not, then every full one;
+    // nothing for a hex never seen.
+    template <class Visit> void ForEachTaken(const AtlCoord& coord, Visit&& visit) const {
+        auto at = hexOf_.find(coord);
+        if (at == hexOf_.end()) return;
+        const Hex& hex = hexes_[at->second];
+        for (uint32_t i = hex.first; i < hex.first + hex.count; ++i) {
+            const Step& step = steps_[i];
+            const Turn& turn = turns_[step.turn];
+            visit(Taken{turn.node, step.ordinal, AtlDate(step.date), turn.source,
+                        (step.marks & kPartial) != 0});
+        }
+    }
+
 private:
     template <class Visit> void ForEachShown(AtlDate date, bool onlyDate, Visit& visit) const {
         for (const Hex& hex : hexes_) {
@@ -128,6 +153,7 @@ private:
     std::optional<Shown> ShownOf(const Hex& hex, const Step* last) const;
 
     std::vector<Hex> hexes_;
+    std::unordered_map<AtlCoord, uint32_t> hexOf_; // a hex's place in hexes_
     std::vector<Step> steps_;
     std::vector<Turn> turns_;      // the sources' turns, source after source, in list order
     std::vector<uint64_t> stamps_; // the turns' stamps when built, in the order of turns_

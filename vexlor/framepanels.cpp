@@ -102,4 +102,5 @@ void FrameWindow::OpenKeptPanels() {
     OpenKeptPagePanels();
     if (DDockPanel::WasOpen(Profile, kAlliesSection)) AlliesPanel().Open();
     OpenKeptTablePanels();
+    OpenKeptHistory();
 }

@@ -11,6 +11,7 @@
 #include "ui/alliespanel.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
+#include "ui/historypanel.h"
 #include "ui/lineswindow.h"
 #include "ui/resdialog.h"
 #include "ui/separator.h"
@@ -149,6 +150,7 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWALLIES, [this] { CmViewAllies(); });
     OnCommand(CM_VIEWUNITS, [this] { CmViewUnits(); });
     OnCommand(CM_VIEWFACTIONS, [this] { CmViewFactions(); });
+    OnCommand(CM_VIEWHISTORY, [this] { CmViewHistory(); });
     RegisterZoomCommands();
     RegisterNoteCommands();
     RegisterShadeCommands();
@@ -252,6 +254,7 @@ void FrameWindow::Reformat() {
     RefreshFactionPage();
     RefreshUnits();
     RefreshFactions();
+    RefreshHistory();
     UpdateCommands();
 }
 

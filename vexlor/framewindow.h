@@ -20,6 +20,7 @@
 #include <vector>
 
 class DAlliesPanel;
+class DHistoryPanel;
 class DLinesWindow;
 class MinimapPanel;
 class DHelpWindow;
@@ -79,6 +80,7 @@ enum FrameCommand : unsigned {
     CM_VIEWALLIES = 232,
     CM_VIEWUNITS = 295,
     CM_VIEWFACTIONS = 296,
+    CM_VIEWHISTORY = 280,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -246,6 +248,8 @@ public:
     DTablePanel* FactionsWindow() { return factions_.get(); }
     // The faction whose units' hexes the map marks; 0 for none.
     int MarkedFaction() const { return markedFaction_; }
+    // The history panel, once View, History has made it.
+    DHistoryPanel* HistoryWindow() { return history_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -303,6 +307,13 @@ private:
     DLinesWindow& FactionPanel();
     DLinesWindow& ReferencePanel();
     DAlliesPanel& AlliesPanel();
+    // The selected hex's history (vexlor/framehistory.cpp): the panel, made on first use, and
+    // what it shows, made again when the selection or the document changes while it is open.
+    DHistoryPanel& HistoryPanel();
+    void CmViewHistory();
+    void RefreshHistory();
+    void HexDescribed(const AtlCoord& c) override;
+    void OpenKeptHistory();
     // The allies panel lists the allies the document holds now.
     void RefreshAllies();
     // The panel's buttons: removing asks first.
@@ -386,6 +397,8 @@ private:
     std::unique_ptr<DTablePanel> factions_;
     std::vector<FactionRow> factionRows_;
     int markedFaction_ = 0;
+    std::unique_ptr<DHistoryPanel> history_;
+    std::optional<AtlCoord> historyHex_; // the hex last described, whose history is shown
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.
