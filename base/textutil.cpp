@@ -20,3 +20,28 @@ std::optional<long> ParseWhole(std::string_view text, long low, long high) {
     if (value < low || value > high) return std::nullopt;
     return value;
 }
+
+void AppendCsvField(std::string& out, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+std::string CsvText(const std::vector<std::vector<std::string>>& rows) {
+    std::string text;
+    for (const auto& row : rows) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (i) text += ',';
+            AppendCsvField(text, row[i]);
+        }
+        text += "\r\n";
+    }
+    return text;
+}

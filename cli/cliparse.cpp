@@ -30,6 +30,7 @@ const OptionSpec kOptions[] = {
     {"--ally", nullptr, Msg::OptionAlly},
     {"--remove", "FACTION", Msg::OptionRemove},
     {"--from", "DATE", Msg::OptionFrom},
+    {"--all", nullptr, Msg::OptionAll},
 };
 // clang-format on
 

@@ -59,6 +59,10 @@ int RunNote(const CommandArgs& args);
 int RunFaction(const CommandArgs& args);
 int RunReference(const CommandArgs& args);
 int RunTrack(const CommandArgs& args);
+int RunUnits(const CommandArgs& args);
+int RunFactions(const CommandArgs& args);
+int RunChanges(const CommandArgs& args);
+int RunHistory(const CommandArgs& args);
 
 // "vexlor-cli: <message>" on standard error; returns 1 for the caller's exit status.
 int Fail(const char* format, ...);

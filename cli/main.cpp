@@ -14,6 +14,7 @@ const Command kCommands[] = {
     {"dump", Msg::CliDumpUsage, Msg::CliDumpSummary, "", 1, 1, 1, RunDump},
     {"describe", Msg::CliDescribeUsage, Msg::CliDescribeSummary, "--turn", 2, 2, 1, RunDescribe},
     {"events", Msg::CliEventsUsage, Msg::CliEventsSummary, "--turn", 1, 1, 1, RunEvents},
+    {"changes", Msg::CliChangesUsage, Msg::CliChangesSummary, "--turn", 1, 1, 2, RunChanges},
     {"add", Msg::CliAddUsage, Msg::CliAddSummary, "--replace --force --ally", 2, -1, 1, RunAdd},
     {"render", Msg::CliRenderUsage, Msg::CliRenderSummary, "--turn --plain --select --shade -o", 1,
      1, 1, RunRender},
@@ -28,6 +29,9 @@ const Command kCommands[] = {
     {"faction", Msg::CliFactionUsage, Msg::CliFactionSummary, "--turn", 1, 1, 1, RunFaction},
     {"reference", Msg::CliReferenceUsage, Msg::CliReferenceSummary, "", 1, 2, 2, RunReference},
     {"track", Msg::CliTrackUsage, Msg::CliTrackSummary, "", 2, 2, 2, RunTrack},
+    {"units", Msg::CliUnitsUsage, Msg::CliUnitsSummary, "--turn --all", 1, 1, 1, RunUnits},
+    {"factions", Msg::CliFactionsUsage, Msg::CliFactionsSummary, "", 1, 1, 2, RunFactions},
+    {"history", Msg::CliHistoryUsage, Msg::CliHistorySummary, "", 2, 2, 2, RunHistory},
 };
 
 void PrintHelp(FILE* out) {

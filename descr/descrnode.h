@@ -46,7 +46,8 @@ private:
     Str abbr_;
 };
 
-// A unit line: it knows the unit's number, so that choosing it can show the unit's track.
+// A unit's line: it knows the unit's number, so that the units list can open it in the pane
+// and choosing it can show the unit's track.
 class DescrUnitNode : public DescrTVNode {
 public:
     explicit DescrUnitNode(int32_t number) : number_(number) {}

@@ -3,6 +3,7 @@
 #include "base/messagetext.h"
 #include "map/atlmap.h"
 #include "map/formatmap.h"
+#include "map/unitsources.h"
 #include "map/unittext.h"
 #include "model/hexnotes.h"
 #include "model/vexlordoc.h"
@@ -34,18 +35,6 @@ DescrTVNode* AddHeading(TreeViewNode& parent, const char* text, uint32_t branch,
     return heading;
 }
 
-// The amount ("unlimited" for the -1 of an endless market supply), a blank and the name.
-Str ItemText(const ItemNode& item) {
-    Str text;
-    if (item.count == -1)
-        text += "unlimited";
-    else
-        text.AppendNumber(item.count);
-    text += " ";
-    text += item.name;
-    return text;
-}
-
 void AddItems(TreeViewNode& parent, const ListT<ItemNode>& items) {
     for (const ItemNode& item : items)
         AddNamedLine(parent, ItemText(item), ReferenceKind::Item, item.abbr);
@@ -53,10 +42,7 @@ void AddItems(TreeViewNode& parent, const ListT<ItemNode>& items) {
 
 void AddPricedItems(TreeViewNode& parent, const ListT<ItemPriceNode>& items) {
     for (const ItemPriceNode& item : items) {
-        Str text = ItemText(item);
-        text += " at $";
-        text.AppendNumber(item.price);
-        AddNamedLine(parent, std::move(text), ReferenceKind::Item, item.abbr);
+        AddNamedLine(parent, PricedItemText(item), ReferenceKind::Item, item.abbr);
     }
 }
 
@@ -144,22 +130,6 @@ void AddEconomy(TreeViewNode& title, const AtlHexData& hex, const TurnExtras* ex
     AddLine(title, "Last seen: " + hex.seenDate.GetString());
 }
 
-// The document whose report a sighting is from: the player's own, or the ally's; null for a
-// faction the document does not hold.
-const VexlorDoc* SourceDoc(const VexlorDoc& doc, int source) {
-    if (source == 0 || source == doc.GetFaction().Number()) return &doc; // 0: not known
-    const AllyMap* ally = doc.Extras().allies.Find(source);
-    return ally ? ally->doc.get() : nullptr;
-}
-
-// The faction names of the report a sighting comes from; its source's newest report's when
-// that turn is gone.
-const StrAssocList* FactionNames(const VexlorDoc& source, AtlDate seen) {
-    const TurnNode* turn = source.FindTurn(seen);
-    if (!turn) turn = source.LastTurn();
-    return turn ? &turn->factions : nullptr;
-}
-
 // What the turn of the hex's sighting kept beyond its records; null for a turn read before
 // that was kept.
 const TurnExtras* ExtrasOf(const VexlorDoc& doc, const AtlHexData& hex) {
@@ -194,39 +164,15 @@ DescrTVNode* AddDatedHeading(TreeViewNode& parent, const char* text, int seenTex
 // the details where the report is its owner's.
 class UnitLines {
 public:
-    UnitLines(const VexlorDoc& doc, const AtlHexData& hex) : doc_(doc), seen_(hex.seenDate) {}
+    UnitLines(const VexlorDoc& doc, const AtlHexData& hex) : sources_(doc, hex.seenDate) {}
 
     void Add(TreeViewNode& parent, const HexUnit& seen, bool withBuilding) {
-        const int faction = seen.source != 0 ? seen.source : doc_.GetFaction().Number();
-        const Source& source = SourceOf(faction);
-        const UnitNode& unit = *seen.unit;
-        const UnitExtras* details = nullptr;
-        if (source.extras && unit.faction.Number() != 0 && unit.faction.Number() == faction)
-            details = source.extras->FindUnit(unit.number);
-        AddUnit(parent, source.factions, unit, withBuilding, details);
+        AddUnit(parent, sources_.FactionNames(seen.source), *seen.unit, withBuilding,
+                sources_.Details(seen));
     }
 
 private:
-    struct Source {
-        int faction;
-        StrAssocIndex factions;
-        const TurnExtras* extras;
-    };
-    const Source& SourceOf(int faction) {
-        for (const auto& source : sources_)
-            if (source->faction == faction) return *source;
-        const VexlorDoc* doc = SourceDoc(doc_, faction);
-        const StrAssocList* names = FactionNames(doc ? *doc : doc_, seen_);
-        static const StrAssocList kNoNames;
-        sources_.push_back(
-            std::make_unique<Source>(Source{faction, StrAssocIndex(names ? *names : kNoNames),
-                                            doc ? KeptExtras(*doc, seen_) : nullptr}));
-        return *sources_.back();
-    }
-
-    const VexlorDoc& doc_;
-    AtlDate seen_;
-    std::vector<std::unique_ptr<Source>> sources_;
+    UnitSources sources_;
 };
 
 void AddUnitsAndBuildings(TreeViewNode& title, const VexlorDoc& doc, const AtlHexData& hex,

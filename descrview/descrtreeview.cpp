@@ -3,6 +3,20 @@
 #include "app/globals.h"
 #include "descr/descrnode.h"
 
+namespace {
+
+DescrUnitNode* FindUnit(TreeViewNode& node, int32_t number) {
+    for (int i = 0; i < node.ChildCount(); ++i) {
+        TreeViewNode* child = node.Child(i);
+        if (auto* unit = dynamic_cast<DescrUnitNode*>(child); unit && unit->Number() == number)
+            return unit;
+        if (DescrUnitNode* found = FindUnit(*child, number)) return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 DescrTreeView::DescrTreeView(DWindow* parent) : TreeView(parent) {}
 
 DescrTreeView::~DescrTreeView() = default;
@@ -32,4 +46,16 @@ void DescrTreeView::EvChoose(TreeViewNode* node) {
     // The description is rebuilt for the hex gone to: the node goes with it.
     AtlCoord target = exit->Target();
     goTo_(target);
+}
+
+bool DescrTreeView::ShowUnit(int32_t number) {
+    DescrUnitNode* unit = GetRoot() ? FindUnit(*GetRoot(), number) : nullptr;
+    if (!unit) return false;
+    // Opened for this once, as the description is built: the headings the player keeps
+    // closed stay so for the next hex.
+    for (TreeViewNode* line = unit; line; line = line->GetParent())
+        line->SetOpen(true);
+    Format();
+    SetCurrent(unit);
+    return true;
 }

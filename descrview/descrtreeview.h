@@ -26,6 +26,9 @@ public:
     void OnReference(ShowReference show) { showReference_ = std::move(show); }
     // A unit line chosen shows the unit's track, through what OnTrackUnit set.
     void OnTrackUnit(std::function<void(int32_t number)> track) { trackUnit_ = std::move(track); }
+    // Makes the first line of the unit of that number the current one, the lines above it
+    // opened to show it, and opens it; false when the description has no such unit.
+    bool ShowUnit(int32_t number);
 
 private:
     std::function<void(const AtlCoord&)> goTo_;

@@ -4,7 +4,9 @@
 #include "model/atlcoord.h"
 #include "model/atldate.h"
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class VexlorDoc;
@@ -37,3 +39,43 @@ struct UnitRow {
 // as the map takes it): the player's own and allied ones, or with all every unit seen. Ordered
 // by level, y, x, then report order.
 std::vector<UnitRow> ListUnits(const VexlorDoc& doc, AtlDate date, bool all);
+
+// The columns of the units list, in the order it shows them.
+enum class UnitColumn : uint8_t {
+    Number,
+    Name,
+    Faction,
+    Hex,
+    Level,
+    Men,
+    Silver,
+    Items,
+    Skills,
+    Weight,
+    Capacity,
+    Flags,
+    Structure,
+};
+inline constexpr std::array<UnitColumn, 13> kUnitColumns = {
+    UnitColumn::Number,   UnitColumn::Name,   UnitColumn::Faction,  UnitColumn::Hex,
+    UnitColumn::Level,    UnitColumn::Men,    UnitColumn::Silver,   UnitColumn::Items,
+    UnitColumn::Skills,   UnitColumn::Weight, UnitColumn::Capacity, UnitColumn::Flags,
+    UnitColumn::Structure};
+
+// The column's heading: its text in base/messagetable.h.
+int UnitColumnHeading(UnitColumn column);
+// A cell as the list shows it: the hex "X,Y,Z", the faction "Red Wolves (3)", the men by race,
+// the other items in short; numbers unknown (-1) empty.
+Str UnitCell(const UnitRow& row, UnitColumn column);
+
+// Sorts by the column, keeping the order of rows that tie: number, men, silver and weight as
+// numbers, the hex in map order (level, y, x), the level by its number, the rest as texts in
+// dictionary order (base/collate.h).
+void SortUnitRows(std::vector<UnitRow>& rows, UnitColumn column, bool ascending);
+
+// The rows as CSV (RFC 4180: a field with a comma, a quote or a line break quoted, its quotes
+// doubled; lines end in CR LF), or as tab-separated lines for the clipboard (tabs and line
+// breaks in a field made blanks), with the columns' headings first when header.
+Str UnitRowsCsv(const std::vector<UnitRow>& rows, std::span<const UnitColumn> columns, bool header);
+Str UnitRowsTabbed(const std::vector<UnitRow>& rows, std::span<const UnitColumn> columns,
+                   bool header);

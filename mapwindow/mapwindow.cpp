@@ -155,6 +155,7 @@ void MapView::SelChanged() {
 }
 
 void MapView::BuildDescrTree(const AtlCoord& c) {
+    host_.HexDescribed(c);
     DescrTreeView* pane = GetDescrTV();
     if (!pane) return;
     std::unique_ptr<DescrTVRoot> root = ::BuildDescrTree(GetDoc(), map_, c, AppOptions.headings);

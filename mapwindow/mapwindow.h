@@ -38,6 +38,8 @@ public:
     virtual void ViewMoved() {}
     // A box (window pixels) was dragged over the map to export that part of it.
     virtual void ExportPart(const PixelRect& box) {}
+    // The pane describes hex c now (the selection moved to it, or the map was rebuilt).
+    virtual void HexDescribed(const AtlCoord& c) {}
 };
 
 // The map window: one level of the hex map for the turn on show, scrolled over a world that

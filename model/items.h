@@ -32,3 +32,8 @@ public:
 
     int32_t price = -1;
 };
+
+// As a report writes them: "104 plainsmen", "unlimited iron" for the -1 of an endless market
+// supply; a priced one with " at $60" after it.
+Str ItemText(const ItemNode& item);
+Str PricedItemText(const ItemPriceNode& item);

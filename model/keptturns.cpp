@@ -29,6 +29,14 @@ const TurnExtras* KeptTurnExtras::FindOnce(TurnExtras& scratch) const {
     return &scratch;
 }
 
+const TurnExtras* KeptTurnExtras::WagesOnce(TurnExtras& scratch) const {
+    if (changed_ || read_) return &extras_;
+    const Part& part = parts_[static_cast<size_t>(kWagesPart.slot)];
+    if (!part.kind) return nullptr;
+    Decode(part.bytes, *part.kind, scratch);
+    return &scratch;
+}
+
 const std::vector<AtlCoord>& KeptTurnExtras::GateHexes() const {
     if (gatesKnown_ && !changed_ && !read_) return gates_;
     TurnExtras scratch;
@@ -43,6 +51,14 @@ const std::vector<AtlCoord>& KeptTurnExtras::GateHexes() const {
     for (const auto& [coord, region] : extras->Regions())
         if (region.gate != 0) gates_.push_back(coord);
     return gates_;
+}
+
+FactionPage KeptTurnExtras::FactionPageOnce() const {
+    if (changed_ || read_) return extras_.faction;
+    TurnExtras scratch;
+    const Part& part = parts_[static_cast<size_t>(kFactionPart.slot)];
+    if (part.kind) Decode(part.bytes, *part.kind, scratch);
+    return std::move(scratch.faction);
 }
 
 TurnExtras& KeptTurnExtras::Change() {

@@ -27,6 +27,9 @@ public:
     // The same for one look: parts not read yet are read into scratch and stay as they were,
     // so that a walk over every turn holds the extras of one turn at a time.
     const TurnExtras* FindOnce(TurnExtras& scratch) const;
+    // The same for a look at the wages alone: only the wage decimals part is read into scratch
+    // when nothing was read yet, so that a look at one hex in every turn reads little.
+    const TurnExtras* WagesOnce(TurnExtras& scratch) const;
     // The extras to change (made empty when there are none yet); from now on they are written.
     TurnExtras& Change();
     // The hexes whose region block named a gate, in coordinate order. Worked out from the
@@ -34,6 +37,9 @@ public:
     // on every turn it shows, and holding every turn's extras for that would cost the memory
     // that keeping them as bytes saves.
     const std::vector<AtlCoord>& GateHexes() const;
+    // The faction page alone, read from its part without keeping the extras read: the list of
+    // factions looks at the declared attitudes of every turn. Empty when none was kept.
+    FactionPage FactionPageOnce() const;
     // True while nothing of it has been read into objects.
     bool IsKept() const { return !changed_ && !read_; }
 

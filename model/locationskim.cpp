@@ -12,8 +12,8 @@ LocationSighting SightingOf(const LocationNode& loc) {
 }
 
 size_t SkimLocationList(const unsigned char* bytes, size_t size,
-                        std::vector<LocationSighting>& sightings) {
-    ByteSkim in(bytes, size, &sightings);
+                        std::vector<LocationSighting>& sightings, std::vector<uint32_t>& ends) {
+    ByteSkim in(bytes, size, &sightings, &ends);
     ListT<LocationNode> none; // the skim makes no locations
     if (!DocRecords::Locations(in, none)) return 0;
     return in.normal ? in.Offset() : 0;

@@ -3,6 +3,7 @@
 #include "model/atlcoord.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class LocationNode;
@@ -19,9 +20,10 @@ struct LocationSighting {
 LocationSighting SightingOf(const LocationNode& loc);
 
 // Walks one location list as the document file holds it (model/records.h), from bytes on,
-// without making its objects, and notes each location's sighting. Answers the list's length in
+// without making its objects, and notes each location's sighting and where its bytes end
+// (from bytes on), so that one location can be read alone. Answers the list's length in
 // bytes, or 0 when the list is not whole within size bytes or would not be written back as the same
 // bytes (a text of 65535 bytes, which is written shorter); the readers then read it as they always
 // did.
 size_t SkimLocationList(const unsigned char* bytes, size_t size,
-                        std::vector<LocationSighting>& sightings);
+                        std::vector<LocationSighting>& sightings, std::vector<uint32_t>& ends);

@@ -34,6 +34,10 @@ void ByteSkim::NoteUnit(const UnitNode& unit) {
 }
 
 void ByteSkim::NoteLocation(const LocationNode& loc, unsigned count) {
+    if (ends_) {
+        if (ends_->empty()) ends_->reserve(count);
+        ends_->push_back(static_cast<uint32_t>(Offset()));
+    }
     if (!sightings_) return;
     if (sightings_->empty()) sightings_->reserve(count);
     sightings_->push_back({loc.coord, loc.IsPartial(), guarded_});

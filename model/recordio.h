@@ -217,9 +217,11 @@ private:
 // each location and what a part of a turn is like.
 class ByteSkim : public recordio::ByteCursor {
 public:
+    // ends, when given, takes where each location's bytes end (from data on).
     ByteSkim(const unsigned char* data, size_t size,
-             std::vector<LocationSighting>* sightings = nullptr)
-        : ByteCursor(data, size), sightings_(sightings) {}
+             std::vector<LocationSighting>* sightings = nullptr,
+             std::vector<uint32_t>* ends = nullptr)
+        : ByteCursor(data, size), sightings_(sightings), ends_(ends) {}
 
     // False once a text or a map was met that writing back would not give as it is: a text
     // longer than a write keeps (which caps it), keys out of order or repeated.
@@ -261,6 +263,7 @@ private:
     void NoteLocation(const LocationNode& loc, unsigned count);
 
     std::vector<LocationSighting>* sightings_;
+    std::vector<uint32_t>* ends_;
     bool guarded_ = false;
 };
 

@@ -4,10 +4,10 @@
 #include "model/turn.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 void SightingIndex::Clear() {
     hexes_.clear();
+    hexOf_.clear();
     steps_.clear();
     turns_.clear();
     stamps_.Clear();
@@ -36,13 +36,12 @@ void SightingIndex::Build(const std::vector<Source>& sources) {
     };
     std::vector<Change> changes;
     std::vector<Step> current; // per hex, its state so far
-    std::unordered_map<AtlCoord, uint32_t> hexOf;
     for (uint32_t t : ordered) {
         const int32_t date = turns_[t].node->date.Value();
         uint32_t ordinal = 0;
         turns_[t].node->ForEachSighting([&](const LocationSighting& loc) {
             const uint32_t place = ordinal++;
-            auto [at, isNew] = hexOf.try_emplace(loc.coord, static_cast<uint32_t>(hexes_.size()));
+            auto [at, isNew] = hexOf_.try_emplace(loc.coord, static_cast<uint32_t>(hexes_.size()));
             if (isNew) {
                 hexes_.push_back(Hex{loc.coord});
                 Step first{t, place, date,
@@ -103,4 +102,20 @@ const SightingIndex::Step* SightingIndex::StepAt(const Hex& hex, AtlDate date) c
 
 const LocationNode* SightingIndex::LocationOf(const Step& step) const {
     return turns_[step.turn].node->LocationAt(step.ordinal);
+}
+
+std::optional<SightingIndex::Shown> SightingIndex::ShownOf(const Hex& hex, const Step* last) const {
+    const Step* lead = last;
+    while (lead->marks & kSameMonth)
+        --lead;
+    const LocationNode* loc = LocationOf(*lead);
+    if (!loc) return std::nullopt;
+    return Shown{hex.coord,
+                 loc,
+                 AtlDate(lead->date),
+                 turns_[lead->turn].source,
+                 (lead->marks & kPartial) != 0,
+                 (last->marks & kGuarded) != 0,
+                 static_cast<uint32_t>(lead - steps_.data()) + 1,
+                 static_cast<uint32_t>(last - lead)};
 }

@@ -6,6 +6,8 @@
 #include "model/turnstamps.h"
 
 #include <cstdint>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 class LocationNode;
@@ -49,19 +51,12 @@ public:
     // whose turn's list turned out shorter when it made them is left out, never shown as no
     // location.
     template <class Visit> void ForEachAt(AtlDate date, Visit&& visit) const {
-        for (const Hex& hex : hexes_) {
-            const Step* last = StepAt(hex, date);
-            if (!last) continue;
-            // The sighting shown leads its month; the same month's other sightings follow it.
-            const Step* lead = last;
-            while (lead->marks & kSameMonth)
-                --lead;
-            if (const LocationNode* loc = LocationOf(*lead))
-                visit(Shown{hex.coord, loc, AtlDate(lead->date), turns_[lead->turn].source,
-                            (lead->marks & kPartial) != 0, (last->marks & kGuarded) != 0,
-                            static_cast<uint32_t>(lead - steps_.data()) + 1,
-                            static_cast<uint32_t>(last - lead)});
-        }
+        ForEachShown(date, false, visit);
+    }
+    // As ForEachAt, for the hexes whose shown sighting is of date itself: the turns of earlier
+    // months make no objects, so that a look at one month costs that month alone.
+    template <class Visit> void ForEachSeenAt(AtlDate date, Visit&& visit) const {
+        ForEachShown(date, true, visit);
     }
     // Calls visit(const LocationNode&, int source) for each of the other sources' full
     // sightings of shown's hex in its month, in source order; none while nothing else saw it.
@@ -72,7 +67,65 @@ public:
         }
     }
 
+    // Calls visit(const Shown& now, const Shown* before) for every hex that a full sighting of
+    // date's month shows, with what the map showed of it the month before (null: nothing, or
+    // nothing but partial sightings). Only the turns of those sightings make their locations'
+    // objects, so that comparing two months does not make every turn's.
+    template <class Visit> void ForEachSeenIn(AtlDate date, Visit&& visit) const {
+        for (const Hex& hex : hexes_) {
+            const Step* last = StepAt(hex, date);
+            if (!last || last->date != date.Value() || (last->marks & kPartial)) continue;
+            const Step* lastBefore = StepAt(hex, AtlDate(date.Value() - 1));
+            if (lastBefore && (lastBefore->marks & kPartial)) lastBefore = nullptr;
+            std::optional<Shown> now = ShownOf(hex, last), before;
+            if (!now) continue;
+            if (lastBefore) before = ShownOf(hex, lastBefore);
+            visit(*now, before ? &*before : nullptr);
+        }
+    }
+
+    // One sighting of a hex the index took: its turn, its place in the turn's list, the faction
+    // of its source and whether it came from a neighbour's exits alone.
+    struct Taken {
+        const TurnNode* turn;
+        uint32_t ordinal;
+        AtlDate date;
+        int source;
+        bool partial;
+    };
+    // Calls visit(const Taken&) for each sighting of the hex that the index took, in date order
+    // (at one date, the sources in their order): the first, partial or not, then every full one;
+    // nothing for a hex never seen.
+    template <class Visit> void ForEachTaken(const AtlCoord& coord, Visit&& visit) const {
+        auto at = hexOf_.find(coord);
+        if (at == hexOf_.end()) return;
+        const Hex& hex = hexes_[at->second];
+        for (uint32_t i = hex.first; i < hex.first + hex.count; ++i) {
+            const Step& step = steps_[i];
+            const Turn& turn = turns_[step.turn];
+            visit(Taken{turn.node, step.ordinal, AtlDate(step.date), turn.source,
+                        (step.marks & kPartial) != 0});
+        }
+    }
+
 private:
+    template <class Visit> void ForEachShown(AtlDate date, bool onlyDate, Visit& visit) const {
+        for (const Hex& hex : hexes_) {
+            const Step* last = StepAt(hex, date);
+            if (!last) continue;
+            // The sighting shown leads its month; the same month's other sightings follow it.
+            const Step* lead = last;
+            while (lead->marks & kSameMonth)
+                --lead;
+            if (onlyDate && lead->date != date.Value()) continue;
+            if (const LocationNode* loc = LocationOf(*lead))
+                visit(Shown{hex.coord, loc, AtlDate(lead->date), turns_[lead->turn].source,
+                            (lead->marks & kPartial) != 0, (last->marks & kGuarded) != 0,
+                            static_cast<uint32_t>(lead - steps_.data()) + 1,
+                            static_cast<uint32_t>(last - lead)});
+        }
+    }
+
     static constexpr uint8_t kPartial = 1, kGuarded = 2, kSameMonth = 4;
     // A sighting is named by its turn and its place in the turn's list, so that the index
     // can be built from turns that have not made their locations' objects.
@@ -93,8 +146,12 @@ private:
     };
     const Step* StepAt(const Hex& hex, AtlDate date) const;
     const LocationNode* LocationOf(const Step& step) const;
+    // What the map shows of hex when last is its newest step: the sighting that leads its
+    // month, the same month's other sightings following it; none when its location is gone.
+    std::optional<Shown> ShownOf(const Hex& hex, const Step* last) const;
 
     std::vector<Hex> hexes_;
+    std::unordered_map<AtlCoord, uint32_t> hexOf_; // a hex's place in hexes_
     std::vector<Step> steps_;
     std::vector<Turn> turns_; // the sources' turns, source after source, in list order
     TurnStamps stamps_;

@@ -40,6 +40,16 @@ const LocationNode* TurnNode::LocationAt(size_t ordinal) const {
     return ordinal < ordered_.size() ? ordered_[ordinal] : nullptr;
 }
 
+const LocationNode* TurnNode::LocationAtOnce(size_t ordinal, LocationNode& scratch) const {
+    if (!kept_) return LocationAt(ordinal);
+    const std::vector<uint32_t>& ends = kept_->ends;
+    if (ordinal >= ends.size()) return nullptr;
+    // The list begins with its count.
+    const size_t begin = ordinal == 0 ? sizeof(uint16_t) : ends[ordinal - 1];
+    ByteReader in(kept_->bytes.Part(begin, ends[ordinal] - begin));
+    return DocRecords::Location(in, scratch) ? &scratch : nullptr;
+}
+
 LocationNode* TurnNode::RegisterLoc(const AtlCoord& coord, bool* isNew) {
     Unpack();
     auto [it, made] = index_.try_emplace(coord, nullptr);
@@ -103,7 +113,7 @@ bool TurnNode::Keep(ByteReader& r) {
     if (kept_ || !locations_.IsEmpty()) return false;
     const KeptBytes rest = r.Rest();
     auto kept = std::make_unique<Kept>();
-    const size_t size = SkimLocationList(rest.data, rest.size, kept->sightings);
+    const size_t size = SkimLocationList(rest.data, rest.size, kept->sightings, kept->ends);
     if (size == 0) return false;
     r.Skip(size);
     kept->bytes = rest.Part(0, size);

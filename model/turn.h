@@ -46,6 +46,10 @@ public:
     LocationNode* RegisterLoc(const AtlCoord& coord, bool* isNew = nullptr);
     // The location at a place in the list (0 is the first); null past the end.
     const LocationNode* LocationAt(size_t ordinal) const;
+    // The same for one look: a turn that has not made its locations' objects reads that one
+    // location alone into scratch and stays as it was, so that looking at one hex in every
+    // turn of a long game makes no turn's objects. Otherwise LocationAt.
+    const LocationNode* LocationAtOnce(size_t ordinal, LocationNode& scratch) const;
     // Calls visit(const LocationSighting&) for every location in list order, without making
     // the objects of a turn that has not made them yet.
     template <class Visit> void ForEachSighting(Visit&& visit) const;
@@ -80,6 +84,7 @@ private:
     struct Kept {
         KeptBytes bytes; // a view of the file's image
         std::vector<LocationSighting> sightings;
+        std::vector<uint32_t> ends; // where each location's bytes end in bytes
     };
 
     // Keeps the list at the reader's position when it reads back as the same bytes; false

@@ -5,6 +5,7 @@
 #include "model/atldate.h"
 #include "model/items.h"
 
+#include <array>
 #include <cstdint>
 
 // One unit line of a region, in report order.
@@ -30,3 +31,16 @@ public:
     uint16_t building = 0; // 0 outside any building
     uint32_t flags = 0;
 };
+
+// The flags with the words a unit line writes for them, in the order it writes them.
+struct UnitFlagWord {
+    uint32_t flag;
+    const char* word;
+};
+inline constexpr std::array<UnitFlagWord, 5> kUnitFlagWords = {{
+    {UnitNode::OnGuard, "on guard"},
+    {UnitNode::Avoiding, "avoiding"},
+    {UnitNode::Behind, "behind"},
+    {UnitNode::RevealingFaction, "revealing faction"},
+    {UnitNode::Holding, "holding"},
+}};

@@ -26,16 +26,13 @@ int ReadFactionNameNum(const char*& cursor, Str& name, int& number) {
 
 namespace {
 
-struct FlagText {
-    const char* text;
-    uint32_t flag;
-};
-const FlagText kUnitFlags[] = {
-    {", avoiding,", UnitNode::Avoiding},
-    {", holding,", UnitNode::Holding},
-    {", behind,", UnitNode::Behind},
-    {", revealing faction,", UnitNode::RevealingFaction},
-};
+// Whether ", word," stands in text: the flags after the faction part stand between commas.
+bool HasFlagWord(const char* text, const char* word) {
+    const size_t length = std::strlen(word);
+    for (const char* at = std::strstr(text, word); at; at = std::strstr(at + 1, word))
+        if (at - text >= 2 && at[-2] == ',' && at[-1] == ' ' && at[length] == ',') return true;
+    return false;
+}
 
 } // namespace
 
@@ -56,8 +53,8 @@ int ReadUnitInfo(const char*& cursor, UnitNode& unit, FactionNames& factions) {
         unit.faction = AtlFaction(faction);
         factions.Register(faction, factionName.Get());
     }
-    for (const FlagText& f : kUnitFlags)
-        if (std::strstr(p, f.text)) unit.flags |= f.flag;
+    for (const UnitFlagWord& f : kUnitFlagWords)
+        if (f.flag != UnitNode::OnGuard && HasFlagWord(p, f.word)) unit.flags |= f.flag;
 
     if (const char* abbr = FindContraction(p)) {
         const char* comma = searchback(p, abbr, ',');

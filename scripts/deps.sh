@@ -2,6 +2,8 @@
 # Installs with apt-get whatever the build, the tests and the program need and is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core)
+# The history panel's charts.
+packages+=(qt6-charts-dev libqt6opengl6-dev)
 # The command line's option parser (header-only).
 packages+=(libcli11-dev)
 # The install and package checks: dpkg-shlibdeps, desktop-file-validate and the system's file types.

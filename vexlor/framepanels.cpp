@@ -96,8 +96,11 @@ void FrameWindow::OpenKeptPanels() {
     // Shown where they were left; the keyboard stays with the map.
     if (DDockPanel::WasOpen(Profile, kFindSection)) FindPanel().DDockPanel::Open();
     if (DDockPanel::WasOpen(Profile, kEventsSection)) EventsPanel().DDockPanel::Open();
+    OpenKeptChangesPanel();
     if (DDockPanel::WasOpen(Profile, kMinimapSection)) CmViewMinimap();
     SetCommandChecked(CM_VIEWMINIMAP, minimap_ && minimap_->IsOpen());
     OpenKeptPagePanels();
     if (DDockPanel::WasOpen(Profile, kAlliesSection)) AlliesPanel().Open();
+    OpenKeptTablePanels();
+    OpenKeptHistory();
 }

@@ -11,11 +11,13 @@
 #include "ui/alliespanel.h"
 #include "ui/findbox.h"
 #include "ui/helpwindow.h"
+#include "ui/historypanel.h"
 #include "ui/lineswindow.h"
 #include "ui/resdialog.h"
 #include "ui/separator.h"
 #include "ui/starthint.h"
 #include "ui/statusbar.h"
+#include "ui/tablepanel.h"
 #include "ui/toolbar.h"
 #include "vexlor/appmessage.h"
 #include "vexlor/winmain.h"
@@ -134,6 +136,7 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWFIND, [this] { CmViewFind(); });
     OnCommand(CM_VIEWTURNEVENTS, [this] { CmViewTurnEvents(); });
     OnCommand(CM_VIEWMINIMAP, [this] { CmViewMinimap(); });
+    OnCommand(CM_VIEWCHANGES, [this] { CmViewChanges(); });
     OnCommand(CM_VIEWFACTION, [this] { CmViewFaction(); });
     OnCommand(CM_VIEWREFERENCE, [this] { CmViewReference(); });
     OnCommand(CM_VIEWNEWESTUNITS, [this] { CmViewNewestUnits(); });
@@ -146,6 +149,9 @@ void FrameWindow::RegisterCommands() {
         CM_FILEEXPORTFORALLY, [this] { CmFileExportForAlly(); },
         [this] { return !Document().Turns().IsEmpty(); });
     OnCommand(CM_VIEWALLIES, [this] { CmViewAllies(); });
+    OnCommand(CM_VIEWUNITS, [this] { CmViewUnits(); });
+    OnCommand(CM_VIEWFACTIONS, [this] { CmViewFactions(); });
+    OnCommand(CM_VIEWHISTORY, [this] { CmViewHistory(); });
     RegisterZoomCommands();
     RegisterNoteCommands();
     RegisterShadeCommands();
@@ -245,7 +251,11 @@ void FrameWindow::Reformat() {
     // What the find box lists belongs to the turn on show.
     if (findBox_) findBox_->Refresh();
     RefreshTurnEvents();
+    RefreshChanges();
     RefreshFactionPage();
+    RefreshUnits();
+    RefreshFactions();
+    RefreshHistory();
     UpdateCommands();
 }
 

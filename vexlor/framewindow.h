@@ -4,9 +4,11 @@
 #include "base/messagetable.h"
 #include "descrview/descrtreeview.h"
 #include "doc/doccontroller.h"
+#include "map/factionlist.h"
 #include "map/hexdata.h"
 #include "map/mapfind.h"
 #include "map/unittrack.h"
+#include "map/unitlist.h"
 #include "mapwindow/mapwindow.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
@@ -19,12 +21,14 @@
 #include <vector>
 
 class DAlliesPanel;
+class DHistoryPanel;
 class DLinesWindow;
 class MinimapPanel;
 class DHelpWindow;
 class DProgressDialog;
 class DStartHint;
 class DStatusBar;
+class DTablePanel;
 class DToolbar;
 class DWindowSeparator;
 struct FileDialogParams;
@@ -53,6 +57,7 @@ enum FrameCommand : unsigned {
     CM_VIEWWHOLELEVEL = 223,
     CM_VIEWNEWESTUNITS = 224,
     CM_VIEWMINIMAP = 255,
+    CM_VIEWCHANGES = 285, // the turn on show's changes, listed and outlined on the map
     CM_NOTEEDIT = 260,
     CM_NOTEBOOKMARK = 261,
     CM_BOOKMARKFIRST = 262, // the bookmarks' jumps: 262 to 269
@@ -74,6 +79,9 @@ enum FrameCommand : unsigned {
     CM_FILEADDALLYMAP = 230,
     CM_FILEEXPORTFORALLY = 231,
     CM_VIEWALLIES = 232,
+    CM_VIEWUNITS = 295,
+    CM_VIEWFACTIONS = 296,
+    CM_VIEWHISTORY = 280,
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -156,6 +164,9 @@ public:
     void RegisterZoomCommands();
     // Opens the panel of the turn on show's errors, battles and events beside the map.
     void CmViewTurnEvents();
+    // Opens the list of the turn on show's changes beside the map; while it is open the map
+    // outlines the changed hexes.
+    void CmViewChanges();
     // Opens the minimap beside the map, or closes it when it is open.
     void CmViewMinimap();
     // Marks the player's units at their newest known places instead of this month's only (or
@@ -186,6 +197,10 @@ public:
     void CmFileAddAllyMap();
     void CmFileExportForAlly();
     void CmViewAllies();
+    // Opens the table of the units of the turn on show (the player's own and allied ones, or
+    // every unit seen), and the table of the factions the map has seen.
+    void CmViewUnits();
+    void CmViewFactions();
     void CmHelpIndex();
     void CmHelpUsing();
     void CmAbout();
@@ -220,6 +235,8 @@ public:
     DFindBox* FindBox() { return findBox_.get(); }
     // The turn's events panel, once made as the find panel is.
     DLinesWindow* TurnEventsWindow() { return turnEvents_.get(); }
+    // The list of the turn's changes, once made as the find panel is.
+    DLinesWindow* ChangesWindow() { return changes_.get(); }
     // The minimap, once made (View, Minimap, or open when the program was last left).
     MinimapPanel* Minimap() { return minimap_.get(); }
     // The faction's page and the descriptions, once made as the find panel is.
@@ -232,6 +249,13 @@ public:
     DLinesWindow* ReferenceWindow() { return references_.get(); }
     // The allies panel, once made as the find panel is.
     DAlliesPanel* AlliesWindow() { return allies_.get(); }
+    // The units and factions tables, once made as the find panel is.
+    DTablePanel* UnitsWindow() { return units_.get(); }
+    DTablePanel* FactionsWindow() { return factions_.get(); }
+    // The faction whose units' hexes the map marks; 0 for none.
+    int MarkedFaction() const { return markedFaction_; }
+    // The history panel, once View, History has made it.
+    DHistoryPanel* HistoryWindow() { return history_.get(); }
     // The help window, once a help command has opened it.
     const DHelpWindow* HelpWindow() const { return help_.get(); }
 
@@ -285,9 +309,17 @@ private:
     DFindBox& FindPanel();
     DLinesWindow& EventsPanel();
     MinimapPanel& MinimapView();
+    DLinesWindow& ChangesPanel();
     DLinesWindow& FactionPanel();
     DLinesWindow& ReferencePanel();
     DAlliesPanel& AlliesPanel();
+    // The selected hex's history (vexlor/framehistory.cpp): the panel, made on first use, and
+    // what it shows, made again when the selection or the document changes while it is open.
+    DHistoryPanel& HistoryPanel();
+    void CmViewHistory();
+    void RefreshHistory();
+    void HexDescribed(const AtlCoord& c) override;
+    void OpenKeptHistory();
     // The allies panel lists the allies the document holds now.
     void RefreshAllies();
     // The panel's buttons: removing asks first.
@@ -298,12 +330,32 @@ private:
     // The panels that were open when the program was last left open again.
     void OpenKeptPanels();
     void OpenKeptPagePanels();
+    void OpenKeptTablePanels();
+    // The units and factions tables: made on first use, filled again for the turn on show.
+    DTablePanel& UnitsPanel();
+    DTablePanel& FactionsPanel();
+    void RefreshUnits();
+    void RefreshFactions();
+    // The units table lists every unit seen (with its faction), or the player's and allies'.
+    void ShowAllUnits(bool all);
+    // A unit chosen is gone to and opened in the description pane; a faction chosen has its
+    // units' hexes marked, or unmarked when it was marked.
+    void ChooseUnit(int row);
+    void ChooseFaction(int row);
+    // Marks the hexes of faction's units in the month on show; 0 takes the marks away.
+    void MarkFaction(int faction);
+    // Asks where, and writes a table's rows there as comma-separated text.
+    void SaveTable(const std::string& csv);
+    void OpenKeptChangesPanel();
     // What the find box lists for text, newest sightings first, remembered for the choice
     // that may follow.
     std::vector<DFindBox::Line> Find(const Str& text);
     void ChooseFound(int index);
     // The events window shows the turn on show's paragraphs again.
     void RefreshTurnEvents();
+    // The changes list shows the turn on show's changes again and the map outlines their
+    // hexes; nothing while the list is closed.
+    void RefreshChanges();
     // The faction panel shows the turn on show's page again; the descriptions panel the
     // document's descriptions.
     void RefreshFactionPage();
@@ -341,11 +393,21 @@ private:
     std::vector<AtlCoord> trackHexes_; // the targets of the track list's links
     UnitTracks tracks_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
+    std::unique_ptr<DLinesWindow> changes_;
+    std::vector<AtlCoord> changeHexes_; // the targets of the changes list's links
     std::unique_ptr<MinimapPanel> minimap_;
     std::vector<AtlCoord> bookmarks_; // the Bookmarks menu's jumps, in its order
     std::unique_ptr<DLinesWindow> factionPage_;
     std::unique_ptr<DLinesWindow> references_;
     std::unique_ptr<DAlliesPanel> allies_;
+    std::unique_ptr<DTablePanel> units_;
+    std::vector<UnitRow> unitRows_; // the units table's rows, in the order it was given them
+    bool allUnits_ = false;
+    std::unique_ptr<DTablePanel> factions_;
+    std::vector<FactionRow> factionRows_;
+    int markedFaction_ = 0;
+    std::unique_ptr<DHistoryPanel> history_;
+    std::optional<AtlCoord> historyHex_; // the hex last described, whose history is shown
     std::unique_ptr<DHelpWindow> help_;
     // The progress box while a map opens or reports are added, to keep it out of the way of
     // questions.

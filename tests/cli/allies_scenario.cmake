@@ -55,6 +55,9 @@ run(0 out add --ally "${doc}" "${green_map}")
 expect_match("${out}" "green.atl\t-\t8\tadded for ally 5\n$" "an ally's map")
 run(0 out allies "${doc}")
 expect_same("${out}" "allies-with-map.txt")
+# The allies' units join the player's, each from its owner's report.
+run(0 out units "${doc}")
+expect_same("${out}" "units.txt")
 run(0 out dump "${doc}")
 expect_match("${out}" "\\], \"allies\": \\[\\{\"faction\": 4, \"name\": \"Blue Herons\", \"turns\": \\[\\{\"date\": 12, "
     "dump's allies")

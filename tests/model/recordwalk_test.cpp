@@ -79,7 +79,10 @@ void ExpectSkimAgreesOnLocations(const TurnNode& turn, int& guarded, int& partia
     const Bytes bytes =
         Written([&](ByteWriter& w) { return DocRecords::Locations(w, turn.Locations()); });
     std::vector<LocationSighting> again;
-    EXPECT_EQ(SkimLocationList(bytes.data(), bytes.size(), again), bytes.size());
+    std::vector<uint32_t> ends;
+    EXPECT_EQ(SkimLocationList(bytes.data(), bytes.size(), again, ends), bytes.size());
+    ASSERT_EQ(ends.size(), made.size());
+    EXPECT_EQ(ends.back(), bytes.size());
     ByteReader in(KeptBytes::Copy(bytes.data(), bytes.size()));
     ListT<LocationNode> read;
     EXPECT_TRUE(DocRecords::Locations(in, read));

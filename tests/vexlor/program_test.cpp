@@ -126,6 +126,7 @@ private slots:
         expected[224] = "Your units at &newest known places";
         expected[250] = "Export se&lection...";
         expected[255] = "&Minimap";
+        expected[285] = "&Changes...";
         expected[260] = "&Note...";
         expected[261] = "&Bookmark this hex";
         const char* shade[] = {"&None",
@@ -145,6 +146,9 @@ private slots:
         expected[230] = "Add a&lly's map...";
         expected[231] = "Export for an all&y...";
         expected[232] = "A&llies...";
+        expected[295] = "Uni&ts...";
+        expected[296] = "Faction&s...";
+        expected[280] = "Hi&story...";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size, Export map and Export selection stand greyed, and so do a note and a

@@ -1,7 +1,9 @@
 // What the report says beyond the map, in the main window as a user sees it on the offscreen
-// platform: the turn's events window and the exit lines of the description pane.
+// platform: the turn's events window, the list of the turn's changes with their hexes outlined,
+// and the exit lines of the description pane.
 #include "app/globals.h"
 #include "map/atlmap.h"
+#include "map/hexmarks.h"
 #include "populatedframe.h"
 #include "ui/filedialog.h"
 #include "ui/lineswindow.h"
@@ -91,6 +93,44 @@ private slots:
         QCOMPARE(events->GetCaption(), Str("Turn events - May, Year 1"));
         events->SetFilter("");
         QCOMPARE(events->GetShownLine(1), Str("Captain (358): SELL: Can't sell 1 iron [IRON]."));
+    }
+
+    void theTurnsChangesAreListedAndOutlinedWhileTheListIsOpen() {
+        auto outlined = [&] { return Frame().Map().GetMarks().Of(MarkKind::Changes); };
+        QVERIFY(outlined().empty());
+        QVERIFY(Frame().EvCommand(CM_VIEWCHANGES));
+        DLinesWindow* changes = Frame().ChangesWindow();
+        QVERIFY(changes && changes->Widget()->isVisible());
+        QVERIFY(window_.BesideMap(changes->Widget()));
+        // June: a Green Oaks guard left the city, and the scouts saw three hexes first.
+        QCOMPARE(changes->GetCaption(), Str("Changes - June, Year 1"));
+        QCOMPARE(changes->GetShownCount(), 4);
+        QCOMPARE(changes->GetShownLine(0), Str("(12,4)  explored  ocean in Wyreth Ocean"));
+        QCOMPARE(changes->GetShownLine(1), Str("(0,32)  left  Guards (412)"));
+        QCOMPARE(outlined(), (std::vector<AtlCoord>{AtlCoord(12, 4), AtlCoord(0, 32),
+                                                    AtlCoord(61, 33), AtlCoord(62, 34)}));
+
+        auto* text = changes->Widget()->findChild<QTextBrowser*>(QStringLiteral("linesText"));
+        QVERIFY(ClickLink(text, QStringLiteral("(62,34)")));
+        QTRY_COMPARE(Selected(), AtlCoord(62, 34));
+
+        // Another turn on show: its changes, and their hexes outlined.
+        QVERIFY(Frame().EvCommand(CM_VIEWPREVTURN));
+        QCOMPARE(changes->GetCaption(), Str("Changes - May, Year 1"));
+        QCOMPARE(outlined(),
+                 (std::vector<AtlCoord>{AtlCoord(13, 5), AtlCoord(62, 32), AtlCoord(2, 34)}));
+
+        // Closing the list takes the outlines away; a turn shown meanwhile brings none back.
+        changes->Close();
+        QVERIFY(outlined().empty());
+        QVERIFY(Frame().EvCommand(CM_VIEWNEXTTURN));
+        QVERIFY(outlined().empty());
+        QVERIFY(Frame().EvCommand(CM_VIEWCHANGES));
+        QCOMPARE(outlined().size(), size_t(4));
+
+        // The next start opens the list as it was left.
+        window_.Reopen();
+        QVERIFY(Frame().ChangesWindow() && Frame().ChangesWindow()->IsOpen());
     }
 
     void anExitLineGoesToItsHex() {

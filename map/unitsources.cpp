@@ -1,0 +1,32 @@
+#include "map/unitsources.h"
+
+#include "model/turnextras.h"
+#include "model/vexlordoc.h"
+
+const VexlorDoc* SourceDoc(const VexlorDoc& doc, int source) {
+    if (source == 0 || source == doc.GetFaction().Number()) return &doc;
+    const AllyMap* ally = doc.Extras().allies.Find(source);
+    return ally ? ally->doc.get() : nullptr;
+}
+
+const UnitExtras* UnitSources::Details(const HexUnit& seen) {
+    const Source& source = Of(seen.source);
+    const int owner = seen.unit->faction.Number();
+    if (!source.extras || owner == 0 || owner != source.faction) return nullptr;
+    return source.extras->FindUnit(seen.unit->number);
+}
+
+const UnitSources::Source& UnitSources::Of(int source) {
+    const int faction = source != 0 ? source : doc_.GetFaction().Number();
+    for (const auto& held : sources_)
+        if (held->faction == faction) return *held;
+    const VexlorDoc* from = SourceDoc(doc_, faction);
+    const VexlorDoc& named = from ? *from : doc_;
+    const TurnNode* turn = named.FindTurn(seen_);
+    if (!turn) turn = named.LastTurn();
+    static const StrAssocList kNoNames;
+    sources_.push_back(
+        std::make_unique<Source>(Source{faction, StrAssocIndex(turn ? turn->factions : kNoNames),
+                                        from ? KeptExtras(*from, seen_) : nullptr}));
+    return *sources_.back();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "base/assoc.h"
+#include "map/hexdata.h"
+#include "model/atldate.h"
+
+#include <memory>
+#include <vector>
+
+class VexlorDoc;
+struct TurnExtras;
+struct UnitExtras;
+
+// The document whose report a sighting is from: the player's own (also for source 0, not
+// known), or the ally's; null for a faction the document does not hold.
+const VexlorDoc* SourceDoc(const VexlorDoc& doc, int source);
+
+// What the reports of one month say of the units they saw, source by source, as the pane and
+// the units list read them: the faction names each report gave, and the details it kept of
+// its own faction's units. Each source is looked up once.
+class UnitSources {
+public:
+    UnitSources(const VexlorDoc& doc, AtlDate seen) : doc_(doc), seen_(seen) {}
+
+    // The faction names of the report of source (0: the player's), its newest report's when
+    // the turn of the month is gone.
+    const StrAssocIndex& FactionNames(int source) { return Of(source).factions; }
+    // The unit's details where the report it is taken from is its owner's; null otherwise.
+    const UnitExtras* Details(const HexUnit& seen);
+
+private:
+    struct Source {
+        int faction;
+        StrAssocIndex factions;
+        const TurnExtras* extras;
+    };
+    const Source& Of(int source);
+
+    const VexlorDoc& doc_;
+    AtlDate seen_;
+    std::vector<std::unique_ptr<Source>> sources_;
+};

@@ -1,0 +1,236 @@
+#include "ui/historypanel.h"
+
+#include "ui/qtext.h"
+
+#include <QBoxLayout>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace {
+
+enum Column { kWhen, kSeenBy, kChanges, kColumns };
+
+template <class T> T* Part(QWidget* panel, const char* name) {
+    return panel ? panel->findChild<T*>(QLatin1String(name)) : nullptr;
+}
+
+QChartView* MakeChart(QWidget* parent, const char* name) {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName(QLatin1String(name));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(170);
+    return view;
+}
+
+QLineSeries* LineOf(const DHistoryPanel::Series& series) {
+    auto* line = new QLineSeries;
+    line->setName(ToQt(series.name));
+    line->setPointsVisible(true);
+    for (const DHistoryPanel::Point& p : series.points)
+        line->append(p.month, p.value);
+    return line;
+}
+
+// An axis over the values with a little room, whole numbers where the values are.
+QValueAxis* AxisOver(const std::vector<const DHistoryPanel::Series*>& series, bool whole) {
+    double low = 0, high = 0;
+    bool any = false;
+    for (const auto* s : series)
+        for (const DHistoryPanel::Point& p : s->points) {
+            low = any ? std::min(low, p.value) : p.value;
+            high = any ? std::max(high, p.value) : p.value;
+            any = true;
+        }
+    const double room = std::max(1.0, (high - low) * 0.1);
+    auto* axis = new QValueAxis;
+    axis->setRange(low - room, high + room);
+    axis->setLabelFormat(whole ? QStringLiteral("%d") : QStringLiteral("%.1f"));
+    return axis;
+}
+
+// Months on the x axis: the game's turn numbers, as the command line takes them (January,
+// Year 1 is turn 1).
+constexpr int kTurnOfMonth = 1 - 12;
+QValueAxis* MonthAxis(const DHistoryPanel::History& history) {
+    auto* axis = new QValueAxis;
+    int first = 0, last = 0;
+    if (!history.rows.empty()) {
+        first = history.rows.back().month;
+        last = history.rows.front().month;
+    }
+    axis->setRange(first + kTurnOfMonth - 0.5, last + kTurnOfMonth + 0.5);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickInterval(std::max(1, (last - first) / 6));
+    axis->setTickAnchor(first + kTurnOfMonth);
+    return axis;
+}
+
+// The series drawn against turn numbers.
+DHistoryPanel::Series AsTurns(DHistoryPanel::Series series) {
+    for (DHistoryPanel::Point& p : series.points)
+        p.month += kTurnOfMonth;
+    return series;
+}
+
+void Fill(QChart* chart, const DHistoryPanel::History& history,
+          const std::vector<std::vector<const DHistoryPanel::Series*>>& sides) {
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    QValueAxis* months = MonthAxis(history);
+    chart->addAxis(months, Qt::AlignBottom);
+    const Qt::Alignment align[] = {Qt::AlignLeft, Qt::AlignRight};
+    for (size_t side = 0; side < sides.size() && side < 2; ++side) {
+        if (sides[side].empty()) continue;
+        QValueAxis* values = AxisOver(sides[side], side == 0);
+        chart->addAxis(values, align[side]);
+        for (const auto* s : sides[side]) {
+            QLineSeries* line = LineOf(AsTurns(*s));
+            chart->addSeries(line);
+            line->attachAxis(months);
+            line->attachAxis(values);
+        }
+    }
+}
+
+void MakeParts(QWidget* panel) {
+    auto* layout = new QVBoxLayout(panel);
+    auto* title = new QLabel(panel);
+    title->setObjectName(QStringLiteral("historyTitle"));
+    title->setWordWrap(true);
+    layout->addWidget(title);
+    auto* split = new QSplitter(Qt::Vertical, panel);
+    split->addWidget(MakeChart(split, "historyValues"));
+    auto* priceBox = new QWidget(split);
+    auto* priceLayout = new QVBoxLayout(priceBox);
+    priceLayout->setContentsMargins(0, 0, 0, 0);
+    auto* choice = new QComboBox(priceBox);
+    choice->setObjectName(QStringLiteral("historyPriceChoice"));
+    priceLayout->addWidget(choice);
+    priceLayout->addWidget(MakeChart(priceBox, "historyPrice"));
+    split->addWidget(priceBox);
+    auto* list = new QTreeWidget(split);
+    list->setObjectName(QStringLiteral("historyList"));
+    list->setRootIsDecorated(false);
+    list->setColumnCount(kColumns);
+    list->setHeaderLabels({WindowText(Msg::HistoryMonth), WindowText(Msg::HistorySeenBy),
+                           WindowText(Msg::HistoryChanges)});
+    list->header()->setSectionResizeMode(kWhen, QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(kSeenBy, QHeaderView::ResizeToContents);
+    list->setWordWrap(true);
+    split->addWidget(list);
+    layout->addWidget(split, 1);
+}
+
+} // namespace
+
+DHistoryPanel::DHistoryPanel(DFrameWindow* frame, const char* caption, const Place& place,
+                             ShowMonth show)
+    : DDockPanel(frame, "historyPanel", caption, place), show_(std::move(show)) {
+    MakeParts(Body());
+    QObject::connect(Part<QTreeWidget>(Widget(), "historyList"), &QTreeWidget::itemClicked,
+                     Widget(), [this](QTreeWidgetItem* item) {
+                         ClickRow(
+                             Part<QTreeWidget>(Widget(), "historyList")->indexOfTopLevelItem(item));
+                     });
+    QObject::connect(Part<QComboBox>(Widget(), "historyPriceChoice"),
+                     &QComboBox::currentIndexChanged, Widget(), [this] { DrawPrice(); });
+    SetHistory(History{});
+}
+
+void DHistoryPanel::SetHistory(History history) {
+    QWidget* panel = Widget();
+    // The item chosen before stays chosen while this hex traded it too.
+    QComboBox* choice = Part<QComboBox>(panel, "historyPriceChoice");
+    const QString chosen = choice->currentText();
+    QTreeWidget* before = Part<QTreeWidget>(panel, "historyList");
+    const int was = before->currentItem() ? before->indexOfTopLevelItem(before->currentItem()) : -1;
+    const int wasMonth =
+        was >= 0 && was < GetRowCount() ? history_.rows[static_cast<size_t>(was)].month : -1;
+    history_ = std::move(history);
+    Part<QLabel>(panel, "historyTitle")->setText(ToQt(history_.title));
+
+    QTreeWidget* list = Part<QTreeWidget>(panel, "historyList");
+    list->clear();
+    for (const Row& row : history_.rows) {
+        auto* item = new QTreeWidgetItem(list);
+        item->setText(kWhen, ToQt(row.when));
+        item->setText(kSeenBy, ReportToQt(row.seenBy.Get()));
+        item->setText(kChanges, ToQt(row.changes));
+        item->setToolTip(kChanges, ToQt(row.changes));
+        // The month chosen stays chosen: a click shows its turn, which fills the panel again.
+        if (row.month == wasMonth) list->setCurrentItem(item);
+    }
+
+    const History& h = history_;
+    Fill(Part<QChartView>(panel, "historyValues")->chart(), h,
+         {{&h.peasants, &h.taxes}, {&h.wages}});
+
+    const QSignalBlocker quiet(choice);
+    choice->clear();
+    for (const Series& series : history_.prices)
+        choice->addItem(ToQt(series.name));
+    choice->setCurrentIndex(std::max(0, choice->findText(chosen)));
+    choice->setEnabled(!history_.prices.empty());
+    DrawPrice();
+}
+
+void DHistoryPanel::DrawPrice() {
+    const int index = GetChosenPrice();
+    std::vector<std::vector<const Series*>> sides(1);
+    if (index >= 0) sides[0].push_back(&history_.prices[static_cast<size_t>(index)]);
+    Fill(Part<QChartView>(Widget(), "historyPrice")->chart(), history_, sides);
+}
+
+int DHistoryPanel::GetRowCount() const {
+    return static_cast<int>(history_.rows.size());
+}
+
+Str DHistoryPanel::GetRow(int index) const {
+    QTreeWidget* list = Part<QTreeWidget>(Widget(), "historyList");
+    QTreeWidgetItem* item = list ? list->topLevelItem(index) : nullptr;
+    if (!item) return Str();
+    QStringList cells;
+    for (int column = 0; column < kColumns; ++column)
+        cells << item->text(column);
+    return FromQt(cells.join(QLatin1Char('\t')));
+}
+
+void DHistoryPanel::ClickRow(int index) {
+    if (index < 0 || index >= GetRowCount() || !show_) return;
+    show_(history_.rows[static_cast<size_t>(index)].month);
+}
+
+int DHistoryPanel::GetChosenPrice() const {
+    QComboBox* choice = Part<QComboBox>(Widget(), "historyPriceChoice");
+    const int index = choice ? choice->currentIndex() : -1;
+    return index >= 0 && index < static_cast<int>(history_.prices.size()) ? index : -1;
+}
+
+void DHistoryPanel::ChoosePrice(int index) {
+    Part<QComboBox>(Widget(), "historyPriceChoice")->setCurrentIndex(index);
+}
+
+std::vector<std::vector<DHistoryPanel::Point>> DHistoryPanel::GetDrawnSeries() const {
+    std::vector<std::vector<Point>> drawn;
+    for (const char* name : {"historyValues", "historyPrice"})
+        for (QAbstractSeries* series : Part<QChartView>(Widget(), name)->chart()->series()) {
+            auto& points = drawn.emplace_back();
+            for (const QPointF& p : static_cast<QLineSeries*>(series)->points())
+                points.push_back({static_cast<int>(p.x()) - kTurnOfMonth, p.y()});
+        }
+    return drawn;
+}
