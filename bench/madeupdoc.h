@@ -1,9 +1,13 @@
 #pragma once
 
 // Made-up documents of a settled world for the benchmarks: any number of turns of 2,000 regions.
+#include "model/docfile.h"
 #include "model/vexlordoc.h"
 
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <unistd.h>
 
 inline constexpr int kLocationsPerTurn = 2000;
 
@@ -64,3 +68,26 @@ inline std::unique_ptr<VexlorDoc> BuildDoc(int turns, int faction = 3) {
     }
     return doc;
 }
+
+// The game of a number of turns saved once and opened from its file, as a user opens it, so
+// that its turns are still the file's bytes until something makes their locations. Each
+// benchmark file holds its own, so that what one made of the turns does not speed another.
+class OpenedGame {
+public:
+    const VexlorDoc& Get(int turns) {
+        if (opened_ == turns) return doc_;
+        const std::string path = (std::filesystem::temp_directory_path() /
+                                  ("vexlor-bench-" + std::to_string(getpid()) + ".atl"))
+                                     .string();
+        SaveDocFile(*BuildDoc(turns), path.c_str());
+        doc_.Clear();
+        OpenDocFile(doc_, path.c_str());
+        std::filesystem::remove(path);
+        opened_ = turns;
+        return doc_;
+    }
+
+private:
+    VexlorDoc doc_;
+    int opened_ = 0;
+};

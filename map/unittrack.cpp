@@ -15,17 +15,23 @@ void UnitTracks::Build(const VexlorDoc& doc) {
     std::vector<std::pair<uint32_t, Sighting>> seen;
     std::vector<int32_t> numbers;
     uint8_t rank = 0;
+    std::vector<AtlCoord> coords;
+    std::vector<UnitSighting> units;
     for (const TurnSource& source : sources) {
         for (const TurnNode& turn : *source.turns) {
-            ListT<LocationNode> scratch; // one turn's objects at a time
-            for (const LocationNode& loc : turn.LocationsOnce(scratch))
-                for (const UnitNode& unit : loc.units) {
-                    auto [at, isNew] =
-                        unitOf.try_emplace(unit.number, static_cast<uint32_t>(numbers.size()));
-                    if (isNew) numbers.push_back(unit.number);
-                    seen.push_back({at->second, Sighting{turn.date.Value(), loc.coord, rank,
-                                                         source.faction, unit.faction.Number()}});
-                }
+            // The turn's bytes skimmed: no turn's objects are made for a track.
+            coords.clear();
+            turn.ForEachSighting([&](const LocationSighting& loc) { coords.push_back(loc.coord); });
+            units.clear();
+            turn.UnitSightings(units);
+            for (const UnitSighting& unit : units) {
+                if (unit.location >= coords.size()) continue;
+                auto [at, isNew] =
+                    unitOf.try_emplace(unit.number, static_cast<uint32_t>(numbers.size()));
+                if (isNew) numbers.push_back(unit.number);
+                seen.push_back({at->second, Sighting{turn.date.Value(), coords[unit.location], rank,
+                                                     source.faction, unit.faction}});
+            }
         }
         if (rank < UINT8_MAX) ++rank;
     }

@@ -23,7 +23,7 @@ struct TrackPoint {
 
 // Every unit's sightings over every month and source (the player's own turns and the allies'),
 // so that a unit's track is a look-up rather than a walk over every turn. The index is built on
-// the first track of a document, one turn's objects at a time, and again only when the
+// the first track of a document from the turns' bytes, making no objects, and again only when the
 // document's turns or allies changed since (their stamps, as the sighting index tells it).
 class UnitTracks {
 public:

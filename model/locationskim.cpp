@@ -18,3 +18,10 @@ size_t SkimLocationList(const unsigned char* bytes, size_t size,
     if (!DocRecords::Locations(in, none)) return 0;
     return in.normal ? in.Offset() : 0;
 }
+
+bool SkimUnits(const unsigned char* bytes, size_t size, std::vector<UnitSighting>& units) {
+    ByteSkim in(bytes, size);
+    in.units = &units;
+    ListT<LocationNode> none;
+    return DocRecords::Locations(in, none);
+}

@@ -19,6 +19,16 @@ struct LocationSighting {
 
 LocationSighting SightingOf(const LocationNode& loc);
 
+// A unit a location list holds: the location's place in the list, the unit's number and the
+// faction its report named (0 for none).
+struct UnitSighting {
+    uint32_t location;
+    int32_t number;
+    int32_t faction;
+
+    bool operator==(const UnitSighting&) const = default;
+};
+
 // Walks one location list as the document file holds it (model/records.h), from bytes on,
 // without making its objects, and notes each location's sighting and where its bytes end
 // (from bytes on), so that one location can be read alone. Answers the list's length in
@@ -27,3 +37,6 @@ LocationSighting SightingOf(const LocationNode& loc);
 // did.
 size_t SkimLocationList(const unsigned char* bytes, size_t size,
                         std::vector<LocationSighting>& sightings, std::vector<uint32_t>& ends);
+// Appends the units of a location list as the document file holds it, without making its
+// objects; false when the list is not whole within size bytes.
+bool SkimUnits(const unsigned char* bytes, size_t size, std::vector<UnitSighting>& units);

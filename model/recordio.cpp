@@ -31,9 +31,11 @@ bool ByteReader::Text(Str& s) {
 
 void ByteSkim::NoteUnit(const UnitNode& unit) {
     if (unit.flags & UnitNode::OnGuard) guarded_ = true;
+    if (units) units->push_back({locations_, unit.number, unit.faction.Number()});
 }
 
 void ByteSkim::NoteLocation(const LocationNode& loc, unsigned count) {
+    ++locations_;
     if (ends_) {
         if (ends_->empty()) ends_->reserve(count);
         ends_->push_back(static_cast<uint32_t>(Offset()));

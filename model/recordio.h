@@ -24,6 +24,7 @@ class TurnNode;
 class UnitNode;
 class owstream;
 struct LocationSighting;
+struct UnitSighting;
 
 // The channels the record walks (model/records.h) run over. A walk lists a record's fields
 // in file order as calls on its channel; each channel gives the calls their meaning: write
@@ -228,6 +229,8 @@ public:
     bool normal = true;
     // How many elements of sequences were met.
     size_t elements = 0;
+    // When given, takes each unit met, under the place of its location in the list.
+    std::vector<UnitSighting>* units = nullptr;
 
     bool Text(const Str&) {
         uint16_t length = 0;
@@ -265,6 +268,7 @@ private:
     std::vector<LocationSighting>* sightings_;
     std::vector<uint32_t>* ends_;
     bool guarded_ = false;
+    uint32_t locations_ = 0; // the locations met so far
 };
 
 // Walks the records over objects as the writer would, writing nothing: stops at the first

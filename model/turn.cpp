@@ -24,6 +24,18 @@ const ListT<LocationNode>& TurnNode::LocationsOnce(ListT<LocationNode>& scratch)
     return scratch;
 }
 
+void TurnNode::UnitSightings(std::vector<UnitSighting>& units) const {
+    const size_t before = units.size();
+    if (kept_ && SkimUnits(kept_->bytes.data, kept_->bytes.size, units)) return;
+    units.resize(before); // a list the skim could not finish is read as objects
+    uint32_t place = 0;
+    for (const LocationNode& loc : Locations()) {
+        for (const UnitNode& unit : loc.units)
+            units.push_back({place, unit.number, unit.faction.Number()});
+        ++place;
+    }
+}
+
 LocationNode* TurnNode::FindLoc(const AtlCoord& coord) const {
     Unpack();
     auto it = index_.find(coord);

@@ -53,6 +53,9 @@ public:
     // Calls visit(const LocationSighting&) for every location in list order, without making
     // the objects of a turn that has not made them yet.
     template <class Visit> void ForEachSighting(Visit&& visit) const;
+    // Appends the units of every location, in list order, under the location's place, without
+    // making the objects of a turn that has not made them yet.
+    void UnitSightings(std::vector<UnitSighting>& units) const;
     void Clear();
     // Changes whenever the turn is cleared, read or given a new location; unique among all
     // turns ever made, so that an index built from the turns can tell it is out of date.

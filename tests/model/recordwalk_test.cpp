@@ -67,10 +67,20 @@ void ExpectSkimAgreesOnLocations(const TurnNode& turn, int& guarded, int& partia
     ASSERT_TRUE(turn.IsKept()) << "read into objects at open: a skim refused what the reader reads";
     std::vector<LocationSighting> skimmed;
     turn.ForEachSighting([&](const LocationSighting& s) { skimmed.push_back(s); });
+    // The units skimmed, before the objects are made: the skim makes none of them.
+    std::vector<UnitSighting> skimmedUnits;
+    turn.UnitSightings(skimmedUnits);
+    ASSERT_TRUE(turn.IsKept()) << "the units were read from the turn's objects, not its bytes";
     std::vector<LocationSighting> made;
-    for (const LocationNode& loc : turn.Locations())
+    std::vector<UnitSighting> madeUnits;
+    for (const LocationNode& loc : turn.Locations()) {
+        for (const UnitNode& unit : loc.units)
+            madeUnits.push_back(
+                {static_cast<uint32_t>(made.size()), unit.number, unit.faction.Number()});
         made.push_back(SightingOf(loc));
+    }
     EXPECT_TRUE(skimmed == made);
+    EXPECT_TRUE(skimmedUnits == madeUnits);
     for (const LocationSighting& s : made) {
         guarded += s.guarded;
         partial += s.partial;
