@@ -56,6 +56,7 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 295, "Uni&ts..."},
     {1, 296, "Faction&s..."},
     {1, 280, "Hi&story..."},
+    {1, 290, "Clear trac&k"},
     {1, 0, nullptr},
     {1, 220, "Zoom &in\tCtrl++"},
     {1, 221, "Zoom &out\tCtrl+-"},

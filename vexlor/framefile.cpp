@@ -182,6 +182,7 @@ bool FrameWindow::CanClose() {
 }
 
 void FrameWindow::Close() {
+    ClearTrack();
     map_->GetMap().ClearSelection();
     descr_->SetRoot(nullptr);
     // Every document starts on the surface, and each level on what is known of it.
@@ -218,6 +219,7 @@ void FrameWindow::Open(const char* path) {
     if (opened.kind == DocOutcomeKind::Done || opened.kind == DocOutcomeKind::ExtrasDamaged)
         NoteRecent(path);
     if (!taken) return;
+    ClearTrack(); // the track belonged to the map that went
     map_->ForgetPlaces();
     ShowHome();
 }

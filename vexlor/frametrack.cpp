@@ -16,6 +16,11 @@ constexpr int kTrackWidth = 300;
 
 } // namespace
 
+void FrameWindow::ClearTrack() {
+    map_->SetTrack({});
+    if (trackList_) trackList_->Close();
+}
+
 void FrameWindow::TrackUnit(int32_t number) {
     std::vector<TrackPoint> track = tracks_.Track(Document(), number);
     if (!trackList_) {

@@ -152,6 +152,9 @@ void FrameWindow::RegisterCommands() {
     OnCommand(CM_VIEWUNITS, [this] { CmViewUnits(); });
     OnCommand(CM_VIEWFACTIONS, [this] { CmViewFactions(); });
     OnCommand(CM_VIEWHISTORY, [this] { CmViewHistory(); });
+    OnCommand(
+        CM_VIEWCLEARTRACK, [this] { ClearTrack(); },
+        [this] { return !map_->GetTrack().IsEmpty(); });
     RegisterZoomCommands();
     RegisterNoteCommands();
     RegisterShadeCommands();

@@ -7,8 +7,8 @@
 #include "map/factionlist.h"
 #include "map/hexdata.h"
 #include "map/mapfind.h"
-#include "map/unittrack.h"
 #include "map/unitlist.h"
+#include "map/unittrack.h"
 #include "mapwindow/mapwindow.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
@@ -82,6 +82,7 @@ enum FrameCommand : unsigned {
     CM_VIEWUNITS = 295,
     CM_VIEWFACTIONS = 296,
     CM_VIEWHISTORY = 280,
+    CM_VIEWCLEARTRACK = 290, // takes a unit's track off the map and closes its list
     CM_HELPINDEX = 901,
     CM_HELPUSING = 902,
     CM_ABOUT = 903,
@@ -244,6 +245,8 @@ public:
     // Draws the unit's track on the map and lists its months beside it (a unit line of the
     // pane chosen); closing the list takes the track off the map.
     void TrackUnit(int32_t number);
+    // Takes the track off the map and closes its list (View, Clear track; another map opened).
+    void ClearTrack();
     // The list of the track's months, once a unit was tracked.
     DLinesWindow* TrackWindow() { return trackList_.get(); }
     DLinesWindow* ReferenceWindow() { return references_.get(); }

@@ -127,6 +127,7 @@ private slots:
         expected[250] = "Export se&lection...";
         expected[255] = "&Minimap";
         expected[285] = "&Changes...";
+        expected[290] = "Clear trac&k";
         expected[260] = "&Note...";
         expected[261] = "&Bookmark this hex";
         const char* shade[] = {"&None",
@@ -152,10 +153,10 @@ private slots:
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size, Export map and Export selection stand greyed, and so do a note and a
-        // bookmark without a hex selected.
+        // bookmark without a hex selected, and Clear track without a track.
         for (auto [id, on] : enabled)
             QCOMPARE(on, (id < 200 || id > 205) && id != 222 && id != 106 && id != 250 &&
-                             id != 260 && id != 261 && id != 230 && id != 231);
+                             id != 260 && id != 261 && id != 230 && id != 231 && id != 290);
 
         QVERIFY(aboutClosed);
         QCOMPARE(aboutCaption, QStringLiteral("About"));

@@ -1,6 +1,6 @@
 // A unit's track in the main window on the offscreen platform: a unit line of the pane chosen
 // draws the track on the map and lists its months, whose hexes lead to the map; closing the
-// list takes the track off the map.
+// list, View, Clear track, or another map takes the track off the map.
 #include "app/globals.h"
 #include "populatedframe.h"
 #include "ui/lineswindow.h"
@@ -15,13 +15,8 @@ class TrackTest : public QObject {
     PopulatedFrame window_;
     FrameWindow& Frame() { return window_.Frame(); }
 
-private slots:
-    void initTestCase() { PopulatedFrame::LoadLanguage(); }
-    void init() { window_.Open(8); }
-    void cleanup() { window_.Close(); }
-    void cleanupTestCase() { PopulatedFrame::UnloadLanguage(); }
-
-    void aUnitLineChosenDrawsAndListsItsTrack() {
+    // The Shipwrights' line of the pane clicked, in the hex they sailed to by August.
+    void ChooseShipwrights() {
         Frame().GoTo(AtlCoord(13, 1)); // where the Shipwrights sailed by August
         auto* pane = Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
         QList<QTreeWidgetItem*> found = pane->findItems(QStringLiteral("Shipwrights (360)"),
@@ -33,6 +28,16 @@ private slots:
         QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
                           pane->visualItemRect(found[0]).center());
         QTRY_VERIFY(Frame().TrackWindow() && Frame().TrackWindow()->Widget()->isVisible());
+    }
+
+private slots:
+    void initTestCase() { PopulatedFrame::LoadLanguage(); }
+    void init() { window_.Open(8); }
+    void cleanup() { window_.Close(); }
+    void cleanupTestCase() { PopulatedFrame::UnloadLanguage(); }
+
+    void aUnitLineChosenDrawsAndListsItsTrack() {
+        ChooseShipwrights();
         DLinesWindow& list = *Frame().TrackWindow();
         QCOMPARE(list.GetCaption(), Str("Track of unit 360"));
         QCOMPARE(list.GetShownCount(), 8);
@@ -45,6 +50,34 @@ private slots:
             QVERIFY(Frame().Widget()->grab().save(qEnvironmentVariable("VEXLOR_TRACK_PICTURE")));
         list.Close();
         QVERIFY(Frame().Map().GetTrack().IsEmpty());
+    }
+
+    // View, Clear track is there only while a track is drawn, and takes it away with its
+    // list; a map made new or opened in its place takes the old map's track away too.
+    void theTrackIsClearedByTheMenuAndByAnotherMap() {
+        QVERIFY(!Frame().IsCommandEnabled(CM_VIEWCLEARTRACK));
+        ChooseShipwrights();
+        QVERIFY(Frame().IsCommandEnabled(CM_VIEWCLEARTRACK));
+        QVERIFY(Frame().EvCommand(CM_VIEWCLEARTRACK));
+        QVERIFY(Frame().Map().GetTrack().IsEmpty());
+        QVERIFY(!Frame().TrackWindow()->IsOpen());
+        QVERIFY(!Frame().IsCommandEnabled(CM_VIEWCLEARTRACK));
+
+        const std::string path = window_.File("eight.atl");
+        FileDialogScript::PushFileName(path.c_str());
+        QVERIFY(Frame().EvCommand(CM_FILESAVEAS));
+        Frame().TrackUnit(360);
+        QVERIFY(Frame().TrackWindow()->IsOpen());
+        Frame().Open(path.c_str());
+        QVERIFY(Frame().Map().GetTrack().IsEmpty());
+        QVERIFY(!Frame().TrackWindow()->IsOpen());
+
+        Frame().TrackUnit(360);
+        QVERIFY(Frame().TrackWindow()->IsOpen());
+        MessageBoxScript::PushAnswer(IDNO); // the map is not saved
+        QVERIFY(Frame().EvCommand(CM_FILENEW));
+        QVERIFY(Frame().Map().GetTrack().IsEmpty());
+        QVERIFY(!Frame().TrackWindow()->IsOpen());
     }
 };
 
