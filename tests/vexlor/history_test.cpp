@@ -70,6 +70,16 @@ private slots:
         QCOMPARE(panel->GetRowCount(), 1);
         QVERIFY(panel->GetRow(0).View().starts_with("August, Year 1\t"));
         QCOMPARE(panel->GetChosenPrice(), -1); // the ocean trades nothing
+        // Back on Verdorf, the charts hold what they held: axes made anew on each fill left
+        // the old ones' labels drawn over the new.
+        const auto itemsOn = [&](const AtlCoord& hex) {
+            Frame().GoTo(hex);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return panel->GetChartItemCount();
+        };
+        const int items = itemsOn(kVerdorf);
+        itemsOn(kOcean);
+        QCOMPARE(itemsOn(kVerdorf), items);
 
         // Kept open for the next start.
         window_.Reopen();
