@@ -6,7 +6,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QGraphicsScene>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
@@ -261,9 +260,20 @@ std::vector<std::vector<DHistoryPanel::Point>> DHistoryPanel::GetDrawnSeries() c
     return drawn;
 }
 
-int DHistoryPanel::GetChartItemCount() const {
-    int count = 0;
+int DHistoryPanel::GetMostValueTicks() const {
+    int most = 0;
     for (const char* name : {"historyValues", "historyPrice"})
-        count += static_cast<int>(Part<QChartView>(Widget(), name)->scene()->items().size());
-    return count;
+        for (QAbstractAxis* axis : Part<QChartView>(Widget(), name)->chart()->axes(Qt::Vertical)) {
+            const auto* values = static_cast<const QValueAxis*>(axis);
+            if (!values->isVisible()) continue;
+            int ticks = values->tickCount();
+            if (values->tickType() == QValueAxis::TicksDynamic) {
+                const double step = values->tickInterval(), anchor = values->tickAnchor();
+                ticks = static_cast<int>(std::floor((values->max() - anchor) / step) -
+                                         std::ceil((values->min() - anchor) / step)) +
+                        1;
+            }
+            most = std::max(most, ticks);
+        }
+    return most;
 }

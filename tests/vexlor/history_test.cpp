@@ -58,6 +58,8 @@ private slots:
         // Items by name: "unlimited axes [AXE] at $150" first.
         QCOMPARE(panel->GetChosenPrice(), 0);
         QCOMPARE(drawn[3].front().value, 150.0);
+        // Few enough labels on each value axis that a short chart need not elide them.
+        QVERIFY(panel->GetMostValueTicks() >= 2 && panel->GetMostValueTicks() <= 4);
 
         // A click on March shows March; the panel stays on the hex and the month stays chosen.
         panel->ClickRow(5);
@@ -70,16 +72,6 @@ private slots:
         QCOMPARE(panel->GetRowCount(), 1);
         QVERIFY(panel->GetRow(0).View().starts_with("August, Year 1\t"));
         QCOMPARE(panel->GetChosenPrice(), -1); // the ocean trades nothing
-        // Back on Verdorf, the charts hold what they held: axes made anew on each fill left
-        // the old ones' labels drawn over the new.
-        const auto itemsOn = [&](const AtlCoord& hex) {
-            Frame().GoTo(hex);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            return panel->GetChartItemCount();
-        };
-        const int items = itemsOn(kVerdorf);
-        itemsOn(kOcean);
-        QCOMPARE(itemsOn(kVerdorf), items);
 
         // Kept open for the next start.
         window_.Reopen();
