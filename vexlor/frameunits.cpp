@@ -20,9 +20,10 @@ namespace {
 
 constexpr const char* kUnitsSection = "UnitsPanel";
 constexpr const char* kFactionsSection = "FactionsPanel";
-// A dozen rows of units below the map; the factions' seven columns beside it.
+// A dozen rows of units below the map; the factions' seven columns beside it, the months
+// written out ("September, Year 12") and the attitude last, all without scrolling sideways.
 constexpr int kUnitsHeight = 260;
-constexpr int kFactionsWidth = 480;
+constexpr int kFactionsWidth = 640;
 
 using Cell = DTablePanel::Cell;
 

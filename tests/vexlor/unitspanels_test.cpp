@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -203,6 +204,9 @@ private slots:
         DTablePanel& factions = OpenFactions();
         QVERIFY(factions.IsOpen());
         QVERIFY(window_.BesideMap(factions.Widget()));
+        // Every column, the attitude last, is seen without scrolling sideways.
+        QCoreApplication::processEvents();
+        QCOMPARE(View(factions)->horizontalScrollBar()->maximum(), 0);
         int oaks = ShownIndexOf(factions, "5");
         QVERIFY(oaks >= 0);
         QStringList row = Cells(factions.GetShownRow(oaks));
