@@ -6,6 +6,7 @@
 #include "model/docfile.h"
 #include "model/people.h"
 #include "tests/support/docbuild.h"
+#include "tests/support/numberedrows.h"
 #include "tests/support/reportdoc.h"
 #include "tests/support/tempfolder.h"
 
@@ -38,19 +39,6 @@ std::vector<UnitLine> UnitLinesOf(const std::string& path) {
         if (std::regex_search(line, m, unit)) lines.push_back({m[1] == "*", std::stoi(m[2])});
     }
     return lines;
-}
-
-std::vector<int32_t> Numbers(const std::vector<UnitRow>& rows) {
-    std::vector<int32_t> numbers;
-    for (const UnitRow& row : rows)
-        numbers.push_back(row.number);
-    return numbers;
-}
-
-const UnitRow* Find(const std::vector<UnitRow>& rows, int32_t number) {
-    for (const UnitRow& row : rows)
-        if (row.number == number) return &row;
-    return nullptr;
 }
 
 struct Sequence {
