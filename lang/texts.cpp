@@ -55,7 +55,7 @@ const VexMenuItemRes kMainMenu[] = {
     {1, 232, "A&llies..."},
     {1, 295, "Uni&ts..."},
     {1, 296, "Faction&s..."},
-    {1, 280, "Hi&story..."},
+    {1, 280, "Histor&y..."},
     {1, 290, "Clear trac&k"},
     {1, 0, nullptr},
     {1, 220, "Zoom &in\tCtrl++"},

@@ -1,7 +1,7 @@
 #include "map/factionlist.h"
 
 #include "base/textutil.h"
-#include "map/hexdata.h"
+#include "map/unitsources.h"
 #include "model/location.h"
 #include "model/vexlordoc.h"
 
@@ -98,23 +98,6 @@ private:
     std::map<int, Entry> rows_;
 };
 
-// Calls visit(coord, unit) for every unit of the hexes seen at date, each as the map takes it
-// (HexUnits: over every source's sighting of the month, each unit once).
-template <class Visit> void ForEachUnitSeenAt(const VexlorDoc& doc, AtlDate date, Visit visit) {
-    const SightingIndex& index = doc.Sightings();
-    std::vector<HexSighting> others;
-    index.ForEachSeenAt(date, [&](const SightingIndex::Shown& shown) {
-        AtlHexData hex(*shown.loc, shown.seen, 0, shown.source);
-        others.clear();
-        index.ForEachSameMonth(shown, [&others](const LocationNode& loc, int source) {
-            others.push_back({&loc, source});
-        });
-        if (!others.empty()) hex.SetSameMonth(&others);
-        for (const HexUnit& seen : HexUnits(hex))
-            visit(shown.coord, *seen.unit);
-    });
-}
-
 } // namespace
 
 std::vector<FactionRow> ListFactions(const VexlorDoc& doc, AtlDate date) {
@@ -131,20 +114,22 @@ std::vector<FactionRow> ListFactions(const VexlorDoc& doc, AtlDate date) {
     // The units of a hex come one after another, each hex once: a faction's last hex tells
     // whether this one is counted yet.
     std::map<int, AtlCoord> lastHexOf;
-    ForEachUnitSeenAt(doc, date, [&](const AtlCoord& coord, const UnitNode& unit) {
-        const int number = unit.faction.Number();
-        if (number == 0) return;
-        FactionRow* row = gathering.Find(number);
-        if (!row) {
-            // Units name their faction in the turn's list; a map made otherwise still counts.
-            gathering.Named(number, Str(), date);
-            row = gathering.Find(number);
-        }
-        ++row->units;
-        auto [last, isNew] = lastHexOf.try_emplace(number, coord);
-        if (isNew || last->second != coord) ++row->hexes;
-        last->second = coord;
-    });
+    ForEachUnitSeenIn(doc, date,
+                      [&](const AtlHexData&, const AtlCoord& coord, const HexUnit& seen) {
+                          const int number = seen.unit->faction.Number();
+                          if (number == 0) return;
+                          FactionRow* row = gathering.Find(number);
+                          if (!row) {
+                              // Units name their faction in the turn's list; a map made otherwise
+                              // still counts.
+                              gathering.Named(number, Str(), date);
+                              row = gathering.Find(number);
+                          }
+                          ++row->units;
+                          auto [last, isNew] = lastHexOf.try_emplace(number, coord);
+                          if (isNew || last->second != coord) ++row->hexes;
+                          last->second = coord;
+                      });
 
     if (const TurnNode* turn = doc.FindTurn(date))
         for (const Declared& declared : DeclaredIn(turn->extras.FactionPageOnce()))
@@ -162,10 +147,10 @@ std::vector<FactionRow> ListFactions(const VexlorDoc& doc, AtlDate date) {
 
 std::vector<AtlCoord> FactionHexes(const VexlorDoc& doc, AtlDate date, int faction) {
     std::vector<AtlCoord> hexes;
-    ForEachUnitSeenAt(doc, date, [&](const AtlCoord& coord, const UnitNode& unit) {
-        if (unit.faction.Number() == faction && (hexes.empty() || hexes.back() != coord))
-            hexes.push_back(coord);
-    });
-    std::sort(hexes.begin(), hexes.end());
+    ForEachUnitSeenIn(
+        doc, date, [&](const AtlHexData&, const AtlCoord& coord, const HexUnit& seen) {
+            if (seen.unit->faction.Number() == faction && (hexes.empty() || hexes.back() != coord))
+                hexes.push_back(coord);
+        });
     return hexes;
 }

@@ -1,8 +1,5 @@
 #include "map/unitlist.h"
 
-#include "base/textutil.h"
-
-#include "base/collate.h"
 #include "base/messagetext.h"
 #include "base/textutil.h"
 #include "map/formatmap.h"
@@ -116,29 +113,13 @@ private:
 } // namespace
 
 std::vector<UnitRow> ListUnits(const VexlorDoc& doc, AtlDate date, bool all) {
-    // The hexes seen in the month, in map order; an earlier sighting says nothing of where
-    // the units are now.
-    std::vector<SightingIndex::Shown> seen;
-    const SightingIndex& index = doc.Sightings();
-    index.ForEachAt(date, [&](const SightingIndex::Shown& shown) {
-        if (shown.seen == date && !shown.partial) seen.push_back(shown);
-    });
-    std::sort(seen.begin(), seen.end(),
-              [](const auto& a, const auto& b) { return a.coord < b.coord; });
-
     std::vector<UnitRow> rows;
     RowMaker maker(doc, date);
-    std::vector<HexSighting> others;
-    for (const SightingIndex::Shown& shown : seen) {
-        AtlHexData hex(*shown.loc, shown.seen, 0, shown.source);
-        others.clear();
-        index.ForEachSameMonth(shown, [&others](const LocationNode& loc, int source) {
-            others.push_back({&loc, source});
-        });
-        hex.SetSameMonth(others.empty() ? nullptr : &others);
-        for (const HexUnit& unit : HexUnits(hex))
-            if (maker.Wanted(*unit.unit, all)) rows.push_back(maker.Make(hex, shown.coord, unit));
-    }
+    ForEachUnitSeenIn(doc, date,
+                      [&](const AtlHexData& hex, const AtlCoord& c, const HexUnit& unit) {
+                          if (maker.Wanted(*unit.unit, all))
+                              rows.push_back(maker.Make(hex, c, unit));
+                      });
     return rows;
 }
 
@@ -230,41 +211,42 @@ Str UnitCell(const UnitRow& row, UnitColumn column) {
     return row.structure;
 }
 
+std::optional<int64_t> UnitSortNumber(const UnitRow& row, UnitColumn column) {
+    switch (column) {
+    case UnitColumn::Number:
+        return row.number;
+    case UnitColumn::Men:
+        return row.men;
+    case UnitColumn::Silver:
+        return row.silver;
+    case UnitColumn::Weight:
+        return row.weight;
+    case UnitColumn::Level:
+        return row.coord.z;
+    case UnitColumn::Hex:
+        return static_cast<int64_t>(row.coord.Packed());
+    default:
+        return std::nullopt;
+    }
+}
+
 void SortUnitRows(std::vector<UnitRow>& rows, UnitColumn column, bool ascending) {
+    if (rows.empty()) return;
     // Each row's key made once, so that a sort of thousands of rows compares numbers or
     // ready texts only.
-    std::vector<long long> numbers;
+    const bool numeric = UnitSortNumber(rows.front(), column).has_value();
+    std::vector<int64_t> numbers;
     std::vector<Str> texts;
-    auto number = [column](const UnitRow& row) -> long long {
-        switch (column) {
-        case UnitColumn::Number:
-            return row.number;
-        case UnitColumn::Men:
-            return row.men;
-        case UnitColumn::Silver:
-            return row.silver;
-        case UnitColumn::Weight:
-            return row.weight;
-        case UnitColumn::Level:
-            return row.coord.z;
-        default:
-            return static_cast<long long>(row.coord.Packed());
-        }
-    };
-    const bool numeric = column == UnitColumn::Number || column == UnitColumn::Men ||
-                         column == UnitColumn::Silver || column == UnitColumn::Weight ||
-                         column == UnitColumn::Level || column == UnitColumn::Hex;
     for (const UnitRow& row : rows)
         if (numeric)
-            numbers.push_back(number(row));
+            numbers.push_back(*UnitSortNumber(row, column));
         else
             texts.push_back(UnitCell(row, column));
 
     std::vector<size_t> order(rows.size());
     std::iota(order.begin(), order.end(), size_t{0});
     auto compare = [&](size_t a, size_t b) {
-        if (numeric) return numbers[a] < numbers[b];
-        return CollateCompare(texts[a].Get(), texts[b].Get()) < 0;
+        return numeric ? numbers[a] < numbers[b] : texts[a] < texts[b];
     };
     if (ascending)
         std::stable_sort(order.begin(), order.end(), compare);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -68,9 +69,13 @@ int UnitColumnHeading(UnitColumn column);
 // the other items in short; numbers unknown (-1) empty.
 Str UnitCell(const UnitRow& row, UnitColumn column);
 
-// Sorts by the column, keeping the order of rows that tie: number, men, silver and weight as
-// numbers, the hex in map order (level, y, x), the level by its number, the rest as texts in
-// dictionary order (base/collate.h).
+// How the column orders, for the units panel and SortUnitRows alike: number, men, silver and
+// weight by their numbers (unknown, -1, first), the hex in map order (level, y, x), the level
+// by its number. The other columns have no number: they order by their cells (UnitCell) in
+// dictionary order (base/collate.h, Str's <), case aside.
+std::optional<int64_t> UnitSortNumber(const UnitRow& row, UnitColumn column);
+
+// Sorts by the column as UnitSortNumber says, keeping the order of rows that tie.
 void SortUnitRows(std::vector<UnitRow>& rows, UnitColumn column, bool ascending);
 
 // The rows as CSV (RFC 4180: a field with a comma, a quote or a line break quoted, its quotes

@@ -3,6 +3,8 @@
 #include "model/turnextras.h"
 #include "model/vexlordoc.h"
 
+#include <algorithm>
+
 const VexlorDoc* SourceDoc(const VexlorDoc& doc, int source) {
     if (source == 0 || source == doc.GetFaction().Number()) return &doc;
     const AllyMap* ally = doc.Extras().allies.Find(source);
@@ -29,4 +31,25 @@ const UnitSources::Source& UnitSources::Of(int source) {
         std::make_unique<Source>(Source{faction, StrAssocIndex(turn ? turn->factions : kNoNames),
                                         from ? KeptExtras(*from, seen_) : nullptr}));
     return *sources_.back();
+}
+
+void ForEachUnitSeenIn(const VexlorDoc& doc, AtlDate date, const UnitSeenVisit& visit) {
+    const SightingIndex& index = doc.Sightings();
+    std::vector<SightingIndex::Shown> seen;
+    index.ForEachSeenAt(date, [&seen](const SightingIndex::Shown& shown) {
+        if (!shown.partial) seen.push_back(shown);
+    });
+    std::sort(seen.begin(), seen.end(),
+              [](const auto& a, const auto& b) { return a.coord < b.coord; });
+    std::vector<HexSighting> others;
+    for (const SightingIndex::Shown& shown : seen) {
+        AtlHexData hex(*shown.loc, shown.seen, 0, shown.source);
+        others.clear();
+        index.ForEachSameMonth(shown, [&others](const LocationNode& loc, int source) {
+            others.push_back({&loc, source});
+        });
+        hex.SetSameMonth(others.empty() ? nullptr : &others);
+        for (const HexUnit& unit : HexUnits(hex))
+            visit(hex, shown.coord, unit);
+    }
 }

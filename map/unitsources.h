@@ -2,8 +2,10 @@
 
 #include "base/assoc.h"
 #include "map/hexdata.h"
+#include "model/atlcoord.h"
 #include "model/atldate.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,6 +16,13 @@ struct UnitExtras;
 // The document whose report a sighting is from: the player's own (also for source 0, not
 // known), or the ally's; null for a faction the document does not hold.
 const VexlorDoc* SourceDoc(const VexlorDoc& doc, int source);
+
+// Calls visit(hex, coord, unit) for every unit of the hexes seen in date's month, hex by hex in
+// map order (level, y, x), each unit once as the map takes it (HexUnits: over every source's
+// sighting of the month). Only the month's turns make their locations' objects; a hex known
+// only from a neighbour's exits tells no units.
+using UnitSeenVisit = std::function<void(const AtlHexData&, const AtlCoord&, const HexUnit&)>;
+void ForEachUnitSeenIn(const VexlorDoc& doc, AtlDate date, const UnitSeenVisit& visit);
 
 // What the reports of one month say of the units they saw, source by source, as the pane and
 // the units list read them: the faction names each report gave, and the details it kept of

@@ -113,16 +113,9 @@ private:
         for (const Hex& hex : hexes_) {
             const Step* last = StepAt(hex, date);
             if (!last) continue;
-            // The sighting shown leads its month; the same month's other sightings follow it.
-            const Step* lead = last;
-            while (lead->marks & kSameMonth)
-                --lead;
-            if (onlyDate && lead->date != date.Value()) continue;
-            if (const LocationNode* loc = LocationOf(*lead))
-                visit(Shown{hex.coord, loc, AtlDate(lead->date), turns_[lead->turn].source,
-                            (lead->marks & kPartial) != 0, (last->marks & kGuarded) != 0,
-                            static_cast<uint32_t>(lead - steps_.data()) + 1,
-                            static_cast<uint32_t>(last - lead)});
+            // A month's sightings share its date, so this skips a turn before making objects.
+            if (onlyDate && last->date != date.Value()) continue;
+            if (std::optional<Shown> shown = ShownOf(hex, last)) visit(*shown);
         }
     }
 

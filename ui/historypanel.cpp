@@ -14,6 +14,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -27,10 +28,22 @@ QChartView* MakeChart(QWidget* parent, const char* name) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(2, 2, 2, 2));
+    // The axes live as long as the chart: removing and adding axes leaves the old ones'
+    // labels drawn over the new, so a fill only sets their ranges.
+    auto* months = new QValueAxis;
+    months->setLabelFormat(QStringLiteral("%d"));
+    months->setTickType(QValueAxis::TicksDynamic);
+    chart->addAxis(months, Qt::AlignBottom);
+    auto* left = new QValueAxis;
+    left->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(left, Qt::AlignLeft);
+    auto* right = new QValueAxis;
+    right->setLabelFormat(QStringLiteral("%.1f"));
+    chart->addAxis(right, Qt::AlignRight);
     auto* view = new QChartView(chart, parent);
     view->setObjectName(QLatin1String(name));
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(170);
+    view->setMinimumHeight(190);
     return view;
 }
 
@@ -43,8 +56,15 @@ QLineSeries* LineOf(const DHistoryPanel::Series& series) {
     return line;
 }
 
-// An axis over the values with a little room, whole numbers where the values are.
-QValueAxis* AxisOver(const std::vector<const DHistoryPanel::Series*>& series, bool whole) {
+QValueAxis* AxisAt(QChart* chart, Qt::Alignment alignment) {
+    for (QAbstractAxis* axis : chart->axes())
+        if (axis->alignment() == alignment) return static_cast<QValueAxis*>(axis);
+    return nullptr;
+}
+
+// The values' range with a little room, ticked at round steps: about three of them, since a
+// short chart elides labels that crowd each other.
+void FitAxis(QValueAxis* axis, const std::vector<const DHistoryPanel::Series*>& series) {
     double low = 0, high = 0;
     bool any = false;
     for (const auto* s : series)
@@ -54,28 +74,29 @@ QValueAxis* AxisOver(const std::vector<const DHistoryPanel::Series*>& series, bo
             any = true;
         }
     const double room = std::max(1.0, (high - low) * 0.1);
-    auto* axis = new QValueAxis;
+    const double wanted = (high - low + 2 * room) / 3;
+    const double base = std::pow(10.0, std::floor(std::log10(wanted)));
+    double step = base;
+    for (double times : {2.0, 5.0, 10.0})
+        if (step < wanted) step = base * times;
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickInterval(step);
+    axis->setTickAnchor(std::floor((low - room) / step) * step);
     axis->setRange(low - room, high + room);
-    axis->setLabelFormat(whole ? QStringLiteral("%d") : QStringLiteral("%.1f"));
-    return axis;
 }
 
 // Months on the x axis: the game's turn numbers, as the command line takes them (January,
 // Year 1 is turn 1).
 constexpr int kTurnOfMonth = 1 - 12;
-QValueAxis* MonthAxis(const DHistoryPanel::History& history) {
-    auto* axis = new QValueAxis;
+void FitMonths(QValueAxis* axis, const DHistoryPanel::History& history) {
     int first = 0, last = 0;
     if (!history.rows.empty()) {
         first = history.rows.back().month;
         last = history.rows.front().month;
     }
     axis->setRange(first + kTurnOfMonth - 0.5, last + kTurnOfMonth + 0.5);
-    axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickInterval(std::max(1, (last - first) / 6));
     axis->setTickAnchor(first + kTurnOfMonth);
-    return axis;
 }
 
 // The series drawn against turn numbers.
@@ -88,15 +109,19 @@ DHistoryPanel::Series AsTurns(DHistoryPanel::Series series) {
 void Fill(QChart* chart, const DHistoryPanel::History& history,
           const std::vector<std::vector<const DHistoryPanel::Series*>>& sides) {
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
-    QValueAxis* months = MonthAxis(history);
-    chart->addAxis(months, Qt::AlignBottom);
+    QValueAxis* months = AxisAt(chart, Qt::AlignBottom);
+    FitMonths(months, history);
+    months->setVisible(!history.rows.empty());
     const Qt::Alignment align[] = {Qt::AlignLeft, Qt::AlignRight};
-    for (size_t side = 0; side < sides.size() && side < 2; ++side) {
-        if (sides[side].empty()) continue;
-        QValueAxis* values = AxisOver(sides[side], side == 0);
-        chart->addAxis(values, align[side]);
+    for (size_t side = 0; side < 2; ++side) {
+        QValueAxis* values = AxisAt(chart, align[side]);
+        bool used = false;
+        if (side < sides.size())
+            for (const auto* s : sides[side])
+                used = used || !s->points.empty();
+        values->setVisible(used);
+        if (!used) continue;
+        FitAxis(values, sides[side]);
         for (const auto* s : sides[side]) {
             QLineSeries* line = LineOf(AsTurns(*s));
             chart->addSeries(line);
@@ -233,4 +258,22 @@ std::vector<std::vector<DHistoryPanel::Point>> DHistoryPanel::GetDrawnSeries() c
                 points.push_back({static_cast<int>(p.x()) - kTurnOfMonth, p.y()});
         }
     return drawn;
+}
+
+int DHistoryPanel::GetMostValueTicks() const {
+    int most = 0;
+    for (const char* name : {"historyValues", "historyPrice"})
+        for (QAbstractAxis* axis : Part<QChartView>(Widget(), name)->chart()->axes(Qt::Vertical)) {
+            const auto* values = static_cast<const QValueAxis*>(axis);
+            if (!values->isVisible()) continue;
+            int ticks = values->tickCount();
+            if (values->tickType() == QValueAxis::TicksDynamic) {
+                const double step = values->tickInterval(), anchor = values->tickAnchor();
+                ticks = static_cast<int>(std::floor((values->max() - anchor) / step) -
+                                         std::ceil((values->min() - anchor) / step)) +
+                        1;
+            }
+            most = std::max(most, ticks);
+        }
+    return most;
 }

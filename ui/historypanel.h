@@ -47,6 +47,8 @@ public:
     void ChoosePrice(int index);
     // The points of each chart's series as drawn: peasants, taxes, wages, then the price.
     std::vector<std::vector<Point>> GetDrawnSeries() const;
+    // The most labelled ticks on any value axis drawn: a short chart elides crowded labels.
+    int GetMostValueTicks() const;
 
 private:
     void DrawPrice();

@@ -123,10 +123,11 @@ void DLinesWindow::Refresh() {
         shown_.push_back(&line);
         ++found;
     }
-    QString html;
+    // Spaces as the lines have them: reports indent, and some lists space their columns.
+    QString html = QStringLiteral("<div style=\"white-space: pre-wrap\">");
     for (const Line* line : shown_)
         html += LineHtml(*line) + QStringLiteral("<br>");
-    text->setHtml(html);
+    text->setHtml(html + QStringLiteral("</div>"));
     auto* count = Widget()->findChild<QLabel*>(QStringLiteral("linesCount"));
     count->setText(filter.isEmpty()
                        ? QString()

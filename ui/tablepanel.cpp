@@ -147,8 +147,7 @@ protected:
         if (!a || !b) return !a && b;
         if (a->numeric && b->numeric) return a->key < b->key;
         if (a->numeric != b->numeric) return a->numeric; // numbers before texts
-        return QString::compare(model_.Text(left.row(), left.column()),
-                                model_.Text(right.row(), right.column()), Qt::CaseInsensitive) < 0;
+        return a->text < b->text; // the lists' own dictionary order, on the report's text
     }
 
 private:

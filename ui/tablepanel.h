@@ -17,7 +17,8 @@
 class DTablePanel : public DDockPanel {
 public:
     // A cell: the text shown (the document's 8-bit text, as the report wrote it) and how it
-    // sorts: by its number where it has one, else by its text in any case.
+    // sorts: by its number where it has one, else by its text in dictionary order, case aside
+    // (base/collate.h), as the lists of map/ sort their rows.
     struct Cell {
         Str text;
         int64_t key = 0;

@@ -20,9 +20,10 @@ namespace {
 
 constexpr const char* kUnitsSection = "UnitsPanel";
 constexpr const char* kFactionsSection = "FactionsPanel";
-// A dozen rows of units below the map; the factions' seven columns beside it.
+// A dozen rows of units below the map; the factions' seven columns beside it, the months
+// written out ("September, Year 12") and the attitude last, all without scrolling sideways.
 constexpr int kUnitsHeight = 260;
-constexpr int kFactionsWidth = 480;
+constexpr int kFactionsWidth = 680;
 
 using Cell = DTablePanel::Cell;
 
@@ -53,38 +54,16 @@ std::vector<Str> FactionHeadings() {
     return headings;
 }
 
-// The cells as the units list words them; the columns SortUnitRows sorts as numbers sort by
-// the same numbers here (the hex in map order, the level by its number).
+// The cells as the units list words them, ordered as it orders them (UnitSortNumber).
 DTablePanel::Row UnitCells(const UnitRow& unit, const std::vector<UnitColumn>& columns) {
     DTablePanel::Row row;
     row.reserve(columns.size());
     for (UnitColumn column : columns) {
         Str text = UnitCell(unit, column);
-        switch (column) {
-        case UnitColumn::Number:
-            row.push_back(Cell::Number(unit.number, std::move(text)));
-            break;
-        case UnitColumn::Faction:
-            row.push_back(Cell::Number(unit.faction, std::move(text)));
-            break;
-        case UnitColumn::Hex:
-            row.push_back(Cell::Number(static_cast<int64_t>(unit.coord.Packed()), std::move(text)));
-            break;
-        case UnitColumn::Level:
-            row.push_back(Cell::Number(unit.coord.z, std::move(text)));
-            break;
-        case UnitColumn::Men:
-            row.push_back(Cell::Number(unit.men, std::move(text)));
-            break;
-        case UnitColumn::Silver:
-            row.push_back(Cell::Number(unit.silver, std::move(text)));
-            break;
-        case UnitColumn::Weight:
-            row.push_back(Cell::Number(unit.weight, std::move(text)));
-            break;
-        default:
+        if (std::optional<int64_t> key = UnitSortNumber(unit, column))
+            row.push_back(Cell::Number(*key, std::move(text)));
+        else
             row.push_back(Cell::Text(std::move(text)));
-        }
     }
     return row;
 }

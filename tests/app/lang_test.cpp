@@ -74,7 +74,7 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "  Turn &events...\tCtrl+E 207\n  &Changes... 285\n  &Minimap\tCtrl+M 255\n"
                       "  F&action... 270\n"
                       "  &Reference... 271\n  A&llies... 232\n  Uni&ts... 295\n"
-                      "  Faction&s... 296\n  Hi&story... 280\n  Clear trac&k 290\n  -\n"
+                      "  Faction&s... 296\n  Histor&y... 280\n  Clear trac&k 290\n  -\n"
                       "  Zoom &in\tCtrl++ 220\n  Zoom &out\tCtrl+- 221\n"
                       "  &Actual size\tCtrl+0 222\n  &Whole level 223\n  -\n"
                       "  Your units at &newest known places 224\n"

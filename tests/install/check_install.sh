@@ -82,7 +82,7 @@ expected_window=$(printf '%s\t%s\n' \
     item '&Export map...' item 'Export se&lection...' \
     item "Add a&lly's map..." item 'Export for an all&y...' \
     item 'E&xit' menu '&View' item 'Plain &up' item 'Plain &down' item 'Next turn' \
-    item 'Prev turn' item 'First turn' item 'Last turn' item '&Find...' item 'Turn &events...' item '&Changes...' item '&Minimap' item 'F&action...' item '&Reference...' item 'A&llies...' item 'Uni&ts...' item 'Faction&s...' item 'Hi&story...' item 'Clear trac&k' item 'Zoom &in' item 'Zoom &out' item '&Actual size' item '&Whole level' item 'Your units at &newest known places' item 'S&hade' menu '&Bookmarks' item '&Note...' item '&Bookmark this hex' menu '&Help' item $'&Index\tF1' item '&Using help' item '&About...' \
+    item 'Prev turn' item 'First turn' item 'Last turn' item '&Find...' item 'Turn &events...' item '&Changes...' item '&Minimap' item 'F&action...' item '&Reference...' item 'A&llies...' item 'Uni&ts...' item 'Faction&s...' item 'Histor&y...' item 'Clear trac&k' item 'Zoom &in' item 'Zoom &out' item '&Actual size' item '&Whole level' item 'Your units at &newest known places' item 'S&hade' menu '&Bookmarks' item '&Note...' item '&Bookmark this hex' menu '&Help' item $'&Index\tF1' item '&Using help' item '&About...' \
     library "$program/vexenu.so")
 window=$(grep -v '^caption' "$probe" 2>/dev/null || true)
 [ "$window" = "$expected_window" ] || fail "the program showed:"$'\n'"$(cat "$probe" 2>/dev/null)"

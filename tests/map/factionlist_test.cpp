@@ -7,6 +7,7 @@
 #include "model/location.h"
 #include "model/recordio.h"
 #include "tests/support/docbuild.h"
+#include "tests/support/numberedrows.h"
 #include "tests/support/reportdoc.h"
 
 #include <gtest/gtest.h>
@@ -20,19 +21,6 @@ namespace {
 const std::string kReports = VEXLOR_REPORTS_DIR;
 constexpr int kGuardsmen = 1, kCreatures = 2, kWolves = 3, kHerons = 4, kOaks = 5;
 const AtlDate kJanuary(0, 1), kFebruary(1, 1), kApril(3, 1), kAugust(7, 1), kSeptember(8, 1);
-
-const FactionRow* Row(const std::vector<FactionRow>& rows, int number) {
-    for (const FactionRow& row : rows)
-        if (row.number == number) return &row;
-    return nullptr;
-}
-
-std::vector<int> Numbers(const std::vector<FactionRow>& rows) {
-    std::vector<int> numbers;
-    for (const FactionRow& row : rows)
-        numbers.push_back(row.number);
-    return numbers;
-}
 
 // The hexes where the turn's own locations hold a unit of faction: what the report itself says.
 std::set<AtlCoord> HexesInTurn(const TurnNode& turn, int faction) {
@@ -60,32 +48,32 @@ protected:
 TEST_F(NeworiginsGame, FactionsWithTheMonthsTheReportsNamedThem) {
     const std::vector<FactionRow> rows = ListFactions(doc, kSeptember);
     EXPECT_EQ(Numbers(rows), (std::vector<int>{kGuardsmen, kCreatures, kWolves, kHerons, kOaks}));
-    const FactionRow& herons = *Row(rows, kHerons);
+    const FactionRow& herons = *Find(rows, kHerons);
     EXPECT_EQ(herons.name, "Blue Herons");
     EXPECT_EQ(herons.first, kJanuary);
     EXPECT_EQ(herons.last, kSeptember);
-    const FactionRow& oaks = *Row(rows, kOaks);
+    const FactionRow& oaks = *Find(rows, kOaks);
     EXPECT_EQ(oaks.first, kJanuary);
     EXPECT_EQ(oaks.last, kFebruary);
-    EXPECT_EQ(Row(rows, kGuardsmen)->name, "The Guardsmen");
-    EXPECT_EQ(Row(rows, kCreatures)->name, "Creatures");
-    EXPECT_TRUE(Row(rows, kWolves)->own);
-    EXPECT_FALSE(Row(rows, kHerons)->own);
+    EXPECT_EQ(Find(rows, kGuardsmen)->name, "The Guardsmen");
+    EXPECT_EQ(Find(rows, kCreatures)->name, "Creatures");
+    EXPECT_TRUE(Find(rows, kWolves)->own);
+    EXPECT_FALSE(Find(rows, kHerons)->own);
     // The months named do not depend on the month asked for.
-    EXPECT_EQ(Row(ListFactions(doc, kJanuary), kOaks)->last, kFebruary);
+    EXPECT_EQ(Find(ListFactions(doc, kJanuary), kOaks)->last, kFebruary);
 }
 
 // "Unfriendly : Creatures (2), Blue Herons (4)." from May on, the Creatures alone before; the
 // default (Neutral) is no declaration, and the list leaves it empty.
 TEST_F(NeworiginsGame, AttitudesAsTheMonthsReportDeclaresThem) {
     const std::vector<FactionRow> september = ListFactions(doc, kSeptember);
-    EXPECT_EQ(Row(september, kCreatures)->attitude, "Unfriendly");
-    EXPECT_EQ(Row(september, kHerons)->attitude, "Unfriendly");
-    EXPECT_EQ(Row(september, kOaks)->attitude, "");
-    EXPECT_EQ(Row(september, kWolves)->attitude, "");
+    EXPECT_EQ(Find(september, kCreatures)->attitude, "Unfriendly");
+    EXPECT_EQ(Find(september, kHerons)->attitude, "Unfriendly");
+    EXPECT_EQ(Find(september, kOaks)->attitude, "");
+    EXPECT_EQ(Find(september, kWolves)->attitude, "");
     const std::vector<FactionRow> april = ListFactions(doc, kApril);
-    EXPECT_EQ(Row(april, kCreatures)->attitude, "Unfriendly");
-    EXPECT_EQ(Row(april, kHerons)->attitude, "");
+    EXPECT_EQ(Find(april, kCreatures)->attitude, "Unfriendly");
+    EXPECT_EQ(Find(april, kHerons)->attitude, "");
     // A month no own report covers declares nothing.
     AtlDate after = kSeptember;
     after += 1;
@@ -96,15 +84,15 @@ TEST_F(NeworiginsGame, AttitudesAsTheMonthsReportDeclaresThem) {
 // September's report: seven own units in six hexes, two of them in one; one city guard.
 TEST_F(NeworiginsGame, UnitsAndHexesOfTheMonth) {
     const std::vector<FactionRow> rows = ListFactions(doc, kSeptember);
-    EXPECT_EQ(Row(rows, kWolves)->units, 7);
-    EXPECT_EQ(Row(rows, kWolves)->hexes, 6);
-    EXPECT_EQ(Row(rows, kGuardsmen)->units, 1);
-    EXPECT_EQ(Row(rows, kGuardsmen)->hexes, 1);
-    EXPECT_EQ(Row(rows, kHerons)->units, 0);
+    EXPECT_EQ(Find(rows, kWolves)->units, 7);
+    EXPECT_EQ(Find(rows, kWolves)->hexes, 6);
+    EXPECT_EQ(Find(rows, kGuardsmen)->units, 1);
+    EXPECT_EQ(Find(rows, kGuardsmen)->hexes, 1);
+    EXPECT_EQ(Find(rows, kHerons)->units, 0);
     // January: the Herons' and the Oaks' first units stand beside the player's in the nexus.
     const std::vector<FactionRow> january = ListFactions(doc, kJanuary);
-    EXPECT_EQ(Row(january, kHerons)->units, 1);
-    EXPECT_EQ(Row(january, kOaks)->hexes, 1);
+    EXPECT_EQ(Find(january, kHerons)->units, 1);
+    EXPECT_EQ(Find(january, kOaks)->hexes, 1);
 }
 
 TEST_F(NeworiginsGame, FactionHexesAreWhereTheTurnsUnitsStand) {
@@ -125,13 +113,13 @@ TEST_F(NeworiginsGame, AnAllysFactionsAndUnitsCountWithTheirSource) {
                              ReportSeries(kReports + "/head-neworigins", kOaks, 9)),
               "");
     const std::vector<FactionRow> rows = ListFactions(doc, kSeptember);
-    const FactionRow& oaks = *Row(rows, kOaks);
+    const FactionRow& oaks = *Find(rows, kOaks);
     EXPECT_TRUE(oaks.ally);
-    EXPECT_FALSE(Row(rows, kWolves)->ally);
+    EXPECT_FALSE(Find(rows, kWolves)->ally);
     EXPECT_EQ(oaks.last, kSeptember);
     EXPECT_EQ(oaks.attitude, "");
     // The ally's report says "Hostile : Red Wolves (3)."; the player's own says nothing of it.
-    EXPECT_EQ(Row(rows, kWolves)->attitude, "");
+    EXPECT_EQ(Find(rows, kWolves)->attitude, "");
 
     const TurnNode& allyTurn = *doc.Extras().allies.Find(kOaks)->doc->FindTurn(kSeptember);
     const std::set<AtlCoord> allyHexes = HexesInTurn(allyTurn, kOaks);
@@ -144,7 +132,7 @@ TEST_F(NeworiginsGame, AnAllysFactionsAndUnitsCountWithTheirSource) {
             allyUnits += unit.faction.Number() == kOaks;
     EXPECT_EQ(oaks.units, allyUnits);
     // The player's own units are counted once, though the ally may see them too.
-    EXPECT_EQ(Row(rows, kWolves)->units, 7);
+    EXPECT_EQ(Find(rows, kWolves)->units, 7);
 }
 
 // The standard game's eight reports: faction 3 turns Unfriendly towards the Blue Herons later
@@ -154,8 +142,8 @@ TEST(FactionList, OlderAndNewerEnginesReports) {
     ASSERT_EQ(AddReports(head, ReportSeries(kReports + "/head-standard", kWolves, 8)), "");
     const std::vector<FactionRow> rows = ListFactions(head, kAugust);
     EXPECT_EQ(Numbers(rows), (std::vector<int>{kGuardsmen, kCreatures, kWolves, kHerons, kOaks}));
-    EXPECT_EQ(Row(rows, kHerons)->attitude, "Unfriendly");
-    EXPECT_EQ(Row(rows, kCreatures)->attitude, "Unfriendly");
+    EXPECT_EQ(Find(rows, kHerons)->attitude, "Unfriendly");
+    EXPECT_EQ(Find(rows, kCreatures)->attitude, "Unfriendly");
 
     VexlorDoc old;
     ASSERT_EQ(AddReports(old, ReportSeries(kReports + "/v404-standard", kWolves, 8)), "");
@@ -178,11 +166,11 @@ TEST(FactionList, AttitudeLinesReadWhole) {
     doc.Reindex();
     const std::vector<FactionRow> rows = ListFactions(doc, kJanuary);
     EXPECT_EQ(Numbers(rows), (std::vector<int>{kCreatures, kWolves, 7, 12}));
-    EXPECT_EQ(Row(rows, 12)->name, "Wolves, Bears (and more)");
-    EXPECT_EQ(Row(rows, 12)->attitude, "Hostile");
-    EXPECT_EQ(Row(rows, 7)->name, "The (7) Knights");
-    EXPECT_EQ(Row(rows, 7)->attitude, "Ally");
-    EXPECT_EQ(Row(rows, kWolves)->units, 1);
+    EXPECT_EQ(Find(rows, 12)->name, "Wolves, Bears (and more)");
+    EXPECT_EQ(Find(rows, 12)->attitude, "Hostile");
+    EXPECT_EQ(Find(rows, 7)->name, "The (7) Knights");
+    EXPECT_EQ(Find(rows, 7)->attitude, "Ally");
+    EXPECT_EQ(Find(rows, kWolves)->units, 1);
 }
 
 // A map as a user opens it: every turn still its file's bytes. The list makes the objects of
@@ -209,9 +197,9 @@ TEST(FactionList, LooksAtTheMonthAskedForAlone) {
 
     const AtlDate last(12 + kTurns - 1);
     const std::vector<FactionRow> rows = ListFactions(doc, last);
-    EXPECT_EQ(Row(rows, kGuardsmen)->hexes, 1);
-    EXPECT_EQ(Row(rows, kHerons)->attitude, "Friendly");
-    EXPECT_EQ(Row(rows, kHerons)->first, AtlDate(12));
+    EXPECT_EQ(Find(rows, kGuardsmen)->hexes, 1);
+    EXPECT_EQ(Find(rows, kHerons)->attitude, "Friendly");
+    EXPECT_EQ(Find(rows, kHerons)->first, AtlDate(12));
     EXPECT_EQ(FactionHexes(doc, last, kGuardsmen), (std::vector<AtlCoord>{AtlCoord(58, 4)}));
     for (const TurnNode* turn = doc.FirstTurn(); turn != doc.LastTurn(); turn = turn->Next())
         EXPECT_TRUE(turn->IsKept()) << turn->date.GetString().Get();

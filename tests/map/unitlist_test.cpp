@@ -1,9 +1,12 @@
 // The units of a month, on the real report sequences: each last turn's list against the unit
 // lines of its report, and the rows as the panel copies and saves them.
+#include "base/messagetext.h"
+#include "map/factionlist.h"
 #include "map/unitlist.h"
 #include "model/docfile.h"
 #include "model/people.h"
 #include "tests/support/docbuild.h"
+#include "tests/support/numberedrows.h"
 #include "tests/support/reportdoc.h"
 #include "tests/support/tempfolder.h"
 
@@ -36,19 +39,6 @@ std::vector<UnitLine> UnitLinesOf(const std::string& path) {
         if (std::regex_search(line, m, unit)) lines.push_back({m[1] == "*", std::stoi(m[2])});
     }
     return lines;
-}
-
-std::vector<int32_t> Numbers(const std::vector<UnitRow>& rows) {
-    std::vector<int32_t> numbers;
-    for (const UnitRow& row : rows)
-        numbers.push_back(row.number);
-    return numbers;
-}
-
-const UnitRow* Find(const std::vector<UnitRow>& rows, int32_t number) {
-    for (const UnitRow& row : rows)
-        if (row.number == number) return &row;
-    return nullptr;
 }
 
 struct Sequence {
@@ -109,59 +99,53 @@ TEST(ListUnits, LastTurnOfEachRealSequenceHoldsItsReportsUnitLines) {
 }
 
 // Chosen units of the head-standard game's last turn of faction 3, each column as its report
-// line and details say.
+// line and details say, as the panel shows it (every column's cell, tab-separated).
 TEST(ListUnits, RowsSayWhatTheReportSays) {
     VexlorDoc doc;
     ASSERT_EQ(AddReports(doc, ReportSeries(kReports + "/head-standard", 3, 8)), "");
     const std::vector<UnitRow> all = ListUnits(doc, doc.LastTurn()->date, true);
-
-    // "* Shipwrights (360), Red Wolves (3), won't cross water, 2 leaders [LEAD], 9 wood [WOOD],
-    // 105 silver [SILV]. Weight: 65. Capacity: 0/0/30/0. Skills: shipbuilding [SHIP] 2 (90),
-    // sailing [SAIL] 2 (90)." aboard "+ Ship [100] : Longship" in the ocean (13,1).
-    const UnitRow* shipwrights = Find(all, 360);
-    ASSERT_TRUE(shipwrights);
-    EXPECT_EQ(shipwrights->coord, AtlCoord(13, 1, 0));
-    EXPECT_EQ(shipwrights->level, "surface");
-    EXPECT_EQ(shipwrights->name, "Shipwrights");
-    EXPECT_EQ(shipwrights->faction, 3);
-    EXPECT_EQ(shipwrights->factionName, "Red Wolves");
-    EXPECT_EQ(shipwrights->men, 2);
-    EXPECT_EQ(shipwrights->menText, "2 LEAD");
-    EXPECT_EQ(shipwrights->silver, 105);
-    EXPECT_EQ(shipwrights->otherItems, "9 WOOD");
-    EXPECT_EQ(shipwrights->items, "2 LEAD, 9 WOOD, 105 SILV");
-    EXPECT_EQ(shipwrights->skills, "SHIP 2, SAIL 2");
-    EXPECT_EQ(shipwrights->weight, 65);
-    EXPECT_EQ(shipwrights->capacity, "0/0/30/0");
-    EXPECT_EQ(shipwrights->flags, "");
-    EXPECT_EQ(shipwrights->structure, "Ship [100]");
-
-    // Flags in the report's order, the building, a race only the engine's names tell.
-    const UnitRow* captain = Find(all, 358);
-    ASSERT_TRUE(captain);
-    EXPECT_EQ(captain->flags, "avoiding, behind, revealing faction");
-    EXPECT_EQ(captain->structure, "Building [1]");
-    EXPECT_EQ(captain->menText, "1 LEAD");
-    EXPECT_EQ(captain->otherItems, "2 IRON");
-    EXPECT_EQ(captain->skills, "PATT 1, SPIR 1, GATE 1, COMB 1");
-    const UnitRow* guards = Find(all, 404);
-    ASSERT_TRUE(guards);
-    EXPECT_EQ(guards->menText, "4 WELF");
-    EXPECT_EQ(guards->otherItems, "4 SWOR");
-    EXPECT_EQ(guards->skills, ""); // "Skills: none."
-    EXPECT_EQ(guards->structure, "");
-
-    // Another faction's units: no skills, weight or capacity; a faction the report named.
-    const UnitRow* cityGuard = Find(all, 47);
-    ASSERT_TRUE(cityGuard);
-    EXPECT_FALSE(cityGuard->own || cityGuard->ally);
-    EXPECT_EQ(cityGuard->factionName, "The Guardsmen");
-    EXPECT_EQ(cityGuard->flags, "on guard");
-    EXPECT_EQ(cityGuard->men, 500);
-    EXPECT_EQ(cityGuard->otherItems, "500 SWOR, 500 PARM");
-    EXPECT_EQ(cityGuard->skills, "");
-    EXPECT_EQ(cityGuard->weight, -1);
-    EXPECT_EQ(cityGuard->capacity, "");
+    struct Expected {
+        int32_t number;
+        const char* cells; // number, name, faction, hex, level, men, silver, items, skills,
+                           // weight, capacity, flags, building or ship
+        int32_t men;
+        const char* items;
+    };
+    const Expected units[] = {
+        // "* Shipwrights (360), Red Wolves (3), won't cross water, 2 leaders [LEAD], 9 wood
+        // [WOOD], 105 silver [SILV]. Weight: 65. Capacity: 0/0/30/0. Skills: shipbuilding
+        // [SHIP] 2 (90), sailing [SAIL] 2 (90)." aboard "+ Ship [100] : Longship" at (13,1).
+        {360,
+         "360\tShipwrights\tRed Wolves (3)\t13,1,0\tsurface\t2 LEAD\t105\t9 WOOD\tSHIP 2, "
+         "SAIL 2\t65\t0/0/30/0\t\tShip [100]",
+         2, "2 LEAD, 9 WOOD, 105 SILV"},
+        // Flags in the report's order, the building, a race only the engine's names tell.
+        {358,
+         "358\tCaptain\tRed Wolves (3)\t0,32,0\tsurface\t1 LEAD\t876\t2 IRON\tPATT 1, SPIR 1, "
+         "GATE 1, COMB 1\t20\t0/0/15/0\tavoiding, behind, revealing faction\tBuilding [1]",
+         1, "1 LEAD, 2 IRON, 876 SILV"},
+        // "Skills: none.", outside any building.
+        {404,
+         "404\tGuards\tRed Wolves (3)\t0,32,0\tsurface\t4 WELF\t374\t4 SWOR\t\t44\t0/0/60/0\t"
+         "revealing faction\t",
+         4, "4 WELF, 4 SWOR, 374 SILV"},
+        // Another faction's unit: no skills, weight or capacity; the faction its report named.
+        {47,
+         "47\tCity Guard\tThe Guardsmen (1)\t0,32,0\tsurface\t500 LEAD\t0\t500 SWOR, 500 "
+         "PARM\t\t\t\ton guard\t",
+         500, "500 LEAD, 500 SWOR, 500 PARM"},
+    };
+    for (const Expected& expected : units) {
+        SCOPED_TRACE(expected.number);
+        const UnitRow* row = Find(all, expected.number);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(UnitRowsTabbed({*row}, kUnitColumns, false).View(),
+                  std::string(expected.cells) + "\n");
+        EXPECT_EQ(row->men, expected.men);
+        EXPECT_EQ(row->items, expected.items);
+        EXPECT_EQ(row->own, row->faction == 3);
+        EXPECT_FALSE(row->ally);
+    }
 }
 
 // With the other two factions of the game held as allies, their units belong in the list with
@@ -206,9 +190,9 @@ TEST(ListUnits, AlliedUnitsWithTheirFactionAndTheirOwnReportsDetails) {
               1);
 }
 
-// A document opened from its file keeps its turns as the file's bytes: the list of a month
-// reads what that month's turn kept of its units and no other turn's, and a later month's
-// locations not at all.
+// A document opened from its file keeps its turns as the file's bytes: the lists of a month
+// read what that month's turn kept and no other turn's, not even the locations of the hexes
+// last seen earlier, which tell nothing of where units are now.
 TEST(ListUnits, ReadsOnlyTheMonthsTurnOfADocumentOpenedFromItsFile) {
     TempFolder folder("unitlist");
     const std::string path = (folder.path / "red.atl").string();
@@ -221,14 +205,13 @@ TEST(ListUnits, ReadsOnlyTheMonthsTurnOfADocumentOpenedFromItsFile) {
     ASSERT_EQ(OpenDocFile(doc, path.c_str()), DocRead);
     const TurnNode* june = doc.FirstTurn()->Next()->Next()->Next()->Next()->Next();
     ASSERT_EQ(june->date, AtlDate(5, 1));
-    const std::vector<UnitRow> rows = ListUnits(doc, june->date, false);
+    const std::vector<UnitRow> rows = ListUnits(doc, june->date, true);
     ASSERT_FALSE(rows.empty());
     EXPECT_NE(rows.front().weight, -1); // the month's details were read
-    for (const TurnNode& turn : doc.Turns()) {
-        if (&turn == june) continue;
-        EXPECT_TRUE(turn.extras.IsKept()) << turn.date.GetString().Get();
-        if (turn.date > june->date) EXPECT_TRUE(turn.IsKept()) << turn.date.GetString().Get();
-    }
+    EXPECT_FALSE(ListFactions(doc, june->date).empty());
+    EXPECT_FALSE(FactionHexes(doc, june->date, 3).empty());
+    for (const TurnNode& turn : doc.Turns())
+        if (&turn != june) EXPECT_TRUE(turn.IsKept()) << turn.date.GetString().Get();
 }
 
 // What is people: the reports' own descriptions first, the engine's names for the rest.
@@ -277,8 +260,8 @@ std::vector<UnitRow> TypedRows() {
     UnitNode& scouts = AddUnit(loc, 12, "Scouts, \"fast\"", 3, UnitNode::Behind);
     scouts.items.Add(new ItemNode(2, "leaders", "LEAD"));
     scouts.items.Add(new ItemNode(30, "silver", "SILV"));
-    AddUnit(loc, 7, "Tab\tName", 3);
-    AddUnit(loc, 9, "Plain", 3).items.Add(new ItemNode(1, "horse", "HORS"));
+    AddUnit(loc, 7, "Ab\tName", 3);
+    AddUnit(loc, 9, "plain", 3).items.Add(new ItemNode(1, "horse", "HORS"));
     return ListUnits(doc, month, false);
 }
 
@@ -293,28 +276,34 @@ TEST(UnitRows, CsvQuotesAndTabbedTextKeepsOneLinePerRow) {
               "Number,Name,Faction,Hex,Level,Men,Silver,Weight,Flags\r\n"
               "12,\"Scouts, \"\"fast\"\"\",\"Red, \"\"the\"\" Wolves (3)\",\"2,4,1\",underworld,2 "
               "LEAD,30,,behind\r\n"
-              "7,Tab\tName,\"Red, \"\"the\"\" Wolves (3)\",\"2,4,1\",underworld,,0,,\r\n"
-              "9,Plain,\"Red, \"\"the\"\" Wolves (3)\",\"2,4,1\",underworld,,0,,\r\n");
+              "7,Ab\tName,\"Red, \"\"the\"\" Wolves (3)\",\"2,4,1\",underworld,,0,,\r\n"
+              "9,plain,\"Red, \"\"the\"\" Wolves (3)\",\"2,4,1\",underworld,,0,,\r\n");
     EXPECT_EQ(UnitRowsTabbed(rows, std::span(columns, 3), false).View(),
               "12\tScouts, \"fast\"\tRed, \"the\" Wolves (3)\n"
-              "7\tTab Name\tRed, \"the\" Wolves (3)\n"
-              "9\tPlain\tRed, \"the\" Wolves (3)\n");
+              "7\tAb Name\tRed, \"the\" Wolves (3)\n"
+              "9\tplain\tRed, \"the\" Wolves (3)\n");
 }
 
-// Numbers sort as numbers, texts in dictionary order, ties keep their order, and descending
-// is the reverse.
+// Numbers sort as numbers (12 after 9, not as text), texts in dictionary order with case aside
+// ("plain" between "Ab" and "Scouts"), rows that tie keep their order, an empty text comes
+// first, and descending is the reverse. Each sort starts from the order the one before left.
 TEST(UnitRows, SortByAnyColumn) {
+    const struct {
+        UnitColumn column;
+        bool ascending;
+        std::vector<int32_t> numbers;
+    } sorts[] = {
+        {UnitColumn::Number, true, {7, 9, 12}},  {UnitColumn::Number, false, {12, 9, 7}},
+        {UnitColumn::Name, true, {7, 9, 12}},    {UnitColumn::Name, false, {12, 9, 7}},
+        {UnitColumn::Silver, false, {12, 9, 7}}, {UnitColumn::Silver, true, {9, 7, 12}},
+        {UnitColumn::Items, true, {7, 12, 9}},   {UnitColumn::Men, true, {7, 9, 12}},
+    };
     std::vector<UnitRow> rows = TypedRows();
-    SortUnitRows(rows, UnitColumn::Number, true);
-    EXPECT_EQ(Numbers(rows), (std::vector<int32_t>{7, 9, 12})); // 12 after 9, not as text
-    SortUnitRows(rows, UnitColumn::Number, false);
-    EXPECT_EQ(Numbers(rows), (std::vector<int32_t>{12, 9, 7}));
-    SortUnitRows(rows, UnitColumn::Name, true);
-    EXPECT_EQ(Numbers(rows), (std::vector<int32_t>{9, 12, 7}));
-    SortUnitRows(rows, UnitColumn::Silver, false);
-    EXPECT_EQ(Numbers(rows), (std::vector<int32_t>{12, 9, 7})); // 9 and 7 tie: kept
-    SortUnitRows(rows, UnitColumn::Items, true);
-    EXPECT_EQ(Numbers(rows), (std::vector<int32_t>{12, 7, 9})); // empty first
+    for (const auto& sort : sorts) {
+        SortUnitRows(rows, sort.column, sort.ascending);
+        EXPECT_EQ(Numbers(rows), sort.numbers)
+            << EnglishMessage(UnitColumnHeading(sort.column)) << (sort.ascending ? " up" : " down");
+    }
 }
 
 } // namespace

@@ -149,7 +149,7 @@ private slots:
         expected[232] = "A&llies...";
         expected[295] = "Uni&ts...";
         expected[296] = "Faction&s...";
-        expected[280] = "Hi&story...";
+        expected[280] = "Histor&y...";
         QCOMPARE(entries, expected);
         // An empty map at actual size has no level but the surface: the plain and turn steps
         // Actual size, Export map and Export selection stand greyed, and so do a note and a

@@ -1,8 +1,10 @@
 // The units and factions tables of the main window on faction 3's real reports: what they list
 // for the turn on show, a unit chosen gone to and opened in the pane, a faction chosen marked on
 // the map, the rows saved, and both kept open for the next start.
+#include "base/messagetext.h"
 #include "descr/descrnode.h"
 #include "map/factionlist.h"
+#include "map/unitlist.h"
 #include "populatedframe.h"
 #include "ui/statusbar.h"
 #include "ui/tablepanel.h"
@@ -13,6 +15,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -121,6 +124,28 @@ private slots:
         QVERIFY(units.GetShownCount() > 0 && units.GetShownCount() < 7);
     }
 
+    // Every column of every unit seen orders as the units list orders it (SortUnitRows), both
+    // ways: numbers as numbers, texts in the one dictionary order, ties as the sort before
+    // left them.
+    void everyColumnSortsAsTheUnitsListSorts() {
+        DTablePanel& units = OpenUnits();
+        units.Widget()->findChild<QCheckBox*>(QStringLiteral("unitsAll"))->setChecked(true);
+        const std::vector<UnitRow> listed =
+            ListUnits(Frame().Document(), Frame().ShownDate(), true);
+        QCOMPARE(units.GetShownCount(), static_cast<int>(listed.size()));
+        std::vector<UnitRow> sorted = listed;
+        for (size_t column = 0; column < kUnitColumns.size(); ++column)
+            for (bool ascending : {true, false}) {
+                units.SortBy(static_cast<int>(column), ascending);
+                SortUnitRows(sorted, kUnitColumns[column], ascending);
+                QStringList numbers;
+                for (const UnitRow& row : sorted)
+                    numbers << QString::number(row.number);
+                QVERIFY2(Column(units, 0) == numbers,
+                         EnglishMessage(UnitColumnHeading(kUnitColumns[column])));
+            }
+    }
+
     // A unit clicked: its hex selected on the map and the unit opened in the pane, also where
     // its hex is off the part of the map on show.
     void aUnitChosenIsGoneToAndOpenedInThePane() {
@@ -203,6 +228,9 @@ private slots:
         DTablePanel& factions = OpenFactions();
         QVERIFY(factions.IsOpen());
         QVERIFY(window_.BesideMap(factions.Widget()));
+        // Every column, the attitude last, is seen without scrolling sideways.
+        QCoreApplication::processEvents();
+        QCOMPARE(View(factions)->horizontalScrollBar()->maximum(), 0);
         int oaks = ShownIndexOf(factions, "5");
         QVERIFY(oaks >= 0);
         QStringList row = Cells(factions.GetShownRow(oaks));
