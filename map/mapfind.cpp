@@ -86,7 +86,7 @@ void FindByName(const AtlMap& map, const std::string& query, std::vector<FindMat
         if (Holds(loc.townName, needle)) matches.push_back({c, FindKind::Town, loc.townName, seen});
         for (const UnitNode& unit : loc.units)
             if (Holds(unit.name, needle))
-                matches.push_back({c, FindKind::Unit, UnitText(unit), seen});
+                matches.push_back({c, FindKind::Unit, UnitText(unit), seen, unit.number});
         for (const BuildingNode& building : loc.buildings)
             if (Holds(building.name, needle))
                 matches.push_back({c, FindKind::Building, BuildingText(building), seen});
@@ -135,7 +135,8 @@ std::vector<FindMatch> FindOnMap(const AtlMap& map, const std::string& text) {
         ForEachHex(map, [&](const AtlCoord& c, const AtlHexData& hex) {
             for (const UnitNode& unit : hex.Location().units)
                 if (unit.number == *number)
-                    matches.push_back({c, FindKind::Unit, UnitText(unit), hex.seenDate});
+                    matches.push_back(
+                        {c, FindKind::Unit, UnitText(unit), hex.seenDate, unit.number});
             for (const BuildingNode& building : hex.Location().buildings)
                 if (building.number == *number)
                     matches.push_back(

@@ -21,6 +21,7 @@ struct FindMatch {
     FindKind kind;
     Str text;
     AtlDate seen;
+    int32_t unit = 0; // the unit's number, for a unit found
 };
 
 // How many hexes a level's name alone lists.

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,6 +49,8 @@ private:
 
 // Whether a line is older, kept beside its faded colour.
 constexpr int kOlderRole = Qt::UserRole + 1;
+// Whether a line offers the line action.
+constexpr int kActsRole = Qt::UserRole + 2;
 
 void MakeParts(QWidget* box) {
     auto* layout = new QVBoxLayout(box);
@@ -79,6 +82,31 @@ DFindBox::DFindBox(DFrameWindow* frame, const char* caption, const Place& place,
     };
     QObject::connect(list, &QListWidget::itemClicked, Widget(), go);
     QObject::connect(list, &QListWidget::itemActivated, Widget(), go);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(
+        list, &QListWidget::customContextMenuRequested, Widget(), [this, list](const QPoint& at) {
+            const int index = list->row(list->itemAt(at));
+            if (!act_ || !LineActs(index)) return;
+            QMenu menu(list);
+            QObject::connect(menu.addAction(WindowText(actCaption_)), &QAction::triggered, list,
+                             [this, index] { ActOnLine(index); });
+            menu.exec(list->viewport()->mapToGlobal(at));
+        });
+}
+
+void DFindBox::SetLineAction(int captionId, Choose act) {
+    actCaption_ = captionId;
+    act_ = std::move(act);
+}
+
+bool DFindBox::LineActs(int index) const {
+    QListWidget* list = ListOf(Widget());
+    QListWidgetItem* item = list ? list->item(index) : nullptr;
+    return item && item->data(kActsRole).toBool();
+}
+
+void DFindBox::ActOnLine(int index) {
+    if (act_ && LineActs(index)) act_(index);
 }
 
 void DFindBox::Open() {
@@ -98,6 +126,7 @@ void DFindBox::Refresh() {
     for (const Line& line : lines) {
         auto* item = new QListWidgetItem(FromDocText(line.text), list);
         item->setData(kOlderRole, line.older);
+        item->setData(kActsRole, line.acts);
         if (line.older) item->setForeground(faded);
     }
     auto* count = Widget()->findChild<QLabel*>(QStringLiteral("findCount"));

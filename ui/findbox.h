@@ -15,6 +15,7 @@ public:
     struct Line {
         Str text;
         bool older = false;
+        bool acts = false; // the line offers the box's line action
     };
     // The lines that text finds.
     using Search = std::function<std::vector<Line>(const Str& text)>;
@@ -33,7 +34,13 @@ public:
     int GetLineCount() const;
     Str GetLine(int index) const;
     bool IsLineOlder(int index) const;
+    // A second thing to do with a line that offers it, from the line's context menu.
+    void SetLineAction(int captionId, Choose act);
+    bool LineActs(int index) const;
+    void ActOnLine(int index);
 
 private:
     Search search_;
+    Choose act_;
+    int actCaption_ = 0; // the action's message
 };

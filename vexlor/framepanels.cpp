@@ -31,6 +31,10 @@ DFindBox& FrameWindow::FindPanel() {
             DDockPanel::Place{Profile, kFindSection, DDockPanel::Left, kFindWidth},
             [this](const Str& text) { return Find(text); },
             [this](int index) { ChooseFound(index); });
+        findBox_->SetLineAction(Msg::TrackUnit, [this](int index) {
+            if (index >= 0 && index < static_cast<int>(found_.size()))
+                TrackUnit(found_[static_cast<size_t>(index)].unit);
+        });
         findBox_->OnClosed([this] { map_->SetFocus(); });
     }
     return *findBox_;

@@ -42,7 +42,8 @@ std::vector<DFindBox::Line> FrameWindow::Find(const Str& text) {
             line += FormatMessageText(Language.Text(Msg::FoundSeenIn).Get(),
                                       match.seen.GetString().Get());
         }
-        lines.push_back({Str(Utf8ToCp1252(line.Get()).c_str()), older});
+        lines.push_back(
+            {Str(Utf8ToCp1252(line.Get()).c_str()), older, match.kind == FindKind::Unit});
     }
     return lines;
 }

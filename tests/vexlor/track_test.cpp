@@ -3,6 +3,7 @@
 // list, View, Clear track, or another map takes the track off the map.
 #include "app/globals.h"
 #include "populatedframe.h"
+#include "ui/findbox.h"
 #include "ui/lineswindow.h"
 #include "vexlor/framewindow.h"
 
@@ -50,6 +51,26 @@ private slots:
             QVERIFY(Frame().Widget()->grab().save(qEnvironmentVariable("VEXLOR_TRACK_PICTURE")));
         list.Close();
         QVERIFY(Frame().Map().GetTrack().IsEmpty());
+    }
+
+    // A unit found offers Track unit beside going there; a building of the same number does not.
+    void aUnitFoundCanBeTracked() {
+        QVERIFY(Frame().EvCommand(CM_VIEWFIND));
+        QVERIFY(Frame().FindBox());
+        DFindBox& find = *Frame().FindBox();
+        find.SetText("360");
+        QVERIFY(find.GetLineCount() >= 1);
+        int unit = -1;
+        for (int i = 0; i < find.GetLineCount(); ++i) {
+            const bool isUnit = find.GetLine(i).View().find("unit") != std::string_view::npos;
+            QCOMPARE(find.LineActs(i), isUnit);
+            if (isUnit) unit = i;
+        }
+        QVERIFY(unit >= 0);
+        find.ActOnLine(unit);
+        QVERIFY(Frame().TrackWindow() && Frame().TrackWindow()->IsOpen());
+        QCOMPARE(Frame().TrackWindow()->GetCaption(), Str("Track of unit 360"));
+        QCOMPARE(Frame().Map().GetTrack().Track().size(), size_t(8));
     }
 
     // View, Clear track is there only while a track is drawn, and takes it away with its
