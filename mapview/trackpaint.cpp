@@ -3,6 +3,7 @@
 #include "gfx/grafview.h"
 #include "map/hexgeometry.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -35,6 +36,25 @@ std::vector<PixelPoint> TrackPainter::Points(const HexGeometry& geometry, const 
             points.push_back(
                 Centre(geometry, scroll, p.coord, points.empty() ? nullptr : &points.back()));
     return points;
+}
+
+std::vector<TrackPainter::Label> TrackPainter::Labels(int z) const {
+    std::vector<Label> labels;
+    for (size_t i = 0; i < track_.size(); ++i) {
+        const TrackPoint& p = track_[i];
+        if (p.coord.z != z) continue;
+        size_t last = i;
+        while (last + 1 < track_.size() && track_[last + 1].coord == p.coord)
+            ++last;
+        Str text = p.date.GetString();
+        if (last != i) {
+            text += " - ";
+            text += track_[last].date.GetString();
+        }
+        labels.push_back({p.coord, text});
+        i = last;
+    }
+    return labels;
 }
 
 void TrackPainter::Draw(GrafView& view, const HexGeometry& geometry, const ScrollData& scroll,
@@ -81,18 +101,22 @@ void TrackPainter::Draw(GrafView& view, const HexGeometry& geometry, const Scrol
                                 {at.x - dot, at.y + dot}};
         view.FillPolygon(square, 4, kLine);
     }
-    // Several months in one hex: their dates stack below its centre.
+    // A hex the unit came back to: its labels stack below its centre.
     view.SetFont("DejaVu Sans", std::max(8, m.height / 5), false);
     view.SetTextColor(kLabel);
     view.SetTextAlign(GrafView::AlignCenter | GrafView::AlignTop);
     std::vector<std::pair<AtlCoord, int>> stacked;
-    for (const auto& [at, p] : shown) {
+    for (const Label& label : Labels(z)) {
         int row = 0;
         for (auto& [coord, rows] : stacked)
-            if (coord == p->coord) row = rows++;
-        if (row == 0) stacked.push_back({p->coord, 1});
-        view.TextOut(at.x, at.y + dot + row * (std::max(8, m.height / 5) + 1),
-                     p->date.GetString().Get());
+            if (coord == label.coord) row = rows++;
+        if (row == 0) stacked.push_back({label.coord, 1});
+        const auto shownAt = std::find_if(shown.begin(), shown.end(), [&](const auto& s) {
+            return s.second->coord == label.coord;
+        });
+        view.TextOut(shownAt->first.x,
+                     shownAt->first.y + dot + row * (std::max(8, m.height / 5) + 1),
+                     label.text.Get());
     }
     view.RestoreState();
 }

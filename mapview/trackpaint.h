@@ -28,6 +28,14 @@ public:
     // the whole world where it wraps.
     std::vector<PixelPoint> Points(const HexGeometry& geometry, const ScrollData& scroll,
                                    int z) const;
+    // The dates written on plain z, in track order: months one after another in one hex share
+    // a label ("January, Year 1 - March, Year 1"), so that a unit that stayed is not a pile of
+    // dates; a hex the unit came back to later gets another label below.
+    struct Label {
+        AtlCoord coord;
+        Str text;
+    };
+    std::vector<Label> Labels(int z) const;
     void Draw(GrafView& view, const HexGeometry& geometry, const ScrollData& scroll, int z) const;
 
 private:

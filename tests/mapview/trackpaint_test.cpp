@@ -66,4 +66,19 @@ TEST(TrackPaint, DrawsTheLineBetweenMonthsOnTheLevelShownOnly) {
     EXPECT_TRUE(picture.LineAt(Middle(points[5], points[6])));
 }
 
+// Months one after another in one hex share a label; a hex come back to gets another.
+TEST(TrackPaint, LabelsAStayOnceAndAReturnAgain) {
+    TrackPainter track;
+    track.SetTrack(
+        {At(1, 16, 6), At(2, 16, 6), At(3, 16, 6), At(4, 15, 5), At(5, 4, 4, 1), At(6, 16, 6)});
+    std::vector<std::pair<AtlCoord, std::string>> labels;
+    for (const TrackPainter::Label& label : track.Labels(0))
+        labels.push_back({label.coord, label.text.Get()});
+    const std::vector<std::pair<AtlCoord, std::string>> expected = {
+        {AtlCoord(16, 6, 0), "February, Year 1 - April, Year 1"},
+        {AtlCoord(15, 5, 0), "May, Year 1"},
+        {AtlCoord(16, 6, 0), "July, Year 1"}};
+    EXPECT_EQ(labels, expected);
+}
+
 } // namespace
