@@ -32,8 +32,10 @@ DFindBox& FrameWindow::FindPanel() {
             [this](const Str& text) { return Find(text); },
             [this](int index) { ChooseFound(index); });
         findBox_->SetLineAction(Msg::TrackUnit, [this](int index) {
-            if (index >= 0 && index < static_cast<int>(found_.size()))
-                TrackUnit(found_[static_cast<size_t>(index)].unit);
+            if (index < 0 || index >= static_cast<int>(found_.size())) return;
+            // Where the unit was found, as a click would go, so that its track is in sight.
+            ChooseFound(index);
+            TrackUnit(found_[static_cast<size_t>(index)].unit);
         });
         findBox_->OnClosed([this] { map_->SetFocus(); });
     }

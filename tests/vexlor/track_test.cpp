@@ -67,7 +67,11 @@ private slots:
             if (isUnit) unit = i;
         }
         QVERIFY(unit >= 0);
+        const Str line = find.GetLine(unit);
         find.ActOnLine(unit);
+        // The map goes where the unit was found, as a click on the line would.
+        QVERIFY(Frame().SelectedHex());
+        QVERIFY(line.View().starts_with(Frame().SelectedHex()->GetString().View()));
         QVERIFY(Frame().TrackWindow() && Frame().TrackWindow()->IsOpen());
         QCOMPARE(Frame().TrackWindow()->GetCaption(), Str("Track of unit 360"));
         QCOMPARE(Frame().Map().GetTrack().Track().size(), size_t(8));
