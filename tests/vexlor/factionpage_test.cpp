@@ -76,15 +76,7 @@ private slots:
 
     void aSkillInThePaneOpensItsDescription() {
         Frame().GoTo(AtlCoord(36, 4));
-        auto* pane = Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
-        QList<QTreeWidgetItem*> found =
-            pane->findItems(QStringLiteral("gate lore [GATE] 3 (180)"), Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-        for (QTreeWidgetItem* up = found[0]->parent(); up; up = up->parent())
-            up->setExpanded(true);
-        pane->scrollToItem(found[0]);
-        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
-                          pane->visualItemRect(found[0]).center());
+        QVERIFY(window_.ClickPaneLine(QStringLiteral("gate lore [GATE] 3 (180)")));
         QTRY_VERIFY(Frame().ReferenceWindow() && Frame().ReferenceWindow()->Widget()->isVisible());
         DLinesWindow* refs = Frame().ReferenceWindow();
         QCOMPARE(refs->GetFilter(), Str("gate lore [GATE]"));

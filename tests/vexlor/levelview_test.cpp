@@ -81,15 +81,8 @@ private slots:
         QTest::keyClick(text, Qt::Key_Return);
         ShowsLevel(2, "nexus");
         // The nexus's exit line leads to the surface.
-        auto* pane = Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
-        QList<QTreeWidgetItem*> exits =
-            pane->findItems(QStringLiteral("North : plain (0,10) in Asay, contains Asaton [town]"),
-                            Qt::MatchRecursive);
-        QCOMPARE(exits.size(), 1);
-        exits[0]->parent()->setExpanded(true);
-        pane->scrollToItem(exits[0]);
-        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
-                          pane->visualItemRect(exits[0]).center());
+        QVERIFY(window_.ClickPaneLine(
+            QStringLiteral("North : plain (0,10) in Asay, contains Asaton [town]")));
         QTRY_COMPARE(Map().GetCurPlain(), 0);
         ShowsLevel(0, "surface");
         // A new map starts on the surface again.

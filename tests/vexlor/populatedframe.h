@@ -8,6 +8,7 @@
 #include "vexlor/framewindow.h"
 
 #include <QAbstractScrollArea>
+#include <QTreeWidget>
 #include <QtTest>
 #include <memory>
 #include <string>
@@ -67,6 +68,19 @@ public:
                     .intersects(QRect(panel->mapToGlobal(QPoint()), panel->size()));
     }
     std::string File(const char* name) const { return dir_->File(name); }
+    // Clicks the one line of the description pane that text names, its headings opened as the
+    // user opens them; false when no line or several do.
+    bool ClickPaneLine(const QString& text, Qt::MatchFlags match = Qt::MatchExactly) {
+        auto* pane = frame_->Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
+        QList<QTreeWidgetItem*> found = pane->findItems(text, match | Qt::MatchRecursive);
+        if (found.size() != 1) return false;
+        for (QTreeWidgetItem* up = found[0]->parent(); up; up = up->parent())
+            up->setExpanded(true);
+        pane->scrollToItem(found[0]);
+        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
+                          pane->visualItemRect(found[0]).center());
+        return true;
+    }
 
 private:
     std::unique_ptr<TestDir> dir_;

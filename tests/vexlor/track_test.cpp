@@ -19,15 +19,7 @@ class TrackTest : public QObject {
     // The Shipwrights' line of the pane clicked, in the hex they sailed to by August.
     void ChooseShipwrights() {
         Frame().GoTo(AtlCoord(13, 1)); // where the Shipwrights sailed by August
-        auto* pane = Frame().Widget()->findChild<QTreeWidget*>(QStringLiteral("descrPane"));
-        QList<QTreeWidgetItem*> found = pane->findItems(QStringLiteral("Shipwrights (360)"),
-                                                        Qt::MatchStartsWith | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-        for (QTreeWidgetItem* up = found[0]->parent(); up; up = up->parent())
-            up->setExpanded(true);
-        pane->scrollToItem(found[0]);
-        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
-                          pane->visualItemRect(found[0]).center());
+        QVERIFY(window_.ClickPaneLine(QStringLiteral("Shipwrights (360)"), Qt::MatchStartsWith));
         QTRY_VERIFY(Frame().TrackWindow() && Frame().TrackWindow()->Widget()->isVisible());
     }
 

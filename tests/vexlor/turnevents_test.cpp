@@ -135,15 +135,8 @@ private slots:
 
     void anExitLineGoesToItsHex() {
         Frame().GoTo(AtlCoord(0, 32));
-        QTreeWidget* pane = Pane();
-        QList<QTreeWidgetItem*> found = pane->findItems(
-            QStringLiteral("Southeast : swamp (1,33) in Tourois"), Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
         // The heading opens as the user opens it; the exit line is clicked.
-        found[0]->parent()->setExpanded(true);
-        pane->scrollToItem(found[0]);
-        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
-                          pane->visualItemRect(found[0]).center());
+        QVERIFY(window_.ClickPaneLine(QStringLiteral("Southeast : swamp (1,33) in Tourois")));
         QTRY_COMPARE(Selected(), AtlCoord(1, 33));
         QCOMPARE(Described(), QStringLiteral("swamp (1,33) in Tourois"));
         QVERIFY(AppOptions.headings.bExitsOpen);
