@@ -17,8 +17,7 @@ int RunTrack(const CommandArgs& args) {
     }
     DocController doc;
     if (!OpenDocument(doc, path)) return 2; // as for bad arguments: no answer could be made
-    UnitTracks tracks;
-    std::vector<TrackPoint> track = tracks.Track(doc.Doc(), static_cast<int32_t>(*number));
+    std::vector<TrackPoint> track = UnitTrackOf(doc.Doc(), static_cast<int32_t>(*number));
     for (const TrackPoint& point : track)
         std::printf("%s\t%d,%d,%d\t%d\n", point.date.GetString().Get(), point.coord.x,
                     point.coord.y, point.coord.z, point.source);

@@ -12,16 +12,11 @@ LocationSighting SightingOf(const LocationNode& loc) {
 }
 
 size_t SkimLocationList(const unsigned char* bytes, size_t size,
-                        std::vector<LocationSighting>& sightings, std::vector<uint32_t>& ends) {
+                        std::vector<LocationSighting>& sightings, std::vector<uint32_t>& ends,
+                        std::vector<UnitSighting>* units) {
     ByteSkim in(bytes, size, &sightings, &ends);
+    in.units = units;
     ListT<LocationNode> none; // the skim makes no locations
     if (!DocRecords::Locations(in, none)) return 0;
     return in.normal ? in.Offset() : 0;
-}
-
-bool SkimUnits(const unsigned char* bytes, size_t size, std::vector<UnitSighting>& units) {
-    ByteSkim in(bytes, size);
-    in.units = &units;
-    ListT<LocationNode> none;
-    return DocRecords::Locations(in, none);
 }

@@ -31,12 +31,11 @@ struct UnitSighting {
 
 // Walks one location list as the document file holds it (model/records.h), from bytes on,
 // without making its objects, and notes each location's sighting and where its bytes end
-// (from bytes on), so that one location can be read alone. Answers the list's length in
-// bytes, or 0 when the list is not whole within size bytes or would not be written back as the same
-// bytes (a text of 65535 bytes, which is written shorter); the readers then read it as they always
-// did.
+// (from bytes on), so that one location can be read alone, and, when units is given, the
+// units of each location, so that a unit's whereabouts need no walk over the bytes again. Answers
+// the list's length in bytes, or 0 when the list is not whole within size bytes or would not be
+// written back as the same bytes (a text of 65535 bytes, which is written shorter); the readers
+// then read it as they always did.
 size_t SkimLocationList(const unsigned char* bytes, size_t size,
-                        std::vector<LocationSighting>& sightings, std::vector<uint32_t>& ends);
-// Appends the units of a location list as the document file holds it, without making its
-// objects; false when the list is not whole within size bytes.
-bool SkimUnits(const unsigned char* bytes, size_t size, std::vector<UnitSighting>& units);
+                        std::vector<LocationSighting>& sightings, std::vector<uint32_t>& ends,
+                        std::vector<UnitSighting>* units = nullptr);

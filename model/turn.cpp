@@ -24,18 +24,6 @@ const ListT<LocationNode>& TurnNode::LocationsOnce(ListT<LocationNode>& scratch)
     return scratch;
 }
 
-void TurnNode::UnitSightings(std::vector<UnitSighting>& units) const {
-    const size_t before = units.size();
-    if (kept_ && SkimUnits(kept_->bytes.data, kept_->bytes.size, units)) return;
-    units.resize(before); // a list the skim could not finish is read as objects
-    uint32_t place = 0;
-    for (const LocationNode& loc : Locations()) {
-        for (const UnitNode& unit : loc.units)
-            units.push_back({place, unit.number, unit.faction.Number()});
-        ++place;
-    }
-}
-
 LocationNode* TurnNode::FindLoc(const AtlCoord& coord) const {
     Unpack();
     auto it = index_.find(coord);
@@ -125,8 +113,10 @@ bool TurnNode::Keep(ByteReader& r) {
     if (kept_ || !locations_.IsEmpty()) return false;
     const KeptBytes rest = r.Rest();
     auto kept = std::make_unique<Kept>();
-    const size_t size = SkimLocationList(rest.data, rest.size, kept->sightings, kept->ends);
+    const size_t size =
+        SkimLocationList(rest.data, rest.size, kept->sightings, kept->ends, &kept->units);
     if (size == 0) return false;
+    kept->units.shrink_to_fit(); // held for the document's life
     r.Skip(size);
     kept->bytes = rest.Part(0, size);
     kept_ = std::move(kept);

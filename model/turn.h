@@ -53,9 +53,10 @@ public:
     // Calls visit(const LocationSighting&) for every location in list order, without making
     // the objects of a turn that has not made them yet.
     template <class Visit> void ForEachSighting(Visit&& visit) const;
-    // Appends the units of every location, in list order, under the location's place, without
-    // making the objects of a turn that has not made them yet.
-    void UnitSightings(std::vector<UnitSighting>& units) const;
+    // Calls visit(const UnitSighting&, const AtlCoord&) for the units of every location in list
+    // order, with the location's coordinate, without making the objects of a turn that has not
+    // made them yet: a kept turn noted its units when it was kept.
+    template <class Visit> void ForEachUnitSighting(Visit&& visit) const;
     void Clear();
     // Changes whenever the turn is cleared, read or given a new location; unique among all
     // turns ever made, so that an index built from the turns can tell it is out of date.
@@ -88,6 +89,7 @@ private:
         KeptBytes bytes; // a view of the file's image
         std::vector<LocationSighting> sightings;
         std::vector<uint32_t> ends; // where each location's bytes end in bytes
+        std::vector<UnitSighting> units;
     };
 
     // Keeps the list at the reader's position when it reads back as the same bytes; false
@@ -117,4 +119,18 @@ template <class Visit> void TurnNode::ForEachSighting(Visit&& visit) const {
     }
     for (const LocationNode& loc : locations_)
         visit(SightingOf(loc));
+}
+
+template <class Visit> void TurnNode::ForEachUnitSighting(Visit&& visit) const {
+    if (kept_) {
+        for (const UnitSighting& unit : kept_->units)
+            visit(unit, kept_->sightings[unit.location].coord);
+        return;
+    }
+    uint32_t place = 0;
+    for (const LocationNode& loc : locations_) {
+        for (const UnitNode& unit : loc.units)
+            visit(UnitSighting{place, unit.number, unit.faction.Number()}, loc.coord);
+        ++place;
+    }
 }

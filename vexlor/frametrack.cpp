@@ -4,6 +4,7 @@
 #include "app/profile.h"
 #include "base/cp1252.h"
 #include "base/messagetext.h"
+#include "map/unittrack.h"
 #include "ui/lineswindow.h"
 #include "vexlor/framewindow.h"
 
@@ -22,7 +23,7 @@ void FrameWindow::ClearTrack() {
 }
 
 void FrameWindow::TrackUnit(int32_t number) {
-    std::vector<TrackPoint> track = tracks_.Track(Document(), number);
+    std::vector<TrackPoint> track = UnitTrackOf(Document(), number);
     if (!trackList_) {
         trackList_ = std::make_unique<DLinesWindow>(
             this, "", DDockPanel::Place{Profile, kTrackSection, DDockPanel::Right, kTrackWidth},

@@ -8,7 +8,6 @@
 #include "map/hexdata.h"
 #include "map/mapfind.h"
 #include "map/unitlist.h"
-#include "map/unittrack.h"
 #include "mapwindow/mapwindow.h"
 #include "model/atldate.h"
 #include "model/vexlordoc.h"
@@ -394,7 +393,6 @@ private:
     std::unique_ptr<DLinesWindow> turnEvents_;
     std::unique_ptr<DLinesWindow> trackList_;
     std::vector<AtlCoord> trackHexes_; // the targets of the track list's links
-    UnitTracks tracks_;
     std::vector<AtlCoord> eventHexes_; // the targets of the events window's links
     std::unique_ptr<DLinesWindow> changes_;
     std::vector<AtlCoord> changeHexes_; // the targets of the changes list's links

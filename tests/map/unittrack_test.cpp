@@ -29,8 +29,7 @@ std::vector<std::string> Where(const std::vector<TrackPoint>& track) {
 TEST(UnitTrack, FollowsAUnitThatMovesBetweenTurns) {
     VexlorDoc doc;
     ASSERT_EQ(AddReports(doc, ReportSeries(kGame, 3, 8)), "");
-    UnitTracks tracks;
-    std::vector<TrackPoint> track = tracks.Track(doc, 360);
+    std::vector<TrackPoint> track = UnitTrackOf(doc, 360);
     EXPECT_EQ(Where(track),
               (std::vector<std::string>{"1 16,6,0 3", "2 16,6,0 3", "3 15,5,0 3", "4 14,4,0 3",
                                         "5 13,5,0 3", "6 12,4,0 3", "7 12,2,0 3", "8 13,1,0 3"}));
@@ -38,7 +37,7 @@ TEST(UnitTrack, FollowsAUnitThatMovesBetweenTurns) {
         EXPECT_EQ(p.faction, 3);
         EXPECT_FALSE(p.factionKept);
     }
-    EXPECT_TRUE(tracks.Track(doc, 999999).empty());
+    EXPECT_TRUE(UnitTrackOf(doc, 999999).empty());
 }
 
 // An ally's reports add the months only it saw the unit; in a month both saw it, the owner's
@@ -46,9 +45,8 @@ TEST(UnitTrack, FollowsAUnitThatMovesBetweenTurns) {
 TEST(UnitTrack, TakesAlliesSightingsTheOwnersReportFirst) {
     VexlorDoc doc;
     ASSERT_EQ(AddReports(doc, ReportSeries(kGame, 3, 8)), "");
-    UnitTracks tracks;
     // Red Wolves saw Green Oaks' Rangers from March to June.
-    std::vector<TrackPoint> own = tracks.Track(doc, 413);
+    std::vector<TrackPoint> own = UnitTrackOf(doc, 413);
     ASSERT_EQ(own.size(), 4u);
     for (const TrackPoint& p : own) {
         EXPECT_EQ(p.source, 3);
@@ -56,8 +54,7 @@ TEST(UnitTrack, TakesAlliesSightingsTheOwnersReportFirst) {
     }
 
     ASSERT_EQ(AddAllyReports(doc, 5, "Green Oaks", ReportSeries(kGame, 5, 8)), "");
-    std::vector<TrackPoint> allied = tracks.Track(doc, 413);
-    EXPECT_EQ(tracks.Builds(), 2) << "the ally's turns came: the index is made again";
+    std::vector<TrackPoint> allied = UnitTrackOf(doc, 413);
     ASSERT_EQ(allied.size(), 5u) << "Green Oaks saw their Rangers from March to July";
     for (size_t i = 0; i < allied.size(); ++i) {
         EXPECT_EQ(allied[i].source, 5) << "the owner's report leads";
@@ -71,22 +68,8 @@ TEST(UnitTrack, TakesAlliesSightingsTheOwnersReportFirst) {
     }
 }
 
-// Tracks after the first look the unit up; only a change of the turns builds the index again.
-TEST(UnitTrack, BuildsTheIndexOnceUntilTheTurnsChange) {
-    VexlorDoc doc;
-    ASSERT_EQ(AddReports(doc, ReportSeries(kGame, 3, 7)), "");
-    UnitTracks tracks;
-    EXPECT_EQ(tracks.Track(doc, 360).size(), 7u);
-    EXPECT_EQ(tracks.Track(doc, 362).size(), 7u);
-    EXPECT_TRUE(tracks.Track(doc, 1).size() > 0);
-    EXPECT_EQ(tracks.Builds(), 1) << "a track after the first walked the turns again";
-    ASSERT_EQ(AddReports(doc, ReportSeries(kGame, 3, 8)), "");
-    EXPECT_EQ(tracks.Track(doc, 360).size(), 8u);
-    EXPECT_EQ(tracks.Builds(), 2);
-}
-
-// A document read from its file keeps its turns as bytes; the track is the same, and reading
-// it made no turn's objects.
+// A document read from its file keeps its turns as bytes and their units as noted when it was
+// read; the track is the same, and taking it made no turn's objects.
 TEST(UnitTrack, SameFromTheFileAsFromTheReports) {
     VexlorDoc made;
     ASSERT_EQ(AddReports(made, ReportSeries(kGame, 3, 8)), "");
@@ -95,8 +78,8 @@ TEST(UnitTrack, SameFromTheFileAsFromTheReports) {
     ASSERT_EQ(SaveDocFile(made, path.c_str()), DocSaved);
     VexlorDoc read;
     ASSERT_EQ(OpenDocFile(read, path.c_str()), DocRead);
-    UnitTracks fromReports, fromFile;
-    EXPECT_EQ(fromFile.Track(read, 360), fromReports.Track(made, 360));
+    for (int32_t unit : {360, 413, 1})
+        EXPECT_EQ(UnitTrackOf(read, unit), UnitTrackOf(made, unit)) << unit;
     for (const TurnNode& turn : read.Turns())
         EXPECT_TRUE(turn.IsKept()) << "the track made the objects of " << turn.date.Value();
 }
@@ -108,8 +91,7 @@ TEST(UnitTrack, KeepsTheFactionLastSeen) {
     AddUnit(AddLoc(doc, AtlDate(1, 1), AtlCoord(2, 2)), 77, "Spies", 8);
     AddUnit(AddLoc(doc, AtlDate(2, 1), AtlCoord(4, 2)), 77, "Spies", 0);
     AddUnit(AddLoc(doc, AtlDate(4, 1), AtlCoord(4, 4, 1)), 77, "Spies", 0);
-    UnitTracks tracks;
-    std::vector<TrackPoint> track = tracks.Track(doc, 77);
+    std::vector<TrackPoint> track = UnitTrackOf(doc, 77);
     ASSERT_EQ(track.size(), 3u);
     EXPECT_EQ(track[0].faction, 8);
     EXPECT_FALSE(track[0].factionKept);

@@ -67,16 +67,19 @@ void ExpectSkimAgreesOnLocations(const TurnNode& turn, int& guarded, int& partia
     ASSERT_TRUE(turn.IsKept()) << "read into objects at open: a skim refused what the reader reads";
     std::vector<LocationSighting> skimmed;
     turn.ForEachSighting([&](const LocationSighting& s) { skimmed.push_back(s); });
-    // The units skimmed, before the objects are made: the skim makes none of them.
-    std::vector<UnitSighting> skimmedUnits;
-    turn.UnitSightings(skimmedUnits);
-    ASSERT_TRUE(turn.IsKept()) << "the units were read from the turn's objects, not its bytes";
+    // The units noted when the turn was kept, before the objects are made.
+    std::vector<std::pair<UnitSighting, AtlCoord>> skimmedUnits;
+    turn.ForEachUnitSighting([&](const UnitSighting& unit, const AtlCoord& where) {
+        skimmedUnits.push_back({unit, where});
+    });
+    ASSERT_TRUE(turn.IsKept()) << "the units were read from the turn's objects, not its notes";
     std::vector<LocationSighting> made;
-    std::vector<UnitSighting> madeUnits;
+    std::vector<std::pair<UnitSighting, AtlCoord>> madeUnits;
     for (const LocationNode& loc : turn.Locations()) {
         for (const UnitNode& unit : loc.units)
             madeUnits.push_back(
-                {static_cast<uint32_t>(made.size()), unit.number, unit.faction.Number()});
+                {{static_cast<uint32_t>(made.size()), unit.number, unit.faction.Number()},
+                 loc.coord});
         made.push_back(SightingOf(loc));
     }
     EXPECT_TRUE(skimmed == made);
