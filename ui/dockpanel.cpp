@@ -137,13 +137,15 @@ void DDockPanel::Open() {
     bool wasOpen = IsOpen();
     panel->show();
     panel->raise();
+    const int asked = keptSize_;
     if (keptSize_ > 0) {
         if (auto* window = qobject_cast<QMainWindow*>(panel->parentWidget()))
             window->resizeDocks({panel}, {keptSize_},
                                 Across(side_) ? Qt::Horizontal : Qt::Vertical);
         keptSize_ = 0;
     }
-    if (!wasOpen) KeepPlace(true);
+    // The layout gives the panel its size later: until then its width is not the one it takes.
+    if (!wasOpen) KeepPlace(true, asked > 0 ? asked : -1);
 }
 
 void DDockPanel::Close() {
@@ -162,11 +164,13 @@ void DDockPanel::OnClosed(std::function<void()> closed) {
     closed_ = std::move(closed);
 }
 
-void DDockPanel::KeepPlace(bool open) const {
+void DDockPanel::KeepPlace(bool open, int opening) const {
     PanelWidget* panel = Panel();
     if (!panel) return;
     profile_.WriteInt(section_, "Side", side_);
-    if (!panel->isFloating() && panel->isVisible())
+    if (opening > 0)
+        profile_.WriteInt(section_, "Size", opening);
+    else if (opening == 0 && !panel->isFloating() && panel->isVisible())
         profile_.WriteInt(section_, "Size", Across(side_) ? panel->width() : panel->height());
     profile_.WriteInt(section_, "Open", open ? 1 : 0);
 }

@@ -48,8 +48,10 @@ private:
     class PanelWidget;
     friend class PanelWidget;
     PanelWidget* Panel() const;
-    // Writes side, size and state to the profile.
-    void KeepPlace(bool open) const;
+    // Writes side, size and state to the profile. opening: the size a panel that is opening
+    // asked for, or -1 when it asked for none (its width is not laid out yet); 0 for the size
+    // it has.
+    void KeepPlace(bool open, int opening = 0) const;
     void Closed();
 
     ApplicationProfile& profile_;

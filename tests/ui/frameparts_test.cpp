@@ -214,6 +214,21 @@ private slots:
         QTRY_VERIFY(GlobalRect(panel.Widget()).left() > GlobalRect(frame.ClientWidget()).right());
     }
 
+    // Kept as it opens, before any close, as a crash would leave it: the size it asked for,
+    // not the width the panel had before the frame's layout gave it that size.
+    void anOpeningPanelKeepsTheSizeItTakes() {
+        TestDir dir;
+        ApplicationProfile profile(dir.File("test.ini").c_str());
+        SizedFrame frame;
+        frame.Resize(800, 500);
+        frame.Show(SW_SHOWNORMAL);
+        QVERIFY(QTest::qWaitForWindowExposed(frame.Widget()));
+        TypingPanel panel(&frame, {profile, "Panel", DDockPanel::Left, 300});
+        panel.Open();
+        QCOMPARE(profile.GetInt("Panel", "Size", 0), 300);
+        QTRY_COMPARE(panel.Widget()->width(), 300);
+    }
+
     void aScrollWindowMarksWhenItHasTheKeyboard() {
         SizedFrame frame;
         frame.Resize(400, 300);
