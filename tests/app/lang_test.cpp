@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -62,9 +64,9 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
     }
     EXPECT_EQ(layout, "&File\n"
                       "  &New\tCtrl+N 101\n  &Open\tCtrl+O 102\n  &Save\tCtrl+S 103\n"
-                      "  Save a&s...\tCtrl+Shift+S 104\n  -\n"
+                      "  Sa&ve as...\tCtrl+Shift+S 104\n  -\n"
                       "  &Add report 105\n  &Export map... 106\n  Export se&lection... 250\n  -\n"
-                      "  Add a&lly's map... 230\n  Export for an all&y... 231\n  -\n"
+                      "  Add ally's &map... 230\n  Export for an all&y... 231\n  -\n"
                       "  E&xit\tCtrl+Q 100\n"
                       "&View\n"
                       "  Plain &up\tAlt+Up 200\n  Plain &down\tAlt+Down 201\n  -\n"
@@ -76,7 +78,7 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "  &Reference... 271\n  A&llies... 232\n  Uni&ts... 295\n"
                       "  Faction&s... 296\n  Histor&y... 280\n  Clear trac&k 290\n  -\n"
                       "  Zoom &in\tCtrl++ 220\n  Zoom &out\tCtrl+- 221\n"
-                      "  &Actual size\tCtrl+0 222\n  &Whole level 223\n  -\n"
+                      "  Actual si&ze\tCtrl+0 222\n  &Whole level 223\n  -\n"
                       "  Your units at &newest known places 224\n"
                       "  S&hade\n"
                       "    &None 240\n    &Wages 241\n    &Peasants 242\n    &Taxes 243\n"
@@ -88,6 +90,23 @@ TEST_F(English, MainMenuHasItsTitlesEntriesAndCommands) {
                       "\b&Help\n"
                       "  &Index\tF1 901\n  &Using help 902\n  -\n  &About... 903\n");
     EXPECT_TRUE(lang.LoadMenuA(2).empty());
+}
+
+// Within one menu no two entries share a mnemonic: its key would reach only the first.
+TEST_F(English, NoTwoEntriesOfAMenuShareAMnemonic) {
+    std::vector<std::map<char, std::string>> letters; // by depth, those of the menu being walked
+    for (const MenuItemDef& item : lang.LoadMenuA(1)) {
+        letters.resize(static_cast<size_t>(item.depth) + 1); // a deeper menu walked is left
+        if (item.separator) continue;
+        const std::string text = item.text.Get();
+        const size_t mark = text.find('&');
+        if (mark == std::string::npos || mark + 1 >= text.size()) continue;
+        const char key =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(text[mark + 1])));
+        auto [first, isNew] = letters.back().try_emplace(key, text);
+        EXPECT_TRUE(isNew) << "\"" << text << "\" and \"" << first->second << "\" share '" << key
+                           << "'";
+    }
 }
 
 // Every text a player reads, walked for the misspellings that once stood in them.

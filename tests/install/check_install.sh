@@ -78,11 +78,11 @@ status=0
 [ "$status" = 0 ] || fail "the program ended with status $status"
 [ -f "$probe" ] || fail "the probe saw no main window"
 expected_window=$(printf '%s\t%s\n' \
-    menu '&File' item '&New' item '&Open' item '&Save' item 'Save a&s...' item '&Add report' \
+    menu '&File' item '&New' item '&Open' item '&Save' item 'Sa&ve as...' item '&Add report' \
     item '&Export map...' item 'Export se&lection...' \
-    item "Add a&lly's map..." item 'Export for an all&y...' \
+    item "Add ally's &map..." item 'Export for an all&y...' \
     item 'E&xit' menu '&View' item 'Plain &up' item 'Plain &down' item 'Next turn' \
-    item 'Prev turn' item 'First turn' item 'Last turn' item '&Find...' item 'Turn &events...' item '&Changes...' item '&Minimap' item 'F&action...' item '&Reference...' item 'A&llies...' item 'Uni&ts...' item 'Faction&s...' item 'Histor&y...' item 'Clear trac&k' item 'Zoom &in' item 'Zoom &out' item '&Actual size' item '&Whole level' item 'Your units at &newest known places' item 'S&hade' menu '&Bookmarks' item '&Note...' item '&Bookmark this hex' menu '&Help' item $'&Index\tF1' item '&Using help' item '&About...' \
+    item 'Prev turn' item 'First turn' item 'Last turn' item '&Find...' item 'Turn &events...' item '&Changes...' item '&Minimap' item 'F&action...' item '&Reference...' item 'A&llies...' item 'Uni&ts...' item 'Faction&s...' item 'Histor&y...' item 'Clear trac&k' item 'Zoom &in' item 'Zoom &out' item 'Actual si&ze' item '&Whole level' item 'Your units at &newest known places' item 'S&hade' menu '&Bookmarks' item '&Note...' item '&Bookmark this hex' menu '&Help' item $'&Index\tF1' item '&Using help' item '&About...' \
     library "$program/vexenu.so")
 window=$(grep -v '^caption' "$probe" 2>/dev/null || true)
 [ "$window" = "$expected_window" ] || fail "the program showed:"$'\n'"$(cat "$probe" 2>/dev/null)"

@@ -116,11 +116,11 @@ private slots:
         QCOMPARE(titles, (QStringList{"&File", "&View", "&Bookmarks", "&Help"}));
         std::map<unsigned, QString> expected = {
             {101, "&New"},         {102, "&Open"},       {103, "&Save"},
-            {104, "Save a&s..."},  {105, "&Add report"}, {106, "&Export map..."},
+            {104, "Sa&ve as..."},  {105, "&Add report"}, {106, "&Export map..."},
             {100, "E&xit"},        {200, "Plain &up"},   {201, "Plain &down"},
             {202, "Next turn"},    {203, "Prev turn"},   {204, "First turn"},
             {205, "Last turn"},    {206, "&Find..."},    {207, "Turn &events..."},
-            {220, "Zoom &in"},     {221, "Zoom &out"},   {222, "&Actual size"},
+            {220, "Zoom &in"},     {221, "Zoom &out"},   {222, "Actual si&ze"},
             {223, "&Whole level"}, {901, "&Index\tF1"},  {902, "&Using help"},
             {903, "&About..."}};
         expected[224] = "Your units at &newest known places";
@@ -144,7 +144,7 @@ private slots:
             expected[240 + i] = shade[i];
         expected[270] = "F&action...";
         expected[271] = "&Reference...";
-        expected[230] = "Add a&lly's map...";
+        expected[230] = "Add ally's &map...";
         expected[231] = "Export for an all&y...";
         expected[232] = "A&llies...";
         expected[295] = "Uni&ts...";
