@@ -97,8 +97,13 @@ public:
                 AppendPart(row.skills, part);
             }
         }
-        for (const UnitFlagWord& flag : kUnitFlagWords)
-            if (unit.flags & flag.flag) AppendPart(row.flags, Str(flag.word));
+        if (const std::vector<Str>* words = sources_.FlagWords(seen)) {
+            for (const Str& word : *words)
+                AppendPart(row.flags, word);
+        } else {
+            for (const UnitFlagWord& flag : kUnitFlagWords)
+                if (unit.flags & flag.flag) AppendPart(row.flags, Str(flag.word));
+        }
         if (unit.building != 0) row.structure = StructureText(hex, unit.building);
         return row;
     }

@@ -18,6 +18,13 @@ const UnitExtras* UnitSources::Details(const HexUnit& seen) {
     return source.extras->FindUnit(seen.unit->number);
 }
 
+const std::vector<Str>* UnitSources::FlagWords(const HexUnit& seen) {
+    const Source& source = Of(seen.source);
+    const int owner = seen.unit->faction.Number();
+    if (!source.extras || owner == 0 || owner != source.faction) return nullptr;
+    return source.extras->FindUnitFlags(seen.unit->number);
+}
+
 const UnitSources::Source& UnitSources::Of(int source) {
     const int faction = source != 0 ? source : doc_.GetFaction().Number();
     for (const auto& held : sources_)

@@ -36,6 +36,9 @@ public:
     const StrAssocIndex& FactionNames(int source) { return Of(source).factions; }
     // The unit's details where the report it is taken from is its owner's; null otherwise.
     const UnitExtras* Details(const HexUnit& seen);
+    // The unit line's flag words in report order where its report kept them (the record's
+    // flags cannot say them all); null otherwise.
+    const std::vector<Str>* FlagWords(const HexUnit& seen);
 
 private:
     struct Source {

@@ -27,6 +27,7 @@ const ExtChunkKind kKinds[] = {
     {{'N', 'O', 'T', 'E'}, nullptr, WriteNotesChunk, ReadNotesChunk},
     {{'F', 'A', 'C', 'T'}, &kFactionPart, nullptr, nullptr},
     {{'R', 'E', 'F', 'S'}, nullptr, WriteReferencesChunk, ReadReferencesChunk},
+    {{'U', 'F', 'L', 'G'}, &kUnitFlagsPart, nullptr, nullptr},
     // The allies' maps come after everything of the player's own, which stays byte for byte
     // what it is without them.
     {{'A', 'L', 'L', 'Y'}, nullptr, nullptr, ReadAllyChunk, CountAllyChunks, WriteAllyChunk},

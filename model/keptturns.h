@@ -20,7 +20,8 @@ struct TurnPartKind;
 // threads only with a lock.
 class KeptTurnExtras {
 public:
-    static constexpr size_t kParts = 5; // regions, units, events, wage decimals, faction page
+    // regions, units, events, wage decimals, faction page, unit flag words
+    static constexpr size_t kParts = 6;
 
     // The extras, read from the kept bytes the first time; null when nothing was kept.
     const TurnExtras* Find() const;

@@ -102,6 +102,14 @@ struct DocRecords {
             return Coord(w, keyed.first) && w.Text(keyed.second);
         });
     }
+    // An own unit line's flag words where the record's flags cannot say them all, under the
+    // unit's number.
+    template <class W, class R> static bool UnitFlags(W& w, R& extras) {
+        return w.template Many<uint32_t>(extras.unitFlags_, [&](auto& numbered) {
+            return w.I32(numbered.first) &&
+                   w.template Many<uint16_t>(numbered.second, [&](auto& s) { return w.Text(s); });
+        });
+    }
     // An ally's map in the extension area (model/allychunk.h): who the ally is and the map
     // file it was last taken from; the size of the ally's document image, which follows.
     template <class W, class R> static bool AllyHeader(W& w, R& a) {

@@ -34,6 +34,11 @@ struct UnitsWalk {
         return DocRecords::Units(w, r);
     }
 };
+struct UnitFlagsWalk {
+    template <class W, class R> bool operator()(W& w, R& r) const {
+        return DocRecords::UnitFlags(w, r);
+    }
+};
 struct WagesWalk {
     template <class W, class R> bool operator()(W& w, R& r) const {
         return DocRecords::WageDecimals(w, r);
@@ -87,6 +92,8 @@ const TurnPartKind kWagesPart = PartKind<WagesWalk>(
     3, [](const TurnExtras& extras) { return !extras.AllWageDecimals().empty(); });
 const TurnPartKind kFactionPart =
     PartKind<FactionWalk>(4, [](const TurnExtras& extras) { return !extras.faction.IsEmpty(); });
+const TurnPartKind kUnitFlagsPart = PartKind<UnitFlagsWalk>(
+    5, [](const TurnExtras& extras) { return !extras.AllUnitFlags().empty(); });
 
 void WritePerTurn(owstream& os, const VexlorDoc& doc, const TurnPartKind& kind) {
     uint32_t count = 0;

@@ -35,11 +35,12 @@ struct TurnPartKind {
     bool (*fits)(CountCheck& check, const TurnExtras& extras);
 };
 
-extern const TurnPartKind kRegionsPart; // exits, gate and weather per location
-extern const TurnPartKind kUnitsPart;   // the own units' details per unit number
-extern const TurnPartKind kEventsPart;  // errors, battles and events
-extern const TurnPartKind kWagesPart;   // the decimals of the wages per location
-extern const TurnPartKind kFactionPart; // the faction's status, attitudes and silver
+extern const TurnPartKind kRegionsPart;   // exits, gate and weather per location
+extern const TurnPartKind kUnitsPart;     // the own units' details per unit number
+extern const TurnPartKind kEventsPart;    // errors, battles and events
+extern const TurnPartKind kWagesPart;     // the decimals of the wages per location
+extern const TurnPartKind kFactionPart;   // the faction's status, attitudes and silver
+extern const TurnPartKind kUnitFlagsPart; // the own units' flag words the records cannot say
 
 // Writes every turn that has something of the kind, in the document's order, kept bytes as
 // they were read; nothing at all when no turn has, so that the chunk is left out.

@@ -70,6 +70,11 @@ const UnitExtras* TurnExtras::FindUnit(int32_t number) const {
     return it == units_.end() ? nullptr : &it->second;
 }
 
+const std::vector<Str>* TurnExtras::FindUnitFlags(int32_t number) const {
+    auto it = unitFlags_.find(number);
+    return it == unitFlags_.end() ? nullptr : &it->second;
+}
+
 const Str* TurnExtras::FindWageDecimals(const AtlCoord& c) const {
     auto it = wageDecimals_.find(c);
     return it == wageDecimals_.end() ? nullptr : &it->second;

@@ -102,6 +102,12 @@ public:
     RegionExtras& Region(const AtlCoord& c) { return regions_[c]; }
     const UnitExtras* FindUnit(int32_t number) const;
     UnitExtras& Unit(int32_t number) { return units_[number]; }
+    // An own unit line's flag words in report order ("revealing faction", "sharing", "won't
+    // cross water"), kept where the record's flags cannot say them all. Null for a unit whose
+    // words the record's flags say.
+    const std::vector<Str>* FindUnitFlags(int32_t number) const;
+    std::vector<Str>& UnitFlags(int32_t number) { return unitFlags_[number]; }
+    void ForgetUnitFlags(int32_t number) { unitFlags_.erase(number); }
     // The digits after the point of a region's wages as the report gave them ("1" of "$15.1"):
     // the version-1 record holds the whole silver. Null where the report gave none.
     const Str* FindWageDecimals(const AtlCoord& c) const;
@@ -112,13 +118,14 @@ public:
     const std::map<AtlCoord, RegionExtras>& Regions() const { return regions_; }
     const std::map<int32_t, UnitExtras>& Units() const { return units_; }
     const std::map<AtlCoord, Str>& AllWageDecimals() const { return wageDecimals_; }
+    const std::map<int32_t, std::vector<Str>>& AllUnitFlags() const { return unitFlags_; }
 
     TurnEvents events;
     FactionPage faction;
 
     bool IsEmpty() const {
         return regions_.empty() && units_.empty() && events.IsEmpty() && wageDecimals_.empty() &&
-               faction.IsEmpty();
+               faction.IsEmpty() && unitFlags_.empty();
     }
     bool operator==(const TurnExtras&) const = default;
 
@@ -127,6 +134,7 @@ private:
     std::map<AtlCoord, RegionExtras> regions_;
     std::map<int32_t, UnitExtras> units_;
     std::map<AtlCoord, Str> wageDecimals_;
+    std::map<int32_t, std::vector<Str>> unitFlags_;
 };
 
 // A region's wages as the report wrote them: "15.1", or the whole silver "15" where the turn

@@ -5,6 +5,7 @@
 #include "report/reportlines.h"
 #include "report/scan.h"
 #include "report/sections.h"
+#include "report/unitlines.h"
 
 #include <cstring>
 
@@ -100,6 +101,13 @@ void ReadBlockExtras(ReportLine* region, ReportLine* end, TurnExtras& extras) {
             UnitExtras details;
             if (ReadUnitDetails(text, number, details) == 0)
                 extras.Unit(number) = std::move(details);
+            std::vector<Str> words;
+            if (ReadUnitFlagWords(text, number, words) == 0) {
+                if (FlagsSayAll(words))
+                    extras.ForgetUnitFlags(number);
+                else
+                    extras.UnitFlags(number) = std::move(words);
+            }
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "report/scan.h"
 #include "report/sections.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -66,6 +67,44 @@ int ReadUnitInfo(const char*& cursor, UnitNode& unit, FactionNames& factions) {
     }
     cursor = p;
     return 0;
+}
+
+int ReadUnitFlagWords(const char* text, int32_t& number, std::vector<Str>& words) {
+    const char* p = text;
+    skipspaces(p);
+    if (skiptempl(p, "- ") != 0 && skiptempl(p, "* ") != 0) return -1;
+    std::string_view name;
+    int unit;
+    if (read_before(p, name, "(") != 0 || ReadParanNumber(p, unit) != 0) return -1;
+    std::vector<Str> read;
+    if (skiptempl(p, ", on guard") == 0) read.emplace_back("on guard");
+    Str factionName;
+    int faction;
+    if (ReadFactionNameNum(p, factionName, faction) == 0) {
+        // The words stand between the faction part and the items, each after ", ".
+        const char* abbr = FindContraction(p);
+        const char* end = abbr ? searchback(p, abbr, ',') : nullptr;
+        if (!end) end = p + std::strcspn(p, ".;");
+        while (p < end) {
+            if (skiptempl(p, ", ") != 0) break;
+            const char* word = p;
+            while (p < end && *p != ',')
+                ++p;
+            const char* wordEnd = p;
+            skipspacesback(word, wordEnd);
+            if (wordEnd > word) read.emplace_back(std::string_view(word, wordEnd - word));
+        }
+    }
+    number = unit;
+    words = std::move(read);
+    return 0;
+}
+
+bool FlagsSayAll(const std::vector<Str>& words) {
+    return std::all_of(words.begin(), words.end(), [](const Str& word) {
+        return std::any_of(kUnitFlagWords.begin(), kUnitFlagWords.end(),
+                           [&](const UnitFlagWord& f) { return word == f.word; });
+    });
 }
 
 int ReadBuildingInfo(const char*& cursor, BuildingNode& building) {

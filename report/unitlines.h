@@ -7,6 +7,9 @@
 #include "model/unit.h"
 #include "report/factionnames.h"
 
+#include <cstdint>
+#include <vector>
+
 class ReportLine;
 
 // The faction part of a unit line, ", Red Wolves (3)": the first "(" after the cursor when
@@ -17,6 +20,13 @@ int ReadFactionNameNum(const char*& cursor, Str& name, int& number);
 // One unit line ("* " own or "- " other, after optional blanks): name, number, on guard,
 // faction (registered in factions), the flags and the items. 0 on success.
 int ReadUnitInfo(const char*& cursor, UnitNode& unit, FactionNames& factions);
+
+// The flag words of a unit line in report order: "on guard" before its faction part, then
+// the words between the faction part and the items ("avoiding", "won't cross water"), with its
+// number. 0 on success; -1 for a line that is no unit line.
+int ReadUnitFlagWords(const char* text, int32_t& number, std::vector<Str>& words);
+// Whether the record's flags (UnitNode::flags) say every one of words.
+bool FlagsSayAll(const std::vector<Str>& words);
 
 // One building or ship line: "+ " name "[" number "]" " : " text.
 int ReadBuildingInfo(const char*& cursor, BuildingNode& building);

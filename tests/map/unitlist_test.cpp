@@ -117,17 +117,18 @@ TEST(ListUnits, RowsSayWhatTheReportSays) {
         // [SHIP] 2 (90), sailing [SAIL] 2 (90)." aboard "+ Ship [100] : Longship" at (13,1).
         {360,
          "360\tShipwrights\tRed Wolves (3)\t13,1,0\tsurface\t2 LEAD\t105\t9 WOOD\tSHIP 2, "
-         "SAIL 2\t65\t0/0/30/0\t\tShip [100]",
+         "SAIL 2\t65\t0/0/30/0\twon't cross water\tShip [100]",
          2, "2 LEAD, 9 WOOD, 105 SILV"},
         // Flags in the report's order, the building, a race only the engine's names tell.
         {358,
          "358\tCaptain\tRed Wolves (3)\t0,32,0\tsurface\t1 LEAD\t876\t2 IRON\tPATT 1, SPIR 1, "
-         "GATE 1, COMB 1\t20\t0/0/15/0\tavoiding, behind, revealing faction\tBuilding [1]",
+         "GATE 1, COMB 1\t20\t0/0/15/0\tavoiding, behind, revealing faction, won't cross "
+         "water\tBuilding [1]",
          1, "1 LEAD, 2 IRON, 876 SILV"},
         // "Skills: none.", outside any building.
         {404,
          "404\tGuards\tRed Wolves (3)\t0,32,0\tsurface\t4 WELF\t374\t4 SWOR\t\t44\t0/0/60/0\t"
-         "revealing faction\t",
+         "revealing faction, won't cross water\t",
          4, "4 WELF, 4 SWOR, 374 SILV"},
         // Another faction's unit: no skills, weight or capacity; the faction its report named.
         {47,
@@ -196,11 +197,9 @@ TEST(ListUnits, AlliedUnitsWithTheirFactionAndTheirOwnReportsDetails) {
 TEST(ListUnits, ReadsOnlyTheMonthsTurnOfADocumentOpenedFromItsFile) {
     TempFolder folder("unitlist");
     const std::string path = (folder.path / "red.atl").string();
-    {
-        VexlorDoc made;
-        ASSERT_EQ(AddReports(made, ReportSeries(kReports + "/head-standard", 3, 8)), "");
-        ASSERT_EQ(SaveDocFile(made, path.c_str()), DocSaved);
-    }
+    VexlorDoc made;
+    ASSERT_EQ(AddReports(made, ReportSeries(kReports + "/head-standard", 3, 8)), "");
+    ASSERT_EQ(SaveDocFile(made, path.c_str()), DocSaved);
     VexlorDoc doc;
     ASSERT_EQ(OpenDocFile(doc, path.c_str()), DocRead);
     const TurnNode* june = doc.FirstTurn()->Next()->Next()->Next()->Next()->Next();
@@ -208,6 +207,9 @@ TEST(ListUnits, ReadsOnlyTheMonthsTurnOfADocumentOpenedFromItsFile) {
     const std::vector<UnitRow> rows = ListUnits(doc, june->date, true);
     ASSERT_FALSE(rows.empty());
     EXPECT_NE(rows.front().weight, -1); // the month's details were read
+    // The file keeps what the reports said, the flag words the records cannot say included.
+    EXPECT_EQ(UnitRowsTabbed(rows, kUnitColumns, false),
+              UnitRowsTabbed(ListUnits(made, june->date, true), kUnitColumns, false));
     EXPECT_FALSE(ListFactions(doc, june->date).empty());
     EXPECT_FALSE(FactionHexes(doc, june->date, 3).empty());
     for (const TurnNode& turn : doc.Turns())

@@ -80,6 +80,7 @@ const PartWalk kWalks[] = {
     {&kEventsPart, [](AtTheLimit& w, TurnExtras& e) { return DocRecords::Events(w, e); }},
     {&kWagesPart, [](AtTheLimit& w, TurnExtras& e) { return DocRecords::WageDecimals(w, e); }},
     {&kFactionPart, [](AtTheLimit& w, TurnExtras& e) { return DocRecords::FactionPage(w, e); }},
+    {&kUnitFlagsPart, [](AtTheLimit& w, TurnExtras& e) { return DocRecords::UnitFlags(w, e); }},
 };
 
 std::vector<unsigned char> WrittenPart(const TurnPartKind& kind, const TurnExtras& extras,

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 TEST(ReadUnitInfo, OtherFactionWithGuardFlagsAndItems) {
     const char* text = "- Scouts (12), on guard, Other (3), avoiding, behind, 5 swords [SWOR], "
                        "unlimited silver [SILV].";
@@ -40,6 +43,51 @@ TEST(ReadUnitInfo, Failures) {
         EXPECT_EQ(ReadUnitInfo(cursor, unit, factions), -1) << bad;
         EXPECT_EQ(cursor, bad);
     }
+}
+
+// Every word in the line's order, the five the record's flags say and those it cannot; none
+// from the items or a description, nor where no faction part stands before the items.
+TEST(ReadUnitFlagWords, TheWordsBetweenTheFactionAndTheItems) {
+    struct Case {
+        const char* line;
+        int32_t number;
+        std::vector<std::string> words;
+        bool flagsSayAll;
+    } cases[] = {
+        {"* Ranchers (155), on guard, Test (3), revealing faction, sharing, won't cross water, "
+         "weightless battle spoils, 2 men [MAN]; A tall, dark, behind man. Weight: 20.",
+         155,
+         {"on guard", "revealing faction", "sharing", "won't cross water",
+          "weightless battle spoils"},
+         false},
+        {"  * Captain (358), Red Wolves (3), avoiding, behind, revealing faction, leader [LEAD].",
+         358,
+         {"avoiding", "behind", "revealing faction"},
+         true},
+        {"* Shipwrights (360), Red, Wolves (3), 2 leaders [LEAD], 9 wood [WOOD].", 360, {}, true},
+        {"- City Guard (47), on guard, 500 leaders [LEAD], 500 swords [SWOR].",
+         47,
+         {"on guard"},
+         true},
+        {"- Wolves (40), Creatures (2), holding, taxing.", 40, {"holding", "taxing"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        int32_t number = 0;
+        std::vector<Str> words{Str("stale")};
+        ASSERT_EQ(ReadUnitFlagWords(c.line, number, words), 0);
+        EXPECT_EQ(number, c.number);
+        std::vector<std::string> read;
+        for (const Str& word : words)
+            read.emplace_back(word.View());
+        EXPECT_EQ(read, c.words);
+        EXPECT_EQ(FlagsSayAll(words), c.flagsSayAll);
+    }
+    int32_t number = 7;
+    std::vector<Str> words;
+    EXPECT_EQ(ReadUnitFlagWords("Scouts (12), Other (3), sharing, 5 swords [SWOR].", number, words),
+              -1);
+    EXPECT_EQ(number, 7);
 }
 
 TEST(ReadBuildingInfo, KeepsTheWholeTextAfterTheColon) {
