@@ -27,12 +27,22 @@ int ReadFactionNameNum(const char*& cursor, Str& name, int& number) {
 
 namespace {
 
-// Whether ", word," stands in text: the flags after the faction part stand between commas.
-bool HasFlagWord(const char* text, const char* word) {
-    const size_t length = std::strlen(word);
-    for (const char* at = std::strstr(text, word); at; at = std::strstr(at + 1, word))
-        if (at - text >= 2 && at[-2] == ',' && at[-1] == ' ' && at[length] == ',') return true;
-    return false;
+// The words from the cursor (after the faction part) up to the items, each after ", ": a
+// description after the items holds commas too, and its words are no flags.
+std::vector<std::string_view> WordsBeforeItems(const char* p) {
+    const char* abbr = FindContraction(p);
+    const char* end = abbr ? searchback(p, abbr, ',') : nullptr;
+    if (!end) end = p + std::strcspn(p, ".;");
+    std::vector<std::string_view> words;
+    while (p < end && skiptempl(p, ", ") == 0) {
+        const char* word = p;
+        while (p < end && *p != ',')
+            ++p;
+        const char* wordEnd = p;
+        skipspacesback(word, wordEnd);
+        if (wordEnd > word) words.emplace_back(word, static_cast<size_t>(wordEnd - word));
+    }
+    return words;
 }
 
 } // namespace
@@ -54,8 +64,9 @@ int ReadUnitInfo(const char*& cursor, UnitNode& unit, FactionNames& factions) {
         unit.faction = AtlFaction(faction);
         factions.Register(faction, factionName.Get());
     }
-    for (const UnitFlagWord& f : kUnitFlagWords)
-        if (f.flag != UnitNode::OnGuard && HasFlagWord(p, f.word)) unit.flags |= f.flag;
+    for (std::string_view word : WordsBeforeItems(p))
+        for (const UnitFlagWord& f : kUnitFlagWords)
+            if (f.flag != UnitNode::OnGuard && word == f.word) unit.flags |= f.flag;
 
     if (const char* abbr = FindContraction(p)) {
         const char* comma = searchback(p, abbr, ',');
@@ -80,21 +91,9 @@ int ReadUnitFlagWords(const char* text, int32_t& number, std::vector<Str>& words
     if (skiptempl(p, ", on guard") == 0) read.emplace_back("on guard");
     Str factionName;
     int faction;
-    if (ReadFactionNameNum(p, factionName, faction) == 0) {
-        // The words stand between the faction part and the items, each after ", ".
-        const char* abbr = FindContraction(p);
-        const char* end = abbr ? searchback(p, abbr, ',') : nullptr;
-        if (!end) end = p + std::strcspn(p, ".;");
-        while (p < end) {
-            if (skiptempl(p, ", ") != 0) break;
-            const char* word = p;
-            while (p < end && *p != ',')
-                ++p;
-            const char* wordEnd = p;
-            skipspacesback(word, wordEnd);
-            if (wordEnd > word) read.emplace_back(std::string_view(word, wordEnd - word));
-        }
-    }
+    ReadFactionNameNum(p, factionName, faction);
+    for (std::string_view word : WordsBeforeItems(p))
+        read.emplace_back(word);
     number = unit;
     words = std::move(read);
     return 0;

@@ -55,7 +55,7 @@ TEST(ReadUnitFlagWords, TheWordsBetweenTheFactionAndTheItems) {
         bool flagsSayAll;
     } cases[] = {
         {"* Ranchers (155), on guard, Test (3), revealing faction, sharing, won't cross water, "
-         "weightless battle spoils, 2 men [MAN]; A tall, dark, behind man. Weight: 20.",
+         "weightless battle spoils, 2 men [MAN]; A tall, behind, dark man. Weight: 20.",
          155,
          {"on guard", "revealing faction", "sharing", "won't cross water",
           "weightless battle spoils"},
@@ -83,6 +83,14 @@ TEST(ReadUnitFlagWords, TheWordsBetweenTheFactionAndTheItems) {
         EXPECT_EQ(read, c.words);
         EXPECT_EQ(FlagsSayAll(words), c.flagsSayAll);
     }
+    // The record's flags come from the same words.
+    UnitNode unit;
+    StrAssocList list;
+    FactionNames factions(list);
+    const char* cursor = cases[0].line;
+    ASSERT_EQ(ReadUnitInfo(cursor, unit, factions), 0);
+    EXPECT_EQ(unit.flags, UnitNode::OnGuard | UnitNode::RevealingFaction);
+
     int32_t number = 7;
     std::vector<Str> words;
     EXPECT_EQ(ReadUnitFlagWords("Scouts (12), Other (3), sharing, 5 swords [SWOR].", number, words),
