@@ -11,18 +11,20 @@ const VexlorDoc* SourceDoc(const VexlorDoc& doc, int source) {
     return ally ? ally->doc.get() : nullptr;
 }
 
-const UnitExtras* UnitSources::Details(const HexUnit& seen) {
+const TurnExtras* UnitSources::OwnersExtras(const HexUnit& seen) {
     const Source& source = Of(seen.source);
     const int owner = seen.unit->faction.Number();
-    if (!source.extras || owner == 0 || owner != source.faction) return nullptr;
-    return source.extras->FindUnit(seen.unit->number);
+    return owner != 0 && owner == source.faction ? source.extras : nullptr;
+}
+
+const UnitExtras* UnitSources::Details(const HexUnit& seen) {
+    const TurnExtras* extras = OwnersExtras(seen);
+    return extras ? extras->FindUnit(seen.unit->number) : nullptr;
 }
 
 const std::vector<Str>* UnitSources::FlagWords(const HexUnit& seen) {
-    const Source& source = Of(seen.source);
-    const int owner = seen.unit->faction.Number();
-    if (!source.extras || owner == 0 || owner != source.faction) return nullptr;
-    return source.extras->FindUnitFlags(seen.unit->number);
+    const TurnExtras* extras = OwnersExtras(seen);
+    return extras ? extras->FindUnitFlags(seen.unit->number) : nullptr;
 }
 
 const UnitSources::Source& UnitSources::Of(int source) {

@@ -36,8 +36,8 @@ public:
     const StrAssocIndex& FactionNames(int source) { return Of(source).factions; }
     // The unit's details where the report it is taken from is its owner's; null otherwise.
     const UnitExtras* Details(const HexUnit& seen);
-    // The unit line's flag words in report order where its report kept them (the record's
-    // flags cannot say them all); null otherwise.
+    // The unit line's flag words in report order, where the report it is taken from is its
+    // owner's and kept them (the record's flags cannot say them all); null otherwise.
     const std::vector<Str>* FlagWords(const HexUnit& seen);
 
 private:
@@ -47,6 +47,8 @@ private:
         const TurnExtras* extras;
     };
     const Source& Of(int source);
+    // What the report the unit is taken from kept beyond its records, where it is the owner's.
+    const TurnExtras* OwnersExtras(const HexUnit& seen);
 
     const VexlorDoc& doc_;
     AtlDate seen_;

@@ -17,7 +17,7 @@ struct Sighting {
 
 std::vector<TrackPoint> UnitTrackOf(const VexlorDoc& doc, int32_t number) {
     std::vector<Sighting> seen;
-    for (const TurnSource& source : doc.SightingSources())
+    for (const SightingIndex::Source& source : doc.SightingSources())
         for (const TurnNode& turn : *source.turns)
             turn.ForEachUnitSighting([&](const UnitSighting& unit, const AtlCoord& where) {
                 if (unit.number == number)

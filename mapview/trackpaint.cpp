@@ -66,16 +66,16 @@ void TrackPainter::Draw(GrafView& view, const HexGeometry& geometry, const Scrol
     view.SetPen(kLine, kLineWidth);
     // A segment joins two months seen on this level one after the other; a change of level
     // breaks the line and rings the hex on this level's side.
+    const std::vector<PixelPoint> points = Points(geometry, scroll, z);
+    std::vector<AtlCoord> shown; // the hexes of points, beside them
     const PixelPoint* before = nullptr;
-    PixelPoint last{};
-    std::vector<std::pair<PixelPoint, const TrackPoint*>> shown;
     for (size_t i = 0; i < track_.size(); ++i) {
         const TrackPoint& p = track_[i];
         if (p.coord.z != z) {
             before = nullptr;
             continue;
         }
-        PixelPoint at = Centre(geometry, scroll, p.coord, shown.empty() ? nullptr : &last);
+        const PixelPoint& at = points[shown.size()];
         if (before) {
             view.MoveTo(before->x, before->y);
             view.LineTo(at.x, at.y);
@@ -90,11 +90,10 @@ void TrackPainter::Draw(GrafView& view, const HexGeometry& geometry, const Scrol
             view.LineTo(at.x, at.y + r);
             view.LineTo(at.x - r, at.y);
         }
-        shown.push_back({at, &p});
-        last = at;
-        before = &last;
+        shown.push_back(p.coord);
+        before = &at;
     }
-    for (const auto& [at, p] : shown) {
+    for (const PixelPoint& at : points) {
         PixelPoint square[4] = {{at.x - dot, at.y - dot},
                                 {at.x + dot, at.y - dot},
                                 {at.x + dot, at.y + dot},
@@ -111,12 +110,9 @@ void TrackPainter::Draw(GrafView& view, const HexGeometry& geometry, const Scrol
         for (auto& [coord, rows] : stacked)
             if (coord == label.coord) row = rows++;
         if (row == 0) stacked.push_back({label.coord, 1});
-        const auto shownAt = std::find_if(shown.begin(), shown.end(), [&](const auto& s) {
-            return s.second->coord == label.coord;
-        });
-        view.TextOut(shownAt->first.x,
-                     shownAt->first.y + dot + row * (std::max(8, m.height / 5) + 1),
-                     label.text.Get());
+        const PixelPoint& at =
+            points[std::find(shown.begin(), shown.end(), label.coord) - shown.begin()];
+        view.TextOut(at.x, at.y + dot + row * (std::max(8, m.height / 5) + 1), label.text.Get());
     }
     view.RestoreState();
 }

@@ -14,8 +14,7 @@ LocationSighting SightingOf(const LocationNode& loc) {
 size_t SkimLocationList(const unsigned char* bytes, size_t size,
                         std::vector<LocationSighting>& sightings, std::vector<uint32_t>& ends,
                         std::vector<UnitSighting>* units) {
-    ByteSkim in(bytes, size, &sightings, &ends);
-    in.units = units;
+    ByteSkim in(bytes, size, &sightings, &ends, units);
     ListT<LocationNode> none; // the skim makes no locations
     if (!DocRecords::Locations(in, none)) return 0;
     return in.normal ? in.Offset() : 0;

@@ -31,7 +31,7 @@ bool ByteReader::Text(Str& s) {
 
 void ByteSkim::NoteUnit(const UnitNode& unit) {
     if (unit.flags & UnitNode::OnGuard) guarded_ = true;
-    if (units) units->push_back({locations_, unit.number, unit.faction.Number()});
+    if (units_) units_->push_back({locations_, unit.number, unit.faction.Number()});
 }
 
 void ByteSkim::NoteLocation(const LocationNode& loc, unsigned count) {

@@ -218,19 +218,18 @@ private:
 // each location and what a part of a turn is like.
 class ByteSkim : public recordio::ByteCursor {
 public:
-    // ends, when given, takes where each location's bytes end (from data on).
+    // Each list given takes, for every location met, its sighting, where its bytes end (from
+    // data on) and its units under the location's place in the list.
     ByteSkim(const unsigned char* data, size_t size,
              std::vector<LocationSighting>* sightings = nullptr,
-             std::vector<uint32_t>* ends = nullptr)
-        : ByteCursor(data, size), sightings_(sightings), ends_(ends) {}
+             std::vector<uint32_t>* ends = nullptr, std::vector<UnitSighting>* units = nullptr)
+        : ByteCursor(data, size), sightings_(sightings), ends_(ends), units_(units) {}
 
     // False once a text or a map was met that writing back would not give as it is: a text
     // longer than a write keeps (which caps it), keys out of order or repeated.
     bool normal = true;
     // How many elements of sequences were met.
     size_t elements = 0;
-    // When given, takes each unit met, under the place of its location in the list.
-    std::vector<UnitSighting>* units = nullptr;
 
     bool Text(const Str&) {
         uint16_t length = 0;
@@ -267,6 +266,7 @@ private:
 
     std::vector<LocationSighting>* sightings_;
     std::vector<uint32_t>* ends_;
+    std::vector<UnitSighting>* units_;
     bool guarded_ = false;
     uint32_t locations_ = 0; // the locations met so far
 };

@@ -10,18 +10,24 @@ void SightingIndex::Clear() {
     hexOf_.clear();
     steps_.clear();
     turns_.clear();
-    stamps_.Clear();
+    stamps_.clear();
+    sourceTurns_.clear();
 }
 
 void SightingIndex::Build(const std::vector<Source>& sources) {
     Clear();
-    stamps_.Take(sources);
     std::vector<uint32_t> ordered;
-    for (const Source& source : sources)
+    for (const Source& source : sources) {
+        int count = 0;
         for (const TurnNode& turn : *source.turns) {
             ordered.push_back(static_cast<uint32_t>(turns_.size()));
             turns_.push_back({&turn, source.faction});
+            stamps_.push_back(turn.Stamp());
+            ++count;
         }
+        sourceTurns_.push_back(source.faction);
+        sourceTurns_.push_back(count);
+    }
     // By date, the sources in their order at one date. Only a damaged file holds its turns
     // out of order; shown as if they were in order.
     std::stable_sort(ordered.begin(), ordered.end(), [this](uint32_t a, uint32_t b) {
@@ -88,7 +94,17 @@ void SightingIndex::Build(const std::vector<Source>& sources) {
 }
 
 bool SightingIndex::IsCurrent(const std::vector<Source>& sources) const {
-    return stamps_.Match(sources);
+    if (sourceTurns_.size() != 2 * sources.size()) return false;
+    size_t i = 0, s = 0;
+    for (const Source& source : sources) {
+        if (sourceTurns_[s] != source.faction) return false;
+        size_t end = i + static_cast<size_t>(sourceTurns_[s + 1]);
+        s += 2;
+        for (const TurnNode& turn : *source.turns)
+            if (i >= end || stamps_[i++] != turn.Stamp()) return false;
+        if (i != end) return false;
+    }
+    return true;
 }
 
 const SightingIndex::Step* SightingIndex::StepAt(const Hex& hex, AtlDate date) const {

@@ -3,7 +3,6 @@
 #include "base/list.h"
 #include "model/atlcoord.h"
 #include "model/atldate.h"
-#include "model/turnstamps.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,7 +24,10 @@ class TurnNode;
 class SightingIndex {
 public:
     // One source's turns, in ascending date order, and the faction whose reports they are.
-    using Source = TurnSource;
+    struct Source {
+        int faction;
+        const ListT<TurnNode>* turns;
+    };
 
     struct Shown {
         AtlCoord coord;
@@ -146,6 +148,7 @@ private:
     std::vector<Hex> hexes_;
     std::unordered_map<AtlCoord, uint32_t> hexOf_; // a hex's place in hexes_
     std::vector<Step> steps_;
-    std::vector<Turn> turns_; // the sources' turns, source after source, in list order
-    TurnStamps stamps_;
+    std::vector<Turn> turns_;      // the sources' turns, source after source, in list order
+    std::vector<uint64_t> stamps_; // the turns' stamps when built, in the order of turns_
+    std::vector<int> sourceTurns_; // per source: its faction, then its number of turns
 };

@@ -43,7 +43,7 @@ public:
     // changed since.
     const SightingIndex& Sightings() const;
     // The sources of sightings: the player's own turns, then each ally's, by faction number.
-    std::vector<TurnSource> SightingSources() const;
+    std::vector<SightingIndex::Source> SightingSources() const;
     // Builds the index now, so that the first map after an open or an add costs no more than
     // any other. Also needed after changing a registered location's partial or guard marks.
     void Reindex() const { sightings_.Build(SightingSources()); }

@@ -181,14 +181,13 @@ void DHistoryPanel::SetHistory(History history) {
     // The item chosen before stays chosen while this hex traded it too.
     QComboBox* choice = Part<QComboBox>(panel, "historyPriceChoice");
     const QString chosen = choice->currentText();
-    QTreeWidget* before = Part<QTreeWidget>(panel, "historyList");
-    const int was = before->currentItem() ? before->indexOfTopLevelItem(before->currentItem()) : -1;
+    QTreeWidget* list = Part<QTreeWidget>(panel, "historyList");
+    const int was = list->currentItem() ? list->indexOfTopLevelItem(list->currentItem()) : -1;
     const int wasMonth =
         was >= 0 && was < GetRowCount() ? history_.rows[static_cast<size_t>(was)].month : -1;
     history_ = std::move(history);
     Part<QLabel>(panel, "historyTitle")->setText(ToQt(history_.title));
 
-    QTreeWidget* list = Part<QTreeWidget>(panel, "historyList");
     list->clear();
     for (const Row& row : history_.rows) {
         auto* item = new QTreeWidgetItem(list);
